@@ -1,0 +1,134 @@
+#include "documents/documentjson.h"
+
+#include "documents/krdocument.h"
+#include "documents/loadmessages.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QJsonArray FieldsToJson(const QStringList& texts, const QVector<quint16>& formats)
+{
+    QJsonArray fields;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        fields.append(QJsonArray{texts[i], i < formats.size() ? int(formats[i]) : 0});
+    return fields;
+}
+
+struct FieldValue
+{
+    QString text;
+    std::optional<quint16> format;
+};
+
+bool ParseField(const QJsonValue& value, FieldValue& out, QString* error)
+{
+    const QJsonArray pair = value.toArray();
+    if (!value.isArray() || pair.isEmpty() || pair.size() > 2 || !pair[0].isString()) {
+        *error = QStringLiteral("Ein Feld muss als [Text, Format] angegeben werden.");
+        return false;
+    }
+    out.text = pair[0].toString();
+    out.format.reset();
+    if (pair.size() == 2) {
+        const int format = pair[1].toInt(-1);
+        if (!pair[1].isDouble() || format < 0 || format > 0xFFFF) {
+            *error = QStringLiteral("Das Format eines Feldes muss eine Zahl von 0 bis 65535 sein.");
+            return false;
+        }
+        out.format = quint16(format);
+    }
+    return true;
+}
+
+bool ReadWord(const QJsonObject& json, const char* key, std::optional<quint16>& out,
+              QString* error)
+{
+    const QJsonValue value = json.value(QLatin1String(key));
+    if (value.isUndefined())
+        return true;
+    const int number = value.toInt(-1);
+    if (!value.isDouble() || number < 0 || number > 0xFFFF) {
+        *error = QStringLiteral("\"%1\" muss eine Zahl von 0 bis 65535 sein.")
+                     .arg(QLatin1String(key));
+        return false;
+    }
+    out = quint16(number);
+    return true;
+}
+
+} // namespace
+
+QJsonObject DocumentToJson(const CKrDocument& document)
+{
+    const CFieldStore& store = document.GetStore();
+    QJsonObject json;
+    json[QStringLiteral("form")] = QString(GetFormTypeInfo(document.GetFormType()).name);
+    json[QStringLiteral("version")] = document.GetFileVersion();
+    json[QStringLiteral("loadError")] = document.GetLoadError();
+    json[QStringLiteral("message")] = LoadMessageText(document.GetLoadError());
+    if (document.HasCheckWord())
+        json[QStringLiteral("word")] = int(document.GetCheckWord());
+    json[QStringLiteral("pageWord")] = int(store.GetPageWord());
+    json[QStringLiteral("followCount")] = int(store.GetFollowFieldCount());
+    json[QStringLiteral("fields")] = FieldsToJson(store.PageTexts(), store.PageFormats());
+    json[QStringLiteral("followFields")] =
+        FieldsToJson(store.FollowTexts(), store.FollowFormats());
+    return json;
+}
+
+bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* errorMessage)
+{
+    QString ignored;
+    QString* error = errorMessage ? errorMessage : &ignored;
+    CFieldStore& store = document.GetStore();
+
+    // "pageWord" and "followCount" are read back from the form's definition; a
+    // dump fed back in carries them, so they are accepted and not applied.
+    std::optional<quint16> word;
+    if (!ReadWord(json, "word", word, error))
+        return false;
+
+    const QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
+    const QJsonArray followFields = json.value(QStringLiteral("followFields")).toArray();
+    if (fields.size() > 0xFFFF) {
+        *error = QStringLiteral("Zu viele Felder.");
+        return false;
+    }
+    if (followFields.size() > store.FollowTexts().size()) {
+        *error = QStringLiteral("Das Formular hat nur %1 Felder auf den Folgeseiten.")
+                     .arg(store.FollowTexts().size());
+        return false;
+    }
+    // Parse everything before changing anything, so that a bad entry leaves the
+    // document as it was.
+    QVector<FieldValue> page(fields.size()), follow(followFields.size());
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        if (!ParseField(fields[i], page[i], error))
+            return false;
+    for (qsizetype i = 0; i < followFields.size(); ++i)
+        if (!ParseField(followFields[i], follow[i], error))
+            return false;
+
+    // Files converted from older layouts may carry more boxes than the form
+    // defines; a dump of such a file must build again.
+    while (store.GetFieldCount() < page.size())
+        store.InsertField(store.GetFieldCount(), 1);
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        store.SetFieldText(quint16(i), page[i].text, 1);
+        if (page[i].format)
+            store.SetFieldFormat(quint16(i), 1, *page[i].format);
+    }
+    const quint16 perPage = store.GetFollowFieldCount();
+    for (qsizetype i = 0; i < follow.size() && perPage > 0; ++i) {
+        const auto index = quint16(i % perPage);
+        const auto pageNo = quint16(2 + i / perPage);
+        store.SetFieldText(index, follow[i].text, pageNo);
+        if (follow[i].format)
+            store.SetFieldFormat(index, pageNo, *follow[i].format);
+    }
+    if (word && document.HasCheckWord())
+        document.SetCheckWord(*word);
+    document.SetModifiedFlag();
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class CKrDocument;
+
+// The document as the command-line tool shows it:
+//   {"form", "version", "loadError", "message", "word" (not for the forwarding
+//    order), "pageWord", "followCount", "fields": [[text, format], ...] for page 1,
+//    "followFields": [[text, format], ...]}
+// Texts are exactly as stored (CR LF kept).
+QJsonObject DocumentToJson(const CKrDocument& document);
+
+// Applies the members present in the JSON to a document of the right form type;
+// what is left out keeps its current contents. False with a German message when
+// the JSON does not fit the document (wrong types, too many follow-on fields).
+bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* errorMessage);

@@ -1,0 +1,149 @@
+#include "documents/krdocument.h"
+
+#include "defaults/defaulttexts.h"
+#include "documents/archive.h"
+#include "documents/loadmessages.h"
+#include "documents/saveridentity.h"
+#include "views/formdefinition.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kHeaderSize = 32;
+
+QString UntitledTitle(FormType type)
+{
+    switch (type) {
+    case FormType::Cmr:
+        return QStringLiteral("CMR-Frachtbrief1");
+    case FormType::National:
+        return QStringLiteral("Frachtbrief1");
+    case FormType::Kombi:
+        return QStringLiteral("KombiFrachtbrief1");
+    case FormType::Forwarding:
+        return QStringLiteral("Speditionsauftrag1");
+    }
+    return QString();
+}
+
+} // namespace
+
+CKrDocument::CKrDocument(FormType type, CSettingsStore& settings)
+    : m_type(type), m_settings(settings), m_title(UntitledTitle(type))
+{
+    ApplyFormDefinition(m_store, GetFormDefinition(type, settings));
+}
+
+CKrDocument::~CKrDocument() = default;
+
+void CKrDocument::DeleteContents()
+{
+    FillDefaultTexts(m_type, m_store, m_settings,
+                     m_today ? m_today() : QDate::currentDate());
+}
+
+bool CKrDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_pathName.clear();
+    m_modified = false;
+    return true;
+}
+
+void CKrDocument::LoadFromDevice(QIODevice& device)
+{
+    DeleteContents();
+    m_nLoadError = kLoadOk;
+    m_fileVersion = 0;
+    if (device.size() == 0 && !device.isSequential())
+        return; // an empty file is a new document under that name
+    CArchive ar(&device, CArchive::Load);
+    Serialize(ar);
+}
+
+void CKrDocument::SaveToDevice(QIODevice& device)
+{
+    CArchive ar(&device, CArchive::Store);
+    Serialize(ar);
+}
+
+bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorMessage)
+            *errorMessage = file.exists()
+                                ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1")
+                                      .arg(file.errorString())
+                                : QStringLiteral("%1\nDatei nicht gefunden.").arg(path);
+        return false;
+    }
+    m_modified = true; // while loading, as the framework does
+    try {
+        LoadFromDevice(file);
+    } catch (const CArchiveException& e) {
+        if (errorMessage)
+            *errorMessage =
+                QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(e.message());
+        DeleteContents();
+        m_modified = false;
+        return false;
+    }
+    m_modified = false;
+    m_title = QFileInfo(path).fileName();
+    // A refused file keeps its name as the title, but the document no longer
+    // points at it: a later Save must not overwrite a newer or foreign file with
+    // default texts, so it asks for a name instead.
+    m_pathName = m_nLoadError == kLoadOk ? path : QString();
+    return true;
+}
+
+bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
+{
+    m_store.CommitCurrent();
+    QSaveFile file(path);
+    QString failure;
+    if (!file.open(QIODevice::WriteOnly)) {
+        failure = file.errorString();
+    } else {
+        try {
+            SaveToDevice(file);
+            if (!file.commit())
+                failure = file.errorString();
+        } catch (const CArchiveException& e) {
+            file.cancelWriting();
+            failure = e.message();
+        }
+    }
+    if (!failure.isEmpty()) {
+        if (errorMessage)
+            *errorMessage = QStringLiteral("Fehler beim Speichern des Dokuments\n%1\n%2")
+                                .arg(path, failure);
+        return false;
+    }
+    m_pathName = path;
+    m_title = QFileInfo(path).fileName();
+    m_modified = false;
+    return true;
+}
+
+void CKrDocument::WriteHeader(CArchive& ar, const QByteArray& magic, quint16 version)
+{
+    ar.WriteRaw(magic);
+    ar.WriteWord(version);
+    ar.WriteInt(0);
+    ar.WriteRaw(QByteArray(kHeaderSize - magic.size() - 6, '\xFF'));
+    const SaverIdentity who = CurrentSaverIdentity();
+    ar.WriteLineString(who.computerName);
+    ar.WriteLineString(who.userName);
+}
+
+void CKrDocument::SkipHeaderRest(CArchive& ar, const QByteArray& magic)
+{
+    ar.Skip(4 + kHeaderSize - magic.size() - 6);
+    ar.ReadLineString();
+    ar.ReadLineString();
+}

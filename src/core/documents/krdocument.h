@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editor/fieldstore.h"
+#include "views/formtype.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class CArchive;
+class CSettingsStore;
+class QIODevice;
+
+// What the four documents have in common: one filled-in form, its field store,
+// its file path, title and modified flag, and the load message of the last open.
+//
+// Ownership: the document owns its field store; an editor widget edits it and
+// the view draws it, both by reference, and neither outlives the document. The
+// settings store is the program's and must outlive every document.
+//
+// Failure: a wrong, too old or too new file is never an error; the document keeps
+// its default texts and leaves a message id (LoadMessage) in GetLoadError(). A
+// damaged file (one that ends inside an item) throws CArchiveException out of
+// Serialize; OnOpenDocument turns that into a false return and a message.
+class CKrDocument
+{
+public:
+    virtual ~CKrDocument();
+    CKrDocument(const CKrDocument&) = delete;
+    CKrDocument& operator=(const CKrDocument&) = delete;
+
+    FormType GetFormType() const { return m_type; }
+    CFieldStore& GetStore() { return m_store; }
+    const CFieldStore& GetStore() const { return m_store; }
+    CSettingsStore& GetSettings() const { return m_settings; }
+
+    // Loads or stores the whole document through the archive.
+    virtual void Serialize(CArchive& ar) = 0;
+    // Resets the check-box word and writes the default texts into the store.
+    virtual void DeleteContents();
+
+    // The form's check-box word (permit type, box E, terms); the forwarding order
+    // has none.
+    virtual bool HasCheckWord() const { return true; }
+    virtual quint16 GetCheckWord() const = 0;
+    virtual void SetCheckWord(quint16 word) = 0;
+
+    bool OnNewDocument();
+    // Reads the file. False, with a German message, when it cannot be opened or
+    // is damaged; the document is then reset and must be discarded.
+    bool OnOpenDocument(const QString& path, QString* errorMessage = nullptr);
+    // Commits the box being edited and writes the file atomically (temporary file
+    // and rename): an interrupted save leaves the old file whole.
+    bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
+
+    // Reset and read from a device; archive errors pass through. For tools/tests.
+    void LoadFromDevice(QIODevice& device);
+    void SaveToDevice(QIODevice& device);
+
+    int GetLoadError() const { return m_nLoadError; }
+    // The version number the last load found in the file (0 when none was read).
+    int GetFileVersion() const { return m_fileVersion; }
+
+    QString GetPathName() const { return m_pathName; }
+    QString GetTitle() const { return m_title; }
+    // New documents are numbered by the program (CMR-Frachtbrief2, ...).
+    void SetTitle(const QString& title) { m_title = title; }
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+
+    // The date the automatic date uses; tests pin it.
+    void SetClock(std::function<QDate()> today) { m_today = std::move(today); }
+
+protected:
+    CKrDocument(FormType type, CSettingsStore& settings);
+
+    // Current-version header: magic, version, a reserved 32-bit integer, 0xFF
+    // bytes up to offset 32, then the saving computer's and user's names.
+    static void WriteHeader(CArchive& ar, const QByteArray& magic, quint16 version);
+    // Skips what follows the version in a current-version header.
+    static void SkipHeaderRest(CArchive& ar, const QByteArray& magic);
+
+    void SetLoadError(int id) { m_nLoadError = id; }
+    void SetFileVersion(int version) { m_fileVersion = version; }
+
+    int m_nLoadError = 0;
+
+private:
+    FormType m_type;
+    CSettingsStore& m_settings;
+    CFieldStore m_store;
+    int m_fileVersion = 0;
+    QString m_pathName;
+    QString m_title;
+    bool m_modified = false;
+    std::function<QDate()> m_today;
+};

@@ -1,0 +1,36 @@
+#include "documents/loadmessages.h"
+
+namespace {
+
+QString NotForForm(const char* form)
+{
+    return QStringLiteral("Die von Ihnen gewählte Datei ist\nkeine Datei für %1!\n\n"
+                          "Die Datei wird nicht geladen, alle\nFelder werden zurückgesetzt!")
+        .arg(QString::fromUtf8(form));
+}
+
+} // namespace
+
+QString LoadMessageText(int id)
+{
+    switch (id) {
+    case kLoadTooOld:
+        return QStringLiteral("Die von Ihnen gewählte Datei wurde von\neiner älteren Version "
+                              "dieses Programmes\nerzeugt und kann nicht geladen werden!\n\n"
+                              "Alle Daten werden zurückgesetzt.");
+    case kLoadTooNew:
+        return QStringLiteral("Die von Ihnen gewählte Datei wurde von\neiner neueren Version "
+                              "dieses Programmes\nerzeugt und kann nicht geladen werden!\n\n"
+                              "Alle Daten werden zurückgesetzt.");
+    case kLoadNotCmr:
+        return NotForForm("CMR-Frachtbrief");
+    case kLoadNotNational:
+        return NotForForm("Nationalr-Frachtbrief"); // sic: the program's own wording
+    case kLoadNotKombi:
+        return NotForForm("Kombi-Frachtbrief");
+    case kLoadNotForwarding:
+        return NotForForm("Speditionsauftrag");
+    default:
+        return QString();
+    }
+}

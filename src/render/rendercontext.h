@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QTransform>
+
+class QPaintDevice;
+
+// Logical units of every form drawing: 0.1 mm, origin at the top-left corner of
+// the sheet, y growing downwards.
+namespace Render {
+
+// The transform that maps 0.1 mm onto the device's pixels at the given zoom
+// (10 = real size).
+QTransform TenthMillimetreTransform(const QPaintDevice& device, int zoom = 10);
+
+} // namespace Render

@@ -1,0 +1,129 @@
+#include "clicommands.h"
+#include "cmrfixtures.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CliTest : public ::testing::Test
+{
+protected:
+    TestEnvironment env;
+    QString out, err;
+
+    int Run(const QStringList& args)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        const int code = RunCli(args, env.Settings(), o, e);
+        o.flush();
+        e.flush();
+        return code;
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = env.FilePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    QJsonObject DumpJson(const QString& path)
+    {
+        EXPECT_EQ(Run({"dump", path}), 0) << err.toStdString();
+        return QJsonDocument::fromJson(out.toUtf8()).object();
+    }
+};
+
+TEST_F(CliTest, DumpShowsTheDocumentAsStored)
+{
+    QStringList texts = CmrFixture::Numbered(176);
+    texts[0] = QStringLiteral("Zeile 1\r\nZeile 2");
+    // An unknown extension opens as a CMR note, as in the program.
+    const QString path = Write("note.TXT", CmrFixture::Current(302, 3, texts, "hinten"));
+    const QJsonObject json = DumpJson(path);
+    EXPECT_EQ(json["form"].toString(), "cmr");
+    EXPECT_EQ(json["version"].toInt(), 302);
+    EXPECT_EQ(json["loadError"].toInt(), 0);
+    EXPECT_EQ(json["message"].toString(), "");
+    EXPECT_EQ(json["word"].toInt(), 3);
+    EXPECT_EQ(json["pageWord"].toInt(), 0x2002);
+    EXPECT_EQ(json["followCount"].toInt(), 1);
+    const QJsonArray fields = json["fields"].toArray();
+    ASSERT_EQ(fields.size(), 176);
+    EXPECT_EQ(fields[0].toArray()[0].toString(), "Zeile 1\r\nZeile 2");
+    EXPECT_EQ(fields[0].toArray()[1].toInt(), 2);
+    EXPECT_EQ(json["followFields"].toArray()[0].toArray()[0].toString(), "hinten");
+}
+
+TEST_F(CliTest, ExitCodesTellOpenedFailedAndUsage)
+{
+    const QJsonObject refused = DumpJson(Write("alt.cmr", CmrFixture::Header(100)));
+    EXPECT_EQ(refused["loadError"].toInt(), 24);
+    EXPECT_TRUE(refused["message"].toString().startsWith("Die von Ihnen gewählte Datei"));
+
+    EXPECT_EQ(Run({"dump", Write("kurz.cmr", CmrFixture::Header(302))}), 1);
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_EQ(Run({"dump", env.FilePath("fehlt.cmr")}), 1);
+    EXPECT_EQ(Run({"dump"}), 2);
+    EXPECT_EQ(Run({"frobnicate", "a", "b"}), 2);
+    EXPECT_EQ(Run({"new", "lkw", env.FilePath("x.cmr")}), 2);
+}
+
+TEST_F(CliTest, BuildWritesWhatDumpShows)
+{
+    const QString json = Write("in.json", R"({"form": "cmr", "word": 4,
+        "fields": [["Absender GmbH\r\nWeg 2", 18], ["Empfänger"]],
+        "followFields": [["Rückseite", 3]]})");
+    const QString cmr = env.FilePath("out.cmr");
+    ASSERT_EQ(Run({"build", json, cmr}), 0) << err.toStdString();
+
+    const QJsonObject dumped = DumpJson(cmr);
+    EXPECT_EQ(dumped["word"].toInt(), 4);
+    const QJsonArray fields = dumped["fields"].toArray();
+    EXPECT_EQ(fields[0].toArray(), QJsonArray({"Absender GmbH\r\nWeg 2", 18}));
+    EXPECT_EQ(fields[1].toArray(), QJsonArray({"Empfänger", 2}));
+    EXPECT_EQ(fields[2].toArray(), QJsonArray({"", 2})); // left out: new-document contents
+    EXPECT_EQ(dumped["followFields"].toArray()[0].toArray(), QJsonArray({"Rückseite", 3}));
+
+    // Feeding the dump back in gives the same file.
+    const QString again = Write("again.json", QJsonDocument(dumped).toJson());
+    const QString cmr2 = env.FilePath("out2.cmr");
+    ASSERT_EQ(Run({"build", again, cmr2}), 0) << err.toStdString();
+    QFile a(cmr), b(cmr2);
+    a.open(QIODevice::ReadOnly);
+    b.open(QIODevice::ReadOnly);
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST_F(CliTest, BuildRefusesMalformedJsonWithoutWriting)
+{
+    const QString out = env.FilePath("nie.cmr");
+    for (const char* json : {"[1]", R"({"form": "lkw"})", R"({"form": "cmr", "fields": [[1]]})",
+                             R"({"form": "cmr", "fields": [["a", 70000]]})",
+                             R"({"form": "cmr", "word": -1})"}) {
+        EXPECT_EQ(Run({"build", Write("bad.json", json), out}), 1) << json;
+        EXPECT_FALSE(err.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(CliTest, NewWritesADefaultDocument)
+{
+    const QString path = env.FilePath("neu.cmr");
+    ASSERT_EQ(Run({"new", "cmr", path}), 0);
+    const QJsonObject json = DumpJson(path);
+    EXPECT_EQ(json["word"].toInt(), 1);
+    EXPECT_EQ(json["fields"].toArray().size(), 176);
+}
+
+} // namespace

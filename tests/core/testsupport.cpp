@@ -1,0 +1,49 @@
+#include "testsupport.h"
+
+#include <QSettings>
+#include <QtEndian>
+
+QByteArray Hex(const char* hex)
+{
+    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+}
+
+QByteArray Word(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray Utf16(const QString& text)
+{
+    QByteArray bytes;
+    for (QChar c : text)
+        bytes += Word(c.unicode());
+    return bytes;
+}
+
+QByteArray CountedString(const QString& text)
+{
+    Q_ASSERT(text.size() < 0xFF);
+    return Hex("FF FEFF") + char(text.size()) + Utf16(text);
+}
+
+QByteArray NarrowString(const QByteArray& bytes)
+{
+    Q_ASSERT(bytes.size() < 0xFF);
+    return char(bytes.size()) + bytes;
+}
+
+TestEnvironment::TestEnvironment()
+    : m_settings(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+          m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
+{
+    const SaverIdentity who{QLatin1String(kComputer), QLatin1String(kUser)};
+    SetSaverIdentityOverride(&who);
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    SetSaverIdentityOverride(nullptr);
+}

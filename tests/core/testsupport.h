@@ -1,0 +1,37 @@
+#pragma once
+
+#include "documents/saveridentity.h"
+#include "settings/settingsstore.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Bytes from a hex string with optional spaces: Hex("06 12 02 00").
+QByteArray Hex(const char* hex);
+// UTF-16LE code units of an ASCII/Latin-1 string, as line strings store them.
+QByteArray Utf16(const QString& text);
+// A counted string as the program writes it: FF FE FF len units.
+QByteArray CountedString(const QString& text);
+// An 8-bit counted string as old program versions wrote it (Windows-1252).
+QByteArray NarrowString(const QByteArray& bytes);
+QByteArray Word(quint16 value);
+
+// A settings store in a folder of its own, deleted with the fixture; pins the
+// computer and user names that documents write.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    CSettingsStore& Settings() { return *m_settings; }
+    QString FilePath(const QString& name) const { return m_dir.filePath(name); }
+
+    static constexpr const char* kComputer = "PC1";
+    static constexpr const char* kUser = "anna";
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CSettingsStore> m_settings;
+};
