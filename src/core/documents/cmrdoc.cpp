@@ -95,7 +95,7 @@ void CCMRDoc::LoadLegacy(CArchive& ar, quint16 version)
         front[73] = old72;
         front[72] = old71;
     }
-    if (GetSettings().GetProfileInt(QStringLiteral("CMR"), QStringLiteral("Feld6Modus"), 0)) {
+    if (GetSettings().Get(GetFormTypeInfo(FormType::Cmr).section, Settings::MergedGoodsRows)) {
         // In that mode boxes 7 to 9 of each goods row are part of box 6.
         for (int row = 0; row < 9; ++row)
             for (int box = 9; box <= 11; ++box)

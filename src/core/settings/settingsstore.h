@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingkeys.h"
+
 #include <QString>
 
 #include <memory>
@@ -33,6 +35,25 @@ public:
     QString GetProfileString(const QString& section, const QString& key,
                              const QString& defaultValue) const;
     bool WriteProfileString(const QString& section, const QString& key, const QString& value);
+
+    // Typed access through the key table: the key's own default applies.
+    int Get(const QString& section, const IntSetting& setting) const
+    {
+        return GetProfileInt(section, QLatin1String(setting.key), setting.defaultValue);
+    }
+    QString Get(const QString& section, const TextSetting& setting) const
+    {
+        return GetProfileString(section, QLatin1String(setting.key),
+                                QString::fromUtf8(setting.defaultValue));
+    }
+    bool Set(const QString& section, const IntSetting& setting, int value)
+    {
+        return WriteProfileInt(section, QLatin1String(setting.key), value);
+    }
+    bool Set(const QString& section, const TextSetting& setting, const QString& value)
+    {
+        return WriteProfileString(section, QLatin1String(setting.key), value);
+    }
 
     QSettings& Backend() const { return *m_settings; }
 

@@ -1,0 +1,109 @@
+#pragma once
+
+// Every key of the settings tree with its type and default, so that no key name
+// or default is spelled twice in the program. Sections of the per-form settings
+// come from the form type (GetFormTypeInfo(type).section).
+
+struct IntSetting
+{
+    const char* key;
+    int defaultValue;
+};
+
+struct TextSetting
+{
+    const char* key;
+    const char* defaultValue;
+};
+
+namespace Settings {
+
+// Sections that are not a form's.
+inline constexpr char kSectionSettings[] = "Settings";
+inline constexpr char kSectionRecentFiles[] = "Recent File List";
+inline constexpr char kSectionFont[] = "Font";
+inline constexpr char kSectionWorkspace[] = "Workspace";
+
+// Section "Settings".
+inline constexpr IntSetting Language{"Language", 1}; // 0 German, 1 English
+inline constexpr TextSetting AddressFile{"Adressdatendatei", "@"}; // "@": default path
+inline constexpr IntSetting ShowIntroHelp{"ShowIntroHelp", 0};
+inline constexpr IntSetting ShowDefaultTextHelp{"ShowDefaultTextHelp", 0};
+// 0: no splash window; else shown for that many seconds (5 when missing).
+inline constexpr IntSetting SplashScreen{"SplashScreen", 5};
+inline constexpr IntSetting FormScaling{"FormScaling", 0};
+// Default: the screen's scale in per cent; the caller computes it.
+inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";
+inline constexpr IntSetting PrnFactorV{"PrnFactorV", 1000};
+inline constexpr IntSetting PrnFactorH{"PrnFactorH", 1000};
+inline constexpr IntSetting PreviewPages{"PreviewPages", 0};
+
+// Section "Recent File List": "File1" .. "File6".
+inline constexpr int kRecentFileCount = 6;
+
+// Keys every form section holds.
+inline constexpr IntSetting Publisher{"Hersteller", 0};
+inline constexpr IntSetting EditTextColor{"EditTextColor", 0xFF0000}; // 0x00bbggrr: blue
+inline constexpr IntSetting DocWidth{"DocWidth", 205};                // mm
+inline constexpr IntSetting DocLength{"DocLength", 350};              // mm
+// Default computed from the screen height.
+inline constexpr char kZoomFactor[] = "ZoomFactor";
+inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
+inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
+inline constexpr IntSetting PrinterFontFactor{"DruckerSchriftFaktor", 95}; // per cent
+inline constexpr TextSetting Printer{"Drucker", "@"}; // "@": none remembered
+inline constexpr IntSetting ReusePrinter{"ReUseDrucker", 0};
+inline constexpr IntSetting Copies{"DruckAnzahl", 4};
+inline constexpr IntSetting HideMarginDialog{"ShowMarginDlg", 0}; // 1: not shown
+
+// Margins in half millimetres. CMR: front and back page; the other forms use
+// LeftMargin/TopMargin and also read the "2" keys.
+inline constexpr IntSetting LeftMargin{"LeftMargin", 0};
+inline constexpr IntSetting TopMargin{"TopMargin", 0};
+inline constexpr IntSetting LeftMargin1{"LeftMargin1", 0};
+inline constexpr IntSetting TopMargin1{"TopMargin1", 0};
+inline constexpr IntSetting LeftMargin2{"LeftMargin2", 0};
+inline constexpr IntSetting TopMargin2{"TopMargin2", 0};
+
+// Default texts and options shared by several forms.
+inline constexpr TextSetting City{"Stadt", ""};
+inline constexpr IntSetting AutoDate{"AutoDatum", 1};
+inline constexpr IntSetting DateFormat{"Datumformat", 2};
+
+// Section "CMR".
+inline constexpr TextSetting CmrBox1{"Feld1", ""};   // sender
+inline constexpr TextSetting CmrBox16{"Feld16", ""}; // carrier
+inline constexpr TextSetting CmrBox22{"Feld22", ""};
+inline constexpr TextSetting CmrBox23{"Feld23", ""};
+inline constexpr IntSetting MergedGoodsRows{"Feld6Modus", 0};
+
+// Section "NatFrachtbrief".
+inline constexpr TextSetting NatBoxA{"FeldA", ""};
+inline constexpr TextSetting NatBoxB1{"FeldB1", ""};
+inline constexpr TextSetting NatBoxB2{"FeldB2", ""};
+inline constexpr TextSetting NatBoxB3{"FeldB3", ""};
+inline constexpr IntSetting NatBoxE{"FeldE", 2}; // open vehicle: 1 yes, 2 no
+inline constexpr IntSetting NatVersion{"Version", 2009};
+
+// Section "KombiFrachtbrief".
+inline constexpr TextSetting KombiBoxA{"FeldA", ""};
+inline constexpr TextSetting KombiBox2A{"Feld2A", ""};
+inline constexpr TextSetting KombiBox2B{"Feld2B", ""};
+inline constexpr TextSetting KombiBox2C{"Feld2C", ""};
+inline constexpr TextSetting KombiBox2D{"Feld2D", ""};
+
+// Section "Speditionsauftrag".
+inline constexpr TextSetting SpaBox1{"Feld1", ""};
+inline constexpr IntSetting SumColumn25{"SummeFeld25", 1};
+inline constexpr IntSetting SumColumn27{"SummeFeld27", 1};
+inline constexpr IntSetting SumColumn28{"SummeFeld28", 1};
+inline constexpr IntSetting DecimalsColumn23{"DezimalstellenSpalte23", 0};
+inline constexpr IntSetting DecimalsColumn24{"DezimalstellenSpalte24", 0};
+
+// Section "Font": prefix 'D' screen, 'E' edit control, 'P' printer; size steps
+// 0..4 and the extra sizes 8 and 9; bold variants for 0..4. The key is the
+// prefix, "Font", the size and a trailing "B" for bold ("DFont0", "EFont3B").
+const char* FontKeyName(char prefix, int size, bool bold); // nullptr for unknown
+int FontKeyDefault(char prefix, int size, bool bold);      // 0 for unknown
+
+} // namespace Settings
