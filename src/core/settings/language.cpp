@@ -1,0 +1,10 @@
+#include "settings/language.h"
+
+#include "settings/settingsstore.h"
+
+UiLanguage CurrentLanguage(const CSettingsStore& settings)
+{
+    return settings.Get(QLatin1String(Settings::kSectionSettings), Settings::Language) == 1
+               ? UiLanguage::English
+               : UiLanguage::German;
+}
