@@ -1,0 +1,47 @@
+#include "app/recentfiles.h"
+
+#include "app/commandline.h"
+#include "settings/settingsstore.h"
+
+namespace {
+
+QString Section()
+{
+    return QLatin1String(Settings::kSectionRecentFiles);
+}
+
+QString Key(int i)
+{
+    return QStringLiteral("File%1").arg(i + 1);
+}
+
+} // namespace
+
+void CRecentFileList::Load(const CSettingsStore& settings)
+{
+    m_files.clear();
+    for (int i = 0; i < kSize; ++i) {
+        const QString path = settings.GetProfileString(Section(), Key(i), QString());
+        if (!path.isEmpty())
+            m_files << path;
+    }
+}
+
+void CRecentFileList::Save(CSettingsStore& settings) const
+{
+    for (int i = 0; i < kSize; ++i)
+        settings.WriteProfileString(Section(), Key(i), m_files.value(i));
+}
+
+void CRecentFileList::Add(const QString& path)
+{
+    Remove(path);
+    m_files.prepend(path);
+    while (m_files.size() > kSize)
+        m_files.removeLast();
+}
+
+void CRecentFileList::Remove(const QString& path)
+{
+    m_files.removeIf([&](const QString& p) { return SameDocumentPath(p, path); });
+}
