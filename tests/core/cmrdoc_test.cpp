@@ -45,6 +45,8 @@ protected:
 
 TEST_F(CmrDocTest, SavedFileHasTheDocumentedLayoutAndRoundTrips)
 {
+    // No automatic date: the file's size must not depend on the day.
+    env.Settings().Set(QStringLiteral("CMR"), Settings::AutoDate, 0);
     CCMRDoc doc(env.Settings());
     doc.OnNewDocument();
     doc.m_wPermitType = 3;

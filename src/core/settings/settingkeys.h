@@ -29,7 +29,8 @@ inline constexpr IntSetting Language{"Language", 1}; // 0 German, 1 English
 inline constexpr TextSetting AddressFile{"Adressdatendatei", "@"}; // "@": default path
 inline constexpr IntSetting ShowIntroHelp{"ShowIntroHelp", 0};
 inline constexpr IntSetting ShowDefaultTextHelp{"ShowDefaultTextHelp", 0};
-// 0: no splash window; else shown for that many seconds (5 when missing).
+// 0: no splash window; else shown for that many seconds (5 when missing). The
+// switch reading's own default (1) and this one both mean "shown".
 inline constexpr IntSetting SplashScreen{"SplashScreen", 5};
 inline constexpr IntSetting FormScaling{"FormScaling", 0};
 // Default: the screen's scale in per cent; the caller computes it.
@@ -56,8 +57,8 @@ inline constexpr IntSetting ReusePrinter{"ReUseDrucker", 0};
 inline constexpr IntSetting Copies{"DruckAnzahl", 4};
 inline constexpr IntSetting HideMarginDialog{"ShowMarginDlg", 0}; // 1: not shown
 
-// Margins in half millimetres. CMR: front and back page; the other forms use
-// LeftMargin/TopMargin and also read the "2" keys.
+// Print shifts in 0.1 mm, right and down positive. CMR: "1" front page, "2" back
+// page; the other forms use LeftMargin/TopMargin and also read the "2" keys.
 inline constexpr IntSetting LeftMargin{"LeftMargin", 0};
 inline constexpr IntSetting TopMargin{"TopMargin", 0};
 inline constexpr IntSetting LeftMargin1{"LeftMargin1", 0};

@@ -7,14 +7,25 @@
 #include <memory>
 
 class QSettings;
+class QVariant;
 
 // The one place every setting of the program is read and written.
 //
 // Values are addressed by section and key below the program's root (on Linux the
 // per-user file QSettings keeps under XDG_CONFIG_HOME/Norvak/Tarvelomark.conf; on
 // Windows HKEY_CURRENT_USER\Software\Norvak\Tarvelomark). An empty section means
-// the root itself. Reads give the caller's default when the value is missing; no
-// value is ever written just because it was read. Write failures are silent.
+// the root itself. Integers are written as integers and texts as texts, so a
+// native backend keeps their types apart (an INI file shows both as plain text).
+//
+// Reading: a missing value, or one that cannot be read as the asked type (a text
+// that is no decimal integer, a value the file holds as a list or as an invalid
+// variant), gives the caller's default. Reading never writes; unlike the
+// registry, it also leaves no empty section behind.
+//
+// Writing creates the section when needed and returns false, keeping the old
+// value, when the backing store cannot be written; callers go on silently.
+// Section and key names are case-sensitive here (the registry's are not); the
+// program spells every name through the key table.
 class CSettingsStore
 {
 public:
@@ -27,7 +38,9 @@ public:
     CSettingsStore(const CSettingsStore&) = delete;
     CSettingsStore& operator=(const CSettingsStore&) = delete;
 
-    // The user's own store of the running program.
+    // The user's own store of the running program. Only the user's tree counts:
+    // organisation-wide and system-wide fallbacks are off, so that a deleted
+    // tree really reads as defaults.
     static std::unique_ptr<CSettingsStore> OpenUserStore();
 
     int GetProfileInt(const QString& section, const QString& key, int defaultValue) const;
@@ -35,6 +48,12 @@ public:
     QString GetProfileString(const QString& section, const QString& key,
                              const QString& defaultValue) const;
     bool WriteProfileString(const QString& section, const QString& key, const QString& value);
+
+    // The resets: every value of the program, or one section with all it holds.
+    // An empty section name deletes nothing (it would mean the whole tree).
+    // False when the backing store cannot be written.
+    bool DeleteAll();
+    bool DeleteSection(const QString& section);
 
     // Typed access through the key table: the key's own default applies.
     int Get(const QString& section, const IntSetting& setting) const
@@ -58,5 +77,8 @@ public:
     QSettings& Backend() const { return *m_settings; }
 
 private:
+    bool Write(const QString& section, const QString& key, const QVariant& value);
+    bool Commit();
+
     std::unique_ptr<QSettings> m_settings;
 };
