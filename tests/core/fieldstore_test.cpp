@@ -228,8 +228,13 @@ class RecordingEditor : public CFieldStore::Editor
 public:
     QString edited;
     QString loaded;
+    int activations = 0;
     QString EditedText() const override { return edited; }
-    void FieldActivated(quint16, quint16, const QString& text) override { loaded = text; }
+    void FieldActivated(quint16, quint16, const QString& text) override
+    {
+        loaded = text;
+        ++activations;
+    }
 };
 
 TEST(FieldStore, ActivateFieldMovesTheEditedTextIntoTheStore)
@@ -247,6 +252,102 @@ TEST(FieldStore, ActivateFieldMovesTheEditedTextIntoTheStore)
     ASSERT_EQ(store.ActivateField(0, 2), 0);
     EXPECT_EQ(store.GetCurrentPage(), 2);
     EXPECT_EQ(store.GetFieldText(5, 1), QStringLiteral("five more"));
+}
+
+// The format commands act on the current field of the current page; those that
+// change what the edit widget shows must first store the text typed so far.
+class FormatCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        store.DefineFields(3, 1, true);
+        store.SetEditor(&editor);
+        store.ActivateField(1, 1);
+        editor.activations = 0;
+        editor.edited = QStringLiteral("typed");
+    }
+    quint16 Format() const { return store.GetFieldFormat(1, 1); }
+
+    CFieldStore store;
+    RecordingEditor editor;
+};
+
+TEST_F(FormatCommands, SizeStepStopsAtBothEndsAndKeepsTheOtherBits)
+{
+    struct Case
+    {
+        quint16 size;
+        bool bigger, smaller;
+    };
+    for (const Case& c : {Case{0, true, false}, Case{1, true, true}, Case{3, true, true},
+                          Case{4, false, true}, Case{7, false, true}}) {
+        SCOPED_TRACE(c.size);
+        const quint16 before = quint16(CFieldStore::kAlignRight | CFieldStore::kBold | c.size);
+        store.SetFieldFormat(1, 1, before);
+        EXPECT_EQ(store.CanFontBigger(), c.bigger);
+        EXPECT_EQ(store.CanFontSmaller(), c.smaller);
+
+        editor.activations = 0;
+        store.FontBigger();
+        EXPECT_EQ(Format(), c.bigger ? before + 1 : before);
+        EXPECT_EQ(editor.activations, c.bigger ? 1 : 0);
+
+        store.SetFieldFormat(1, 1, before);
+        store.FontSmaller();
+        EXPECT_EQ(Format(), c.smaller ? before - 1 : before);
+    }
+    EXPECT_EQ(store.GetFieldText(1, 1), QStringLiteral("typed"));
+}
+
+TEST_F(FormatCommands, BoldToggleReactivatesButSetAndClearDoNot)
+{
+    store.SetFieldFormat(1, 1, 0x0203);
+    store.ToggleBold();
+    EXPECT_EQ(Format(), 0x0213);
+    EXPECT_TRUE(store.IsBoldCurrent());
+    EXPECT_EQ(editor.activations, 1);
+    EXPECT_EQ(store.GetFieldText(1, 1), QStringLiteral("typed"));
+    store.ToggleBold();
+    EXPECT_EQ(Format(), 0x0203);
+
+    editor.activations = 0;
+    store.SetBoldCurrent();
+    store.SetBoldCurrent();
+    EXPECT_EQ(Format(), 0x0213);
+    store.ClearBoldCurrent();
+    EXPECT_EQ(Format(), 0x0203);
+    EXPECT_EQ(editor.activations, 0);
+}
+
+TEST_F(FormatCommands, AlignmentReactivatesOnlyTheCurrentField)
+{
+    store.SetFieldFormat(1, 1, quint16(CFieldStore::kAlignRight | CFieldStore::kBold | 3));
+    store.AlignCenterCurrent();
+    EXPECT_EQ(Format(), 0x0113);
+    EXPECT_TRUE(store.IsAlignCenterCurrent());
+    EXPECT_FALSE(store.IsAlignLeftCurrent() || store.IsAlignRightCurrent());
+    EXPECT_EQ(editor.activations, 1);
+
+    store.AlignRight(1, 0); // page 0 is the current page
+    EXPECT_TRUE(store.IsAlignRightCurrent());
+    EXPECT_EQ(editor.activations, 2);
+
+    editor.activations = 0;
+    store.AlignRight(2, 1);
+    store.AlignRight(0, 2); // same index, other page
+    store.ClearAlignment(1, 1);
+    EXPECT_EQ(editor.activations, 0);
+    EXPECT_EQ(store.GetFieldFormat(2, 1), 0x0201);
+    EXPECT_EQ(store.GetFieldFormat(0, 2), 0x0201);
+    EXPECT_TRUE(store.IsAlignLeftCurrent());
+    EXPECT_EQ(Format(), 0x0013);
+
+    // A value outside 0, 256, 512 is none of the three.
+    store.SetFieldFormat(1, 1, 0x0301);
+    EXPECT_FALSE(store.IsAlignLeftCurrent() || store.IsAlignCenterCurrent() ||
+                 store.IsAlignRightCurrent());
+    EXPECT_THROW(store.AlignLeft(3, 1), CInvalidArgException);
 }
 
 } // namespace

@@ -225,6 +225,79 @@ quint16 CFieldStore::GetFontSize(quint16 index, quint16 page) const
     return FormatAt(index, page) & kSizeMask;
 }
 
+void CFieldStore::ToggleBold()
+{
+    FormatAt(m_currentField, m_currentPage) ^= kBold;
+    CommitCurrent();
+}
+
+void CFieldStore::SetBoldCurrent()
+{
+    FormatAt(m_currentField, m_currentPage) |= kBold;
+}
+
+void CFieldStore::ClearBoldCurrent()
+{
+    FormatAt(m_currentField, m_currentPage) &= quint16(~kBold);
+}
+
+bool CFieldStore::CanFontBigger() const
+{
+    return (GetFieldFormat(m_currentField, 0) & kSizeMask) <= kMaxFontSize - 1;
+}
+
+bool CFieldStore::CanFontSmaller() const
+{
+    return (GetFieldFormat(m_currentField, 0) & kSizeMask) != 0;
+}
+
+void CFieldStore::FontBigger()
+{
+    if (!CanFontBigger())
+        return;
+    // The step sits in the low bits and is at most 3 here, so adding one keeps
+    // bold and alignment.
+    ++FormatAt(m_currentField, m_currentPage);
+    CommitCurrent();
+}
+
+void CFieldStore::FontSmaller()
+{
+    if (!CanFontSmaller())
+        return;
+    --FormatAt(m_currentField, m_currentPage);
+    CommitCurrent();
+}
+
+void CFieldStore::SetAlignment(quint16 index, quint16 page, quint16 alignment)
+{
+    page = ResolvePage(page);
+    quint16& format = FormatAt(index, page);
+    format = quint16((format & ~kAlignMask) | alignment);
+    if (m_editor && index == m_currentField && page == m_currentPage)
+        CommitCurrent();
+}
+
+void CFieldStore::AlignLeft(quint16 index, quint16 page)
+{
+    SetAlignment(index, page, kAlignLeft);
+}
+
+void CFieldStore::AlignRight(quint16 index, quint16 page)
+{
+    SetAlignment(index, page, kAlignRight);
+}
+
+void CFieldStore::AlignCenter(quint16 index, quint16 page)
+{
+    SetAlignment(index, page, kAlignCenter);
+}
+
+void CFieldStore::ClearAlignment(quint16 index, quint16 page)
+{
+    FormatAt(index, ResolvePage(page)) &= quint16(~kAlignMask);
+}
+
 QString CFieldStore::GetCurrentText()
 {
     CommitCurrent();

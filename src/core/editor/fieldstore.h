@@ -98,6 +98,31 @@ public:
     quint16 GetAlignment(quint16 index, quint16 page) const;
     quint16 GetFontSize(quint16 index, quint16 page) const;
 
+    // Formatting of the current field (current index on the current page). The
+    // operations that change what the edit widget shows re-activate the field, so
+    // that the text typed so far is stored and the widget takes the new format.
+    void ToggleBold();
+    void SetBoldCurrent();   // no re-activation
+    void ClearBoldCurrent(); // no re-activation
+    // The size step grows up to 4 and shrinks down to 0; beyond that nothing happens.
+    void FontBigger();
+    void FontSmaller();
+    bool CanFontBigger() const;
+    bool CanFontSmaller() const;
+
+    // Alignment bits of any field; the other bits of the format word are kept.
+    // Re-activates when the field is the current one and an editor is attached.
+    void AlignLeft(quint16 index, quint16 page);
+    void AlignRight(quint16 index, quint16 page);
+    void AlignCenter(quint16 index, quint16 page);
+    void AlignLeftCurrent() { AlignLeft(m_currentField, 0); }
+    void AlignRightCurrent() { AlignRight(m_currentField, 0); }
+    void AlignCenterCurrent() { AlignCenter(m_currentField, 0); }
+    void ClearAlignment(quint16 index, quint16 page); // no re-activation
+    bool IsAlignLeftCurrent() const { return CurrentAlignment() == kAlignLeft; }
+    bool IsAlignRightCurrent() const { return CurrentAlignment() == kAlignRight; }
+    bool IsAlignCenterCurrent() const { return CurrentAlignment() == kAlignCenter; }
+
     QString GetCurrentText();
     QString GetFieldText(quint16 index, quint16 page) const;
     void SetCurrentText(const QString& text);
@@ -143,6 +168,8 @@ private:
     void ReadRecord(CArchive& ar);
     void WriteRecord(CArchive& ar);
     void CutBack();
+    quint16 CurrentAlignment() const { return GetFieldFormat(m_currentField, 0) & kAlignMask; }
+    void SetAlignment(quint16 index, quint16 page, quint16 alignment);
     void ShowMessage(const QString& text) const;
 
     quint16 m_fieldCount = 0;

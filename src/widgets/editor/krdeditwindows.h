@@ -1,0 +1,55 @@
+#pragma once
+
+#include "editor/kreditwindow.h"
+
+// The box editors of the four forms. Each passes every key on to its view after
+// the editor's own handling (the view scrolls with the page keys and, in the
+// forms with tables, moves between rows with the arrow keys) and hands the mouse
+// wheel to its view instead of scrolling the box text.
+class CKRDEditWindow_CMR : public CKrEditWindow
+{
+    Q_OBJECT
+
+public:
+    using CKrEditWindow::CKrEditWindow;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+class CKRDEditWindow_NatFb : public CKrEditWindow
+{
+    Q_OBJECT
+
+public:
+    using CKrEditWindow::CKrEditWindow;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+class CKRDEditWindow_NatIntFb : public CKrEditWindow
+{
+    Q_OBJECT
+
+public:
+    using CKrEditWindow::CKrEditWindow;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+class CKRDEditWindow_Spedauf : public CKrEditWindow
+{
+    Q_OBJECT
+
+public:
+    using CKrEditWindow::CKrEditWindow;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "app/commandtarget.h"
+#include "editor/fieldpainter.h"
+#include "editor/fieldstore.h"
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QVector>
+
+#include <functional>
+
+class CKrDocument;
+class CKrEditHost;
+class CSettingsStore;
+class QMenu;
+
+// The box editor: one edit widget that lies over the current box of a form and
+// moves from box to box, plus the box texts' font table and drawing.
+//
+// Ownership: the view creates the editor and owns it (as its child widget); the
+// field store belongs to the document, which outlives the view and its editor.
+// While the editor exists it is the store's Editor: the text of the current box
+// lives in the widget until CFieldStore::ActivateField moves it into the store.
+// The settings store, the host and a context menu handed in must outlive the
+// editor.
+//
+// Units: box rectangles in the store are device pixels of the unscrolled view;
+// the widget is placed at that rectangle minus the host's scroll position. The
+// drawing calls take the painter's logical units (see CFieldPainter).
+//
+// Typing is limited to what the box shows: text that would need more lines than
+// fit into the box at the box's edit font is refused with a beep (inputRefused
+// is emitted), a paste is cut to what fits. Every change the user makes marks
+// the document modified; loading a box's text does not.
+class CKrEditWindow : public QPlainTextEdit, public CFieldStore::Editor, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    // Entries of the editor's own context menu.
+    static constexpr int kMaxContextMenuItems = 25;
+    static constexpr unsigned kMenuSeparator = 0x800;
+
+    explicit CKrEditWindow(CSettingsStore& settings, CKrEditHost* host = nullptr);
+    ~CKrEditWindow() override;
+
+    // Places the widget on the parent view and attaches it to the store; when the
+    // store has no fields yet it gets one. `contextMenu` (may be null) is shown on
+    // a right-click instead of the editor's own menu. `document` (may be null) is
+    // marked modified on every change.
+    bool CreateEditWindow(QWidget* parentView, int controlId, CFieldStore& store,
+                          CKrDocument* document, QMenu* contextMenu);
+    // Colours, CreateEditWindow and the screen fonts for the zoom; afterwards the
+    // editor counts as created and draws.
+    bool Init(QWidget* parentView, int controlId, CFieldStore& store, CKrDocument* document,
+              QMenu* contextMenu, const QPaintDevice& screen, int zoom, const QColor& textColor,
+              const QColor& backColor);
+    bool IsCreated() const { return m_created; }
+    int ControlId() const { return m_controlId; }
+    CFieldStore& Store() const { return *m_store; }
+    void SetHost(CKrEditHost* host) { m_host = host; }
+
+    // Fonts (see CFieldPainter); rebuilding them re-applies the current box's font.
+    void CreateScreenFonts(const QPaintDevice& screen, int zoom);
+    void CreatePrinterFonts(int factorPercent);
+    void DefineFont(int type, const LogicalFont& font);
+    // The old interface: tells the caller to use DefineFont, then defines the
+    // normal and the bold font of the type from the same font.
+    void SetFont(int type, const LogicalFont& font);
+    const CFieldPainter& Painter() const { return m_painter; }
+
+    // Drawing: nothing is drawn and false is answered until Init has run.
+    bool DrawBoxText(QPainter& painter, const QRect& rect, int fontType, quint16 alignment,
+                     const QString& text, bool bold) const;
+    bool DrawField(QPainter& painter, const QRect& rect, quint16 index, quint16 page,
+                   bool singleLine) const;
+    bool PrintBoxText(QPainter& painter, const QRect& rect, int fontType, quint16 alignment,
+                      const QString& text, bool bold) const;
+    bool PrintField(QPainter& painter, const QRect& rect, quint16 index, quint16 page,
+                    bool singleLine) const;
+
+    void SetTextColor(const QColor& color);
+    void SetBackColor(const QColor& color);
+    void SetColors(const QColor& textColor, const QColor& backColor);
+    QColor TextColor() const { return m_textColor; }
+    QColor BackColor() const { return m_backColor; }
+
+    // Off means overwrite: a typed character replaces the one after the caret.
+    void SetInsertMode(bool on);
+    bool GetInsertMode() const;
+    // "Einfügen" or "Überschreiben", for the status bar.
+    QString InsertModeStatusText() const;
+
+    // Pastes the clipboard's text (cut to what fits), then cleans the whole box
+    // text: lone line feeds become CR LF, trailing white space goes, and one pair
+    // of surrounding double quotes is removed. Afterwards undo is not possible.
+    void Paste();
+    void Cut();
+    void Copy();
+    // Single-level undo: undoing again restores what the first undo took back.
+    void Undo();
+    bool CanUndo() const { return m_canUndo; }
+    // Selects the first 65024 characters with the caret at the start.
+    void SelectAll();
+    // Enables and labels the undo command ("&Rückgängig" or
+    // "&Rückgängig (nicht möglich)", English by the "Language" setting).
+    void UpdateUndoCommand(CommandState& state) const;
+
+    // 1 when added, 0 when the menu is full. Flags 0x800 make a separator.
+    int AddContextMenuItem(unsigned flags, int commandId, const QString& text);
+    // The menu a right-click shows when no context menu was handed in; the
+    // caller owns it.
+    QMenu* BuildContextMenu(QWidget* parent);
+
+    // Scrolls the host until the widget is visible.
+    void ScrollIntoView();
+
+    // The editing commands that are the editor's business: clipboard, undo,
+    // select all, insert mode, font size, bold and alignment. Next and previous
+    // box, the pages and inserting an address are the view's and answer false.
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+    // CFieldStore::Editor
+    QString EditedText() const override;
+    void FieldActivated(quint16 index, quint16 page, const QString& text) override;
+
+    // The alignment the widget shows the current box with.
+    Qt::Alignment EditAlignment() const;
+    // How many lines the box shows at its edit font, and how many a text needs.
+    int MaxLines() const;
+    int LinesNeeded(const QString& text) const;
+
+Q_SIGNALS:
+    // The user changed the text (the document's modified flag is set as well).
+    void documentModified();
+    // Input was refused because it does not fit; a warning beep sounded.
+    void inputRefused();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    // Lets the subclasses pass keys on to their view after the editor's own handling.
+    void PassKeyToHost(QKeyEvent* event);
+    void PassWheelToHost(QWheelEvent* event);
+
+private:
+    enum class EditKind { Typing, Deleting, Other };
+    struct Snapshot
+    {
+        QString text; // the document's raw text (paragraph separators)
+        int anchor = 0;
+        int position = 0;
+    };
+
+    Snapshot Capture() const;
+    void Restore(const Snapshot& snapshot);
+    void LoadText(const QString& storedText);
+    QString RawText() const;
+    // Runs an edit; keeps it when it fits, else restores the text and beeps. With
+    // `overwrite` characters typed in overwrite mode with no selection, as many
+    // characters after the caret are removed as part of the same edit.
+    bool ApplyEdit(EditKind kind, int overwrite, const std::function<void()>& edit);
+    // Inserts as much of `text` at the selection as fits; false when cut.
+    bool InsertFitting(const QString& text);
+    void Refuse();
+    void NotifyModified();
+    void CloseUndoGroup() { m_groupOpen = false; }
+    void ApplyFieldFont();
+    void ApplyColors();
+    void ApplyAlignment(quint16 alignment);
+    QRect FieldRect(quint16 index, quint16 page) const;
+
+    struct MenuItem
+    {
+        unsigned flags;
+        int id;
+        QString text;
+    };
+
+    CSettingsStore& m_settings;
+    CKrEditHost* m_host;
+    CFieldStore* m_store = nullptr;
+    CKrDocument* m_document = nullptr;
+    QPointer<QMenu> m_contextMenu;
+    int m_controlId = 0;
+    bool m_created = false;
+    CFieldPainter m_painter;
+    QColor m_textColor = Qt::black;
+    QColor m_backColor = Qt::white;
+    QVector<MenuItem> m_menuItems;
+
+    int m_loading = 0; // programmatic text changes in progress
+    int m_editing = 0; // user edits in progress
+    Snapshot m_undo;
+    bool m_canUndo = false;
+    bool m_groupOpen = false;
+    EditKind m_groupKind = EditKind::Other;
+    int m_groupEnd = -1;
+};

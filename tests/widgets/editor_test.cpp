@@ -1,0 +1,573 @@
+// The box editor on a bare parent widget, offscreen: typing limits, overwrite
+// mode, clipboard, undo, the modified flag and the way text moves between the
+// widget and the field store.
+#include "app/commandids.h"
+#include "documents/cmrdoc.h"
+#include "editor/krdeditwindows.h"
+#include "editor/kredithost.h"
+#include "editor/kreditwindow.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QWheelEvent>
+#include <QtMath>
+
+#include <memory>
+
+namespace {
+
+// A view that scrolls a form of kFormHeight × kFormWidth pixels (one logical unit
+// is one pixel here) and moves the editor with it, as QWidget::scroll does.
+class FakeHost : public CKrEditHost
+{
+public:
+    static constexpr int kFormWidth = 1600;
+    static constexpr int kFormHeight = 3000;
+
+    QWidget* view = nullptr;
+    QWidget* editor = nullptr;
+    QPoint position;
+    QList<int> keys;
+    int wheels = 0;
+    QList<int> commands;
+    int statusUpdates = 0;
+
+    QPoint ScrollPosition() const override { return position; }
+    QRect VisibleScreenRect() const override
+    {
+        return QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+    }
+    void ScrollByUnits(int dx, int dy) override { ScrollTo(position + QPoint(dx, dy)); }
+    void ScrollToTop() override { ScrollTo(QPoint(position.x(), 0)); }
+    void EditorKeyPressed(QKeyEvent* event) override { keys << event->key(); }
+    void EditorWheel(QWheelEvent*) override { ++wheels; }
+    void EditorCommand(int id) override { commands << id; }
+    void UpdateStatusText() override { ++statusUpdates; }
+
+    void ScrollTo(QPoint target)
+    {
+        target.setX(qBound(0, target.x(), qMax(0, kFormWidth - view->width())));
+        target.setY(qBound(0, target.y(), qMax(0, kFormHeight - view->height())));
+        if (editor)
+            editor->move(editor->pos() - (target - position));
+        position = target;
+    }
+};
+
+} // namespace
+
+class EditorTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CSettingsStore> m_settings;
+    std::unique_ptr<CCMRDoc> m_doc;
+    std::unique_ptr<QWidget> m_view;
+    FakeHost m_host;
+    CKrEditWindow* m_editor = nullptr; // child of m_view
+    int m_lineHeight = 0;
+
+    CFieldStore& Store() { return m_doc->GetStore(); }
+
+    // Field 0: left-aligned, two lines high. Field 1: one line high. Field 73
+    // (centred in the CMR form) and field 12 (right-aligned) are one line high.
+    void Layout()
+    {
+        const auto font = m_editor->Painter().Font(CFieldPainter::Family::Edit, 2, false);
+        QVERIFY(font);
+        QTextLayout probe(QStringLiteral("X"), *font);
+        probe.beginLayout();
+        QTextLine line = probe.createLine();
+        line.setLeadingIncluded(true);
+        probe.endLayout();
+        m_lineHeight = qCeil(line.height());
+        const int twoLines = m_lineHeight * 5 / 2;
+        Store().SetFieldRect(0, 20, 20, 320, quint16(20 + twoLines));
+        Store().SetFieldRect(1, 20, 100, 320, quint16(100 + m_lineHeight + 2));
+        Store().SetFieldRect(73, 20, 150, 320, quint16(150 + m_lineHeight + 2));
+        Store().SetFieldRect(12, 20, 200, 320, quint16(200 + m_lineHeight + 2));
+        Store().ActivateField(0, 1);
+    }
+
+    QString Typed() const { return m_editor->EditedText(); }
+
+    void SetText(const QString& text, int anchor, int position)
+    {
+        Store().SetCurrentText(text);
+        QTextCursor cursor = m_editor->textCursor();
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        m_editor->setTextCursor(cursor);
+    }
+
+    void SetLanguage(int language)
+    {
+        m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::Language, language);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+            m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+        SetLanguage(0);
+        m_doc = std::make_unique<CCMRDoc>(*m_settings);
+        m_view = std::make_unique<QWidget>();
+        m_view->resize(600, 400);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        m_host = FakeHost();
+        m_host.view = m_view.get();
+        m_editor = new CKrEditWindow(*m_settings, &m_host);
+        m_host.editor = m_editor;
+        QPainter unused;
+        QVERIFY(!m_editor->DrawField(unused, QRect(), 0, 1, false)); // not created yet
+        QVERIFY(m_editor->Init(m_view.get(), 132, Store(), m_doc.get(), nullptr, *m_view, 10,
+                               Qt::black, Qt::white));
+        Layout();
+        m_doc->SetModifiedFlag(false);
+    }
+
+    void cleanup()
+    {
+        m_view.reset(); // deletes the editor, which detaches from the store
+        m_doc.reset();
+    }
+
+    void activateFieldMovesTextBetweenWidgetAndStore();
+    void boxHeightLimitsTyping();
+    void overwriteMode_data();
+    void overwriteMode();
+    void pasteCleansTheWholeText_data();
+    void pasteCleansTheWholeText();
+    void pasteIsCutToWhatFits();
+    void undoIsSingleLevel();
+    void modifiedFlagOnlyForUserChanges();
+    void formatCommandsReactivateTheBox();
+    void contextMenuEntries();
+    void scrollIntoView();
+    void formEditorsPassKeysAndWheelToTheirView();
+    void destroyingTheEditorKeepsTheTypedText();
+};
+
+void EditorTest::activateFieldMovesTextBetweenWidgetAndStore()
+{
+    Store().SetFieldText(1, QStringLiteral("Hamburg"), 1);
+    QTest::keyClicks(m_editor, QStringLiteral("abc"));
+    QTest::keyClick(m_editor, Qt::Key_Return);
+    QTest::keyClicks(m_editor, QStringLiteral("de"));
+    QCOMPARE(Store().GetFieldText(0, 1), QString()); // still in the widget
+
+    m_host.position = QPoint(5, 40); // the view is scrolled
+    QCOMPARE(Store().ActivateField(1, 1), 0);
+    QCOMPARE(Store().GetFieldText(0, 1), QStringLiteral("abc\r\nde"));
+    QCOMPARE(Typed(), QStringLiteral("Hamburg"));
+    QCOMPARE(m_editor->geometry(), QRect(15, 60, 300, m_lineHeight + 2));
+    QCOMPARE(m_editor->textCursor().position(), 0);
+
+    // Back again: the CR LF comes back as a line break, not as characters.
+    QCOMPARE(Store().ActivateField(0, 1), 0);
+    QCOMPARE(m_editor->document()->blockCount(), 2);
+    QCOMPARE(Typed(), QStringLiteral("abc\r\nde"));
+    QCOMPARE(Store().GetCurrentText(), QStringLiteral("abc\r\nde"));
+
+    // Page 2 uses the follow-on rectangle; an index beyond it changes nothing.
+    Store().SetFollowFieldRect(0, 30, 30, 530, 330);
+    QCOMPARE(Store().ActivateField(1, 2), -1);
+    QCOMPARE(Store().GetCurrentField(), 0);
+    QCOMPARE(Store().ActivateField(0, 2), 0);
+    QCOMPARE(m_editor->geometry(), QRect(25, -10, 500, 300));
+}
+
+void EditorTest::boxHeightLimitsTyping()
+{
+    QSignalSpy refused(m_editor, &CKrEditWindow::inputRefused);
+    QCOMPARE(m_editor->MaxLines(), 2);
+    QTest::keyClicks(m_editor, QStringLiteral("Ort"));
+    QTest::keyClick(m_editor, Qt::Key_Return);
+    QTest::keyClicks(m_editor, QStringLiteral("Land"));
+    QCOMPARE(refused.count(), 0);
+    QTest::keyClick(m_editor, Qt::Key_Return);
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(Typed(), QStringLiteral("Ort\r\nLand"));
+
+    // Words that would wrap into a third line are refused as well.
+    QTest::keyClicks(m_editor, QString(QStringLiteral(" Wort")).repeated(40));
+    QVERIFY(refused.count() > 1);
+    QCOMPARE(m_editor->LinesNeeded(Typed()), 2);
+    // The widget's own layout agrees: nothing it shows lies below the box.
+    int shown = 0;
+    for (QTextBlock block = m_editor->document()->begin(); block.isValid(); block = block.next()) {
+        m_editor->document()->documentLayout()->blockBoundingRect(block);
+        shown += block.layout()->lineCount();
+    }
+    QCOMPARE(shown, 2);
+    QVERIFY(Typed().startsWith(QStringLiteral("Ort\r\nLand Wort")));
+
+    // A text that already overflows (longer than the box was loaded) can still
+    // be shortened and edited within its length.
+    Store().SetCurrentText(QStringLiteral("1\r\n2\r\n3"));
+    m_editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_editor, Qt::Key_Backspace);
+    QTest::keyClicks(m_editor, QStringLiteral("x"));
+    QCOMPARE(Typed(), QStringLiteral("1\r\n2\r\nx"));
+    const int before = refused.count();
+    QTest::keyClick(m_editor, Qt::Key_Return);
+    QCOMPARE(refused.count(), before + 1);
+}
+
+void EditorTest::overwriteMode_data()
+{
+    QTest::addColumn<bool>("insert");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("key"); // 0: type the character X
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("caret");
+
+    QTest::newRow("X replaces the next character") << false << 3 << 3 << 0 << "abcXef" << 4;
+    QTest::newRow("X at the end appends") << false << 6 << 6 << 0 << "abcdefX" << 7;
+    QTest::newRow("Backspace removes both sides")
+        << false << 3 << 3 << int(Qt::Key_Backspace) << "abef" << 2;
+    QTest::newRow("a selection is only replaced") << false << 1 << 4 << 0 << "aXef" << 2;
+    QTest::newRow("Delete ignores the mode")
+        << false << 3 << 3 << int(Qt::Key_Delete) << "abcef" << 3;
+    QTest::newRow("Enter replaces too")
+        << false << 3 << 3 << int(Qt::Key_Return) << "abc\r\nef" << 4;
+    QTest::newRow("Backspace at the start deletes nothing")
+        << false << 0 << 0 << int(Qt::Key_Backspace) << "abcdef" << 0;
+    QTest::newRow("insert mode inserts") << true << 3 << 3 << 0 << "abcXdef" << 4;
+}
+
+void EditorTest::overwriteMode()
+{
+    QFETCH(bool, insert);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    QFETCH(int, caret);
+
+    SetText(QStringLiteral("abcdef"), anchor, position);
+    if (!insert)
+        QTest::keyClick(m_editor, Qt::Key_Insert);
+    QCOMPARE(m_editor->GetInsertMode(), insert);
+    QCOMPARE(Typed(), QStringLiteral("abcdef")); // the Insert key itself changes nothing
+    if (key)
+        QTest::keyClick(m_editor, Qt::Key(key));
+    else
+        QTest::keyClick(m_editor, 'X', Qt::ShiftModifier);
+    QCOMPARE(Typed(), expected);
+    QCOMPARE(m_editor->textCursor().position(), caret);
+}
+
+void EditorTest::pasteCleansTheWholeText_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("lone LF becomes CR LF") << "Zeile1\nZeile2"
+                                           << "" << 0 << "Zeile1\r\nZeile2";
+    QTest::newRow("quotes around the text") << "\"Ort\""
+                                            << "" << 0 << "Ort";
+    QTest::newRow("quotes of the whole box text") << "c"
+                                                  << "\"ab\"" << 3 << "abc";
+    QTest::newRow("a lone quote") << "\""
+                                  << "" << 0 << "";
+    QTest::newRow("trailing white space") << "Ort \t\n"
+                                          << "" << 0 << "Ort";
+    QTest::newRow("inserted at the caret") << "X"
+                                           << "ab" << 1 << "aXb";
+}
+
+void EditorTest::pasteCleansTheWholeText()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, stored);
+
+    SetText(before, caret, caret);
+    QApplication::clipboard()->setText(clipboard);
+    QVERIFY(m_editor->OnCommand(Cmd::Paste));
+    QCOMPARE(Store().GetFieldText(0, 1), stored);
+    QCOMPARE(Typed(), stored);
+    QCOMPARE(m_editor->textCursor().position(), 0);
+    QVERIFY(m_doc->IsModified());
+    QVERIFY(!m_editor->CanUndo());
+    CommandState state;
+    QVERIFY(m_editor->OnUpdateCommand(Cmd::Undo, state));
+    QVERIFY(!state.enabled);
+    QCOMPARE(state.text, QStringLiteral("&Rückgängig (nicht möglich)"));
+}
+
+void EditorTest::pasteIsCutToWhatFits()
+{
+    QSignalSpy refused(m_editor, &CKrEditWindow::inputRefused);
+    Store().ActivateField(1, 1); // one line
+    const QString words = QString(QStringLiteral("Frachtbrief ")).repeated(30);
+    QApplication::clipboard()->setText(words);
+    m_editor->Paste();
+    const QString stored = Store().GetFieldText(1, 1);
+    QVERIFY(!stored.isEmpty());
+    QVERIFY(words.startsWith(stored));
+    QVERIFY(stored.size() < words.size() - 12);
+    QCOMPARE(m_editor->LinesNeeded(stored), 1);
+    QCOMPARE(refused.count(), 1);
+
+    // Keyboard paste does the same, and a full box takes nothing more.
+    m_editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_editor, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(Store().GetFieldText(1, 1).size() <= stored.size() + 1);
+    QCOMPARE(refused.count(), 2);
+}
+
+void EditorTest::undoIsSingleLevel()
+{
+    CommandState state;
+    m_editor->UpdateUndoCommand(state);
+    QVERIFY(!state.enabled);
+
+    QTest::keyClicks(m_editor, QStringLiteral("Ort"));
+    m_editor->UpdateUndoCommand(state);
+    QVERIFY(state.enabled);
+    QCOMPARE(state.text, QStringLiteral("&Rückgängig"));
+
+    // The typing run is one step; undoing the undo brings it back.
+    QTest::keyClick(m_editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Typed(), QString());
+    QVERIFY(m_editor->OnCommand(Cmd::Undo));
+    QCOMPARE(Typed(), QStringLiteral("Ort"));
+
+    // Only the last step: after a cut, undo restores the cut text only.
+    m_editor->SelectAll();
+    QCOMPARE(m_editor->textCursor().position(), 0);
+    QCOMPARE(m_editor->textCursor().anchor(), 3);
+    m_editor->Cut();
+    QCOMPARE(Typed(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ort"));
+    m_editor->Undo();
+    QCOMPARE(Typed(), QStringLiteral("Ort"));
+
+    // Moving to a box replaces the text: nothing to undo.
+    Store().ActivateField(1, 1);
+    QVERIFY(!m_editor->CanUndo());
+
+    SetLanguage(1);
+    m_editor->UpdateUndoCommand(state);
+    QCOMPARE(state.text, QStringLiteral("&Undo (not possible)"));
+    QTest::keyClicks(m_editor, QStringLiteral("x"));
+    m_editor->UpdateUndoCommand(state);
+    QCOMPARE(state.text, QStringLiteral("&Undo"));
+}
+
+void EditorTest::modifiedFlagOnlyForUserChanges()
+{
+    QSignalSpy modified(m_editor, &CKrEditWindow::documentModified);
+    Store().SetFieldText(1, QStringLiteral("Bremen"), 1);
+    Store().ActivateField(1, 1);
+    Store().SetCurrentText(QStringLiteral("Köln"));
+    QTest::keyClick(m_editor, Qt::Key_Right); // moving the caret is no change
+    // Nor is a box with another font and alignment taking the widget over.
+    Store().SetFieldFormat(73, 1, CFieldStore::kAlignCenter | CFieldStore::kBold | 4);
+    Store().ActivateField(73, 1);
+    QVERIFY(m_editor->font().bold());
+    QVERIFY(!m_doc->IsModified());
+    QCOMPARE(modified.count(), 0);
+
+    // Refused input is no change either.
+    Store().ActivateField(1, 1);
+    m_editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(m_editor, Qt::Key_Return);
+    QVERIFY(!m_doc->IsModified());
+
+    QTest::keyClick(m_editor, Qt::Key_Backspace);
+    QVERIFY(m_doc->IsModified());
+    QCOMPARE(modified.count(), 1);
+}
+
+void EditorTest::formatCommandsReactivateTheBox()
+{
+    QTest::keyClicks(m_editor, QStringLiteral("fett"));
+    const int normalSize = m_editor->font().pixelSize();
+    CommandState state;
+    QVERIFY(m_editor->OnUpdateCommand(Cmd::Bold, state));
+    QVERIFY(!state.checked);
+
+    QVERIFY(m_editor->OnCommand(Cmd::Bold));
+    QVERIFY(Store().IsBoldCurrent());
+    QVERIFY(m_editor->font().bold());
+    QCOMPARE(Store().GetFieldText(0, 1), QStringLiteral("fett")); // stored by the re-activation
+    QCOMPARE(Typed(), QStringLiteral("fett"));
+    QVERIFY(m_doc->IsModified());
+
+    QVERIFY(m_editor->OnCommand(Cmd::FontBigger));
+    QVERIFY(m_editor->font().pixelSize() > normalSize);
+    QVERIFY(m_editor->OnCommand(Cmd::FontBigger)); // size step 4
+    state = CommandState();
+    m_editor->OnUpdateCommand(Cmd::FontBigger, state);
+    QVERIFY(!state.enabled);
+    m_editor->OnUpdateCommand(Cmd::FontSmaller, state);
+    QVERIFY(state.enabled);
+
+    // Alignment of the widget follows the box: the CMR form centres box 73.
+    QCOMPARE(m_editor->EditAlignment(), Qt::Alignment(Qt::AlignLeft));
+    Store().ActivateField(73, 1);
+    QCOMPARE(m_editor->EditAlignment(), Qt::Alignment(Qt::AlignHCenter));
+    Store().ActivateField(12, 1);
+    QCOMPARE(m_editor->EditAlignment(), Qt::Alignment(Qt::AlignRight));
+    QVERIFY(m_editor->OnCommand(Cmd::AlignLeft));
+    QCOMPARE(m_editor->EditAlignment(), Qt::Alignment(Qt::AlignLeft));
+    state = CommandState();
+    m_editor->OnUpdateCommand(Cmd::AlignLeft, state);
+    QVERIFY(state.checked);
+
+    // Insert mode: the menu text shows what the command will do.
+    m_editor->OnUpdateCommand(Cmd::InsertMode, state);
+    QCOMPARE(state.text, QStringLiteral("Einfügemodus ausschalten"));
+    QCOMPARE(m_editor->InsertModeStatusText(), QStringLiteral("Einfügen"));
+    QVERIFY(m_editor->OnCommand(Cmd::InsertMode));
+    m_editor->OnUpdateCommand(Cmd::InsertMode, state);
+    QCOMPARE(state.text, QStringLiteral("Einfügemodus einschalten"));
+    QCOMPARE(m_editor->InsertModeStatusText(), QStringLiteral("Überschreiben"));
+    QCOMPARE(m_host.statusUpdates, 1);
+    // The Insert key switches at once but leaves the status bar to the next event.
+    QTest::keyClick(m_editor, Qt::Key_Insert);
+    QCOMPARE(m_editor->InsertModeStatusText(), QStringLiteral("Einfügen"));
+    QCOMPARE(m_host.statusUpdates, 1);
+
+    // The view's own commands are not the editor's.
+    QVERIFY(!m_editor->OnCommand(Cmd::NextField));
+    QVERIFY(!m_editor->OnUpdateCommand(Cmd::InsertAddress, state));
+}
+
+void EditorTest::contextMenuEntries()
+{
+    const auto texts = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* action : menu->actions())
+            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return list;
+    };
+    std::unique_ptr<QMenu> standard(m_editor->BuildContextMenu(nullptr));
+    QCOMPARE(texts(standard.get()), (QStringList{QStringLiteral("&Ausschneiden\tStrg+X"),
+                                                 QStringLiteral("&Kopieren\tStrg+C"),
+                                                 QStringLiteral("E&infügen\tStrg+V")}));
+
+    QCOMPARE(m_editor->AddContextMenuItem(0, 32799, QStringLiteral("&Nächstes Eingabefeld")), 1);
+    QCOMPARE(m_editor->AddContextMenuItem(CKrEditWindow::kMenuSeparator, 0, QStringLiteral("x")),
+             1);
+    for (int i = 2; i < CKrEditWindow::kMaxContextMenuItems; ++i)
+        QCOMPARE(m_editor->AddContextMenuItem(0, 40000 + i, QStringLiteral("E%1").arg(i)), 1);
+    QCOMPARE(m_editor->AddContextMenuItem(0, 1, QStringLiteral("zu viel")), 0);
+
+    std::unique_ptr<QMenu> own(m_editor->BuildContextMenu(nullptr));
+    const QStringList ownTexts = texts(own.get());
+    QCOMPARE(ownTexts.size(), CKrEditWindow::kMaxContextMenuItems);
+    QCOMPARE(ownTexts.mid(0, 2), (QStringList{QStringLiteral("&Nächstes Eingabefeld"), "-"}));
+    own->actions().first()->trigger();
+    QCOMPARE(m_host.commands, QList<int>{32799});
+}
+
+void EditorTest::scrollIntoView()
+{
+    // Below the visible part: scrolls down in steps until the box is inside.
+    Store().SetFieldRect(1, 20, 1000, 320, 1030);
+    Store().ActivateField(1, 1);
+    m_editor->ScrollIntoView();
+    QVERIFY(m_host.position.y() > 0);
+    QVERIFY(m_editor->geometry().bottom() < m_view->height());
+    QVERIFY(m_editor->geometry().top() >= 0);
+
+    // A box taller than the view stops once its top is near the top of the view.
+    Store().SetFieldRect(1, 20, 1800, 320, 2600);
+    Store().ActivateField(1, 1);
+    m_editor->ScrollIntoView();
+    QVERIFY(m_editor->geometry().top() <= 50 && m_editor->geometry().top() > -150);
+
+    // Just above the visible part (less than 200 pixels above the screen's top
+    // row): the view jumps to the top of the form, then scrolls down again in
+    // steps until the box is inside.
+    m_host.ScrollTo(QPoint(0, 2000));
+    Store().SetFieldRect(1, 20, 1950, 320, 1980);
+    Store().ActivateField(1, 1);
+    QVERIFY(m_editor->mapToGlobal(QPoint(0, 0)).y() > -200);
+    m_editor->ScrollIntoView();
+    QCOMPARE(m_host.position.y(), 1650);
+    QVERIFY(m_editor->geometry().top() >= 0);
+    QVERIFY(m_editor->geometry().bottom() < m_view->height());
+
+    // Far above: steps up, then the jump, and the box near the top of the form
+    // is visible.
+    m_host.ScrollTo(QPoint(0, 2000));
+    Store().SetFieldRect(1, 20, 300, 320, 330);
+    Store().ActivateField(1, 1);
+    QVERIFY(m_editor->mapToGlobal(QPoint(0, 0)).y() <= -200);
+    m_editor->ScrollIntoView();
+    QCOMPARE(m_host.position.y(), 0);
+
+    // A box wider than the view: scrolling right ends at the end of the form
+    // (not in an endless loop), then scrolling left brings its left edge back.
+    Store().SetFieldRect(1, 100, 20, 1590, 50);
+    Store().ActivateField(1, 1);
+    m_editor->ScrollIntoView();
+    QCOMPARE(m_editor->geometry().left(), 0);
+    QCOMPARE(m_host.position, QPoint(100, 0));
+}
+
+void EditorTest::formEditorsPassKeysAndWheelToTheirView()
+{
+    m_view.reset();
+    m_view = std::make_unique<QWidget>();
+    m_view->resize(600, 400);
+    m_view->show();
+    m_host.view = m_view.get();
+    auto* editor = new CKRDEditWindow_NatIntFb(*m_settings, &m_host);
+    QVERIFY(editor->Init(m_view.get(), 133, Store(), m_doc.get(), nullptr, *m_view, 10, Qt::black,
+                         Qt::white));
+    m_editor = editor;
+    m_host.editor = editor;
+    Layout();
+
+    QTest::keyClick(editor, Qt::Key_A);
+    QTest::keyClick(editor, Qt::Key_Insert);
+    QTest::keyClick(editor, Qt::Key_PageDown);
+    QCOMPARE(m_host.keys, (QList<int>{Qt::Key_A, Qt::Key_Insert, Qt::Key_PageDown}));
+    QCOMPARE(Typed(), QStringLiteral("a"));
+    QVERIFY(!editor->GetInsertMode());
+
+    QWheelEvent wheel(QPointF(5, 5), editor->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(editor->viewport(), &wheel);
+    QCOMPARE(m_host.wheels, 1);
+}
+
+void EditorTest::destroyingTheEditorKeepsTheTypedText()
+{
+    QTest::keyClicks(m_editor, QStringLiteral("zuletzt"));
+    m_view.reset();
+    QCOMPARE(Store().GetFieldText(0, 1), QStringLiteral("zuletzt"));
+    QCOMPARE(Store().GetEditor(), nullptr);
+    QCOMPARE(Store().ActivateField(1, 1), 0); // no dangling editor
+}
+
+QTEST_MAIN(EditorTest)
+#include "editor_test.moc"
