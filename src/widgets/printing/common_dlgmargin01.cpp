@@ -1,0 +1,62 @@
+#include "printing/common_dlgmargin01.h"
+
+#include "printing/marginpanel.h"
+#include "settings/language.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Common_DlgMargin01::Common_DlgMargin01(CSettingsStore& settings, QWidget* parent) : QDialog(parent)
+{
+    const UiLanguage language = CurrentLanguage(settings);
+    setWindowTitle(QStringLiteral("R\u00e4nder einstellen"));
+    m_panel = new CMarginPanel(language, language, Margins::LimitRule::StopAtLimit, this);
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(BilingualText{"Abbrechen", "Abort"}.In(language));
+    buttons->button(QDialogButtonBox::Help)->setText(BilingualText{"Hilfe", "Help"}.In(language));
+    Margins::SetButtonToolTips(buttons, language);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { Q_EMIT HelpRequested(kHelpContextId); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_panel);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Common_DlgMargin01::SetHorizontal(int tenths)
+{
+    m_panel->SetShift(tenths, m_panel->Vertical());
+}
+
+void Common_DlgMargin01::SetVertical(int tenths)
+{
+    m_panel->SetShift(m_panel->Horizontal(), tenths);
+}
+
+void Common_DlgMargin01::SetDoNotShow(bool doNotShow)
+{
+    m_panel->SetDoNotShow(doNotShow);
+}
+
+bool Common_DlgMargin01::DoNotShow() const
+{
+    return m_panel->DoNotShow();
+}
+
+int Common_DlgMargin01::Horizontal() const
+{
+    return m_panel->Horizontal();
+}
+
+int Common_DlgMargin01::Vertical() const
+{
+    return m_panel->Vertical();
+}

@@ -1,0 +1,258 @@
+#include "printing/dlgdrucken.h"
+
+#include "printing/papernames.h"
+#include "printing/printicons.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kLandscapeHint = QStringLiteral(
+    "Stellen Sie Ihren Drucker auf \"Hochformat\" um, damit das Formular richtig ausgedruckt "
+    "wird.");
+const QString kPaperHint = QStringLiteral(
+    "Beachten Sie die Papiereinstellung \"A4\", die aktuell benutzten Formulare sind in diesem "
+    "Format (Laserdrucker).");
+
+// The copies are pages of one job, and a job never has more than 99 pages.
+constexpr int kMaxCopies = 99;
+constexpr int kIconSize = 32;
+
+QString Title(FormType kind)
+{
+    switch (kind) {
+    case FormType::Cmr:
+        return QStringLiteral("CMR Frachtbrief drucken");
+    case FormType::National:
+        return QStringLiteral("Frachtbrief national drucken");
+    case FormType::Kombi:
+        return QStringLiteral("Kombi-Frachtbrief drucken");
+    case FormType::Forwarding:
+        return QStringLiteral("Speditionsauftrag drucken");
+    }
+    return {};
+}
+
+QLabel* IconLabel(PrintIcon icon, const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setPixmap(PrintIconPixmap(icon, kIconSize, parent->devicePixelRatioF()));
+    label->setFixedSize(kIconSize, kIconSize);
+    return label;
+}
+
+} // namespace
+
+PrinterDescription DescribePrinter(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF sheet = layout.fullRectPoints();
+    PrinterDescription description;
+    description.name = printer.printerName();
+    description.portrait = sheet.height() > sheet.width();
+    description.paperCode = PaperCodeForPageSize(layout.pageSize());
+    return description;
+}
+
+CDlgDrucken::CDlgDrucken(CSettingsStore& settings, QPrinter& printer, QWidget* parent)
+    : CDlgDrucken(settings, DescribePrinter(printer), parent)
+{
+    m_printer = &printer;
+}
+
+CDlgDrucken::CDlgDrucken(CSettingsStore& settings, const PrinterDescription& printer,
+                         QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_description(printer)
+{
+    BuildControls();
+}
+
+void CDlgDrucken::BuildControls()
+{
+    // Printer and orientation.
+    m_printerName = new QLabel(m_description.name, this);
+    m_printerName->setObjectName(QStringLiteral("printerName"));
+    QFont bold = m_printerName->font();
+    bold.setBold(true);
+    m_printerName->setFont(bold);
+    m_printerName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_iconWarning = IconLabel(PrintIcon::Warning, "iconWarning", this);
+    m_iconOk = IconLabel(PrintIcon::Ok, "iconOk", this);
+    m_iconLandscape = IconLabel(PrintIcon::LandscapePage, "iconLandscape", this);
+    m_iconPortrait = IconLabel(PrintIcon::PortraitPage, "iconPortrait", this);
+
+    auto* printerBox = new QGroupBox(QStringLiteral(" Ausgew\u00e4hlter Drucker "), this);
+    auto* orientation = new QHBoxLayout;
+    orientation->addWidget(new QLabel(QStringLiteral("Ausrichtung:"), printerBox));
+    orientation->addSpacing(6);
+    orientation->addWidget(m_iconWarning);
+    orientation->addWidget(m_iconOk);
+    orientation->addWidget(m_iconLandscape);
+    orientation->addWidget(m_iconPortrait);
+    orientation->addStretch();
+    auto* printerLayout = new QVBoxLayout(printerBox);
+    printerLayout->addWidget(m_printerName);
+    printerLayout->addLayout(orientation);
+
+    // Paper.
+    m_paperName = new QLabel(PaperNameForCode(m_description.paperCode), this);
+    m_paperName->setObjectName(QStringLiteral("paperName"));
+    auto* paperBox = new QGroupBox(QStringLiteral(" Papierformat "), this);
+    auto* paperLayout = new QVBoxLayout(paperBox);
+    paperLayout->addWidget(m_paperName);
+
+    // Hints: the group stays in place even without a hint, so that the dialog does not
+    // change its shape from one printer to the next.
+    m_hintIcon = IconLabel(PrintIcon::Warning, "hintIcon", this);
+    m_hintText = new QLabel(this);
+    m_hintText->setObjectName(QStringLiteral("hintText"));
+    m_hintText->setWordWrap(true);
+    m_hintText->setMinimumHeight(m_hintText->fontMetrics().lineSpacing() * 3);
+    m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QWidget* hint : {static_cast<QWidget*>(m_hintIcon), static_cast<QWidget*>(m_hintText)}) {
+        QSizePolicy policy = hint->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        hint->setSizePolicy(policy);
+    }
+    auto* hintBox = new QGroupBox(QStringLiteral(" Hinweise "), this);
+    auto* hintLayout = new QHBoxLayout(hintBox);
+    hintLayout->addWidget(m_hintIcon, 0, Qt::AlignTop);
+    hintLayout->addWidget(m_hintText, 1);
+
+    // Choices.
+    m_pageList = new QComboBox(this);
+    m_pageList->setObjectName(QStringLiteral("pageList"));
+    m_copiesField = new QSpinBox(this);
+    m_copiesField->setObjectName(QStringLiteral("copies"));
+    m_copiesField->setRange(1, kMaxCopies);
+    m_reusePrinter = new QCheckBox(
+        QStringLiteral("Diesen Drucker f\u00fcr dieses Formular wieder benutzen"), this);
+    m_reusePrinter->setObjectName(QStringLiteral("reusePrinter"));
+    auto* choicesBox = new QGroupBox(QStringLiteral(" Druckvorgaben "), this);
+    auto* choices = new QGridLayout(choicesBox);
+    choices->addWidget(m_pageList, 0, 0, 1, 3);
+    choices->addWidget(new QLabel(QStringLiteral("Anzahl:"), choicesBox), 1, 0);
+    choices->addWidget(m_copiesField, 1, 1);
+    choices->setColumnStretch(2, 1);
+    choices->addWidget(m_reusePrinter, 2, 0, 1, 3);
+
+    // Buttons.
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Hilfe"));
+    // Apart from the others: it leaves the dialog for another one.
+    auto* setup = new QPushButton(QStringLiteral("Druckereinrichtung"), this);
+    setup->setAutoDefault(false);
+    setup->setObjectName(QStringLiteral("printerSetup"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { Q_EMIT HelpRequested(kHelpContextId); });
+    connect(setup, &QPushButton::clicked, this, [this] {
+        m_printerSetupRequested = true;
+        reject();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(printerBox);
+    layout->addWidget(paperBox);
+    layout->addWidget(hintBox);
+    layout->addWidget(choicesBox);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(setup);
+    buttonRow->addSpacing(24);
+    buttonRow->addWidget(buttons, 1);
+    layout->addLayout(buttonRow);
+    setMinimumWidth(480);
+}
+
+void CDlgDrucken::showEvent(QShowEvent* event)
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        InitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CDlgDrucken::InitDialog()
+{
+    // Only portrait matches the forms; a landscape printer gets the one hint that
+    // matters and no paper hint on top of it.
+    const bool portrait = m_description.portrait;
+    m_iconOk->setVisible(portrait);
+    m_iconPortrait->setVisible(portrait);
+    m_iconWarning->setVisible(!portrait);
+    m_iconLandscape->setVisible(!portrait);
+    m_hintIcon->setVisible(!portrait);
+    m_hintText->setVisible(!portrait);
+    if (!portrait)
+        m_hintText->setText(kLandscapeHint);
+
+    setWindowTitle(Title(m_formKind));
+    m_section = GetFormTypeInfo(m_formKind).section;
+    m_pageList->clear();
+    m_pageList->addItem(QStringLiteral("Seite 1 drucken"));
+    if (m_formKind == FormType::Cmr)
+        m_pageList->addItem(QStringLiteral("Seite 2 drucken"));
+    m_pageList->setCurrentIndex(0);
+    m_pageList->setEnabled(m_formKind == FormType::Cmr);
+
+    if (portrait && m_description.paperCode != PaperCodes::kLegal) {
+        m_hintText->setText(kPaperHint);
+        m_hintText->show();
+        m_hintIcon->show();
+        m_iconWarning->show();
+        m_iconOk->hide();
+    }
+
+    m_copiesField->setValue(m_settings.Get(m_section, Settings::Copies));
+    m_reusePrinter->setChecked(m_settings.Get(m_section, Settings::ReusePrinter) == 1);
+    m_pageList->setFocus();
+}
+
+QString CDlgDrucken::PaperName() const
+{
+    return m_paperName->text();
+}
+
+QString CDlgDrucken::HintText() const
+{
+    return m_hintText->isHidden() ? QString() : m_hintText->text();
+}
+
+void CDlgDrucken::accept()
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        InitDialog();
+    }
+    m_printPage = m_pageList->currentIndex() + 1;
+    m_copies = m_copiesField->value();
+    const bool reuse = m_reusePrinter->isChecked();
+    m_settings.Set(m_section, Settings::Copies, m_copies);
+    m_settings.Set(m_section, Settings::ReusePrinter, reuse ? 1 : 0);
+    // A printer without a name cannot be selected again, so it is not remembered.
+    const bool remember = reuse && !m_description.name.isEmpty();
+    m_settings.Set(m_section, Settings::Printer,
+                   remember ? m_description.name
+                            : QString::fromUtf8(Settings::Printer.defaultValue));
+    if (m_printer)
+        m_printer->setFromTo(1, m_copies);
+    QDialog::accept();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "views/formtype.h"
+
+#include <QDialog>
+
+class CSettingsStore;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QSpinBox;
+
+// What the print dialog shows of the printer that will print.
+struct PrinterDescription
+{
+    QString name;
+    bool portrait = true;
+    int paperCode = 0; // Windows paper code, see printing/papernames.h
+};
+
+PrinterDescription DescribePrinter(const QPrinter& printer);
+
+// The print dialog of the form views. It shows the printer, its orientation and paper
+// with hints, and lets the user choose the page of the form, the number of copies and
+// whether this printer is used again for the form type. It prints nothing.
+//
+// On OK it stores "DruckAnzahl", "ReUseDrucker" and "Drucker" in the form's section
+// and, when built on a QPrinter, sets the printer's page range to 1..copies: each
+// copy is one page of the job. On cancel nothing is stored. When the user asks for
+// the printer setup the dialog ends as cancelled with PrinterSetupRequested() set;
+// the caller shows the setup and starts printing again.
+class CDlgDrucken : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContextId = 103;
+
+    // The printer must outlive the dialog.
+    CDlgDrucken(CSettingsStore& settings, QPrinter& printer, QWidget* parent = nullptr);
+    CDlgDrucken(CSettingsStore& settings, const PrinterDescription& printer,
+                QWidget* parent = nullptr);
+
+    // CMR unless set; set it before the dialog is shown.
+    void SetFormKind(FormType kind) { m_formKind = kind; }
+
+    int Copies() const { return m_copies; }
+    int PrintPage() const { return m_printPage; } // 1 front, 2 back
+    bool PrinterSetupRequested() const { return m_printerSetupRequested; }
+
+    QString PaperName() const;
+    // The hint shown to the user; empty when there is none.
+    QString HintText() const;
+
+    void accept() override;
+
+Q_SIGNALS:
+    void HelpRequested(int contextId);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void InitDialog();
+
+    CSettingsStore& m_settings;
+    QPrinter* m_printer = nullptr;
+    PrinterDescription m_description;
+    FormType m_formKind = FormType::Cmr;
+    QString m_section;
+    bool m_initialised = false;
+    int m_copies = 0;
+    int m_printPage = 1;
+    bool m_printerSetupRequested = false;
+
+    QLabel* m_printerName = nullptr;
+    QLabel* m_iconWarning = nullptr; // orientation row: something to set
+    QLabel* m_iconLandscape = nullptr;
+    QLabel* m_iconPortrait = nullptr;
+    QLabel* m_iconOk = nullptr; // orientation row: nothing to set
+    QLabel* m_paperName = nullptr;
+    QLabel* m_hintIcon = nullptr;
+    QLabel* m_hintText = nullptr;
+    QComboBox* m_pageList = nullptr;
+    QSpinBox* m_copiesField = nullptr;
+    QCheckBox* m_reusePrinter = nullptr;
+};

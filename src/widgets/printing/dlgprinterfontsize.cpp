@@ -1,0 +1,86 @@
+#include "printing/dlgprinterfontsize.h"
+
+#include "settings/settingsstore.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::array<FormType, 4> kRows = {FormType::Cmr, FormType::National, FormType::Kombi,
+                                           FormType::Forwarding};
+
+QString RowLabel(FormType type)
+{
+    switch (type) {
+    case FormType::Cmr:
+        return QStringLiteral("&CMR Frachtbrief:");
+    case FormType::National:
+        return QStringLiteral("&Nationaler Frachtbrief:");
+    case FormType::Kombi:
+        return QStringLiteral("&Kombi-Frachtbrief:");
+    case FormType::Forwarding:
+        return QStringLiteral("&Speditionsauftrag:");
+    }
+    return {};
+}
+
+} // namespace
+
+CDlgPrinterFontSize::CDlgPrinterFontSize(CSettingsStore& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Schriftgr\u00f6\u00dfen f\u00fcr Druck"));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    for (size_t row = 0; row < kRows.size(); ++row) {
+        const FormType type = kRows[row];
+        // A factor far from 100 % makes the printed text useless (0 % would even
+        // fall back to the driver's default size), so the field keeps to the range
+        // the step buttons use.
+        auto* field = new QSpinBox(this);
+        field->setObjectName(QString(GetFormTypeInfo(type).name));
+        field->setRange(kMinFactor, kMaxFactor);
+        field->setValue(settings.Get(GetFormTypeInfo(type).section, Settings::PrinterFontFactor));
+        field->setAlignment(Qt::AlignRight);
+        auto* label = new QLabel(RowLabel(type), this);
+        label->setBuddy(field);
+        grid->addWidget(label, int(row), 0);
+        grid->addWidget(field, int(row), 1);
+        grid->addWidget(new QLabel(QStringLiteral("%"), this), int(row), 2);
+        m_fields[row] = field;
+    }
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Hilfe"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { Q_EMIT HelpRequested(kHelpContextId); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int CDlgPrinterFontSize::Factor(FormType type) const
+{
+    return m_fields[static_cast<size_t>(type)]->value();
+}
+
+void CDlgPrinterFontSize::accept()
+{
+    for (FormType type : kRows)
+        m_settings.Set(GetFormTypeInfo(type).section, Settings::PrinterFontFactor, Factor(type));
+    QDialog::accept();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "views/formtype.h"
+
+#include <QDialog>
+
+#include <array>
+
+class CSettingsStore;
+class QSpinBox;
+
+// Edits the printer font factor of each form type ("DruckerSchriftFaktor" in the four
+// form sections, per cent of the printer font). Reads the factors when built and
+// writes all four on OK; Cancel writes nothing.
+class CDlgPrinterFontSize : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContextId = 109;
+    static constexpr int kMinFactor = 50;
+    static constexpr int kMaxFactor = 150;
+
+    explicit CDlgPrinterFontSize(CSettingsStore& settings, QWidget* parent = nullptr);
+
+    int Factor(FormType type) const;
+
+    void accept() override;
+
+Q_SIGNALS:
+    void HelpRequested(int contextId);
+
+private:
+    CSettingsStore& m_settings;
+    std::array<QSpinBox*, 4> m_fields{};
+};

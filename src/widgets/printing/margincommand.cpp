@@ -1,0 +1,76 @@
+#include "printing/margincommand.h"
+
+#include "printing/common_dlgmargin01.h"
+#include "printing/common_dlgmargin02.h"
+#include "settings/settingsstore.h"
+
+QString MarginDialogTitle(FormType type)
+{
+    switch (type) {
+    case FormType::Cmr:
+        return QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
+    case FormType::National:
+        return QStringLiteral("R\u00e4nder bei Ausdruck \"Nationaler Frachtbrief\"");
+    case FormType::Kombi:
+        return QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
+    case FormType::Forwarding:
+        return QStringLiteral("R\u00e4nder bei Ausdruck \"Speditionsauftrag\"");
+    }
+    return {};
+}
+
+namespace {
+
+bool EditFrontAndBack(CSettingsStore& settings, const QString& section, QWidget* parent,
+                      const std::function<void(int)>& showHelp)
+{
+    Common_DlgMargin02 sheet(settings, parent);
+    if (showHelp)
+        QObject::connect(&sheet, &Common_DlgMargin02::HelpRequested, &sheet, showHelp);
+    sheet.SetPageCount(2);
+    sheet.SetSheetTitle(MarginDialogTitle(FormType::Cmr));
+    sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
+    sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
+    sheet.SetHorizontal(1, settings.Get(section, Settings::LeftMargin1));
+    sheet.SetVertical(1, settings.Get(section, Settings::TopMargin1));
+    sheet.SetHorizontal(2, settings.Get(section, Settings::LeftMargin2));
+    sheet.SetVertical(2, settings.Get(section, Settings::TopMargin2));
+    sheet.SetDoNotShow(settings.Get(section, Settings::HideMarginDialog) != 0);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    settings.Set(section, Settings::LeftMargin1, sheet.Horizontal(1));
+    settings.Set(section, Settings::TopMargin1, sheet.Vertical(1));
+    settings.Set(section, Settings::LeftMargin2, sheet.Horizontal(2));
+    settings.Set(section, Settings::TopMargin2, sheet.Vertical(2));
+    settings.Set(section, Settings::HideMarginDialog, sheet.DoNotShow() ? 1 : 0);
+    return true;
+}
+
+bool EditSinglePage(CSettingsStore& settings, FormType type, const QString& section,
+                    QWidget* parent, const std::function<void(int)>& showHelp)
+{
+    Common_DlgMargin01 dialog(settings, parent);
+    if (showHelp)
+        QObject::connect(&dialog, &Common_DlgMargin01::HelpRequested, &dialog, showHelp);
+    dialog.SetTitle(MarginDialogTitle(type));
+    dialog.SetHorizontal(settings.Get(section, Settings::LeftMargin));
+    dialog.SetVertical(settings.Get(section, Settings::TopMargin));
+    dialog.SetDoNotShow(settings.Get(section, Settings::HideMarginDialog) != 0);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings.Set(section, Settings::LeftMargin, dialog.Horizontal());
+    settings.Set(section, Settings::TopMargin, dialog.Vertical());
+    settings.Set(section, Settings::HideMarginDialog, dialog.DoNotShow() ? 1 : 0);
+    return true;
+}
+
+} // namespace
+
+bool EditPrintMargins(CSettingsStore& settings, FormType type, QWidget* parent,
+                      const std::function<void(int)>& showHelp)
+{
+    const QString section = GetFormTypeInfo(type).section;
+    if (type == FormType::Cmr)
+        return EditFrontAndBack(settings, section, parent, showHelp);
+    return EditSinglePage(settings, type, section, parent, showHelp);
+}

@@ -1,0 +1,727 @@
+#include "printing/common_cdlgprintsizecorr.h"
+#include "printing/common_dlgmargin01.h"
+#include "printing/common_dlgmargin02.h"
+#include "printing/dlgdrucken.h"
+#include "printing/dlgprinterfontsize.h"
+#include "printing/margincommand.h"
+#include "printing/papernames.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(FormType)
+
+namespace {
+
+const QString kCmr = QStringLiteral("CMR");
+const QString kKombi = QStringLiteral("KombiFrachtbrief");
+const QString kSettings = QStringLiteral("Settings");
+
+// A settings store on an INI file of its own, gone with the fixture.
+class TempSettings
+{
+public:
+    TempSettings()
+        : m_store(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+              m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
+    {
+    }
+    CSettingsStore& operator*() { return *m_store; }
+    CSettingsStore* operator->() { return m_store.get(); }
+    bool Has(const QString& section, const char* key) const
+    {
+        return m_store->Backend().contains(section + QLatin1Char('/') + QLatin1String(key));
+    }
+    void SetLanguage(int language)
+    {
+        m_store->WriteProfileInt(kSettings, QStringLiteral("Language"), language);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CSettingsStore> m_store;
+};
+
+// Acts on modal windows as they open: runs the action on the first one that is not
+// `except`, and closes every message box, keeping its text.
+class ModalWatcher
+{
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> action = {}, QWidget* except = nullptr)
+        : m_action(std::move(action)), m_except(except)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+        m_timer.start(5);
+    }
+    QStringList messages;
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_except)
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            box->done(QMessageBox::Ok);
+            return;
+        }
+        if (m_action) {
+            auto action = std::move(m_action);
+            m_action = nullptr;
+            action(modal);
+        }
+    }
+
+    std::function<void(QWidget*)> m_action;
+    QWidget* m_except;
+    QTimer m_timer;
+};
+
+template <typename T> T* Child(QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+void Click(QWidget* parent, const char* name, int times = 1)
+{
+    auto* button = Child<QAbstractButton>(parent, name);
+    for (int i = 0; i < times; ++i)
+        button->click();
+}
+
+void ClickStandard(QWidget* dialog, QDialogButtonBox::StandardButton which)
+{
+    dialog->findChild<QDialogButtonBox*>()->button(which)->click();
+}
+
+QString Text(QWidget* parent, const char* name)
+{
+    return Child<QLineEdit>(parent, name)->text();
+}
+
+} // namespace
+
+class PrintingDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void paperNames_data();
+    void paperNames();
+    void printDialogHints_data();
+    void printDialogHints();
+    void printDialogFormKinds_data();
+    void printDialogFormKinds();
+    void printDialogOkStoresChoices_data();
+    void printDialogOkStoresChoices();
+    void printDialogCancelAndSetupStoreNothing();
+    void printDialogDescribesPrinter();
+
+    void marginTexts_data();
+    void marginTexts();
+    void marginStepLimits_data();
+    void marginStepLimits();
+    void marginCommand_data();
+    void marginCommand();
+    void marginSheetSharesFlagAcrossPages();
+    void marginSheetPageCount();
+    void marginLanguage();
+
+    void printerFontSize();
+    void printSizeCorrection_data();
+    void printSizeCorrection();
+    void printSizeCorrectionOpensStoredValues();
+};
+
+// ---- Paper names ---------------------------------------------------------------
+
+void PrintingDialogsTest::paperNames_data()
+{
+    QTest::addColumn<QPageSize>("pageSize");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("A4") << QPageSize(QPageSize::A4) << 9 << "A4 210 x 297 mm";
+    QTest::newRow("Letter") << QPageSize(QPageSize::Letter) << 1 << "Letter 8 1/2 x 11 in";
+    QTest::newRow("Legal") << QPageSize(QPageSize::Legal) << 5 << "Legal 8 1/2 x 14 in";
+    QTest::newRow("A5") << QPageSize(QPageSize::A5) << 11 << "A5 148 x 210 mm";
+    QTest::newRow("DL envelope") << QPageSize(QPageSize::EnvelopeDL) << 27
+                                 << "Briefumschlag DL 110 x 220mm";
+    QTest::newRow("ISO B4") << QPageSize(QPageSize::B4) << 42 << "B4 (ISO) 250 x 353 mm";
+    // Codes beyond the table name no paper, even when Qt knows the size.
+    QTest::newRow("A6") << QPageSize(QPageSize::A6) << 70 << "Unbekanntes Papierformat";
+    QTest::newRow("own size") << QPageSize(QSizeF(100, 200), QPageSize::Millimeter) << 256
+                              << "Benutzerdefiniert";
+    QTest::newRow("no size") << QPageSize() << 0 << "Unbekanntes Papierformat";
+}
+
+void PrintingDialogsTest::paperNames()
+{
+    QFETCH(QPageSize, pageSize);
+    QFETCH(int, code);
+    QFETCH(QString, name);
+    QCOMPARE(PaperCodeForPageSize(pageSize), code);
+    QCOMPARE(PaperNameForCode(code), name);
+
+    // Codes no page size of Qt gives: the placeholders, the ends of the table, the
+    // texts with odd characters and spacing.
+    QCOMPARE(PaperNameForCode(43), QStringLiteral("Unbekanntes Papierformat"));
+    QCOMPARE(PaperNameForCode(47), QStringLiteral("Unbekanntes Papierformat"));
+    QCOMPARE(PaperNameForCode(300), QStringLiteral("Unbekanntes Papierformat"));
+    QCOMPARE(PaperNameForCode(46), QStringLiteral("15 x 11 in"));
+    QCOMPARE(PaperNameForCode(22), QStringLiteral("Briefumschlag #12 4 \u00be x 11"));
+    QCOMPARE(PaperNameForCode(29), QStringLiteral("Briefumschlag C3  324 x 458 mm"));
+}
+
+// ---- Print dialog ----------------------------------------------------------------
+
+void PrintingDialogsTest::printDialogHints_data()
+{
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<int>("paperCode");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QStringList>("icons");
+
+    const QString landscapeHint = QStringLiteral(
+        "Stellen Sie Ihren Drucker auf \"Hochformat\" um, damit das Formular richtig "
+        "ausgedruckt wird.");
+    const QString paperHint = QStringLiteral(
+        "Beachten Sie die Papiereinstellung \"A4\", die aktuell benutzten Formulare sind in "
+        "diesem Format (Laserdrucker).");
+    QTest::newRow("landscape A4") << false << 9 << landscapeHint
+                                  << QStringList{"iconWarning", "iconLandscape", "hintIcon"};
+    QTest::newRow("landscape Legal")
+        << false << 5 << landscapeHint << QStringList{"iconWarning", "iconLandscape", "hintIcon"};
+    QTest::newRow("portrait A4") << true << 9 << paperHint
+                                 << QStringList{"iconWarning", "iconPortrait", "hintIcon"};
+    QTest::newRow("portrait own size")
+        << true << 256 << paperHint << QStringList{"iconWarning", "iconPortrait", "hintIcon"};
+    QTest::newRow("portrait Legal")
+        << true << 5 << QString() << QStringList{"iconOk", "iconPortrait"};
+}
+
+void PrintingDialogsTest::printDialogHints()
+{
+    QFETCH(bool, portrait);
+    QFETCH(int, paperCode);
+    QFETCH(QString, hint);
+    QFETCH(QStringList, icons);
+
+    TempSettings settings;
+    CDlgDrucken dialog(*settings, PrinterDescription{QStringLiteral("Laser"), portrait, paperCode});
+    dialog.show();
+    QCOMPARE(dialog.HintText(), hint);
+    QStringList shown;
+    for (const char* name : {"iconWarning", "iconOk", "iconLandscape", "iconPortrait", "hintIcon"})
+        if (Child<QLabel>(&dialog, name)->isVisible())
+            shown << QLatin1String(name);
+    shown.sort();
+    icons.sort();
+    QCOMPARE(shown, icons);
+}
+
+void PrintingDialogsTest::printDialogFormKinds_data()
+{
+    QTest::addColumn<FormType>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QStringList>("pages");
+    const QStringList both{"Seite 1 drucken", "Seite 2 drucken"};
+    const QStringList front{"Seite 1 drucken"};
+    QTest::newRow("CMR") << FormType::Cmr << "CMR Frachtbrief drucken"
+                         << "CMR" << both;
+    QTest::newRow("national") << FormType::National << "Frachtbrief national drucken"
+                              << "NatFrachtbrief" << front;
+    QTest::newRow("Kombi") << FormType::Kombi << "Kombi-Frachtbrief drucken"
+                           << "KombiFrachtbrief" << front;
+    QTest::newRow("forwarding") << FormType::Forwarding << "Speditionsauftrag drucken"
+                                << "Speditionsauftrag" << front;
+}
+
+void PrintingDialogsTest::printDialogFormKinds()
+{
+    QFETCH(FormType, kind);
+    QFETCH(QString, title);
+    QFETCH(QString, section);
+    QFETCH(QStringList, pages);
+
+    TempSettings settings;
+    settings->WriteProfileInt(section, QStringLiteral("DruckAnzahl"), 7);
+    settings->WriteProfileInt(section, QStringLiteral("ReUseDrucker"), 1);
+    CDlgDrucken dialog(*settings, PrinterDescription{QStringLiteral("Laser"), true, 9});
+    dialog.SetFormKind(kind);
+    dialog.show();
+
+    QCOMPARE(dialog.windowTitle(), title);
+    auto* pageList = Child<QComboBox>(&dialog, "pageList");
+    QStringList entries;
+    for (int i = 0; i < pageList->count(); ++i)
+        entries << pageList->itemText(i);
+    QCOMPARE(entries, pages);
+    QCOMPARE(pageList->currentIndex(), 0);
+    QCOMPARE(pageList->isEnabled(), pages.size() == 2);
+    // The stored choices of this form's section, not of another one.
+    QCOMPARE(Child<QSpinBox>(&dialog, "copies")->value(), 7);
+    QVERIFY(Child<QCheckBox>(&dialog, "reusePrinter")->isChecked());
+}
+
+void PrintingDialogsTest::printDialogOkStoresChoices_data()
+{
+    QTest::addColumn<QString>("printerName");
+    QTest::addColumn<bool>("reuse");
+    QTest::addColumn<QString>("storedPrinter");
+    QTest::newRow("reuse") << "Laser 2" << true << "Laser 2";
+    QTest::newRow("no reuse") << "Laser 2" << false << "@";
+    QTest::newRow("reuse, printer without name") << "" << true << "@";
+}
+
+void PrintingDialogsTest::printDialogOkStoresChoices()
+{
+    QFETCH(QString, printerName);
+    QFETCH(bool, reuse);
+    QFETCH(QString, storedPrinter);
+
+    TempSettings settings;
+    settings->WriteProfileString(kCmr, QStringLiteral("Drucker"), QStringLiteral("Old"));
+    CDlgDrucken dialog(*settings, PrinterDescription{printerName, true, 9});
+    dialog.show();
+    auto* copies = Child<QSpinBox>(&dialog, "copies");
+    QCOMPARE(copies->value(), 4); // "DruckAnzahl" missing
+    copies->setValue(3);
+    Child<QCheckBox>(&dialog, "reusePrinter")->setChecked(reuse);
+    Child<QComboBox>(&dialog, "pageList")->setCurrentIndex(1);
+    ClickStandard(&dialog, QDialogButtonBox::Ok);
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Copies(), 3);
+    QCOMPARE(dialog.PrintPage(), 2);
+    QCOMPARE(settings->GetProfileInt(kCmr, QStringLiteral("DruckAnzahl"), 0), 3);
+    QCOMPARE(settings->GetProfileInt(kCmr, QStringLiteral("ReUseDrucker"), -1), reuse ? 1 : 0);
+    QCOMPARE(settings->GetProfileString(kCmr, QStringLiteral("Drucker"), QString()), storedPrinter);
+}
+
+void PrintingDialogsTest::printDialogCancelAndSetupStoreNothing()
+{
+    for (const char* button : {"cancel", "printerSetup"}) {
+        TempSettings settings;
+        CDlgDrucken dialog(*settings, PrinterDescription{QStringLiteral("Laser"), true, 9});
+        dialog.show();
+        Child<QSpinBox>(&dialog, "copies")->setValue(9);
+        Child<QCheckBox>(&dialog, "reusePrinter")->setChecked(true);
+        if (qstrcmp(button, "cancel") == 0)
+            ClickStandard(&dialog, QDialogButtonBox::Cancel);
+        else
+            Click(&dialog, button);
+
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.PrinterSetupRequested(), qstrcmp(button, "printerSetup") == 0);
+        QVERIFY(settings->Backend().allKeys().isEmpty());
+    }
+}
+
+void PrintingDialogsTest::printDialogDescribesPrinter()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Legal));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const PrinterDescription landscape = DescribePrinter(printer);
+    QCOMPARE(landscape.portrait, false);
+    QCOMPARE(landscape.paperCode, 5);
+
+    printer.setPageOrientation(QPageLayout::Portrait);
+    TempSettings settings;
+    settings->WriteProfileInt(kKombi, QStringLiteral("DruckAnzahl"), 5);
+    CDlgDrucken dialog(*settings, printer);
+    dialog.SetFormKind(FormType::Kombi);
+    dialog.show();
+    QCOMPARE(dialog.PaperName(), QStringLiteral("Legal 8 1/2 x 14 in"));
+    QVERIFY(dialog.HintText().isEmpty());
+    ClickStandard(&dialog, QDialogButtonBox::Ok);
+    // One page per copy.
+    QCOMPARE(printer.fromPage(), 1);
+    QCOMPARE(printer.toPage(), 5);
+    QCOMPARE(dialog.PrintPage(), 1);
+}
+
+// ---- Margin dialogs ----------------------------------------------------------------
+
+void PrintingDialogsTest::marginTexts_data()
+{
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("horizontal");
+    QTest::addColumn<QString>("vertical");
+    QTest::newRow("15 de") << 15 << 0 << "1.5 mm nach rechts"
+                           << "1.5 mm nach unten";
+    QTest::newRow("-10 de") << -10 << 0 << "1.0 mm nach links"
+                            << "1.0 mm nach oben";
+    QTest::newRow("0 de") << 0 << 0 << "unver\u00e4ndert"
+                          << "unver\u00e4ndert";
+    QTest::newRow("200 en") << 200 << 1 << "20.0 mm to the right"
+                            << "20.0 mm to bottom";
+    QTest::newRow("-5 en") << -5 << 1 << "0.5 mm to the left"
+                           << "0.5 mm to top";
+    QTest::newRow("0 en") << 0 << 1 << "unchanged"
+                          << "unchanged";
+    // A value stored by hand in tenths is shown as it is, not rounded to a step.
+    QTest::newRow("7 de") << 7 << 0 << "0.7 mm nach rechts"
+                          << "0.7 mm nach unten";
+}
+
+void PrintingDialogsTest::marginTexts()
+{
+    QFETCH(int, tenths);
+    QFETCH(int, language);
+    QFETCH(QString, horizontal);
+    QFETCH(QString, vertical);
+
+    TempSettings settings;
+    settings.SetLanguage(language);
+    Common_DlgMargin01 single(*settings);
+    single.SetHorizontal(tenths);
+    single.SetVertical(tenths);
+    QCOMPARE(Text(&single, "horizontalText"), horizontal);
+    QCOMPARE(Text(&single, "verticalText"), vertical);
+
+    Common_DlgMargin02 sheet(*settings);
+    sheet.SetPageCount(2);
+    sheet.SetHorizontal(2, tenths);
+    sheet.SetVertical(2, tenths);
+    sheet.show();
+    QWidget* back = sheet.findChild<QTabWidget*>()->widget(1);
+    QCOMPARE(Text(back, "horizontalText"), horizontal);
+    QCOMPARE(Text(back, "verticalText"), vertical);
+}
+
+void PrintingDialogsTest::marginStepLimits_data()
+{
+    QTest::addColumn<bool>("sheet");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("horizontal");
+    QTest::addColumn<int>("vertical");
+    QTest::newRow("single R x41") << false << "stepRight" << 0 << 41 << 200 << 0;
+    QTest::newRow("sheet R x41") << true << "stepRight" << 0 << 41 << 200 << 0;
+    QTest::newRow("single L x50") << false << "stepLeft" << 0 << 50 << -200 << 0;
+    QTest::newRow("single O x3") << false << "stepUp" << 0 << 3 << 0 << -15;
+    QTest::newRow("sheet U x2") << true << "stepDown" << 0 << 2 << 0 << 10;
+    // A value off the half-millimetre grid steps past the limit once; the sheet pulls
+    // it back onto the limit, the single dialog leaves it.
+    QTest::newRow("single R from 197") << false << "stepRight" << 197 << 2 << 202 << 197;
+    QTest::newRow("sheet R from 197") << true << "stepRight" << 197 << 2 << 200 << 197;
+    QTest::newRow("sheet O from -250") << true << "stepUp" << -250 << 1 << -250 << -200;
+    QTest::newRow("single O from -250") << false << "stepUp" << -250 << 1 << -250 << -250;
+    QTest::newRow("single L from 3") << false << "stepLeft" << 3 << 1 << -2 << 3;
+}
+
+void PrintingDialogsTest::marginStepLimits()
+{
+    QFETCH(bool, sheet);
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(int, presses);
+    QFETCH(int, horizontal);
+    QFETCH(int, vertical);
+
+    TempSettings settings;
+    const QByteArray name = button.toLatin1();
+    if (sheet) {
+        Common_DlgMargin02 dialog(*settings);
+        dialog.SetHorizontal(1, start);
+        dialog.SetVertical(1, start);
+        dialog.show();
+        Click(dialog.findChild<QTabWidget*>()->widget(0), name.constData(), presses);
+        QCOMPARE(dialog.Horizontal(1), horizontal);
+        QCOMPARE(dialog.Vertical(1), vertical);
+    } else {
+        Common_DlgMargin01 dialog(*settings);
+        dialog.SetHorizontal(start);
+        dialog.SetVertical(start);
+        Click(&dialog, name.constData(), presses);
+        QCOMPARE(dialog.Horizontal(), horizontal);
+        QCOMPARE(dialog.Vertical(), vertical);
+    }
+}
+
+void PrintingDialogsTest::marginCommand_data()
+{
+    // The user steps right twice and up once on the last page and ticks "do not show".
+    QTest::addColumn<FormType>("type");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("left"); // stored before, first page
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("shownLeft");
+    QTest::addColumn<QString>("shownTop");
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("CMR OK") << FormType::Cmr << true << 15 << -10 << "1.5 mm to the right"
+                            << "1.0 mm to top"
+                            << QStringList{"LeftMargin1=15", "TopMargin1=-10", "LeftMargin2=10",
+                                           "TopMargin2=-5", "ShowMarginDlg=1"};
+    QTest::newRow("CMR cancel") << FormType::Cmr << false << 15 << -10 << "1.5 mm to the right"
+                                << "1.0 mm to top"
+                                << QStringList{"LeftMargin1=15", "TopMargin1=-10"};
+    // Values off the half-millimetre grid come back exactly, not one tenth short.
+    QTest::newRow("Kombi OK") << FormType::Kombi << true << 7 << -193 << "0.7 mm to the right"
+                              << "19.3 mm to top"
+                              << QStringList{"LeftMargin=17", "TopMargin=-198", "ShowMarginDlg=1"};
+    QTest::newRow("Kombi cancel") << FormType::Kombi << false << 7 << -193 << "0.7 mm to the right"
+                                  << "19.3 mm to top"
+                                  << QStringList{"LeftMargin=7", "TopMargin=-193"};
+}
+
+void PrintingDialogsTest::marginCommand()
+{
+    QFETCH(FormType, type);
+    QFETCH(bool, ok);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(QString, shownLeft);
+    QFETCH(QString, shownTop);
+    QFETCH(QStringList, stored);
+
+    TempSettings settings;
+    const QString section = GetFormTypeInfo(type).section;
+    const bool cmr = type == FormType::Cmr;
+    settings->WriteProfileInt(section, QLatin1String(cmr ? "LeftMargin1" : "LeftMargin"), left);
+    settings->WriteProfileInt(section, QLatin1String(cmr ? "TopMargin1" : "TopMargin"), top);
+
+    QString title, leftText, topText;
+    ModalWatcher watcher([&](QWidget* dialog) {
+        title = dialog->windowTitle();
+        auto* tabs = dialog->findChild<QTabWidget*>();
+        QCOMPARE(tabs != nullptr, cmr);
+        QWidget* page = tabs ? tabs->widget(0) : dialog;
+        leftText = Text(page, "horizontalText");
+        topText = Text(page, "verticalText");
+        if (tabs) {
+            tabs->setCurrentIndex(1);
+            page = tabs->widget(1);
+        }
+        Click(page, "stepRight", 2);
+        Click(page, "stepUp");
+        Child<QCheckBox>(page, "doNotShow")->setChecked(true);
+        ClickStandard(dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+    });
+    QCOMPARE(EditPrintMargins(*settings, type, nullptr), ok);
+
+    QCOMPARE(title, MarginDialogTitle(type));
+    QCOMPARE(leftText, shownLeft);
+    QCOMPARE(topText, shownTop);
+    QStringList actual;
+    QSettings& backend = settings->Backend();
+    backend.beginGroup(section);
+    for (const QString& key : backend.childKeys())
+        actual << key + "=" + backend.value(key).toString();
+    backend.endGroup();
+    actual.sort();
+    stored.sort();
+    QCOMPARE(actual, stored);
+}
+
+void PrintingDialogsTest::marginSheetSharesFlagAcrossPages()
+{
+    TempSettings settings;
+    Common_DlgMargin02 sheet(*settings);
+    sheet.SetPageCount(2);
+    sheet.SetDoNotShow(true);
+    sheet.show();
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    auto* front = Child<QCheckBox>(tabs->widget(0), "doNotShow");
+    auto* back = Child<QCheckBox>(tabs->widget(1), "doNotShow");
+    QVERIFY(front->isChecked());
+
+    tabs->setCurrentIndex(1);
+    QVERIFY(back->isChecked());
+    back->setChecked(false);
+    tabs->setCurrentIndex(0);
+    QVERIFY(!front->isChecked());
+    front->setChecked(true);
+    ClickStandard(&sheet, QDialogButtonBox::Ok);
+    QVERIFY(sheet.DoNotShow());
+}
+
+void PrintingDialogsTest::marginSheetPageCount()
+{
+    TempSettings settings;
+    Common_DlgMargin02 sheet(*settings);
+    QVERIFY(sheet.SetPageCount(2));
+    {
+        ModalWatcher watcher;
+        QVERIFY(!sheet.SetPageCount(7));
+        QVERIFY(!sheet.SetPageCount(0));
+        QCOMPARE(watcher.messages,
+                 QStringList(2, QStringLiteral("Dialog R\u00e4nder - Fehler, zu viele Seiten")));
+    }
+    QCOMPARE(sheet.PageCount(), 2);
+
+    sheet.SetHorizontal(3, 40);
+    sheet.SetVertical(3, 40);
+    QCOMPARE(sheet.Horizontal(3), 0);
+    QCOMPARE(sheet.Vertical(3), 0);
+    sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
+    sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
+    sheet.show();
+    auto* tabs = sheet.findChild<QTabWidget*>();
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(1), QStringLiteral(" R\u00fcckseite "));
+}
+
+void PrintingDialogsTest::marginLanguage()
+{
+    struct Expect
+    {
+        int language;
+        const char *cancel, *help, *check, *explanationStart, *tip;
+    };
+    const Expect rows[] = {
+        {0, "Abbrechen", "Hilfe", "Vor dem Druck diesen Dialog nicht anzeigen", "Durch Verschieben",
+         "Verschiebt die Druckmarkierung 0,5mm nach links"},
+        {1, "Abort", "Help", "Don't show this dialog before printing", "With moving the printed",
+         "Moves the print mark 0,5mm to the left"},
+    };
+    for (const Expect& row : rows) {
+        TempSettings settings;
+        settings.SetLanguage(row.language);
+        Common_DlgMargin01 single(*settings);
+        auto* buttons = single.findChild<QDialogButtonBox*>();
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QLatin1String(row.cancel));
+        QCOMPARE(buttons->button(QDialogButtonBox::Help)->text(), QLatin1String(row.help));
+        QCOMPARE(Child<QCheckBox>(&single, "doNotShow")->text(), QLatin1String(row.check));
+        QVERIFY(Child<QLabel>(&single, "explanation")->text().startsWith(row.explanationStart));
+        QVERIFY(Child<QToolButton>(&single, "stepLeft")->toolTip().contains(row.tip));
+
+        // The sheet's pages keep their German labels; their tips follow the language.
+        Common_DlgMargin02 sheet(*settings);
+        sheet.show();
+        QWidget* page = sheet.findChild<QTabWidget*>()->widget(0);
+        QCOMPARE(Child<QCheckBox>(page, "doNotShow")->text(),
+                 QStringLiteral("Vor dem Druck diesen Dialog nicht anzeigen"));
+        QVERIFY(Child<QToolButton>(page, "stepLeft")->toolTip().contains(row.tip));
+    }
+}
+
+// ---- Printer font size and print-area correction --------------------------------------
+
+void PrintingDialogsTest::printerFontSize()
+{
+    const QString key = QStringLiteral("DruckerSchriftFaktor");
+    for (bool ok : {true, false}) {
+        TempSettings settings;
+        settings->WriteProfileInt(kCmr, key, 120);
+        CDlgPrinterFontSize dialog(*settings);
+        auto* cmr = Child<QSpinBox>(&dialog, "cmr");
+        auto* forwarding = Child<QSpinBox>(&dialog, "forwarding");
+        QCOMPARE(cmr->value(), 120);
+        QCOMPARE(forwarding->value(), 95);
+        QCOMPARE(cmr->minimum(), 50);
+        QCOMPARE(cmr->maximum(), 150);
+        // Typed values outside the range are not taken.
+        forwarding->setValue(20);
+        QCOMPARE(forwarding->value(), 50);
+        forwarding->setValue(110);
+        ClickStandard(&dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+
+        const int unset = -1;
+        QCOMPARE(settings->GetProfileInt(QStringLiteral("Speditionsauftrag"), key, unset),
+                 ok ? 110 : unset);
+        QCOMPARE(settings->GetProfileInt(kCmr, key, unset), 120);
+        QCOMPARE(settings->GetProfileInt(kKombi, key, unset), ok ? 95 : unset);
+        QCOMPARE(settings->GetProfileInt(QStringLiteral("NatFrachtbrief"), key, unset),
+                 ok ? 95 : unset);
+    }
+}
+
+void PrintingDialogsTest::printSizeCorrection_data()
+{
+    QTest::addColumn<QString>("vertical");
+    QTest::addColumn<int>("storedV"); // -1: refused, nothing written
+    QTest::addColumn<QString>("message");
+    const QString range = QStringLiteral("Geben Sie eine Zahl zwischen 97 und 103 ein.");
+    const QString notNumber = QStringLiteral("Geben Sie eine Zahl ein.");
+    QTest::newRow("102.5") << "102.5" << 1025 << "";
+    QTest::newRow("100.1 stays 1001") << "100.1" << 1001 << "";
+    QTest::newRow("truncated") << "100.15" << 1001 << "";
+    QTest::newRow("lower limit") << "97" << 970 << "";
+    QTest::newRow("upper limit") << " 103.0 " << 1030 << "";
+    QTest::newRow("96.9") << "96.9" << -1 << range;
+    QTest::newRow("103.01") << "103.01" << -1 << range;
+    QTest::newRow("comma") << "102,5" << -1 << notNumber;
+    QTest::newRow("empty") << "" << -1 << notNumber;
+    QTest::newRow("nan") << "nan" << -1 << notNumber;
+}
+
+void PrintingDialogsTest::printSizeCorrection()
+{
+    QFETCH(QString, vertical);
+    QFETCH(int, storedV);
+    QFETCH(QString, message);
+
+    TempSettings settings;
+    settings.SetLanguage(0);
+    Common_CDlgPrintSizeCorr dialog(*settings);
+    dialog.show();
+    Child<QLineEdit>(&dialog, "vertical")->setText(vertical);
+    Child<QLineEdit>(&dialog, "horizontal")->setText(QStringLiteral("99"));
+    {
+        ModalWatcher watcher({}, &dialog);
+        ClickStandard(&dialog, QDialogButtonBox::Ok);
+        QCOMPARE(watcher.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    }
+    const bool accepted = storedV != -1;
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorV"), -1), storedV);
+    QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorH"), -1),
+             accepted ? 990 : -1);
+}
+
+void PrintingDialogsTest::printSizeCorrectionOpensStoredValues()
+{
+    TempSettings settings;
+    settings->WriteProfileInt(kSettings, QStringLiteral("PrnFactorV"), 1025);
+    {
+        Common_CDlgPrintSizeCorr dialog(*settings); // English by default
+        QCOMPARE(Text(&dialog, "vertical"), QStringLiteral("102.5"));
+        QCOMPARE(Text(&dialog, "horizontal"), QStringLiteral("100"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Area Correction"));
+        // Opening and confirming keeps the stored values exactly.
+        ClickStandard(&dialog, QDialogButtonBox::Ok);
+        QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorV"), -1), 1025);
+        QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorH"), -1), 1000);
+    }
+    settings.SetLanguage(0);
+    Common_CDlgPrintSizeCorr german(*settings);
+    QCOMPARE(german.windowTitle(), QStringLiteral("Druckbereich-Korrektur"));
+    QVERIFY(german.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text() ==
+            QStringLiteral("Abbrechen"));
+    const QList<QLabel*> labels = german.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->text() == QStringLiteral("Eingabe mit Punkt; kein Komma!");
+    }));
+}
+
+QTEST_MAIN(PrintingDialogsTest)
+#include "printing_dialogs_test.moc"
