@@ -1,13 +1,13 @@
-#include "app/mainframe.h"
-
-#include <QApplication>
+#include "app/helpwindow.h"
+#include "app/tarvelomarkapp.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Norvak"));
-    QApplication::setApplicationName(QStringLiteral("Tarvelomark"));
-    CMainFrame frame;
-    frame.show();
-    return QApplication::exec();
+    CTarvelomarkApp app(argc, argv);
+    InitWidgetResources();
+    if (!app.InitInstance())
+        return app.ExitInstance();
+    const int code = CTarvelomarkApp::exec();
+    const int exitCode = app.ExitInstance();
+    return code != 0 ? code : exitCode;
 }

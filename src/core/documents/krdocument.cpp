@@ -75,10 +75,12 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (errorMessage)
-            *errorMessage = file.exists()
-                                ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1")
-                                      .arg(file.errorString())
-                                : QStringLiteral("%1\nDatei nicht gefunden.").arg(path);
+            *errorMessage =
+                file.exists()
+                    ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(file.errorString())
+                    : QStringLiteral("%1\nDie Datei kann nicht gefunden werden.\nÜberprüfen Sie, "
+                                     "ob der korrekte Pfad und Dateiname angegeben wurde.")
+                          .arg(path);
         return false;
     }
     m_modified = true; // while loading, as the framework does

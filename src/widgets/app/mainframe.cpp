@@ -1,13 +1,357 @@
 #include "app/mainframe.h"
 
-#include <QMdiArea>
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/commands.h"
+#include "documents/krdocument.h"
+#include "settings/settingsstore.h"
+#include "views/formview.h"
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMdiArea(this))
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kNoDocumentMenu = 128;
+constexpr int kInsertPaneWidth = 100;
+constexpr qsizetype kPrinterNameBuffer = 390;
+// The window layout kept in section "Workspace"; its inner layout is ours.
+const char* const kGeometryKey = "Workspace/Geometry";
+const char* const kStateKey = "Workspace/State";
+
+} // namespace
+
+CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_mdiArea(new QMdiArea(this)),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
+    setObjectName(QStringLiteral("MainFrame"));
     m_mdiArea->setViewMode(QMdiArea::TabbedView);
     m_mdiArea->setTabsClosable(true);
     m_mdiArea->setTabsMovable(true);
+    m_mdiArea->setDocumentMode(true);
     setCentralWidget(m_mdiArea);
     setWindowTitle(QStringLiteral("Tarvelomark"));
-    resize(1024, 768);
+    setAcceptDrops(true);
+
+    CreateActions();
+
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("Standard"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    for (int id : ToolbarLayout()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions.value(id));
+    }
+
+    m_insertPane = new QLabel(this);
+    m_insertPane->setFixedWidth(kInsertPaneWidth);
+    m_insertPane->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(m_insertPane);
+    statusBar()->showMessage(QStringLiteral("Bereit"));
+
+    RebuildMenus();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+    // Like the framework's idle update: menus and toolbar follow the state of
+    // the active view without every view having to announce each change.
+    auto* idle = new QTimer(this);
+    idle->setInterval(250);
+    connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    idle->start();
+
+    QSettings& backend = m_settings.Backend();
+    restoreGeometry(backend.value(QLatin1String(kGeometryKey)).toByteArray());
+    restoreState(backend.value(QLatin1String(kStateKey)).toByteArray());
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Closing the document windows while the frame is torn down activates
+    // sub-windows; their actions may already be gone by then.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const CommandInfo& info : AllCommands()) {
+        auto* action = new QAction(QString::fromUtf8(info.text), this);
+        action->setShortcuts(info.shortcuts);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setIcon(CommandIcon(info));
+        action->setData(info.id);
+        const int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+        // Commands without a menu entry still need their keys.
+        addAction(action);
+        m_actions.insert(id, action);
+    }
+    for (int id : {Cmd::InsertMode, Cmd::Bold, Cmd::AlignLeft, Cmd::AlignCenter,
+                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar})
+        m_actions.value(id)->setCheckable(true);
+    m_actions.value(Cmd::StatusBar)->setChecked(true);
+
+    for (int i = 0; i < 6; ++i) {
+        auto* action = new QAction(this);
+        connect(action, &QAction::triggered, this,
+                [this, action] { Q_EMIT recentFileChosen(action->data().toString()); });
+        m_recentActions << action;
+    }
+}
+
+void CMainFrame::FillMenu(QMenu* menu, const QList<int>& ids)
+{
+    for (int id : ids) {
+        if (id == 0) {
+            menu->addSeparator();
+        } else if (id == Cmd::RecentFirst) {
+            for (QAction* action : m_recentActions)
+                menu->addAction(action);
+            if (m_recentFiles.isEmpty()) {
+                QAction* empty = menu->addAction(QStringLiteral("Letzte Datei"));
+                empty->setEnabled(false);
+            }
+        } else if (id == Cmd::DefaultsCmr) {
+            QMenu* sub = menu->addMenu(QStringLiteral("Formular&vorgaben"));
+            for (int form : {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi})
+                sub->addAction(m_actions.value(form));
+        } else if (id == Cmd::DefaultsNational || id == Cmd::DefaultsKombi) {
+            continue; // inside the submenu above
+        } else if (id == Cmd::StatusBar) {
+            QMenu* bars = menu->addMenu(QStringLiteral("&Symbolleisten und Andockfenster"));
+            bars->addAction(m_toolBar->toggleViewAction());
+            menu->addAction(m_actions.value(id));
+        } else {
+            menu->addAction(m_actions.value(id));
+        }
+    }
+}
+
+void CMainFrame::RebuildMenus()
+{
+    CChildFrame* child = ActiveChild();
+    const int resource = child ? child->MenuResource() : kNoDocumentMenu;
+    if (resource == m_menuResource)
+        return;
+    m_menuResource = resource;
+    menuBar()->clear();
+    for (const MenuLayout& layout : MainMenus(resource)) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        FillMenu(menu, layout.ids);
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    }
+}
+
+QMenu* CMainFrame::CreateContextMenu(int resourceId, QWidget* parent) const
+{
+    const MenuLayout layout = ContextMenu(resourceId);
+    auto* menu = new QMenu(QString::fromUtf8(layout.title), parent);
+    for (int id : layout.ids) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(m_actions.value(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    return menu;
+}
+
+CChildFrame* CMainFrame::ActiveChild() const
+{
+    return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
+}
+
+QList<CChildFrame*> CMainFrame::Children() const
+{
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window))
+            children << child;
+    return children;
+}
+
+void CMainFrame::AddChild(CChildFrame* child)
+{
+    m_mdiArea->addSubWindow(child);
+    child->showMaximized();
+    m_mdiArea->setActiveSubWindow(child);
+    OnSubWindowActivated();
+}
+
+void CMainFrame::OnSubWindowActivated()
+{
+    RebuildMenus();
+    UpdateCaption();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCaption()
+{
+    CChildFrame* child = ActiveChild();
+    setWindowTitle(child ? QStringLiteral("Tarvelomark - %1").arg(child->Document().GetTitle())
+                         : QStringLiteral("Tarvelomark"));
+}
+
+void CMainFrame::SetStatusText(const QString& text)
+{
+    m_insertPane->setText(text);
+    m_insertPane->repaint();
+}
+
+QString CMainFrame::StatusText() const
+{
+    return m_insertPane->text();
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& files)
+{
+    m_recentFiles = files;
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        action->setVisible(i < files.size());
+        if (i < files.size()) {
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+            action->setData(files[i]);
+            action->setStatusTip(QStringLiteral("Öffnet das Dokument."));
+        }
+    }
+    m_menuResource = 0; // the "Letzte Datei" placeholder depends on the list
+    RebuildMenus();
+}
+
+void CMainFrame::RouteCommand(int id)
+{
+    if (CChildFrame* child = ActiveChild()) {
+        if (child->View().OnCommand(id) || child->OnCommand(id))
+            return;
+    }
+    if (OnCommand(id))
+        return;
+    if (m_application)
+        m_application->OnCommand(id);
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    CChildFrame* child = ActiveChild();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const int id = it.key();
+        CommandState state;
+        state.checked = it.value()->isChecked();
+        const bool known = (child && (child->View().OnUpdateCommand(id, state) ||
+                                      child->OnUpdateCommand(id, state))) ||
+                           OnUpdateCommand(id, state) ||
+                           (m_application && m_application->OnUpdateCommand(id, state));
+        QAction* action = it.value();
+        // A command nobody carries out right now is disabled, as the framework
+        // does for commands without a handler.
+        action->setEnabled(known && state.enabled);
+        if (action->isCheckable())
+            action->setChecked(known && state.checked);
+        if (!state.text.isEmpty())
+            action->setText(state.text);
+    }
+    if (child)
+        child->SyncTitle();
+    UpdateCaption();
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    if (id == Cmd::StatusBar) {
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    }
+    return false;
+}
+
+bool CMainFrame::OnUpdateCommand(int id, CommandState& state)
+{
+    if (id == Cmd::StatusBar) {
+        state.checked = statusBar()->isVisible();
+        return true;
+    }
+    return false;
+}
+
+bool CMainFrame::GetPrinterDevice(const QString& name, QPrinter* printer)
+{
+    if (!printer)
+        return false;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return false;
+    printer->setPrinterName(info.printerName());
+    return true;
+}
+
+bool CMainFrame::SelectPrinterByName(const QString& name)
+{
+    QPrinter candidate(QPrinter::HighResolution);
+    if (!GetPrinterDevice(name, &candidate)) {
+        QMessageBox::warning(this, QStringLiteral("Tarvelomark"),
+                             QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
+                                            "Es wird der Standarddrucker verwendet.")
+                                 .arg(name));
+        return false;
+    }
+    m_printer->setPrinterName(candidate.printerName());
+    return true;
+}
+
+bool CMainFrame::SelectPrinterByNameCopy(const QString& name)
+{
+    if (name.size() >= kPrinterNameBuffer)
+        return false;
+    return SelectPrinterByName(name);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        event->ignore(); // the user cancelled a save question
+        return;
+    }
+    if (m_saveWorkspace) {
+        QSettings& backend = m_settings.Backend();
+        backend.setValue(QLatin1String(kGeometryKey), saveGeometry());
+        backend.setValue(QLatin1String(kStateKey), saveState());
+        backend.sync();
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        Q_EMIT filesDropped(paths);
+    }
 }

@@ -1,0 +1,152 @@
+#include "app/commandids.h"
+#include "app/commands.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+// Toolbar pictures drawn in code, so that the program looks the same on every
+// desktop whether or not an icon theme is installed. Drawn on a 32 x 32 canvas
+// and scaled down by the toolbar.
+namespace {
+
+const QColor kInk(0x26, 0x3A, 0x5C);
+const QColor kPaper(0xFF, 0xFF, 0xFF);
+const QColor kAccent(0x2F, 0x6E, 0xC8);
+
+void Sheet(QPainter& p, const QRectF& r)
+{
+    QPainterPath path;
+    path.moveTo(r.topLeft());
+    path.lineTo(r.right() - 6, r.top());
+    path.lineTo(r.right(), r.top() + 6);
+    path.lineTo(r.bottomRight());
+    path.lineTo(r.bottomLeft());
+    path.closeSubpath();
+    p.setBrush(kPaper);
+    p.drawPath(path);
+}
+
+void TextLines(QPainter& p, qreal left, qreal top, const qreal (&widths)[4], qreal step = 6)
+{
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(left, top + i * step), QPointF(left + widths[i], top + i * step));
+}
+
+void Glyph(QPainter& p, const QString& text, int pixelSize, bool bold = true)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    p.setFont(font);
+    p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, text);
+}
+
+void Magnifier(QPainter& p, bool plus)
+{
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(13, 13), 9, 9);
+    p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 20), QPointF(28, 28));
+    p.setPen(QPen(kAccent, 2.5));
+    p.drawLine(QPointF(8, 13), QPointF(18, 13));
+    if (plus)
+        p.drawLine(QPointF(13, 8), QPointF(13, 18));
+}
+
+bool Draw(QPainter& p, int id)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 2));
+    switch (id) {
+    case Cmd::Cut:
+        p.drawEllipse(QPointF(9, 24), 4.5, 4.5);
+        p.drawEllipse(QPointF(23, 24), 4.5, 4.5);
+        p.drawLine(QPointF(12, 20), QPointF(22, 3));
+        p.drawLine(QPointF(20, 20), QPointF(10, 3));
+        return true;
+    case Cmd::Copy:
+        Sheet(p, QRectF(4, 3, 16, 20));
+        Sheet(p, QRectF(12, 9, 16, 20));
+        return true;
+    case Cmd::Paste:
+        p.setBrush(QColor(0xC8, 0x9B, 0x5A));
+        p.drawRoundedRect(QRectF(4, 5, 20, 24), 2, 2);
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(10, 2, 8, 6));
+        Sheet(p, QRectF(13, 12, 15, 18));
+        return true;
+    case Cmd::Print:
+        Sheet(p, QRectF(8, 3, 16, 10));
+        p.setBrush(QColor(0xD8, 0xDE, 0xE8));
+        p.drawRoundedRect(QRectF(3, 12, 26, 12), 2, 2);
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(8, 20, 16, 9));
+        return true;
+    case Cmd::AlignLeft: {
+        const qreal w[4] = {24, 16, 24, 12};
+        TextLines(p, 4, 7, w);
+        return true;
+    }
+    case Cmd::AlignCenter:
+        p.drawLine(QPointF(4, 7), QPointF(28, 7));
+        p.drawLine(QPointF(8, 13), QPointF(24, 13));
+        p.drawLine(QPointF(4, 19), QPointF(28, 19));
+        p.drawLine(QPointF(10, 25), QPointF(22, 25));
+        return true;
+    case Cmd::AlignRight:
+        p.drawLine(QPointF(4, 7), QPointF(28, 7));
+        p.drawLine(QPointF(12, 13), QPointF(28, 13));
+        p.drawLine(QPointF(4, 19), QPointF(28, 19));
+        p.drawLine(QPointF(16, 25), QPointF(28, 25));
+        return true;
+    case Cmd::ZoomIn:
+    case Cmd::ZoomOut:
+        Magnifier(p, id == Cmd::ZoomIn);
+        return true;
+    case Cmd::Bold:
+        Glyph(p, QStringLiteral("F"), 24);
+        return true;
+    case Cmd::FontBigger:
+        Glyph(p, QStringLiteral("A⁺"), 22);
+        return true;
+    case Cmd::FontSmaller:
+        Glyph(p, QStringLiteral("A⁻"), 16);
+        return true;
+    case Cmd::InsertAddress:
+        Sheet(p, QRectF(5, 3, 22, 26));
+        p.setPen(QPen(kAccent, 2));
+        {
+            const qreal w[4] = {14, 10, 14, 8};
+            TextLines(p, 9, 10, w, 5);
+        }
+        return true;
+    case Cmd::Margins:
+        Sheet(p, QRectF(5, 3, 22, 26));
+        p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
+        p.drawRect(QRectF(10, 8, 12, 16));
+        return true;
+    case Cmd::Page1:
+    case Cmd::Page2:
+        Sheet(p, QRectF(6, 3, 20, 26));
+        p.setPen(kAccent);
+        Glyph(p, id == Cmd::Page1 ? QStringLiteral("1") : QStringLiteral("2"), 18);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QIcon DrawnCommandIcon(int id)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    if (!Draw(painter, id))
+        return QIcon();
+    painter.end();
+    return QIcon(pixmap);
+}

@@ -1,0 +1,201 @@
+#include "app/commands.h"
+
+#include "app/commandids.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+#include <optional>
+
+namespace {
+
+using K = QKeySequence;
+
+QList<CommandInfo> BuildCommands()
+{
+    const int ctrl = Qt::CTRL, shift = Qt::SHIFT, alt = Qt::ALT;
+    return {
+        {Cmd::New, "&Neu", {K(ctrl | Qt::Key_N)}, "document-new", nullptr},
+        {Cmd::Open, "Ö&ffnen...", {K(ctrl | Qt::Key_O)}, "document-open", nullptr},
+        {Cmd::Close, "&Schließen", {}, nullptr, nullptr},
+        {Cmd::Save, "&Speichern", {K(ctrl | Qt::Key_S)}, "document-save", nullptr},
+        {Cmd::SaveAs, "Speichern &unter...", {}, nullptr, nullptr},
+        {Cmd::Print, "&Drucken...", {K(ctrl | Qt::Key_P)}, "document-print", nullptr},
+        {Cmd::PrintSetup, "Dru&ckeinrichtung...", {}, nullptr, nullptr},
+        {Cmd::About, "&Info über Tarvelomark...", {}, "help-about", "?"},
+        {Cmd::Exit, "&Beenden", {}, "application-exit", nullptr},
+        {Cmd::HelpContents, "Hilfe Inhal&t", {}, nullptr, nullptr},
+        {Cmd::HelpGeneral, "&Hilfe allgemein", {K(Qt::Key_F1)}, "help-contents", "H"},
+        {Cmd::InsertAddress, "Vorgaben einfügen...", {K(Qt::Key_F2)}, nullptr, "@"},
+        {Cmd::Undo, "&Rückgängig", {K(alt | Qt::Key_Backspace)}, "edit-undo", nullptr},
+        {Cmd::Cut, "&Ausschneiden", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+         "edit-cut", nullptr},
+        {Cmd::Copy, "&Kopieren", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)}, "edit-copy",
+         nullptr},
+        {Cmd::Paste, "&Einfügen", {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)}, "edit-paste",
+         nullptr},
+        {Cmd::SelectAll, "Alles aus&wählen", {K(ctrl | Qt::Key_A)}, nullptr, nullptr},
+        {Cmd::InsertMode, "Einfügemodus", {K(Qt::Key_Insert)}, nullptr, nullptr},
+        {Cmd::NextField, "&Nächstes Eingabefeld", {K(Qt::Key_Tab)}, nullptr, nullptr},
+        {Cmd::PreviousField, "&Voheriges Eingabefeld", {K(shift | Qt::Key_Backtab)}, nullptr,
+         nullptr},
+        {Cmd::Page1, "Seite &1", {K(alt | Qt::Key_1)}, nullptr, "1"},
+        {Cmd::Page2, "Seite &2", {K(alt | Qt::Key_2)}, nullptr, "2"},
+        {Cmd::FontBigger, "Schrift &größer", {}, "format-font-size-more", "A+"},
+        {Cmd::FontSmaller, "Schrift &kleiner", {}, "format-font-size-less", "A-"},
+        {Cmd::Bold, "Schrift &fett", {K(ctrl | Qt::Key_F)}, "format-text-bold", "F"},
+        {Cmd::AlignLeft, "Text &linksbündig", {K(ctrl | Qt::Key_L)}, "format-justify-left",
+         nullptr},
+        {Cmd::AlignCenter, "Text &zentriert", {K(ctrl | Qt::Key_Z)}, "format-justify-center",
+         nullptr},
+        {Cmd::AlignRight, "Text &rechtsbündig", {K(ctrl | Qt::Key_R)}, "format-justify-right",
+         nullptr},
+        {Cmd::PrinterFontSizes, "Druckerschriftgrößen anpassen...", {}, nullptr, nullptr},
+        {Cmd::Margins, "&Ränder...", {}, nullptr, "R"},
+        {Cmd::FormDefaults, "Formular&vorgaben...", {K(Qt::Key_F8)}, nullptr, nullptr},
+        {Cmd::DefaultsCmr, "für CMR Frachtbrief...", {}, nullptr, nullptr},
+        {Cmd::DefaultsNational, "für Nationalen Frachtbrief...", {}, nullptr, nullptr},
+        {Cmd::DefaultsKombi, "für Nat./Internat. Frachtbrief...", {}, nullptr, nullptr},
+        {Cmd::EditAddresses, "Adressdaten editieren...", {}, nullptr, nullptr},
+        {Cmd::ProgramOptions, "Allgemeine Programm&einstellungen", {}, nullptr, nullptr},
+        {Cmd::DisplaySize, "An&zeigegröße", {}, nullptr, nullptr},
+        {Cmd::StatusBar, "Status&leiste", {}, nullptr, nullptr},
+        {Cmd::ZoomIn, "Anzeige &größer", {K(ctrl | Qt::Key_Plus)}, "zoom-in", nullptr},
+        {Cmd::ZoomOut, "Anzeige &kleiner", {K(ctrl | Qt::Key_Minus)}, "zoom-out", nullptr},
+        {Cmd::Homepage, "Homepage im Internet...", {}, nullptr, nullptr},
+        {Cmd::WebUpdate, "Tarvelomark Update vom Internet...", {}, nullptr, nullptr},
+        {Cmd::ResetFonts, "", {K(ctrl | shift | alt | Qt::Key_F)}, nullptr, nullptr},
+        {Cmd::ResetMenus, "", {K(ctrl | shift | alt | Qt::Key_M)}, nullptr, nullptr},
+        {Cmd::ResetAll, "", {K(ctrl | shift | alt | Qt::Key_R)}, nullptr, nullptr},
+        {Cmd::SupportInfo, "", {K(ctrl | shift | alt | Qt::Key_I)}, nullptr, nullptr},
+        {Cmd::PrintAreaCorrection, "", {K(ctrl | shift | alt | Qt::Key_P)}, nullptr, nullptr},
+    };
+}
+
+std::optional<QStyle::StandardPixmap> StandardIcon(int id)
+{
+    switch (id) {
+    case Cmd::New:
+        return QStyle::SP_FileIcon;
+    case Cmd::Open:
+        return QStyle::SP_DialogOpenButton;
+    case Cmd::Save:
+        return QStyle::SP_DialogSaveButton;
+    case Cmd::Exit:
+        return QStyle::SP_DialogCloseButton;
+    case Cmd::HelpGeneral:
+        return QStyle::SP_DialogHelpButton;
+    case Cmd::About:
+        return QStyle::SP_MessageBoxInformation;
+    default:
+        return std::nullopt;
+    }
+}
+
+const QList<int> kHelpMenu = {Cmd::HelpContents, Cmd::HelpGeneral, 0, Cmd::Homepage,
+                              Cmd::WebUpdate};
+
+} // namespace
+
+const QList<CommandInfo>& AllCommands()
+{
+    static const QList<CommandInfo> commands = BuildCommands();
+    return commands;
+}
+
+const CommandInfo* FindCommand(int id)
+{
+    for (const CommandInfo& info : AllCommands())
+        if (info.id == id)
+            return &info;
+    return nullptr;
+}
+
+QList<MenuLayout> MainMenus(int resourceId)
+{
+    if (resourceId == 128) {
+        return {
+            {"&Datei",
+             {Cmd::New, Cmd::Open, Cmd::Close, 0, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0,
+              Cmd::About, 0, Cmd::Exit}},
+            {"&Optionen",
+             {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi, 0,
+              Cmd::PrinterFontSizes, Cmd::EditAddresses, Cmd::ProgramOptions}},
+            {"&Ansicht", {Cmd::DisplaySize, Cmd::StatusBar}},
+            {"&Hilfe", kHelpMenu},
+        };
+    }
+    QList<int> edit = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Cut,
+                       Cmd::Copy,          Cmd::Paste, Cmd::SelectAll, Cmd::InsertMode,
+                       0,                  Cmd::NextField, Cmd::PreviousField};
+    if (resourceId == 130)
+        edit << Cmd::Page1 << Cmd::Page2;
+    edit << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft
+         << Cmd::AlignCenter << Cmd::AlignRight;
+    return {
+        {"&Datei",
+         {Cmd::New, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs, 0, Cmd::Print,
+          Cmd::PrintSetup, 0, Cmd::RecentFirst, 0, Cmd::About, 0, Cmd::Exit}},
+        {"&Bearbeiten", edit},
+        {"&Optionen",
+         {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::FormDefaults, Cmd::EditAddresses,
+          Cmd::ProgramOptions}},
+        {"&Ansicht", {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut}},
+        {"&Hilfe", kHelpMenu},
+    };
+}
+
+MenuLayout ContextMenu(int resourceId)
+{
+    QList<int> ids = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Cut,
+                      Cmd::Copy,          Cmd::Paste, Cmd::SelectAll, 0,
+                      Cmd::NextField,     Cmd::PreviousField};
+    if (resourceId == 118)
+        ids << Cmd::Page1 << Cmd::Page2;
+    ids << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft
+        << Cmd::AlignCenter << Cmd::AlignRight;
+    if (resourceId == 119)
+        ids << Cmd::InsertMode;
+    return {"Bearbeiten", ids};
+}
+
+QList<int> ToolbarLayout()
+{
+    QList<int> ids = {Cmd::Exit, 0, Cmd::New, 0};
+    ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste
+        << Cmd::InsertAddress << 0 << Cmd::ZoomIn << Cmd::ZoomOut << 0 << Cmd::FontBigger
+        << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft << Cmd::AlignCenter
+        << Cmd::AlignRight << 0 << Cmd::Margins << Cmd::Print << 0 << Cmd::Page1 << Cmd::Page2
+        << 0 << Cmd::About << Cmd::HelpGeneral;
+    return ids;
+}
+
+QIcon CommandIcon(const CommandInfo& info)
+{
+    QIcon icon;
+    if (info.themeIcon)
+        icon = QIcon::fromTheme(QLatin1String(info.themeIcon));
+    if (!icon.isNull())
+        return icon;
+    if (const auto standard = StandardIcon(info.id))
+        return QApplication::style()->standardIcon(*standard);
+    icon = DrawnCommandIcon(info.id);
+    if (!icon.isNull())
+        return icon;
+    if (!info.glyph)
+        return icon;
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(info.glyph[1] ? 18 : 24);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0x20, 0x40, 0x80));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(info.glyph));
+    return QIcon(pixmap);
+}

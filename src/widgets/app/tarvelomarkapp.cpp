@@ -1,0 +1,223 @@
+#include "app/tarvelomarkapp.h"
+
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/commandline.h"
+#include "app/datafolder.h"
+#include "app/dlgneuedatei.h"
+#include "app/doctemplates.h"
+#include "app/mainframe.h"
+#include "documents/documentfactory.h"
+#include "printing/common_cdlgprintsizecorr.h"
+#include "printing/dlgprinterfontsize.h"
+#include "settings/settingsstore.h"
+#include "views/formview.h"
+#include "views/viewfactory.h"
+
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+namespace {
+
+constexpr int kHelpOpenFile = 104;
+constexpr int kHelpAbout = 101;
+
+} // namespace
+
+CTarvelomarkApp::CTarvelomarkApp(int& argc, char** argv) : CKRDWinAppEx(argc, argv) {}
+
+CTarvelomarkApp::~CTarvelomarkApp()
+{
+    delete m_mainFrame;
+}
+
+bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
+{
+    if (!CKRDWinAppEx::InitInstance())
+        return false;
+
+    m_recentFiles.Load(Settings());
+
+    const StartupRequest request = ParseCommandLine(arguments);
+    if (request.kind == StartupRequest::Initialise) {
+        ResetWorkspaceSettings(true);
+        GrantFileAccess(QLatin1String(kDefaultAddressFileName));
+        return false;
+    }
+
+    m_mainFrame = new CMainFrame(Settings());
+    m_mainFrame->SetApplicationTarget(this);
+    m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+    connect(m_mainFrame, &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            OpenDocumentFile(path);
+    });
+    connect(m_mainFrame, &CMainFrame::recentFileChosen, this, [this](const QString& path) {
+        if (!OpenDocumentFile(path)) {
+            m_recentFiles.Remove(path);
+            m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+        }
+    });
+
+    if (request.kind == StartupRequest::OpenFile)
+        OpenDocumentFile(request.fileName);
+    else
+        OnFileNew();
+
+    m_mainFrame->showMaximized();
+    ReadAddressFileSetting();
+    return true;
+}
+
+int CTarvelomarkApp::ExitInstance()
+{
+    if (m_bResetPending)
+        return 0;
+    m_recentFiles.Save(Settings());
+    return CKRDWinAppEx::ExitInstance();
+}
+
+void CTarvelomarkApp::ReadAddressFileSetting()
+{
+    m_strAddressFile = ResolveAddressFile(
+        Settings().Get(QLatin1String(Settings::kSectionSettings), Settings::AddressFile),
+        DataFolder());
+}
+
+CChildFrame* CTarvelomarkApp::ShowDocument(std::unique_ptr<CKrDocument> document)
+{
+    CKrDocument& doc = *document;
+    CFormView* view = CreateFormView(doc, Settings(), *m_mainFrame);
+    auto* child = new CChildFrame(std::move(document), view,
+                                  DocTemplateFor(doc.GetFormType()).resourceId, *m_mainFrame);
+    connect(child, &CChildFrame::documentSaved, this, [this](const QString& path) {
+        m_recentFiles.Add(path);
+        m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+    });
+    m_mainFrame->AddChild(child);
+    view->OnInitialUpdate();
+    return child;
+}
+
+CChildFrame* CTarvelomarkApp::NewDocument(FormType type)
+{
+    auto document = CreateDocument(type, Settings());
+    document->OnNewDocument();
+    int& count = m_untitledCount[static_cast<size_t>(type)];
+    document->SetTitle(QString(DocTemplateFor(type).baseName) + QString::number(++count));
+    return ShowDocument(std::move(document));
+}
+
+CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
+{
+    const QString path = ResolveDocumentPath(CleanDocumentName(name));
+    if (path.isEmpty())
+        return nullptr;
+    for (CChildFrame* child : m_mainFrame->Children()) {
+        if (SameDocumentPath(child->Document().GetPathName(), path)) {
+            m_mainFrame->MdiArea()->setActiveSubWindow(child);
+            return child;
+        }
+    }
+    auto document = CreateDocument(FormTypeForPath(path), Settings());
+    QString error;
+    if (!document->OnOpenDocument(path, &error)) {
+        QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
+        return nullptr;
+    }
+    m_recentFiles.Add(path);
+    m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+    return ShowDocument(std::move(document));
+}
+
+void CTarvelomarkApp::OnFileNew()
+{
+    CDlgNeueDatei dialog(m_mainFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.Choice() == CDlgNeueDatei::kOpenExisting)
+        OnFileOpen();
+    else if (dialog.Choice() >= 1 && dialog.Choice() <= 4)
+        NewDocument(DocTemplates()[size_t(dialog.Choice() - 1)].type);
+}
+
+void CTarvelomarkApp::OnFileOpen()
+{
+    CHelpTopicScope help(kHelpOpenFile);
+    QFileDialog dialog(m_mainFrame, QStringLiteral("Öffnen"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(OpenFileFilter());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        OpenDocumentFile(dialog.selectedFiles().constFirst());
+}
+
+bool CTarvelomarkApp::OnCommand(int id)
+{
+    switch (id) {
+    case Cmd::New:
+        OnFileNew();
+        return true;
+    case Cmd::Open:
+        OnFileOpen();
+        return true;
+    case Cmd::PrintSetup: {
+        QPrintDialog dialog(&m_mainFrame->CurrentPrinter(), m_mainFrame);
+        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.exec();
+        return true;
+    }
+    case Cmd::About: {
+        CHelpTopicScope help(kHelpAbout);
+        QMessageBox::about(m_mainFrame, QStringLiteral("Info über Tarvelomark"),
+                           QStringLiteral("<b>Tarvelomark</b> Version %1<br>"
+                                          "Frachtbriefe ausfüllen und drucken.")
+                               .arg(QStringLiteral(TVM_VERSION)));
+        return true;
+    }
+    case Cmd::Exit:
+        m_mainFrame->close();
+        return true;
+    case Cmd::HelpContents:
+        ShowHelpTopic(100);
+        return true;
+    case Cmd::PrinterFontSizes: {
+        CHelpTopicScope help(CDlgPrinterFontSize::kHelpContextId);
+        CDlgPrinterFontSize dialog(Settings(), m_mainFrame);
+        connect(&dialog, &CDlgPrinterFontSize::HelpRequested, this,
+                [this](int topic) { ShowHelpTopic(topic); });
+        dialog.exec();
+        return true;
+    }
+    case Cmd::PrintAreaCorrection: {
+        Common_CDlgPrintSizeCorr dialog(Settings(), m_mainFrame);
+        dialog.exec();
+        return true;
+    }
+    case Cmd::HelpGeneral:
+        ShowHelpTopic(m_nHelpContextId);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTarvelomarkApp::OnUpdateCommand(int id, CommandState& state)
+{
+    Q_UNUSED(state);
+    switch (id) {
+    case Cmd::New:
+    case Cmd::Open:
+    case Cmd::PrintSetup:
+    case Cmd::About:
+    case Cmd::Exit:
+    case Cmd::HelpContents:
+    case Cmd::HelpGeneral:
+    case Cmd::PrinterFontSizes:
+    case Cmd::PrintAreaCorrection:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/commandtarget.h"
+#include "app/krdwinappex.h"
+#include "app/mainframe.h"
+#include "app/recentfiles.h"
+#include "views/formtype.h"
+
+#include <QPointer>
+
+#include <array>
+
+class CChildFrame;
+
+// The program: document templates, start-up sequence, the file commands and the
+// other commands that are not bound to a document.
+class CTarvelomarkApp : public CKRDWinAppEx, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    CTarvelomarkApp(int& argc, char** argv);
+    ~CTarvelomarkApp() override;
+
+    static CTarvelomarkApp* Instance() { return static_cast<CTarvelomarkApp*>(qApp); }
+
+    // The start-up sequence for the given command-line arguments (without the
+    // program name). False: end the process (after "-init", or on failure).
+    bool InitInstance(const QStringList& arguments);
+    bool InitInstance() override { return InitInstance(arguments().mid(1)); }
+    int ExitInstance() override;
+
+    CMainFrame* MainFrame() const { return m_mainFrame; }
+    QString AddressFile() const { return m_strAddressFile; }
+
+    // Opens a document by name as the document manager does: cleaned, made
+    // absolute, an open one activated, the template chosen by extension.
+    // Returns the window showing it, or nullptr (failures are shown).
+    CChildFrame* OpenDocumentFile(const QString& name);
+    // A new document of the template's form in a window of its own.
+    CChildFrame* NewDocument(FormType type);
+    // The new-file chooser; 1..4 new form, 99 open dialog.
+    void OnFileNew();
+    void OnFileOpen();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+    QString m_strAddressFile = QStringLiteral("@");
+
+private:
+    CChildFrame* ShowDocument(std::unique_ptr<class CKrDocument> document);
+    void ReadAddressFileSetting();
+
+    QPointer<CMainFrame> m_mainFrame;
+    CRecentFileList m_recentFiles;
+    std::array<int, 4> m_untitledCount{};
+};

@@ -1,0 +1,241 @@
+// Drives the real application object and main window offscreen.
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/dlgneuedatei.h"
+#include "app/helpwindow.h"
+#include "app/tarvelomarkapp.h"
+#include "documents/cmrdoc.h"
+#include "documents/documentfactory.h"
+#include "settings/settingsstore.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QStringList MenuTexts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QMenu* TopMenu(CMainFrame* frame, const QString& title)
+{
+    for (QAction* action : frame->menuBar()->actions())
+        if (action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+// Answers the next message box with the given button once it appears.
+void AnswerNextMessageBox(QMessageBox::StandardButton answer)
+{
+    QTimer::singleShot(0, [answer] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                box->button(answer)->click();
+                return;
+            }
+        AnswerNextMessageBox(answer); // not shown yet
+    });
+}
+
+} // namespace
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestApplication(CTarvelomarkApp& app, QTemporaryDir& dir) : m_app(app), m_dir(dir) {}
+
+private:
+    QString WriteDocument(const QString& name, FormType type)
+    {
+        auto doc = CreateDocument(type, m_app.Settings());
+        doc->OnNewDocument();
+        const QString path = m_dir.filePath(name);
+        doc->OnSaveDocument(path);
+        return path;
+    }
+    CMainFrame* Frame() const { return m_app.MainFrame(); }
+
+    CTarvelomarkApp& m_app;
+    QTemporaryDir& m_dir;
+
+private Q_SLOTS:
+    void startsWithTheFileNamedOnTheCommandLine()
+    {
+        const QString path = WriteDocument(QStringLiteral("Mein Frachtbrief.cmr"), FormType::Cmr);
+        // A quoted path with blanks, as the desktop passes it.
+        QVERIFY(m_app.InitInstance({QLatin1Char('"') + path + QLatin1Char('"')}));
+        QVERIFY(Frame());
+        QCOMPARE(Frame()->Children().size(), 1);
+        QCOMPARE(Frame()->ActiveChild()->Document().GetPathName(), path);
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Tarvelomark - Mein Frachtbrief.cmr"));
+    }
+
+    void openingRuleChoosesTemplateAndActivatesOpenDocuments()
+    {
+        const QString national = WriteDocument(QStringLiteral("x.FBR"), FormType::National);
+        CChildFrame* child = m_app.OpenDocumentFile(national);
+        QVERIFY(child);
+        QCOMPARE(child->Document().GetFormType(), FormType::National);
+
+        const QString text = m_dir.filePath(QStringLiteral("x.txt"));
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("Mein Frachtbrief.cmr")), text));
+        CChildFrame* cmr = m_app.OpenDocumentFile(text);
+        QVERIFY(cmr);
+        QCOMPARE(cmr->Document().GetFormType(), FormType::Cmr);
+        QCOMPARE(cmr->Document().GetLoadError(), 0);
+
+        // An unquoted path with blanks is one name; the open one is activated.
+        const int open = Frame()->Children().size();
+        const QStringList words = m_dir.filePath(QStringLiteral("Mein Frachtbrief.cmr")).split(' ');
+        CChildFrame* again = m_app.OpenDocumentFile(words.join(' '));
+        QCOMPARE(Frame()->Children().size(), open);
+        QCOMPARE(again, Frame()->Children().constFirst());
+        QCOMPARE(Frame()->ActiveChild(), again);
+    }
+
+    void newDocumentsAreNumberedPerTemplate()
+    {
+        QCOMPARE(m_app.NewDocument(FormType::Forwarding)->Document().GetTitle(),
+                 QStringLiteral("Speditionsauftrag1"));
+        QCOMPARE(m_app.NewDocument(FormType::Forwarding)->Document().GetTitle(),
+                 QStringLiteral("Speditionsauftrag2"));
+        QCOMPARE(m_app.NewDocument(FormType::Cmr)->Document().GetTitle(),
+                 QStringLiteral("CMR-Frachtbrief1"));
+    }
+
+    void chooserTakesTheFocusedPictureButton()
+    {
+        for (int choice = 1; choice <= 4; ++choice) {
+            CDlgNeueDatei dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.PictureButton(choice)->setFocus();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.Choice(), choice);
+        }
+
+        CDlgNeueDatei dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const auto buttons = dialog.findChildren<QPushButton*>();
+        QPushButton* open = nullptr;
+        for (QPushButton* b : buttons)
+            if (b->text() == QStringLiteral("Vorhandenes Dokument öffnen..."))
+                open = b;
+        QVERIFY(open);
+        open->setFocus();
+        QTest::keyClick(&dialog, Qt::Key_Return); // no picture button has the focus
+        QVERIFY(dialog.isVisible());
+        open->click();
+        QCOMPARE(dialog.Choice(), CDlgNeueDatei::kOpenExisting);
+    }
+
+    void menusFollowTheActiveForm()
+    {
+        QVERIFY(m_app.NewDocument(FormType::Cmr));
+        QCOMPARE(MenuTexts(Frame()->menuBar()->actions()),
+                 QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Ansicht", "&Hilfe"}));
+        QCOMPARE(MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()),
+                 QStringList({"Vorgaben einfügen...", "-", "&Rückgängig", "&Ausschneiden",
+                              "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus", "-",
+                              "&Nächstes Eingabefeld", "&Voheriges Eingabefeld", "Seite &1",
+                              "Seite &2", "-", "Schrift &größer", "Schrift &kleiner",
+                              "Schrift &fett", "-", "Text &linksbündig", "Text &zentriert",
+                              "Text &rechtsbündig"}));
+
+        QVERIFY(m_app.NewDocument(FormType::Kombi));
+        QVERIFY(!MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()).contains("Seite &1"));
+
+        // Without a document: menu 128, no "Bearbeiten".
+        Frame()->MdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(Frame()->Children().isEmpty());
+        QCOMPARE(MenuTexts(Frame()->menuBar()->actions()),
+                 QStringList({"&Datei", "&Optionen", "&Ansicht", "&Hilfe"}));
+        Frame()->UpdateCommandUI();
+        QVERIFY(!Frame()->Action(Cmd::AlignCenter)->isEnabled());
+    }
+
+    void acceleratorsAreThoseOfTheTable()
+    {
+        const struct
+        {
+            int id;
+            QKeySequence key;
+        } table[] = {
+            {Cmd::AlignCenter, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+            {Cmd::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+            {Cmd::Bold, QKeySequence(Qt::CTRL | Qt::Key_F)},
+            {Cmd::NextField, QKeySequence(Qt::Key_Tab)},
+            {Cmd::Page2, QKeySequence(Qt::ALT | Qt::Key_2)},
+            {Cmd::InsertAddress, QKeySequence(Qt::Key_F2)},
+            {Cmd::FormDefaults, QKeySequence(Qt::Key_F8)},
+            {Cmd::PrintAreaCorrection, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_P)},
+        };
+        for (const auto& row : table)
+            QVERIFY2(Frame()->Action(row.id)->shortcuts().contains(row.key),
+                     qPrintable(QString::number(row.id)));
+        QVERIFY(Frame()->Action(Cmd::Copy)->shortcuts().contains(
+            QKeySequence(Qt::CTRL | Qt::Key_Insert)));
+    }
+
+    void closingAModifiedDocumentAsksFirst()
+    {
+        CChildFrame* child = m_app.NewDocument(FormType::Cmr);
+        child->Document().SetModifiedFlag();
+        AnswerNextMessageBox(QMessageBox::Cancel);
+        QVERIFY(!child->close());
+        QVERIFY(Frame()->Children().contains(child));
+        AnswerNextMessageBox(QMessageBox::No);
+        QVERIFY(child->close());
+    }
+
+    void exitWithPendingResetWritesNothing()
+    {
+        m_app.OpenDocumentFile(m_dir.filePath(QStringLiteral("x.txt")));
+        m_app.m_bResetPending = true;
+        QCOMPARE(m_app.ExitInstance(), 0);
+        QCOMPARE(m_app.Settings().GetProfileString("Recent File List", "File1", "none"),
+                 QStringLiteral("none"));
+        m_app.m_bResetPending = false;
+        m_app.ExitInstance();
+        QVERIFY(m_app.Settings().GetProfileString("Recent File List", "File1", "").endsWith("x.txt"));
+    }
+
+    void initRunsWithoutAWindow()
+    {
+        m_app.Settings().Backend().setValue("Workspace/State", QByteArray("x"));
+        QVERIFY(!m_app.InitInstance({"-init"}));
+        QVERIFY(m_app.m_bResetPending);
+        QVERIFY(!m_app.Settings().Backend().contains("Workspace/State"));
+        m_app.m_bResetPending = false;
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    CTarvelomarkApp app(argc, argv);
+    InitWidgetResources();
+    QTemporaryDir dir;
+    app.SetSettingsStore(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+        dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)));
+    TestApplication test(app, dir);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "app_test.moc"
