@@ -1,0 +1,141 @@
+#include "views/formrender.h"
+
+#include "documents/krdocument.h"
+#include "editor/fieldpainter.h"
+#include "rendercontext.h"
+#include "settings/settingsstore.h"
+#include "views/cmrformpainter.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QtMath>
+
+namespace {
+
+constexpr int kPngDotsPerInch = 96;
+constexpr qreal kMmPerInch = 25.4;
+
+void SetError(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+}
+
+QSizeF ZoomedSheetMm(FormType type, int zoom)
+{
+    return FormSheetSizeMm(type) * zoom / 10.0;
+}
+
+void DrawPage(QPaintDevice& device, QPainter& painter, const CKrDocument& document,
+              CSettingsStore& settings, int page, int zoom)
+{
+    painter.setTransform(Render::TenthMillimetreTransform(device, 10));
+    const QSizeF sheet = ZoomedSheetMm(document.GetFormType(), zoom) * 10;
+    painter.fillRect(QRectF(QPointF(0, 0), sheet), Qt::white);
+    RenderFormPage(painter, document, settings, page, zoom);
+}
+
+} // namespace
+
+bool CanRenderForm(FormType type)
+{
+    return type == FormType::Cmr;
+}
+
+int FormPageCount(FormType type)
+{
+    return type == FormType::Cmr ? 2 : 1;
+}
+
+QSizeF FormSheetSizeMm(FormType type)
+{
+    return type == FormType::Cmr
+               ? QSizeF(CmrLayout::kSheetWidth / 10.0, CmrLayout::kSheetHeight / 10.0)
+               : QSizeF(210, 297);
+}
+
+void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+                    int page, int zoom)
+{
+    if (!CanRenderForm(document.GetFormType()))
+        return;
+    painter.save();
+    const QString section = GetFormTypeInfo(document.GetFormType()).section;
+    const CCmrFormPainter form(zoom);
+    CFieldPainter fields(settings);
+    fields.CreateScreenFonts(painter.device() ? painter.device()->logicalDpiY() : 96, zoom);
+    const QColor textColor =
+        CCmrFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
+    if (page == 2) {
+        form.DrawFormPage2(painter);
+        form.DrawBoxPage2(painter, fields, document.GetStore(), textColor);
+    } else {
+        form.DrawFormPage1(painter, settings.Get(section, Settings::Publisher));
+        form.DrawBoxesPage1(painter, fields, document.GetStore(), document.GetCheckWord(),
+                            settings.Get(section, Settings::MergedGoodsRows) == 1, textColor);
+    }
+    painter.restore();
+}
+
+bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
+                          const QString& path, int page, int zoom, QString* error)
+{
+    const FormType type = document.GetFormType();
+    if (!CanRenderForm(type)) {
+        SetError(error, QStringLiteral("Für das Formular %1 gibt es noch keine Darstellung.")
+                            .arg(GetFormTypeInfo(type).name));
+        return false;
+    }
+    if (page < 1 || page > FormPageCount(type)) {
+        SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QSizeF sheetMm = ZoomedSheetMm(type, zoom);
+
+    if (suffix == QLatin1String("png")) {
+        const qreal dotsPerMm = kPngDotsPerInch / kMmPerInch;
+        QImage image(qCeil(sheetMm.width() * dotsPerMm), qCeil(sheetMm.height() * dotsPerMm),
+                     QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+        image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            DrawPage(image, painter, document, settings, page, zoom);
+        }
+        if (!image.save(path, "PNG")) {
+            SetError(error,
+                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            return false;
+        }
+        return true;
+    }
+
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter writer(path);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(sheetMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
+        writer.setCreator(QStringLiteral("Tarvelomark"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            SetError(error,
+                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            return false;
+        }
+        DrawPage(writer, painter, document, settings, page, zoom);
+        painter.end();
+        return true;
+    }
+
+    SetError(error, QStringLiteral("%1: Nur PNG- und PDF-Dateien (.png, .pdf) können "
+                                   "geschrieben werden.")
+                        .arg(path));
+    return false;
+}

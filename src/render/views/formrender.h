@@ -1,0 +1,38 @@
+#pragma once
+
+#include "views/formtype.h"
+
+#include <QSizeF>
+#include <QString>
+
+class CKrDocument;
+class CSettingsStore;
+class QPainter;
+
+// A document's form as the screen shows it, drawn into a picture or a PDF: the
+// blank form of one page with the texts of its boxes in the edit text colour,
+// read with the form's settings (publisher, merged goods rows, text colour, box
+// fonts) at the moment of drawing.
+//
+// A QGuiApplication must exist. Only forms with a drawn replica can be rendered
+// (CanRenderForm); the others answer false with a message.
+
+// Whether the form type has a drawn replica, and how many pages it shows.
+bool CanRenderForm(FormType type);
+int FormPageCount(FormType type);
+// The sheet in millimetres at real size.
+QSizeF FormSheetSizeMm(FormType type);
+
+// Draws page `page` (1 or 2) at `zoom` (tenths, 10 = real size) onto a painter
+// whose transform maps 0.1 mm, y downwards, origin at the top-left corner of the
+// sheet. The painter's state is kept.
+void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+                    int page, int zoom);
+
+// Renders into `path`: a PNG (".png", 96 dots per inch, the sheet at the zoom on
+// white) or a PDF (".pdf", one page of the sheet's size at the zoom), chosen by
+// the extension. False with a German message in `error` for another extension,
+// a page the form does not have, a form without replica, or a file that cannot
+// be written.
+bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
+                          const QString& path, int page, int zoom, QString* error);
