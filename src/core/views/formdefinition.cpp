@@ -1,17 +1,26 @@
 #include "views/formdefinition.h"
 
 #include "editor/fieldstore.h"
+#include "settings/settingsstore.h"
+
+NationalEdition GetNationalEdition(const CSettingsStore& settings)
+{
+    const int version =
+        settings.Get(GetFormTypeInfo(FormType::National).section, Settings::NatVersion);
+    return version == 2009 ? NationalEdition::Edition2009 : NationalEdition::Edition2007;
+}
 
 FormDefinition GetFormDefinition(FormType type, const CSettingsStore& settings)
 {
-    Q_UNUSED(settings);
     switch (type) {
     case FormType::Cmr:
         return GetCmrFormDefinition();
     case FormType::National:
+        return GetNationalFormDefinition(GetNationalEdition(settings));
     case FormType::Kombi:
+        return GetKombiFormDefinition();
     case FormType::Forwarding:
-        break;
+        return GetForwardingFormDefinition();
     }
     return GetCmrFormDefinition();
 }

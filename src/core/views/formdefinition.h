@@ -20,6 +20,16 @@ struct FormDefinition
 };
 
 FormDefinition GetCmrFormDefinition();
+
+// The national note exists in two editions; the 2009 one has the tunnel
+// restriction code as an extra box at index 44.
+enum class NationalEdition { Edition2007, Edition2009 };
+// "Version" of the national section: 2009 selects the 2009 edition, any other
+// value the 2007 one.
+NationalEdition GetNationalEdition(const CSettingsStore& settings);
+FormDefinition GetNationalFormDefinition(NationalEdition edition); // 127 or 126 boxes
+FormDefinition GetKombiFormDefinition();                           // 138 boxes
+FormDefinition GetForwardingFormDefinition();                      // 106 boxes
 // The definition in force for a form type; the national form's box count depends
 // on its edition setting.
 FormDefinition GetFormDefinition(FormType type, const CSettingsStore& settings);

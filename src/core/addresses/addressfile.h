@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CSettingsStore;
+class QIODevice;
+
+// The address book: one file holding a list of address records. A record is a
+// text whose lines are separated by CR LF; its first line names it in the list.
+//
+// File layout (little-endian):
+//   32 bytes  header "Adressdaten 2.00KRD............." (8-bit, no terminator);
+//             "Tarvelomark.....Adressdaten 1.00" is also read
+//   count     number of records (u16, or 0xFFFF and a u32)
+//   strings   the records as counted strings; written as UTF-16, read also as
+//             8-bit Windows-1252
+//   u8        end mark 0x40, written and never read
+//
+// Exclusive access: the file is open only while it is read or written, and no two
+// programs may have it open at once, so that a reader waits while another user
+// writes. Files have no mandatory locks on Linux, so the exclusion is an advisory
+// lock file (QLockFile) next to the address file, named after it with ".lock"
+// appended. Every reader and writer of this module takes it; other programs that
+// touch the file do not see it. A lock left by a crashed program on the same
+// computer is taken over at once, one left from another computer after 30 s.
+//
+// Writing replaces the file atomically (a temporary file renamed over it), so a
+// crash or a full disk while saving leaves the old address book whole.
+
+// The failure codes of LoadAddressFile.
+enum AddressFileResult {
+    kAddressFileOk = 0,
+    kAddressFileNotWritten = 3,     // a missing file could not be created
+    kAddressFileAccessDenied = 251, // no right to read and write it (or a folder)
+    kAddressFileDamaged = 252,      // the file ends inside the list
+    kAddressFileWrongType = 253,    // not an address file
+    kAddressFileLocked = 254,       // another program kept it open
+    kAddressFileNotCreated = 255,   // the user declined to create a missing file
+};
+
+// The questions and messages of the address file. The program answers them with
+// dialogs, the command-line tool from its arguments.
+class CAddressFilePrompter
+{
+public:
+    enum class Icon { None, Error };
+
+    virtual ~CAddressFilePrompter() = default;
+    // No file exists at path: true to create it with the sample record. What to
+    // show is GetMissingAddressFileTexts(path); the error icon applies.
+    virtual bool AskCreateMissingFile(const QString& path) = 0;
+    virtual void ShowMessage(const QString& text, Icon icon) = 0;
+};
+
+// The texts of the question about a missing file: a task dialog where the
+// platform has one, else a Yes/No message box with `question`.
+struct MissingAddressFileTexts
+{
+    QString title;
+    QString text;
+    QString createLink; // the default choice
+    QString cancelLink;
+    QString moreInformation; // labels of the expandable area
+    QString lessInformation;
+    QString details;
+    QString question;
+};
+MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path);
+
+// The one record of a new address file.
+QString SampleAddressRecord();
+
+enum class AddressFileHeader { Current, Old, Unknown };
+
+// The header the first bytes of a file carry (Unknown when fewer than 32).
+AddressFileHeader AddressFileHeaderOf(const QByteArray& firstBytes);
+// Reads the header and, when it is one of the two, the records into `records`.
+// Throws CArchiveException when the file ends inside the list; `records` is then
+// unchanged.
+AddressFileHeader ReadAddressList(QIODevice& device, QStringList& records);
+// Writes the current header, the records and the end mark.
+void WriteAddressList(QIODevice& device, const QStringList& records);
+
+// The address list of one address file, as the address dialog keeps it.
+//
+// The prompter must outlive the object. The functions block: a locked file is
+// tried once a second for up to 100 seconds.
+class CAddressFile
+{
+public:
+    static constexpr int kLockRetries = 100;
+    static constexpr int kRetryDelayMs = 1000;
+
+    explicit CAddressFile(CAddressFilePrompter& prompter);
+
+    // Reads the list from the file; 0 or a failure code (AddressFileResult),
+    // each reported through the prompter. A missing file is created on request.
+    // On failure the list keeps what it held and the file counts as not loaded.
+    int LoadAddressFile(const QString& path);
+    // Writes the whole list anew. False after the message that the file could
+    // not be written; the file on disk is then unchanged.
+    bool SaveAddressFile(const QString& path, const QStringList& list);
+
+    bool IsLoaded() const { return m_loaded; }
+    QStringList& List() { return m_list; }
+    const QStringList& List() const { return m_list; }
+
+    // The wait between two attempts on a locked file; tests replace it.
+    void SetSleep(std::function<void(int milliseconds)> sleep) { m_sleep = std::move(sleep); }
+
+private:
+    CAddressFilePrompter& m_prompter;
+    QStringList m_list;
+    bool m_loaded = false;
+    std::function<void(int)> m_sleep;
+};
+
+// Replaces whatever is at path by an address file holding only the sample record
+// and, on success, stores path as the address file setting. False after the
+// message that the file could not be written.
+bool CreateAddressFile(const QString& path, CSettingsStore& settings,
+                       CAddressFilePrompter& prompter);

@@ -1,0 +1,138 @@
+#include "documents/natdoc.h"
+
+#include "documents/archive.h"
+#include "documents/loadmessages.h"
+#include "settings/settingsstore.h"
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("KRD-FBR@");
+constexpr quint8 kEndMark = 0x40;
+constexpr qsizetype kLegacyBoxes = 126;
+constexpr quint16 kTunnelCodeBox = 44;
+constexpr quint16 kFontSizeStep = 2;
+constexpr quint16 kFeldEYes = 1;
+constexpr quint16 kFeldENo = 2;
+
+// A record the field store refused (wrong magic or record version) leaves a
+// single box, which no edition conversion can apply to; such a file is damaged.
+void RequireBox(const CArchive& ar, const CFieldStore& store, quint16 index)
+{
+    if (index < store.GetFieldCount())
+        return;
+    throw CArchiveException(
+        CArchiveException::BadLength, ar.Position(),
+        QStringLiteral("Beschädigte Datei: der Datensatz vor Byte %1 hat nur %2 Felder.")
+            .arg(ar.Position())
+            .arg(store.GetFieldCount()));
+}
+
+} // namespace
+
+CFrachtbriefNatDoc::CFrachtbriefNatDoc(CSettingsStore& settings)
+    : CKrDocument(FormType::National, settings), m_edition(GetNationalEdition(settings))
+{
+}
+
+void CFrachtbriefNatDoc::DeleteContents()
+{
+    m_wFeldE =
+        quint16(GetSettings().Get(GetFormTypeInfo(FormType::National).section, Settings::NatBoxE));
+    CKrDocument::DeleteContents();
+}
+
+void CFrachtbriefNatDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+}
+
+// File layout, version 310 (2009 edition) or 300 (2007 edition):
+//   "KRD-FBR@", u16 version, i32 reserved, 18 x 0xFF,
+//   line string computer name, line string user name,
+//   u16 box E word, field store record, u8 end mark 0x40.
+void CFrachtbriefNatDoc::Store(CArchive& ar)
+{
+    WriteHeader(ar, kMagic,
+                m_edition == NationalEdition::Edition2009 ? kVersion2009 : kVersion2007);
+    ar.WriteWord(m_wFeldE);
+    GetStore().Serialize(ar);
+    ar.WriteByte(kEndMark);
+    SetLoadError(kLoadOk);
+}
+
+void CFrachtbriefNatDoc::Load(CArchive& ar)
+{
+    if (ar.ReadRaw(kMagic.size()) != kMagic) {
+        SetLoadError(kLoadNotNational);
+        return;
+    }
+    const quint16 version = ar.ReadWord();
+    SetFileVersion(version);
+    if (version < kOldestVersion) {
+        SetLoadError(kLoadTooOld);
+        return;
+    }
+    if (version > kVersion2009) {
+        SetLoadError(kLoadTooNew);
+        return;
+    }
+
+    if (version == kVersion2009 || version == kVersion2007) {
+        SkipHeaderRest(ar, kMagic);
+        m_wFeldE = ar.ReadWord();
+        GetStore().Serialize(ar);
+        if (version == kVersion2009 && m_edition == NationalEdition::Edition2007)
+            DeleteTunnelCodeBox(ar);
+        else if (version == kVersion2007 && m_edition == NationalEdition::Edition2009)
+            InsertTunnelCodeBox(ar);
+    } else {
+        LoadLegacy(ar, version);
+    }
+    SetLoadError(kLoadOk);
+}
+
+// Versions 102 to 309 apart from 300: u8 flag of box E, u8 and u16 skipped, then
+// the texts of the 2007 boxes as a string list.
+void CFrachtbriefNatDoc::LoadLegacy(CArchive& ar, quint16 version)
+{
+    m_wFeldE = ar.ReadByte() != 0 ? kFeldEYes : kFeldENo;
+    ar.Skip(3);
+    QStringList texts = ar.ReadStringList();
+    texts.resize(kLegacyBoxes);
+
+    if (version == 102) {
+        // Version 102 had no box at 40; its boxes from 40 on sit one place lower.
+        texts.removeLast();
+        texts.insert(40, QString());
+    }
+    if (version == 102 || version == 110) {
+        // Up to version 110 the boxes 40 to 42 were in another order.
+        const QString old41 = texts[41], old42 = texts[42];
+        texts[40] = old42;
+        texts[42] = old41;
+        texts[41].clear();
+    }
+
+    CFieldStore& store = GetStore();
+    for (quint16 i = 0; i < kLegacyBoxes; ++i)
+        store.SetFieldText(i, texts[i], 1);
+    if (m_edition == NationalEdition::Edition2009)
+        InsertTunnelCodeBox(ar);
+}
+
+void CFrachtbriefNatDoc::InsertTunnelCodeBox(const CArchive& ar)
+{
+    CFieldStore& store = GetStore();
+    RequireBox(ar, store, kTunnelCodeBox - 1);
+    store.InsertField(kTunnelCodeBox, 1);
+    store.SetFontSize(kTunnelCodeBox, 1, kFontSizeStep);
+}
+
+void CFrachtbriefNatDoc::DeleteTunnelCodeBox(const CArchive& ar)
+{
+    RequireBox(ar, GetStore(), kTunnelCodeBox);
+    GetStore().DeleteField(kTunnelCodeBox, 1);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "documents/krdocument.h"
+#include "views/formdefinition.h"
+
+// A national consignment note (".fbr"): one page in the 2009 edition (127 boxes)
+// or the 2007 edition (126 boxes, no tunnel restriction code at index 44), and
+// the open-vehicle question of box E.
+//
+// The edition is the one in force when the document is created and stays fixed
+// for its life, as the view's does. Files of the other edition are converted on
+// loading, and saving writes the version of the document's own edition.
+class CFrachtbriefNatDoc : public CKrDocument
+{
+public:
+    static constexpr quint16 kVersion2009 = 310;
+    static constexpr quint16 kVersion2007 = 300;
+    static constexpr quint16 kOldestVersion = 102;
+
+    explicit CFrachtbriefNatDoc(CSettingsStore& settings);
+
+    void Serialize(CArchive& ar) override;
+    // Also sets m_wFeldE from the national "FeldE" setting.
+    void DeleteContents() override;
+
+    quint16 GetCheckWord() const override { return m_wFeldE; }
+    void SetCheckWord(quint16 word) override { m_wFeldE = word; }
+
+    NationalEdition GetEdition() const { return m_edition; }
+
+    // Box E, "Beförderung mit offenem Fahrzeug": 0 no cross, 1 "ja", 2 "nein".
+    quint16 m_wFeldE = 2;
+
+private:
+    void Store(CArchive& ar);
+    void Load(CArchive& ar);
+    void LoadLegacy(CArchive& ar, quint16 version);
+    // The 2009 edition has a box at index 44 that the 2007 edition lacks.
+    void InsertTunnelCodeBox(const CArchive& ar);
+    void DeleteTunnelCodeBox(const CArchive& ar);
+
+    NationalEdition m_edition;
+};

@@ -1,0 +1,322 @@
+#include "addresses/addressfile.h"
+#include "clicommands.h"
+#include "documents/archive.h"
+#include "testsupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Icon = CAddressFilePrompter::Icon;
+
+const QByteArray kHeader = QByteArrayLiteral("Adressdaten 2.00KRD.............");
+const QByteArray kOldHeader = QByteArrayLiteral("Tarvelomark.....Adressdaten 1.00");
+const QString kWrongType =
+    QStringLiteral("Adressdatei konnte nicht geöffent werden (Falscher Typ)");
+
+class RecordingPrompter : public CAddressFilePrompter
+{
+public:
+    bool create = true;
+    QStringList asked;
+    QStringList messages;
+    QVector<Icon> icons;
+
+    bool AskCreateMissingFile(const QString& path) override
+    {
+        asked << path;
+        return create;
+    }
+    void ShowMessage(const QString& text, Icon icon) override
+    {
+        messages << text;
+        icons << icon;
+    }
+};
+
+class AddressFileTest : public ::testing::Test
+{
+protected:
+    TestEnvironment env;
+    RecordingPrompter prompter;
+    CAddressFile addresses{prompter};
+    int sleeps = 0;
+
+    void SetUp() override
+    {
+        addresses.SetSleep([this](int ms) {
+            EXPECT_EQ(ms, 1000);
+            ++sleeps;
+        });
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = env.FilePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray Read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(AddressFileTest, WrittenFileHasTheDocumentedBytes)
+{
+    const QString path = env.FilePath(QStringLiteral("TMAdress.dat"));
+    ASSERT_TRUE(addresses.SaveAddressFile(path, {"A", "B"}));
+    EXPECT_EQ(Read(path), kHeader + Hex("0200 FFFEFF01 4100 FFFEFF01 4200 40"));
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+
+    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    EXPECT_TRUE(addresses.IsLoaded());
+    EXPECT_EQ(addresses.List(), QStringList({"A", "B"}));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(AddressFileTest, ReadsBothHeadersAndWritesTheCurrentOne)
+{
+    EXPECT_EQ(addresses.LoadAddressFile(Write("leer.dat", kHeader + Hex("0000 40"))), 0);
+    EXPECT_TRUE(addresses.List().isEmpty());
+
+    // The old header with 8-bit records in the Windows code page.
+    const QString old = Write("alt.dat", kOldHeader + Word(2) +
+                                             NarrowString("M\xfcller\r\nStra\xdf"
+                                                          "e 1") +
+                                             NarrowString("\x80-Kasse"));
+    ASSERT_EQ(addresses.LoadAddressFile(old), kAddressFileOk);
+    const QStringList records{QStringLiteral("Müller\r\nStraße 1"), QStringLiteral("€-Kasse")};
+    EXPECT_EQ(addresses.List(), records);
+    ASSERT_TRUE(addresses.SaveAddressFile(old, addresses.List()));
+    EXPECT_EQ(Read(old),
+              kHeader + Word(2) + CountedString(records[0]) + CountedString(records[1]) + '\x40');
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(AddressFileTest, ForeignOrShortFileIsRefusedAndTheListKept)
+{
+    QByteArray otherHeader = kHeader;
+    otherHeader[13] = '1';
+    for (const QByteArray& bytes :
+         {QByteArray(), kHeader.left(31), otherHeader + Hex("0000 40"), kOldHeader.toLower()}) {
+        addresses.List() = QStringList{"vorher"};
+        prompter.messages.clear();
+        EXPECT_EQ(addresses.LoadAddressFile(Write("x.dat", bytes)), kAddressFileWrongType)
+            << bytes.toHex().toStdString();
+        EXPECT_EQ(prompter.messages, QStringList{kWrongType});
+        EXPECT_FALSE(addresses.IsLoaded());
+        EXPECT_EQ(addresses.List(), QStringList{"vorher"});
+    }
+}
+
+TEST_F(AddressFileTest, EveryTruncationIsAnArchiveErrorOrTheWrongType)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        WriteAddressList(buffer, {QStringLiteral("Spedition\r\nKai 3"), QString(), "B"});
+    }
+    for (qsizetype size = 0; size < bytes.size(); ++size) {
+        QByteArray part = bytes.left(size);
+        QBuffer buffer(&part);
+        buffer.open(QIODevice::ReadOnly);
+        QStringList records{"unverändert"};
+        if (size < 32) {
+            EXPECT_EQ(ReadAddressList(buffer, records), AddressFileHeader::Unknown) << size;
+        } else if (size < bytes.size() - 1) {
+            EXPECT_THROW(ReadAddressList(buffer, records), CArchiveException) << size;
+        } else {
+            EXPECT_EQ(ReadAddressList(buffer, records), AddressFileHeader::Current);
+            EXPECT_EQ(records.size(), 3); // the end mark is never read
+            continue;
+        }
+        EXPECT_EQ(records, QStringList{"unverändert"}) << size;
+    }
+
+    addresses.List() = QStringList{"vorher"};
+    EXPECT_EQ(addresses.LoadAddressFile(Write("kurz.dat", bytes.left(40))), kAddressFileDamaged);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("Byte")));
+    EXPECT_EQ(addresses.List(), QStringList{"vorher"});
+    EXPECT_FALSE(addresses.IsLoaded());
+}
+
+TEST_F(AddressFileTest, MissingFileIsCreatedWithTheSampleOnRequest)
+{
+    const QString path = env.FilePath(QStringLiteral("neu.dat"));
+    prompter.create = false;
+    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileNotCreated);
+    EXPECT_EQ(prompter.asked, QStringList{path});
+    EXPECT_FALSE(QFile::exists(path));
+
+    prompter.create = true;
+    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    EXPECT_EQ(addresses.List(), QStringList{QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")});
+    EXPECT_EQ(Read(path), kHeader + Word(1) +
+                              CountedString(QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")) +
+                              '\x40');
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    const QString unreachable = env.FilePath(QStringLiteral("fehlt/neu.dat"));
+    EXPECT_EQ(addresses.LoadAddressFile(unreachable), kAddressFileNotWritten);
+    EXPECT_EQ(prompter.messages,
+              QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
+                                         "geöffnet werden")
+                              .arg(unreachable)});
+    EXPECT_FALSE(addresses.IsLoaded());
+}
+
+TEST_F(AddressFileTest, FolderAtThePathIsAccessDenied)
+{
+    const QString path = env.FilePath(QStringLiteral("ordner.dat"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileAccessDenied);
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0],
+              QStringLiteral("Zugriff auf die Datei %1 wurde verweigert.\nBitte wählen Sie eine "
+                             "Datei bzw. Speicherort aus, zu dem Sie Zugriffsrechte haben")
+                  .arg(path));
+    EXPECT_EQ(prompter.icons[0], Icon::Error);
+    EXPECT_EQ(sleeps, 0);
+}
+
+TEST_F(AddressFileTest, LockedFileIsRetriedOnceASecondForAHundredSeconds)
+{
+    const QString path = Write("TMAdress.dat", kHeader + Word(1) + CountedString("A") + '\x40');
+    QLockFile other(path + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+
+    addresses.List() = QStringList{"vorher"};
+    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileLocked);
+    EXPECT_EQ(sleeps, 100);
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_EQ(prompter.messages[0], QStringLiteral("Adressdatei konnte nicht geöffent werden"));
+    EXPECT_TRUE(prompter.messages[1].contains(path));
+    EXPECT_EQ(addresses.List(), QStringList{"vorher"});
+
+    // A writer holds the lock while it saves; the save of another one fails and
+    // leaves the file as it was.
+    EXPECT_FALSE(addresses.SaveAddressFile(path, {"B"}));
+    EXPECT_EQ(Read(path), kHeader + Word(1) + CountedString("A") + '\x40');
+
+    // Released while the reader waits: the reader goes on.
+    sleeps = 0;
+    addresses.SetSleep([&](int) {
+        if (++sleeps == 3)
+            other.unlock();
+    });
+    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    EXPECT_EQ(sleeps, 3);
+    EXPECT_EQ(addresses.List(), QStringList{"A"});
+}
+
+TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
+{
+    const QString path =
+        Write("voll.dat", kHeader + Word(2) + CountedString("A") + CountedString("B") + '\x40');
+    ASSERT_TRUE(CreateAddressFile(path, env.Settings(), prompter));
+    EXPECT_EQ(Read(path), kHeader + Word(1) +
+                              CountedString(QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")) +
+                              '\x40');
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
+
+    EXPECT_FALSE(CreateAddressFile(env.FilePath("fehlt/a.dat"), env.Settings(), prompter));
+    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral(
+                                     "Adressdatei konnte nicht zum Schreiben geöffnet werden")});
+    EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
+}
+
+TEST_F(AddressFileTest, SeedFilesLoadAndTheCurrentOneRoundTrips)
+{
+    // Loading opens for writing and locks, so it works on copies.
+    const QString dir = QStringLiteral(TVM_TEST_DATA_DIR "/");
+    const QByteArray current = Read(dir + "addresses.dat");
+    ASSERT_EQ(addresses.LoadAddressFile(Write("alt.dat", Read(dir + "addresses-old.dat"))),
+              kAddressFileOk);
+    EXPECT_EQ(addresses.List(), QStringList({QStringLiteral("Müller\r\nStraße 1"), "B"}));
+    const QString copy = Write("kopie.dat", current);
+    ASSERT_EQ(addresses.LoadAddressFile(copy), kAddressFileOk);
+    EXPECT_EQ(addresses.List().size(), 3);
+    ASSERT_TRUE(addresses.SaveAddressFile(copy, addresses.List()));
+    EXPECT_EQ(Read(copy), current);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+// The command-line tool tells an address file by its header, whatever its name.
+class AddressCliTest : public AddressFileTest
+{
+protected:
+    QString out, err;
+
+    int Run(const QStringList& args)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        const int code = RunCli(args, env.Settings(), o, e);
+        o.flush();
+        e.flush();
+        return code;
+    }
+};
+
+TEST_F(AddressCliTest, DumpAndBuildRoundTripRecordsAsLines)
+{
+    const QStringList records{QStringLiteral("Spedition Nord\r\nKai 3\r\nHamburg"), QString(),
+                              QStringLiteral("nur LF\nund CR\r")};
+    const QString path = env.FilePath(QStringLiteral("adressen.cmr"));
+    ASSERT_TRUE(addresses.SaveAddressFile(path, records));
+
+    ASSERT_EQ(Run({"dump", path}), 0) << err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
+    EXPECT_EQ(json.keys(), QStringList{"addresses"});
+    const QJsonArray dumped = json["addresses"].toArray();
+    ASSERT_EQ(dumped.size(), 3);
+    EXPECT_EQ(dumped[0].toArray(), QJsonArray({"Spedition Nord", "Kai 3", "Hamburg"}));
+    EXPECT_EQ(dumped[1].toArray(), QJsonArray({""}));
+
+    const QString jsonPath = Write("adressen.json", QJsonDocument(json).toJson());
+    const QString rebuilt = env.FilePath(QStringLiteral("neu.dat"));
+    ASSERT_EQ(Run({"build", jsonPath, rebuilt}), 0) << err.toStdString();
+    EXPECT_EQ(Read(rebuilt), Read(path));
+
+    // A record may also be given as one string.
+    const QString plain = Write("plain.json", R"({"addresses": ["A\r\nB"]})");
+    ASSERT_EQ(Run({"build", plain, rebuilt}), 0) << err.toStdString();
+    EXPECT_EQ(Read(rebuilt), kHeader + Word(1) + CountedString("A\r\nB") + '\x40');
+}
+
+TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
+{
+    const QString target = env.FilePath(QStringLiteral("nie.dat"));
+    for (const char* json :
+         {R"({"addresses": "A"})", R"({"addresses": [1]})", R"({"addresses": [["A", 2]]})",
+          R"({"addresses": [[]]})", R"({"addresses": [], "form": "cmr"})"}) {
+        EXPECT_EQ(Run({"build", Write("bad.json", json), target}), 1) << json;
+        EXPECT_FALSE(err.isEmpty()) << json;
+    }
+    EXPECT_FALSE(QFile::exists(target));
+
+    // A damaged address file is a read failure, not a document with a message.
+    EXPECT_EQ(Run({"dump", Write("kaputt.dat", kHeader + Word(3))}), 1);
+    EXPECT_FALSE(err.isEmpty());
+}
+
+} // namespace
