@@ -19,7 +19,8 @@ for target in $targets; do
   cp -r "$root/tests/data/." "$corpus/" 2>/dev/null || true
   echo "== $target: ${seconds}s"
   if ! (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -max_len=65536 \
-        -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12); then
+        -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" 2>&1 \
+        | grep -E 'DONE|cov:|stat::number_of_executed_units|ERROR|SUMMARY' | tail -n 6); then
     status=1
   fi
   rm -rf "$corpus"

@@ -233,6 +233,15 @@ TEST_F(CmrDocTest, EveryTruncationIsAnArchiveError)
         EXPECT_THROW(Load(legacy.left(size)), CArchiveException) << size;
 }
 
+TEST_F(CmrDocTest, ForeignRecordInAnOlderLayoutIsADamagedFile)
+{
+    // The store cuts itself back to one box; the conversion of versions 300 and
+    // 301 then has nothing to insert into.
+    for (quint16 version : {300, 301})
+        EXPECT_THROW(Load(Header(version) + Word(1) + Word(0x9999) + Word(2)), CArchiveException)
+            << version;
+}
+
 TEST_F(CmrDocTest, RefusedFileIsNotSavedOverTheFileItCameFrom)
 {
     const QString path = env.FilePath(QStringLiteral("neuer.cmr"));

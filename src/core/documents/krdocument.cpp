@@ -61,7 +61,16 @@ void CKrDocument::LoadFromDevice(QIODevice& device)
     if (device.size() == 0 && !device.isSequential())
         return; // an empty file is a new document under that name
     CArchive ar(&device, CArchive::Load);
-    Serialize(ar);
+    try {
+        Serialize(ar);
+    } catch (const CInvalidArgException&) {
+        // A record the store refused leaves fewer boxes than the conversions of
+        // older layouts expect; such a file is damaged, not a reason to stop.
+        throw CArchiveException(CArchiveException::BadLength, ar.Position(),
+                                QStringLiteral("Beschädigte Datei: die Felder bei Byte %1 "
+                                               "passen nicht zum Formular.")
+                                    .arg(ar.Position()));
+    }
 }
 
 void CKrDocument::SaveToDevice(QIODevice& device)

@@ -55,7 +55,8 @@ public:
     // and rename): an interrupted save leaves the old file whole.
     bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
 
-    // Reset and read from a device; archive errors pass through. For tools/tests.
+    // Reset and read from a device; archive errors pass through, and so does a
+    // file whose boxes do not fit the form (as a CArchiveException).
     void LoadFromDevice(QIODevice& device);
     void SaveToDevice(QIODevice& device);
 
