@@ -1,13 +1,11 @@
 #include "documents/cmrdoc.h"
 
 #include "documents/archive.h"
-#include "documents/loadmessages.h"
 #include "settings/settingsstore.h"
 
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KRD-CMR@");
-constexpr quint8 kEndMark = 0x40;
 constexpr qsizetype kLegacyFrontBoxes = 173;
 constexpr quint16 kFontSizeStep = 2;
 
@@ -21,49 +19,25 @@ void CCMRDoc::DeleteContents()
     CKrDocument::DeleteContents();
 }
 
-void CCMRDoc::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar);
-}
-
 // File layout, version 302:
 //   "KRD-CMR@", u16 version 302, i32 reserved, 18 x 0xFF,
 //   line string computer name, line string user name,
 //   u16 permit type, field store record, u8 end mark 0x40.
 void CCMRDoc::Store(CArchive& ar)
 {
-    WriteHeader(ar, kMagic, kVersion);
-    ar.WriteWord(m_wPermitType);
-    GetStore().Serialize(ar);
-    ar.WriteByte(kEndMark);
-    SetLoadError(kLoadOk);
+    StoreCurrentVersion(ar, kMagic, kVersion);
 }
 
 void CCMRDoc::Load(CArchive& ar)
 {
-    if (ar.ReadRaw(kMagic.size()) != kMagic) {
-        SetLoadError(kLoadNotCmr);
+    const std::optional<quint16> version =
+        ReadMagicAndVersion(ar, kMagic, kOldestVersion, kVersion);
+    if (!version)
         return;
-    }
-    const quint16 version = ar.ReadWord();
-    SetFileVersion(version);
-    if (version < kOldestVersion) {
-        SetLoadError(kLoadTooOld);
-        return;
-    }
-    if (version > kVersion) {
-        SetLoadError(kLoadTooNew);
-        return;
-    }
 
-    if (version >= 300) {
-        SkipHeaderRest(ar, kMagic);
-        m_wPermitType = ar.ReadWord();
-        GetStore().Serialize(ar);
-        if (version == 301) {
+    if (*version >= 300) {
+        LoadCurrentVersion(ar, kMagic);
+        if (*version == 301) {
             CFieldStore& store = GetStore();
             store.InsertField(143, 1);
             store.SetFontSize(143, 1, kFontSizeStep);
@@ -71,13 +45,12 @@ void CCMRDoc::Load(CArchive& ar)
             store.SetFontSize(145, 1, kFontSizeStep);
             SplitAfterFirstLineBreak(142);
             SplitAfterFirstLineBreak(144);
-        } else if (version == 300) {
+        } else if (*version == 300) {
             InsertBox75();
         }
     } else {
-        LoadLegacy(ar, version);
+        LoadLegacy(ar, *version);
     }
-    SetLoadError(kLoadOk);
 }
 
 void CCMRDoc::LoadLegacy(CArchive& ar, quint16 version)

@@ -12,7 +12,6 @@ public:
 
     explicit CCMRDoc(CSettingsStore& settings);
 
-    void Serialize(CArchive& ar) override;
     void DeleteContents() override;
 
     quint16 GetCheckWord() const override { return m_wPermitType; }
@@ -22,8 +21,8 @@ public:
     quint16 m_wPermitType = 1;
 
 private:
-    void Store(CArchive& ar);
-    void Load(CArchive& ar);
+    void Store(CArchive& ar) override;
+    void Load(CArchive& ar) override;
     void LoadLegacy(CArchive& ar, quint16 version);
     // Version 301 kept the boxes 142/143 and 144/145 as one box each, the two
     // lines separated by CR LF.

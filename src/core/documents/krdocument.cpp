@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kHeaderSize = 32;
+constexpr quint8 kEndMark = 0x40;
 
 QString UntitledTitle(FormType type)
 {
@@ -139,6 +140,52 @@ bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
     m_title = QFileInfo(path).fileName();
     m_modified = false;
     return true;
+}
+
+void CKrDocument::Serialize(CArchive& ar)
+{
+    m_nLoadError = kLoadOk;
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+}
+
+void CKrDocument::StoreCurrentVersion(CArchive& ar, const QByteArray& magic, quint16 version)
+{
+    WriteHeader(ar, magic, version);
+    if (HasCheckWord())
+        ar.WriteWord(GetCheckWord());
+    m_store.Serialize(ar);
+    ar.WriteByte(kEndMark);
+}
+
+void CKrDocument::LoadCurrentVersion(CArchive& ar, const QByteArray& magic)
+{
+    SkipHeaderRest(ar, magic);
+    if (HasCheckWord())
+        SetCheckWord(ar.ReadWord());
+    m_store.Serialize(ar);
+}
+
+std::optional<quint16> CKrDocument::ReadMagicAndVersion(CArchive& ar, const QByteArray& magic,
+                                                        quint16 oldest, quint16 newest)
+{
+    if (ar.ReadRaw(magic.size()) != magic) {
+        m_nLoadError = GetFormTypeInfo(m_type).wrongFileMessage;
+        return std::nullopt;
+    }
+    const quint16 version = ar.ReadWord();
+    m_fileVersion = version;
+    if (version < oldest) {
+        m_nLoadError = kLoadTooOld;
+        return std::nullopt;
+    }
+    if (version > newest) {
+        m_nLoadError = kLoadTooNew;
+        return std::nullopt;
+    }
+    return version;
 }
 
 void CKrDocument::WriteHeader(CArchive& ar, const QByteArray& magic, quint16 version)

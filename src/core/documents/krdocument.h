@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class CArchive;
 class CSettingsStore;
@@ -36,8 +37,9 @@ public:
     const CFieldStore& GetStore() const { return m_store; }
     CSettingsStore& GetSettings() const { return m_settings; }
 
-    // Loads or stores the whole document through the archive.
-    virtual void Serialize(CArchive& ar) = 0;
+    // Loads or stores the whole document through the archive. Every run that
+    // completes clears the load message first; a refused file leaves one.
+    virtual void Serialize(CArchive& ar);
     // Resets the check-box word and writes the default texts into the store.
     virtual void DeleteContents();
 
@@ -76,6 +78,22 @@ public:
 
 protected:
     CKrDocument(FormType type, CSettingsStore& settings);
+
+    virtual void Store(CArchive& ar) = 0;
+    // Leaves a load message (SetLoadError) for a file the document refuses.
+    virtual void Load(CArchive& ar) = 0;
+
+    // A file of the current version: the header, the check-box word (for the
+    // forms that have one), the field store record and the end mark 0x40.
+    void StoreCurrentVersion(CArchive& ar, const QByteArray& magic, quint16 version);
+    // Reads what follows the version in such a file: the rest of the header,
+    // the check-box word and the record.
+    void LoadCurrentVersion(CArchive& ar, const QByteArray& magic);
+    // Reads the magic and the version and checks them: the version when the
+    // document reads it, else nothing, with the message of the form's wrong
+    // file, 24 (older than `oldest`) or 25 (newer than `newest`) left.
+    std::optional<quint16> ReadMagicAndVersion(CArchive& ar, const QByteArray& magic,
+                                               quint16 oldest, quint16 newest);
 
     // Current-version header: magic, version, a reserved 32-bit integer, 0xFF
     // bytes up to offset 32, then the saving computer's and user's names.

@@ -7,7 +7,6 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KRD-FBR@");
-constexpr quint8 kEndMark = 0x40;
 constexpr qsizetype kLegacyBoxes = 126;
 constexpr quint16 kTunnelCodeBox = 44;
 constexpr quint16 kFontSizeStep = 2;
@@ -41,57 +40,32 @@ void CFrachtbriefNatDoc::DeleteContents()
     CKrDocument::DeleteContents();
 }
 
-void CFrachtbriefNatDoc::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar);
-}
-
 // File layout, version 310 (2009 edition) or 300 (2007 edition):
 //   "KRD-FBR@", u16 version, i32 reserved, 18 x 0xFF,
 //   line string computer name, line string user name,
 //   u16 box E word, field store record, u8 end mark 0x40.
 void CFrachtbriefNatDoc::Store(CArchive& ar)
 {
-    WriteHeader(ar, kMagic,
-                m_edition == NationalEdition::Edition2009 ? kVersion2009 : kVersion2007);
-    ar.WriteWord(m_wFeldE);
-    GetStore().Serialize(ar);
-    ar.WriteByte(kEndMark);
-    SetLoadError(kLoadOk);
+    StoreCurrentVersion(ar, kMagic,
+                        m_edition == NationalEdition::Edition2009 ? kVersion2009 : kVersion2007);
 }
 
 void CFrachtbriefNatDoc::Load(CArchive& ar)
 {
-    if (ar.ReadRaw(kMagic.size()) != kMagic) {
-        SetLoadError(kLoadNotNational);
+    const std::optional<quint16> version =
+        ReadMagicAndVersion(ar, kMagic, kOldestVersion, kVersion2009);
+    if (!version)
         return;
-    }
-    const quint16 version = ar.ReadWord();
-    SetFileVersion(version);
-    if (version < kOldestVersion) {
-        SetLoadError(kLoadTooOld);
-        return;
-    }
-    if (version > kVersion2009) {
-        SetLoadError(kLoadTooNew);
-        return;
-    }
 
-    if (version == kVersion2009 || version == kVersion2007) {
-        SkipHeaderRest(ar, kMagic);
-        m_wFeldE = ar.ReadWord();
-        GetStore().Serialize(ar);
-        if (version == kVersion2009 && m_edition == NationalEdition::Edition2007)
+    if (*version == kVersion2009 || *version == kVersion2007) {
+        LoadCurrentVersion(ar, kMagic);
+        if (*version == kVersion2009 && m_edition == NationalEdition::Edition2007)
             DeleteTunnelCodeBox(ar);
-        else if (version == kVersion2007 && m_edition == NationalEdition::Edition2009)
+        else if (*version == kVersion2007 && m_edition == NationalEdition::Edition2009)
             InsertTunnelCodeBox(ar);
     } else {
-        LoadLegacy(ar, version);
+        LoadLegacy(ar, *version);
     }
-    SetLoadError(kLoadOk);
 }
 
 // Versions 102 to 309 apart from 300: u8 flag of box E, u8 and u16 skipped, then

@@ -19,7 +19,6 @@ public:
 
     explicit CFrachtbriefNatDoc(CSettingsStore& settings);
 
-    void Serialize(CArchive& ar) override;
     // Also sets m_wFeldE from the national "FeldE" setting.
     void DeleteContents() override;
 
@@ -32,8 +31,8 @@ public:
     quint16 m_wFeldE = 2;
 
 private:
-    void Store(CArchive& ar);
-    void Load(CArchive& ar);
+    void Store(CArchive& ar) override;
+    void Load(CArchive& ar) override;
     void LoadLegacy(CArchive& ar, quint16 version);
     // The 2009 edition has a box at index 44 that the 2007 edition lacks.
     void InsertTunnelCodeBox(const CArchive& ar);

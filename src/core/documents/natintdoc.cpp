@@ -6,7 +6,6 @@
 namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KRD-FBNI@");
-constexpr quint8 kEndMark = 0x40;
 constexpr qsizetype kLegacyBoxes = 138;
 
 } // namespace
@@ -22,52 +21,24 @@ void CFrachtbriefNatIntDoc::DeleteContents()
     CKrDocument::DeleteContents();
 }
 
-void CFrachtbriefNatIntDoc::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar);
-}
-
 // File layout, version 300:
 //   "KRD-FBNI@", u16 version 300, i32 reserved, 17 x 0xFF,
 //   line string computer name, line string user name,
 //   u16 terms word, field store record, u8 end mark 0x40.
 void CFrachtbriefNatIntDoc::Store(CArchive& ar)
 {
-    WriteHeader(ar, kMagic, kVersion);
-    ar.WriteWord(m_wTerms);
-    GetStore().Serialize(ar);
-    ar.WriteByte(kEndMark);
-    SetLoadError(kLoadOk);
+    StoreCurrentVersion(ar, kMagic, kVersion);
 }
 
 void CFrachtbriefNatIntDoc::Load(CArchive& ar)
 {
-    if (ar.ReadRaw(kMagic.size()) != kMagic) {
-        SetLoadError(kLoadNotKombi);
+    const std::optional<quint16> version = ReadMagicAndVersion(ar, kMagic, kOldestVersion, kVersion);
+    if (!version)
         return;
-    }
-    const quint16 version = ar.ReadWord();
-    SetFileVersion(version);
-    if (version < kOldestVersion) {
-        SetLoadError(kLoadTooOld);
-        return;
-    }
-    if (version > kVersion) {
-        SetLoadError(kLoadTooNew);
-        return;
-    }
-
-    if (version == kVersion) {
-        SkipHeaderRest(ar, kMagic);
-        m_wTerms = ar.ReadWord();
-        GetStore().Serialize(ar);
-    } else {
-        LoadLegacy(ar, version);
-    }
-    SetLoadError(kLoadOk);
+    if (*version == kVersion)
+        LoadCurrentVersion(ar, kMagic);
+    else
+        LoadLegacy(ar, *version);
 }
 
 // Versions 102 to 299: 7 bytes skipped, then the box texts as a string list. They

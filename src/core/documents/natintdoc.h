@@ -12,7 +12,6 @@ public:
 
     explicit CFrachtbriefNatIntDoc(CSettingsStore& settings);
 
-    void Serialize(CArchive& ar) override;
     void DeleteContents() override;
 
     quint16 GetCheckWord() const override { return m_wTerms; }
@@ -22,7 +21,7 @@ public:
     quint16 m_wTerms = 0;
 
 private:
-    void Store(CArchive& ar);
-    void Load(CArchive& ar);
+    void Store(CArchive& ar) override;
+    void Load(CArchive& ar) override;
     void LoadLegacy(CArchive& ar, quint16 version);
 };

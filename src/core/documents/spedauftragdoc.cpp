@@ -8,7 +8,6 @@ namespace {
 const QByteArray kMagic = QByteArrayLiteral("KR-SPEDAUFTR@ ");
 const QByteArray kMagicS883_2004 = QByteArrayLiteral("KR-S883_2004@ ");
 const QByteArray kMagicS883 = QByteArrayLiteral("KR-S883@"); // the 6 bytes after it vary
-constexpr quint8 kEndMark = 0x40;
 constexpr quint16 kBoxes = 106;
 
 // The older headers end in a free text line.
@@ -41,24 +40,13 @@ CSpeditionsauftragDoc::CSpeditionsauftragDoc(CSettingsStore& settings)
 {
 }
 
-void CSpeditionsauftragDoc::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar);
-}
-
 // File layout, version 300:
 //   "KR-SPEDAUFTR@ " (14 bytes, the last a space), u16 version 300, i32 reserved,
 //   12 x 0xFF, line string computer name, line string user name,
 //   field store record, u8 end mark 0x40.
 void CSpeditionsauftragDoc::Store(CArchive& ar)
 {
-    WriteHeader(ar, kMagic, kVersion);
-    GetStore().Serialize(ar);
-    ar.WriteByte(kEndMark);
-    SetLoadError(kLoadOk);
+    StoreCurrentVersion(ar, kMagic, kVersion);
 }
 
 void CSpeditionsauftragDoc::Load(CArchive& ar)
@@ -73,19 +61,15 @@ void CSpeditionsauftragDoc::Load(CArchive& ar)
         }
         // Older versions of this header held nothing worth reading; such a file
         // opens with the default texts.
-        if (version == kVersion) {
-            SkipHeaderRest(ar, kMagic);
-            GetStore().Serialize(ar);
-        }
+        if (version == kVersion)
+            LoadCurrentVersion(ar, kMagic);
     } else if (magic == kMagicS883_2004) {
         LoadS883_2004(ar);
     } else if (magic.startsWith(kMagicS883)) {
         LoadS883(ar);
     } else {
         SetLoadError(kLoadNotForwarding);
-        return;
     }
-    SetLoadError(kLoadOk);
 }
 
 // "KR-S883_2004@ ", u16 and 16 bytes skipped, a text line of single bytes up to

@@ -15,15 +15,13 @@ public:
 
     explicit CSpeditionsauftragDoc(CSettingsStore& settings);
 
-    void Serialize(CArchive& ar) override;
-
     bool HasCheckWord() const override { return false; }
     quint16 GetCheckWord() const override { return 0; }
     void SetCheckWord(quint16) override {}
 
 private:
-    void Store(CArchive& ar);
-    void Load(CArchive& ar);
+    void Store(CArchive& ar) override;
+    void Load(CArchive& ar) override;
     void LoadS883_2004(CArchive& ar);
     void LoadS883(CArchive& ar);
 };
