@@ -1,10 +1,16 @@
 #include "clicommands.h"
 
+#include "addresses/addressfile.h"
 #include "documents/documentfactory.h"
 #include "documents/documentjson.h"
+#include "documents/loadmessages.h"
+#include "printing/printjob.h"
 #include "settings/settingsstore.h"
+#include "views/formrender.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -22,7 +28,16 @@ int Usage(QTextStream& err)
            "  tarvelomark-cli build JSON AUSGABE  Dokument aus JSON erzeugen\n"
            "  tarvelomark-cli new FORMULAR AUSGABE\n"
            "                                      neues Dokument (cmr, national, kombi,\n"
-           "                                      forwarding) mit Vorgabetexten\n";
+           "                                      forwarding) mit Vorgabetexten\n"
+           "  tarvelomark-cli render DATEI AUSGABE.png|AUSGABE.pdf [--page 1|2] [--zoom N]\n"
+           "                                      Formular mit Feldtexten zeichnen\n"
+           "                                      (Zoom 10 bis 25, 10 = Originalgröße)\n"
+           "  tarvelomark-cli print DATEI AUSGABE.pdf [--page 1|2] [--copies N]\n"
+           "                                      Druck auf das Vordruckformular als PDF\n"
+           "                                      (A4, eine Seite je Kopie, 1 bis 99;\n"
+           "                                      ohne --copies \"DruckAnzahl\")\n"
+           "  Adressdatendateien: dump erkennt sie am Dateikopf, build am Schlüssel\n"
+           "  \"addresses\" (Liste von Adressen, jede als Liste ihrer Zeilen).\n";
     return kUsage;
 }
 
@@ -38,8 +53,83 @@ int Save(CKrDocument& document, const QString& path, QTextStream& err)
     return document.OnSaveDocument(path, &error) ? kOk : Fail(err, error);
 }
 
+// The tool asks nobody: a missing address file is not created, and the messages
+// go to the error stream.
+class CliAddressPrompter : public CAddressFilePrompter
+{
+public:
+    CliAddressPrompter(QTextStream& err, bool createMissing)
+        : m_err(err), m_createMissing(createMissing)
+    {
+    }
+    bool AskCreateMissingFile(const QString&) override { return m_createMissing; }
+    void ShowMessage(const QString& text, Icon) override { m_err << text << '\n'; }
+
+private:
+    QTextStream& m_err;
+    bool m_createMissing;
+};
+
+// An address file is told by its header; everything else is a document, whose
+// type the extension decides.
+bool IsAddressFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           AddressFileHeaderOf(file.read(32)) != AddressFileHeader::Unknown;
+}
+
+// A record is shown as the list of its lines, split at CR LF; joining them with
+// CR LF gives the record back exactly, whatever else it holds.
+int DumpAddresses(const QString& path, QTextStream& out, QTextStream& err)
+{
+    CliAddressPrompter prompter(err, false);
+    CAddressFile addresses(prompter);
+    if (addresses.LoadAddressFile(path) != kAddressFileOk)
+        return kFailed;
+    QJsonArray records;
+    for (const QString& record : addresses.List())
+        records.append(QJsonArray::fromStringList(record.split(QLatin1String("\r\n"))));
+    out << QJsonDocument(QJsonObject{{QStringLiteral("addresses"), records}})
+               .toJson(QJsonDocument::Indented);
+    return kOk;
+}
+
+// Records may be given as lists of lines or as single strings.
+int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QString& outPath,
+                   QTextStream& err)
+{
+    const QJsonValue value = object.value(QStringLiteral("addresses"));
+    if (object.contains(QStringLiteral("form")) || !value.isArray())
+        return Fail(err, QStringLiteral("%1: \"addresses\" muss eine Liste sein und steht "
+                                        "ohne \"form\".")
+                             .arg(jsonPath));
+    QStringList records;
+    for (const QJsonValue& entry : value.toArray()) {
+        if (entry.isString()) {
+            records << entry.toString();
+            continue;
+        }
+        const QJsonArray lineValues = entry.toArray();
+        QStringList lines;
+        for (const QJsonValue& line : lineValues)
+            if (line.isString())
+                lines << line.toString();
+        if (!entry.isArray() || lineValues.isEmpty() || lines.size() != lineValues.size())
+            return Fail(err, QStringLiteral("%1: Eine Adresse muss ein Text oder eine nicht "
+                                            "leere Liste von Zeilen sein.")
+                                 .arg(jsonPath));
+        records << lines.join(QLatin1String("\r\n"));
+    }
+    CliAddressPrompter prompter(err, false);
+    CAddressFile addresses(prompter);
+    return addresses.SaveAddressFile(outPath, records) ? kOk : kFailed;
+}
+
 int Dump(const QString& path, CSettingsStore& settings, QTextStream& out, QTextStream& err)
 {
+    if (IsAddressFile(path))
+        return DumpAddresses(path, out, err);
     auto document = CreateDocument(FormTypeForPath(path), settings);
     QString error;
     if (!document->OnOpenDocument(path, &error))
@@ -60,6 +150,8 @@ int Build(const QString& jsonPath, const QString& outPath, CSettingsStore& setti
         return Fail(err, QStringLiteral("%1: kein JSON-Objekt (%2)")
                              .arg(jsonPath, parseError.errorString()));
     const QJsonObject object = json.object();
+    if (object.contains(QStringLiteral("addresses")))
+        return BuildAddresses(object, jsonPath, outPath, err);
     const auto form = FormTypeFromName(object.value(QStringLiteral("form")).toString());
     if (!form)
         return Fail(err, QStringLiteral("%1: \"form\" muss cmr, national, kombi oder "
@@ -84,6 +176,75 @@ int New(const QString& formName, const QString& outPath, CSettingsStore& setting
     return Save(*document, outPath, err);
 }
 
+// render FILE OUT [--page 1|2] [--zoom N]
+int Render(const QStringList& args, CSettingsStore& settings, QTextStream& err)
+{
+    if (args.size() < 3 || args.size() % 2 == 0)
+        return Usage(err);
+    int page = 1;
+    int zoom = 10;
+    for (int i = 3; i < args.size(); i += 2) {
+        bool ok = false;
+        const int value = args[i + 1].toInt(&ok);
+        if (args[i] == QLatin1String("--page") && ok && (value == 1 || value == 2))
+            page = value;
+        else if (args[i] == QLatin1String("--zoom") && ok && value >= 10 && value <= 25)
+            zoom = value;
+        else
+            return Usage(err);
+    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return Fail(err, QStringLiteral("Zeichnen braucht eine QGuiApplication."));
+    auto document = CreateDocument(FormTypeForPath(args[1]), settings);
+    QString error;
+    if (!document->OnOpenDocument(args[1], &error))
+        return Fail(err, error);
+    if (document->GetLoadError() != 0)
+        err << LoadMessageText(document->GetLoadError()) << '\n';
+    return RenderDocumentToFile(*document, settings, args[2], page, zoom, &error)
+               ? kOk
+               : Fail(err, error);
+}
+
+// print FILE OUT.pdf [--page 1|2] [--copies N]: what the print command sends to
+// the printer, with the settings of the store.
+int Print(const QStringList& args, CSettingsStore& settings, QTextStream& err)
+{
+    if (args.size() < 3 || args.size() % 2 == 0)
+        return Usage(err);
+    const FormType type = FormTypeForPath(args[1]);
+    int page = 1;
+    // As the print dialog would offer it.
+    int copies =
+        qBound(1, settings.Get(GetFormTypeInfo(type).section, Settings::Copies), kMaxPrintCopies);
+    for (int i = 3; i < args.size(); i += 2) {
+        bool ok = false;
+        const int value = args[i + 1].toInt(&ok);
+        if (args[i] == QLatin1String("--page") && ok && (value == 1 || value == 2))
+            page = value;
+        else if (args[i] == QLatin1String("--copies") && ok && value >= 1 &&
+                 value <= kMaxPrintCopies)
+            copies = value;
+        else
+            return Usage(err);
+    }
+    if (!args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return Fail(err, QStringLiteral("%1: Der Druck wird nur als PDF-Datei (.pdf) "
+                                        "geschrieben.")
+                             .arg(args[2]));
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return Fail(err, QStringLiteral("Drucken braucht eine QGuiApplication."));
+    auto document = CreateDocument(type, settings);
+    QString error;
+    if (!document->OnOpenDocument(args[1], &error))
+        return Fail(err, error);
+    if (document->GetLoadError() != 0)
+        err << LoadMessageText(document->GetLoadError()) << '\n';
+    return PrintDocumentToPdf(*document, settings, args[2], page, copies, &error)
+               ? kOk
+               : Fail(err, error);
+}
+
 } // namespace
 
 int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out,
@@ -96,5 +257,9 @@ int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out,
         return Build(args[1], args[2], settings, err);
     if (command == QLatin1String("new") && args.size() == 3)
         return New(args[1], args[2], settings, err);
+    if (command == QLatin1String("render"))
+        return Render(args, settings, err);
+    if (command == QLatin1String("print"))
+        return Print(args, settings, err);
     return Usage(err);
 }
