@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the unit and widget tests
-# under CTest (headless, with a throw-away settings folder), then a short libFuzzer
-# pass over every reader.
+# under CTest (headless, with a throw-away settings folder), a short libFuzzer pass
+# over every reader and the print spooler test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
@@ -12,5 +12,8 @@ XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
-ctest --test-dir "${TVM_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"
 bash "$root/scripts/fuzz.sh" "${TVM_FUZZ_SECONDS:-10}"
+# Printing through a real CUPS spooler (installs CUPS; skips itself without root).
+bash "$root/tests/printing/cups_test.sh" "${TVM_BUILD_DIR:-$root/build}"
+# Last, so that its summary closes the run.
+ctest --test-dir "${TVM_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,91 @@
+#include "printing/printjob.h"
+
+#include "documents/krdocument.h"
+#include "printing/cmrprint.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+void SetError(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+}
+
+QString JobFailedMessage()
+{
+    return QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+}
+
+} // namespace
+
+bool CanPrintForm(FormType type)
+{
+    return type == FormType::Cmr;
+}
+
+int PrintPageCount(FormType type)
+{
+    return type == FormType::Cmr ? 2 : 1;
+}
+
+bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
+                        CSettingsStore& settings, int page, int copies, QString* error)
+{
+    const FormType type = document.GetFormType();
+    if (!CanPrintForm(type)) {
+        SetError(error, QStringLiteral("F\u00fcr das Formular %1 gibt es noch keinen Druck.")
+                            .arg(GetFormTypeInfo(type).name));
+        return false;
+    }
+    if (page < 1 || page > PrintPageCount(type)) {
+        SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+        return false;
+    }
+    if (copies < 1 || copies > kMaxPrintCopies) {
+        SetError(error, QStringLiteral("Die Anzahl der Kopien muss zwischen 1 und %1 liegen.")
+                            .arg(kMaxPrintCopies));
+        return false;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        SetError(error, JobFailedMessage());
+        return false;
+    }
+    CCmrPrint sheet(document, settings);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !device.newPage()) {
+            painter.end();
+            SetError(error, JobFailedMessage());
+            return false;
+        }
+        sheet.PrintPage(painter, page);
+    }
+    if (!painter.end()) {
+        SetError(error, JobFailedMessage());
+        return false;
+    }
+    return true;
+}
+
+bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
+                        int page, int copies, QString* error)
+{
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setCreator(QStringLiteral("Tarvelomark"));
+    QString jobError;
+    if (PrintDocumentPages(writer, document, settings, page, copies, &jobError))
+        return true;
+    // A file that cannot be opened is the usual cause; say which one.
+    SetError(error, jobError == JobFailedMessage()
+                        ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
+                        : jobError);
+    return false;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "views/formtype.h"
+
+#include <QString>
+
+class CKrDocument;
+class CSettingsStore;
+class QPagedPaintDevice;
+
+// A print job onto pre-printed sheets: the same page of a document once per
+// copy, each copy a page of its own in one job. The printer and the PDF output
+// of the command-line tool receive exactly the same drawing.
+//
+// A QGuiApplication must exist (fonts are measured). Failures come back as
+// false with a German message in `error`; nothing is shown to the user here.
+
+// The largest number of copies one job takes; the print dialog offers no more.
+inline constexpr int kMaxPrintCopies = 99;
+
+// Whether the form type has print rectangles, and how many pages it prints.
+bool CanPrintForm(FormType type);
+int PrintPageCount(FormType type);
+
+// Prints `copies` pages onto the device, which must be set up already (printer,
+// paper, output file). The painter origin is the device's printable area; see
+// CCmrPrint. False for a form without print rectangles, a page the form does not
+// have, a number of copies outside 1..kMaxPrintCopies, or when the device
+// cannot be painted on or refuses a new page.
+bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
+                        CSettingsStore& settings, int page, int copies, QString* error);
+
+// The same into a PDF file: A4 portrait at true size without margins (a PDF has
+// no unprintable border), with the texts as real text.
+bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
+                        int page, int copies, QString* error);

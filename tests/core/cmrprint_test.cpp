@@ -1,0 +1,395 @@
+// Printing onto pre-printed CMR sheets: the PDF of `tarvelomark-cli print` read
+// back with pdftotext, positions in millimetres of the paper; and the marks and
+// the permit cross in a raster of 0.1 mm pixels.
+#include "clicommands.h"
+#include "cmrfixtures.h"
+#include "documents/cmrdoc.h"
+#include "printing/cmrprint.h"
+#include "printing/printjob.h"
+#include "settings/settingkeys.h"
+#include "views/cmrlayout.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cctype>
+#include <optional>
+
+namespace {
+
+class GuiEnvironment : public testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_cmrprint";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+testing::Environment* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+const QString kCmr = QStringLiteral("CMR");
+const QString kSettings = QStringLiteral("Settings");
+constexpr double kMmPerPoint = 25.4 / 72.0;
+// Where pdftotext puts a word against where the box text starts: the glyphs'
+// own side bearing and the font's ascent as the PDF records it.
+constexpr double kToleranceMm = 0.3;
+
+// Boxes of the fixture: a word each, all left-aligned in size step 2.
+constexpr int kSender = 0;
+constexpr int kGoodsMarks = 8;
+constexpr int kTariffFrom = 126;
+const char* const kSenderText = "Spedition";
+const char* const kGoodsText = "Kisten";
+const char* const kTariffText = "Hamburg";
+const char* const kPermitText = "CEMT-4711";
+const char* const kBackText = "Vereinbarung";
+
+struct Word
+{
+    QString text;
+    QRectF mm; // from the top-left corner of the page
+};
+using Page = QVector<Word>;
+
+struct PrintedPdf
+{
+    QSizeF pageMm;
+    QVector<Page> pages;
+};
+
+QByteArray FixtureDocument(quint16 permitType)
+{
+    QStringList texts(CmrLayout::kBoxCount);
+    texts[kSender] = kSenderText;
+    texts[kGoodsMarks] = kGoodsText;
+    texts[kTariffFrom] = kTariffText;
+    texts[CmrLayout::kPermitGuardBox] = kPermitText;
+    return CmrFixture::Current(302, permitType, texts, kBackText);
+}
+
+// pdftotext -bbox: one <page> per page, one <word> per word, in points.
+PrintedPdf ReadBack(const QString& pdf)
+{
+    PrintedPdf result;
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QProcess process;
+    process.start(tool, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext failed: " << process.readAllStandardError().toStdString();
+        return result;
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            result.pageMm =
+                QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kMmPerPoint;
+            result.pages.append(Page());
+            continue;
+        }
+        const QRectF points(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
+                            QPointF(m.captured(5).toDouble(), m.captured(6).toDouble()));
+        result.pages.last().append({m.captured(7), QRectF(points.topLeft() * kMmPerPoint,
+                                                          points.bottomRight() * kMmPerPoint)});
+    }
+    return result;
+}
+
+std::optional<Word> Find(const Page& page, const char* text)
+{
+    for (const Word& w : page)
+        if (w.text == QLatin1String(text))
+            return w;
+    return std::nullopt;
+}
+
+class PrintTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; scripts/deps.sh "
+                            "installs it";
+    }
+
+    CSettingsStore& Settings() { return env.Settings(); }
+
+    // Prints the fixture through the command-line tool and reads the PDF back.
+    PrintedPdf Print(const QStringList& options = {}, quint16 permitType = 4)
+    {
+        const QString document = env.FilePath(QStringLiteral("note.cmr"));
+        QFile file(document);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FixtureDocument(permitType));
+        file.close();
+        const QString pdf = env.FilePath(QStringLiteral("print.pdf"));
+        QFile::remove(pdf);
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        const int code =
+            RunCli(QStringList{QStringLiteral("print"), document, pdf} + options, Settings(), o, e);
+        e.flush();
+        EXPECT_EQ(code, 0) << err.toStdString();
+        return ReadBack(pdf);
+    }
+
+    TestEnvironment env;
+};
+
+void ExpectStartsAt(const std::optional<Word>& word, double xMm, double yMm, const char* what)
+{
+    ASSERT_TRUE(word.has_value()) << what << ": text not printed";
+    EXPECT_NEAR(word->mm.left(), xMm, kToleranceMm) << what;
+    EXPECT_NEAR(word->mm.top(), yMm, kToleranceMm) << what;
+}
+
+// ---------------------------------------------------------------------------
+// Where the texts land
+
+struct PlacementCase
+{
+    const char* name;
+    int publisher;
+    int leftMargin1, topMargin1, leftMargin2, topMargin2;
+    int prnFactorV, prnFactorH;
+    int page;
+    const char* text;
+    double xMm, yMm; // where the text starts: the box's left edge + 1 mm, its top
+};
+
+std::ostream& operator<<(std::ostream& os, const PlacementCase& c)
+{
+    return os << c.name;
+}
+
+class Placement : public PrintTest, public testing::WithParamInterface<PlacementCase>
+{
+};
+
+TEST_P(Placement, TextStartsWhereTheSheetHasTheBox)
+{
+    const PlacementCase& c = GetParam();
+    Settings().Set(kCmr, Settings::Publisher, c.publisher);
+    Settings().Set(kCmr, Settings::LeftMargin1, c.leftMargin1);
+    Settings().Set(kCmr, Settings::TopMargin1, c.topMargin1);
+    Settings().Set(kCmr, Settings::LeftMargin2, c.leftMargin2);
+    Settings().Set(kCmr, Settings::TopMargin2, c.topMargin2);
+    Settings().Set(kSettings, Settings::PrnFactorV, c.prnFactorV);
+    Settings().Set(kSettings, Settings::PrnFactorH, c.prnFactorH);
+    const PrintedPdf pdf = Print({QStringLiteral("--page"), QString::number(c.page),
+                                  QStringLiteral("--copies"), QStringLiteral("1")});
+    ASSERT_EQ(pdf.pages.size(), 1);
+    ExpectStartsAt(Find(pdf.pages[0], c.text), c.xMm, c.yMm, c.name);
+}
+
+// Box 8 lies at 70, 1158 on publisher 0's sheet and 70, 1168 on the others';
+// the back page's box at 100, 250 on every sheet.
+INSTANTIATE_TEST_SUITE_P(
+    Cmr, Placement,
+    testing::Values(PlacementCase{"goods row of publisher 0", 0, 0, 0, 0, 0, 1000, 1000, 1,
+                                  kGoodsText, 8.0, 115.8},
+                    PlacementCase{"goods row of publisher 2", 2, 0, 0, 0, 0, 1000, 1000, 1,
+                                  kGoodsText, 8.0, 116.8},
+                    PlacementCase{"goods row of an unknown publisher", 7, 0, 0, 0, 0, 1000, 1000, 1,
+                                  kGoodsText, 8.0, 116.8},
+                    PlacementCase{"front margins move the front", 0, 15, -10, 0, 0, 1000, 1000, 1,
+                                  kSenderText, 9.5, 14.0},
+                    PlacementCase{"front margins leave the back", 0, 15, -10, 0, 0, 1000, 1000, 2,
+                                  kBackText, 11.0, 25.0},
+                    PlacementCase{"back margins move the back", 0, 0, 0, -20, 30, 1000, 1000, 2,
+                                  kBackText, 9.0, 28.0},
+                    PlacementCase{"back page of publisher 0", 0, 0, 0, 0, 0, 1000, 1000, 2,
+                                  kBackText, 11.0, 25.0},
+                    PlacementCase{"back page of publisher 1", 1, 0, 0, 0, 0, 1000, 1000, 2,
+                                  kBackText, 11.0, 25.0},
+                    PlacementCase{"back page of publisher 3", 3, 0, 0, 0, 0, 1000, 1000, 2,
+                                  kBackText, 11.0, 25.0},
+                    // Box 126 of publisher 0 starts at 2553; the margin brings it to 2500,
+                    // which the vertical correction stretches to 2525, margins included.
+                    PlacementCase{"vertical correction 250 mm down", 0, 0, -53, 0, 0, 1010, 1000, 1,
+                                  kTariffText, 6.5, 252.5},
+                    // The left edge 70 becomes 69.3, then the text moves 1 mm in.
+                    PlacementCase{"horizontal correction", 0, 0, 0, 0, 0, 1000, 990, 1, kSenderText,
+                                  7.9, 15.0}),
+    [](const testing::TestParamInfo<PlacementCase>& info) {
+        std::string name;
+        for (const char* p = info.param.name; *p; ++p)
+            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+        return name;
+    });
+
+// ---------------------------------------------------------------------------
+// What the job holds
+
+TEST_F(PrintTest, EveryCopyIsAPageOfItsOwnWithTheSameTexts)
+{
+    const PrintedPdf pdf = Print({QStringLiteral("--copies"), QStringLiteral("3")});
+    ASSERT_EQ(pdf.pages.size(), 3);
+    EXPECT_NEAR(pdf.pageMm.width(), 210.0, 0.5);
+    EXPECT_NEAR(pdf.pageMm.height(), 297.0, 0.5);
+    for (const Page& page : pdf.pages) {
+        // Only the texts of the boxes: no caption of the form.
+        QStringList words;
+        for (const Word& w : page)
+            words << w.text;
+        words.sort();
+        EXPECT_EQ(words, QStringList({kPermitText, kTariffText, kGoodsText, kSenderText}));
+        ExpectStartsAt(Find(page, kSenderText), 8.0, 15.0, "sender");
+    }
+}
+
+TEST_F(PrintTest, WithoutCopiesTheStoredCountApplies)
+{
+    EXPECT_EQ(Print().pages.size(), 4); // "DruckAnzahl" missing
+    Settings().Set(kCmr, Settings::Copies, 2);
+    EXPECT_EQ(Print().pages.size(), 2);
+    Settings().Set(kCmr, Settings::Copies, 0); // as the print dialog would offer it
+    EXPECT_EQ(Print().pages.size(), 1);
+}
+
+// A box's text is printed in the printer font of its size step scaled by the
+// form's factor: size step 2 ("PFont2" = 36) is 34 units high at 95 %.
+TEST_F(PrintTest, PrinterFontFactorScalesTheTextHeight)
+{
+    const PrintedPdf standard = Print({QStringLiteral("--copies"), QStringLiteral("1")});
+    Settings().Set(kCmr, Settings::PrinterFontFactor, 150);
+    const PrintedPdf large = Print({QStringLiteral("--copies"), QStringLiteral("1")});
+    const auto a = Find(standard.pages.value(0), kSenderText);
+    const auto b = Find(large.pages.value(0), kSenderText);
+    ASSERT_TRUE(a && b);
+    // The face is sized in whole pixels of 0.1 mm, so the cell may be a little short.
+    EXPECT_NEAR(a->mm.height(), 3.4, 0.15);
+    EXPECT_NEAR(b->mm.height(), 5.4, 0.15);
+    EXPECT_NEAR(b->mm.width() / a->mm.width(), 54.0 / 34.0, 0.05);
+}
+
+TEST_F(PrintTest, RefusedRequestsWriteNothing)
+{
+    const QString document = env.FilePath(QStringLiteral("note.cmr"));
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(FixtureDocument(1));
+    file.close();
+    const QString pdf = env.FilePath(QStringLiteral("out.pdf"));
+    const struct
+    {
+        QStringList args;
+        int code;
+    } cases[] = {
+        {{"print", document, pdf, "--copies", "0"}, 2},
+        {{"print", document, pdf, "--copies", "100"}, 2},
+        {{"print", document, pdf, "--page", "3"}, 2},
+        {{"print", document, pdf, "--copies"}, 2},
+        {{"print", document, env.FilePath("out.png")}, 1},
+        {{"print", env.FilePath("missing.cmr"), pdf}, 1},
+        {{"print", document, env.FilePath("no/such/folder/out.pdf")}, 1},
+    };
+    for (const auto& c : cases) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        EXPECT_EQ(RunCli(c.args, Settings(), o, e), c.code) << c.args.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(pdf)) << c.args.join(' ').toStdString();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Marks and the permit cross, in a raster of one pixel per 0.1 mm
+
+class PrintRaster : public testing::Test
+{
+protected:
+    QImage PrintFront(quint16 permitType, bool guardFilled)
+    {
+        CCMRDoc document(env.Settings());
+        QBuffer buffer;
+        QByteArray bytes = FixtureDocument(permitType);
+        buffer.setBuffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        document.LoadFromDevice(buffer);
+        if (!guardFilled)
+            document.GetStore().SetFieldText(CmrLayout::kPermitGuardBox, QStringLiteral(" \t"), 1);
+        document.GetStore().SetFieldText(kSender, QString(), 1);
+
+        QImage image(2100, 2970, QImage::Format_RGB32);
+        image.setDotsPerMeterX(10000);
+        image.setDotsPerMeterY(10000);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CCmrPrint(document, env.Settings()).PrintPage(painter, 1);
+        return image;
+    }
+
+    static bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+    static int DarkPixels(const QImage& image, const QRect& area)
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += Dark(image, x, y);
+        return count;
+    }
+
+    TestEnvironment env;
+};
+
+TEST_F(PrintRaster, AlignmentMarksFollowPublisherAndMargins)
+{
+    const struct
+    {
+        int publisher, left, top;
+        int cornerY; // the corner's horizontal stroke
+    } cases[] = {{0, 0, 0, 100}, {2, 0, 0, 120}, {2, 15, -10, 110}};
+    for (const auto& c : cases) {
+        env.Settings().Set(kCmr, Settings::Publisher, c.publisher);
+        env.Settings().Set(kCmr, Settings::LeftMargin1, c.left);
+        env.Settings().Set(kCmr, Settings::TopMargin1, c.top);
+        const QImage image = PrintFront(0, false);
+        const int x = 50 + c.left;
+        SCOPED_TRACE(c.publisher * 1000 + c.left * 10 + c.top);
+        EXPECT_TRUE(Dark(image, x + 20, c.cornerY));       // horizontal stroke
+        EXPECT_TRUE(Dark(image, x, c.cornerY + 20));       // vertical stroke
+        EXPECT_FALSE(Dark(image, x + 20, c.cornerY + 20)); // inside the corner
+        EXPECT_FALSE(Dark(image, x - 10, c.cornerY + 20));
+        EXPECT_TRUE(Dark(image, x, 2115 + c.top)); // the tick further down
+        EXPECT_FALSE(Dark(image, x, 2145 + c.top));
+    }
+}
+
+TEST_F(PrintRaster, PermitCrossNeedsThePermitNumberAndAKnownType)
+{
+    env.Settings().Set(kCmr, Settings::Publisher, 2);
+    const QRect second = CCmrPrint::PrintRect(CmrLayout::kFirstPermitBox + 1, 1, 2, false, {});
+    const QRect sender = CCmrPrint::PrintRect(kSender, 1, 2, false, {});
+
+    const QImage crossed = PrintFront(2, true);
+    EXPECT_TRUE(Dark(crossed, second.center().x(), second.center().y()));
+    EXPECT_TRUE(Dark(crossed, second.left() + 2, second.top() + 2));
+    EXPECT_TRUE(Dark(crossed, second.left() + 2, second.bottom() - 2));
+
+    EXPECT_EQ(DarkPixels(PrintFront(2, false), second.adjusted(-5, -5, 5, 5)), 0);
+    // A damaged file's type 5 has no box; it must not cross the sender's box.
+    EXPECT_EQ(DarkPixels(PrintFront(5, true), sender), 0);
+}
+
+} // namespace
