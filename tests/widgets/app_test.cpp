@@ -149,10 +149,12 @@ private Q_SLOTS:
     void menusFollowTheActiveForm()
     {
         QVERIFY(m_app.NewDocument(FormType::Cmr));
+        Frame()->UpdateCommandUI();
         QCOMPARE(MenuTexts(Frame()->menuBar()->actions()),
                  QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Ansicht", "&Hilfe"}));
         QCOMPARE(MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()),
-                 QStringList({"Vorgaben einfügen...", "-", "&Rückgängig", "&Ausschneiden",
+                 QStringList({"Vorgaben einfügen...", "-", "&Rückgängig (nicht möglich)",
+                              "&Ausschneiden",
                               "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus", "-",
                               "&Nächstes Eingabefeld", "&Voheriges Eingabefeld", "Seite &1",
                               "Seite &2", "-", "Schrift &größer", "Schrift &kleiner",
@@ -234,6 +236,8 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     app.SetSettingsStore(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
         dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)));
+    // German texts throughout, also where the program would otherwise speak English.
+    app.Settings().Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 0);
     TestApplication test(app, dir);
     return QTest::qExec(&test, argc, argv);
 }
