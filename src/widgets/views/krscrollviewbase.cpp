@@ -86,6 +86,7 @@ void CKRScrollViewBase::AfterZoomChange()
 {
     m_settings.WriteProfileInt(m_strSection, QLatin1String(Settings::kZoomFactor), m_nZoom);
     m_bLayoutValid = false;
+    ZoomChanged();
     RedrawNow();
     ScrollToPosition(QPoint(0, 0));
 }

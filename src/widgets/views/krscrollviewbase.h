@@ -99,6 +99,10 @@ protected:
 
     // Invalidate, erase and update at once.
     void RedrawNow();
+    // A zoom command has changed the zoom and invalidated the layout; the view is
+    // redrawn right after. A derived view that moves child widgets with the
+    // layout rebuilds it here, since that must not happen while painting.
+    virtual void ZoomChanged() {}
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -1,11 +1,13 @@
 #include "views/viewfactory.h"
 
+#include "documents/cmrdoc.h"
 #include "documents/krdocument.h"
+#include "views/cmrview.h"
 #include "views/placeholderview.h"
 
 CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame)
 {
-    Q_UNUSED(settings);
-    Q_UNUSED(frame);
+    if (auto* cmr = dynamic_cast<CCMRDoc*>(&document))
+        return new CCMRView(*cmr, settings, frame);
     return new CPlaceholderView(document);
 }

@@ -1,0 +1,531 @@
+// The CMR form view in a document window of the real main window, offscreen,
+// driven by key and mouse events: which box becomes current, where the editor
+// lies, what reaches the document.
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/doctemplates.h"
+#include "app/mainframe.h"
+#include "documents/cmrdoc.h"
+#include "editor/krdeditwindows.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "views/cmrview.h"
+#include "views/viewfactory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kCmr = QStringLiteral("CMR");
+constexpr int kZoom = 14;
+
+enum Move { Next, Previous };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Move)
+
+class CmrViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CSettingsStore> m_settings;
+    std::unique_ptr<CMainFrame> m_frame;
+    CCMRView* m_view = nullptr;
+    CCMRDoc* m_doc = nullptr; // owned by the document window
+
+    // A new document in a window of the main frame, as the application opens
+    // one; `prepare` fills the document before the view exists.
+    void Open(const std::function<void(CCMRDoc&)>& prepare = {})
+    {
+        m_frame = std::make_unique<CMainFrame>(*m_settings);
+        m_frame->resize(1100, 850);
+        auto doc = std::make_unique<CCMRDoc>(*m_settings);
+        doc->OnNewDocument();
+        if (prepare)
+            prepare(*doc);
+        m_doc = doc.get();
+        CFormView* view = CreateFormView(*doc, *m_settings, *m_frame);
+        m_view = dynamic_cast<CCMRView*>(view);
+        QVERIFY(m_view);
+        // The frame is up before the window is added, as when the user opens a
+        // file: a window added to a hidden frame is not the active one once the
+        // frame shows, and the frame routes no command to it.
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        m_frame->AddChild(new CChildFrame(std::move(doc), view,
+                                          DocTemplateFor(FormType::Cmr).resourceId, *m_frame));
+        view->OnInitialUpdate();
+        QTRY_VERIFY(m_view->Editor() && m_view->IsLayoutValid());
+        QTRY_VERIFY(m_view->Editor()->hasFocus());
+        m_frame->UpdateCommandUI(); // what the frame's idle update does
+    }
+
+    CKRDEditWindow_CMR* Editor() const { return m_view->Editor(); }
+    CFieldStore& Store() const { return m_doc->GetStore(); }
+
+    // A box in device pixels of the unscrolled view.
+    QRect DeviceRect(int index, int page = 1) const
+    {
+        const CmrLayout::CmrRect r = m_view->GetBoxRect(index, page);
+        return QRect(m_view->LogicalToDevice(QPoint(r.left, r.top)),
+                     m_view->LogicalToDevice(QPoint(r.right, r.bottom)) - QPoint(1, 1));
+    }
+    // Where the editor lies on the form, scrolling taken out.
+    QRect EditorOnForm() const { return Editor()->geometry().translated(m_view->ScrollPosition()); }
+    // The editor lies on the box: its whole height, and most of its width
+    // without passing its edges.
+    bool EditorOver(int index, int page = 1) const
+    {
+        const QRect box = DeviceRect(index, page);
+        const QRect editor = EditorOnForm();
+        return editor.top() == box.top() && editor.bottom() == box.bottom() &&
+               editor.left() >= box.left() && editor.right() <= box.right() &&
+               editor.width() > box.width() / 2;
+    }
+    // Scrolls the box into sight and clicks its middle.
+    void ClickBox(int index)
+    {
+        m_view->ScrollToPosition(QPoint(0, qMax(0, m_view->GetBoxRect(index, 1).top - 300)));
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          DeviceRect(index).center() - m_view->ScrollPosition());
+    }
+    // The bounds of the dark pixels the view shows inside a box (device pixels
+    // of the unscrolled view), the box's edges left out.
+    QRect InkOnForm(const QRect& box) const
+    {
+        const QImage image = m_view->viewport()->grab().toImage();
+        const QPoint scroll = m_view->ScrollPosition();
+        const qreal ratio = image.devicePixelRatio();
+        QRect ink;
+        const QRect inner = box.adjusted(2, 2, -2, -2);
+        for (int y = inner.top(); y <= inner.bottom(); ++y) {
+            for (int x = inner.left(); x <= inner.right(); ++x) {
+                const QColor c = image.pixelColor(QPoint(x - scroll.x(), y - scroll.y()) * ratio);
+                if (qMin(c.red(), c.green()) < 128)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        return ink;
+    }
+    CommandState State(int id) const
+    {
+        CommandState state;
+        const bool known = m_view->OnUpdateCommand(id, state);
+        state.enabled = state.enabled && known;
+        return state;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+            m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+        m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 0);
+        // The same zoom on every screen.
+        m_settings->WriteProfileInt(kCmr, QLatin1String(Settings::kZoomFactor), kZoom);
+        m_settings->WriteProfileInt(QLatin1String(Settings::kSectionSettings),
+                                    QLatin1String(Settings::kWinFormScaledFactorOv), 100);
+    }
+
+    void cleanup()
+    {
+        if (m_doc)
+            m_doc->SetModifiedFlag(false);
+        m_frame.reset(); // the document window goes with it: view, editor, document
+        m_view = nullptr;
+        m_doc = nullptr;
+    }
+
+    // The editor starts empty; its first placement must not store that over the
+    // text the document came with.
+    void firstLayoutKeepsTheDocumentsTexts()
+    {
+        Open([](CCMRDoc& doc) {
+            doc.GetStore().SetFieldText(0, QStringLiteral("Spedition Berg\r\nHafenstr. 1"), 1);
+            doc.GetStore().SetFieldText(2, QStringLiteral("Lyon"), 1);
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(CurrentBoxText(), QStringLiteral("Spedition Berg\r\nHafenstr. 1"));
+        m_view->CommitCurrentField();
+        QCOMPARE(Store().GetFieldText(0, 1), QStringLiteral("Spedition Berg\r\nHafenstr. 1"));
+        QCOMPARE(Store().GetFieldText(2, 1), QStringLiteral("Lyon"));
+        QVERIFY(!m_doc->IsModified());
+        QVERIFY(EditorOver(0));
+    }
+
+    void typingGoesIntoTheClickedBox()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(2);
+        QCOMPARE(int(Store().GetCurrentField()), 2);
+        QVERIFY(EditorOver(2));
+        QVERIFY(!m_doc->IsModified());
+
+        QTest::keyClicks(Editor(), QStringLiteral("Lyon"));
+        QVERIFY(m_doc->IsModified());
+        ClickBox(120);
+        QCOMPARE(int(Store().GetCurrentField()), 120);
+        QCOMPARE(Store().GetFieldText(2, 1), QStringLiteral("Lyon"));
+        QVERIFY(Editor()->hasFocus());
+    }
+
+    void clickSelectsTheBoxUnderTheMouse_data()
+    {
+        QTest::addColumn<int>("merged");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("reachesTo"); // the box whose area the editor reaches into
+        QTest::newRow("goods cell") << 0 << 9 << 9 << 9;
+        QTest::newRow("last box") << 0 << 175 << 175 << 175;
+        QTest::newRow("merged cell") << 1 << 9 << 8 << 11;
+        QTest::newRow("merged row start") << 1 << 64 << 64 << 67;
+        QTest::newRow("after merged cells") << 1 << 12 << 12 << 12;
+    }
+
+    void clickSelectsTheBoxUnderTheMouse()
+    {
+        QFETCH(int, merged);
+        QFETCH(int, clicked);
+        QFETCH(int, current);
+        QFETCH(int, reachesTo);
+        m_settings->Set(kCmr, Settings::MergedGoodsRows, merged);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(clicked);
+        QCOMPARE(int(Store().GetCurrentField()), current);
+        QVERIFY(EditorOver(current));
+        QVERIFY(EditorOnForm().right() > DeviceRect(reachesTo).left());
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void editorTextStandsWhereTheBoxTextIsDrawn_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<int>("neighbour");
+        QTest::addColumn<int>("alignCommand"); // given on the box first, or 0
+        QTest::newRow("left-aligned") << 2 << 3 << 0;
+        QTest::newRow("centred") << 73 << 74 << 0;
+        QTest::newRow("right-aligned") << 12 << 13 << 0;
+        QTest::newRow("set right-aligned") << 2 << 3 << int(Cmd::AlignRight);
+        QTest::newRow("set left-aligned") << 12 << 13 << int(Cmd::AlignLeft);
+    }
+
+    // Entering or leaving a box must not make its text jump: the editor's
+    // text covers the pixels the drawn text covers.
+    void editorTextStandsWhereTheBoxTextIsDrawn()
+    {
+        QFETCH(int, box);
+        QFETCH(int, neighbour);
+        QFETCH(int, alignCommand);
+        Open([box](CCMRDoc& doc) { doc.GetStore().SetFieldText(quint16(box), "Ly 47", 1); });
+        if (QTest::currentTestFailed())
+            return;
+        m_view->GoToBox(box);
+        if (alignCommand)
+            m_frame->RouteCommand(alignCommand);
+        Editor()->setCursorWidth(0); // the caret is no text
+        const QRect editing = InkOnForm(DeviceRect(box));
+        m_view->GoToBox(neighbour);
+        const QRect drawn = InkOnForm(DeviceRect(box));
+        QVERIFY(!drawn.isEmpty());
+        const int tolerance = 1; // the edit font is hinted at whole pixels
+        QVERIFY2(qAbs(editing.left() - drawn.left()) <= tolerance &&
+                     qAbs(editing.right() - drawn.right()) <= tolerance &&
+                     qAbs(editing.top() - drawn.top()) <= tolerance,
+                 qPrintable(QStringLiteral("editing %1,%2..%3 drawn %4,%5..%6")
+                                .arg(editing.left())
+                                .arg(editing.top())
+                                .arg(editing.right())
+                                .arg(drawn.left())
+                                .arg(drawn.top())
+                                .arg(drawn.right())));
+    }
+
+    void clickOutsideTheBoxesChangesNothing()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(5);
+        // Right of the sheet, and above the frame of the form.
+        const int zoom = m_view->GetZoom();
+        for (const QPoint logical : {QPoint(2100 * zoom / 10, 200), QPoint(500 * zoom / 10, 0)}) {
+            m_view->ScrollToPosition(QPoint(0, 0));
+            QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              m_view->LogicalToDevice(logical));
+            QCOMPARE(int(Store().GetCurrentField()), 5);
+        }
+    }
+
+    void nextAndPrevious_data()
+    {
+        QTest::addColumn<int>("merged");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<Move>("move");
+        QTest::addColumn<int>("current");
+        QTest::newRow("next") << 0 << 8 << Next << 9;
+        QTest::newRow("next wraps") << 0 << 175 << Next << 0;
+        QTest::newRow("previous wraps") << 0 << 0 << Previous << 175;
+        QTest::newRow("merged: over the cells") << 1 << 8 << Next << 12;
+        QTest::newRow("merged: after the row") << 1 << 12 << Next << 13;
+        QTest::newRow("merged: back over the cells") << 1 << 12 << Previous << 8;
+        QTest::newRow("merged: last row") << 1 << 64 << Next << 68;
+        QTest::newRow("merged: previous into a row") << 1 << 13 << Previous << 12;
+        QTest::newRow("merged: no wrap forwards") << 1 << 175 << Next << 175;
+        QTest::newRow("merged: no wrap backwards") << 1 << 0 << Previous << 0;
+    }
+
+    // Tab and Shift+Tab on the editor, as the user presses them: the main
+    // window's keys must reach the view and nothing is typed into the box.
+    void nextAndPrevious()
+    {
+        QFETCH(int, merged);
+        QFETCH(int, start);
+        QFETCH(Move, move);
+        QFETCH(int, current);
+        m_settings->Set(kCmr, Settings::MergedGoodsRows, merged);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        m_view->GoToBox(start);
+        QCOMPARE(int(Store().GetCurrentField()), start);
+        if (move == Next)
+            QTest::keyClick(Editor(), Qt::Key_Tab);
+        else
+            QTest::keyClick(Editor(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(int(Store().GetCurrentField()), current);
+        QVERIFY(EditorOver(current));
+        QVERIFY(Editor()->hasFocus());
+        m_view->CommitCurrentField();
+        QCOMPARE(Store().GetFieldText(quint16(start), 1), QString());
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void pagesSwitchWithAltKeys()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(120);
+        QTest::keyClicks(Editor(), QStringLiteral("vorne"));
+        QVERIFY(m_view->ScrollPosition().y() > 0);
+
+        QTest::keyClick(Editor(), Qt::Key_2, Qt::AltModifier);
+        QCOMPARE(m_view->CurrentPage(), 2);
+        QCOMPARE(int(Store().GetCurrentPage()), 2);
+        QCOMPARE(m_view->ScrollPosition(), QPoint(0, 0));
+        QVERIFY(EditorOver(0, 2));
+        QVERIFY(State(Cmd::Page2).checked);
+        QVERIFY(!State(Cmd::Page1).checked);
+        QCOMPARE(Store().GetFieldText(120, 1), QStringLiteral("vorne"));
+
+        QTest::keyClicks(Editor(), QStringLiteral("hinten"));
+        QTest::keyClick(Editor(), Qt::Key_Tab); // no moves on the back page
+        QCOMPARE(int(Store().GetCurrentField()), 0);
+        QCOMPARE(int(Store().GetCurrentPage()), 2);
+
+        QTest::keyClick(Editor(), Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(m_view->CurrentPage(), 1);
+        QCOMPARE(int(Store().GetCurrentPage()), 1);
+        QCOMPARE(int(Store().GetCurrentField()), 0);
+        QVERIFY(EditorOver(0));
+        QCOMPARE(Store().GetFieldText(0, 2), QStringLiteral("hinten"));
+        QCOMPARE(Store().GetFieldText(0, 1), QString());
+    }
+
+    void permitCheckboxClick_data()
+    {
+        QTest::addColumn<QString>("guard"); // the text of the permit number box
+        QTest::addColumn<int>("checkbox");
+        QTest::addColumn<int>("permitType");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("blank guard") << QStringLiteral(" \r\n ") << 2 << 1 << false;
+        QTest::newRow("another type") << QStringLiteral("4711") << 2 << 3 << true;
+        QTest::newRow("already crossed") << QStringLiteral("4711") << 0 << 1 << false;
+    }
+
+    void permitCheckboxClick()
+    {
+        QFETCH(QString, guard);
+        QFETCH(int, checkbox);
+        QFETCH(int, permitType);
+        QFETCH(bool, modified);
+        Open([&](CCMRDoc& doc) {
+            doc.GetStore().SetFieldText(CmrLayout::kPermitGuardBox, guard, 1);
+        });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(int(m_doc->m_wPermitType), 1);
+        // The cursor tells beforehand whether a click would count.
+        const QRect permit = DeviceRect(CmrLayout::kFirstPermitBox + checkbox);
+        m_view->ScrollToPosition(
+            QPoint(0, m_view->GetBoxRect(CmrLayout::kPermitGuardBox, 1).top - 300));
+        QTest::mouseMove(m_view->viewport(), permit.center() - m_view->ScrollPosition());
+        const bool guardFilled = !guard.trimmed().isEmpty();
+        QCOMPARE(m_view->GetCursorKind(),
+                 guardFilled ? CCMRView::kCursorPermit : CCMRView::kCursorForm);
+        QTest::mouseMove(m_view->viewport(), DeviceRect(CmrLayout::kPermitGuardBox).center() -
+                                                 m_view->ScrollPosition());
+        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorBox);
+        ClickBox(CmrLayout::kFirstPermitBox + checkbox);
+        QCOMPARE(int(m_doc->m_wPermitType), permitType);
+        QCOMPARE(m_doc->IsModified(), modified);
+        QCOMPARE(int(Store().GetCurrentField()), 0); // a checkbox is no box
+    }
+
+    // The editor moves with the form; a zoom places it anew over box 0.
+    void editorFollowsScrollingAndZoom()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(60);
+        const QPoint before = m_view->ScrollPosition();
+        QTest::keyClick(Editor(), Qt::Key_PageDown);
+        QVERIFY(m_view->ScrollPosition().y() > before.y());
+        QVERIFY(EditorOver(60));
+        QTest::keyClick(Editor(), Qt::Key_PageUp);
+        QCOMPARE(m_view->ScrollPosition(), before);
+        QVERIFY(EditorOver(60));
+        // The wheel over the editor scrolls the form, not the box text.
+        QWheelEvent wheel(QPointF(5, 5), Editor()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Editor()->viewport(), &wheel);
+        QVERIFY(m_view->ScrollPosition().y() > before.y());
+        QVERIFY(EditorOver(60));
+
+        QTest::keyClicks(Editor(), QStringLiteral("12"));
+        const int fontBefore = Editor()->font().pixelSize();
+        for (const auto& [key, zoom] :
+             {std::pair{Qt::Key_Plus, kZoom + 1}, std::pair{Qt::Key_Minus, kZoom},
+              std::pair{Qt::Key_Minus, kZoom - 1}}) {
+            QTest::keyClick(Editor(), key, Qt::ControlModifier);
+            QTRY_COMPARE(m_view->GetZoom(), zoom);
+            QTRY_VERIFY(m_view->IsLayoutValid());
+            QCOMPARE(int(Store().GetCurrentField()), 0);
+            QVERIFY(EditorOver(0));
+            QCOMPARE(m_settings->GetProfileInt(kCmr, QLatin1String(Settings::kZoomFactor), 0),
+                     zoom);
+        }
+        QVERIFY(Editor()->font().pixelSize() < fontBefore);
+        QCOMPARE(Store().GetFieldText(60, 1), QStringLiteral("12"));
+    }
+
+    // The Insert key switches the editor only; the status line catches up with
+    // the next move. The menu command shows the new mode at once.
+    void statusTextFollowsInsertMode()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(m_frame->StatusText(), QStringLiteral("Einfügen"));
+        QTest::keyClick(Editor(), Qt::Key_Insert);
+        QVERIFY(!Editor()->GetInsertMode());
+        QCOMPARE(m_frame->StatusText(), QStringLiteral("Einfügen"));
+        QTest::keyClick(Editor(), Qt::Key_Tab);
+        QCOMPARE(m_frame->StatusText(), QStringLiteral("Überschreiben"));
+        m_frame->RouteCommand(Cmd::InsertMode);
+        QVERIFY(Editor()->GetInsertMode());
+        QCOMPARE(m_frame->StatusText(), QStringLiteral("Einfügen"));
+    }
+
+    // Commands of other parts of the program are disabled until the
+    // application hands the view its hooks.
+    void insertAddressAndFormDefaultsHooks()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!State(Cmd::InsertAddress).enabled);
+        QVERIFY(!State(Cmd::FormDefaults).enabled);
+
+        int addressCalls = 0;
+        m_view->SetInsertAddressHook([&](QWidget*) -> std::optional<QString> {
+            ++addressCalls;
+            return QStringLiteral("Berg KG\r\nKiel");
+        });
+        for (int box = 0; box < 8; ++box) {
+            m_view->GoToBox(box);
+            const bool addressBox = box == 0 || box == 1 || box == 5 || box == 6;
+            QCOMPARE(State(Cmd::InsertAddress).enabled, addressBox);
+        }
+        m_view->GoToBox(2);
+        m_frame->UpdateCommandUI();
+        QTest::keyClick(Editor(), Qt::Key_F2);
+        QCOMPARE(addressCalls, 0);
+        QVERIFY(!m_doc->IsModified());
+
+        m_view->GoToBox(6);
+        m_frame->UpdateCommandUI();
+        QTest::keyClick(Editor(), Qt::Key_F2);
+        QCOMPARE(addressCalls, 1);
+        QCOMPARE(Store().GetFieldText(6, 1), QStringLiteral("Berg KG\r\nKiel"));
+        QCOMPARE(Editor()->EditedText(), QStringLiteral("Berg KG\r\nKiel"));
+        QVERIFY(m_doc->IsModified());
+
+        m_view->SetInsertAddressHook([](QWidget*) { return std::optional<QString>(); });
+        m_doc->SetModifiedFlag(false);
+        m_view->OnCommand(Cmd::InsertAddress);
+        QCOMPARE(Store().GetFieldText(6, 1), QStringLiteral("Berg KG\r\nKiel"));
+        QVERIFY(!m_doc->IsModified());
+        m_view->OnCommand(Cmd::Page2);
+        QVERIFY(!State(Cmd::InsertAddress).enabled);
+        m_view->OnCommand(Cmd::Page1);
+
+        // The defaults dialog may merge the goods rows: the view takes it at once.
+        m_view->SetFormDefaultsHook(
+            [this](QWidget*) { m_settings->Set(kCmr, Settings::MergedGoodsRows, 1); });
+        QVERIFY(State(Cmd::FormDefaults).enabled);
+        ClickBox(8);
+        QVERIFY(EditorOnForm().right() < DeviceRect(9).left());
+        m_frame->UpdateCommandUI();
+        QTest::keyClick(Editor(), Qt::Key_F8);
+        QVERIFY(m_view->MergedGoodsRows());
+        QCOMPARE(int(Store().GetCurrentField()), 8);
+        QVERIFY(EditorOver(8));
+        QVERIFY(EditorOnForm().right() > DeviceRect(11).left());
+        ClickBox(10);
+        QCOMPARE(int(Store().GetCurrentField()), 8);
+    }
+
+    // The formatting commands act on the current box and report its state.
+    void editingCommandsReachTheEditor()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(12); // right-aligned
+        QVERIFY(State(Cmd::AlignRight).checked);
+        QVERIFY(!State(Cmd::Bold).checked);
+        QTest::keyClick(Editor(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(Store().IsBold(12, 1));
+        QVERIFY(State(Cmd::Bold).checked);
+        QVERIFY(m_doc->IsModified());
+        QTest::keyClick(Editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Store().GetAlignment(12, 1), CFieldStore::kAlignCenter);
+        QVERIFY(State(Cmd::AlignCenter).checked);
+        QVERIFY(State(Cmd::FontBigger).enabled);
+    }
+
+private:
+    QString CurrentBoxText() const { return Editor()->EditedText(); }
+};
+
+QTEST_MAIN(CmrViewTest)
+#include "cmrview_test.moc"
