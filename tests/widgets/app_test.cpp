@@ -155,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()),
                  QStringList({"Vorgaben einfügen...", "-", "&Rückgängig (nicht möglich)",
                               "&Ausschneiden",
-                              "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus", "-",
+                              "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus ausschalten", "-",
                               "&Nächstes Eingabefeld", "&Voheriges Eingabefeld", "Seite &1",
                               "Seite &2", "-", "Schrift &größer", "Schrift &kleiner",
                               "Schrift &fett", "-", "Text &linksbündig", "Text &zentriert",

@@ -160,14 +160,13 @@ int CAddressFile::LoadAddressFile(const QString& path)
         }
         if (attempt == 0)
             firstFailure = reason;
-        if (attempt == kLockRetries) {
+        if (attempt == kLockRetries || !WaitBeforeRetry(attempt + 1)) {
             m_prompter.ShowMessage(
                 QStringLiteral("Adressdatei konnte nicht geöffent werden"), // sic
                 Icon::None);
             m_prompter.ShowMessage(firstFailure, Icon::Error);
             return kAddressFileLocked;
         }
-        m_sleep(kRetryDelayMs);
     }
 
     QStringList records;
@@ -187,6 +186,14 @@ int CAddressFile::LoadAddressFile(const QString& path)
     m_list = std::move(records);
     m_loaded = true;
     return kAddressFileOk;
+}
+
+bool CAddressFile::WaitBeforeRetry(int failedAttempts)
+{
+    if (m_progress && !m_progress(failedAttempts, kLockRetries))
+        return false;
+    m_sleep(kRetryDelayMs);
+    return true;
 }
 
 bool CAddressFile::SaveAddressFile(const QString& path, const QStringList& list)

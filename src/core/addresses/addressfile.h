@@ -110,12 +110,23 @@ public:
 
     // The wait between two attempts on a locked file; tests replace it.
     void SetSleep(std::function<void(int milliseconds)> sleep) { m_sleep = std::move(sleep); }
+    // Told before each wait on a locked file how many attempts have failed
+    // (1..kLockRetries) and how many there will be at most, so that a program can
+    // show the waiting. Answering false gives up: the file then counts as locked.
+    using Progress = std::function<bool(int failedAttempts, int maxAttempts)>;
+    void SetProgress(Progress progress) { m_progress = std::move(progress); }
+    // One wait between two attempts on the lock: the progress, then the sleep.
+    // False when the progress gave up. For every user of the lock in this module.
+    bool WaitBeforeRetry(int failedAttempts);
+
+    CAddressFilePrompter& Prompter() const { return m_prompter; }
 
 private:
     CAddressFilePrompter& m_prompter;
     QStringList m_list;
     bool m_loaded = false;
     std::function<void(int)> m_sleep;
+    Progress m_progress;
 };
 
 // Replaces whatever is at path by an address file holding only the sample record

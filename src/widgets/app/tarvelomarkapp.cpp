@@ -1,5 +1,6 @@
 #include "app/tarvelomarkapp.h"
 
+#include "addresses/addresscommands.h"
 #include "app/childframe.h"
 #include "app/commandids.h"
 #include "app/commandline.h"
@@ -7,10 +8,12 @@
 #include "app/dlgneuedatei.h"
 #include "app/doctemplates.h"
 #include "app/mainframe.h"
+#include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
 #include "settings/settingsstore.h"
+#include "views/cmrview.h"
 #include "views/formview.h"
 #include "views/viewfactory.h"
 
@@ -23,6 +26,21 @@ namespace {
 
 constexpr int kHelpOpenFile = 104;
 constexpr int kHelpAbout = 101;
+
+// The default texts and the address book are the application's: the views only
+// start them. The address file is looked up when the command runs, so that a
+// path changed in the program options applies to the windows already open.
+void ConnectFormCommands(CFormView* view, CTarvelomarkApp& app)
+{
+    if (auto* cmr = dynamic_cast<CCMRView*>(view)) {
+        cmr->SetFormDefaultsHook([&app](QWidget* parent) {
+            EditFormDefaults(FormType::Cmr, app.Settings(), parent);
+        });
+        cmr->SetInsertAddressHook([&app](QWidget* parent) {
+            return ChooseAddress(app.AddressFile(), app.Settings(), parent);
+        });
+    }
+}
 
 } // namespace
 
@@ -67,6 +85,10 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         OnFileNew();
 
     m_mainFrame->showMaximized();
+    // A document opened before the frame was shown is not the active window yet;
+    // without that its commands and keys would stay disabled.
+    if (CChildFrame* child = m_mainFrame->Children().value(0))
+        m_mainFrame->MdiArea()->setActiveSubWindow(child);
     ReadAddressFileSetting();
     return true;
 }
@@ -90,6 +112,7 @@ CChildFrame* CTarvelomarkApp::ShowDocument(std::unique_ptr<CKrDocument> document
 {
     CKrDocument& doc = *document;
     CFormView* view = CreateFormView(doc, Settings(), *m_mainFrame);
+    ConnectFormCommands(view, *this);
     auto* child = new CChildFrame(std::move(document), view,
                                   DocTemplateFor(doc.GetFormType()).resourceId, *m_mainFrame);
     connect(child, &CChildFrame::documentSaved, this, [this](const QString& path) {
@@ -198,6 +221,23 @@ bool CTarvelomarkApp::OnCommand(int id)
     case Cmd::HelpGeneral:
         ShowHelpTopic(m_nHelpContextId);
         return true;
+    // Default texts and the address book.
+    case Cmd::DefaultsCmr:
+        EditFormDefaults(FormType::Cmr, Settings(), m_mainFrame);
+        return true;
+    case Cmd::DefaultsNational:
+        EditFormDefaults(FormType::National, Settings(), m_mainFrame);
+        return true;
+    case Cmd::DefaultsKombi:
+        EditFormDefaults(FormType::Kombi, Settings(), m_mainFrame);
+        return true;
+    case Cmd::EditAddresses:
+        EditAddresses(m_strAddressFile, m_mainFrame);
+        return true;
+    case Cmd::ProgramOptions:
+        EditProgramOptions(Settings(), DataFolder(), m_mainFrame);
+        ReadAddressFileSetting();
+        return true;
     default:
         return false;
     }
@@ -216,6 +256,11 @@ bool CTarvelomarkApp::OnUpdateCommand(int id, CommandState& state)
     case Cmd::HelpGeneral:
     case Cmd::PrinterFontSizes:
     case Cmd::PrintAreaCorrection:
+    case Cmd::DefaultsCmr:
+    case Cmd::DefaultsNational:
+    case Cmd::DefaultsKombi:
+    case Cmd::EditAddresses:
+    case Cmd::ProgramOptions:
         return true;
     default:
         return false;

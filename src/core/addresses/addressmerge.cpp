@@ -1,0 +1,104 @@
+#include "addresses/addressmerge.h"
+
+#include "addresses/addressfile.h"
+#include "documents/archiveexception.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+
+namespace {
+
+qsizetype FindPrevious(const QStringList& list, const AddressChange& change)
+{
+    if (change.position >= 0 && change.position < list.size() &&
+        list.at(change.position) == change.previous)
+        return change.position;
+    return list.indexOf(change.previous);
+}
+
+// The list the file holds now, or nothing when it holds none.
+bool ReadCurrentList(const QString& path, QStringList& records)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    try {
+        return ReadAddressList(file, records) != AddressFileHeader::Unknown;
+    } catch (const CArchiveException&) {
+        return false;
+    }
+}
+
+bool WriteList(const QString& path, const QStringList& records)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    try {
+        WriteAddressList(file, records);
+    } catch (const CArchiveException&) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+void ApplyAddressChangeToList(QStringList& list, const AddressChange& change)
+{
+    switch (change.kind) {
+    case AddressChange::Kind::Add:
+        list.append(change.record);
+        return;
+    case AddressChange::Kind::Replace: {
+        const qsizetype at = FindPrevious(list, change);
+        if (at < 0)
+            list.append(change.record);
+        else
+            list[at] = change.record;
+        return;
+    }
+    case AddressChange::Kind::Delete: {
+        const qsizetype at = FindPrevious(list, change);
+        if (at >= 0)
+            list.removeAt(at);
+        return;
+    }
+    }
+}
+
+bool ApplyAddressChange(CAddressFile& addresses, const QString& path, const AddressChange& change)
+{
+    QStringList own = addresses.List();
+    ApplyAddressChangeToList(own, change);
+
+    const auto fail = [&] {
+        addresses.List() = own;
+        addresses.Prompter().ShowMessage(
+            QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden")
+                .arg(path),
+            CAddressFilePrompter::Icon::None);
+        return false;
+    };
+
+    // The lock is the one every reader and writer of the address file takes
+    // (see addressfile.h); it is held from the reading to the renaming.
+    QLockFile lock(path + QLatin1String(".lock"));
+    for (int attempt = 0; !lock.tryLock(0); ++attempt) {
+        if (lock.error() == QLockFile::PermissionError || attempt == CAddressFile::kLockRetries ||
+            !addresses.WaitBeforeRetry(attempt + 1))
+            return fail();
+    }
+
+    QStringList merged;
+    if (ReadCurrentList(path, merged))
+        ApplyAddressChangeToList(merged, change);
+    else
+        merged = own;
+    if (!WriteList(path, merged))
+        return fail();
+    addresses.List() = merged;
+    return true;
+}

@@ -1,0 +1,35 @@
+#include "addresses/addresscommands.h"
+
+#include "addresses/common_dlgadressdaten.h"
+#include "addresses/dlgprogramoptions.h"
+#include "defaults/dlghelptopic.h"
+
+std::optional<QString> ChooseAddress(const QString& addressFile, CSettingsStore& settings,
+                                     QWidget* parent)
+{
+    // The address book keeps no settings; the store is taken so that the form
+    // commands all have one shape.
+    Q_UNUSED(settings);
+    const CDlgHelpTopic help(Common_DlgAdressDaten::kHelpContextId);
+    Common_DlgAdressDaten dialog(parent);
+    if (dialog.OpenAddressFile(addressFile) != kAddressFileOk)
+        return std::nullopt;
+    dialog.ShowSelectDialog();
+    if (!dialog.TakenOver())
+        return std::nullopt;
+    return dialog.ResultText();
+}
+
+void EditAddresses(const QString& addressFile, QWidget* parent)
+{
+    const CDlgHelpTopic help(Common_DlgAdressDaten::kHelpContextId);
+    Common_DlgAdressDaten dialog(parent);
+    if (dialog.OpenAddressFile(addressFile) == kAddressFileOk)
+        dialog.ShowEditDialog();
+}
+
+bool EditProgramOptions(CSettingsStore& settings, const QString& dataFolder, QWidget* parent)
+{
+    CDlgProgramOptions dialog(settings, dataFolder, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,385 @@
+#include "addresses/common_dlgadressdaten.h"
+
+#include "addresses/addressmerge.h"
+
+#include <QCollator>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+QString ToEdit(const QString& record)
+{
+    QString text = record;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString ToRecord(const QString& edit)
+{
+    QString text = edit;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString TrimRight(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.left(end);
+}
+
+// Dialog units of the dialog's font, so that the layout keeps its proportions
+// with any font.
+int DluX(const QWidget* widget, int units)
+{
+    return units * widget->fontMetrics().averageCharWidth() / 4;
+}
+
+int DluY(const QWidget* widget, int units)
+{
+    return units * widget->fontMetrics().height() / 8;
+}
+
+QPushButton* Button(const QString& text, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setMinimumWidth(DluX(parent, 66));
+    return button;
+}
+
+} // namespace
+
+Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
+    : QDialog(parent), m_prompter(parent), m_file(m_prompter)
+{
+    setWindowTitle(QStringLiteral("Adressdaten"));
+
+    auto* intro = new QLabel(QStringLiteral(" Wählen Sie im linken Fenster den Datensatz aus, den "
+                                            "Sie bearbeiten möchten."),
+                             this);
+    intro->setWordWrap(true);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("addressList"));
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setMinimumSize(DluX(this, 150), DluY(this, 78));
+
+    m_record = new QPlainTextEdit(this);
+    m_record->setObjectName(QStringLiteral("recordText"));
+    m_record->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_record->setTabChangesFocus(true);
+    m_record->setMinimumSize(DluX(this, 144), DluY(this, 45));
+
+    m_newButton = Button(QStringLiteral("Neuer Datensatz"), "newRecord", this);
+    m_editButton = Button(QStringLiteral("Bearbeiten"), "editRecord", this);
+    m_deleteButton = Button(QStringLiteral("Datensatz löschen"), "deleteRecord", this);
+    m_closeButton = Button(QStringLiteral("Dialog beenden"), "closeDialog", this);
+    m_closeButton->setDefault(true);
+    m_cancelEditButton = Button(QStringLiteral("Abbruch"), "cancelEdit", this);
+    m_saveButton = Button(QStringLiteral("Speichern"), "saveRecord", this);
+    m_takeOverButton = Button(QStringLiteral("Daten übernehmen"), "takeOver", this);
+
+    // Each pair shares a place; only one of a pair is shown at a time.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_newButton, 0, 0);
+    buttons->addWidget(m_cancelEditButton, 0, 0);
+    buttons->addWidget(m_editButton, 0, 1);
+    buttons->addWidget(m_saveButton, 0, 1);
+    buttons->addWidget(m_deleteButton, 1, 0);
+    buttons->addWidget(m_takeOverButton, 1, 0);
+    buttons->addWidget(m_closeButton, 1, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_record, 1);
+    right->addLayout(buttons);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(intro, 0, 0, 1, 2);
+    layout->addWidget(m_list, 1, 0);
+    layout->addLayout(right, 1, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { OnSelectionChanged(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnDoubleClick(); });
+    connect(m_editButton, &QPushButton::clicked, this, [this] { OnEdit(); });
+    connect(m_newButton, &QPushButton::clicked, this, [this] { OnNewRecord(); });
+    connect(m_saveButton, &QPushButton::clicked, this, [this] { OnSave(); });
+    connect(m_cancelEditButton, &QPushButton::clicked, this, [this] { OnCancelEdit(); });
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] { OnDelete(); });
+    connect(m_takeOverButton, &QPushButton::clicked, this, [this] { OnTakeOver(); });
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { OnClose(); });
+}
+
+int Common_DlgAdressDaten::OpenAddressFile(const QString& path)
+{
+    m_strPath = path;
+    CAddressLockProgress progress(m_file, parentWidget());
+    return m_file.LoadAddressFile(path);
+}
+
+int Common_DlgAdressDaten::ShowEditDialog()
+{
+    return Show(false);
+}
+
+int Common_DlgAdressDaten::ShowSelectDialog()
+{
+    return Show(true);
+}
+
+int Common_DlgAdressDaten::Show(bool selectMode)
+{
+    if (!m_file.IsLoaded()) {
+        QMessageBox::critical(parentWidget(), QStringLiteral("Tarvelomark"),
+                              QStringLiteral("Fehler: Adressdatendatei nicht definiert!"));
+        return kNotLoaded;
+    }
+    m_bSelectMode = selectMode;
+    m_bTakenOver = false;
+    m_strResultText.clear();
+    InitDialog();
+    m_prompter.SetParent(this);
+    const int result = exec();
+    m_prompter.SetParent(parentWidget());
+    return result;
+}
+
+QString Common_DlgAdressDaten::ListText(const QString& record)
+{
+    const qsizetype lineFeed = record.indexOf(QLatin1Char('\n'));
+    if (lineFeed < 0)
+        return record;
+    QString first = record.left(lineFeed);
+    if (first.endsWith(QLatin1Char('\r')))
+        first.chop(1);
+    if (!first.isEmpty())
+        return first;
+    // A record that starts with a line break would otherwise be an empty entry
+    // that nobody can tell from another.
+    QString whole = record;
+    whole.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    whole.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return whole;
+}
+
+void Common_DlgAdressDaten::InitDialog()
+{
+    m_record->setEnabled(false);
+    if (FillList() > 0)
+        ShowSelectedRecord();
+    else
+        m_record->clear();
+    m_bEditing = false;
+    m_bNewRecord = false;
+
+    m_editButton->setVisible(!m_bSelectMode);
+    m_newButton->setVisible(!m_bSelectMode);
+    m_deleteButton->setVisible(!m_bSelectMode);
+    m_saveButton->setVisible(false);
+    m_cancelEditButton->setVisible(false);
+    m_takeOverButton->setVisible(m_bSelectMode);
+    m_closeButton->setVisible(true);
+    m_closeButton->setText(m_bSelectMode ? QStringLiteral("Abbrechen")
+                                         : QStringLiteral("Dialog beenden"));
+
+    const Common_DlgAdressDaten_ToolTip tips(300);
+    tips.AddTool(m_record, QStringLiteral("Adressdetails"),
+                 QStringLiteral("Anzeige der kompletten Adresse"));
+    tips.AddTool(m_list, QStringLiteral("Adressliste"),
+                 QStringLiteral("Anzeige der gespeicherten Adressen\nDoppelklick zur Bearbeitung"));
+    tips.AddTool(m_editButton, QStringLiteral("Schaltfläche \"Bearbeiten\""),
+                 QStringLiteral("Gibt den ausgewählten Adresseintrag zur Bearbeitung frei"));
+    tips.AddTool(m_newButton, QStringLiteral("Schaltfläche \"Neuer Datensatz\""),
+                 QStringLiteral("Erzeugt einen neuen Adresseintrag"));
+    tips.AddTool(m_deleteButton, QStringLiteral("Schaltfläche \"Datensatz löschen\""),
+                 QStringLiteral("Ausgewählten Adresseintrag löschen"));
+    tips.AddTool(m_takeOverButton, QStringLiteral("Schaltfläche \"Daten übernehmen\""),
+                 QStringLiteral("Ausgewählte Daten werden in das Formular übernommen"));
+    tips.AddTool(m_saveButton, QStringLiteral("Schaltfläche \"Speichern\""),
+                 QStringLiteral("Die Änderungen am Adresseintrag werden gesichert"));
+    tips.AddTool(m_cancelEditButton, QStringLiteral("Schaltfläche \"Abbruch\""),
+                 QStringLiteral("Editieren abbrechen und Änderungen verwerfen"));
+    tips.AddTool(m_closeButton, QStringLiteral("Schaltfläche \"Dialog beenden\""),
+                 QStringLiteral("Dialog beenden"));
+}
+
+int Common_DlgAdressDaten::FillList()
+{
+    const QStringList& records = m_file.List();
+    struct Entry
+    {
+        QString text;
+        int record;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(records.size()));
+    for (int i = 0; i < records.size(); ++i)
+        entries.push_back({ListText(records[i]), i});
+    // Sorted as people read a list of names: letters before case, umlauts with
+    // their base letters; equal names in file order.
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        return collator.compare(a.text, b.text) < 0;
+    });
+
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    for (const Entry& entry : entries) {
+        auto* item = new QListWidgetItem(entry.text, m_list);
+        item->setData(Qt::UserRole, entry.record);
+    }
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+    return int(records.size());
+}
+
+void Common_DlgAdressDaten::ShowRecord(int index)
+{
+    if (index < 0 || index >= m_file.List().size())
+        return;
+    m_strRecordText = m_file.List().at(index);
+    m_record->setPlainText(ToEdit(m_strRecordText));
+    m_nCurrentRecord = index;
+    m_bEditing = false;
+}
+
+int Common_DlgAdressDaten::SelectedRecord() const
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : -1;
+}
+
+void Common_DlgAdressDaten::ShowSelectedRecord()
+{
+    ShowRecord(SelectedRecord());
+}
+
+void Common_DlgAdressDaten::SetEditButtons(bool editing)
+{
+    m_editButton->setVisible(!editing);
+    m_newButton->setVisible(!editing);
+    m_deleteButton->setVisible(!editing);
+    m_closeButton->setVisible(!editing);
+    m_saveButton->setVisible(editing);
+    m_cancelEditButton->setVisible(editing);
+    m_record->setEnabled(editing);
+    // The default button goes with the close button: Enter in the list closes the
+    // dialog, but not while a record is being edited.
+    m_closeButton->setDefault(!editing);
+}
+
+bool Common_DlgAdressDaten::Save(const AddressChange& change)
+{
+    CAddressLockProgress progress(m_file, this);
+    return ApplyAddressChange(m_file, m_strPath, change);
+}
+
+void Common_DlgAdressDaten::OnSelectionChanged()
+{
+    ShowSelectedRecord();
+}
+
+void Common_DlgAdressDaten::OnDoubleClick()
+{
+    if (m_bSelectMode)
+        OnTakeOver();
+    else
+        OnEdit();
+}
+
+void Common_DlgAdressDaten::OnEdit()
+{
+    if (m_bSelectMode)
+        return;
+    m_bEditing = true;
+    SetEditButtons(true);
+    m_record->setFocus();
+}
+
+void Common_DlgAdressDaten::OnNewRecord()
+{
+    if (m_bSelectMode)
+        return;
+    OnEdit();
+    m_bNewRecord = true;
+    m_record->clear();
+}
+
+void Common_DlgAdressDaten::OnSave()
+{
+    const QString text = TrimRight(ToRecord(m_record->toPlainText()));
+    const QStringList& records = m_file.List();
+    if (m_bNewRecord || m_nCurrentRecord >= records.size())
+        Save(AddressChange::Add(text));
+    else
+        Save(AddressChange::Replace(m_nCurrentRecord, records.at(m_nCurrentRecord), text));
+    m_bNewRecord = false;
+    m_bEditing = false;
+    FillList();
+    ShowSelectedRecord();
+    SetEditButtons(false);
+    m_list->setFocus();
+}
+
+void Common_DlgAdressDaten::OnCancelEdit()
+{
+    SetEditButtons(false);
+    m_bEditing = false;
+    m_bNewRecord = false;
+    ShowSelectedRecord();
+    m_list->setFocus();
+}
+
+void Common_DlgAdressDaten::OnDelete()
+{
+    const int index = SelectedRecord();
+    if (m_bSelectMode || index < 0 || index >= m_file.List().size())
+        return;
+    if (QMessageBox::question(this, QStringLiteral("Tarvelomark"),
+                              QStringLiteral("Wollen Sie den Datensatz wirklich löschen?"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    Save(AddressChange::Delete(index, m_file.List().at(index)));
+    if (FillList() > 0)
+        ShowSelectedRecord();
+    else
+        m_record->clear();
+}
+
+void Common_DlgAdressDaten::OnTakeOver()
+{
+    // Without a record there is nothing to take over; an empty text would only
+    // wipe the box of the form.
+    if (!m_bSelectMode || SelectedRecord() < 0)
+        return;
+    m_strResultText = ToRecord(m_record->toPlainText());
+    m_bTakenOver = true;
+    accept();
+}
+
+void Common_DlgAdressDaten::OnClose()
+{
+    if (m_bEditing) {
+        m_bEditing = false;
+        ShowSelectedRecord();
+    }
+    accept();
+}
+
+void Common_DlgAdressDaten::reject()
+{
+    // Escape and the close box: the dialog ends only through its own button.
+}

@@ -1,0 +1,179 @@
+#include "addresses/dlgprogramoptions.h"
+
+#include "app/datafolder.h"
+#include "settings/settingsstore.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kWhat = QStringLiteral("Adressdaten");
+
+// The state of the address file: a sheet with a tick while the file is kept, the
+// same sheet crossed out in red while it is to be started anew.
+QPixmap StatusPixmap(bool pending, int size, qreal ratio)
+{
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    painter.setPen(QPen(Qt::darkGray, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(s * 0.2, s * 0.05, s * 0.6, s * 0.9));
+    if (pending) {
+        painter.setPen(QPen(QColor(200, 0, 0), s * 0.14, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(s * 0.2, s * 0.2), QPointF(s * 0.8, s * 0.8));
+        painter.drawLine(QPointF(s * 0.8, s * 0.2), QPointF(s * 0.2, s * 0.8));
+    } else {
+        painter.setPen(QPen(QColor(0, 140, 0), s * 0.14, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPolyline(QPolygonF{QPointF(s * 0.3, s * 0.55), QPointF(s * 0.45, s * 0.72),
+                                       QPointF(s * 0.72, s * 0.3)});
+    }
+    return pixmap;
+}
+
+QString ChooseFile(QWidget* parent, const QString& startFolder)
+{
+    QFileDialog dialog(parent, QStringLiteral("Datendatei für Adressen auswählen"), startFolder,
+                       QStringLiteral("Adressdaten-Datei (*.dat)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+} // namespace
+
+CDlgProgramOptions::CDlgProgramOptions(CSettingsStore& settings, const QString& dataFolder,
+                                       QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_dataFolder(dataFolder), m_chooser(ChooseFile)
+{
+    setWindowTitle(QStringLiteral("Programmeinstellungen"));
+
+    m_path =
+        new QLineEdit(ResolveAddressFile(settings.Get(QLatin1String(Settings::kSectionSettings),
+                                                      Settings::AddressFile),
+                                         dataFolder),
+                      this);
+    m_path->setObjectName(QStringLiteral("path"));
+    m_path->setMinimumWidth(fontMetrics().averageCharWidth() * 66);
+    auto* browse = new QPushButton(QStringLiteral("..."), this);
+    browse->setObjectName(QStringLiteral("browse"));
+    browse->setAutoDefault(false);
+    browse->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("...")) * 3);
+    auto* initialise = new QPushButton(QStringLiteral("Initialisieren"), this);
+    initialise->setObjectName(QStringLiteral("initialise"));
+    initialise->setAutoDefault(false);
+
+    const int iconSize = m_path->sizeHint().height();
+    m_ready = new QLabel(this);
+    m_ready->setObjectName(QStringLiteral("statusReady"));
+    m_ready->setPixmap(StatusPixmap(false, iconSize, devicePixelRatioF()));
+    m_pending = new QLabel(this);
+    m_pending->setObjectName(QStringLiteral("statusPending"));
+    m_pending->setPixmap(StatusPixmap(true, iconSize, devicePixelRatioF()));
+
+    auto* group = new QGroupBox(QStringLiteral(" Datendateien "), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Datendatei für Adressen"), group), 0, 0, 1, 4);
+    grid->addWidget(m_path, 1, 0);
+    grid->addWidget(browse, 1, 1);
+    grid->addWidget(initialise, 1, 2);
+    grid->addWidget(m_ready, 1, 3);
+    grid->addWidget(m_pending, 1, 3);
+    grid->setColumnStretch(0, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK"));
+    cancel->setText(QStringLiteral("Abbrechen"));
+    buttons->setCenterButtons(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(browse, &QPushButton::clicked, this, [this] { OnBrowse(); });
+    connect(initialise, &QPushButton::clicked, this, [this] { OnInitialise(); });
+
+    const CDlgProgramOptions_ToolTip tips(200);
+    tips.AddTool(m_path, QStringLiteral("Dateiname der Datendatei für die Adressen"),
+                 QStringLiteral("Hier tragen Sie den Speicherort der Datendatei für die im "
+                                "Programm hinterlegten Adressen ein."));
+    tips.AddTool(browse, QStringLiteral("Schaltfläche zur Dateiauswahl"),
+                 QStringLiteral("Hier können Sie in einem Explorerfenster die Datei auswählen."));
+    tips.AddTool(initialise, QStringLiteral("Schaltfläche zur Datei-Initialisierung"),
+                 QStringLiteral("Hier können Sie die Datendatei initialisieren, d. h. neu "
+                                "erzeugen. Die alte Datei wird dabei überschrieben."));
+    tips.AddTool(ok, QStringLiteral("Schaltfläche \"OK\""),
+                 QStringLiteral("Dialog beenden und alle Einstellungen sichern"));
+    tips.AddTool(cancel, QStringLiteral("Schaltfläche \"Abbruch\""),
+                 QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SetInitialisePending(false);
+}
+
+QString CDlgProgramOptions::PathText() const
+{
+    return m_path->text();
+}
+
+void CDlgProgramOptions::SetInitialisePending(bool pending)
+{
+    m_bInitialise = pending;
+    m_ready->setVisible(!pending);
+    m_pending->setVisible(pending);
+}
+
+void CDlgProgramOptions::OnBrowse()
+{
+    const QString chosen = m_chooser(this, m_dataFolder);
+    if (!chosen.isEmpty())
+        m_path->setText(chosen);
+}
+
+void CDlgProgramOptions::OnInitialise()
+{
+    const QString question =
+        QStringLiteral("Mit dieser Option wird die aktuelle Datenbankdatei\nfür die %1 gelöscht "
+                       "und eine neue, leere\nDatei angelegt. Alle bisherigen Daten werden "
+                       "gelöscht!\n\nMöchten Sie wirklich die Datei initialisieren?")
+            .arg(kWhat);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarvelomark"), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    SetInitialisePending(box.exec() == QMessageBox::Yes);
+}
+
+void CDlgProgramOptions::accept()
+{
+    const QString path = m_path->text().trimmed();
+    if (path.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Tarvelomark"),
+                             QStringLiteral("Es ist kein Dateiname für die %1 angegeben.\n\nBitte "
+                                            "einen Dateinamen definieren.")
+                                 .arg(kWhat));
+        return;
+    }
+    m_settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
+    if (m_bInitialise)
+        CreateAddressFile(path, m_settings, m_prompter);
+    if (!QFileInfo::exists(path))
+        CreateAddressFile(path, m_settings, m_prompter);
+    QDialog::accept();
+}

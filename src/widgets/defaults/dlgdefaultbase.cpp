@@ -1,0 +1,202 @@
+#include "defaults/dlgdefaultbase.h"
+
+#include "format/stringformat.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// Stored box texts break lines with CR LF (a lone CR or LF from elsewhere counts
+// too); the edit boxes break them with LF.
+QString ToEdit(const QString& stored)
+{
+    QString text = stored;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString ToStored(const QString& edit)
+{
+    QString text = edit;
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+} // namespace
+
+CDlgDefaultBase::CDlgDefaultBase(CSettingsStore& settings, FormType type, const QDate& today,
+                                 QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_type(type), m_today(today)
+{
+}
+
+QStringList CDlgDefaultBase::PublisherNames()
+{
+    return {QStringLiteral("Wilhelm Köhler Verlag"), QStringLiteral("Formularverlag Henkel"),
+            QStringLiteral("LION GmbH"), QStringLiteral("Verkehrs Verlag Fischer")};
+}
+
+const QList<int>& CDlgDefaultBase::DateFormatCodes()
+{
+    static const QList<int> codes{0, 1, 2, 3, 16, 17, 18};
+    return codes;
+}
+
+void CDlgDefaultBase::done(int result)
+{
+    m_helpTopic.Restore();
+    QDialog::done(result);
+}
+
+QString CDlgDefaultBase::Section() const
+{
+    return GetFormTypeInfo(m_type).section;
+}
+
+QPlainTextEdit* CDlgDefaultBase::CreateTextBox(const char* key, const QString& storedText)
+{
+    auto* edit = new QPlainTextEdit(ToEdit(storedText), this);
+    edit->setObjectName(QLatin1String(key));
+    edit->setTabChangesFocus(true);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics metrics(edit->font());
+    edit->setFixedHeight(metrics.lineSpacing() * 5 + 2 * edit->frameWidth() +
+                         int(2 * edit->document()->documentMargin()));
+    edit->setMinimumWidth(metrics.averageCharWidth() * 36);
+    return edit;
+}
+
+QLineEdit* CDlgDefaultBase::CreateLine(const char* key, const QString& storedText)
+{
+    auto* edit = new QLineEdit(storedText, this);
+    edit->setObjectName(QLatin1String(key));
+    return edit;
+}
+
+QCheckBox* CDlgDefaultBase::CreateCheck(const QString& text, const char* key, bool checked)
+{
+    auto* check = new QCheckBox(text, this);
+    check->setObjectName(QLatin1String(key));
+    check->setChecked(checked);
+    check->setCursor(Qt::PointingHandCursor);
+    return check;
+}
+
+QRadioButton* CDlgDefaultBase::CreateRadio(const QString& text, const QString& name)
+{
+    auto* radio = new QRadioButton(text, this);
+    radio->setObjectName(name);
+    radio->setCursor(Qt::PointingHandCursor);
+    return radio;
+}
+
+QComboBox* CDlgDefaultBase::CreatePublisherList()
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(QLatin1String(Settings::Publisher.key));
+    const QStringList names = PublisherNames();
+    for (int number = 0; number < names.size(); ++number)
+        list->addItem(names[number], number);
+    list->setCurrentIndex(0);
+    const int stored = list->findData(m_settings.Get(Section(), Settings::Publisher));
+    if (stored >= 0)
+        list->setCurrentIndex(stored);
+    return list;
+}
+
+QComboBox* CDlgDefaultBase::CreateDateFormatList()
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(QLatin1String(Settings::DateFormat.key));
+    for (int code : DateFormatCodes())
+        list->addItem(CStringFormat::FormatDate(code, m_today), code);
+
+    // The stored format is found by the text it gives today, so that a number
+    // the list does not hold shows the format it writes like (format 0). An
+    // exact match comes first: in a year such as 2020 the two-digit year of one
+    // format is the start of another's four-digit year.
+    const QString today =
+        CStringFormat::FormatDate(m_settings.Get(Section(), Settings::DateFormat), m_today);
+    int index = list->findText(today, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        index = list->findText(today, Qt::MatchStartsWith);
+    list->setCurrentIndex(qMax(index, 0));
+    return list;
+}
+
+void CDlgDefaultBase::BindAutoDate(QCheckBox* autoDate, QWidget* place, QComboBox* formats)
+{
+    const auto apply = [place, formats](bool on) {
+        place->setEnabled(on);
+        formats->setEnabled(on);
+    };
+    apply(autoDate->isChecked());
+    connect(autoDate, &QCheckBox::toggled, place, apply);
+}
+
+QDialogButtonBox* CDlgDefaultBase::CreateButtons(const QString& cancelText)
+{
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    QPushButton* help = buttons->button(QDialogButtonBox::Help);
+    ok->setText(QStringLiteral("OK"));
+    cancel->setText(cancelText);
+    help->setText(QStringLiteral("Hilfe"));
+    m_toolTip.AddTool(ok, QStringLiteral("Schaltfläche \"OK\""),
+                      QStringLiteral("Dialog beenden und alle Einstellungen sichern"));
+    m_toolTip.AddTool(cancel, QStringLiteral("Schaltfläche \"Abbruch\""),
+                      QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
+    m_toolTip.AddTool(help, QStringLiteral("Schaltfläche \"Hilfe\""),
+                      QStringLiteral("Aufruf der On-Line Hilfe"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [] { CDlgHelpTopic::ShowCurrentTopic(); });
+    return buttons;
+}
+
+int CDlgDefaultBase::SelectedData(const QComboBox* list)
+{
+    return list->currentData().toInt();
+}
+
+QString CDlgDefaultBase::EditText(const QPlainTextEdit* edit)
+{
+    return ToStored(edit->toPlainText());
+}
+
+QString CDlgDefaultBase::EditText(const QLineEdit* edit)
+{
+    return edit->text();
+}
+
+int CDlgDefaultBase::Checked(const QCheckBox* check)
+{
+    return check->isChecked() ? 1 : 0;
+}
+
+QString CDlgDefaultBase::TrimRight(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.left(end);
+}
+
+void CDlgDefaultBase::AddPublisherToolTip(QComboBox* list) const
+{
+    m_toolTip.AddTool(list, QStringLiteral("Vorgabe für Formularhersteller"),
+                      QStringLiteral("Wählen Sie hier den Hersteller des Formulars aus, um die "
+                                     "Ausdrucke passgenau zu bedrucken."));
+}

@@ -1,0 +1,129 @@
+#include "defaults/dlgdefaultcmr.h"
+
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSenderTip = QStringLiteral(
+    "Geben Sie den Namen und die Adresse des Absenders an.\nWenn Sie hier Angaben machen, dann "
+    "werden diese automatisch in neue Dokument eingefügt.");
+const QString kCarrierTip = QStringLiteral(
+    "Geben Sie den Namen und die Adresse des Frachtführers ein.\nWenn Sie hier Angaben machen, "
+    "dann werden diese automatisch in neue Dokument eingefügt.");
+
+QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(content);
+    return group;
+}
+
+} // namespace
+
+CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const QDate& today)
+    : CDlgDefaultBase(settings, FormType::Cmr, today, parent)
+{
+    setWindowTitle(QStringLiteral("Vorgaben für CMR-Frachtbrief"));
+    const QString section = Section();
+    m_strFeld1 = settings.Get(section, Settings::CmrBox1).trimmed();
+    m_strFeld16 = settings.Get(section, Settings::CmrBox16).trimmed();
+    m_strFeld22 = settings.Get(section, Settings::CmrBox22);
+    m_strFeld23 = settings.Get(section, Settings::CmrBox23);
+    m_strStadt = settings.Get(section, Settings::City).trimmed();
+
+    m_feld1 = CreateTextBox(Settings::CmrBox1.key, m_strFeld1);
+    m_feld16 = CreateTextBox(Settings::CmrBox16.key, m_strFeld16);
+    m_feld22 = CreateTextBox(Settings::CmrBox22.key, m_strFeld22);
+    m_feld23 = CreateTextBox(Settings::CmrBox23.key, m_strFeld23);
+    m_autoDate = CreateCheck(QStringLiteral("Feld automatisch ausfüllen"), Settings::AutoDate.key,
+                             settings.Get(section, Settings::AutoDate) != 0);
+    m_stadt = CreateLine(Settings::City.key, m_strStadt);
+    m_dateFormat = CreateDateFormatList();
+    m_feld6Modus = CreateCheck(
+        QStringLiteral("Feld 6 bis 9 bei der Eingabe\nals ein Feld behandeln"),
+        Settings::MergedGoodsRows.key, settings.Get(section, Settings::MergedGoodsRows) != 0);
+    m_publisher = CreatePublisherList();
+    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
+
+    m_toolTip.AddTool(m_feld1, QStringLiteral("Vorgabe für Feld 1"), kSenderTip);
+    m_toolTip.AddTool(m_feld16, QStringLiteral("Vorgabe für Feld 16"), kCarrierTip);
+    m_toolTip.AddTool(m_feld22, QStringLiteral("Vorgabe für Feld 22"), kSenderTip);
+    m_toolTip.AddTool(m_feld23, QStringLiteral("Vorgabe für Feld 23"), kCarrierTip);
+    const QString box21Heading = QStringLiteral("Vorgabe für Feld 21");
+    m_toolTip.AddTool(m_stadt, box21Heading,
+                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
+                                     "eingesetzt werden soll."));
+    m_toolTip.AddTool(m_autoDate, box21Heading,
+                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
+                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
+    m_toolTip.AddTool(m_dateFormat, box21Heading,
+                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
+    m_toolTip.AddTool(m_feld6Modus, QStringLiteral("Option für Feld 6 bis 9 (Warenbezeichnungen)"),
+                      QStringLiteral("Wenn Sie diese Option aktivieren, dann werden die Felder "
+                                     "6 bis 9 als ein Eingabefeld behandelt"));
+    AddPublisherToolTip(m_publisher);
+
+    auto* texts = new QGridLayout;
+    texts->addWidget(Group(QStringLiteral(" Feld 1 - Absender "), m_feld1, this), 0, 0);
+    texts->addWidget(Group(QStringLiteral(" Feld 16 - Frachtführer "), m_feld16, this), 0, 1);
+    texts->addWidget(Group(QStringLiteral(" Feld 22 - Absender "), m_feld22, this), 1, 0);
+    texts->addWidget(Group(QStringLiteral(" Feld 23 - Frachtführer "), m_feld23, this), 1, 1);
+
+    auto* box21 = new QGroupBox(QStringLiteral(" Feld 21 "), this);
+    auto* box21Layout = new QFormLayout(box21);
+    box21Layout->addRow(m_autoDate);
+    box21Layout->addRow(QStringLiteral("Stadt"), m_stadt);
+    box21Layout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+
+    auto* goods = new QGroupBox(this);
+    auto* goodsLayout = new QVBoxLayout(goods);
+    goodsLayout->addWidget(m_feld6Modus);
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(goods);
+    options->addWidget(Group(QStringLiteral(" Formularhersteller "), m_publisher, this));
+    options->addStretch();
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(box21, 1);
+    lower->addLayout(options, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(texts);
+    layout->addLayout(lower);
+    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CDlgDefaultCMR::accept()
+{
+    m_strFeld1 = EditText(m_feld1).trimmed();
+    m_strFeld16 = EditText(m_feld16).trimmed();
+    m_strFeld22 = EditText(m_feld22);
+    m_strFeld23 = EditText(m_feld23);
+    m_strStadt = EditText(m_stadt).trimmed();
+
+    CSettingsStore& settings = Store();
+    const QString section = Section();
+    settings.Set(section, Settings::CmrBox1, m_strFeld1);
+    settings.Set(section, Settings::CmrBox16, m_strFeld16);
+    settings.Set(section, Settings::CmrBox22, m_strFeld22);
+    settings.Set(section, Settings::CmrBox23, m_strFeld23);
+    settings.Set(section, Settings::City, m_strStadt);
+    settings.Set(section, Settings::AutoDate, Checked(m_autoDate));
+    settings.Set(section, Settings::MergedGoodsRows, Checked(m_feld6Modus));
+    settings.Set(section, Settings::DateFormat, SelectedData(m_dateFormat));
+    settings.Set(section, Settings::Publisher, SelectedData(m_publisher));
+    CDlgDefaultBase::accept();
+}

@@ -1,0 +1,127 @@
+#include "defaults/dlgdefaultnatfb.h"
+
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, const QDate& today)
+    : CDlgDefaultBase(settings, FormType::National, today, parent)
+{
+    setWindowTitle(QStringLiteral("Vorgabetexte für nationalen Frachtbrief"));
+    const QString section = Section();
+    m_strFeldA = settings.Get(section, Settings::NatBoxA);
+    m_strFeldB1 = settings.Get(section, Settings::NatBoxB1);
+    m_strFeldB2 = settings.Get(section, Settings::NatBoxB2);
+    m_strFeldB3 = settings.Get(section, Settings::NatBoxB3);
+    m_strStadt = settings.Get(section, Settings::City);
+
+    m_feldA = CreateTextBox(Settings::NatBoxA.key, m_strFeldA);
+    m_feldB1 = CreateLine(Settings::NatBoxB1.key, m_strFeldB1);
+    m_feldB2 = CreateLine(Settings::NatBoxB2.key, m_strFeldB2);
+    m_feldB3 = CreateLine(Settings::NatBoxB3.key, m_strFeldB3);
+    m_autoDate = CreateCheck(QStringLiteral("Feld L automatisch ausfüllen"), Settings::AutoDate.key,
+                             settings.Get(section, Settings::AutoDate) != 0);
+    m_stadt = CreateLine(Settings::City.key, m_strStadt);
+    m_dateFormat = CreateDateFormatList();
+    m_openYes = CreateRadio(QStringLiteral("Ja"), QStringLiteral("FeldE_Ja"));
+    m_openNo = CreateRadio(QStringLiteral("Nein"), QStringLiteral("FeldE_Nein"));
+    (settings.Get(section, Settings::NatBoxE) == 1 ? m_openYes : m_openNo)->setChecked(true);
+    m_publisher = CreatePublisherList();
+    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
+
+    m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe für Feld A"),
+                      QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
+                                     "Wenn Sie hier Angaben machen, dann werden diese "
+                                     "automatisch in neue Dokument eingefügt."));
+    for (QLineEdit* line : {m_feldB1, m_feldB2, m_feldB3})
+        m_toolTip.AddTool(line, QStringLiteral("Vorgaben für Feld B"),
+                          QStringLiteral("Geben Sie Informationen zur Beladestelle an.\nWenn Sie "
+                                         "hier Angaben machen, dann werden diese automatisch in "
+                                         "neue Dokument eingefügt."));
+    const QString boxLHeading = QStringLiteral("Vorgaben für Feld L");
+    m_toolTip.AddTool(m_stadt, boxLHeading,
+                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
+                                     "eingesetzt werden soll."));
+    m_toolTip.AddTool(m_autoDate, boxLHeading,
+                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
+                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
+    m_toolTip.AddTool(m_dateFormat, boxLHeading,
+                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
+    m_toolTip.AddTool(m_openYes, QStringLiteral("Vorgabe zur Beförderung"),
+                      QStringLiteral("Vorgabe: Beförderung in offenem Fahrzeug."));
+    m_toolTip.AddTool(m_openNo, QStringLiteral("Vorgabe zur Beförderung"),
+                      QStringLiteral("Vorgabe: Beförderung in geschlossenem Fahrzeug."));
+    AddPublisherToolTip(m_publisher);
+
+    auto* boxA = new QGroupBox(QStringLiteral(" Feld A Absender"), this);
+    (new QVBoxLayout(boxA))->addWidget(m_feldA);
+
+    auto* boxB = new QGroupBox(QStringLiteral(" Feld B Versandort"), this);
+    auto* boxBLayout = new QFormLayout(boxB);
+    boxBLayout->addRow(QStringLiteral("Beladestelle"), m_feldB1);
+    boxBLayout->addRow(QStringLiteral("Zeile 2"), m_feldB2);
+    boxBLayout->addRow(QStringLiteral("Zeile 3"), m_feldB3);
+
+    auto* boxL = new QGroupBox(QStringLiteral(" Feld L Tag und Ort der Ausstellung"), this);
+    auto* boxLLayout = new QFormLayout(boxL);
+    boxLLayout->addRow(m_autoDate);
+    boxLLayout->addRow(QStringLiteral("Stadt"), m_stadt);
+    boxLLayout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+
+    auto* boxE = new QGroupBox(QStringLiteral(" Beförderung in offenem Fahrzeug "), this);
+    auto* boxELayout = new QHBoxLayout(boxE);
+    boxELayout->addWidget(m_openYes);
+    boxELayout->addWidget(m_openNo);
+    boxELayout->addStretch();
+
+    auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
+    (new QVBoxLayout(publisher))->addWidget(m_publisher);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(boxA);
+    left->addWidget(boxB);
+    auto* right = new QVBoxLayout;
+    right->addWidget(boxL);
+    right->addWidget(boxE);
+    right->addWidget(publisher);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CDlgDefaultNatFb::accept()
+{
+    CSettingsStore& settings = Store();
+    const QString section = Section();
+    settings.Set(section, Settings::NatBoxE, m_openYes->isChecked() ? 1 : 2);
+    settings.Set(section, Settings::AutoDate, Checked(m_autoDate));
+    settings.Set(section, Settings::DateFormat, SelectedData(m_dateFormat));
+    settings.Set(section, Settings::Publisher, SelectedData(m_publisher));
+
+    m_strFeldA = EditText(m_feldA).trimmed();
+    m_strFeldB1 = EditText(m_feldB1).trimmed();
+    m_strFeldB2 = EditText(m_feldB2).trimmed();
+    m_strFeldB3 = EditText(m_feldB3).trimmed();
+    m_strStadt = EditText(m_stadt).trimmed();
+    settings.Set(section, Settings::NatBoxA, m_strFeldA);
+    settings.Set(section, Settings::NatBoxB1, m_strFeldB1);
+    settings.Set(section, Settings::NatBoxB2, m_strFeldB2);
+    settings.Set(section, Settings::NatBoxB3, m_strFeldB3);
+    settings.Set(section, Settings::City, m_strStadt);
+    CDlgDefaultBase::accept();
+}

@@ -1,0 +1,118 @@
+#include "defaults/dlgdefaultnatintfb.h"
+
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* parent,
+                                         const QDate& today)
+    : CDlgDefaultBase(settings, FormType::Kombi, today, parent)
+{
+    setWindowTitle(QStringLiteral("Vorgabetexte für Kombi-Frachtbrief"));
+    const QString section = Section();
+    m_strFeldA = settings.Get(section, Settings::KombiBoxA);
+    m_strFeld2A = settings.Get(section, Settings::KombiBox2A);
+    m_strFeld2B = settings.Get(section, Settings::KombiBox2B);
+    m_strFeld2C = settings.Get(section, Settings::KombiBox2C);
+    m_strFeld2D = settings.Get(section, Settings::KombiBox2D);
+    m_strStadt = settings.Get(section, Settings::City);
+
+    m_feldA = CreateTextBox(Settings::KombiBoxA.key, m_strFeldA);
+    m_feld2A = CreateLine(Settings::KombiBox2A.key, m_strFeld2A);
+    m_feld2B = CreateLine(Settings::KombiBox2B.key, m_strFeld2B);
+    m_feld2C = CreateLine(Settings::KombiBox2C.key, m_strFeld2C);
+    m_feld2D = CreateLine(Settings::KombiBox2D.key, m_strFeld2D);
+    m_autoDate = CreateCheck(QStringLiteral("Feld D automatisch ausfüllen"), Settings::AutoDate.key,
+                             settings.Get(section, Settings::AutoDate) != 0);
+    m_stadt = CreateLine(Settings::City.key, m_strStadt);
+    m_dateFormat = CreateDateFormatList();
+    m_publisher = CreatePublisherList();
+    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
+
+    m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe Für Feld A"),
+                      QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
+                                     "Wenn Sie hier Angaben machen, dann werden diese "
+                                     "automatisch in neue Dokument eingefügt."));
+    for (QLineEdit* line : {m_feld2A, m_feld2B, m_feld2C, m_feld2D})
+        m_toolTip.AddTool(line, QStringLiteral("Vorgaben zum Versandort"),
+                          QStringLiteral("Geben Sie Informationen zum Versandort an.\nWenn Sie "
+                                         "hier Angaben machen, dann werden diese automatisch in "
+                                         "neue Dokument eingefügt."));
+    const QString boxD = QStringLiteral("Vorgaben für Feld D");
+    m_toolTip.AddTool(m_stadt, boxD,
+                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
+                                     "eingesetzt werden soll."));
+    m_toolTip.AddTool(m_autoDate, boxD,
+                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
+                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
+    m_toolTip.AddTool(m_dateFormat, boxD,
+                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
+    AddPublisherToolTip(m_publisher);
+
+    auto* boxA = new QGroupBox(QStringLiteral(" Feld A - Absender (Name und Anschrift) "), this);
+    (new QVBoxLayout(boxA))->addWidget(m_feldA);
+
+    auto* boxB = new QGroupBox(QStringLiteral(" Feld B Versandort "), this);
+    auto* boxBLayout = new QFormLayout(boxB);
+    boxBLayout->addRow(QStringLiteral("Ort"), m_feld2A);
+    boxBLayout->addRow(QStringLiteral("Beladestelle"), m_feld2B);
+    boxBLayout->addRow(QStringLiteral("Gemeindeb."), m_feld2C);
+    boxBLayout->addRow(QStringLiteral("Land"), m_feld2D);
+
+    auto* boxDGroup = new QGroupBox(QStringLiteral(" Feld D Tag und Ort der Ausstellung"), this);
+    auto* boxDLayout = new QFormLayout(boxDGroup);
+    boxDLayout->addRow(m_autoDate);
+    boxDLayout->addRow(QStringLiteral("Stadt"), m_stadt);
+    boxDLayout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+
+    auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
+    (new QVBoxLayout(publisher))->addWidget(m_publisher);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(boxA);
+    left->addWidget(publisher);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(boxB);
+    right->addWidget(boxDGroup);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CDlgDefaultNatIntFb::accept()
+{
+    CSettingsStore& settings = Store();
+    const QString section = Section();
+    settings.Set(section, Settings::AutoDate, Checked(m_autoDate));
+    settings.Set(section, Settings::DateFormat, SelectedData(m_dateFormat));
+    settings.Set(section, Settings::Publisher, SelectedData(m_publisher));
+
+    m_strFeldA = TrimRight(EditText(m_feldA));
+    m_strFeld2A = TrimRight(EditText(m_feld2A));
+    m_strFeld2B = TrimRight(EditText(m_feld2B));
+    m_strFeld2C = TrimRight(EditText(m_feld2C));
+    m_strFeld2D = TrimRight(EditText(m_feld2D));
+    m_strStadt = TrimRight(EditText(m_stadt));
+    settings.Set(section, Settings::KombiBoxA, m_strFeldA);
+    settings.Set(section, Settings::KombiBox2A, m_strFeld2A);
+    settings.Set(section, Settings::KombiBox2B, m_strFeld2B);
+    settings.Set(section, Settings::KombiBox2C, m_strFeld2C);
+    settings.Set(section, Settings::KombiBox2D, m_strFeld2D);
+    settings.Set(section, Settings::City, m_strStadt);
+    CDlgDefaultBase::accept();
+}
