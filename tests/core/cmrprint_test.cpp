@@ -4,6 +4,7 @@
 #include "clicommands.h"
 #include "cmrfixtures.h"
 #include "documents/cmrdoc.h"
+#include "guienvironment.h"
 #include "printing/cmrprint.h"
 #include "printing/printjob.h"
 #include "settings/settingkeys.h"
@@ -13,7 +14,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -26,23 +26,7 @@
 
 namespace {
 
-class GuiEnvironment : public testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_cmrprint";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
-testing::Environment* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+TVM_GUI_TEST_ENVIRONMENT();
 
 const QString kCmr = QStringLiteral("CMR");
 const QString kSettings = QStringLiteral("Settings");

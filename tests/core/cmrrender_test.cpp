@@ -5,6 +5,7 @@
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
 #include "editor/fieldstore.h"
+#include "guienvironment.h"
 #include "rendercontext.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
@@ -17,7 +18,6 @@
 
 #include <QFile>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -27,23 +27,7 @@ using namespace CmrLayout;
 
 namespace {
 
-class GuiEnvironment : public testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "test_cmrrender";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
-testing::Environment* const kGui = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+TVM_GUI_TEST_ENVIRONMENT();
 
 // A parameterised case's description as a test name.
 std::string TestName(const char* what)

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -133,14 +135,40 @@ QComboBox* CDlgDefaultBase::CreateDateFormatList()
     return list;
 }
 
-void CDlgDefaultBase::BindAutoDate(QCheckBox* autoDate, QWidget* place, QComboBox* formats)
+QGroupBox* CDlgDefaultBase::CreateIssueDateGroup(const QString& title, const QString& switchText,
+                                                 const QString& heading,
+                                                 const QString& storedPlace,
+                                                 IssueDateControls& controls)
 {
+    controls.autoDate = CreateCheck(switchText, Settings::AutoDate.key,
+                                    m_settings.Get(Section(), Settings::AutoDate) != 0);
+    controls.place = CreateLine(Settings::City.key, storedPlace);
+    controls.formats = CreateDateFormatList();
+
+    m_toolTip.AddTool(controls.place, heading,
+                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
+                                     "eingesetzt werden soll."));
+    m_toolTip.AddTool(controls.autoDate, heading,
+                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
+                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
+    m_toolTip.AddTool(controls.formats, heading,
+                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
+
+    QLineEdit* place = controls.place;
+    QComboBox* formats = controls.formats;
     const auto apply = [place, formats](bool on) {
         place->setEnabled(on);
         formats->setEnabled(on);
     };
-    apply(autoDate->isChecked());
-    connect(autoDate, &QCheckBox::toggled, place, apply);
+    apply(controls.autoDate->isChecked());
+    connect(controls.autoDate, &QCheckBox::toggled, place, apply);
+
+    auto* group = new QGroupBox(title, this);
+    auto* layout = new QFormLayout(group);
+    layout->addRow(controls.autoDate);
+    layout->addRow(QStringLiteral("Stadt"), controls.place);
+    layout->addRow(QStringLiteral("Datumformat"), controls.formats);
+    return group;
 }
 
 QDialogButtonBox* CDlgDefaultBase::CreateButtons(const QString& cancelText)

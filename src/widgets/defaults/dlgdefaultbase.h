@@ -11,6 +11,7 @@ class CSettingsStore;
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -53,8 +54,19 @@ protected:
     QComboBox* CreatePublisherList();
     // Today's date in every format, the one of "Datumformat" selected.
     QComboBox* CreateDateFormatList();
-    // The place and the date format are only asked for while the automatic date is on.
-    static void BindAutoDate(QCheckBox* autoDate, QWidget* place, QComboBox* formats);
+    // The box that takes place and date of issue: the automatic-date switch, the
+    // place and the date format, with their tool tips under `heading`, laid out
+    // in a group box. The place and the format are only asked for while the
+    // automatic date is on.
+    struct IssueDateControls
+    {
+        QCheckBox* autoDate = nullptr;
+        QLineEdit* place = nullptr;
+        QComboBox* formats = nullptr;
+    };
+    QGroupBox* CreateIssueDateGroup(const QString& title, const QString& switchText,
+                                    const QString& heading, const QString& storedPlace,
+                                    IssueDateControls& controls);
     // OK, cancel with the given text, and "Hilfe", with their tool tips.
     QDialogButtonBox* CreateButtons(const QString& cancelText);
 

@@ -46,29 +46,15 @@ CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const 
     m_feld16 = CreateTextBox(Settings::CmrBox16.key, m_strFeld16);
     m_feld22 = CreateTextBox(Settings::CmrBox22.key, m_strFeld22);
     m_feld23 = CreateTextBox(Settings::CmrBox23.key, m_strFeld23);
-    m_autoDate = CreateCheck(QStringLiteral("Feld automatisch ausfüllen"), Settings::AutoDate.key,
-                             settings.Get(section, Settings::AutoDate) != 0);
-    m_stadt = CreateLine(Settings::City.key, m_strStadt);
-    m_dateFormat = CreateDateFormatList();
     m_feld6Modus = CreateCheck(
         QStringLiteral("Feld 6 bis 9 bei der Eingabe\nals ein Feld behandeln"),
         Settings::MergedGoodsRows.key, settings.Get(section, Settings::MergedGoodsRows) != 0);
     m_publisher = CreatePublisherList();
-    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
 
     m_toolTip.AddTool(m_feld1, QStringLiteral("Vorgabe für Feld 1"), kSenderTip);
     m_toolTip.AddTool(m_feld16, QStringLiteral("Vorgabe für Feld 16"), kCarrierTip);
     m_toolTip.AddTool(m_feld22, QStringLiteral("Vorgabe für Feld 22"), kSenderTip);
     m_toolTip.AddTool(m_feld23, QStringLiteral("Vorgabe für Feld 23"), kCarrierTip);
-    const QString box21Heading = QStringLiteral("Vorgabe für Feld 21");
-    m_toolTip.AddTool(m_stadt, box21Heading,
-                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
-                                     "eingesetzt werden soll."));
-    m_toolTip.AddTool(m_autoDate, box21Heading,
-                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
-                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
-    m_toolTip.AddTool(m_dateFormat, box21Heading,
-                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
     m_toolTip.AddTool(m_feld6Modus, QStringLiteral("Option für Feld 6 bis 9 (Warenbezeichnungen)"),
                       QStringLiteral("Wenn Sie diese Option aktivieren, dann werden die Felder "
                                      "6 bis 9 als ein Eingabefeld behandelt"));
@@ -80,11 +66,13 @@ CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const 
     texts->addWidget(Group(QStringLiteral(" Feld 22 - Absender "), m_feld22, this), 1, 0);
     texts->addWidget(Group(QStringLiteral(" Feld 23 - Frachtführer "), m_feld23, this), 1, 1);
 
-    auto* box21 = new QGroupBox(QStringLiteral(" Feld 21 "), this);
-    auto* box21Layout = new QFormLayout(box21);
-    box21Layout->addRow(m_autoDate);
-    box21Layout->addRow(QStringLiteral("Stadt"), m_stadt);
-    box21Layout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+    IssueDateControls issue;
+    auto* box21 = CreateIssueDateGroup(QStringLiteral(" Feld 21 "),
+                                       QStringLiteral("Feld automatisch ausfüllen"),
+                                       QStringLiteral("Vorgabe für Feld 21"), m_strStadt, issue);
+    m_autoDate = issue.autoDate;
+    m_stadt = issue.place;
+    m_dateFormat = issue.formats;
 
     auto* goods = new QGroupBox(this);
     auto* goodsLayout = new QVBoxLayout(goods);

@@ -28,15 +28,10 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_feldB1 = CreateLine(Settings::NatBoxB1.key, m_strFeldB1);
     m_feldB2 = CreateLine(Settings::NatBoxB2.key, m_strFeldB2);
     m_feldB3 = CreateLine(Settings::NatBoxB3.key, m_strFeldB3);
-    m_autoDate = CreateCheck(QStringLiteral("Feld L automatisch ausfüllen"), Settings::AutoDate.key,
-                             settings.Get(section, Settings::AutoDate) != 0);
-    m_stadt = CreateLine(Settings::City.key, m_strStadt);
-    m_dateFormat = CreateDateFormatList();
     m_openYes = CreateRadio(QStringLiteral("Ja"), QStringLiteral("FeldE_Ja"));
     m_openNo = CreateRadio(QStringLiteral("Nein"), QStringLiteral("FeldE_Nein"));
     (settings.Get(section, Settings::NatBoxE) == 1 ? m_openYes : m_openNo)->setChecked(true);
     m_publisher = CreatePublisherList();
-    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
 
     m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe für Feld A"),
                       QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
@@ -47,15 +42,6 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
                           QStringLiteral("Geben Sie Informationen zur Beladestelle an.\nWenn Sie "
                                          "hier Angaben machen, dann werden diese automatisch in "
                                          "neue Dokument eingefügt."));
-    const QString boxLHeading = QStringLiteral("Vorgaben für Feld L");
-    m_toolTip.AddTool(m_stadt, boxLHeading,
-                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
-                                     "eingesetzt werden soll."));
-    m_toolTip.AddTool(m_autoDate, boxLHeading,
-                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
-                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
-    m_toolTip.AddTool(m_dateFormat, boxLHeading,
-                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
     m_toolTip.AddTool(m_openYes, QStringLiteral("Vorgabe zur Beförderung"),
                       QStringLiteral("Vorgabe: Beförderung in offenem Fahrzeug."));
     m_toolTip.AddTool(m_openNo, QStringLiteral("Vorgabe zur Beförderung"),
@@ -71,11 +57,13 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     boxBLayout->addRow(QStringLiteral("Zeile 2"), m_feldB2);
     boxBLayout->addRow(QStringLiteral("Zeile 3"), m_feldB3);
 
-    auto* boxL = new QGroupBox(QStringLiteral(" Feld L Tag und Ort der Ausstellung"), this);
-    auto* boxLLayout = new QFormLayout(boxL);
-    boxLLayout->addRow(m_autoDate);
-    boxLLayout->addRow(QStringLiteral("Stadt"), m_stadt);
-    boxLLayout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+    IssueDateControls issue;
+    auto* boxL = CreateIssueDateGroup(QStringLiteral(" Feld L Tag und Ort der Ausstellung"),
+                                       QStringLiteral("Feld L automatisch ausfüllen"),
+                                       QStringLiteral("Vorgaben für Feld L"), m_strStadt, issue);
+    m_autoDate = issue.autoDate;
+    m_stadt = issue.place;
+    m_dateFormat = issue.formats;
 
     auto* boxE = new QGroupBox(QStringLiteral(" Beförderung in offenem Fahrzeug "), this);
     auto* boxELayout = new QHBoxLayout(boxE);

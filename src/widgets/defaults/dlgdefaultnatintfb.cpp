@@ -30,12 +30,7 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     m_feld2B = CreateLine(Settings::KombiBox2B.key, m_strFeld2B);
     m_feld2C = CreateLine(Settings::KombiBox2C.key, m_strFeld2C);
     m_feld2D = CreateLine(Settings::KombiBox2D.key, m_strFeld2D);
-    m_autoDate = CreateCheck(QStringLiteral("Feld D automatisch ausfüllen"), Settings::AutoDate.key,
-                             settings.Get(section, Settings::AutoDate) != 0);
-    m_stadt = CreateLine(Settings::City.key, m_strStadt);
-    m_dateFormat = CreateDateFormatList();
     m_publisher = CreatePublisherList();
-    BindAutoDate(m_autoDate, m_stadt, m_dateFormat);
 
     m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe Für Feld A"),
                       QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
@@ -46,15 +41,6 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
                           QStringLiteral("Geben Sie Informationen zum Versandort an.\nWenn Sie "
                                          "hier Angaben machen, dann werden diese automatisch in "
                                          "neue Dokument eingefügt."));
-    const QString boxD = QStringLiteral("Vorgaben für Feld D");
-    m_toolTip.AddTool(m_stadt, boxD,
-                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
-                                     "eingesetzt werden soll."));
-    m_toolTip.AddTool(m_autoDate, boxD,
-                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
-                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
-    m_toolTip.AddTool(m_dateFormat, boxD,
-                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
     AddPublisherToolTip(m_publisher);
 
     auto* boxA = new QGroupBox(QStringLiteral(" Feld A - Absender (Name und Anschrift) "), this);
@@ -67,11 +53,13 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     boxBLayout->addRow(QStringLiteral("Gemeindeb."), m_feld2C);
     boxBLayout->addRow(QStringLiteral("Land"), m_feld2D);
 
-    auto* boxDGroup = new QGroupBox(QStringLiteral(" Feld D Tag und Ort der Ausstellung"), this);
-    auto* boxDLayout = new QFormLayout(boxDGroup);
-    boxDLayout->addRow(m_autoDate);
-    boxDLayout->addRow(QStringLiteral("Stadt"), m_stadt);
-    boxDLayout->addRow(QStringLiteral("Datumformat"), m_dateFormat);
+    IssueDateControls issue;
+    auto* boxDGroup = CreateIssueDateGroup(QStringLiteral(" Feld D Tag und Ort der Ausstellung"),
+                                       QStringLiteral("Feld D automatisch ausfüllen"),
+                                       QStringLiteral("Vorgaben für Feld D"), m_strStadt, issue);
+    m_autoDate = issue.autoDate;
+    m_stadt = issue.place;
+    m_dateFormat = issue.formats;
 
     auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
     (new QVBoxLayout(publisher))->addWidget(m_publisher);
