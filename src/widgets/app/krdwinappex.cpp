@@ -7,13 +7,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 
 CKRDWinAppEx::CKRDWinAppEx(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QLatin1String(CSettingsStore::kOrganisation));
     setApplicationName(QLatin1String(CSettingsStore::kApplication));
+    // The program speaks German; so should Qt's own dialogs and buttons.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 CKRDWinAppEx::~CKRDWinAppEx() = default;

@@ -174,7 +174,13 @@ QMenu* CMainFrame::CreateContextMenu(int resourceId, QWidget* parent) const
 
 CChildFrame* CMainFrame::ActiveChild() const
 {
-    return qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
+    if (QMdiSubWindow* current = m_mdiArea->currentSubWindow())
+        return qobject_cast<CChildFrame*>(current);
+    // Until the frame has been active once, the MDI area names no current
+    // window; the document shown is the one last activated or added.
+    const QList<QMdiSubWindow*> windows =
+        m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.constLast());
 }
 
 QList<CChildFrame*> CMainFrame::Children() const
