@@ -945,8 +945,8 @@ const qint32 kCaptionPointsPage2[] = {
 };
 
 const char* const kCaptionsPage2[] = {
-    "Sonstige Vereinbarungen / Conventions particullères / Speciale overeenkomsten / "
-    "Convenzioni particolari / Special agreements / Saerlige aftaler",
+    ("Sonstige Vereinbarungen / Conventions particullères / Speciale overeenkomsten / "
+     "Convenzioni particolari / Special agreements / Saerlige aftaler"),
     "NEDERLANDS TEKST",
     "TRADUZIONE ITALIANA",
     "ENGLISH TRANSLATION",
