@@ -166,6 +166,35 @@ private Q_SLOTS:
         QVERIFY(EditorOver(0));
     }
 
+    // "Vorgaben einfügen...": the chosen record replaces the text of the current
+    // address box; elsewhere the command is off, and a cancelled choice changes
+    // nothing.
+    void insertAddressFillsTheCurrentAddressBox()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        std::optional<QString> chosen = QStringLiteral("Nordtrans KG\r\nAm Kai 3\r\n24143 Kiel");
+        m_view->SetInsertAddressHook([&chosen](QWidget*) { return chosen; });
+        QVERIFY(State(Cmd::InsertAddress).enabled);
+        QVERIFY(m_view->OnCommand(Cmd::InsertAddress));
+        m_view->CommitCurrentField();
+        QCOMPARE(Store().GetFieldText(0, 1), *chosen);
+        QCOMPARE(CurrentBoxText(), *chosen);
+        QVERIFY(m_doc->IsModified());
+
+        m_view->GoToBox(2);
+        QVERIFY(!State(Cmd::InsertAddress).enabled);
+        m_view->GoToBox(5);
+        QVERIFY(State(Cmd::InsertAddress).enabled);
+        chosen.reset();
+        m_view->OnCommand(Cmd::InsertAddress);
+        m_view->CommitCurrentField();
+        QCOMPARE(Store().GetFieldText(5, 1), QString());
+        m_view->OnCommand(Cmd::Page2);
+        QVERIFY(!State(Cmd::InsertAddress).enabled);
+    }
+
     void typingGoesIntoTheClickedBox()
     {
         Open();
