@@ -1,5 +1,5 @@
 #include "addresses/addressfile.h"
-#include "clicommands.h"
+#include "clirunner.h"
 #include "documents/archive.h"
 #include "testsupport.h"
 
@@ -263,18 +263,11 @@ TEST_F(AddressFileTest, SeedFilesLoadAndTheCurrentOneRoundTrips)
 class AddressCliTest : public AddressFileTest
 {
 protected:
-    QString out, err;
+    CliRunner cli{env.Settings()};
+    QString& out = cli.out;
+    QString& err = cli.err;
 
-    int Run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        const int code = RunCli(args, env.Settings(), o, e);
-        o.flush();
-        e.flush();
-        return code;
-    }
+    int Run(const QStringList& args) { return cli.Run(args); }
 };
 
 TEST_F(AddressCliTest, DumpAndBuildRoundTripRecordsAsLines)

@@ -1,4 +1,4 @@
-#include "clicommands.h"
+#include "clirunner.h"
 #include "cmrfixtures.h"
 
 #include <QFile>
@@ -15,18 +15,11 @@ class CliTest : public ::testing::Test
 {
 protected:
     TestEnvironment env;
-    QString out, err;
+    CliRunner cli{env.Settings()};
+    QString& out = cli.out;
+    QString& err = cli.err;
 
-    int Run(const QStringList& args)
-    {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        const int code = RunCli(args, env.Settings(), o, e);
-        o.flush();
-        e.flush();
-        return code;
-    }
+    int Run(const QStringList& args) { return cli.Run(args); }
 
     QString Write(const QString& name, const QByteArray& bytes)
     {

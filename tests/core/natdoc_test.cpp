@@ -1,4 +1,4 @@
-#include "clicommands.h"
+#include "clirunner.h"
 #include "docfixtures.h"
 #include "documents/documentfactory.h"
 #include "documents/loadmessages.h"
@@ -384,16 +384,10 @@ TEST_P(NewForms, CommandLineToolWritesReadsAndRebuildsTheForm)
     const FormCase& c = GetParam();
     const QString name = GetFormTypeInfo(c.type).name;
     const QString extension = GetFormTypeInfo(c.type).extension;
-    QString out, err;
-    auto run = [&](const QStringList& args) {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        const int code = RunCli(args, env.Settings(), o, e);
-        o.flush();
-        e.flush();
-        return code;
-    };
+    CliRunner cli(env.Settings());
+    const QString& out = cli.out;
+    const QString& err = cli.err;
+    auto run = [&](const QStringList& args) { return cli.Run(args); };
 
     const QString fresh = env.FilePath(QStringLiteral("neu") + extension);
     ASSERT_EQ(run({"new", name, fresh}), 0) << err.toStdString();

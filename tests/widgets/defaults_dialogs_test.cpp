@@ -7,6 +7,7 @@
 #include "defaults/dlgtooltip.h"
 #include "defaults/formdefaults.h"
 #include "settings/settingsstore.h"
+#include "tempsettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,29 +32,6 @@ namespace {
 
 const QDate kToday(2024, 3, 5);
 
-class TempSettings
-{
-public:
-    TempSettings()
-        : m_store(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-              m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
-    {
-    }
-    CSettingsStore& operator*() { return *m_store; }
-    CSettingsStore* operator->() { return m_store.get(); }
-
-    QMap<QString, QVariant> All() const
-    {
-        QMap<QString, QVariant> values;
-        for (const QString& key : m_store->Backend().allKeys())
-            values.insert(key, m_store->Backend().value(key));
-        return values;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CSettingsStore> m_store;
-};
 
 QString Section(FormType type)
 {

@@ -6,6 +6,7 @@
 #include "printing/margincommand.h"
 #include "printing/papernames.h"
 #include "settings/settingsstore.h"
+#include "tempsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,30 +37,10 @@ const QString kCmr = QStringLiteral("CMR");
 const QString kKombi = QStringLiteral("KombiFrachtbrief");
 const QString kSettings = QStringLiteral("Settings");
 
-// A settings store on an INI file of its own, gone with the fixture.
-class TempSettings
+void SetLanguage(TempSettings& settings, int language)
 {
-public:
-    TempSettings()
-        : m_store(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-              m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
-    {
-    }
-    CSettingsStore& operator*() { return *m_store; }
-    CSettingsStore* operator->() { return m_store.get(); }
-    bool Has(const QString& section, const char* key) const
-    {
-        return m_store->Backend().contains(section + QLatin1Char('/') + QLatin1String(key));
-    }
-    void SetLanguage(int language)
-    {
-        m_store->WriteProfileInt(kSettings, QStringLiteral("Language"), language);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<CSettingsStore> m_store;
-};
+    settings->WriteProfileInt(kSettings, QStringLiteral("Language"), language);
+}
 
 // Acts on modal windows as they open: runs the action on the first one that is not
 // `except`, and closes every message box, keeping its text.
@@ -399,7 +380,7 @@ void PrintingDialogsTest::marginTexts()
     QFETCH(QString, vertical);
 
     TempSettings settings;
-    settings.SetLanguage(language);
+    SetLanguage(settings, language);
     Common_DlgMargin01 single(*settings);
     single.SetHorizontal(tenths);
     single.SetVertical(tenths);
@@ -605,7 +586,7 @@ void PrintingDialogsTest::marginLanguage()
     };
     for (const Expect& row : rows) {
         TempSettings settings;
-        settings.SetLanguage(row.language);
+        SetLanguage(settings, row.language);
         Common_DlgMargin01 single(*settings);
         auto* buttons = single.findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QLatin1String(row.cancel));
@@ -681,7 +662,7 @@ void PrintingDialogsTest::printSizeCorrection()
     QFETCH(QString, message);
 
     TempSettings settings;
-    settings.SetLanguage(0);
+    SetLanguage(settings, 0);
     Common_CDlgPrintSizeCorr dialog(*settings);
     dialog.show();
     Child<QLineEdit>(&dialog, "vertical")->setText(vertical);
@@ -712,7 +693,7 @@ void PrintingDialogsTest::printSizeCorrectionOpensStoredValues()
         QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorV"), -1), 1025);
         QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorH"), -1), 1000);
     }
-    settings.SetLanguage(0);
+    SetLanguage(settings, 0);
     Common_CDlgPrintSizeCorr german(*settings);
     QCOMPARE(german.windowTitle(), QStringLiteral("Druckbereich-Korrektur"));
     QVERIFY(german.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text() ==

@@ -49,13 +49,19 @@ OpenOutcome TryOpenExclusive(QLockFile& lock, QFile& file, QString& reason)
     return OpenOutcome::Open;
 }
 
-// Writes the list under the lock into a temporary file that replaces the old one
-// only when everything has been written.
+// Writes the list under the lock.
 bool WriteFileExclusive(const QString& path, const QStringList& records)
 {
     QLockFile lock(LockPath(path));
     if (!lock.tryLock(0))
         return false;
+    return ReplaceAddressFile(path, records);
+}
+
+} // namespace
+
+bool ReplaceAddressFile(const QString& path, const QStringList& records)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -67,8 +73,6 @@ bool WriteFileExclusive(const QString& path, const QStringList& records)
     }
     return file.commit();
 }
-
-} // namespace
 
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path)
 {

@@ -83,6 +83,9 @@ AddressFileHeader AddressFileHeaderOf(const QByteArray& firstBytes);
 AddressFileHeader ReadAddressList(QIODevice& device, QStringList& records);
 // Writes the current header, the records and the end mark.
 void WriteAddressList(QIODevice& device, const QStringList& records);
+// Writes the list into a temporary file that replaces the file at path only when
+// everything has been written; false when it could not. The caller holds the lock.
+bool ReplaceAddressFile(const QString& path, const QStringList& records);
 
 // The address list of one address file, as the address dialog keeps it.
 //

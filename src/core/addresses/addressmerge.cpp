@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -28,20 +27,6 @@ bool ReadCurrentList(const QString& path, QStringList& records)
     } catch (const CArchiveException&) {
         return false;
     }
-}
-
-bool WriteList(const QString& path, const QStringList& records)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    try {
-        WriteAddressList(file, records);
-    } catch (const CArchiveException&) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -97,7 +82,7 @@ bool ApplyAddressChange(CAddressFile& addresses, const QString& path, const Addr
         ApplyAddressChangeToList(merged, change);
     else
         merged = own;
-    if (!WriteList(path, merged))
+    if (!ReplaceAddressFile(path, merged))
         return fail();
     addresses.List() = merged;
     return true;
