@@ -3,46 +3,13 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
-void CKRDEditWindow_CMR::keyPressEvent(QKeyEvent* event)
+void CKRDFormEditWindow::keyPressEvent(QKeyEvent* event)
 {
     CKrEditWindow::keyPressEvent(event);
     PassKeyToHost(event);
 }
 
-void CKRDEditWindow_CMR::wheelEvent(QWheelEvent* event)
-{
-    PassWheelToHost(event);
-}
-
-void CKRDEditWindow_NatFb::keyPressEvent(QKeyEvent* event)
-{
-    CKrEditWindow::keyPressEvent(event);
-    PassKeyToHost(event);
-}
-
-void CKRDEditWindow_NatFb::wheelEvent(QWheelEvent* event)
-{
-    PassWheelToHost(event);
-}
-
-void CKRDEditWindow_NatIntFb::keyPressEvent(QKeyEvent* event)
-{
-    CKrEditWindow::keyPressEvent(event);
-    PassKeyToHost(event);
-}
-
-void CKRDEditWindow_NatIntFb::wheelEvent(QWheelEvent* event)
-{
-    PassWheelToHost(event);
-}
-
-void CKRDEditWindow_Spedauf::keyPressEvent(QKeyEvent* event)
-{
-    CKrEditWindow::keyPressEvent(event);
-    PassKeyToHost(event);
-}
-
-void CKRDEditWindow_Spedauf::wheelEvent(QWheelEvent* event)
+void CKRDFormEditWindow::wheelEvent(QWheelEvent* event)
 {
     PassWheelToHost(event);
 }
