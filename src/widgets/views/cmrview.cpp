@@ -10,6 +10,7 @@
 #include "printing/printcommand.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "views/boxnavigation.h"
 #include "views/loadmessage.h"
 
 #include <QAction>
@@ -27,12 +28,6 @@ using namespace CmrLayout;
 
 namespace {
 
-// Boxes of page 1 that take an address: sender, consignee, carrier, successive
-// carriers.
-constexpr int kAddressBoxes[] = {0, 1, 5, 6};
-// Next from the first box of a merged goods row jumps over the merged cells to
-// the row's last box.
-constexpr int kMergedRowSpan = 4;
 // Where the box texts are drawn (CFieldPainter's drawing contract, in logical
 // units): the view moves the box 2 units right, left-aligned text starts 10
 // units further in, right-aligned text ends 12 units before the moved edge.
@@ -307,33 +302,14 @@ void CCMRView::GoToBox(int index)
 
 void CCMRView::NextBox()
 {
-    if (m_nCurrentPage != 1)
-        return;
-    const int current = CurrentBox();
-    const int last = m_nFieldCount - 1;
-    if (!MergedGoodsRows()) {
-        GoToBox(current >= last ? 0 : current + 1);
-        return;
-    }
-    if (IsGoodsRowStart(current))
-        GoToBox(current + kMergedRowSpan);
-    else if (current < last)
-        GoToBox(current + 1);
+    if (m_nCurrentPage == 1)
+        GoToBox(::NextBox(m_nFieldCount, CurrentBox(), MergedGoodsRows()));
 }
 
 void CCMRView::PreviousBox()
 {
-    if (m_nCurrentPage != 1)
-        return;
-    const int current = CurrentBox();
-    if (!MergedGoodsRows()) {
-        GoToBox(current == 0 ? m_nFieldCount - 1 : current - 1);
-        return;
-    }
-    if (IsGoodsRowStart(current - kMergedRowSpan))
-        GoToBox(current - kMergedRowSpan);
-    else if (current > 0)
-        GoToBox(current - 1);
+    if (m_nCurrentPage == 1)
+        GoToBox(::PreviousBox(m_nFieldCount, CurrentBox(), MergedGoodsRows()));
 }
 
 void CCMRView::ShowPage1()
@@ -362,11 +338,7 @@ void CCMRView::ShowPage2()
 
 bool CCMRView::IsAddressBox() const
 {
-    if (m_nCurrentPage != 1)
-        return false;
-    const int current = CurrentBox();
-    return std::find(std::begin(kAddressBoxes), std::end(kAddressBoxes), current) !=
-           std::end(kAddressBoxes);
+    return m_nCurrentPage == 1 && ::IsAddressBox(FormType::Cmr, CurrentBox());
 }
 
 void CCMRView::InsertAddress()
