@@ -7,6 +7,7 @@
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
 #include "settings/settingsstore.h"
+#include "views/formview.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -171,6 +173,21 @@ private Q_SLOTS:
                  QStringList({"&Datei", "&Optionen", "&Ansicht", "&Hilfe"}));
         Frame()->UpdateCommandUI();
         QVERIFY(!Frame()->Action(Cmd::AlignCenter)->isEnabled());
+    }
+
+    // Forms still shown as a list of boxes take addresses and their defaults too.
+    void addressCommandFollowsTheFormsAddressBoxes()
+    {
+        CChildFrame* child = m_app.NewDocument(FormType::National);
+        auto* list = qobject_cast<QTableWidget*>(child->View().Widget());
+        QVERIFY(list);
+        list->setCurrentCell(1, 1);
+        Frame()->UpdateCommandUI();
+        QVERIFY(!Frame()->Action(Cmd::InsertAddress)->isEnabled());
+        list->setCurrentCell(5, 1);
+        Frame()->UpdateCommandUI();
+        QVERIFY(Frame()->Action(Cmd::InsertAddress)->isEnabled());
+        QVERIFY(Frame()->Action(Cmd::FormDefaults)->isEnabled());
     }
 
     void acceleratorsAreThoseOfTheTable()

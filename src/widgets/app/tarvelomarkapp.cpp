@@ -13,7 +13,6 @@
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
 #include "settings/settingsstore.h"
-#include "views/cmrview.h"
 #include "views/formview.h"
 #include "views/viewfactory.h"
 
@@ -30,16 +29,13 @@ constexpr int kHelpAbout = 101;
 // The default texts and the address book are the application's: the views only
 // start them. The address file is looked up when the command runs, so that a
 // path changed in the program options applies to the windows already open.
-void ConnectFormCommands(CFormView* view, CTarvelomarkApp& app)
+void ConnectFormCommands(CFormView* view, FormType type, CTarvelomarkApp& app)
 {
-    if (auto* cmr = dynamic_cast<CCMRView*>(view)) {
-        cmr->SetFormDefaultsHook([&app](QWidget* parent) {
-            EditFormDefaults(FormType::Cmr, app.Settings(), parent);
-        });
-        cmr->SetInsertAddressHook([&app](QWidget* parent) {
-            return ChooseAddress(app.AddressFile(), app.Settings(), parent);
-        });
-    }
+    view->SetFormDefaultsHook(
+        [&app, type](QWidget* parent) { EditFormDefaults(type, app.Settings(), parent); });
+    view->SetInsertAddressHook([&app](QWidget* parent) {
+        return ChooseAddress(app.AddressFile(), app.Settings(), parent);
+    });
 }
 
 } // namespace
@@ -112,7 +108,7 @@ CChildFrame* CTarvelomarkApp::ShowDocument(std::unique_ptr<CKrDocument> document
 {
     CKrDocument& doc = *document;
     CFormView* view = CreateFormView(doc, Settings(), *m_mainFrame);
-    ConnectFormCommands(view, *this);
+    ConnectFormCommands(view, doc.GetFormType(), *this);
     auto* child = new CChildFrame(std::move(document), view,
                                   DocTemplateFor(doc.GetFormType()).resourceId, *m_mainFrame);
     connect(child, &CChildFrame::documentSaved, this, [this](const QString& path) {

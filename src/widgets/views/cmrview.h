@@ -49,20 +49,9 @@ public:
     // Page Up and Page Down move the form by this many logical units.
     static constexpr int kPageScrollUnits = 700;
 
-    // The commands of other parts of the program that the view only starts. The
-    // form defaults hook runs the CMR defaults dialog; the view re-reads its
-    // settings afterwards. The address hook runs the address dialog and answers
-    // the text taken over, or nothing when the user took none. While a hook is
-    // not set its command is disabled.
-    using FormDefaultsHook = std::function<void(QWidget* parent)>;
-    using InsertAddressHook = std::function<std::optional<QString>(QWidget* parent)>;
-
     CCMRView(CCMRDoc& document, CSettingsStore& settings, CMainFrame& frame,
              QWidget* parent = nullptr);
     ~CCMRView() override;
-
-    void SetFormDefaultsHook(FormDefaultsHook hook) { m_formDefaultsHook = std::move(hook); }
-    void SetInsertAddressHook(InsertAddressHook hook) { m_insertAddressHook = std::move(hook); }
 
     // CFormView
     QWidget* Widget() override { return this; }
@@ -166,7 +155,4 @@ private:
     QColor m_editTextColor;
     CursorKind m_cursorKind = kCursorForm;
     std::array<QRect, CmrLayout::kPermitBoxCount> m_permitRects{};
-
-    FormDefaultsHook m_formDefaultsHook;
-    InsertAddressHook m_insertAddressHook;
 };

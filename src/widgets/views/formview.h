@@ -2,6 +2,11 @@
 
 #include "app/commandtarget.h"
 
+#include <QString>
+
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 // What the program needs of a form view besides its widget: the commands of the
@@ -17,4 +22,17 @@ public:
     virtual void OnInitialUpdate() = 0;
     // Moves the text being typed into the document's store (before saving).
     virtual void CommitCurrentField() = 0;
+
+    // The commands of other parts of the program that a view only starts: the
+    // defaults dialog of its form (after which the view re-reads its settings)
+    // and the address dialog, which answers the text taken over or nothing.
+    // While a hook is not set its command is disabled.
+    using FormDefaultsHook = std::function<void(QWidget* parent)>;
+    using InsertAddressHook = std::function<std::optional<QString>(QWidget* parent)>;
+    void SetFormDefaultsHook(FormDefaultsHook hook) { m_formDefaultsHook = std::move(hook); }
+    void SetInsertAddressHook(InsertAddressHook hook) { m_insertAddressHook = std::move(hook); }
+
+protected:
+    FormDefaultsHook m_formDefaultsHook;
+    InsertAddressHook m_insertAddressHook;
 };

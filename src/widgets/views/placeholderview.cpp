@@ -1,6 +1,8 @@
 #include "views/placeholderview.h"
 
+#include "app/commandids.h"
 #include "documents/krdocument.h"
+#include "views/boxnavigation.h"
 #include "views/loadmessage.h"
 
 #include <QHeaderView>
@@ -70,15 +72,48 @@ void CPlaceholderView::CommitCurrentField()
         commitData(editor);
 }
 
+bool CPlaceholderView::CurrentAddressBox(quint16& index) const
+{
+    const QTableWidgetItem* text = item(currentRow(), 1);
+    if (!text || text->data(kPageRole).toInt() != 1)
+        return false;
+    index = quint16(text->data(kIndexRole).toInt());
+    return IsAddressBox(m_document.GetFormType(), index);
+}
+
 bool CPlaceholderView::OnCommand(int id)
 {
-    Q_UNUSED(id);
-    return false;
+    quint16 index = 0;
+    switch (id) {
+    case Cmd::InsertAddress:
+        if (m_insertAddressHook && CurrentAddressBox(index)) {
+            if (const std::optional<QString> text = m_insertAddressHook(this)) {
+                m_document.GetStore().SetFieldText(index, *text, 1);
+                m_document.SetModifiedFlag();
+                Fill();
+            }
+        }
+        return true;
+    case Cmd::FormDefaults:
+        if (m_formDefaultsHook)
+            m_formDefaultsHook(this);
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool CPlaceholderView::OnUpdateCommand(int id, CommandState& state)
 {
-    Q_UNUSED(id);
-    Q_UNUSED(state);
-    return false;
+    quint16 index = 0;
+    switch (id) {
+    case Cmd::InsertAddress:
+        state.enabled = m_insertAddressHook && CurrentAddressBox(index);
+        return true;
+    case Cmd::FormDefaults:
+        state.enabled = bool(m_formDefaultsHook);
+        return true;
+    default:
+        return false;
+    }
 }

@@ -23,6 +23,8 @@ public:
 
 private:
     void Fill();
+    // The page-1 box of the current row when it takes an address.
+    bool CurrentAddressBox(quint16& index) const;
     void OnItemChanged(QTableWidgetItem* item);
 
     CKrDocument& m_document;
