@@ -166,13 +166,20 @@ TEST_F(AddressFileTest, MissingFileIsCreatedWithTheSampleOnRequest)
 
     prompter.create = true;
     ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    const QString inNewFolder = env.FilePath(QStringLiteral("Dokumente/tarvelomark/TMAdress.dat"));
+    CAddressFile fresh(prompter);
+    EXPECT_EQ(fresh.LoadAddressFile(inNewFolder), kAddressFileOk);
+    EXPECT_TRUE(QFile::exists(inNewFolder));
     EXPECT_EQ(addresses.List(), QStringList{QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")});
     EXPECT_EQ(Read(path), kHeader + Word(1) +
                               CountedString(QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")) +
                               '\x40');
     EXPECT_TRUE(prompter.messages.isEmpty());
 
-    const QString unreachable = env.FilePath(QStringLiteral("fehlt/neu.dat"));
+    // A missing folder is made; one that cannot be made (a file stands in its
+    // place) leaves the file unwritten.
+    QFile(env.FilePath(QStringLiteral("datei"))).open(QIODevice::WriteOnly);
+    const QString unreachable = env.FilePath(QStringLiteral("datei/neu.dat"));
     EXPECT_EQ(addresses.LoadAddressFile(unreachable), kAddressFileNotWritten);
     EXPECT_EQ(prompter.messages,
               QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
@@ -237,7 +244,8 @@ TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
     const QString section = QLatin1String(Settings::kSectionSettings);
     EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
 
-    EXPECT_FALSE(CreateAddressFile(env.FilePath("fehlt/a.dat"), env.Settings(), prompter));
+    QFile(env.FilePath("datei")).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(CreateAddressFile(env.FilePath("datei/a.dat"), env.Settings(), prompter));
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral(
                                      "Adressdatei konnte nicht zum Schreiben geöffnet werden")});
     EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);

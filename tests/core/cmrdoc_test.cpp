@@ -1,6 +1,7 @@
 #include "cmrfixtures.h"
 #include "documents/archive.h"
 #include "documents/cmrdoc.h"
+#include "documents/documentfactory.h"
 #include "documents/loadmessages.h"
 
 #include <QBuffer>
@@ -149,8 +150,9 @@ const LoadCase kLoadCases[] = {
          EXPECT_EQ(At(d, 144), QStringLiteral("a"));
          EXPECT_EQ(At(d, 145), QStringLiteral("b\r\nc"));
          EXPECT_EQ(At(d, 146), QStringLiteral("b144"));
-         EXPECT_EQ(d.GetStore().GetFieldFormat(143, 1), 2);
-         EXPECT_EQ(d.GetStore().GetFieldFormat(145, 1), 2);
+         // The inserted boxes take the step and alignment of the form.
+         EXPECT_EQ(d.GetStore().GetFieldFormat(143, 1), 0x0002);
+         EXPECT_EQ(d.GetStore().GetFieldFormat(145, 1), 0x0202);
      }},
     {"version_301_without_break",
      Current(301, 1, WithBox(Numbered(174), 142, QStringLiteral("one line"))), 0,
@@ -240,6 +242,49 @@ TEST_F(CmrDocTest, ForeignRecordInAnOlderLayoutIsADamagedFile)
     for (quint16 version : {300, 301})
         EXPECT_THROW(Load(Header(version) + Word(1) + Word(0x9999) + Word(2)), CArchiveException)
             << version;
+}
+
+TEST_F(CmrDocTest, UnknownRecordInACurrentFileIsDamagedNotACutForm)
+{
+    // Cut back to one box, the form would lose all others at the next save.
+    const QString path = env.FilePath(QStringLiteral("fremd.cmr"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Header(302) + Word(1) + Word(0x9999) + Word(2) + QByteArray(40, '\0'));
+    file.close();
+    CCMRDoc doc(env.Settings());
+    QString error;
+    EXPECT_FALSE(doc.OnOpenDocument(path, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Beschädigte Datei")));
+    EXPECT_EQ(doc.GetStore().GetFieldCount(), 176);
+}
+
+TEST_F(CmrDocTest, OpeningAnyTruncatedFileOfAnyFormFailsCleanly)
+{
+    // Through the whole open path: after the failure the document is reset
+    // with its default texts, which must find every box of the form.
+    env.Settings().Set(QStringLiteral("CMR"), Settings::City, QStringLiteral("Kiel"));
+    for (FormType type :
+         {FormType::Cmr, FormType::National, FormType::Kombi, FormType::Forwarding}) {
+        auto source = CreateDocument(type, env.Settings());
+        source->OnNewDocument();
+        source->GetStore().SetFieldText(1, QStringLiteral("Empfänger"), 1);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        source->SaveToDevice(buffer);
+
+        const QString path = env.FilePath(QStringLiteral("kurz") + GetFormTypeInfo(type).extension);
+        for (qsizetype size = 1; size < bytes.size() - 1; ++size) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes.left(size));
+            file.close();
+            auto doc = CreateDocument(type, env.Settings());
+            EXPECT_FALSE(doc->OnOpenDocument(path)) << GetFormTypeInfo(type).name.data() << size;
+            EXPECT_EQ(doc->GetStore().GetFieldCount(), source->GetStore().GetFieldCount());
+        }
+    }
 }
 
 TEST_F(CmrDocTest, RefusedFileIsNotSavedOverTheFileItCameFrom)

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the seed files of the national, Kombi and forwarding-order documents
-and of the address data file into this folder, byte for byte as the program
+"""Writes the seed files of the four documents and of the address data file
+into this folder, byte for byte as the program
 writes them (current versions) or as older program versions wrote them (legacy
 layouts). The saving computer and user are pinned to "PC1" and "anna", as in
 the tests, so that running the script again gives the same bytes.
@@ -8,6 +8,9 @@ the tests, so that running the script again gives the same bytes.
     python3 tests/data/make_form_seeds.py
 
 File                          How it is made
+cmr.cmr                       version 302, 176 boxes, permit type 3, a back page
+cmr-301.cmr                   version 301: boxes 142/143 still one box each
+cmr-legacy-110.cmr            version 110: string lists A (173) and B (1)
 national-2009.fbr             version 310, 127 boxes, box E "ja"
 national-2007.fbr             version 300, 126 boxes, box E "nein"
 national-legacy-102.fbr       version 102: flag byte, string list of 126 texts
@@ -79,6 +82,18 @@ def write(name, data):
 
 
 def main():
+    cmr = boxes(176, {0: "Spedition Beispiel\r\nHafenstr. 1\r\n20457 Hamburg",
+                      8: "LS-4711", 122: "Hamburg", 174: "CEMT 0815"})
+    write("cmr.cmr", header(b"KRD-CMR@", 302) + word(3) +
+          word(0x1206) + word(2) + string_list(cmr) + word_list([2] * 176) +
+          word(0x2002) + word(1) + string_list(["Rückseite"]) + word_list([2]) + b"\x40")
+    cmr301 = boxes(174, {142: "Hamburg\r\n10.12.2026", 143: "Kiel\r\nHafen"})
+    write("cmr-301.cmr",
+          header(b"KRD-CMR@", 301) + word(1) + record(cmr301, [2] * 174) + b"\x40")
+    write("cmr-legacy-110.cmr",
+          b"KRD-CMR@" + word(110) + word(0) + word(0) + word(2) +
+          string_list(["b%d" % i for i in range(173)]) + string_list(["hinten"]))
+
     nat = boxes(127, {0: "Spedition Beispiel\r\nHafenstr. 1\r\n20457 Hamburg",
                       1: "4711", 44: "E", 126: "2"})
     write("national-2009.fbr",

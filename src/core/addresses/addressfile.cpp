@@ -3,6 +3,7 @@
 #include "documents/archive.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -49,9 +50,11 @@ OpenOutcome TryOpenExclusive(QLockFile& lock, QFile& file, QString& reason)
     return OpenOutcome::Open;
 }
 
-// Writes the list under the lock.
+// Writes the list under the lock. The folder is made first: the default address
+// book lives in a folder of the program's own that a new user does not have yet.
 bool WriteFileExclusive(const QString& path, const QStringList& records)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QLockFile lock(LockPath(path));
     if (!lock.tryLock(0))
         return false;

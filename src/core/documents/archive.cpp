@@ -243,9 +243,22 @@ void CArchive::WriteString(const QString& text)
     WriteRaw(bytes);
 }
 
-QStringList CArchive::ReadStringList()
+void CArchive::CheckCount(quint32 count, quint32 maxCount, const char* what) const
+{
+    if (count > maxCount)
+        throw CArchiveException(CArchiveException::BadLength, Position(),
+                                QStringLiteral("Beschädigte Datei: %1 bei Byte %2 hat %3 Einträge, "
+                                               "höchstens %4 sind möglich.")
+                                    .arg(QLatin1String(what))
+                                    .arg(Position())
+                                    .arg(count)
+                                    .arg(maxCount));
+}
+
+QStringList CArchive::ReadStringList(quint32 maxCount)
 {
     const quint32 count = ReadCount();
+    CheckCount(count, maxCount, "eine Textliste");
     CheckLength(count, "eine Textliste"); // every string takes at least one byte
     QStringList list;
     list.reserve(static_cast<qsizetype>(count));
@@ -261,9 +274,10 @@ void CArchive::WriteStringList(const QStringList& list)
         WriteString(s);
 }
 
-QVector<quint16> CArchive::ReadWordList()
+QVector<quint16> CArchive::ReadWordList(quint32 maxCount)
 {
     const quint32 count = ReadCount();
+    CheckCount(count, maxCount, "eine Wortliste");
     CheckLength(quint64(count) * 2, "eine Wortliste");
     QVector<quint16> list;
     list.reserve(static_cast<qsizetype>(count));

@@ -62,10 +62,12 @@ public:
     QString ReadString();
     void WriteString(const QString& text);
 
-    QStringList ReadStringList();
+    // A count above maxCount is refused (BadLength) before anything is read, so
+    // that a crafted file cannot make the reader build millions of entries.
+    QStringList ReadStringList(quint32 maxCount = 0xFFFFFFFFu);
     void WriteStringList(const QStringList& list);
 
-    QVector<quint16> ReadWordList();
+    QVector<quint16> ReadWordList(quint32 maxCount = 0xFFFFFFFFu);
     void WriteWordList(const QVector<quint16>& list);
 
 private:
@@ -73,6 +75,7 @@ private:
     void RequireStoring() const;
     void ReadExactly(char* data, qint64 count);
     void WriteExactly(const char* data, qint64 count);
+    void CheckCount(quint32 count, quint32 maxCount, const char* what) const;
     // Refuses a length that would need more bytes than remain.
     void CheckLength(quint64 bytesNeeded, const char* what) const;
 

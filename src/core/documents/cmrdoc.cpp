@@ -7,7 +7,6 @@ namespace {
 
 const QByteArray kMagic = QByteArrayLiteral("KRD-CMR@");
 constexpr qsizetype kLegacyFrontBoxes = 173;
-constexpr quint16 kFontSizeStep = 2;
 
 } // namespace
 
@@ -38,11 +37,8 @@ void CCMRDoc::Load(CArchive& ar)
     if (*version >= 300) {
         LoadCurrentVersion(ar, kMagic);
         if (*version == 301) {
-            CFieldStore& store = GetStore();
-            store.InsertField(143, 1);
-            store.SetFontSize(143, 1, kFontSizeStep);
-            store.InsertField(145, 1);
-            store.SetFontSize(145, 1, kFontSizeStep);
+            InsertDefinedBox(143);
+            InsertDefinedBox(145);
             SplitAfterFirstLineBreak(142);
             SplitAfterFirstLineBreak(144);
         } else if (*version == 300) {
@@ -84,8 +80,7 @@ void CCMRDoc::LoadLegacy(CArchive& ar, quint16 version)
 
 void CCMRDoc::InsertBox75()
 {
-    GetStore().InsertField(75, 1);
-    GetStore().SetFontSize(75, 1, kFontSizeStep);
+    InsertDefinedBox(75);
 }
 
 void CCMRDoc::SplitAfterFirstLineBreak(quint16 box)

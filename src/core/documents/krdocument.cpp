@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <new>
+
 namespace {
 
 constexpr int kHeaderSize = 32;
@@ -94,12 +96,20 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
         return false;
     }
     m_modified = true; // while loading, as the framework does
+    QString failure;
     try {
         LoadFromDevice(file);
     } catch (const CArchiveException& e) {
+        failure = e.message();
+    } catch (const std::bad_alloc&) {
+        failure = QStringLiteral("Für diese Datei reicht der Arbeitsspeicher nicht.");
+    }
+    if (!failure.isEmpty()) {
         if (errorMessage)
-            *errorMessage =
-                QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(e.message());
+            *errorMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(failure);
+        // The half-read store is given the form's boxes again, so that the
+        // document stays usable for whoever still holds it.
+        ApplyFormDefinition(m_store, GetFormDefinition(m_type, m_settings));
         DeleteContents();
         m_modified = false;
         return false;
@@ -165,7 +175,29 @@ void CKrDocument::LoadCurrentVersion(CArchive& ar, const QByteArray& magic)
     SkipHeaderRest(ar, magic);
     if (HasCheckWord())
         SetCheckWord(ar.ReadWord());
+    ReadStoreRecord(ar);
+}
+
+void CKrDocument::ReadStoreRecord(CArchive& ar)
+{
+    const qint64 start = ar.Position();
     m_store.Serialize(ar);
+    // The store cuts itself back to one box for a record it does not know.
+    // Opened like that, the form would lose every other box at the next save;
+    // the file is damaged instead.
+    if (m_store.LastRecordRefused())
+        throw CArchiveException(CArchiveException::BadLength, start,
+                                QStringLiteral("Beschädigte Datei: der Datensatz der Felder bei "
+                                               "Byte %1 ist unbekannt.")
+                                    .arg(start));
+}
+
+void CKrDocument::InsertDefinedBox(quint16 index)
+{
+    const FormDefinition definition = GetFormDefinition(m_type, m_settings);
+    m_store.InsertField(index, 1);
+    const quint16 align = index < definition.alignment.size() ? definition.alignment[index] : 0;
+    m_store.SetFieldFormat(index, 1, quint16(definition.fontSizeStep | (align << 8)));
 }
 
 std::optional<quint16> CKrDocument::ReadMagicAndVersion(CArchive& ar, const QByteArray& magic,

@@ -57,8 +57,8 @@ public:
     // and rename): an interrupted save leaves the old file whole.
     bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
 
-    // Reset and read from a device; archive errors pass through, and so does a
-    // file whose boxes do not fit the form (as a CArchiveException).
+    // Reset and read from a device. Archive errors pass through (a file whose
+    // boxes do not fit the form is one too); nothing else leaves it.
     void LoadFromDevice(QIODevice& device);
     void SaveToDevice(QIODevice& device);
 
@@ -89,6 +89,12 @@ protected:
     // Reads what follows the version in such a file: the rest of the header,
     // the check-box word and the record.
     void LoadCurrentVersion(CArchive& ar, const QByteArray& magic);
+    // The field store's record; one the store does not know makes the file a
+    // damaged one (CArchiveException) instead of a form cut back to one box.
+    void ReadStoreRecord(CArchive& ar);
+    // Files of older layouts lack boxes of the current form: an empty box at the
+    // index, with the font-size step and alignment the form gives it.
+    void InsertDefinedBox(quint16 index);
     // Reads the magic and the version and checks them: the version when the
     // document reads it, else nothing, with the message of the form's wrong
     // file, 24 (older than `oldest`) or 25 (newer than `newest`) left.

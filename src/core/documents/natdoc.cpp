@@ -9,7 +9,6 @@ namespace {
 const QByteArray kMagic = QByteArrayLiteral("KRD-FBR@");
 constexpr qsizetype kLegacyBoxes = 126;
 constexpr quint16 kTunnelCodeBox = 44;
-constexpr quint16 kFontSizeStep = 2;
 constexpr quint16 kFeldEYes = 1;
 constexpr quint16 kFeldENo = 2;
 
@@ -99,10 +98,8 @@ void CFrachtbriefNatDoc::LoadLegacy(CArchive& ar, quint16 version)
 
 void CFrachtbriefNatDoc::InsertTunnelCodeBox(const CArchive& ar)
 {
-    CFieldStore& store = GetStore();
-    RequireBox(ar, store, kTunnelCodeBox - 1);
-    store.InsertField(kTunnelCodeBox, 1);
-    store.SetFontSize(kTunnelCodeBox, 1, kFontSizeStep);
+    RequireBox(ar, GetStore(), kTunnelCodeBox - 1);
+    InsertDefinedBox(kTunnelCodeBox);
 }
 
 void CFrachtbriefNatDoc::DeleteTunnelCodeBox(const CArchive& ar)

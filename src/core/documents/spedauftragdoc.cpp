@@ -78,7 +78,7 @@ void CSpeditionsauftragDoc::LoadS883_2004(CArchive& ar)
 {
     ar.Skip(2 + 16);
     SkipThroughLineFeed(ar);
-    GetStore().Serialize(ar);
+    ReadStoreRecord(ar);
 }
 
 // "KR-S883@" and 6 further bytes, 14 bytes skipped, a text line of single bytes

@@ -423,25 +423,27 @@ void CFieldStore::CutBack()
 
 void CFieldStore::ReadRecord(CArchive& ar)
 {
+    m_recordRefused = false;
     if (ar.ReadWord() != kRecordMagic) {
+        m_recordRefused = true;
         CutBack();
         return;
     }
     const quint16 version = ar.ReadWord();
     if (version > kRecordVersion) {
+        m_recordRefused = true;
         CutBack();
         return;
     }
 
-    QStringList texts = ar.ReadStringList();
-    if (texts.size() > 0xFFFF)
-        throw CArchiveException(CArchiveException::BadLength, ar.Position(),
-                                QStringLiteral("Beschädigte Datei: %1 Felder sind zu viele.")
-                                    .arg(texts.size()));
+    // Both lists are read before either replaces the store's, so that a file
+    // ending between them leaves the store consistent.
+    QStringList texts = ar.ReadStringList(kMaxListEntries);
+    QVector<quint16> formats = ar.ReadWordList(kMaxListEntries);
     for (QString& text : texts)
         text = TrimTrailingSpace(text);
     m_texts = std::move(texts);
-    m_formats = ar.ReadWordList();
+    m_formats = std::move(formats);
 
     const quint16 defined = m_fieldCount;
     const auto read = quint16(m_texts.size());
@@ -462,10 +464,12 @@ void CFieldStore::ReadRecord(CArchive& ar)
 
     const quint16 pageWord = ar.ReadWord();
     const quint16 followCount = ar.ReadWord();
+    QStringList followTexts = ar.ReadStringList(kMaxListEntries);
+    QVector<quint16> followFormats = ar.ReadWordList(kMaxListEntries);
     DefineFields(m_fieldCount, followCount, false);
     m_pageWord = pageWord;
-    m_followTexts = ar.ReadStringList();
-    m_followFormats = ar.ReadWordList();
+    m_followTexts = std::move(followTexts);
+    m_followFormats = std::move(followFormats);
     // Same mend for the follow-on lists: the fields of page 2 must exist, and
     // every stored follow-on text needs a format word.
     if (m_followTexts.size() < followCount)

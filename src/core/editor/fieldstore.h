@@ -44,6 +44,8 @@ public:
     static constexpr quint16 kAlignCenter = 0x0100;
     static constexpr quint16 kAlignRight = 0x0200;
     static constexpr quint16 kMaxFontSize = 4;
+    // Box indices are 16 bits wide; a record with longer lists is damaged.
+    static constexpr quint32 kMaxListEntries = 0xFFFF;
 
     // The widget that edits the current field.
     class Editor
@@ -61,6 +63,9 @@ public:
     CFieldStore();
 
     void Serialize(CArchive& ar);
+    // Whether the last record read was refused (foreign magic or a newer record
+    // version) and the store cut back to one field.
+    bool LastRecordRefused() const { return m_recordRefused; }
 
     void DefineFields(quint16 fieldCount, quint16 followCount, bool initialise);
     quint16 GetFieldCount() const { return m_fieldCount; }
@@ -178,6 +183,7 @@ private:
     quint16 m_currentField = 0;
     quint16 m_currentPage = 1;
     bool m_insertMode = true;
+    bool m_recordRefused = false;
 
     QStringList m_texts;
     QVector<quint16> m_formats;
