@@ -52,6 +52,22 @@ void AnswerNextMessageBox(QMessageBox::StandardButton answer)
     });
 }
 
+// Answers the next message boxes, one answer each, in order.
+void AnswerMessageBoxes(QList<QMessageBox::StandardButton> answers)
+{
+    if (answers.isEmpty())
+        return;
+    QTimer::singleShot(0, [answers]() mutable {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                box->button(answers.takeFirst())->click();
+                AnswerMessageBoxes(answers);
+                return;
+            }
+        AnswerMessageBoxes(answers); // not shown yet
+    });
+}
+
 } // namespace
 
 class TestApplication : public QObject
@@ -222,6 +238,24 @@ private Q_SLOTS:
         QVERIFY(Frame()->Children().contains(child));
         AnswerNextMessageBox(QMessageBox::No);
         QVERIFY(child->close());
+    }
+
+    // Closing the program asks about every modified document before closing
+    // any; a Cancel keeps them all.
+    void closingTheProgramAsksEveryDocumentFirst()
+    {
+        Frame()->MdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(Frame()->Children().isEmpty());
+        for (int i = 0; i < 3; ++i)
+            m_app.NewDocument(FormType::Kombi)->Document().SetModifiedFlag();
+
+        AnswerMessageBoxes({QMessageBox::No, QMessageBox::Cancel});
+        QVERIFY(!Frame()->close());
+        QCOMPARE(Frame()->Children().size(), 3);
+
+        AnswerMessageBoxes({QMessageBox::No, QMessageBox::No, QMessageBox::No});
+        QVERIFY(Frame()->close());
+        QTRY_VERIFY(Frame()->Children().isEmpty());
     }
 
     void exitWithPendingResetWritesNothing()

@@ -195,6 +195,25 @@ private Q_SLOTS:
         QVERIFY(!State(Cmd::InsertAddress).enabled);
     }
 
+    // A shortcut right after a move must see the state of the box moved to, not
+    // the one the last idle update saw.
+    void shortcutRightAfterAMoveUsesTheNewBox()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        int calls = 0;
+        m_view->SetInsertAddressHook([&calls](QWidget*) {
+            ++calls;
+            return std::optional<QString>();
+        });
+        m_view->GoToBox(2);
+        m_frame->UpdateCommandUI(); // F2 is off on box 2
+        m_view->GoToBox(1);
+        QTest::keyClick(Editor(), Qt::Key_F2);
+        QCOMPARE(calls, 1);
+    }
+
     void typingGoesIntoTheClickedBox()
     {
         Open();

@@ -101,18 +101,24 @@ bool CChildFrame::OnUpdateCommand(int id, CommandState& state)
     return id == Cmd::Close || id == Cmd::SaveAs;
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event)
+bool CChildFrame::QueryClose()
 {
     m_view->CommitCurrentField();
-    if (m_document->IsModified()) {
-        const auto answer = QMessageBox::question(
-            this, QStringLiteral("Tarvelomark"),
-            QStringLiteral("Änderungen in %1 speichern?").arg(m_document->GetTitle()),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !DoFileSave())) {
-            event->ignore();
-            return;
-        }
+    if (!m_document->IsModified())
+        return true;
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Tarvelomark"),
+        QStringLiteral("Änderungen in %1 speichern?").arg(m_document->GetTitle()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    return answer == QMessageBox::No || (answer == QMessageBox::Yes && DoFileSave());
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_closeConfirmed && !QueryClose()) {
+        event->ignore();
+        return;
     }
-    event->accept();
+    // The MDI area learns of the close only through its own handling.
+    QMdiSubWindow::closeEvent(event);
 }

@@ -34,6 +34,11 @@ public:
     bool DoFileSaveAs();
     // Title and modified mark of the tab from the document.
     void SyncTitle();
+    // Asks whether to save a modified document (and saves it); false when the
+    // user cancels or saving fails. After true the window closes without asking
+    // again, so that the program can ask every window before it closes any.
+    bool QueryClose();
+    void SetCloseConfirmed() { m_closeConfirmed = true; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
@@ -51,4 +56,5 @@ private:
     CFormView* m_view;
     int m_menuResource;
     CMainFrame& m_frame;
+    bool m_closeConfirmed = false;
 };

@@ -8,6 +8,7 @@
 #include "views/formview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -75,6 +76,10 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
     idle->setInterval(250);
     connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     idle->start();
+    // A shortcut fires only while its action is enabled, and the idle update
+    // may lag behind the last keystroke (Ctrl+S right after typing): the states
+    // are brought up to date before every key is matched against the shortcuts.
+    qApp->installEventFilter(this);
 
     QSettings& backend = m_settings.Backend();
     restoreGeometry(backend.value(QLatin1String(kGeometryKey)).toByteArray());
@@ -85,6 +90,7 @@ CMainFrame::~CMainFrame()
 {
     // Closing the document windows while the frame is torn down activates
     // sub-windows; their actions may already be gone by then.
+    qApp->removeEventFilter(this);
     disconnect(m_mdiArea, nullptr, this, nullptr);
 }
 
@@ -328,12 +334,27 @@ bool CMainFrame::SelectPrinterByNameCopy(const QString& name)
     return SelectPrinterByName(name);
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && isActiveWindow())
+        UpdateCommandUI();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    m_mdiArea->closeAllSubWindows();
-    if (!m_mdiArea->subWindowList().isEmpty()) {
-        event->ignore(); // the user cancelled a save question
-        return;
+    // Every document is asked first; a Cancel anywhere keeps all of them open.
+    const QList<CChildFrame*> children = Children();
+    for (CChildFrame* child : children) {
+        m_mdiArea->setActiveSubWindow(child);
+        if (!child->QueryClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (CChildFrame* child : children) {
+        child->SetCloseConfirmed();
+        child->close();
     }
     if (m_saveWorkspace) {
         QSettings& backend = m_settings.Backend();
