@@ -237,7 +237,7 @@ void EditorTest::overwriteMode_data()
     QTest::addColumn<bool>("insert");
     QTest::addColumn<int>("anchor");
     QTest::addColumn<int>("position");
-    QTest::addColumn<int>("key"); // 0: type the character X
+    QTest::addColumn<int>("key"); // 0: type the character X; -1: AltGr+Q, the @
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("caret");
 
@@ -253,6 +253,7 @@ void EditorTest::overwriteMode_data()
     QTest::newRow("Backspace at the start deletes nothing")
         << false << 0 << 0 << int(Qt::Key_Backspace) << "abcdef" << 0;
     QTest::newRow("insert mode inserts") << true << 3 << 3 << 0 << "abcXdef" << 4;
+    QTest::newRow("AltGr characters are typing") << false << 3 << 3 << -1 << "abc@ef" << 4;
 }
 
 void EditorTest::overwriteMode()
@@ -269,8 +270,11 @@ void EditorTest::overwriteMode()
         QTest::keyClick(m_editor, Qt::Key_Insert);
     QCOMPARE(m_editor->GetInsertMode(), insert);
     QCOMPARE(Typed(), QStringLiteral("abcdef")); // the Insert key itself changes nothing
-    if (key)
+    if (key > 0)
         QTest::keyClick(m_editor, Qt::Key(key));
+    else if (key < 0) // Windows reports AltGr as Ctrl+Alt
+        QTest::sendKeyEvent(QTest::Click, m_editor, Qt::Key_At, QStringLiteral("@"),
+                            Qt::ControlModifier | Qt::AltModifier);
     else
         QTest::keyClick(m_editor, 'X', Qt::ShiftModifier);
     QCOMPARE(Typed(), expected);

@@ -558,8 +558,10 @@ void CKrEditWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    if (!text.isEmpty() && !(modifiers & Qt::ControlModifier) &&
-        (text.front().isPrint() || text.front() == u'\t')) {
+    // Ctrl together with Alt is AltGr on Windows keyboards (@, €, \, {, ...):
+    // typing, not a command.
+    const bool command = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (!text.isEmpty() && !command && (text.front().isPrint() || text.front() == u'\t')) {
         ApplyEdit(EditKind::Typing, int(text.size()),
                   [&] { QPlainTextEdit::keyPressEvent(event); });
         return;
