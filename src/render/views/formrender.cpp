@@ -5,6 +5,7 @@
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
 #include "views/cmrformpainter.h"
+#include "views/viewzoom.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -92,6 +93,12 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
     }
     if (page < 1 || page > FormPageCount(type)) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+        return false;
+    }
+    if (zoom < ViewZoom::kMinZoom || zoom > ViewZoom::kMaxZoom) {
+        SetError(error, QStringLiteral("Der Zoom muss zwischen %1 und %2 liegen.")
+                            .arg(ViewZoom::kMinZoom)
+                            .arg(ViewZoom::kMaxZoom));
         return false;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -3,7 +3,6 @@
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
-#include <limits>
 
 namespace ViewZoom {
 
@@ -45,7 +44,7 @@ int ComputeZoom(CSettingsStore& settings, const QString& section, const ScreenMe
         settings.GetProfileInt(QLatin1String(Settings::kSectionSettings),
                                QLatin1String(Settings::kWinFormScaledFactorOv), scaled);
     const qint64 zoom = qint64(override) * factor / 100;
-    return int(qBound(qint64(1), zoom, qint64(std::numeric_limits<qint16>::max())));
+    return int(qBound(qint64(1), zoom, qint64(kMaxComputedZoom)));
 }
 
 } // namespace ViewZoom

@@ -36,8 +36,11 @@ int ScaledFactor(int dpiX);
 // starting zoom), writes it back as "ZoomFactorLU" and the display's scale as
 // "WinFormScaledFactor", reads "WinFormScaledFactorOv" of section "Settings"
 // (default: the display's scale) and answers override x factor / 100. The
-// answer is at least 1 and fits the view's 16-bit zoom: a zero, negative or
-// absurd stored value would otherwise leave an empty or endless form.
+// answer lies between 1 and kMaxComputedZoom: a zero, negative or absurd stored
+// value would otherwise leave an empty form or one of millions of pixels.
+// (The zoom commands stay within 10..25; a screen scaled by 400 % with the
+// largest factor needs 100.)
+inline constexpr int kMaxComputedZoom = 100;
 int ComputeZoom(CSettingsStore& settings, const QString& section, const ScreenMetrics& screen);
 
 // The zoom commands: one step, nothing beyond the limits.

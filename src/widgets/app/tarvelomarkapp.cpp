@@ -64,10 +64,15 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
     m_mainFrame = new CMainFrame(Settings());
     m_mainFrame->SetApplicationTarget(this);
     m_mainFrame->SetRecentFiles(m_recentFiles.Files());
-    connect(m_mainFrame, &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
-        for (const QString& path : paths)
-            OpenDocumentFile(path);
-    });
+    // Dropped files are opened once the drop is over: a load message must not
+    // keep the program the files came from waiting.
+    connect(
+        m_mainFrame, &CMainFrame::filesDropped, this,
+        [this](const QStringList& paths) {
+            for (const QString& path : paths)
+                OpenDocumentFile(path);
+        },
+        Qt::QueuedConnection);
     connect(m_mainFrame, &CMainFrame::recentFileChosen, this, [this](const QString& path) {
         if (!OpenDocumentFile(path)) {
             m_recentFiles.Remove(path);
@@ -146,8 +151,10 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
         QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
         return nullptr;
     }
-    m_recentFiles.Add(path);
-    m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+    if (!document->GetPathName().isEmpty()) { // not a file the document refused
+        m_recentFiles.Add(path);
+        m_mainFrame->SetRecentFiles(m_recentFiles.Files());
+    }
     return ShowDocument(std::move(document));
 }
 
