@@ -2,7 +2,7 @@
 
 #include "addresses/common_dlgadressdaten.h"
 #include "addresses/dlgprogramoptions.h"
-#include "defaults/dlghelptopic.h"
+#include "app/helptopicscope.h"
 
 std::optional<QString> ChooseAddress(const QString& addressFile, CSettingsStore& settings,
                                      QWidget* parent)
@@ -10,7 +10,7 @@ std::optional<QString> ChooseAddress(const QString& addressFile, CSettingsStore&
     // The address book keeps no settings; the store is taken so that the form
     // commands all have one shape.
     Q_UNUSED(settings);
-    const CDlgHelpTopic help(Common_DlgAdressDaten::kHelpContextId);
+    const CHelpTopicScope help(Common_DlgAdressDaten::kHelpContextId);
     Common_DlgAdressDaten dialog(parent);
     if (dialog.OpenAddressFile(addressFile) != kAddressFileOk)
         return std::nullopt;
@@ -22,7 +22,7 @@ std::optional<QString> ChooseAddress(const QString& addressFile, CSettingsStore&
 
 void EditAddresses(const QString& addressFile, QWidget* parent)
 {
-    const CDlgHelpTopic help(Common_DlgAdressDaten::kHelpContextId);
+    const CHelpTopicScope help(Common_DlgAdressDaten::kHelpContextId);
     Common_DlgAdressDaten dialog(parent);
     if (dialog.OpenAddressFile(addressFile) == kAddressFileOk)
         dialog.ShowEditDialog();

@@ -47,20 +47,3 @@ public:
 private:
     std::unique_ptr<CSettingsStore> m_settings;
 };
-
-// Saves the application's help topic, sets another for as long as it lives.
-class CHelpTopicScope
-{
-public:
-    explicit CHelpTopicScope(int id)
-        : m_saved(CKRDWinAppEx::Instance()->HelpContextId())
-    {
-        CKRDWinAppEx::Instance()->SetHelpContextId(id);
-    }
-    ~CHelpTopicScope() { CKRDWinAppEx::Instance()->SetHelpContextId(m_saved); }
-    CHelpTopicScope(const CHelpTopicScope&) = delete;
-    CHelpTopicScope& operator=(const CHelpTopicScope&) = delete;
-
-private:
-    int m_saved;
-};

@@ -7,6 +7,7 @@
 #include "app/datafolder.h"
 #include "app/dlgneuedatei.h"
 #include "app/doctemplates.h"
+#include "app/helptopicscope.h"
 #include "app/mainframe.h"
 #include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"

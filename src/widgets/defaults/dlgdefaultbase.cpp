@@ -190,7 +190,7 @@ QDialogButtonBox* CDlgDefaultBase::CreateButtons(const QString& cancelText)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [] { CDlgHelpTopic::ShowCurrentTopic(); });
+            [] { CHelpTopicScope::ShowCurrentTopic(); });
     return buttons;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defaults/dlghelptopic.h"
+#include "app/helptopicscope.h"
 #include "defaults/dlgtooltip.h"
 #include "views/formtype.h"
 
@@ -84,5 +84,5 @@ private:
     CSettingsStore& m_settings;
     FormType m_type;
     QDate m_today;
-    CDlgHelpTopic m_helpTopic{kHelpContextId};
+    CHelpTopicScope m_helpTopic{kHelpContextId};
 };

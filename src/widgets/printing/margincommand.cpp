@@ -1,5 +1,6 @@
 #include "printing/margincommand.h"
 
+#include "app/helptopicscope.h"
 #include "printing/common_dlgmargin01.h"
 #include "printing/common_dlgmargin02.h"
 #include "settings/settingsstore.h"
@@ -69,6 +70,7 @@ bool EditSinglePage(CSettingsStore& settings, FormType type, const QString& sect
 bool EditPrintMargins(CSettingsStore& settings, FormType type, QWidget* parent,
                       const std::function<void(int)>& showHelp)
 {
+    const CHelpTopicScope help(Common_DlgMargin01::kHelpContextId);
     const QString section = GetFormTypeInfo(type).section;
     if (type == FormType::Cmr)
         return EditFrontAndBack(settings, section, parent, showHelp);

@@ -1,6 +1,6 @@
 #include "printing/printcommand.h"
 
-#include "app/krdwinappex.h"
+#include "app/helptopicscope.h"
 #include "app/mainframe.h"
 #include "documents/krdocument.h"
 #include "printing/dlgdrucken.h"
@@ -15,46 +15,9 @@
 
 namespace {
 
-constexpr int kMarginHelpContextId = 102;
-
 QString Section(FormType type)
 {
     return GetFormTypeInfo(type).section;
-}
-
-CKRDWinAppEx* App()
-{
-    return qobject_cast<CKRDWinAppEx*>(QCoreApplication::instance());
-}
-
-// The application's help topic for as long as a dialog is open; nothing when
-// the dialogs run without the program's application object (tests).
-class HelpTopic
-{
-public:
-    explicit HelpTopic(int id)
-    {
-        if (CKRDWinAppEx* app = App()) {
-            m_saved = app->HelpContextId();
-            app->SetHelpContextId(id);
-        }
-    }
-    ~HelpTopic()
-    {
-        if (CKRDWinAppEx* app = App())
-            app->SetHelpContextId(m_saved);
-    }
-    HelpTopic(const HelpTopic&) = delete;
-    HelpTopic& operator=(const HelpTopic&) = delete;
-
-private:
-    int m_saved = 0;
-};
-
-void ShowHelp(int topic)
-{
-    if (CKRDWinAppEx* app = App())
-        app->ShowHelpTopic(topic);
 }
 
 // The text typed into the current box lives in the edit widget until the store
@@ -120,8 +83,7 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
     // printer chosen there.
     for (;;) {
         if (settings.Get(section, Settings::HideMarginDialog) != 1) {
-            HelpTopic help(kMarginHelpContextId);
-            EditPrintMargins(settings, type, parent, ShowHelp);
+            EditPrintMargins(settings, type, parent, CHelpTopicScope::ShowTopic);
         }
         CommitEditedBox(document);
 
@@ -132,10 +94,10 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
         int copies;
         bool setupRequested;
         {
-            HelpTopic help(CDlgDrucken::kHelpContextId);
+            CHelpTopicScope help(CDlgDrucken::kHelpContextId);
             CDlgDrucken dialog(settings, printer, parent);
             dialog.SetFormKind(type);
-            QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog, ShowHelp);
+            QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog, CHelpTopicScope::ShowTopic);
             result = dialog.exec();
             page = dialog.PrintPage();
             copies = dialog.Copies();

@@ -1,7 +1,7 @@
 #include "views/cmrview.h"
 
 #include "app/commandids.h"
-#include "app/krdwinappex.h"
+#include "app/helptopicscope.h"
 #include "app/mainframe.h"
 #include "documents/archiveexception.h"
 #include "documents/cmrdoc.h"
@@ -421,10 +421,7 @@ bool CCMRView::OnCommand(int id)
         RunFormDefaults();
         return true;
     case Cmd::Margins:
-        EditPrintMargins(Settings(), FormType::Cmr, this, [](int topic) {
-            if (auto* app = qobject_cast<CKRDWinAppEx*>(QCoreApplication::instance()))
-                app->ShowHelpTopic(topic);
-        });
+        EditPrintMargins(Settings(), FormType::Cmr, this, CHelpTopicScope::ShowTopic);
         return true;
     case Cmd::Print:
         CommitCurrentField();

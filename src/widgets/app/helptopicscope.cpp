@@ -1,4 +1,4 @@
-#include "defaults/dlghelptopic.h"
+#include "app/helptopicscope.h"
 
 #include "app/krdwinappex.h"
 
@@ -11,7 +11,7 @@ CKRDWinAppEx* Application()
 
 } // namespace
 
-CDlgHelpTopic::CDlgHelpTopic(int id) : m_app(Application())
+CHelpTopicScope::CHelpTopicScope(int id) : m_app(Application())
 {
     if (!m_app)
         return;
@@ -19,7 +19,7 @@ CDlgHelpTopic::CDlgHelpTopic(int id) : m_app(Application())
     m_app->SetHelpContextId(id);
 }
 
-void CDlgHelpTopic::Restore()
+void CHelpTopicScope::Restore()
 {
     if (!m_app || m_restored)
         return;
@@ -27,8 +27,14 @@ void CDlgHelpTopic::Restore()
     m_restored = true;
 }
 
-void CDlgHelpTopic::ShowCurrentTopic()
+void CHelpTopicScope::ShowCurrentTopic()
 {
     if (CKRDWinAppEx* app = Application())
         app->ShowHelpTopic(app->HelpContextId());
+}
+
+void CHelpTopicScope::ShowTopic(int id)
+{
+    if (CKRDWinAppEx* app = Application())
+        app->ShowHelpTopic(id);
 }
