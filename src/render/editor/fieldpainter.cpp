@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kNormalWeight = 400;
 constexpr int kBoldWeight = 700;
-constexpr int kLeftInset = 10;
-constexpr int kRightInset = 12;
 // Font settings are plain integers anyone can edit; a value of zero or below, or
 // an absurdly large one, would give no text or a font the size of the screen.
 constexpr int kMaxSettingHeight = 1000;
@@ -323,10 +321,10 @@ void CFieldPainter::Draw(QPainter& painter, QRect rect, const std::optional<QFon
     qreal right = qreal(rect.x()) + rect.width();
     switch (alignment) {
     case CFieldStore::kAlignLeft:
-        left += kLeftInset;
+        left += kLeftTextInset;
         break;
     case CFieldStore::kAlignRight:
-        right -= kRightInset;
+        right -= kRightTextInset;
         break;
     default:
         break;

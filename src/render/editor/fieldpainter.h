@@ -71,6 +71,11 @@ public:
     // bold flag), 65 and 66 the small sizes 8 and 9; any other value selects no font.
     static constexpr int kSmallFont8 = 65;
     static constexpr int kSmallFont9 = 66;
+    // Where a box's text lies in its rectangle: left-aligned text starts this far
+    // inside the left edge, right-aligned text ends this far inside the right one
+    // (logical units).
+    static constexpr int kLeftTextInset = 10;
+    static constexpr int kRightTextInset = 12;
 
     explicit CFieldPainter(CSettingsStore& settings);
 

@@ -122,7 +122,7 @@ void CCmrFormPainter::DrawFormPage2(QPainter& painter) const
 QRect CCmrFormPainter::ScreenTextRect(int index, int page, bool mergedGoodsRows) const
 {
     const CmrRect r = GetBoxRect(index, page, m_zoom, mergedGoodsRows);
-    return QRect(r.left + 2, r.top, r.right - r.left, r.bottom - r.top);
+    return QRect(r.left + kTextShift, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 bool CCmrFormPainter::PermitGuardFilled(const CFieldStore& store)

@@ -26,6 +26,9 @@ class QPainter;
 class CCmrFormPainter
 {
 public:
+    // The screen draws a box's text this far right of the box (logical units).
+    static constexpr int kTextShift = 2;
+
     // `zoom` in tenths: 10 draws the form at real size.
     explicit CCmrFormPainter(int zoom);
 

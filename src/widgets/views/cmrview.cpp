@@ -28,12 +28,10 @@ using namespace CmrLayout;
 
 namespace {
 
-// Where the box texts are drawn (CFieldPainter's drawing contract, in logical
-// units): the view moves the box 2 units right, left-aligned text starts 10
-// units further in, right-aligned text ends 12 units before the moved edge.
-constexpr int kTextShift = 2;
-constexpr int kLeftTextInset = 10;
-constexpr int kRightTextInset = 12;
+// Where the box texts are drawn: the edit widget sits exactly there.
+constexpr int kTextShift = CCmrFormPainter::kTextShift;
+constexpr int kLeftTextInset = CFieldPainter::kLeftTextInset;
+constexpr int kRightTextInset = CFieldPainter::kRightTextInset;
 
 bool Contains(const CmrRect& r, const QPoint& p)
 {
