@@ -1,3 +1,4 @@
+#include "format/linebreaks.h"
 #include "format/stringformat.h"
 
 #include <QDate>
@@ -221,3 +222,24 @@ TEST(StringFormat, RegionalValuesFromLocale)
 }
 
 } // namespace
+
+TEST(LineBreaks, StoredTextsUseCrLfEditControlsLf)
+{
+    const struct
+    {
+        const char* stored;
+        const char* edited;
+    } cases[] = {
+        {"a\r\nb", "a\nb"},
+        {"a\rb", "a\nb"},          // a lone CR is a line break too
+        {"a\r\n\r\nb", "a\n\nb"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ToEditLines(QString::fromUtf8(c.stored)), QString::fromUtf8(c.edited));
+        EXPECT_EQ(ToStoredLines(QString::fromUtf8(c.edited)),
+                  ToStoredLines(QString::fromUtf8(c.stored)));
+    }
+    EXPECT_EQ(ToStoredLines(QStringLiteral("a\nb")), QStringLiteral("a\r\nb"));
+    EXPECT_EQ(TrimTrailingSpace(QStringLiteral("abc \t\r\n")), QStringLiteral("abc"));
+}

@@ -1,6 +1,7 @@
 #include "editor/fieldstore.h"
 
 #include "documents/archive.h"
+#include "format/linebreaks.h"
 
 namespace {
 
@@ -15,14 +16,6 @@ quint16 At(const QVector<quint16>& list, quint16 index)
 }
 
 } // namespace
-
-QString TrimTrailingSpace(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1].isSpace())
-        --end;
-    return end == text.size() ? text : text.left(end);
-}
 
 void CFieldStore::Rects::resize(qsizetype n)
 {

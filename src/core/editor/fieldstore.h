@@ -195,6 +195,3 @@ private:
     Editor* m_editor = nullptr;
     MessageHandler m_messageHandler;
 };
-
-// Removes trailing white space (as the C library's iswspace sees it).
-QString TrimTrailingSpace(const QString& text);

@@ -1,6 +1,7 @@
 #include "addresses/common_dlgadressdaten.h"
 
 #include "addresses/addressmerge.h"
+#include "format/linebreaks.h"
 
 #include <QCollator>
 #include <QGridLayout>
@@ -13,29 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-QString ToEdit(const QString& record)
-{
-    QString text = record;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-QString ToRecord(const QString& edit)
-{
-    QString text = edit;
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
-}
-
-QString TrimRight(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    return text.left(end);
-}
 
 // Dialog units of the dialog's font, so that the layout keeps its proportions
 // with any font.
@@ -251,7 +229,7 @@ void Common_DlgAdressDaten::ShowRecord(int index)
     if (index < 0 || index >= m_file.List().size())
         return;
     m_strRecordText = m_file.List().at(index);
-    m_record->setPlainText(ToEdit(m_strRecordText));
+    m_record->setPlainText(ToEditLines(m_strRecordText));
     m_nCurrentRecord = index;
     m_bEditing = false;
 }
@@ -320,7 +298,7 @@ void Common_DlgAdressDaten::OnNewRecord()
 
 void Common_DlgAdressDaten::OnSave()
 {
-    const QString text = TrimRight(ToRecord(m_record->toPlainText()));
+    const QString text = TrimTrailingSpace(ToStoredLines(m_record->toPlainText()));
     const QStringList& records = m_file.List();
     if (m_bNewRecord || m_nCurrentRecord >= records.size())
         Save(AddressChange::Add(text));
@@ -365,7 +343,7 @@ void Common_DlgAdressDaten::OnTakeOver()
     // wipe the box of the form.
     if (!m_bSelectMode || SelectedRecord() < 0)
         return;
-    m_strResultText = ToRecord(m_record->toPlainText());
+    m_strResultText = ToStoredLines(m_record->toPlainText());
     m_bTakenOver = true;
     accept();
 }

@@ -1,5 +1,6 @@
 #include "defaults/dlgdefaultbase.h"
 
+#include "format/linebreaks.h"
 #include "format/stringformat.h"
 #include "settings/settingsstore.h"
 
@@ -17,20 +18,6 @@ namespace {
 
 // Stored box texts break lines with CR LF (a lone CR or LF from elsewhere counts
 // too); the edit boxes break them with LF.
-QString ToEdit(const QString& stored)
-{
-    QString text = stored;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-QString ToStored(const QString& edit)
-{
-    QString text = edit;
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text;
-}
 
 } // namespace
 
@@ -65,7 +52,7 @@ QString CDlgDefaultBase::Section() const
 
 QPlainTextEdit* CDlgDefaultBase::CreateTextBox(const char* key, const QString& storedText)
 {
-    auto* edit = new QPlainTextEdit(ToEdit(storedText), this);
+    auto* edit = new QPlainTextEdit(ToEditLines(storedText), this);
     edit->setObjectName(QLatin1String(key));
     edit->setTabChangesFocus(true);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -201,7 +188,7 @@ int CDlgDefaultBase::SelectedData(const QComboBox* list)
 
 QString CDlgDefaultBase::EditText(const QPlainTextEdit* edit)
 {
-    return ToStored(edit->toPlainText());
+    return ToStoredLines(edit->toPlainText());
 }
 
 QString CDlgDefaultBase::EditText(const QLineEdit* edit)
@@ -216,10 +203,7 @@ int CDlgDefaultBase::Checked(const QCheckBox* check)
 
 QString CDlgDefaultBase::TrimRight(const QString& text)
 {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    return text.left(end);
+    return TrimTrailingSpace(text);
 }
 
 void CDlgDefaultBase::AddPublisherToolTip(QComboBox* list) const

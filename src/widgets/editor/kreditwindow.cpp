@@ -4,6 +4,7 @@
 #include "documents/archiveexception.h"
 #include "documents/krdocument.h"
 #include "editor/kredithost.h"
+#include "format/linebreaks.h"
 #include "settings/language.h"
 
 #include <QApplication>

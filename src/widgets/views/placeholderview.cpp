@@ -2,6 +2,7 @@
 
 #include "app/commandids.h"
 #include "documents/krdocument.h"
+#include "format/linebreaks.h"
 #include "views/boxnavigation.h"
 #include "views/loadmessage.h"
 
@@ -53,9 +54,7 @@ void CPlaceholderView::OnItemChanged(QTableWidgetItem* item)
 {
     if (m_filling || item->column() != 1)
         return;
-    QString text = item->text();
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const QString text = ToStoredLines(item->text());
     m_document.GetStore().SetFieldText(quint16(item->data(kIndexRole).toInt()), text,
                                        quint16(item->data(kPageRole).toInt()));
     m_document.SetModifiedFlag();
