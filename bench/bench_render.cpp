@@ -18,8 +18,8 @@ namespace {
 void BM_RenderFilledCmrPage1Zoom25(benchmark::State& state)
 {
     QTemporaryDir dir;
-    CSettingsStore settings(std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")),
-                                                        QSettings::IniFormat));
+    CSettingsStore settings(
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
     CCMRDoc doc(settings);
     doc.OnNewDocument();
     for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)

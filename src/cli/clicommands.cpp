@@ -147,8 +147,9 @@ int Build(const QString& jsonPath, const QString& outPath, CSettingsStore& setti
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!json.isObject())
-        return Fail(err, QStringLiteral("%1: kein JSON-Objekt (%2)")
-                             .arg(jsonPath, parseError.errorString()));
+        return Fail(
+            err,
+            QStringLiteral("%1: kein JSON-Objekt (%2)").arg(jsonPath, parseError.errorString()));
     const QJsonObject object = json.object();
     if (object.contains(QStringLiteral("addresses")))
         return BuildAddresses(object, jsonPath, outPath, err);
@@ -165,8 +166,7 @@ int Build(const QString& jsonPath, const QString& outPath, CSettingsStore& setti
     return Save(*document, outPath, err);
 }
 
-int New(const QString& formName, const QString& outPath, CSettingsStore& settings,
-        QTextStream& err)
+int New(const QString& formName, const QString& outPath, CSettingsStore& settings, QTextStream& err)
 {
     const auto form = FormTypeFromName(formName);
     if (!form)
@@ -247,8 +247,7 @@ int Print(const QStringList& args, CSettingsStore& settings, QTextStream& err)
 
 } // namespace
 
-int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out,
-           QTextStream& err)
+int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, QTextStream& err)
 {
     const QString command = args.value(0);
     if (command == QLatin1String("dump") && args.size() == 2)

@@ -50,9 +50,9 @@ void CArchive::ReadExactly(char* data, qint64 count)
                                         .arg(start + done)
                                         .arg(m_device->errorString()));
         if (got == 0)
-            throw CArchiveException(CArchiveException::EndOfFile, start + done,
-                                    QStringLiteral("Unerwartetes Dateiende bei Byte %1.")
-                                        .arg(start + done));
+            throw CArchiveException(
+                CArchiveException::EndOfFile, start + done,
+                QStringLiteral("Unerwartetes Dateiende bei Byte %1.").arg(start + done));
         done += got;
     }
 }

@@ -44,8 +44,7 @@ CKrDocument::~CKrDocument() = default;
 
 void CKrDocument::DeleteContents()
 {
-    FillDefaultTexts(m_type, m_store, m_settings,
-                     m_today ? m_today() : QDate::currentDate());
+    FillDefaultTexts(m_type, m_store, m_settings, m_today ? m_today() : QDate::currentDate());
 }
 
 bool CKrDocument::OnNewDocument()
@@ -89,7 +88,8 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
         if (errorMessage)
             *errorMessage =
                 file.exists()
-                    ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(file.errorString())
+                    ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1")
+                          .arg(file.errorString())
                     : QStringLiteral("%1\nDie Datei kann nicht gefunden werden.\nÜberprüfen Sie, "
                                      "ob der korrekte Pfad und Dateiname angegeben wurde.")
                           .arg(path);
@@ -142,8 +142,8 @@ bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
     }
     if (!failure.isEmpty()) {
         if (errorMessage)
-            *errorMessage = QStringLiteral("Fehler beim Speichern des Dokuments\n%1\n%2")
-                                .arg(path, failure);
+            *errorMessage =
+                QStringLiteral("Fehler beim Speichern des Dokuments\n%1\n%2").arg(path, failure);
         return false;
     }
     m_pathName = path;

@@ -32,7 +32,8 @@ void CFrachtbriefNatIntDoc::Store(CArchive& ar)
 
 void CFrachtbriefNatIntDoc::Load(CArchive& ar)
 {
-    const std::optional<quint16> version = ReadMagicAndVersion(ar, kMagic, kOldestVersion, kVersion);
+    const std::optional<quint16> version =
+        ReadMagicAndVersion(ar, kMagic, kOldestVersion, kVersion);
     if (!version)
         return;
     if (*version == kVersion)

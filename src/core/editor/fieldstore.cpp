@@ -134,10 +134,22 @@ quint16 CFieldStore::GetPageCount() const
     return GetPageMode() == kModeSinglePage ? 1 : (m_pageWord & 0xFF);
 }
 
-quint16 CFieldStore::GetFieldBottom(quint16 index) const { return At(m_rects.bottom, index); }
-quint16 CFieldStore::GetFieldTop(quint16 index) const { return At(m_rects.top, index); }
-quint16 CFieldStore::GetFieldRight(quint16 index) const { return At(m_rects.right, index); }
-quint16 CFieldStore::GetFieldLeft(quint16 index) const { return At(m_rects.left, index); }
+quint16 CFieldStore::GetFieldBottom(quint16 index) const
+{
+    return At(m_rects.bottom, index);
+}
+quint16 CFieldStore::GetFieldTop(quint16 index) const
+{
+    return At(m_rects.top, index);
+}
+quint16 CFieldStore::GetFieldRight(quint16 index) const
+{
+    return At(m_rects.right, index);
+}
+quint16 CFieldStore::GetFieldLeft(quint16 index) const
+{
+    return At(m_rects.left, index);
+}
 
 quint16 CFieldStore::GetFollowFieldBottom(quint16 index) const
 {

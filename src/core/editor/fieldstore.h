@@ -74,8 +74,7 @@ public:
     int SetFieldRect(quint16 index, quint16 left, quint16 top, quint16 right, quint16 bottom);
     int SetFieldRect(quint16 index, const QRect& rect);
     int GetFieldRect(quint16 index, QRect& rect) const;
-    int SetFollowFieldRect(quint16 index, quint16 left, quint16 top, quint16 right,
-                           quint16 bottom);
+    int SetFollowFieldRect(quint16 index, quint16 left, quint16 top, quint16 right, quint16 bottom);
     int SetFollowFieldRect(quint16 index, const QRect& rect);
 
     int ActivateField(quint16 index, quint16 page);

@@ -25,7 +25,7 @@ inline constexpr char kSectionFont[] = "Font";
 inline constexpr char kSectionWorkspace[] = "Workspace";
 
 // Section "Settings".
-inline constexpr IntSetting Language{"Language", 1}; // 0 German, 1 English
+inline constexpr IntSetting Language{"Language", 1};               // 0 German, 1 English
 inline constexpr TextSetting AddressFile{"Adressdatendatei", "@"}; // "@": default path
 inline constexpr IntSetting ShowIntroHelp{"ShowIntroHelp", 0};
 inline constexpr IntSetting ShowDefaultTextHelp{"ShowDefaultTextHelp", 0};
@@ -52,7 +52,7 @@ inline constexpr char kZoomFactor[] = "ZoomFactor";
 inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
 inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
 inline constexpr IntSetting PrinterFontFactor{"DruckerSchriftFaktor", 95}; // per cent
-inline constexpr TextSetting Printer{"Drucker", "@"}; // "@": none remembered
+inline constexpr TextSetting Printer{"Drucker", "@"};                      // "@": none remembered
 inline constexpr IntSetting ReusePrinter{"ReUseDrucker", 0};
 inline constexpr IntSetting Copies{"DruckAnzahl", 4};
 inline constexpr IntSetting HideMarginDialog{"ShowMarginDlg", 0}; // 1: not shown

@@ -16,8 +16,7 @@ constexpr int kKombiAddresses[] = {0, 1, 5};
 constexpr int kNationalAddresses[] = {0, 5};
 constexpr int kForwardingAddresses[] = {2, 10, 15, 17};
 
-template <size_t N>
-bool Contains(const int (&boxes)[N], int index)
+template <size_t N> bool Contains(const int (&boxes)[N], int index)
 {
     return std::find(std::begin(boxes), std::end(boxes), index) != std::end(boxes);
 }

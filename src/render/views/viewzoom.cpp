@@ -3,7 +3,6 @@
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
-
 namespace ViewZoom {
 
 namespace {

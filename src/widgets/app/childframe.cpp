@@ -12,10 +12,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
-CChildFrame::CChildFrame(std::unique_ptr<CKrDocument> document, CFormView* view,
-                         int menuResource, CMainFrame& frame)
-    : m_document(std::move(document)), m_view(view), m_menuResource(menuResource),
-      m_frame(frame)
+CChildFrame::CChildFrame(std::unique_ptr<CKrDocument> document, CFormView* view, int menuResource,
+                         CMainFrame& frame)
+    : m_document(std::move(document)), m_view(view), m_menuResource(menuResource), m_frame(frame)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view->Widget());

@@ -59,8 +59,8 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
 
     IssueDateControls issue;
     auto* boxL = CreateIssueDateGroup(QStringLiteral(" Feld L Tag und Ort der Ausstellung"),
-                                       QStringLiteral("Feld L automatisch ausfüllen"),
-                                       QStringLiteral("Vorgaben für Feld L"), m_strStadt, issue);
+                                      QStringLiteral("Feld L automatisch ausfüllen"),
+                                      QStringLiteral("Vorgaben für Feld L"), m_strStadt, issue);
     m_autoDate = issue.autoDate;
     m_stadt = issue.place;
     m_dateFormat = issue.formats;

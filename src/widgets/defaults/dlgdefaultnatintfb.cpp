@@ -54,9 +54,10 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     boxBLayout->addRow(QStringLiteral("Land"), m_feld2D);
 
     IssueDateControls issue;
-    auto* boxDGroup = CreateIssueDateGroup(QStringLiteral(" Feld D Tag und Ort der Ausstellung"),
-                                       QStringLiteral("Feld D automatisch ausfüllen"),
-                                       QStringLiteral("Vorgaben für Feld D"), m_strStadt, issue);
+    auto* boxDGroup =
+        CreateIssueDateGroup(QStringLiteral(" Feld D Tag und Ort der Ausstellung"),
+                             QStringLiteral("Feld D automatisch ausfüllen"),
+                             QStringLiteral("Vorgaben für Feld D"), m_strStadt, issue);
     m_autoDate = issue.autoDate;
     m_stadt = issue.place;
     m_dateFormat = issue.formats;
