@@ -1,4 +1,6 @@
 // Drives the real application object and main window offscreen.
+#include "addresses/addressfile.h"
+#include "addresses/dlgprogramoptions.h"
 #include "app/childframe.h"
 #include "app/commandids.h"
 #include "app/dlgneuedatei.h"
@@ -10,6 +12,9 @@
 #include "views/formview.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -256,6 +261,38 @@ private Q_SLOTS:
         AnswerMessageBoxes({QMessageBox::No, QMessageBox::No, QMessageBox::No});
         QVERIFY(Frame()->close());
         QTRY_VERIFY(Frame()->Children().isEmpty());
+    }
+
+    // The program options name the address book; the program uses the new file at
+    // once, and "@" stands for the default file in the data folder.
+    void programOptionsChangeTheAddressFile()
+    {
+        const QString book = m_dir.filePath(QStringLiteral("Adressen/firma.dat"));
+        QDir().mkpath(QFileInfo(book).absolutePath());
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        WriteAddressList(file, {QStringLiteral("Spedition Nord")});
+        file.close();
+
+        QTimer::singleShot(0, [book] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<CDlgProgramOptions*>(w)) {
+                    dialog->findChild<QLineEdit*>()->setText(book);
+                    dialog->accept();
+                }
+        });
+        QVERIFY(m_app.OnCommand(Cmd::ProgramOptions));
+        QCOMPARE(m_app.AddressFile(), book);
+
+        m_app.Settings().Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile,
+                             QStringLiteral("@"));
+        QTimer::singleShot(0, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<CDlgProgramOptions*>(w))
+                    dialog->reject();
+        });
+        m_app.OnCommand(Cmd::ProgramOptions);
+        QCOMPARE(m_app.AddressFile(), m_app.DataFolder() + QStringLiteral("TMAdress.dat"));
     }
 
     void exitWithPendingResetWritesNothing()
