@@ -352,6 +352,11 @@ struct FormCase
     bool hasWord;
 };
 
+void PrintTo(const FormCase& c, std::ostream* os)
+{
+    *os << GetFormTypeInfo(c.type).name.data();
+}
+
 class NewForms : public ::testing::TestWithParam<FormCase>
 {
 protected:
