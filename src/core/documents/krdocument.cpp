@@ -75,6 +75,29 @@ void CKrDocument::LoadFromDevice(QIODevice& device)
     }
 }
 
+bool CKrDocument::OpenFromDevice(QIODevice& device, QString* errorMessage)
+{
+    m_modified = true; // while loading, as the framework does
+    QString failure;
+    try {
+        LoadFromDevice(device);
+    } catch (const CArchiveException& e) {
+        failure = e.message();
+    } catch (const std::bad_alloc&) {
+        failure = QStringLiteral("Für diese Datei reicht der Arbeitsspeicher nicht.");
+    }
+    m_modified = false;
+    if (failure.isEmpty())
+        return true;
+    if (errorMessage)
+        *errorMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(failure);
+    // The half-read store is given the form's boxes again, so that the document
+    // stays usable for whoever still holds it.
+    ApplyFormDefinition(m_store, GetFormDefinition(m_type, m_settings));
+    DeleteContents();
+    return false;
+}
+
 void CKrDocument::SaveToDevice(QIODevice& device)
 {
     CArchive ar(&device, CArchive::Store);
@@ -95,26 +118,8 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
                           .arg(path);
         return false;
     }
-    m_modified = true; // while loading, as the framework does
-    QString failure;
-    try {
-        LoadFromDevice(file);
-    } catch (const CArchiveException& e) {
-        failure = e.message();
-    } catch (const std::bad_alloc&) {
-        failure = QStringLiteral("Für diese Datei reicht der Arbeitsspeicher nicht.");
-    }
-    if (!failure.isEmpty()) {
-        if (errorMessage)
-            *errorMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(failure);
-        // The half-read store is given the form's boxes again, so that the
-        // document stays usable for whoever still holds it.
-        ApplyFormDefinition(m_store, GetFormDefinition(m_type, m_settings));
-        DeleteContents();
-        m_modified = false;
+    if (!OpenFromDevice(file, errorMessage))
         return false;
-    }
-    m_modified = false;
     m_title = QFileInfo(path).fileName();
     // A refused file keeps its name as the title, but the document no longer
     // points at it: a later Save must not overwrite a newer or foreign file with

@@ -57,6 +57,9 @@ public:
     // and rename): an interrupted save leaves the old file whole.
     bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
 
+    // What OnOpenDocument does once the file is open: reset, read, and on a
+    // damaged file a German message, false and the document reset again.
+    bool OpenFromDevice(QIODevice& device, QString* errorMessage = nullptr);
     // Reset and read from a device. Archive errors pass through (a file whose
     // boxes do not fit the form is one too); nothing else leaves it.
     void LoadFromDevice(QIODevice& device);
