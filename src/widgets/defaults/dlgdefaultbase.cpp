@@ -9,10 +9,12 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -156,6 +158,17 @@ QGroupBox* CDlgDefaultBase::CreateIssueDateGroup(const QString& title, const QSt
     layout->addRow(QStringLiteral("Stadt"), controls.place);
     layout->addRow(QStringLiteral("Datumformat"), controls.formats);
     return group;
+}
+
+void CDlgDefaultBase::SetColumnsLayout(QLayout* left, QLayout* right, const QString& cancelText)
+{
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(CreateButtons(cancelText));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QDialogButtonBox* CDlgDefaultBase::CreateButtons(const QString& cancelText)

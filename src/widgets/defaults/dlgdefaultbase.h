@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -67,6 +68,9 @@ protected:
     QGroupBox* CreateIssueDateGroup(const QString& title, const QString& switchText,
                                     const QString& heading, const QString& storedPlace,
                                     IssueDateControls& controls);
+    // The dialog's layout: two equal columns of groups above the buttons, at the
+    // size its contents need.
+    void SetColumnsLayout(QLayout* left, QLayout* right, const QString& cancelText);
     // OK, cancel with the given text, and "Hilfe", with their tool tips.
     QDialogButtonBox* CreateButtons(const QString& cancelText);
 

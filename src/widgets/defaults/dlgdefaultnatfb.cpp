@@ -82,14 +82,7 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     right->addWidget(boxE);
     right->addWidget(publisher);
     right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SetColumnsLayout(left, right, QStringLiteral("Abbruch"));
 }
 
 void CDlgDefaultNatFb::accept()

@@ -73,14 +73,7 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     right->addWidget(boxB);
     right->addWidget(boxDGroup);
     right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    SetColumnsLayout(left, right, QStringLiteral("Abbruch"));
 }
 
 void CDlgDefaultNatIntFb::accept()
