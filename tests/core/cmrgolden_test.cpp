@@ -34,7 +34,8 @@ void Fill(CCMRDoc& document)
     CFieldStore& store = document.GetStore();
     for (int i = 0; i < store.GetFieldCount(); ++i) {
         const QString text =
-            i % 4 ? QStringLiteral("Feld %1 \u00e4\u00f6\u00fc\r\nZweite Zeile %1 mit etwas mehr Text")
+            i % 4 ? QStringLiteral(
+                        "Feld %1 \u00e4\u00f6\u00fc\r\nZweite Zeile %1 mit etwas mehr Text")
                         .arg(i)
                   : QStringLiteral("Kasten %1").arg(i);
         store.SetFieldText(quint16(i), text, 1);
@@ -42,7 +43,8 @@ void Fill(CCMRDoc& document)
         store.SetFieldFormat(quint16(i), 1,
                              quint16((format & 0xFF00) | (i % 5) | (i % 3 == 0 ? 0x10 : 0)));
     }
-    store.SetFieldText(0, QStringLiteral("R\u00fcckseite: Sonstige Vereinbarungen\r\nZeile zwei"), 2);
+    store.SetFieldText(0, QStringLiteral("R\u00fcckseite: Sonstige Vereinbarungen\r\nZeile zwei"),
+                       2);
     document.SetCheckWord(3);
 }
 
@@ -104,6 +106,11 @@ struct GoldenCase
     std::function<QImage(const CKrDocument&, CSettingsStore&)> draw;
     std::function<void(CSettingsStore&)> settings;
 };
+
+void PrintTo(const GoldenCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CmrGolden : public testing::TestWithParam<GoldenCase>
 {

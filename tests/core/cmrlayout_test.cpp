@@ -38,7 +38,7 @@ const CmrRect kSheet{0, 0, kSheetWidth, kSheetHeight};
 } // namespace
 
 // Found by argument-dependent lookup from the assertions.
-namespace CmrLayout {
+namespace FormTables {
 
 static bool operator==(const CmrRect& a, const CmrRect& b)
 {
@@ -50,7 +50,7 @@ static std::ostream& operator<<(std::ostream& os, const CmrRect& r)
     return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
 }
 
-} // namespace CmrLayout
+} // namespace FormTables
 
 // ---------------------------------------------------------------------------
 // Box rectangles

@@ -1,5 +1,7 @@
 #include "views/cmrlayout.h"
 
+#include "views/formdescription.h"
+
 namespace CmrLayout {
 
 // clang-format off
@@ -972,51 +974,6 @@ int PenWidth(Page1LineGroup group)
     return 1;
 }
 
-namespace {
-
-// Walks a flat table of records of `width` values: a value below the separator
-// limit where a record would start ends the group (a separator takes two
-// values), one at or below the end limit ends the table.
-template <typename Record, typename Make>
-QVector<QVector<Record>> Groups(const qint32* table, int width, Make make)
-{
-    QVector<QVector<Record>> groups(1);
-    for (const qint32* p = table;;) {
-        if (*p <= kEndLimit)
-            break;
-        if (*p < kSeparatorLimit) {
-            p += 2;
-            if (*p > kEndLimit)
-                groups.append(QVector<Record>());
-            continue;
-        }
-        groups.last().append(make(p));
-        p += width;
-    }
-    if (groups.last().isEmpty() && groups.size() > 1)
-        groups.removeLast();
-    return groups;
-}
-
-const CmrRect& Entry(const CmrRect* table, int size, int index)
-{
-    return table[index >= 0 && index < size ? index : 0];
-}
-
-} // namespace
-
-QVector<QVector<Segment>> LineGroups(const qint32* table)
-{
-    return Groups<Segment>(table, 4, [](const qint32* p) {
-        return Segment{p[0], p[1], p[2], p[3]};
-    });
-}
-
-QVector<QVector<CaptionPoint>> CaptionPointGroups(const qint32* table)
-{
-    return Groups<CaptionPoint>(table, 2, [](const qint32* p) { return CaptionPoint{p[0], p[1]}; });
-}
-
 QString CaptionText(int page, int i)
 {
     const char* const* texts = page == 2 ? kCaptionsPage2 : kCaptionsPage1;
@@ -1024,83 +981,96 @@ QString CaptionText(int page, int i)
     return i >= 0 && i < count ? QString::fromUtf8(texts[i]) : QString();
 }
 
-QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom)
-{
-    QVector<qint32> scaled;
-    for (const qint32* p = table; *p > kEndLimit;) {
-        if (*p < kSeparatorLimit) {
-            scaled << p[0] << p[1];
-            p += 2;
-            continue;
-        }
-        for (int i = 0; i < recordWidth; ++i)
-            scaled << Scale(p[i], zoom);
-        p += recordWidth;
-    }
-    scaled << kTableEnd;
-    return scaled;
-}
-
 bool IsGoodsRowStart(int index)
 {
-    const int offset = index - kGoodsFirstBox;
-    return offset >= 0 && offset % kGoodsRowStride == 0 &&
-           offset / kGoodsRowStride < kGoodsRowCount;
+    return kMergedGoodsRows.IsRowStart(index);
 }
 
 int MergedGoodsTarget(int index)
 {
-    const int offset = index - kGoodsFirstBox;
-    if (offset < 0 || offset >= kGoodsRowStride * kGoodsRowCount)
-        return index;
-    const int column = offset % kGoodsRowStride;
-    return column >= 1 && column <= 3 ? index - column : index;
+    return kMergedGoodsRows.Target(index);
 }
 
 CmrRect GetBoxRect(int index, int page, int zoom, bool mergedGoodsRows)
 {
-    CmrRect r = page != 1 ? kBoxRects[kPage2Entry] : Entry(kBoxRects, kBoxTableSize, index);
-    if (page == 1 && mergedGoodsRows && IsGoodsRowStart(index)) {
-        r.right = kBoxRects[index + 3].right;
-        r.bottom = kBoxRects[index + 3].bottom;
-    }
-    return {Scale(r.left, zoom), Scale(r.top, zoom), Scale(r.right, zoom), Scale(r.bottom, zoom)};
+    return Description().ScreenRect(index, page, zoom, mergedGoodsRows);
 }
 
 CmrRect GetPrintTableRect(int index, int page, int publisher, bool mergedGoodsRows)
 {
-    if (page != 1)
-        return kBoxRects[kPage2Entry];
-    const CmrRect* table = publisher == 0 ? kPrintRectsPublisher0 : kPrintRectsPublishers1To3;
-    CmrRect r = Entry(table, kPrintTableSize, index);
-    if (mergedGoodsRows && IsGoodsRowStart(index)) {
-        r.right = table[index + 3].right;
-        r.bottom = table[index + 3].bottom;
-    }
-    return r;
+    return Description().PrintEntry(index, page, publisher, mergedGoodsRows);
 }
 
 QString FormPublisherName(int publisher)
 {
-    switch (publisher) {
-    case 0:
-        return QStringLiteral("Wilhelm Köhler Verlag");
-    case 1:
-        return QStringLiteral("Formularverlag Henkel");
-    case 2:
-        return QStringLiteral("LION GmbH");
-    case 3:
-        return QStringLiteral("Verkehrs Verlag Fischer");
-    default:
-        return QString();
-    }
+    return FormTables::PublisherName(publisher);
 }
 
 QString FormVersionLine(int publisher)
 {
-    const QString version = CaptionText(1, kCaptionsPage1Count - 1);
-    const QString name = FormPublisherName(publisher);
-    return name.isEmpty() ? version : QStringLiteral("%1 - %2").arg(version, name);
+    return FormTables::EditionLine(Description().editionText, publisher);
+}
+
+const Forms::FormDescription& Description()
+{
+    using namespace Forms;
+    static const FormDescription description = [] {
+        const CaptionFont caption = kCaptionFont;
+        const CaptionFont bold = kBoldCaptionFont;
+        FormDescription d;
+        d.type = FormType::Cmr;
+        d.sheetWidth = kSheetWidth;
+        d.sheetHeight = kSheetHeight;
+        d.pageCount = 2;
+        d.boxes = kBoxRects;
+        d.boxCount = kBoxCount;
+        d.checkBoxCount = kPermitBoxCount;
+        d.checkGuardBox = kPermitGuardBox;
+
+        PageDrawing front;
+        front.lines = kLinesPage1;
+        for (int g = 0; g < kPage1LineGroupCount; ++g)
+            front.lineStyles.append(LineStyle{PenWidth(Page1LineGroup(g))});
+        front.captionPoints = kCaptionPointsPage1;
+        front.captionGroups = {
+            {bold, Anchor::RightBottom},                              // box numbers
+            {caption, Anchor::LeftBottom, CaptionSource::Table, true, // title and captions
+             kTitleLineCount, bold},
+            {caption},                                                  // dangerous goods
+            {caption, Anchor::LeftBottom, CaptionSource::EditionLine}}; // form version
+        front.captions = kCaptionsPage1;
+        front.captionCount = kCaptionsPage1Count;
+
+        PageDrawing back;
+        back.lines = kLinesPage2;
+        back.lineStyles = {{2, 0x000000, kPage2FilledRectCount, 0xC0C0C0}};
+        back.captionPoints = kCaptionPointsPage2;
+        back.captionGroups = {{caption}};
+        back.captions = kCaptionsPage2;
+        back.captionCount = kCaptionsPage2Count;
+        d.pages = {front, back};
+        // The last caption string is the edition; the edition line takes it
+        // with the publisher.
+        d.editionText = CaptionText(1, kCaptionsPage1Count - 1);
+
+        // The corner mark lies where the publisher's sheet has its first frame
+        // line; the tick further down is the same on every sheet.
+        const MarkPolyline tick{{50, 2130}, {50, 2100}};
+        d.publisherGroups = {
+            {{0}, kPrintRectsPublisher0, {{{50, 130}, {50, 100}, {80, 100}}, tick}},
+            {{}, kPrintRectsPublishers1To3, {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
+        d.margins = {{Settings::LeftMargin1, Settings::TopMargin1},
+                     {Settings::LeftMargin2, Settings::TopMargin2}};
+        d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
+
+        d.addressBoxes = {0, 1, 5, 6};
+        d.mergedRows = &kMergedGoodsRows;
+        d.mergedRowsSetting = Settings::MergedGoodsRows;
+        d.controlId = 132;
+        d.contextMenuId = 118;
+        return d;
+    }();
+    return description;
 }
 
 } // namespace CmrLayout

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "views/formdescription.h"
+#include "views/formtables.h"
+
 #include <QString>
 #include <QVector>
 
@@ -25,24 +28,19 @@
 //   box of the back page.
 namespace CmrLayout {
 
-// Left, top, right, bottom; y downwards.
-struct CmrRect
-{
-    qint32 left;
-    qint32 top;
-    qint32 right;
-    qint32 bottom;
-};
+using CmrRect = FormTables::BoxRect;
+using FormTables::CaptionPoint;
+using FormTables::Segment;
 
-struct Segment
-{
-    qint32 x1, y1, x2, y2;
-};
-
-struct CaptionPoint
-{
-    qint32 x, y;
-};
+using FormTables::CaptionPointGroups;
+using FormTables::kEndLimit;
+using FormTables::kGroupEnd;
+using FormTables::kGroupEndSecond;
+using FormTables::kSeparatorLimit;
+using FormTables::kTableEnd;
+using FormTables::LineGroups;
+using FormTables::Scale;
+using FormTables::ScaleTable;
 
 inline constexpr int kBoxCount = 176;
 inline constexpr int kFirstPermitBox = 176;
@@ -56,6 +54,8 @@ inline constexpr int kPrintTableSize = 180;
 inline constexpr int kGoodsFirstBox = 8;
 inline constexpr int kGoodsRowStride = 7;
 inline constexpr int kGoodsRowCount = 9;
+inline constexpr FormTables::MergedRows kMergedGoodsRows{kGoodsFirstBox, kGoodsRowStride,
+                                                         kGoodsRowCount, 4};
 
 // The box whose text decides whether the permit cross is drawn and can be set.
 inline constexpr int kPermitGuardBox = 174;
@@ -67,15 +67,6 @@ inline constexpr int kFrameTop = 100;
 inline constexpr int kFrameRight = 1880;
 inline constexpr int kFrameBottom = 2855;
 
-// Markers of the flat tables: a group ends with the pair (kGroupEnd,
-// kGroupEndSecond); a value below kSeparatorLimit where an x is expected ends a
-// group, one at or below kEndLimit ends the table.
-inline constexpr qint32 kGroupEnd = -2500;
-inline constexpr qint32 kGroupEndSecond = -1;
-inline constexpr qint32 kTableEnd = -6000;
-inline constexpr qint32 kSeparatorLimit = -1000;
-inline constexpr qint32 kEndLimit = -5000;
-
 // Line groups of page 1, in table order, and the pen width (logical units of
 // the 0.1 mm mapping, not scaled by the zoom) each is drawn with.
 enum class Page1LineGroup { DangerousGoods, MainDivision, Heavy, Fine };
@@ -85,6 +76,9 @@ int PenWidth(Page1LineGroup group);
 // Caption groups of page 1, in table order.
 enum class Page1CaptionGroup { BoxNumbers, Captions, DangerousGoods, FormVersion };
 inline constexpr int kTitleLineCount = 4; // the first entries of the Captions group
+// The caption font and the bold one of box numbers and title lines.
+inline constexpr Forms::CaptionFont kCaptionFont{37, 400};
+inline constexpr Forms::CaptionFont kBoldCaptionFont{40, 700};
 inline constexpr int kPage2FilledRectCount = 4;
 
 // The tables themselves.
@@ -101,25 +95,11 @@ extern const int kCaptionsPage1Count;
 extern const char* const kCaptionsPage2[];
 extern const int kCaptionsPage2Count;
 
-// The groups of a flat line table (each segment x1, y1, x2, y2 as stored). A
-// table without separators is one group.
-QVector<QVector<Segment>> LineGroups(const qint32* table);
-// The groups of a flat caption-point table.
-QVector<QVector<CaptionPoint>> CaptionPointGroups(const qint32* table);
 // Caption text i of a page (1 or 2); empty beyond the table.
 QString CaptionText(int page, int i);
 
-// The scale of the screen: a table value times the zoom (tenths, 10 = real size)
-// divided by 10, truncated towards zero.
-inline qint32 Scale(qint32 value, int zoom)
-{
-    return qint32(qint64(value) * zoom / 10);
-}
-// A flat table of records of `recordWidth` values (4 for lines, 2 for caption
-// points) scaled for the zoom, up to its end. Separators are copied, not
-// scaled: scaled, a separator would reach the end limit from zoom 20 on and cut
-// the table short. The copy ends with kTableEnd.
-QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom);
+// The CMR note for the form engine.
+const Forms::FormDescription& Description();
 
 // Goods-row merging: whether an index is the first box of a goods row, and the
 // box a click or a move into a merged cell goes to (the index itself otherwise).

@@ -1,7 +1,8 @@
 #include "printing/printjob.h"
 
 #include "documents/krdocument.h"
-#include "printing/cmrprint.h"
+#include "printing/formprint.h"
+#include "views/formdescription.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -24,26 +25,17 @@ QString JobFailedMessage()
 
 } // namespace
 
-bool CanPrintForm(FormType type)
-{
-    return type == FormType::Cmr;
-}
-
-int PrintPageCount(FormType type)
-{
-    return type == FormType::Cmr ? 2 : 1;
-}
-
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
                         CSettingsStore& settings, int page, int copies, QString* error)
 {
     const FormType type = document.GetFormType();
-    if (!CanPrintForm(type)) {
+    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
+    if (!form) {
         SetError(error, QStringLiteral("F\u00fcr das Formular %1 gibt es noch keinen Druck.")
                             .arg(GetFormTypeInfo(type).name));
         return false;
     }
-    if (page < 1 || page > PrintPageCount(type)) {
+    if (page < 1 || page > form->pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
         return false;
     }
@@ -58,7 +50,7 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
         SetError(error, JobFailedMessage());
         return false;
     }
-    CCmrPrint sheet(document, settings);
+    CFormPrint sheet(*form, document, settings);
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !device.newPage()) {
             painter.end();

@@ -18,13 +18,9 @@ class QPagedPaintDevice;
 // The largest number of copies one job takes; the print dialog offers no more.
 inline constexpr int kMaxPrintCopies = 99;
 
-// Whether the form type has print rectangles, and how many pages it prints.
-bool CanPrintForm(FormType type);
-int PrintPageCount(FormType type);
-
 // Prints `copies` pages onto the device, which must be set up already (printer,
 // paper, output file). The painter origin is the device's printable area; see
-// CCmrPrint. False for a form without print rectangles, a page the form does not
+// CFormPrint. False for a form without print rectangles, a page the form does not
 // have, a number of copies outside 1..kMaxPrintCopies, or when the device
 // cannot be painted on or refuses a new page.
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,

@@ -4,7 +4,8 @@
 #include "editor/fieldpainter.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
-#include "views/cmrformpainter.h"
+#include "views/formdescription.h"
+#include "views/formpainter.h"
 #include "views/viewzoom.h"
 
 #include <QFileInfo>
@@ -26,59 +27,39 @@ void SetError(QString* error, const QString& message)
         *error = message;
 }
 
-QSizeF ZoomedSheetMm(FormType type, int zoom)
+QSizeF ZoomedSheetMm(const Forms::FormDescription& form, int zoom)
 {
-    return FormSheetSizeMm(type) * zoom / 10.0;
+    return QSizeF(form.sheetWidth / 10.0, form.sheetHeight / 10.0) * zoom / 10.0;
 }
 
-void DrawPage(QPaintDevice& device, QPainter& painter, const CKrDocument& document,
-              CSettingsStore& settings, int page, int zoom)
+void DrawPage(QPaintDevice& device, QPainter& painter, const Forms::FormDescription& form,
+              const CKrDocument& document, CSettingsStore& settings, int page, int zoom)
 {
     painter.setTransform(Render::TenthMillimetreTransform(device, 10));
-    const QSizeF sheet = ZoomedSheetMm(document.GetFormType(), zoom) * 10;
+    const QSizeF sheet = ZoomedSheetMm(form, zoom) * 10;
     painter.fillRect(QRectF(QPointF(0, 0), sheet), Qt::white);
     RenderFormPage(painter, document, settings, page, zoom);
 }
 
 } // namespace
 
-bool CanRenderForm(FormType type)
-{
-    return type == FormType::Cmr;
-}
-
-int FormPageCount(FormType type)
-{
-    return type == FormType::Cmr ? 2 : 1;
-}
-
-QSizeF FormSheetSizeMm(FormType type)
-{
-    return type == FormType::Cmr
-               ? QSizeF(CmrLayout::kSheetWidth / 10.0, CmrLayout::kSheetHeight / 10.0)
-               : QSizeF(210, 297);
-}
-
 void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
                     int page, int zoom)
 {
-    if (!CanRenderForm(document.GetFormType()))
+    const Forms::FormDescription* form =
+        Forms::FindFormDescription(document.GetFormType(), settings);
+    if (!form)
         return;
     painter.save();
-    const QString section = GetFormTypeInfo(document.GetFormType()).section;
-    const CCmrFormPainter form(zoom);
+    const QString section = form->Section();
+    const CFormPainter formPainter(*form, zoom);
     CFieldPainter fields(settings);
     fields.CreateScreenFonts(painter.device() ? painter.device()->logicalDpiY() : 96, zoom);
     const QColor textColor =
-        CCmrFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
-    if (page == 2) {
-        form.DrawFormPage2(painter);
-        form.DrawBoxPage2(painter, fields, document.GetStore(), textColor);
-    } else {
-        form.DrawFormPage1(painter, settings.Get(section, Settings::Publisher));
-        form.DrawBoxesPage1(painter, fields, document.GetStore(), document.GetCheckWord(),
-                            settings.Get(section, Settings::MergedGoodsRows) == 1, textColor);
-    }
+        CFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
+    formPainter.DrawForm(painter, page, settings.Get(section, Settings::Publisher));
+    formPainter.DrawBoxes(painter, page, fields, document.GetStore(), document.GetCheckWord(),
+                          form->MergedRowsOn(settings), textColor);
     painter.restore();
 }
 
@@ -86,12 +67,13 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
                           const QString& path, int page, int zoom, QString* error)
 {
     const FormType type = document.GetFormType();
-    if (!CanRenderForm(type)) {
+    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
+    if (!form) {
         SetError(error, QStringLiteral("Für das Formular %1 gibt es noch keine Darstellung.")
                             .arg(GetFormTypeInfo(type).name));
         return false;
     }
-    if (page < 1 || page > FormPageCount(type)) {
+    if (page < 1 || page > form->pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
         return false;
     }
@@ -102,7 +84,7 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
         return false;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QSizeF sheetMm = ZoomedSheetMm(type, zoom);
+    const QSizeF sheetMm = ZoomedSheetMm(*form, zoom);
 
     if (suffix == QLatin1String("png")) {
         const qreal dotsPerMm = kPngDotsPerInch / kMmPerInch;
@@ -114,7 +96,7 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::TextAntialiasing);
-            DrawPage(image, painter, document, settings, page, zoom);
+            DrawPage(image, painter, *form, document, settings, page, zoom);
         }
         if (!image.save(path, "PNG")) {
             SetError(error,
@@ -136,7 +118,7 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
                      QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
             return false;
         }
-        DrawPage(writer, painter, document, settings, page, zoom);
+        DrawPage(writer, painter, *form, document, settings, page, zoom);
         painter.end();
         return true;
     }

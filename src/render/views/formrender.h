@@ -15,13 +15,8 @@ class QPainter;
 // fonts) at the moment of drawing.
 //
 // A QGuiApplication must exist. Only forms with a drawn replica can be rendered
-// (CanRenderForm); the others answer false with a message.
-
-// Whether the form type has a drawn replica, and how many pages it shows.
-bool CanRenderForm(FormType type);
-int FormPageCount(FormType type);
-// The sheet in millimetres at real size.
-QSizeF FormSheetSizeMm(FormType type);
+// (Forms::FindFormDescription); the others answer false with a message. Which
+// replica a form has may depend on its settings (the national note's edition).
 
 // Draws page `page` (1 or 2) at `zoom` (tenths, 10 = real size) onto a painter
 // whose transform maps 0.1 mm, y downwards, origin at the top-left corner of the

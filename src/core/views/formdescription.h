@@ -1,0 +1,205 @@
+#pragma once
+
+#include "settings/settingkeys.h"
+#include "views/formtables.h"
+#include "views/formtype.h"
+
+#include <QPoint>
+#include <QString>
+#include <QVector>
+
+class CFieldStore;
+class CSettingsStore;
+
+// A form (and edition) as data: everything in which the four forms differ, so
+// that one painter draws any of them, one print routine prints any of them and
+// one form view edits any of them. A form is a table file that fills one of
+// these, plus the few hooks declared at the end.
+//
+// Units and conventions are those of FormTables: 0.1 mm of the sheet, box
+// rectangles with y downwards, flat line and caption tables with y negative.
+//
+// Lifetime: descriptions are static data of the program; the pointers inside
+// point at static tables. Nothing here is ever freed or changed.
+namespace Forms {
+
+using FormTables::BoxRect;
+
+// How a line group of a page is drawn: segments with a pen of `penWidth`
+// logical units in `rgb` (0xRRGGBB); the group's first `filledRects` segments
+// are rectangles (corner to corner) filled in `fillRgb` instead. A group the
+// edition does not show is skipped.
+struct LineStyle
+{
+    int penWidth = 1;
+    quint32 rgb = 0x000000;
+    int filledRects = 0;
+    quint32 fillRgb = 0xC0C0C0;
+    bool drawn = true;
+};
+
+// A caption font: Arial, `weight` (400 normal, 700 bold), a cell height of
+// zoom x heightTwelfths / 12 logical units (truncated); `upwards` turns the
+// text a quarter left, so that it reads from bottom to top.
+struct CaptionFont
+{
+    int heightTwelfths = 37;
+    int weight = 400;
+    bool upwards = false;
+
+    friend bool operator==(const CaptionFont& a, const CaptionFont& b)
+    {
+        return a.heightTwelfths == b.heightTwelfths && a.weight == b.weight &&
+               a.upwards == b.upwards;
+    }
+};
+
+// Which corner of a caption's text lies on its point.
+enum class Anchor { LeftBottom, RightBottom };
+
+// Where a caption group's texts come from: the page's caption string table,
+// taken one after the other as the points are walked (a group that is not drawn
+// still takes its strings); the form's edition line with the publisher; or the
+// form's caption hook (nothing is taken from the table).
+enum class CaptionSource { Table, EditionLine, Hook };
+
+struct CaptionGroup
+{
+    CaptionFont font;
+    Anchor anchor = Anchor::LeftBottom;
+    CaptionSource source = CaptionSource::Table;
+    bool drawn = true;
+    // The group's first `leadingCount` texts in `leadingFont` (title lines).
+    int leadingCount = 0;
+    CaptionFont leadingFont;
+};
+
+// One page of the form as the screen shows it: its flat line table with a style
+// per group, its flat caption point table with a group description per group,
+// and the caption strings (UTF-8).
+struct PageDrawing
+{
+    const qint32* lines = nullptr;
+    QVector<LineStyle> lineStyles;
+    const qint32* captionPoints = nullptr;
+    QVector<CaptionGroup> captionGroups;
+    const char* const* captions = nullptr;
+    int captionCount = 0;
+};
+
+// A polyline of a registration mark, relative to the print shift of the page.
+using MarkPolyline = QVector<QPoint>;
+
+// The publishers that share a sheet: where every box and check box lies on it
+// (table entries as in the box table, without the follow-on box) and the marks
+// printed for lining the sheet up. An empty `publishers` list stands for every
+// publisher no other group lists.
+struct PublisherGroup
+{
+    QVector<int> publishers;
+    const BoxRect* printRects = nullptr;
+    QVector<MarkPolyline> marks;
+};
+
+// The settings keys of a printed page's shift, right and down positive.
+struct PageMargins
+{
+    IntSetting left;
+    IntSetting top;
+};
+
+// An arrow key's move between the rows of a table: from every box of
+// `from`..`to` to the box `delta` further on.
+struct ArrowMove
+{
+    bool down;
+    int from;
+    int to;
+    int delta;
+};
+
+struct FormDescription
+{
+    FormType type = FormType::Cmr;
+    // The sheet in 0.1 mm; the frame the form's lines keep to.
+    int sheetWidth = 2100;
+    int sheetHeight = 2970;
+    // Pages the form shows and prints (the CMR note has a back page; every form
+    // keeps one follow-on box for the editor).
+    int pageCount = 1;
+
+    // The box table: `boxCount` boxes, then `checkBoxCount` check boxes, then
+    // the follow-on box.
+    const BoxRect* boxes = nullptr;
+    int boxCount = 0;
+    int checkBoxCount = 0;
+    // The box whose text must hold more than white space for the check boxes to
+    // count (cross shown, click taken), or -1.
+    int checkGuardBox = -1;
+
+    QVector<PageDrawing> pages;
+    // The text of the edition line (caption groups of source EditionLine).
+    QString editionText;
+
+    QVector<PublisherGroup> publisherGroups;
+    QVector<PageMargins> margins; // one per page
+    QString marginDialogTitle;
+
+    // Boxes that take an address from the address book (page 1).
+    QVector<int> addressBoxes;
+    QVector<ArrowMove> arrowMoves;
+    // Home scrolls to the top-left corner of the form.
+    bool homeScrollsToTop = false;
+    // Cells that the setting `mergedRowsSetting` (1: joined) joins; null when
+    // the form has none.
+    const FormTables::MergedRows* mergedRows = nullptr;
+    IntSetting mergedRowsSetting{nullptr, 0};
+
+    // The editor window's control id and the context menu of the view.
+    int controlId = 0;
+    int contextMenuId = 119;
+
+    // Declared hooks; null where the form has none.
+    //
+    // The text of caption `point` of a group of source Hook, for a publisher.
+    QString (*captionText)(int group, int point, int publisher) = nullptr;
+    // How far a caption group lies from its points for a publisher (y downwards).
+    QPoint (*captionShift)(int group, int publisher) = nullptr;
+    // Runs when the view leaves page-1 box `box` (and when it re-selects it
+    // before saving or printing), before the next box becomes current: the
+    // form's automatic formatting. The store's current box is `box`.
+    void (*leaveBox)(CFieldStore& store, const CSettingsStore& settings, int box) = nullptr;
+
+    // The section of the form's settings.
+    QString Section() const { return GetFormTypeInfo(type).section; }
+    // Entry `index` of the box table: page 1 takes 0 .. boxCount + checkBoxCount
+    // (any other index is taken as 0), any other page the follow-on box.
+    BoxRect BoxEntry(int index, int page) const;
+    BoxRect FollowBox() const { return boxes[boxCount + checkBoxCount]; }
+    // The screen rectangle of a box at the zoom, joined cells stretched.
+    BoxRect ScreenRect(int index, int page, int zoom, bool merged) const;
+    // The publishers' sheet a publisher prints on.
+    const PublisherGroup& GroupOf(int publisher) const;
+    // The rectangle of a box on a publisher's sheet before the print shift:
+    // page 1 boxes and check boxes from the group's table (any other index is
+    // taken as 0), any other page the follow-on box, which lies alike on every
+    // sheet. Joined cells stretched.
+    BoxRect PrintEntry(int index, int page, int publisher, bool merged) const;
+    // Whether joined cells are on: the form has them and its setting is 1.
+    bool MergedRowsOn(const CSettingsStore& settings) const;
+    // The check box a check word crosses (0 .. checkBoxCount - 1), or -1: no
+    // cross for 0, for a word beyond the check boxes (a damaged file), or while
+    // the guard box is blank.
+    int CrossedCheckBox(quint16 word, const CFieldStore& store) const;
+    // Whether the check boxes take a click now (the guard box, if any, filled).
+    bool CheckBoxesActive(const CFieldStore& store) const;
+    // Where an arrow key leads from a page-1 box, or -1 when it does not move.
+    int ArrowTarget(bool down, int index) const;
+    bool IsAddressBox(int index) const { return addressBoxes.contains(index); }
+};
+
+// The description of a form as its settings choose it now (the national note's
+// edition), or null for a form that has no drawn replica yet.
+const FormDescription* FindFormDescription(FormType type, const CSettingsStore& settings);
+
+} // namespace Forms

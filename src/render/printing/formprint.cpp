@@ -1,0 +1,117 @@
+#include "printing/formprint.h"
+
+#include "documents/krdocument.h"
+#include "editor/fieldpainter.h"
+#include "rendercontext.h"
+#include "settings/settingsstore.h"
+#include "views/formpainter.h"
+
+#include <QPainter>
+#include <QPen>
+
+namespace {
+
+// Pen widths in 0.1 mm of the paper.
+constexpr int kMarkPenWidth = 1;
+
+QPen PaperPen(int width)
+{
+    QPen pen(Qt::black, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+} // namespace
+
+CFormPrint::CFormPrint(const Forms::FormDescription& form, const CKrDocument& document,
+                       CSettingsStore& settings)
+    : m_form(form), m_document(document), m_settings(settings)
+{
+}
+
+QPoint CFormPrint::PrintOffset(int page) const
+{
+    const Forms::PageMargins& keys =
+        m_form.margins.at(qBound(1, page, int(m_form.margins.size())) - 1);
+    const QString section = m_form.Section();
+    return QPoint(m_settings.Get(section, keys.left), m_settings.Get(section, keys.top));
+}
+
+QRect CFormPrint::PrintRect(const Forms::FormDescription& form, int index, int page, int publisher,
+                            bool merged, const QPoint& offset)
+{
+    const Forms::BoxRect r = form.PrintEntry(index, page, publisher, merged);
+    return QRect(r.left + offset.x(), r.top + offset.y(), r.right - r.left, r.bottom - r.top);
+}
+
+QRect CFormPrint::GetPrintRect(int index, int page) const
+{
+    return PrintRect(m_form, index, page, m_publisher, m_merged, m_offset);
+}
+
+void CFormPrint::PrintPage(QPainter& painter, int page)
+{
+    const QString section = m_form.Section();
+    const bool front = page == 1 || m_form.pageCount < 2;
+    m_publisher = m_settings.Get(section, Settings::Publisher);
+    m_merged = m_form.MergedRowsOn(m_settings);
+    m_offset = PrintOffset(front ? 1 : 2);
+
+    CFieldPainter fields(m_settings);
+    fields.CreatePrinterFonts(m_settings.Get(section, Settings::PrinterFontFactor));
+
+    painter.save();
+    painter.setTransform(Render::TenthMillimetreTransform(*painter.device(), 10));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    if (front) {
+        PrintMarks(painter);
+        PrintBoxes(painter, fields);
+    } else {
+        PrintFollowBox(painter, fields);
+    }
+    painter.restore();
+}
+
+void CFormPrint::PrintMarks(QPainter& painter) const
+{
+    painter.setPen(PaperPen(kMarkPenWidth));
+    for (const Forms::MarkPolyline& mark : m_form.GroupOf(m_publisher).marks) {
+        QVector<QPoint> points;
+        for (const QPoint& p : mark)
+            points.append(p + m_offset);
+        if (points.size() == 2)
+            painter.drawLine(points[0], points[1]);
+        else
+            painter.drawPolyline(points.constData(), int(points.size()));
+    }
+}
+
+void CFormPrint::PrintBoxes(QPainter& painter, const CFieldPainter& fields) const
+{
+    const CFieldStore& store = m_document.GetStore();
+    painter.setPen(Qt::black);
+    for (int i = 0; i < m_form.boxCount; ++i)
+        fields.PrintField(painter, GetPrintRect(i, 1), store, quint16(i), 1, false);
+
+    // A check word the form has no box for (a damaged file) crosses nothing,
+    // rather than some other box.
+    const int crossed = m_form.CrossedCheckBox(m_document.GetCheckWord(), store);
+    if (crossed < 0)
+        return;
+    const QRect r = GetPrintRect(m_form.boxCount + crossed, 1);
+    const int left = r.x(), top = r.y();
+    const int right = r.x() + r.width(), bottom = r.y() + r.height();
+    painter.setPen(PaperPen(CFormPainter::kCrossPenWidth));
+    painter.drawLine(QPoint(left, top), QPoint(right, bottom));
+    painter.drawLine(QPoint(left, bottom), QPoint(right, top));
+}
+
+void CFormPrint::PrintFollowBox(QPainter& painter, const CFieldPainter& fields) const
+{
+    painter.setPen(Qt::black);
+    fields.PrintField(painter, GetPrintRect(0, 2), m_document.GetStore(), 0, 2, false);
+}

@@ -1,0 +1,206 @@
+#include "views/formpainter.h"
+
+#include "editor/fieldpainter.h"
+#include "editor/fieldstore.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+
+using namespace Forms;
+using FormTables::Scale;
+
+namespace {
+
+const QColor kDarkGrey(0x80, 0x80, 0x80);
+
+// Pens are widths in logical units, as the screen's mapping mode knew them:
+// never thinner than one device pixel, so that the thin lines of a form seen
+// at screen resolution do not break up.
+QPen FormPen(const QPainter& painter, int width, const QColor& color)
+{
+    const QTransform& t = painter.deviceTransform();
+    const qreal scale = std::hypot(t.m11(), t.m12());
+    QPen pen(color, qMax(1.0, std::round(width * scale)));
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+QColor FromRgb(quint32 rgb)
+{
+    return QColor(QRgb(rgb));
+}
+
+// A caption is placed by its cell's bottom edge: the baseline lies the descent
+// above it. Upwards text turns about its point, so its bottom edge faces right.
+QPointF BaselineOrigin(const QFontMetricsF& metrics, const CFormPainter::PlacedCaption& caption)
+{
+    const qreal x = caption.alignRight ? -metrics.horizontalAdvance(caption.text) : 0;
+    return QPointF(x, -metrics.descent());
+}
+
+QTransform CaptionFrame(const CFormPainter::PlacedCaption& caption)
+{
+    QTransform frame = QTransform::fromTranslate(caption.at.x(), caption.at.y());
+    if (caption.font.upwards)
+        frame.rotate(-90);
+    return frame;
+}
+
+} // namespace
+
+CFormPainter::CFormPainter(const FormDescription& form, int zoom) : m_form(form), m_zoom(zoom) {}
+
+QPoint CFormPainter::Point(qint32 x, qint32 y) const
+{
+    return QPoint(Scale(x, m_zoom), -Scale(y, m_zoom));
+}
+
+QFont CFormPainter::Font(const CaptionFont& font) const
+{
+    for (const auto& made : m_fonts)
+        if (made.first == font)
+            return made.second;
+    QFont made = CFieldPainter::MakeFont(LogicalFont{FontHeight(font, m_zoom), font.weight});
+    made.setStyleHint(QFont::SansSerif); // the swiss family
+    m_fonts.append({font, made});
+    return made;
+}
+
+void CFormPainter::DrawSurround(QPainter& painter) const
+{
+    const int z = m_zoom;
+    const int right = Scale(m_form.sheetWidth, z);
+    const int bottom = Scale(m_form.sheetHeight, z);
+    painter.fillRect(QRect(QPoint(right, 0), QPoint(400 * z - 1, 350 * z - 1)), kDarkGrey);
+    painter.fillRect(QRect(QPoint(0, bottom), QPoint(400 * z - 1, 350 * z - 1)), kDarkGrey);
+}
+
+void CFormPainter::DrawForm(QPainter& painter, int page, int publisher) const
+{
+    if (page < 1 || page > m_form.pages.size())
+        return;
+    const PageDrawing& drawing = m_form.pages[page - 1];
+    const auto groups = FormTables::LineGroups(drawing.lines);
+    for (int g = 0; g < groups.size() && g < drawing.lineStyles.size(); ++g) {
+        const LineStyle& style = drawing.lineStyles[g];
+        if (!style.drawn)
+            continue;
+        const QVector<FormTables::Segment>& segments = groups[g];
+        const int filled = qMin(style.filledRects, int(segments.size()));
+        for (int i = 0; i < filled; ++i) {
+            const FormTables::Segment& s = segments[i];
+            painter.fillRect(QRect(Point(s.x1, s.y1), Point(s.x2, s.y2)).normalized(),
+                             FromRgb(style.fillRgb));
+        }
+        if (filled == segments.size())
+            continue;
+        painter.setPen(FormPen(painter, style.penWidth, FromRgb(style.rgb)));
+        for (int i = filled; i < segments.size(); ++i) {
+            const FormTables::Segment& s = segments[i];
+            painter.drawLine(Point(s.x1, s.y1), Point(s.x2, s.y2));
+        }
+    }
+
+    painter.setPen(Qt::black);
+    for (const PlacedCaption& caption : Captions(page, publisher))
+        DrawCaption(painter, caption);
+}
+
+QVector<CFormPainter::PlacedCaption> CFormPainter::Captions(int page, int publisher) const
+{
+    QVector<PlacedCaption> captions;
+    if (page < 1 || page > m_form.pages.size())
+        return captions;
+    const PageDrawing& drawing = m_form.pages[page - 1];
+    const auto groups = FormTables::CaptionPointGroups(drawing.captionPoints);
+    int next = 0; // the next string of the caption table
+    for (int g = 0; g < groups.size(); ++g) {
+        const CaptionGroup group = drawing.captionGroups.value(g);
+        const QPoint shift = m_form.captionShift ? m_form.captionShift(g, publisher) : QPoint();
+        for (int i = 0; i < groups[g].size(); ++i) {
+            QString text;
+            switch (group.source) {
+            case CaptionSource::Table:
+                if (next < drawing.captionCount)
+                    text = QString::fromUtf8(drawing.captions[next]);
+                ++next;
+                break;
+            case CaptionSource::EditionLine:
+                text = FormTables::EditionLine(m_form.editionText, publisher);
+                break;
+            case CaptionSource::Hook:
+                if (m_form.captionText)
+                    text = m_form.captionText(g, i, publisher);
+                break;
+            }
+            if (!group.drawn || text.isEmpty())
+                continue;
+            const FormTables::CaptionPoint& p = groups[g][i];
+            captions.append({text, i < group.leadingCount ? group.leadingFont : group.font,
+                             Point(p.x + shift.x(), p.y - shift.y()),
+                             group.anchor == Anchor::RightBottom});
+        }
+    }
+    return captions;
+}
+
+void CFormPainter::DrawCaption(QPainter& painter, const PlacedCaption& caption) const
+{
+    const QFont font = Font(caption.font);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QPointF origin = BaselineOrigin(metrics, caption);
+    if (!caption.font.upwards) {
+        painter.drawText(origin + caption.at, caption.text);
+        return;
+    }
+    painter.save();
+    painter.setTransform(CaptionFrame(caption), true);
+    painter.drawText(origin, caption.text);
+    painter.restore();
+}
+
+QRectF CFormPainter::CaptionInk(const PlacedCaption& caption) const
+{
+    const QFontMetricsF metrics(Font(caption.font));
+    const QRectF ink =
+        metrics.tightBoundingRect(caption.text).translated(BaselineOrigin(metrics, caption));
+    return CaptionFrame(caption).mapRect(ink);
+}
+
+void CFormPainter::DrawBoxes(QPainter& painter, int page, const CFieldPainter& fields,
+                             const CFieldStore& store, quint16 checkWord, bool merged,
+                             const QColor& textColor) const
+{
+    painter.setPen(textColor);
+    if (page != 1) {
+        fields.DrawField(painter, ScreenTextRect(0, page, false), store, 0, 2, false);
+        return;
+    }
+    for (int i = 0; i < m_form.boxCount; ++i)
+        fields.DrawField(painter, ScreenTextRect(i, 1, merged), store, quint16(i), 1, false);
+
+    const int crossed = m_form.CrossedCheckBox(checkWord, store);
+    if (crossed < 0)
+        return;
+    const BoxRect r = m_form.ScreenRect(m_form.boxCount + crossed, 1, m_zoom, false);
+    painter.setPen(FormPen(painter, kCrossPenWidth, textColor));
+    painter.drawLine(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+    painter.drawLine(QPoint(r.left, r.bottom), QPoint(r.right, r.top));
+}
+
+QRect CFormPainter::ScreenTextRect(int index, int page, bool merged) const
+{
+    const BoxRect r = m_form.ScreenRect(index, page, m_zoom, merged);
+    return QRect(r.left + kTextShift, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+QColor CFormPainter::ColorFromSetting(int value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "views/formdescription.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+class CFieldPainter;
+class CFieldStore;
+class QPainter;
+
+// Draws any form of the engine from its description: the blank form of a page
+// (lines and captions), the texts of its boxes and the cross of its check word.
+//
+// Units: the painter's transform maps logical units of 0.1 mm onto the device
+// (Render::TenthMillimetreTransform(device, 10), plus the scroll offset on the
+// screen), y downwards, origin at the sheet's top-left corner. The form is drawn
+// at the zoom given at construction: every table value becomes value x zoom / 10
+// (truncated), so the sheet covers its size x zoom / 10. Pen widths and caption
+// font heights are logical units as the zoom gives them; these are the same
+// units as CFieldPainter's display fonts and as FormDescription::ScreenRect.
+//
+// The painter's pen, brush and font are changed; save and restore around the
+// calls when they matter. A QGuiApplication must exist (fonts are measured).
+//
+// Ownership: the description is static data and outlives the painter.
+class CFormPainter
+{
+public:
+    // The screen draws a box's text this far right of the box (logical units).
+    static constexpr int kTextShift = 2;
+    // The cross over a check box, screen and paper alike.
+    static constexpr int kCrossPenWidth = 6;
+
+    // A caption as it is drawn: its text in its font with the anchoring corner
+    // at `at` (logical units, y downwards, the publisher's shift applied).
+    struct PlacedCaption
+    {
+        QString text;
+        Forms::CaptionFont font;
+        QPoint at;
+        bool alignRight = false;
+    };
+
+    // `zoom` in tenths: 10 draws the form at real size.
+    CFormPainter(const Forms::FormDescription& form, int zoom);
+
+    const Forms::FormDescription& Form() const { return m_form; }
+    int Zoom() const { return m_zoom; }
+
+    // The cell height of a caption font at a zoom, in logical units.
+    static int FontHeight(const Forms::CaptionFont& font, int zoom)
+    {
+        return zoom * font.heightTwelfths / 12;
+    }
+    // The caption font at this painter's zoom.
+    QFont Font(const Forms::CaptionFont& font) const;
+
+    // The dark grey surface right of and below the sheet, as far as a view
+    // scrolls (400 x 350 mm at the zoom).
+    void DrawSurround(QPainter& painter) const;
+    // Lines and captions of a page (1 or 2), with the publisher's edition line
+    // and what the form's hooks supply.
+    void DrawForm(QPainter& painter, int page, int publisher) const;
+    // The texts of a page's boxes in `textColor`, then on page 1 the cross of the
+    // check word when the form shows one (FormDescription::CrossedCheckBox).
+    void DrawBoxes(QPainter& painter, int page, const CFieldPainter& fields,
+                   const CFieldStore& store, quint16 checkWord, bool merged,
+                   const QColor& textColor) const;
+
+    // The captions of a page in drawing order, the groups the edition does not
+    // draw left out.
+    QVector<PlacedCaption> Captions(int page, int publisher) const;
+    void DrawCaption(QPainter& painter, const PlacedCaption& caption) const;
+    // What the glyphs of a caption cover, in logical units.
+    QRectF CaptionInk(const PlacedCaption& caption) const;
+
+    // The rectangle a box's text is drawn into on the screen: the box at the
+    // zoom, moved kTextShift units right.
+    QRect ScreenTextRect(int index, int page, bool merged) const;
+    // A colour setting as the program stores it (0x00bbggrr).
+    static QColor ColorFromSetting(int value);
+
+private:
+    QPoint Point(qint32 x, qint32 y) const; // table point (y negative) to logical
+
+    const Forms::FormDescription& m_form;
+    int m_zoom;
+    // The fonts of the caption groups, made once per painter.
+    mutable QVector<QPair<Forms::CaptionFont, QFont>> m_fonts;
+};

@@ -1,0 +1,640 @@
+#include "views/krformview.h"
+
+#include "app/commandids.h"
+#include "app/helptopicscope.h"
+#include "app/mainframe.h"
+#include "documents/archiveexception.h"
+#include "documents/krdocument.h"
+#include "editor/krdeditwindows.h"
+#include "printing/margincommand.h"
+#include "printing/printcommand.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "views/boxnavigation.h"
+#include "views/formtables.h"
+#include "views/loadmessage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+using Forms::BoxRect;
+
+namespace {
+
+// Where the box texts are drawn: the edit widget sits exactly there.
+constexpr int kTextShift = CFormPainter::kTextShift;
+constexpr int kLeftTextInset = CFieldPainter::kLeftTextInset;
+constexpr int kRightTextInset = CFieldPainter::kRightTextInset;
+
+bool Contains(const BoxRect& r, const QPoint& p)
+{
+    return p.x() >= r.left && p.x() < r.right && p.y() >= r.top && p.y() < r.bottom;
+}
+
+bool IsEditingCommand(int id)
+{
+    switch (id) {
+    case Cmd::Undo:
+    case Cmd::Cut:
+    case Cmd::Copy:
+    case Cmd::Paste:
+    case Cmd::SelectAll:
+    case Cmd::InsertMode:
+    case Cmd::FontBigger:
+    case Cmd::FontSmaller:
+    case Cmd::Bold:
+    case Cmd::AlignLeft:
+    case Cmd::AlignCenter:
+    case Cmd::AlignRight:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CKRFormView::CKRFormView(const Forms::FormDescription& form, CKrDocument& document,
+                         CSettingsStore& settings, CMainFrame& frame, QWidget* parent)
+    : CKRScrollViewBase(settings, parent), m_form(form), m_document(document), m_frame(frame)
+{
+    SetSection(form.Section());
+    ComputeZoom();
+    m_editTextColor =
+        CFormPainter::ColorFromSetting(settings.Get(GetSection(), Settings::EditTextColor));
+    ReadFormSettings();
+
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    m_contextMenu = frame.CreateContextMenu(form.contextMenuId, this);
+}
+
+CKRFormView::~CKRFormView()
+{
+    // The editor hands its text to the store when it goes; let it go while the
+    // view it reports to is still whole.
+    delete m_editor;
+    m_editor = nullptr;
+}
+
+void CKRFormView::ReadFormSettings()
+{
+    m_nPublisher = Settings().Get(GetSection(), Settings::Publisher);
+    m_merged = m_form.MergedRowsOn(Settings());
+}
+
+int CKRFormView::CurrentBox() const
+{
+    return m_document.GetStore().GetCurrentField();
+}
+
+BoxRect CKRFormView::GetBoxRect(int index, int page) const
+{
+    return m_form.ScreenRect(index, page, m_nZoom, MergedGoodsRows());
+}
+
+QRect CKRFormView::ToDevice(const BoxRect& rect) const
+{
+    const QPoint topLeft = LogicalToDevice(QPoint(rect.left, rect.top));
+    const QPoint bottomRight = LogicalToDevice(QPoint(rect.right, rect.bottom));
+    return QRect(topLeft, bottomRight - QPoint(1, 1));
+}
+
+int CKRFormView::CheckBoxAt(const QPoint& logical) const
+{
+    for (int k = 0; k < m_form.checkBoxCount; ++k)
+        if (Contains(GetBoxRect(m_form.boxCount + k, 1), logical))
+            return k;
+    return -1;
+}
+
+// ---------------------------------------------------------------------------
+// Layout and drawing
+
+void CKRFormView::CreateEditor()
+{
+    CFieldStore& store = m_document.GetStore();
+    m_editor = CreateEditWindow();
+    m_editor->Init(viewport(), m_form.controlId, store, &m_document, m_contextMenu, *viewport(),
+                   m_nZoom, Qt::black, Qt::white);
+    // The new editor is empty. Load the current box into it before anything
+    // activates a box, or the first activation would store that emptiness over
+    // the text the document was opened with.
+    const quint16 current = store.GetCurrentField();
+    const quint16 page = store.GetCurrentPage();
+    m_editor->FieldActivated(current, page, store.GetFieldText(current, page));
+    // Tab and Shift+Tab move between boxes, they are never typed into one.
+    m_editor->installEventFilter(this);
+}
+
+QRect CKRFormView::EditRect(int index, int page) const
+{
+    BoxRect r = GetBoxRect(index, page);
+    quint16 alignment = CFieldStore::kAlignLeft;
+    try {
+        alignment = m_document.GetStore().GetAlignment(quint16(index), quint16(page));
+    } catch (const CInvalidArgException&) {
+        // a box the store lacks shows left-aligned
+    }
+    // The edit widget covers the part of the box its text is drawn in, so that
+    // the text stays in place when the box becomes current or is left. Its
+    // right edge never passes the box's own, which would hide the frame line.
+    if (alignment == CFieldStore::kAlignRight) {
+        r.left += kTextShift;
+        r.right += kTextShift - kRightTextInset;
+    } else if (alignment == CFieldStore::kAlignCenter) {
+        r.left += kTextShift;
+    } else {
+        r.left += kTextShift + kLeftTextInset;
+    }
+    return ToDevice(r);
+}
+
+void CKRFormView::HandRectsToEditor()
+{
+    CFieldStore& store = m_document.GetStore();
+    for (int i = 0; i < m_form.boxCount; ++i)
+        store.SetFieldRect(quint16(i), EditRect(i, 1));
+    store.SetFollowFieldRect(0, EditRect(0, 2));
+    m_checkRects.clear();
+    for (int k = 0; k < m_form.checkBoxCount; ++k)
+        m_checkRects.append(ToDevice(GetBoxRect(m_form.boxCount + k, 1)));
+}
+
+void CKRFormView::FollowAlignment()
+{
+    CFieldStore& store = m_document.GetStore();
+    const quint16 current = store.GetCurrentField();
+    if (m_nCurrentPage == 1)
+        store.SetFieldRect(current, EditRect(current, 1));
+    else
+        store.SetFollowFieldRect(current, EditRect(current, 2));
+    store.CommitCurrent(); // places the widget on the new rectangle
+}
+
+void CKRFormView::RebuildLayout()
+{
+    if (m_nZoom < ViewZoom::kMinZoom)
+        ComputeZoom();
+    const int zoom = m_nZoom;
+    SetFormScrollSizes();
+    m_formPainter = std::make_unique<CFormPainter>(m_form, zoom);
+
+    HandRectsToEditor();
+    if (m_editor) {
+        m_editor->CreateScreenFonts(*viewport(), zoom);
+        m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
+        m_editor->setFocus();
+        // The editor took the focus without the view having it first.
+        UpdateStatusText();
+    }
+    SetLayoutValid();
+}
+
+void CKRFormView::EnsureLayout()
+{
+    if (!m_editor)
+        CreateEditor();
+    if (!IsLayoutValid())
+        RebuildLayout();
+}
+
+void CKRFormView::showEvent(QShowEvent* event)
+{
+    CKRScrollViewBase::showEvent(event);
+    EnsureLayout();
+}
+
+void CKRFormView::ZoomChanged()
+{
+    EnsureLayout();
+}
+
+void CKRFormView::paintEvent(QPaintEvent* event)
+{
+    // Placing the editor, changing the scroll range and showing the status
+    // text must not happen while the window is being painted. Should the
+    // layout have been invalidated without a chance to rebuild it, it is
+    // rebuilt right after this painting.
+    if (!m_editor || !IsLayoutValid()) {
+        QTimer::singleShot(0, this, [this] {
+            EnsureLayout();
+            viewport()->update();
+        });
+        return;
+    }
+    CKRScrollViewBase::paintEvent(event);
+}
+
+void CKRFormView::OnDraw(QPainter& painter)
+{
+    if (!m_formPainter)
+        return;
+    m_formPainter->DrawSurround(painter);
+    m_formPainter->DrawForm(painter, m_nCurrentPage, m_nPublisher);
+    if (m_editor)
+        m_formPainter->DrawBoxes(painter, m_nCurrentPage, m_editor->Painter(),
+                                 m_document.GetStore(), m_document.GetCheckWord(),
+                                 MergedGoodsRows(), m_editTextColor);
+}
+
+// ---------------------------------------------------------------------------
+// Boxes and pages
+
+void CKRFormView::GoToBox(int index)
+{
+    if (MergedGoodsRows() && m_nCurrentPage == 1)
+        index = m_form.mergedRows->Target(index);
+    if (index < 0 || index > 0xFFFF)
+        return;
+    CFieldStore& store = m_document.GetStore();
+    const int left = store.GetCurrentField();
+    if (m_form.leaveBox && m_nCurrentPage == 1 && m_editor)
+        m_form.leaveBox(store, Settings(), left);
+    store.ActivateField(quint16(index), 0);
+    // Leaving the guard box may switch the check box cross on or off; the
+    // form's formatting may have rewritten other boxes.
+    if (m_nCurrentPage == 1 && (left == m_form.checkGuardBox || m_form.leaveBox))
+        RedrawNow();
+    if (m_editor) {
+        m_editor->setFocus();
+        m_editor->ScrollIntoView();
+    }
+    UpdateStatusText();
+}
+
+void CKRFormView::NextBox()
+{
+    if (m_nCurrentPage == 1)
+        GoToBox(::NextBox(m_form.boxCount, CurrentBox(), MergedGoodsRows()));
+}
+
+void CKRFormView::PreviousBox()
+{
+    if (m_nCurrentPage == 1)
+        GoToBox(::PreviousBox(m_form.boxCount, CurrentBox(), MergedGoodsRows()));
+}
+
+void CKRFormView::ShowPage(int page)
+{
+    if (m_nCurrentPage == page || page < 1 || page > m_form.pageCount)
+        return;
+    // Scrolling first places the editor for the new scroll position; the
+    // activation stores the text of the page being left before it loads box 0.
+    ScrollToPosition(QPoint(0, 0));
+    m_nCurrentPage = page;
+    m_document.GetStore().ActivateField(0, quint16(page));
+    RedrawNow();
+    UpdateStatusText();
+}
+
+bool CKRFormView::IsAddressBox() const
+{
+    return m_nCurrentPage == 1 && m_form.IsAddressBox(CurrentBox());
+}
+
+void CKRFormView::InsertAddress()
+{
+    if (!m_insertAddressHook || !IsAddressBox())
+        return;
+    const std::optional<QString> text = m_insertAddressHook(this);
+    if (!text)
+        return;
+    m_document.GetStore().SetCurrentText(*text);
+    GoToBox(CurrentBox());
+    m_document.SetModifiedFlag();
+}
+
+void CKRFormView::RunFormDefaults()
+{
+    if (!m_formDefaultsHook)
+        return;
+    m_formDefaultsHook(this);
+    ReadFormSettings();
+    // Merging the goods rows changes the size of their first boxes; the editor
+    // must learn it now, not only at the next zoom change.
+    HandRectsToEditor();
+    if (m_editor && IsLayoutValid())
+        GoToBox(CurrentBox());
+    RedrawNow();
+}
+
+void CKRFormView::UpdateStatusText()
+{
+    if (m_editor)
+        m_frame.SetStatusText(m_editor->InsertModeStatusText());
+}
+
+void CKRFormView::CommitCurrentField()
+{
+    if (m_editor)
+        GoToBox(CurrentBox());
+}
+
+void CKRFormView::SetFormScrollSizes()
+{
+    // The document size is kept in millimetres, which times the zoom gives
+    // logical units; a page step is 50 x 70 mm.
+    const QString section = GetSection();
+    SetScrollSizes(QSize(Settings().Get(section, Settings::DocWidth) * m_nZoom,
+                         Settings().Get(section, Settings::DocLength) * m_nZoom),
+                   QSize(50 * m_nZoom, 70 * m_nZoom));
+}
+
+void CKRFormView::OnInitialUpdate()
+{
+    SetFormScrollSizes();
+    ScrollToPosition(QPoint(0, 0));
+    ShowLoadMessage(this, m_document.GetLoadError());
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+bool CKRFormView::OnCommand(int id)
+{
+    switch (id) {
+    case Cmd::NextField:
+        NextBox();
+        return true;
+    case Cmd::PreviousField:
+        PreviousBox();
+        return true;
+    case Cmd::Page1:
+    case Cmd::Page2:
+        if (m_form.pageCount < 2)
+            return false;
+        ShowPage(id == Cmd::Page1 ? 1 : 2);
+        return true;
+    case Cmd::InsertAddress:
+        InsertAddress();
+        return true;
+    case Cmd::FormDefaults:
+        RunFormDefaults();
+        return true;
+    case Cmd::Margins:
+        EditPrintMargins(Settings(), m_form.type, this, CHelpTopicScope::ShowTopic);
+        return true;
+    case Cmd::Print:
+        CommitCurrentField();
+        RunPrintCommand(m_document, Settings(), m_frame, this);
+        RedrawNow();
+        return true;
+    case Cmd::PrintSetup:
+        RunPrintSetup(m_form.type, Settings(), m_frame, this);
+        return true;
+    default:
+        break;
+    }
+    if (OnZoomCommand(id))
+        return true;
+    if (IsEditingCommand(id)) {
+        if (!m_editor)
+            return true;
+        const bool handled = m_editor->OnCommand(id);
+        if (id == Cmd::AlignLeft || id == Cmd::AlignCenter || id == Cmd::AlignRight)
+            FollowAlignment();
+        return handled;
+    }
+    return false;
+}
+
+bool CKRFormView::OnUpdateCommand(int id, CommandState& state)
+{
+    switch (id) {
+    case Cmd::NextField:
+    case Cmd::PreviousField:
+    case Cmd::Margins:
+    case Cmd::Print:
+    case Cmd::PrintSetup:
+        state.enabled = true;
+        return true;
+    case Cmd::Page1:
+    case Cmd::Page2:
+        if (m_form.pageCount < 2)
+            return false;
+        state.enabled = true;
+        state.checked = m_nCurrentPage == (id == Cmd::Page1 ? 1 : 2);
+        return true;
+    case Cmd::InsertAddress:
+        state.enabled = m_insertAddressHook && IsAddressBox();
+        return true;
+    case Cmd::FormDefaults:
+        state.enabled = bool(m_formDefaultsHook);
+        return true;
+    default:
+        break;
+    }
+    if (OnUpdateZoomCommand(id, state))
+        return true;
+    if (IsEditingCommand(id)) {
+        if (m_editor)
+            return m_editor->OnUpdateCommand(id, state);
+        state.enabled = false;
+        state.checked = false;
+        return true;
+    }
+    return false;
+}
+
+void CKRFormView::EditorCommand(int id)
+{
+    OnCommand(id);
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard and mouse
+
+bool CKRFormView::HandleTabKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event->key() == Qt::Key_Backtab ||
+        (event->key() == Qt::Key_Tab && (modifiers & Qt::ShiftModifier)))
+        OnCommand(Cmd::PreviousField);
+    else if (event->key() == Qt::Key_Tab)
+        OnCommand(Cmd::NextField);
+    else
+        return false;
+    return true;
+}
+
+bool CKRFormView::event(QEvent* event)
+{
+    // Before QWidget's own Tab handling, which would move the focus away.
+    if (event->type() == QEvent::KeyPress && HandleTabKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return CKRScrollViewBase::event(event);
+}
+
+bool CKRFormView::IsFrameShortcut(const QKeyEvent* event) const
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(event->key())));
+    const QList<QAction*> actions = m_frame.actions();
+    return std::any_of(actions.cbegin(), actions.cend(), [&pressed](const QAction* action) {
+        return action->isEnabled() && action->shortcuts().contains(pressed);
+    });
+}
+
+bool CKRFormView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_editor && m_editor) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // The main window's keys come before the edit widget's own, so that
+            // Tab moves on and Ctrl+Z centres instead of being typed or undoing.
+            // The Insert key stays the editor's: it switches the mode without
+            // the status line, which catches up at the next move.
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            if (key->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
+                key->accept();
+                return true;
+            }
+            if (IsFrameShortcut(key))
+                return true; // left unclaimed: the window's shortcut runs
+        } else if (event->type() == QEvent::KeyPress) {
+            // No window shortcut took the key (the view is not in a main window,
+            // or the command is disabled there): carry it out here.
+            if (HandleTabKey(static_cast<QKeyEvent*>(event)))
+                return true;
+        }
+    }
+    return CKRScrollViewBase::eventFilter(watched, event);
+}
+
+void CKRFormView::EditorKeyPressed(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        ScrollByUnits(0, kPageScrollUnits);
+        break;
+    case Qt::Key_PageUp:
+        ScrollByUnits(0, -kPageScrollUnits);
+        break;
+    case Qt::Key_Home:
+        if (m_form.homeScrollsToTop)
+            ScrollToTop();
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (m_nCurrentPage == 1) {
+            const int target = m_form.ArrowTarget(event->key() == Qt::Key_Down, CurrentBox());
+            if (target >= 0)
+                GoToBox(target);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CKRFormView::EditorWheel(QWheelEvent* event)
+{
+    CKRScrollViewBase::wheelEvent(event);
+}
+
+void CKRFormView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+    case Qt::Key_Home:
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        EditorKeyPressed(event);
+        return;
+    default:
+        CKRScrollViewBase::keyPressEvent(event);
+    }
+}
+
+void CKRFormView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        CKRScrollViewBase::mousePressEvent(event);
+        return;
+    }
+    if (m_nCurrentPage == 1) {
+        const QPoint point = DeviceToLogical(event->position().toPoint() + ScrollPosition());
+        for (int i = 0; i < m_form.boxCount; ++i) {
+            if (Contains(GetBoxRect(i, 1), point)) {
+                GoToBox(i);
+                return;
+            }
+        }
+        const int k = CheckBoxAt(point);
+        if (k >= 0 && m_form.CheckBoxesActive(m_document.GetStore())) {
+            ClickCheckBox(k);
+            return;
+        }
+    }
+    QApplication::beep();
+    CKRScrollViewBase::mousePressEvent(event);
+}
+
+void CKRFormView::ClickCheckBox(int k)
+{
+    // The check boxes act as one choice: crossing one takes the cross from the
+    // others. Crossing the crossed one again changes nothing.
+    const quint16 word = quint16(k + 1);
+    if (m_document.GetCheckWord() == word)
+        return;
+    m_document.SetCheckWord(word);
+    m_document.SetModifiedFlag();
+    RedrawNow();
+}
+
+void CKRFormView::mouseMoveEvent(QMouseEvent* event)
+{
+    CursorKind kind = kCursorForm;
+    if (m_nCurrentPage == 1 && m_editor) {
+        const QPoint device = event->position().toPoint() + ScrollPosition();
+        const QPoint logical = DeviceToLogical(device);
+        for (int i = 0; i < m_form.boxCount && kind == kCursorForm; ++i)
+            if (Contains(GetBoxRect(i, 1), logical))
+                kind = kCursorBox;
+        if (kind == kCursorForm && m_form.CheckBoxesActive(m_document.GetStore())) {
+            for (const QRect& check : m_checkRects)
+                if (check.contains(device))
+                    kind = kCursorCheckBox;
+        }
+    }
+    SetCursorKind(kind);
+    CKRScrollViewBase::mouseMoveEvent(event);
+}
+
+void CKRFormView::SetCursorKind(CursorKind kind)
+{
+    if (kind == m_cursorKind)
+        return;
+    m_cursorKind = kind;
+    switch (kind) {
+    case kCursorBox:
+        viewport()->setCursor(Qt::IBeamCursor);
+        break;
+    case kCursorCheckBox:
+        viewport()->setCursor(Qt::PointingHandCursor);
+        break;
+    default:
+        viewport()->setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void CKRFormView::focusInEvent(QFocusEvent* event)
+{
+    CKRScrollViewBase::focusInEvent(event);
+    UpdateStatusText();
+    if (m_editor)
+        m_editor->setFocus();
+}

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "views/formdescription.h"
+#include "views/formpainter.h"
+#include "views/formview.h"
+#include "views/krscrollviewbase.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+class CKRDFormEditWindow;
+class CKrDocument;
+class CMainFrame;
+class QMenu;
+
+// A form on the screen, for every form of the engine: the blank form of the
+// shown page, the box editor over the current box, the box texts and the check
+// box cross in the edit text colour, and the moves between boxes (and pages) by
+// keyboard, menu and mouse. What differs between the forms is the description
+// it is given; the form's thin view class only names it and makes the editor.
+//
+// Units: box rectangles (GetBoxRect) are logical units of the view, 0.1 mm of
+// the sheet times zoom / 10, y downwards from the top edge of the sheet. The
+// editor is handed, in device pixels of the unscrolled view, the part of each box
+// that the box's text is drawn in, so that a text stays in place when its box
+// becomes current.
+//
+// Ownership: the document, its field store, the settings store and the main
+// frame outlive the view; the description is static. The view owns the editor
+// (a child of its viewport) and its context menu. The editor is created and
+// placed when the view is first shown; until then the store holds every text and
+// nothing needs committing.
+//
+// Settings of the form's section: "EditTextColor" is read once at construction;
+// "Hersteller" and the joined cells' setting at construction and again after the
+// form defaults command; the form's leave-box hook reads its own at every run.
+class CKRFormView : public CKRScrollViewBase, public CFormView
+{
+    Q_OBJECT
+
+public:
+    enum CursorKind { kCursorForm = 0, kCursorBox = 2, kCursorCheckBox = 3 };
+    // Page Up and Page Down move the form by this many logical units.
+    static constexpr int kPageScrollUnits = 700;
+
+    ~CKRFormView() override;
+
+    const Forms::FormDescription& Form() const { return m_form; }
+
+    // CFormView
+    QWidget* Widget() override { return this; }
+    // Scroll sizes, the top-left corner, and the document's load message.
+    void OnInitialUpdate() override;
+    // Re-selects the current box, which moves the text being typed into the store
+    // (and runs the form's automatic formatting of that box).
+    void CommitCurrentField() override;
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+    // "Einfügen" or "Überschreiben" in the main frame's status bar.
+    void UpdateStatusText() override;
+    // Makes a box of the shown page current: the box being left is formatted by
+    // the form's hook first, a joined cell goes to its first box, an index beyond
+    // the page's boxes changes nothing. The editor takes the keyboard and the
+    // form scrolls until it is visible.
+    void GoToBox(int index);
+    // The screen rectangle of a box: page 1 takes table entry `index` (the check
+    // boxes follow the boxes; an index beyond the table is taken as 0), any other
+    // page the follow-on box.
+    Forms::BoxRect GetBoxRect(int index, int page) const;
+
+    // Scales everything that depends on the zoom, hands the box rectangles and
+    // the fonts to the editor and makes box 0 of the shown page current. Runs
+    // when the view is first shown and after every zoom change.
+    void RebuildLayout();
+
+    int CurrentPage() const { return m_nCurrentPage; }
+    int CurrentBox() const;
+    bool MergedGoodsRows() const { return m_merged; }
+    int Publisher() const { return m_nPublisher; }
+    QColor EditTextColor() const { return m_editTextColor; }
+    CursorKind GetCursorKind() const { return m_cursorKind; }
+    // Null until the view is first shown.
+    CKRDFormEditWindow* FormEditor() const { return m_editor; }
+    CKrDocument& Document() const { return m_document; }
+    // Check box k in device pixels of the unscrolled view.
+    QRect CheckBoxRect(int k) const { return m_checkRects.value(k); }
+
+    // CKrEditHost: keys and the wheel the editor passes on, its own menu entries.
+    void EditorKeyPressed(QKeyEvent* event) override;
+    void EditorWheel(QWheelEvent* event) override;
+    void EditorCommand(int id) override;
+
+protected:
+    CKRFormView(const Forms::FormDescription& form, CKrDocument& document, CSettingsStore& settings,
+                CMainFrame& frame, QWidget* parent);
+    // The form's own editor class.
+    virtual CKRDFormEditWindow* CreateEditWindow() = 0;
+
+    void OnDraw(QPainter& painter) override;
+
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ZoomChanged() override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void ReadFormSettings();
+    void SetFormScrollSizes();
+    // Creates the editor on first use and rebuilds an invalid layout.
+    void EnsureLayout();
+    void CreateEditor();
+    void HandRectsToEditor();
+    // Where the edit widget lies for a box: the part of it the box's text is
+    // drawn in, by its alignment; device pixels of the unscrolled view.
+    QRect EditRect(int index, int page) const;
+    // After an alignment command: the widget moves to the current box's new
+    // text area.
+    void FollowAlignment();
+    QRect ToDevice(const Forms::BoxRect& rect) const;
+    // The check box (0 ..) under a point in logical units, or -1.
+    int CheckBoxAt(const QPoint& logical) const;
+    void ClickCheckBox(int k);
+    // Tab and Shift+Tab as next and previous box; true when the key was one of them.
+    bool HandleTabKey(QKeyEvent* event);
+    // Whether a key is an enabled shortcut of the main window.
+    bool IsFrameShortcut(const QKeyEvent* event) const;
+    void NextBox();
+    void PreviousBox();
+    void ShowPage(int page);
+    void InsertAddress();
+    void RunFormDefaults();
+    bool IsAddressBox() const;
+    void SetCursorKind(CursorKind kind);
+
+    const Forms::FormDescription& m_form;
+    CKrDocument& m_document;
+    CMainFrame& m_frame;
+    CKRDFormEditWindow* m_editor = nullptr; // child of viewport()
+    QPointer<QMenu> m_contextMenu;
+    std::unique_ptr<CFormPainter> m_formPainter;
+
+    int m_nCurrentPage = 1;
+    int m_nPublisher = 0;
+    bool m_merged = false;
+    QColor m_editTextColor;
+    CursorKind m_cursorKind = kCursorForm;
+    QVector<QRect> m_checkRects;
+};
