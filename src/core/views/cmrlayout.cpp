@@ -1039,7 +1039,9 @@ const Forms::FormDescription& Description()
             {caption},                                                  // dangerous goods
             {caption, Anchor::LeftBottom, CaptionSource::EditionLine}}; // form version
         front.captions = kCaptionsPage1;
-        front.captionCount = kCaptionsPage1Count;
+        // The last caption string is the edition; the edition line takes it
+        // with the publisher.
+        front.captionCount = kCaptionsPage1Count - 1;
 
         PageDrawing back;
         back.lines = kLinesPage2;
@@ -1049,8 +1051,6 @@ const Forms::FormDescription& Description()
         back.captions = kCaptionsPage2;
         back.captionCount = kCaptionsPage2Count;
         d.pages = {front, back};
-        // The last caption string is the edition; the edition line takes it
-        // with the publisher.
         d.editionText = CaptionText(1, kCaptionsPage1Count - 1);
 
         // The corner mark lies where the publisher's sheet has its first frame

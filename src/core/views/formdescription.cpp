@@ -89,4 +89,9 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
     return nullptr;
 }
 
+QVector<const FormDescription*> AllFormDescriptions()
+{
+    return {&CmrLayout::Description()};
+}
+
 } // namespace Forms

@@ -201,5 +201,7 @@ struct FormDescription
 // The description of a form as its settings choose it now (the national note's
 // edition), or null for a form that has no drawn replica yet.
 const FormDescription* FindFormDescription(FormType type, const CSettingsStore& settings);
+// Every form and edition the engine knows.
+QVector<const FormDescription*> AllFormDescriptions();
 
 } // namespace Forms

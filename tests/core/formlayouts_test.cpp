@@ -1,0 +1,242 @@
+// What every form description of the engine must keep, whatever its geometry:
+// boxes on the sheet and apart from each other, no line through a typing area,
+// print rectangles on the paper, captions that are all used and that stay clear
+// of the boxes, the lines and each other, moves and address boxes that name
+// boxes of the form. Each form's telling rows are tested with the form.
+#include "guienvironment.h"
+#include "testsupport.h"
+#include "views/formdefinition.h"
+#include "views/formdescription.h"
+#include "views/formpainter.h"
+
+#include <QFontMetricsF>
+#include <QTransform>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+TVM_GUI_TEST_ENVIRONMENT();
+
+namespace FormTables {
+
+// Found by argument-dependent lookup from the assertions.
+static std::ostream& operator<<(std::ostream& os, const BoxRect& r)
+{
+    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
+}
+
+} // namespace FormTables
+
+namespace {
+
+using Forms::BoxRect;
+using Forms::FormDescription;
+using FormTables::Segment;
+
+bool InteriorsOverlap(const BoxRect& a, const BoxRect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool OnSheet(const BoxRect& r, int width, int height)
+{
+    return r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height &&
+           r.left < r.right && r.top < r.bottom;
+}
+
+// Table segments have y negative; rectangles y positive. Only horizontal and
+// vertical lines exist on the forms.
+bool CrossesInterior(const Segment& s, const BoxRect& r)
+{
+    const int x1 = qMin(s.x1, s.x2), x2 = qMax(s.x1, s.x2);
+    const int y1 = qMin(-s.y1, -s.y2), y2 = qMax(-s.y1, -s.y2);
+    if (y1 == y2)
+        return y1 > r.top && y1 < r.bottom && x1 < r.right && x2 > r.left;
+    return x1 > r.left && x1 < r.right && y1 < r.bottom && y2 > r.top;
+}
+
+QRectF ToRectF(const BoxRect& r)
+{
+    return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom));
+}
+
+QRectF LineArea(const Segment& s, int penWidth)
+{
+    const qreal half = penWidth / 2.0;
+    return QRectF(QPointF(qMin(s.x1, s.x2), -qMax(s.y1, s.y2)),
+                  QPointF(qMax(s.x1, s.x2), -qMin(s.y1, s.y2)))
+        .adjusted(-half, -half, half, half);
+}
+
+// The segments of a page the edition draws, each with its pen width; filled
+// rectangles left out.
+QVector<QPair<Segment, int>> DrawnLines(const FormDescription& form, int page)
+{
+    QVector<QPair<Segment, int>> lines;
+    const Forms::PageDrawing& drawing = form.pages[page - 1];
+    const auto groups = FormTables::LineGroups(drawing.lines);
+    for (int g = 0; g < groups.size() && g < drawing.lineStyles.size(); ++g) {
+        const Forms::LineStyle& style = drawing.lineStyles[g];
+        if (!style.drawn)
+            continue;
+        for (int i = style.filledRects; i < groups[g].size(); ++i)
+            lines.append({groups[g][i], style.penWidth});
+    }
+    return lines;
+}
+
+std::string Name(const FormDescription* form)
+{
+    std::string name = GetFormTypeInfo(form->type).name.data();
+    for (const QChar c : form->editionText)
+        if (c.isLetterOrNumber())
+            name += char(c.toLatin1());
+    return name;
+}
+
+class FormLayouts : public testing::TestWithParam<const FormDescription*>
+{
+protected:
+    const FormDescription& Form() const { return *GetParam(); }
+};
+
+TEST_P(FormLayouts, BoxesLieOnTheSheetAndNoTwoOverlap)
+{
+    const FormDescription& form = Form();
+    const int entries = form.boxCount + form.checkBoxCount;
+    for (int i = 0; i < entries; ++i) {
+        const BoxRect a = form.BoxEntry(i, 1);
+        EXPECT_TRUE(OnSheet(a, form.sheetWidth, form.sheetHeight)) << "box " << i << ' ' << a;
+        for (int j = i + 1; j < entries; ++j)
+            EXPECT_FALSE(InteriorsOverlap(a, form.BoxEntry(j, 1))) << "boxes " << i << " and " << j;
+    }
+    EXPECT_TRUE(OnSheet(form.FollowBox(), form.sheetWidth, form.sheetHeight));
+}
+
+TEST_P(FormLayouts, NoLineRunsThroughATypingArea)
+{
+    const FormDescription& form = Form();
+    for (int page = 1; page <= form.pageCount; ++page) {
+        for (const auto& line : DrawnLines(form, page)) {
+            const Segment& s = line.first;
+            EXPECT_TRUE(s.x1 == s.x2 || s.y1 == s.y2)
+                << "slanted " << s.x1 << ',' << s.y1 << ' ' << s.x2 << ',' << s.y2;
+            const int boxes = page == 1 ? form.boxCount : 1;
+            for (int i = 0; i < boxes; ++i)
+                EXPECT_FALSE(CrossesInterior(s, form.BoxEntry(i, page)))
+                    << "page " << page << " segment " << s.x1 << ',' << s.y1 << ' ' << s.x2 << ','
+                    << s.y2 << " crosses box " << i;
+        }
+    }
+}
+
+TEST_P(FormLayouts, PrintRectanglesAndMarksLieOnTheA4Paper)
+{
+    const FormDescription& form = Form();
+    ASSERT_FALSE(form.publisherGroups.isEmpty());
+    int catchAll = 0;
+    for (const Forms::PublisherGroup& group : form.publisherGroups) {
+        catchAll += group.publishers.isEmpty() ? 1 : 0;
+        for (int i = 0; i < form.boxCount + form.checkBoxCount; ++i)
+            EXPECT_TRUE(OnSheet(group.printRects[i], 2100, 2970)) << "print box " << i;
+        EXPECT_FALSE(group.marks.isEmpty());
+        for (const Forms::MarkPolyline& mark : group.marks)
+            for (const QPoint& p : mark)
+                EXPECT_TRUE(QRect(0, 0, 2100, 2970).contains(p)) << p.x() << ',' << p.y();
+    }
+    EXPECT_EQ(catchAll, 1) << "one group takes every publisher the others do not list";
+    EXPECT_EQ(form.margins.size(), form.pageCount);
+}
+
+TEST_P(FormLayouts, TablesMatchTheirDescriptions)
+{
+    const FormDescription& form = Form();
+    ASSERT_EQ(form.pages.size(), form.pageCount);
+    for (const Forms::PageDrawing& drawing : form.pages) {
+        EXPECT_EQ(FormTables::LineGroups(drawing.lines).size(), drawing.lineStyles.size());
+        const auto points = FormTables::CaptionPointGroups(drawing.captionPoints);
+        ASSERT_EQ(points.size(), drawing.captionGroups.size());
+        // Every caption string is taken by exactly one point.
+        int taken = 0;
+        for (int g = 0; g < points.size(); ++g)
+            if (drawing.captionGroups[g].source == Forms::CaptionSource::Table)
+                taken += int(points[g].size());
+        EXPECT_EQ(taken, drawing.captionCount);
+    }
+}
+
+TEST_P(FormLayouts, MovesAndAddressBoxesNameBoxesOfTheForm)
+{
+    const FormDescription& form = Form();
+    for (const Forms::ArrowMove& move : form.arrowMoves) {
+        EXPECT_LE(0, move.from);
+        EXPECT_LE(move.from, move.to);
+        EXPECT_LT(move.to + move.delta, form.boxCount);
+        EXPECT_LE(0, move.from + move.delta);
+    }
+    for (int box : form.addressBoxes)
+        EXPECT_TRUE(box >= 0 && box < form.boxCount) << box;
+    EXPECT_TRUE(form.checkGuardBox < form.boxCount);
+}
+
+TEST_P(FormLayouts, TheStoreGetsTheFormsBoxes)
+{
+    TestEnvironment env;
+    const FormDescription& form = Form();
+    if (form.type == FormType::National)
+        env.Settings().Set(form.Section(), Settings::NatVersion,
+                           form.boxCount == 127 ? 2009 : 2007);
+    const FormDefinition definition = GetFormDefinition(form.type, env.Settings());
+    EXPECT_EQ(definition.fieldCount, form.boxCount);
+    EXPECT_EQ(Forms::FindFormDescription(form.type, env.Settings()), &form);
+}
+
+// Measured with the real fonts at real size: every caption on the sheet, off
+// the boxes and the lines, and no two captions on each other.
+TEST_P(FormLayouts, CaptionsStayClearOfBoxesLinesAndEachOther)
+{
+    const FormDescription& form = Form();
+    const CFormPainter painter(form, 10);
+    for (int page = 1; page <= form.pageCount; ++page) {
+        for (int publisher : {0, 1, 2, 3, 9}) {
+            const auto captions = painter.Captions(page, publisher);
+            QVector<QRectF> bands;
+            for (const CFormPainter::PlacedCaption& c : captions) {
+                const std::string name = c.text.toStdString();
+                const QRectF ink = painter.CaptionInk(c);
+                EXPECT_TRUE(QRectF(0, 0, form.sheetWidth, form.sheetHeight).contains(ink)) << name;
+                const int boxes = page == 1 ? form.boxCount + form.checkBoxCount : 1;
+                for (int i = 0; i < boxes; ++i)
+                    EXPECT_FALSE(ink.intersects(ToRectF(form.BoxEntry(i, page))))
+                        << name << " over box " << i;
+                for (const auto& line : DrawnLines(form, page))
+                    EXPECT_FALSE(ink.intersects(LineArea(line.first, line.second)))
+                        << name << " on the line " << line.first.x1 << ',' << line.first.y1 << ' '
+                        << line.first.x2 << ',' << line.first.y2;
+                // The band from the baseline to the cap height over the advance:
+                // descenders and accents may reach into the next line's gap.
+                const QFontMetricsF metrics(painter.Font(c.font));
+                const qreal advance = metrics.horizontalAdvance(c.text);
+                const QRectF inText(c.alignRight ? -advance : 0,
+                                    -metrics.descent() - metrics.capHeight(), advance,
+                                    metrics.capHeight());
+                QTransform frame = QTransform::fromTranslate(c.at.x(), c.at.y());
+                if (c.font.upwards)
+                    frame.rotate(-90);
+                const QRectF band = frame.mapRect(inText);
+                for (int b = 0; b < bands.size(); ++b)
+                    EXPECT_FALSE(band.intersects(bands[b]))
+                        << name << " / " << captions[b].text.toStdString();
+                bands.append(band);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, testing::ValuesIn(Forms::AllFormDescriptions()),
+                         [](const testing::TestParamInfo<const FormDescription*>& info) {
+                             return Name(info.param);
+                         });
+
+} // namespace
