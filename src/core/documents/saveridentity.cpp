@@ -33,6 +33,11 @@ SaverIdentity CurrentSaverIdentity()
 {
     if (Override())
         return *Override();
+    return PlatformSaverIdentity();
+}
+
+SaverIdentity PlatformSaverIdentity()
+{
     return {QSysInfo::machineHostName(), PlatformUserName()};
 }
 

@@ -83,6 +83,14 @@ bool CSettingsStore::DeleteSection(const QString& section)
     return Commit();
 }
 
+bool CSettingsStore::DeleteValue(const QString& section, const QString& key)
+{
+    if (key.isEmpty() || !m_settings->isWritable())
+        return false;
+    m_settings->remove(KeyPath(section, key));
+    return Commit();
+}
+
 bool CSettingsStore::Write(const QString& section, const QString& key, const QVariant& value)
 {
     // Refusing up front leaves the old value in place, as a failed registry write

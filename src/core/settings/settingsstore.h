@@ -54,6 +54,8 @@ public:
     // False when the backing store cannot be written.
     bool DeleteAll();
     bool DeleteSection(const QString& section);
+    // One value; a missing one is no error.
+    bool DeleteValue(const QString& section, const QString& key);
 
     // Typed access through the key table: the key's own default applies.
     int Get(const QString& section, const IntSetting& setting) const

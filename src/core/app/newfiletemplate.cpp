@@ -1,0 +1,52 @@
+#include "app/newfiletemplate.h"
+
+#include "app/doctemplates.h"
+#include "documents/archiveexception.h"
+#include "documents/documentfactory.h"
+#include "documents/krdocument.h"
+#include "settings/settingsstore.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+QByteArray NewCmrTemplateBytes()
+{
+    // A store of its own, so that the user's default texts and automatic date
+    // stay out of the template.
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return {};
+    CSettingsStore settings(std::make_unique<QSettings>(
+        dir.filePath(QStringLiteral("template.ini")), QSettings::IniFormat));
+    settings.Set(QString(GetFormTypeInfo(FormType::Cmr).section), Settings::AutoDate, 0);
+    auto document = CreateDocument(FormType::Cmr, settings);
+    document->OnNewDocument();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        document->SaveToDevice(buffer);
+    } catch (const CArchiveException&) {
+        return {};
+    }
+    return buffer.data();
+}
+
+QString WriteNewFileTemplate(const QString& folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return {};
+    const DocTemplateInfo& cmr = DocTemplateFor(FormType::Cmr);
+    const QString path = QDir(folder).filePath(QString(cmr.baseName) + QString(cmr.extension));
+    if (QFileInfo::exists(path))
+        return path;
+    const QByteArray bytes = NewCmrTemplateBytes();
+    QSaveFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size() || !file.commit())
+        return {};
+    return path;
+}
