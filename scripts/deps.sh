@@ -10,6 +10,9 @@ packages=(
   poppler-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
+  # Installing as a desktop program: validators, MIME database, Debian package.
+  desktop-file-utils appstream shared-mime-info xdg-utils man-db groff-base
+  dpkg-dev fakeroot
 )
 
 missing=()
