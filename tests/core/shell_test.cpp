@@ -45,15 +45,14 @@ TEST_P(VersionParsing, GivesPartsPackedValueAndText)
     EXPECT_EQ(FormatVersionText(v), QString::fromLatin1(c.shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, VersionParsing,
-    ::testing::Values(VersionCase{"3.1.5.0", true, 3, 1, 5, 196869, "3.1.05"},
-                      VersionCase{"3.12.7", true, 3, 12, 7, 199687, "3.12.07"},
-                      // At most two characters of the build count.
-                      VersionCase{"2.0.123", true, 2, 0, 12, 131084, "2.0.12"},
-                      VersionCase{"4.2.1a", true, 4, 2, 1, 262657, "4.2.01"},
-                      VersionCase{"7", true, 7, 0, 0, 458752, "7.0.00"},
-                      VersionCase{"", false, 0, 0, 0, 0, "0.0.00"}));
+INSTANTIATE_TEST_SUITE_P(Texts, VersionParsing,
+                         ::testing::Values(VersionCase{"3.1.5.0", true, 3, 1, 5, 196869, "3.1.05"},
+                                           VersionCase{"3.12.7", true, 3, 12, 7, 199687, "3.12.07"},
+                                           // At most two characters of the build count.
+                                           VersionCase{"2.0.123", true, 2, 0, 12, 131084, "2.0.12"},
+                                           VersionCase{"4.2.1a", true, 4, 2, 1, 262657, "4.2.01"},
+                                           VersionCase{"7", true, 7, 0, 0, 458752, "7.0.00"},
+                                           VersionCase{"", false, 0, 0, 0, 0, "0.0.00"}));
 
 TEST(RegeditManagment, TheBuiltVersionIsReadableAndInitWritesTheVersionValues)
 {
@@ -66,8 +65,7 @@ TEST(RegeditManagment, TheBuiltVersionIsReadableAndInitWritesTheVersionValues)
     CRegeditManagment registry;
     EXPECT_FALSE(registry.WriteVersionValues(values)); // not initialised yet
     ASSERT_TRUE(registry.Init(QStringLiteral("/opt/tvm/bin/tarvelomark"),
-                              QStringLiteral("Jul 14 2023"), QStringLiteral("3.1.5.0"),
-                              &values));
+                              QStringLiteral("Jul 14 2023"), QStringLiteral("3.1.5.0"), &values));
     EXPECT_EQ(registry.GetVersion(), 196869u);
     EXPECT_EQ(registry.GetVersionText(), QStringLiteral("3.1.05"));
     EXPECT_EQ(registry.ExeName(), QStringLiteral("tarvelomark"));
@@ -87,9 +85,9 @@ TEST(RegeditManagment, TheBuiltVersionIsReadableAndInitWritesTheVersionValues)
 
 TEST(DisplaySize, StoredScalingSelectsItsChoiceAndBack)
 {
-    const std::pair<int, int> rows[] = {{-5, 0},  {0, 0},    {99, 0},   {100, 1}, {109, 1},
-                                        {110, 2}, {115, 2},  {129, 3},  {130, 4}, {149, 5},
-                                        {150, 6}, {1000, 6}};
+    const std::pair<int, int> rows[] = {{-5, 0},  {0, 0},   {99, 0},  {100, 1},
+                                        {109, 1}, {110, 2}, {115, 2}, {129, 3},
+                                        {130, 4}, {149, 5}, {150, 6}, {1000, 6}};
     for (const auto& [scaling, choice] : rows)
         EXPECT_EQ(DisplaySize::ChoiceForScaling(scaling), choice) << scaling;
     const int values[] = {0, 100, 110, 120, 130, 140, 150};
@@ -115,8 +113,8 @@ TEST(DisplaySize, TheChosenSizeIsTheScaleOfTheViews)
 
     ASSERT_TRUE(DisplaySize::Store(settings, 0));
     EXPECT_EQ(settings.Get(kMain, Settings::FormScaling), 0);
-    EXPECT_FALSE(settings.Backend().contains(
-        kMain + QLatin1Char('/') + QLatin1String(Settings::kWinFormScaledFactorOv)));
+    EXPECT_FALSE(settings.Backend().contains(kMain + QLatin1Char('/') +
+                                             QLatin1String(Settings::kWinFormScaledFactorOv)));
     EXPECT_EQ(ViewZoom::ComputeZoom(settings, cmr, screen), 25);
 }
 

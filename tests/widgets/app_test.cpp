@@ -3,15 +3,23 @@
 #include "addresses/dlgprogramoptions.h"
 #include "app/childframe.h"
 #include "app/commandids.h"
+#include "app/common_dlgsetdisplaysizefactor.h"
+#include "app/common_dlgsupportinfo.h"
+#include "app/dlghelpdialog.h"
 #include "app/dlgneuedatei.h"
 #include "app/helpwindow.h"
+#include "app/splashwnd.h"
 #include "app/tarvelomarkapp.h"
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
+#include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 #include "views/formview.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QCommandLinkButton>
+#include <QRadioButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -73,6 +81,22 @@ void AnswerMessageBoxes(QList<QMessageBox::StandardButton> answers)
     });
 }
 
+// Runs `act` on the next visible top-level window of type T once it appears.
+template <typename T, typename F>
+void OnNextWindow(F act)
+{
+    QTimer::singleShot(0, [act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<T*>(w); window && window->isVisible()) {
+                act(window);
+                return;
+            }
+        OnNextWindow<T>(act); // not shown yet
+    });
+}
+
+const QString kMain = QLatin1String(Settings::kSectionSettings);
+
 } // namespace
 
 class TestApplication : public QObject
@@ -92,6 +116,14 @@ private:
         return path;
     }
     CMainFrame* Frame() const { return m_app.MainFrame(); }
+    // A running program with one modified note, as after a start with a file.
+    void StartWithModifiedNote()
+    {
+        const QString path = WriteDocument(QStringLiteral("laufend.cmr"), FormType::Cmr);
+        QVERIFY(m_app.InitInstance({path}));
+        QVERIFY(Frame()->isVisible());
+        Frame()->ActiveChild()->Document().SetModifiedFlag();
+    }
 
     CTarvelomarkApp& m_app;
     QTemporaryDir& m_dir;
@@ -307,6 +339,176 @@ private Q_SLOTS:
         QVERIFY(m_app.Settings().GetProfileString("Recent File List", "File1", "").endsWith("x.txt"));
     }
 
+    // Start-up shows the introductory help twice (Escape keeps it for the next
+    // start, the check box and OK switch it off) and then the splash window.
+    void startupShowsTheIntroductoryHelpAndTheSplashWindow()
+    {
+        m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 0);
+        m_app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 0);
+        m_app.Settings().Set(kMain, Settings::SplashScreen, 1);
+        QList<int> modes;
+        OnNextWindow<CDlgHelpDialog>([&modes](CDlgHelpDialog* first) {
+            modes << first->Mode();
+            first->CheckBox()->setChecked(true);
+            QTest::keyClick(first, Qt::Key_Escape);
+            OnNextWindow<CDlgHelpDialog>([&modes](CDlgHelpDialog* second) {
+                modes << second->Mode();
+                second->CheckBox()->setChecked(true);
+                second->accept();
+            });
+        });
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("start.cmr"), FormType::Cmr)}));
+        QCOMPARE(modes, QList<int>({1, 2}));
+        QCOMPARE(m_app.Settings().Get(kMain, Settings::ShowIntroHelp), 0);
+        QCOMPARE(m_app.Settings().Get(kMain, Settings::ShowDefaultTextHelp), 1);
+
+        QVERIFY(CSplashWnd::Current());
+        QVERIFY(CSplashWnd::Current()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!CSplashWnd::Current(), 3000); // one second
+        m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
+        m_app.Settings().Set(kMain, Settings::SplashScreen, 0);
+    }
+
+    // "FormScaling" 115 preselects 110 %; choosing 110 % asks, and only a close
+    // that went through stores the size and starts the program anew.
+    void displaySizeRestartsOnlyAfterTheNormalClose()
+    {
+        int restarts = 0;
+        m_app.SetNewInstanceStarter([&restarts] {
+            ++restarts;
+            return true;
+        });
+        m_app.Settings().Set(kMain, Settings::FormScaling, 115);
+        StartWithModifiedNote();
+
+        const auto choose110 = [](Common_DlgSetDisplaySizeFactor* dialog) {
+            QVERIFY(dialog->Choice(2)->isChecked());
+            QCOMPARE(dialog->Choice(2)->text(), QStringLiteral("110%"));
+            dialog->Choice(2)->click();
+            dialog->accept();
+        };
+        // Yes to the restart, then Cancel at the note's save question.
+        OnNextWindow<Common_DlgSetDisplaySizeFactor>(choose110);
+        AnswerMessageBoxes({QMessageBox::Yes, QMessageBox::Cancel});
+        m_app.OnCommand(Cmd::DisplaySize);
+        QVERIFY(Frame()->isVisible());
+        QCOMPARE(restarts, 0);
+        QCOMPARE(m_app.Settings().Get(kMain, Settings::FormScaling), 115);
+
+        // No at the restart question changes nothing either.
+        OnNextWindow<Common_DlgSetDisplaySizeFactor>(choose110);
+        AnswerNextMessageBox(QMessageBox::No);
+        m_app.OnCommand(Cmd::DisplaySize);
+        QVERIFY(Frame()->isVisible());
+        QCOMPARE(restarts, 0);
+
+        OnNextWindow<Common_DlgSetDisplaySizeFactor>(choose110);
+        AnswerMessageBoxes({QMessageBox::Yes, QMessageBox::No});
+        m_app.OnCommand(Cmd::DisplaySize);
+        QVERIFY(!Frame()->isVisible());
+        QCOMPARE(restarts, 1);
+        QCOMPARE(m_app.Settings().Get(kMain, Settings::FormScaling), 110);
+        QCOMPARE(m_app.Settings().GetProfileInt(kMain, "WinFormScaledFactorOv", 0), 110);
+        QCOMPARE(m_app.ExitInstance(), 0);
+
+        // OK without a change asks nothing.
+        StartWithModifiedNote();
+        OnNextWindow<Common_DlgSetDisplaySizeFactor>(
+            [](Common_DlgSetDisplaySizeFactor* dialog) { dialog->accept(); });
+        m_app.OnCommand(Cmd::DisplaySize);
+        QVERIFY(Frame()->isVisible());
+        QCOMPARE(restarts, 1);
+        m_app.SetNewInstanceStarter(nullptr);
+    }
+
+    void resetRemovesExactlyItsPart_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("removed");
+        const QStringList all = {"Settings/Language", "Font/DFont0", "Workspace/State",
+                                 "CMR/Hersteller"};
+        QTest::newRow("fonts") << int(Cmd::ResetFonts) << QStringList{"Font/DFont0"};
+        QTest::newRow("menus") << int(Cmd::ResetMenus) << QStringList{"Workspace/State"};
+        QTest::newRow("all") << int(Cmd::ResetAll) << all;
+    }
+
+    void resetRemovesExactlyItsPart()
+    {
+        QFETCH(int, command);
+        QFETCH(QStringList, removed);
+        QSettings& store = m_app.Settings().Backend();
+        const QStringList keys = {"Settings/Language", "Font/DFont0", "Workspace/State",
+                                  "CMR/Hersteller"};
+        const auto fill = [&store, &keys] {
+            for (const QString& key : keys)
+                store.setValue(key, key == "Settings/Language" ? QVariant(0) : QVariant(77));
+            store.sync();
+        };
+        const auto present = [&store, &keys] {
+            QStringList found;
+            for (const QString& key : keys)
+                if (store.contains(key))
+                    found << key;
+            return found;
+        };
+        const auto answer = [](int choice) {
+            OnNextWindow<CResetQuestion>([choice](CResetQuestion* question) {
+                QVERIFY(question->CancelButton()->isDefault());
+                (choice == kResetProceed ? question->ProceedButton() : question->CancelButton())
+                    ->click();
+            });
+        };
+        fill();
+        StartWithModifiedNote();
+
+        // 202, and a cancelled save question, keep everything and the program.
+        answer(kResetCancel);
+        m_app.OnCommand(command);
+        answer(kResetProceed);
+        AnswerNextMessageBox(QMessageBox::Cancel);
+        m_app.OnCommand(command);
+        QVERIFY(Frame()->isVisible());
+        QVERIFY(!m_app.m_bResetPending);
+        QCOMPARE(present(), keys);
+
+        m_app.Settings().DeleteSection(QStringLiteral("Recent File List"));
+        answer(kResetProceed);
+        AnswerNextMessageBox(QMessageBox::No);
+        m_app.OnCommand(command);
+        QVERIFY(!Frame()->isVisible());
+        QVERIFY(m_app.m_bResetPending);
+        QCOMPARE(m_app.ExitInstance(), 0);
+        QStringList expected = keys;
+        for (const QString& key : removed)
+            expected.removeAll(key);
+        QCOMPARE(present(), expected);
+        QCOMPARE(m_app.Settings().GetProfileString("Recent File List", "File1", "none"),
+                 QStringLiteral("none"));
+
+        // What a new start reads: defaults only for the part reset.
+        m_app.m_bResetPending = false;
+        const int language = removed.contains("Settings/Language") ? 1 : 0;
+        QCOMPARE(m_app.Settings().Get(kMain, Settings::Language), language);
+        store.clear();
+        // Back to the fixture's own settings for the next rows and tests.
+        m_app.Settings().Set(kMain, Settings::Language, 0);
+        m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
+        m_app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 1);
+        m_app.Settings().Set(kMain, Settings::SplashScreen, 0);
+    }
+
+    void supportInformationNamesTheFilesAndVersion()
+    {
+        const SupportInfo info = m_app.SupportInformation();
+        const QString text = info.Text();
+        for (const char* label : {"Version: ", "Erstellt am: ", "Qt-Version: ", "Plattform: ",
+                                  "Einstellungsdatei: ", "Adressdatei: ", "Datenordner: "})
+            QVERIFY2(text.contains(QLatin1String(label)), label);
+        QVERIFY(text.contains(m_app.Registry().GetVersionText()));
+        QVERIFY(text.contains(m_app.Settings().Backend().fileName()));
+        QVERIFY(text.contains(m_app.AddressFile()));
+    }
+
     void initRunsWithoutAWindow()
     {
         m_app.Settings().Backend().setValue("Workspace/State", QByteArray("x"));
@@ -319,13 +521,22 @@ private Q_SLOTS:
 
 int main(int argc, char* argv[])
 {
+    // The program writes into the user's folders (templates, documents): here
+    // they are the test's own.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     CTarvelomarkApp app(argc, argv);
     InitWidgetResources();
     QTemporaryDir dir;
     app.SetSettingsStore(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
         dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)));
     // German texts throughout, also where the program would otherwise speak English.
-    app.Settings().Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 0);
+    app.Settings().Set(kMain, Settings::Language, 0);
+    // Start-ups show neither the introductory help nor the splash window unless
+    // a test asks for them.
+    app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
+    app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 1);
+    app.Settings().Set(kMain, Settings::SplashScreen, 0);
     TestApplication test(app, dir);
     return QTest::qExec(&test, argc, argv);
 }

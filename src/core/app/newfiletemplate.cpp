@@ -45,8 +45,8 @@ QString WriteNewFileTemplate(const QString& folder)
         return path;
     const QByteArray bytes = NewCmrTemplateBytes();
     QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit())
         return {};
     return path;
 }

@@ -25,9 +25,8 @@ bool Store(CSettingsStore& settings, int formScaling)
 {
     const QString section = QLatin1String(Settings::kSectionSettings);
     const QString override = QLatin1String(Settings::kWinFormScaledFactorOv);
-    const bool stored = formScaling == 0
-                            ? settings.DeleteValue(section, override)
-                            : settings.WriteProfileInt(section, override, formScaling);
+    const bool stored = formScaling == 0 ? settings.DeleteValue(section, override)
+                                         : settings.WriteProfileInt(section, override, formScaling);
     return stored && settings.Set(section, Settings::FormScaling, formScaling);
 }
 

@@ -82,8 +82,7 @@ bool CRegeditManagment::Init(const QString& programFile, const QString& creation
     if (versionValues) {
         WriteVersionValues(*versionValues);
     } else {
-        QSettings values(QSettings::NativeFormat, QSettings::UserScope, m_strCompany,
-                         m_strExeName);
+        QSettings values(QSettings::NativeFormat, QSettings::UserScope, m_strCompany, m_strExeName);
         values.setFallbacksEnabled(false);
         WriteVersionValues(values);
     }

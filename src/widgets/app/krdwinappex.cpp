@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/helpwindow.h"
+#include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -53,12 +55,53 @@ void CKRDWinAppEx::ShowHelpTopic(int id)
     CHelpWindow::Show(id);
 }
 
+void CKRDWinAppEx::ResetAllSettings()
+{
+    RunReset(ResetKind::All);
+}
+
 void CKRDWinAppEx::ResetWorkspaceSettings(bool silent)
 {
-    Q_UNUSED(silent);
-    m_settings->Backend().remove(QLatin1String(Settings::kSectionWorkspace));
-    m_settings->Backend().sync();
+    if (!silent) {
+        RunReset(ResetKind::Workspace);
+        return;
+    }
+    DeleteResetPart(*m_settings, ResetKind::Workspace);
     m_bResetPending = true;
+}
+
+void CKRDWinAppEx::ResetFontSettings()
+{
+    RunReset(ResetKind::Font);
+}
+
+void CKRDWinAppEx::RunReset(ResetKind kind)
+{
+    CResetQuestion question(kind, DialogParent());
+    if (question.exec() != kResetProceed)
+        return;
+    // The close comes first: removing the settings and then staying alive after
+    // a cancelled save question would leave a running program whose settings
+    // were half gone and whose exit silently dropped the recent files.
+    m_bResetPending = true;
+    if (!CloseMainWindow(false)) {
+        m_bResetPending = false;
+        return;
+    }
+    DeleteResetPart(*m_settings, kind);
+}
+
+bool CKRDWinAppEx::CloseMainWindow(bool keepWorkspace)
+{
+    Q_UNUSED(keepWorkspace);
+    return true;
+}
+
+bool CKRDWinAppEx::StartNewInstance()
+{
+    if (m_newInstanceStarter)
+        return m_newInstanceStarter();
+    return QProcess::startDetached(applicationFilePath(), {});
 }
 
 QString CKRDWinAppEx::DataFolder() const

@@ -4,23 +4,38 @@
 #include "app/childframe.h"
 #include "app/commandids.h"
 #include "app/commandline.h"
+#include "app/common_dlgsetdisplaysizefactor.h"
+#include "app/common_dlgsupportinfo.h"
 #include "app/datafolder.h"
+#include "app/dlgabout.h"
+#include "app/dlghelpdialog.h"
 #include "app/dlgneuedatei.h"
 #include "app/doctemplates.h"
 #include "app/helptopicscope.h"
 #include "app/mainframe.h"
+#include "app/newfiletemplate.h"
+#include "app/splashwnd.h"
 #include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
+#include "settings/displaysize.h"
+#include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 #include "views/formview.h"
 #include "views/viewfactory.h"
 
+#include <QAction>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
 
 namespace {
 
@@ -41,7 +56,15 @@ void ConnectFormCommands(CFormView* view, FormType type, CTarvelomarkApp& app)
 
 } // namespace
 
-CTarvelomarkApp::CTarvelomarkApp(int& argc, char** argv) : CKRDWinAppEx(argc, argv) {}
+CTarvelomarkApp::CTarvelomarkApp(int& argc, char** argv) : CKRDWinAppEx(argc, argv)
+{
+    // The desktop matches windows to the installed desktop file by this name.
+    setDesktopFileName(QLatin1String(kDesktopFileName));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tarvelomark-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+}
 
 CTarvelomarkApp::~CTarvelomarkApp()
 {
@@ -54,6 +77,7 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         return false;
 
     m_recentFiles.Load(Settings());
+    RegisterShellEntries();
 
     const StartupRequest request = ParseCommandLine(arguments);
     if (request.kind == StartupRequest::Initialise) {
@@ -92,7 +116,140 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
     if (CChildFrame* child = m_mainFrame->Children().value(0))
         m_mainFrame->MdiArea()->setActiveSubWindow(child);
     ReadAddressFileSetting();
+    ShowIntroductoryHelp();
+
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    const QString splashKey = QLatin1String(Settings::SplashScreen.key);
+    CSplashWnd::EnableSplashScreen(Settings().GetProfileInt(section, splashKey, 1) != 0);
+    CSplashWnd::ShowSplashScreen(m_mainFrame, Settings().Get(section, Settings::SplashScreen),
+                                 m_Registry.GetVersionText());
     return true;
+}
+
+void CTarvelomarkApp::RegisterShellEntries()
+{
+    if (!m_Registry.Init(applicationFilePath(), CRegeditManagment::BuiltCreationDate(),
+                         CRegeditManagment::BuiltProductVersion()))
+        QMessageBox::critical(nullptr, QStringLiteral("Tarvelomark"), QStringLiteral("ERROR"));
+    // File types, icons and the desktop entry come with the installation; what
+    // is the user's own is the "new document" template.
+    WriteNewFileTemplate(QStandardPaths::writableLocation(QStandardPaths::TemplatesLocation));
+}
+
+void CTarvelomarkApp::ShowIntroductoryHelp()
+{
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    const std::pair<quint16, IntSetting> dialogs[] = {{1, Settings::ShowIntroHelp},
+                                                      {2, Settings::ShowDefaultTextHelp}};
+    for (const auto& [mode, setting] : dialogs) {
+        if (Settings().Get(section, setting) != 0)
+            continue;
+        CDlgHelpDialog dialog(m_mainFrame);
+        dialog.SetMode(mode);
+        dialog.exec();
+        Settings().Set(section, setting, dialog.DontShowAgain());
+    }
+}
+
+QWidget* CTarvelomarkApp::DialogParent() const
+{
+    return m_mainFrame;
+}
+
+bool CTarvelomarkApp::CloseMainWindow(bool keepWorkspace)
+{
+    if (!m_mainFrame)
+        return true;
+    m_mainFrame->SetSaveWorkspaceOnClose(keepWorkspace);
+    const bool closed = m_mainFrame->close();
+    m_mainFrame->SetSaveWorkspaceOnClose(true);
+    return closed;
+}
+
+void CTarvelomarkApp::OnDisplaySize()
+{
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    const int stored = Settings().Get(section, Settings::FormScaling);
+    Common_DlgSetDisplaySizeFactor dialog(
+        stored, Common_DlgSetDisplaySizeFactor::ScreenScale(m_mainFrame), m_mainFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int chosen = dialog.SelectedScaling();
+    if (chosen == stored)
+        return;
+    if (QMessageBox::question(
+            m_mainFrame, QStringLiteral("Tarvelomark"),
+            QStringLiteral("Wollen Sie die Änderungen speichern?\nWenn Sie mit \"JA\" "
+                           "antworten, wird das Programm sofort geschlossen,\nnicht gespeicherte "
+                           "Änderungen im Dokument sind verloren."),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // A save question the user cancels keeps this program, so nothing may be
+    // stored or started before the close has gone through.
+    if (!CloseMainWindow(true))
+        return;
+    DisplaySize::Store(Settings(), chosen);
+    StartNewInstance();
+}
+
+SupportInfo CTarvelomarkApp::SupportInformation() const
+{
+    const QScreen* screen =
+        m_mainFrame && m_mainFrame->screen() ? m_mainFrame->screen() : primaryScreen();
+    QString display = QStringLiteral("-");
+    if (screen)
+        display = QStringLiteral("%1 x %2 Pixel, %3 dpi, Faktor %4")
+                      .arg(screen->size().width())
+                      .arg(screen->size().height())
+                      .arg(qRound(screen->logicalDotsPerInchX()))
+                      .arg(screen->devicePixelRatio());
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    SupportInfo info;
+    info.rows = {
+        {QStringLiteral("Programm"), QStringLiteral("Tarvelomark")},
+        {QStringLiteral("Version"),
+         QStringLiteral("%1 (%2, Nummer %3)")
+             .arg(m_Registry.GetVersionText(), CRegeditManagment::BuiltProductVersion())
+             .arg(m_Registry.GetVersion())},
+        {QStringLiteral("Erstellt am"), m_Registry.CreationDate()},
+        {QStringLiteral("Programmdatei"), m_Registry.ExePath()},
+        {QStringLiteral("Qt-Version"),
+         QStringLiteral("%1 (erstellt mit %2)")
+             .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR))},
+        {QStringLiteral("Plattform"),
+         QStringLiteral("%1, %2 %3, %4, %5")
+             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
+                  QSysInfo::currentCpuArchitecture(), platformName())},
+        {QStringLiteral("Bildschirm"), display},
+        {QStringLiteral("Anzeigegröße"),
+         QString::number(Settings().Get(section, Settings::FormScaling))},
+        {QStringLiteral("Benutzer"), m_Registry.GetUserName()},
+        {QStringLiteral("Computer"), m_Registry.GetComputerName()},
+        {QStringLiteral("Einstellungsdatei"), Settings().Backend().fileName()},
+        {QStringLiteral("Adressdatei"), m_strAddressFile},
+        {QStringLiteral("Datenordner"), DataFolder()},
+    };
+    return info;
+}
+
+void CTarvelomarkApp::ShowAbout()
+{
+    CHelpTopicScope help(kHelpAbout);
+    CDlgAbout dialog(m_Registry.GetVersionText(), m_Registry.CreationDate(), m_mainFrame);
+    // The home page belongs to the web update; the button follows its command.
+    QAction* homepage = m_mainFrame->Action(Cmd::Homepage);
+    m_mainFrame->UpdateCommandUI();
+    dialog.HomepageButton()->setEnabled(homepage && homepage->isEnabled());
+    connect(&dialog, &CDlgAbout::HomepageRequested, this,
+            [this] { m_mainFrame->RouteCommand(Cmd::Homepage); });
+    connect(&dialog, &CDlgAbout::SupportInfoRequested, this, [this] { ShowSupportInfo(); });
+    dialog.exec();
+}
+
+void CTarvelomarkApp::ShowSupportInfo()
+{
+    Common_DlgSupportInfo dialog(SupportInformation(), m_mainFrame);
+    dialog.exec();
 }
 
 int CTarvelomarkApp::ExitInstance()
@@ -195,14 +352,9 @@ bool CTarvelomarkApp::OnCommand(int id)
         dialog.exec();
         return true;
     }
-    case Cmd::About: {
-        CHelpTopicScope help(kHelpAbout);
-        QMessageBox::about(m_mainFrame, QStringLiteral("Info über Tarvelomark"),
-                           QStringLiteral("<b>Tarvelomark</b> Version %1<br>"
-                                          "Frachtbriefe ausfüllen und drucken.")
-                               .arg(QStringLiteral(TVM_VERSION)));
+    case Cmd::About:
+        ShowAbout();
         return true;
-    }
     case Cmd::Exit:
         m_mainFrame->close();
         return true;
@@ -242,6 +394,22 @@ bool CTarvelomarkApp::OnCommand(int id)
         EditProgramOptions(Settings(), DataFolder(), m_mainFrame);
         ReadAddressFileSetting();
         return true;
+    // Display size, support information and the resets.
+    case Cmd::DisplaySize:
+        OnDisplaySize();
+        return true;
+    case Cmd::SupportInfo:
+        ShowSupportInfo();
+        return true;
+    case Cmd::ResetAll:
+        ResetAllSettings();
+        return true;
+    case Cmd::ResetMenus:
+        ResetWorkspaceSettings(false);
+        return true;
+    case Cmd::ResetFonts:
+        ResetFontSettings();
+        return true;
     default:
         return false;
     }
@@ -265,6 +433,11 @@ bool CTarvelomarkApp::OnUpdateCommand(int id, CommandState& state)
     case Cmd::DefaultsKombi:
     case Cmd::EditAddresses:
     case Cmd::ProgramOptions:
+    case Cmd::DisplaySize:
+    case Cmd::SupportInfo:
+    case Cmd::ResetAll:
+    case Cmd::ResetMenus:
+    case Cmd::ResetFonts:
         return true;
     default:
         return false;

@@ -11,6 +11,7 @@
 #include <array>
 
 class CChildFrame;
+struct SupportInfo;
 
 // The program: document templates, start-up sequence, the file commands and the
 // other commands that are not bound to a document.
@@ -48,7 +49,25 @@ public:
 
     QString m_strAddressFile = QStringLiteral("@");
 
+    // The desktop file and icon name the program is known by on Linux desktops.
+    static constexpr const char* kDesktopFileName = "de.norvak.tarvelomark";
+
+    // The display size command: the dialog, the question, and on Yes the normal
+    // close; only once that has succeeded the size is stored and the program
+    // started anew.
+    void OnDisplaySize();
+    // The facts of the support information dialog.
+    SupportInfo SupportInformation() const;
+
+protected:
+    bool CloseMainWindow(bool keepWorkspace) override;
+    QWidget* DialogParent() const override;
+
 private:
+    void RegisterShellEntries();
+    void ShowIntroductoryHelp();
+    void ShowAbout();
+    void ShowSupportInfo();
     CChildFrame* ShowDocument(std::unique_ptr<class CKrDocument> document);
     void ReadAddressFileSetting();
 

@@ -1,0 +1,94 @@
+#include "app/common_dlgsetdisplaysizefactor.h"
+
+#include "defaults/dlgtooltip.h"
+#include "settings/displaysize.h"
+#include "views/viewzoom.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kToolTipWidth = 300;
+
+} // namespace
+
+Common_DlgSetDisplaySizeFactor::Common_DlgSetDisplaySizeFactor(int formScaling, int screenScale,
+                                                               QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Anzeigegröße verändern"));
+    const CDlgToolTip tips(kToolTipWidth);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(
+        QStringLiteral("Hier können Sie die Anzeigegröße der Formulare festlegen."), this));
+
+    auto* group = new QButtonGroup(this);
+    auto* choices = new QVBoxLayout;
+    choices->setContentsMargins(16, 4, 0, 4);
+    for (int i = 0; i < DisplaySize::kChoiceCount; ++i) {
+        const int percent = DisplaySize::ScalingForChoice(i);
+        const QString text =
+            i == 0 ? QStringLiteral("Windows Einstellung benutzen (%1)").arg(screenScale)
+                   : QStringLiteral("%1%").arg(percent);
+        auto* button = new QRadioButton(text, this);
+        group->addButton(button, i);
+        choices->addWidget(button);
+        m_choices[size_t(i)] = button;
+        tips.AddTool(button, QStringLiteral("Auswahl der Anzeigegröße"),
+                     i == 0 ? QStringLiteral("Mit dieser Einstelung werden die in Windows "
+                                             "vorgegebenen Werte für die Darstellung benutzt.")
+                            : QStringLiteral("Darstellung mit %1% Größe").arg(percent));
+    }
+    m_choices[size_t(DisplaySize::ChoiceForScaling(formScaling))]->setChecked(true);
+    layout->addLayout(choices);
+
+    auto* warning = new QLabel(
+        QStringLiteral("WICHTIG!:\nNach einer Änderung wird das Programm ohne Rückfrage "
+                       "beendet!.\nSichern Sie daher vorher Ihre geöffneten Dateien, da sonst "
+                       "die Daten verloren gehen."),
+        this);
+    warning->setWordWrap(true);
+    layout->addWidget(warning);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    ok->setText(QStringLiteral("OK"));
+    cancel->setText(QStringLiteral("Abbrechen"));
+    tips.AddTool(ok, QStringLiteral("Schaltfläche \"OK\""), QStringLiteral("Dialog beenden"));
+    tips.AddTool(cancel, QStringLiteral("Schaltfläche \"Abbruch\""),
+                 QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+    // 272 x 188 dialog units in the original; wide enough for the warning's
+    // three lines without crowding.
+    setMinimumWidth(480);
+}
+
+int Common_DlgSetDisplaySizeFactor::SelectedScaling() const
+{
+    for (int i = 0; i < DisplaySize::kChoiceCount; ++i)
+        if (m_choices[size_t(i)]->isChecked())
+            return DisplaySize::ScalingForChoice(i);
+    return 0;
+}
+
+int Common_DlgSetDisplaySizeFactor::ScreenScale(const QWidget* widget)
+{
+    const QScreen* screen =
+        widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    // Counted as the form views count it: in the display's own pixels, which is
+    // what the system's logical resolution means there.
+    return ViewZoom::ScaledFactor(
+        screen ? qRound(screen->logicalDotsPerInchX() * screen->devicePixelRatio()) : 0);
+}

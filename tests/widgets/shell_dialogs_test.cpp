@@ -1,0 +1,194 @@
+// The small windows of the application shell: display size, introductory help,
+// splash window, reset question, about box and support information.
+#include "app/common_dlgsetdisplaysizefactor.h"
+#include "app/common_dlgsupportinfo.h"
+#include "app/dlgabout.h"
+#include "app/dlghelpdialog.h"
+#include "app/helpwindow.h"
+#include "app/splashwnd.h"
+#include "settings/resetcommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCommandLinkButton>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// With TVM_SCREENSHOT_DIR set, what the user sees goes there as PNG.
+void Shot(QWidget* widget, const char* name)
+{
+    const QString dir = qEnvironmentVariable("TVM_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(QDir(dir).filePath(QLatin1String(name) + QLatin1String(".png")));
+}
+
+} // namespace
+
+class TestShellDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void displaySizeShowsTheScreenScaleAndTheStoredChoice()
+    {
+        Common_DlgSetDisplaySizeFactor dialog(135, 125);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, "display-size");
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Anzeigegröße verändern"));
+        QCOMPARE(dialog.Choice(0)->text(), QStringLiteral("Windows Einstellung benutzen (125)"));
+        QVERIFY(dialog.Choice(4)->isChecked());
+        QCOMPARE(dialog.SelectedScaling(), 130);
+        dialog.Choice(0)->click();
+        QCOMPARE(dialog.SelectedScaling(), 0);
+        QVERIFY(dialog.Choice(6)->toolTip().contains(QStringLiteral("Darstellung mit 150% Größe")));
+    }
+
+    void helpDialogModesAndItsCheckBox_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<int>("dontShowAgain");
+        QTest::newRow("mode 1, OK") << 1 << false << 1;
+        QTest::newRow("mode 2, OK") << 2 << false << 1;
+        QTest::newRow("mode 1, Escape") << 1 << true << 0;
+    }
+
+    void helpDialogModesAndItsCheckBox()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, escape);
+        QFETCH(int, dontShowAgain);
+        CDlgHelpDialog dialog;
+        dialog.SetMode(quint16(mode));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, mode == 1 ? "intro-help-1" : "intro-help-2");
+        QCOMPARE(dialog.CursorIcon()->isVisible(), mode == 1);
+        QCOMPARE(dialog.QuestionIcon()->isVisible(), mode == 2);
+        QVERIFY(dialog.SecondText()->text().contains(mode == 1 ? "linken Maustaste" : "F8"));
+        QVERIFY(!dialog.CheckBox()->isChecked());
+        dialog.CheckBox()->setChecked(true);
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.DontShowAgain(), dontShowAgain);
+    }
+
+    // The click or key that closes the splash window does nothing else.
+    void splashWindowTakesTheFirstClickAndKey()
+    {
+        QMainWindow main;
+        auto* button = new QPushButton(QStringLiteral("Knopf"), &main);
+        main.setCentralWidget(button);
+        main.resize(700, 500);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+
+        CSplashWnd::EnableSplashScreen(false);
+        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("0.1.00"));
+        QVERIFY(!CSplashWnd::Current());
+
+        CSplashWnd::EnableSplashScreen(true);
+        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        QPointer<CSplashWnd> splash = CSplashWnd::Current();
+        QVERIFY(splash);
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        Shot(splash, "splash");
+        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        QCOMPARE(CSplashWnd::Current(), splash.data()); // one at a time
+        QCOMPARE(splash->size(), QSize(500, 320));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!CSplashWnd::Current());
+        QCOMPARE(clicks.count(), 0);
+        QTRY_VERIFY(!splash);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+
+        // A key: the button's Space would click it.
+        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        QVERIFY(CSplashWnd::Current());
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QVERIFY(!CSplashWnd::Current());
+        QCOMPARE(clicks.count(), 1);
+        CSplashWnd::EnableSplashScreen(false);
+    }
+
+    void resetQuestionPreselectsNoAndEscapeCancels()
+    {
+        for (ResetKind kind : {ResetKind::All, ResetKind::Workspace, ResetKind::Font}) {
+            CResetQuestion question(kind);
+            question.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&question));
+            if (kind == ResetKind::All)
+                Shot(&question, "reset-all");
+            QCOMPARE(question.windowTitle(), ResetTitle(kind));
+            QVERIFY(question.CancelButton()->isDefault());
+            QTest::keyClick(&question, Qt::Key_Escape);
+            QCOMPARE(question.result(), kResetCancel);
+        }
+        CResetQuestion question(ResetKind::Font);
+        question.show();
+        question.ProceedButton()->click();
+        QCOMPARE(question.result(), kResetProceed);
+    }
+
+    void supportInformationIsCopiedWhole()
+    {
+        SupportInfo info;
+        info.rows = {{QStringLiteral("Version"), QStringLiteral("3.1.05")},
+                     {QStringLiteral("Einstellungsdatei"),
+                      QStringLiteral("/home/anna/.config/Norvak/Tarvelomark.conf")}};
+        Common_DlgSupportInfo dialog(info);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, "support-info");
+        QGuiApplication::clipboard()->clear();
+        dialog.CopyButton()->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Version: 3.1.05\n"
+                                "Einstellungsdatei: /home/anna/.config/Norvak/Tarvelomark.conf\n"));
+    }
+
+    void aboutBoxNamesVersionDateAndPublishers()
+    {
+        CDlgAbout dialog(QStringLiteral("3.1.05"), QStringLiteral("Jul 14 2023"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, "about");
+        QStringList texts;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        const QString all = texts.join(QLatin1Char('\n'));
+        for (const char* expected :
+             {"Version 3.1.05", "Jul 14 2023", "Wilhelm Köhler Verlag", "Formularverlag Henkel",
+              "LION GmbH", "Verkehrs Verlag Fischer"})
+            QVERIFY2(all.contains(QString::fromUtf8(expected)), expected);
+        QSignalSpy support(&dialog, &CDlgAbout::SupportInfoRequested);
+        dialog.SupportButton()->click();
+        QCOMPARE(support.count(), 1);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    InitWidgetResources();
+    TestShellDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "shell_dialogs_test.moc"
