@@ -38,6 +38,10 @@ inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";
 inline constexpr IntSetting PrnFactorV{"PrnFactorV", 1000};
 inline constexpr IntSetting PrnFactorH{"PrnFactorH", 1000};
 inline constexpr IntSetting PreviewPages{"PreviewPages", 0};
+// The maker's web addresses (http or https): the update server holds
+// "UpdateIndex.krdidx" at its root and the downloads the index names.
+inline constexpr TextSetting UpdateServer{"UpdateServer", "https://www.norvak.de"};
+inline constexpr TextSetting Homepage{"Homepage", "https://www.norvak.de"};
 
 // Section "Recent File List": "File1" .. "File6".
 inline constexpr int kRecentFileCount = 6;
