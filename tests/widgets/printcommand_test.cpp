@@ -4,6 +4,7 @@
 #include "app/mainframe.h"
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
+#include "modalanswerer.h"
 #include "printing/common_dlgmargin02.h"
 #include "printing/dlgdrucken.h"
 #include "printing/printcommand.h"
@@ -35,41 +36,6 @@ const QString kCmr = QStringLiteral("CMR");
 const QString kUnknownPrinterMessage =
     QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
                    "Es wird der Standarddrucker verwendet.");
-
-// Answers every modal window as it opens: message boxes are closed and their
-// texts kept; any other window goes to `answer`. `seen` lists the class of each
-// window in the order they came.
-class ModalAnswerer
-{
-public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-        m_timer.start(5);
-    }
-    QStringList seen;
-    QStringList messages;
-
-private:
-    void Poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last)
-            return;
-        m_last = modal;
-        seen << QString::fromLatin1(modal->metaObject()->className());
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages << box->text();
-            box->done(QMessageBox::Ok);
-            return;
-        }
-        m_answer(modal);
-    }
-
-    std::function<void(QWidget*)> m_answer;
-    QPointer<QWidget> m_last;
-    QTimer m_timer;
-};
 
 // Qt writes every page object uncompressed with "/Type /Page".
 int PdfPageCount(const QString& path)
