@@ -14,23 +14,27 @@
 #include "documents/documentfactory.h"
 #include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
+#include "update/common_dlgwebupdated.h"
+#include "update/webupdatecommands.h"
 #include "views/formview.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCommandLinkButton>
 #include <QRadioButton>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -96,6 +100,17 @@ void OnNextWindow(F act)
 }
 
 const QString kMain = QLatin1String(Settings::kSectionSettings);
+// Takes the addresses the program hands to the desktop instead of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
 
 } // namespace
 
@@ -325,6 +340,35 @@ private Q_SLOTS:
         });
         m_app.OnCommand(Cmd::ProgramOptions);
         QCOMPARE(m_app.AddressFile(), m_app.DataFolder() + QStringLiteral("TMAdress.dat"));
+    }
+
+    void webCommandsOpenTheHomePageAndTheUpdateDialog()
+    {
+        Frame()->UpdateCommandUI();
+        QVERIFY(Frame()->Action(Cmd::Homepage)->isEnabled());
+        QVERIFY(Frame()->Action(Cmd::WebUpdate)->isEnabled());
+
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        m_app.Settings().Set(QLatin1String(Settings::kSectionSettings), Settings::Homepage,
+                             QStringLiteral("https://www.example.org/tm"));
+        QVERIFY(m_app.OnCommand(Cmd::Homepage));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.example.org/tm"))});
+
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<Common_DlgWebUpdateD*>(w);
+                    dialog && dialog->isVisible()) {
+                    shown << dialog->findChild<QLabel*>(QStringLiteral("programName"))->text()
+                          << dialog->findChild<QLabel*>(QStringLiteral("installedVersion"))->text();
+                    dialog->reject();
+                }
+        });
+        QVERIFY(m_app.OnCommand(Cmd::WebUpdate));
+        QCOMPARE(shown, QStringList({QStringLiteral("Tarvelomark"),
+                                     FormatIndexVersion(InstalledProgramVersion())}));
     }
 
     void exitWithPendingResetWritesNothing()

@@ -22,6 +22,7 @@
 #include "settings/displaysize.h"
 #include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
+#include "update/webupdatecommands.h"
 #include "views/formview.h"
 #include "views/viewfactory.h"
 
@@ -410,6 +411,13 @@ bool CTarvelomarkApp::OnCommand(int id)
     case Cmd::ResetFonts:
         ResetFontSettings();
         return true;
+    // The maker's web server.
+    case Cmd::WebUpdate:
+        CheckForUpdate(Settings(), m_mainFrame);
+        return true;
+    case Cmd::Homepage:
+        OpenHomepage(Settings(), m_mainFrame);
+        return true;
     default:
         return false;
     }
@@ -438,6 +446,8 @@ bool CTarvelomarkApp::OnUpdateCommand(int id, CommandState& state)
     case Cmd::ResetAll:
     case Cmd::ResetMenus:
     case Cmd::ResetFonts:
+    case Cmd::WebUpdate:
+    case Cmd::Homepage:
         return true;
     default:
         return false;
