@@ -126,6 +126,10 @@ private Q_SLOTS:
     {
         QVERIFY(m_server.Listen());
         ServeUpdateCases(m_server, kInstalled);
+        // Far more than any index: the query stops reading, the entry is found.
+        LocalHttpServer::Response endless;
+        endless.body = UpdateFixtures::ThreePrograms("3.01.006") + QByteArray(4 << 20, 'x');
+        m_server.Serve("/endlos/UpdateIndex.krdidx", endless);
     }
 
     void init()
@@ -162,6 +166,7 @@ private Q_SLOTS:
         QTest::newRow("connection cut") << "abbruch" << kTransferError << false;
         QTest::newRow("404 page") << "fehlt" << kTransferError << false;
         QTest::newRow("redirection") << "umleitung" << kTransferError << false;
+        QTest::newRow("4 MB answer") << "endlos" << Offered("3.01.006") << true;
     }
 
     void showsTheResultOfEachAnswer()
