@@ -134,7 +134,10 @@ void Common_DlgWebUpdateD::SetWaiting(bool waiting)
 
 void Common_DlgWebUpdateD::ShowError(const QString& text)
 {
-    QMessageBox::critical(this, kMessageTitle, text);
+    // Plain text: a message may quote a text of the index.
+    QMessageBox box(QMessageBox::Critical, kMessageTitle, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void Common_DlgWebUpdateD::OnQuery()
@@ -175,7 +178,7 @@ void Common_DlgWebUpdateD::OnAnswer(const CUpdateIndexQuery::Answer& answer)
 
 void Common_DlgWebUpdateD::accept()
 {
-    // Enter reaches the default button even while it is off.
+    // Only an offered update has a page to write.
     if (!m_download->isEnabled())
         return;
     const std::optional<QUrl> server = WebAddress(m_setup.updateServer);
