@@ -1,12 +1,12 @@
 #include "update/webupdatecommands.h"
 
+#include "settings/regeditmanagment.h"
 #include "settings/settingsstore.h"
 #include "update/updatepage.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QVersionNumber>
 
 namespace {
 
@@ -21,8 +21,9 @@ BrowserOpener DesktopBrowserOpener()
 
 ProgramVersion InstalledProgramVersion()
 {
-    const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(TVM_VERSION));
-    return {version.majorVersion(), version.minorVersion(), version.microVersion()};
+    ProductVersion version;
+    ParseProductVersion(CRegeditManagment::BuiltProductVersion(), &version);
+    return {version.major, version.minor, version.build};
 }
 
 WebUpdateSetup ReadWebUpdateSetup(const CSettingsStore& settings, BrowserOpener opener)
