@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "views/cmrlayout.h"
 #include "views/formdefinition.h"
+#include "views/kombilayout.h"
 
 namespace Forms {
 
@@ -81,8 +82,9 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
     switch (type) {
     case FormType::Cmr:
         return &CmrLayout::Description();
-    case FormType::National:
     case FormType::Kombi:
+        return &KombiLayout::Description();
+    case FormType::National:
     case FormType::Forwarding:
         break;
     }
@@ -91,7 +93,7 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
 
 QVector<const FormDescription*> AllFormDescriptions()
 {
-    return {&CmrLayout::Description()};
+    return {&CmrLayout::Description(), &KombiLayout::Description()};
 }
 
 } // namespace Forms

@@ -1,0 +1,1040 @@
+#include "views/kombilayout.h"
+
+#include "settings/settingkeys.h"
+
+namespace KombiLayout {
+
+using FormTables::kGroupEnd;
+using FormTables::kGroupEndSecond;
+using FormTables::kTableEnd;
+
+// clang-format off
+
+// Screen boxes. The entry comments name the box of the printed form.
+const KombiRect kBoxRects[kBoxTableSize] = {
+    {120, 100, 930, 320}, // 0: A sender
+    {120, 380, 930, 600}, // 1: B consignee
+    {1180, 300, 1980, 345}, // 2: dispatch place: place
+    {1180, 345, 1980, 390}, // 3: dispatch place: loading place
+    {1180, 390, 1980, 445}, // 4: dispatch place: municipal area
+    {1180, 445, 1980, 490}, // 5: dispatch place: country
+    {330, 655, 930, 700}, // 6: C destination: place
+    {330, 700, 930, 745}, // 7: C destination: unloading place
+    {330, 745, 930, 800}, // 8: C destination: municipal area
+    {330, 800, 930, 845}, // 9: C destination: country
+    {1200, 540, 1980, 580}, // 10: further loading places, line 1
+    {1200, 580, 1980, 620}, // 11: further loading places, line 2
+    {1200, 630, 1980, 670}, // 12: further unloading places, line 1
+    {1200, 670, 1980, 710}, // 13: further unloading places, line 2
+    {1200, 720, 1980, 760}, // 14: vehicle change, line 1
+    {1200, 760, 1980, 800}, // 15: vehicle change, line 2
+    {1200, 800, 1980, 840}, // 16: vehicle change, line 3
+    {120, 915, 1290, 1030}, // 17: L sender's instructions
+    {160, 1130, 1430, 1170}, // 18: goods row 1: E-H description
+    {1450, 1130, 1710, 1170}, // 19: goods row 1: I gross weight
+    {1730, 1130, 1990, 1170}, // 20: goods row 1: K volume
+    {160, 1170, 1430, 1210}, // 21: goods row 2: E-H description
+    {1450, 1170, 1710, 1210}, // 22: goods row 2: I gross weight
+    {1730, 1170, 1990, 1210}, // 23: goods row 2: K volume
+    {160, 1210, 1430, 1250}, // 24: goods row 3: E-H description
+    {1450, 1210, 1710, 1250}, // 25: goods row 3: I gross weight
+    {1730, 1210, 1990, 1250}, // 26: goods row 3: K volume
+    {160, 1250, 1430, 1290}, // 27: goods row 4: E-H description
+    {1450, 1250, 1710, 1290}, // 28: goods row 4: I gross weight
+    {1730, 1250, 1990, 1290}, // 29: goods row 4: K volume
+    {160, 1290, 1430, 1330}, // 30: goods row 5: E-H description
+    {1450, 1290, 1710, 1330}, // 31: goods row 5: I gross weight
+    {1730, 1290, 1990, 1330}, // 32: goods row 5: K volume
+    {170, 1398, 470, 1443}, // 33: SN statistics number 1
+    {170, 1448, 470, 1493}, // 34: SN statistics number 2
+    {170, 1498, 470, 1543}, // 35: SN statistics number 3
+    {170, 1548, 470, 1593}, // 36: SN statistics number 4
+    {170, 1598, 470, 1643}, // 37: SN statistics number 5
+    {545, 1445, 790, 1490}, // 38: O dangerous goods: UN number
+    {810, 1445, 1150, 1490}, // 39: O dangerous goods: label model number
+    {1170, 1445, 1450, 1490}, // 40: O dangerous goods: packing group
+    {1470, 1445, 1990, 1490}, // 41: O dangerous goods: name
+    {1480, 915, 1980, 960}, // 42: M Freivermerk
+    {1480, 960, 1980, 1005}, // 43: M Nachnahme
+    {160, 1738, 450, 1778}, // 44: D place of issue
+    {515, 1738, 810, 1778}, // 45: D date of issue
+    {120, 1815, 805, 1930}, // 46: D sender's signature and stamp
+    {840, 1752, 1040, 1790}, // 47: Q receipt: place
+    {1100, 1752, 1300, 1790}, // 48: Q receipt: date
+    {840, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
+    {1380, 1748, 1600, 1790}, // 50: R taken over: day
+    {1705, 1748, 1990, 1790}, // 51: R taken over: hour
+    {1330, 1815, 1990, 1930}, // 52: R carrier's signature and stamp
+    {1500, 195, 1980, 245}, // 53: number of the note
+    {490, 1550, 840, 1595}, // 54: T lorry registration
+    {860, 1550, 990, 1595}, // 55: T lorry payload
+    {1010, 1550, 1190, 1595}, // 56: T trailer
+    {1210, 1550, 1340, 1595}, // 57: T trailer payload
+    {1360, 1550, 1560, 1595}, // 58: T driver
+    {1580, 1550, 1780, 1595}, // 59: T co-driver
+    {1800, 1550, 1990, 1595}, // 60: T distance in km
+    {870, 1610, 1400, 1655}, // 61: permit number
+    {550, 2538, 790, 2583}, // 62: vehicle provided for loading: day
+    {895, 2538, 1300, 2583}, // 63: vehicle provided for loading: hour
+    {550, 2588, 790, 2633}, // 64: loading finished: day
+    {895, 2588, 1300, 2633}, // 65: loading finished: hour
+    {550, 2638, 790, 2683}, // 66: vehicle provided for unloading: day
+    {895, 2638, 1300, 2683}, // 67: vehicle provided for unloading: hour
+    {550, 2688, 790, 2733}, // 68: unloading finished: day
+    {895, 2688, 1300, 2733}, // 69: unloading finished: hour
+    {110, 2095, 305, 2135}, // 70: P freight row 1: chargeable weight
+    {325, 2095, 550, 2135}, // 71: P freight row 1: description
+    {570, 2095, 700, 2135}, // 72: P freight row 1: agreed freight, euros
+    {715, 2095, 775, 2135}, // 73: P freight row 1: agreed freight, cents
+    {790, 2095, 965, 2135}, // 74: P freight row 1: additional agreements
+    {985, 2095, 1090, 2135}, // 75: P freight row 1: amount
+    {1110, 2095, 1230, 2135}, // 76: P freight row 1: sum, euros
+    {1245, 2095, 1305, 2135}, // 77: P freight row 1: sum, cents
+    {110, 2135, 305, 2175}, // 78: P freight row 2: chargeable weight
+    {325, 2135, 550, 2175}, // 79: P freight row 2: description
+    {570, 2135, 700, 2175}, // 80: P freight row 2: agreed freight, euros
+    {715, 2135, 775, 2175}, // 81: P freight row 2: agreed freight, cents
+    {790, 2135, 965, 2175}, // 82: P freight row 2: additional agreements
+    {985, 2135, 1090, 2175}, // 83: P freight row 2: amount
+    {1110, 2135, 1230, 2175}, // 84: P freight row 2: sum, euros
+    {1245, 2135, 1305, 2175}, // 85: P freight row 2: sum, cents
+    {110, 2175, 305, 2215}, // 86: P freight row 3: chargeable weight
+    {325, 2175, 550, 2215}, // 87: P freight row 3: description
+    {570, 2175, 700, 2215}, // 88: P freight row 3: agreed freight, euros
+    {715, 2175, 775, 2215}, // 89: P freight row 3: agreed freight, cents
+    {790, 2175, 965, 2215}, // 90: P freight row 3: additional agreements
+    {985, 2175, 1090, 2215}, // 91: P freight row 3: amount
+    {1110, 2175, 1230, 2215}, // 92: P freight row 3: sum, euros
+    {1245, 2175, 1305, 2215}, // 93: P freight row 3: sum, cents
+    {1110, 2215, 1230, 2255}, // 94: Zwischensumme, euros
+    {1245, 2215, 1305, 2255}, // 95: Zwischensumme, cents
+    {325, 2255, 1090, 2295}, // 96: Nebenleistungen 1: text
+    {1110, 2255, 1230, 2295}, // 97: Nebenleistungen 1: euros
+    {1245, 2255, 1305, 2295}, // 98: Nebenleistungen 1: cents
+    {325, 2295, 1090, 2335}, // 99: Nebenleistungen 2: text
+    {1110, 2295, 1230, 2335}, // 100: Nebenleistungen 2: euros
+    {1245, 2295, 1305, 2335}, // 101: Nebenleistungen 2: cents
+    {325, 2335, 1090, 2375}, // 102: Nebenleistungen 3: text
+    {1110, 2335, 1230, 2375}, // 103: Nebenleistungen 3: euros
+    {1245, 2335, 1305, 2375}, // 104: Nebenleistungen 3: cents
+    {1110, 2375, 1230, 2415}, // 105: net amount, euros
+    {1245, 2375, 1305, 2415}, // 106: net amount, cents
+    {852, 2415, 902, 2455}, // 107: value-added tax rate
+    {1110, 2415, 1230, 2455}, // 108: value-added tax, euros
+    {1245, 2415, 1305, 2455}, // 109: value-added tax, cents
+    {1110, 2455, 1230, 2495}, // 110: total, euros
+    {1245, 2455, 1305, 2495}, // 111: total, cents
+    {1570, 2090, 1740, 2130}, // 112: sender's pallets, Euro pallets: number
+    {1760, 2090, 1865, 2130}, // 113: sender's pallets, Euro pallets: no exchange
+    {1885, 2090, 1990, 2130}, // 114: sender's pallets, Euro pallets: exchange
+    {1570, 2130, 1740, 2170}, // 115: sender's pallets, grid box pallets: number
+    {1760, 2130, 1865, 2170}, // 116: sender's pallets, grid box pallets: no exchange
+    {1885, 2130, 1990, 2170}, // 117: sender's pallets, grid box pallets: exchange
+    {1570, 2170, 1740, 2210}, // 118: sender's pallets, single-use pallets: number
+    {1760, 2170, 1865, 2210}, // 119: sender's pallets, single-use pallets: no exchange
+    {1885, 2170, 1990, 2210}, // 120: sender's pallets, single-use pallets: exchange
+    {1320, 2210, 1550, 2250}, // 121: sender's pallets, free row: kind
+    {1570, 2210, 1740, 2250}, // 122: sender's pallets, free row: number
+    {1760, 2210, 1865, 2250}, // 123: sender's pallets, free row: no exchange
+    {1885, 2210, 1990, 2250}, // 124: sender's pallets, free row: exchange
+    {1570, 2490, 1740, 2530}, // 125: consignee's pallets, Euro pallets: number
+    {1760, 2490, 1865, 2530}, // 126: consignee's pallets, Euro pallets: no exchange
+    {1885, 2490, 1990, 2530}, // 127: consignee's pallets, Euro pallets: exchange
+    {1570, 2530, 1740, 2570}, // 128: consignee's pallets, grid box pallets: number
+    {1760, 2530, 1865, 2570}, // 129: consignee's pallets, grid box pallets: no exchange
+    {1885, 2530, 1990, 2570}, // 130: consignee's pallets, grid box pallets: exchange
+    {1570, 2570, 1740, 2610}, // 131: consignee's pallets, single-use pallets: number
+    {1760, 2570, 1865, 2610}, // 132: consignee's pallets, single-use pallets: no exchange
+    {1885, 2570, 1990, 2610}, // 133: consignee's pallets, single-use pallets: exchange
+    {1320, 2610, 1550, 2650}, // 134: consignee's pallets, free row: kind
+    {1570, 2610, 1740, 2650}, // 135: consignee's pallets, free row: number
+    {1760, 2610, 1865, 2650}, // 136: consignee's pallets, free row: no exchange
+    {1885, 2610, 1990, 2650}, // 137: consignee's pallets, free row: exchange
+    {100, 2820, 130, 2850}, // 138: ADR check box
+    {1050, 2860, 1080, 2890}, // 139: HGB check box
+    {1500, 2815, 1530, 2845}, // 140: VBGL / AGL check box
+    {1500, 2895, 1530, 2925}, // 141: ADSp check box
+    {100, 250, 1870, 1100}, // 142: follow-on page
+};
+
+// Publisher 0's sheet sits 1 mm lower at the top and has the loading and
+// unloading times under the vehicle data, so the signature row, the freight
+// calculation and the sender's pallets lie 16.7 mm lower, the consignee's
+// pallets 5.1 mm lower, and the terms check boxes higher than on the screen.
+const KombiRect kPrintRectsPublisher0[kPrintTableSize] = {
+    {120, 110, 930, 330}, // 0: A sender
+    {120, 390, 930, 610}, // 1: B consignee
+    {1180, 310, 1980, 355}, // 2: dispatch place: place
+    {1180, 355, 1980, 400}, // 3: dispatch place: loading place
+    {1180, 400, 1980, 455}, // 4: dispatch place: municipal area
+    {1180, 455, 1980, 500}, // 5: dispatch place: country
+    {330, 665, 930, 710}, // 6: C destination: place
+    {330, 710, 930, 755}, // 7: C destination: unloading place
+    {330, 755, 930, 810}, // 8: C destination: municipal area
+    {330, 810, 930, 855}, // 9: C destination: country
+    {1200, 550, 1980, 590}, // 10: further loading places, line 1
+    {1200, 590, 1980, 630}, // 11: further loading places, line 2
+    {1200, 640, 1980, 680}, // 12: further unloading places, line 1
+    {1200, 680, 1980, 720}, // 13: further unloading places, line 2
+    {1200, 730, 1980, 770}, // 14: vehicle change, line 1
+    {1200, 770, 1980, 810}, // 15: vehicle change, line 2
+    {1200, 810, 1980, 850}, // 16: vehicle change, line 3
+    {120, 925, 1290, 1040}, // 17: L sender's instructions
+    {160, 1140, 1430, 1180}, // 18: goods row 1: E-H description
+    {1450, 1140, 1710, 1180}, // 19: goods row 1: I gross weight
+    {1730, 1140, 1990, 1180}, // 20: goods row 1: K volume
+    {160, 1180, 1430, 1220}, // 21: goods row 2: E-H description
+    {1450, 1180, 1710, 1220}, // 22: goods row 2: I gross weight
+    {1730, 1180, 1990, 1220}, // 23: goods row 2: K volume
+    {160, 1220, 1430, 1260}, // 24: goods row 3: E-H description
+    {1450, 1220, 1710, 1260}, // 25: goods row 3: I gross weight
+    {1730, 1220, 1990, 1260}, // 26: goods row 3: K volume
+    {160, 1260, 1430, 1300}, // 27: goods row 4: E-H description
+    {1450, 1260, 1710, 1300}, // 28: goods row 4: I gross weight
+    {1730, 1260, 1990, 1300}, // 29: goods row 4: K volume
+    {160, 1300, 1430, 1340}, // 30: goods row 5: E-H description
+    {1450, 1300, 1710, 1340}, // 31: goods row 5: I gross weight
+    {1730, 1300, 1990, 1340}, // 32: goods row 5: K volume
+    {170, 1408, 470, 1453}, // 33: SN statistics number 1
+    {170, 1458, 470, 1503}, // 34: SN statistics number 2
+    {170, 1508, 470, 1553}, // 35: SN statistics number 3
+    {170, 1558, 470, 1603}, // 36: SN statistics number 4
+    {170, 1608, 470, 1653}, // 37: SN statistics number 5
+    {545, 1455, 790, 1500}, // 38: O dangerous goods: UN number
+    {810, 1455, 1150, 1500}, // 39: O dangerous goods: label model number
+    {1170, 1455, 1450, 1500}, // 40: O dangerous goods: packing group
+    {1470, 1455, 1990, 1500}, // 41: O dangerous goods: name
+    {1480, 925, 1980, 970}, // 42: M Freivermerk
+    {1480, 970, 1980, 1015}, // 43: M Nachnahme
+    {160, 1905, 450, 1945}, // 44: D place of issue
+    {515, 1905, 810, 1945}, // 45: D date of issue
+    {120, 1982, 805, 2097}, // 46: D sender's signature and stamp
+    {840, 1919, 1040, 1957}, // 47: Q receipt: place
+    {1100, 1919, 1300, 1957}, // 48: Q receipt: date
+    {840, 1982, 1300, 2097}, // 49: Q consignee's signature and stamp
+    {1380, 1915, 1600, 1957}, // 50: R taken over: day
+    {1705, 1915, 1990, 1957}, // 51: R taken over: hour
+    {1330, 1982, 1990, 2097}, // 52: R carrier's signature and stamp
+    {1500, 205, 1980, 255}, // 53: number of the note
+    {490, 1560, 840, 1605}, // 54: T lorry registration
+    {860, 1560, 990, 1605}, // 55: T lorry payload
+    {1010, 1560, 1190, 1605}, // 56: T trailer
+    {1210, 1560, 1340, 1605}, // 57: T trailer payload
+    {1360, 1560, 1560, 1605}, // 58: T driver
+    {1580, 1560, 1780, 1605}, // 59: T co-driver
+    {1800, 1560, 1990, 1605}, // 60: T distance in km
+    {870, 1620, 1400, 1665}, // 61: permit number
+    {550, 1712, 790, 1750}, // 62: vehicle provided for loading: day
+    {895, 1712, 1300, 1750}, // 63: vehicle provided for loading: hour
+    {550, 1750, 790, 1788}, // 64: loading finished: day
+    {895, 1750, 1300, 1788}, // 65: loading finished: hour
+    {550, 1788, 790, 1826}, // 66: vehicle provided for unloading: day
+    {895, 1788, 1300, 1826}, // 67: vehicle provided for unloading: hour
+    {550, 1826, 790, 1864}, // 68: unloading finished: day
+    {895, 1826, 1300, 1864}, // 69: unloading finished: hour
+    {110, 2262, 305, 2302}, // 70: P freight row 1: chargeable weight
+    {325, 2262, 550, 2302}, // 71: P freight row 1: description
+    {570, 2262, 700, 2302}, // 72: P freight row 1: agreed freight, euros
+    {715, 2262, 775, 2302}, // 73: P freight row 1: agreed freight, cents
+    {790, 2262, 965, 2302}, // 74: P freight row 1: additional agreements
+    {985, 2262, 1090, 2302}, // 75: P freight row 1: amount
+    {1110, 2262, 1230, 2302}, // 76: P freight row 1: sum, euros
+    {1245, 2262, 1305, 2302}, // 77: P freight row 1: sum, cents
+    {110, 2302, 305, 2342}, // 78: P freight row 2: chargeable weight
+    {325, 2302, 550, 2342}, // 79: P freight row 2: description
+    {570, 2302, 700, 2342}, // 80: P freight row 2: agreed freight, euros
+    {715, 2302, 775, 2342}, // 81: P freight row 2: agreed freight, cents
+    {790, 2302, 965, 2342}, // 82: P freight row 2: additional agreements
+    {985, 2302, 1090, 2342}, // 83: P freight row 2: amount
+    {1110, 2302, 1230, 2342}, // 84: P freight row 2: sum, euros
+    {1245, 2302, 1305, 2342}, // 85: P freight row 2: sum, cents
+    {110, 2342, 305, 2382}, // 86: P freight row 3: chargeable weight
+    {325, 2342, 550, 2382}, // 87: P freight row 3: description
+    {570, 2342, 700, 2382}, // 88: P freight row 3: agreed freight, euros
+    {715, 2342, 775, 2382}, // 89: P freight row 3: agreed freight, cents
+    {790, 2342, 965, 2382}, // 90: P freight row 3: additional agreements
+    {985, 2342, 1090, 2382}, // 91: P freight row 3: amount
+    {1110, 2342, 1230, 2382}, // 92: P freight row 3: sum, euros
+    {1245, 2342, 1305, 2382}, // 93: P freight row 3: sum, cents
+    {1110, 2382, 1230, 2422}, // 94: Zwischensumme, euros
+    {1245, 2382, 1305, 2422}, // 95: Zwischensumme, cents
+    {325, 2422, 1090, 2462}, // 96: Nebenleistungen 1: text
+    {1110, 2422, 1230, 2462}, // 97: Nebenleistungen 1: euros
+    {1245, 2422, 1305, 2462}, // 98: Nebenleistungen 1: cents
+    {325, 2462, 1090, 2502}, // 99: Nebenleistungen 2: text
+    {1110, 2462, 1230, 2502}, // 100: Nebenleistungen 2: euros
+    {1245, 2462, 1305, 2502}, // 101: Nebenleistungen 2: cents
+    {325, 2502, 1090, 2542}, // 102: Nebenleistungen 3: text
+    {1110, 2502, 1230, 2542}, // 103: Nebenleistungen 3: euros
+    {1245, 2502, 1305, 2542}, // 104: Nebenleistungen 3: cents
+    {1110, 2542, 1230, 2582}, // 105: net amount, euros
+    {1245, 2542, 1305, 2582}, // 106: net amount, cents
+    {852, 2582, 902, 2622}, // 107: value-added tax rate
+    {1110, 2582, 1230, 2622}, // 108: value-added tax, euros
+    {1245, 2582, 1305, 2622}, // 109: value-added tax, cents
+    {1110, 2622, 1230, 2662}, // 110: total, euros
+    {1245, 2622, 1305, 2662}, // 111: total, cents
+    {1570, 2257, 1740, 2297}, // 112: sender's pallets, Euro pallets: number
+    {1760, 2257, 1865, 2297}, // 113: sender's pallets, Euro pallets: no exchange
+    {1885, 2257, 1990, 2297}, // 114: sender's pallets, Euro pallets: exchange
+    {1570, 2297, 1740, 2337}, // 115: sender's pallets, grid box pallets: number
+    {1760, 2297, 1865, 2337}, // 116: sender's pallets, grid box pallets: no exchange
+    {1885, 2297, 1990, 2337}, // 117: sender's pallets, grid box pallets: exchange
+    {1570, 2337, 1740, 2377}, // 118: sender's pallets, single-use pallets: number
+    {1760, 2337, 1865, 2377}, // 119: sender's pallets, single-use pallets: no exchange
+    {1885, 2337, 1990, 2377}, // 120: sender's pallets, single-use pallets: exchange
+    {1320, 2377, 1550, 2417}, // 121: sender's pallets, free row: kind
+    {1570, 2377, 1740, 2417}, // 122: sender's pallets, free row: number
+    {1760, 2377, 1865, 2417}, // 123: sender's pallets, free row: no exchange
+    {1885, 2377, 1990, 2417}, // 124: sender's pallets, free row: exchange
+    {1570, 2541, 1740, 2581}, // 125: consignee's pallets, Euro pallets: number
+    {1760, 2541, 1865, 2581}, // 126: consignee's pallets, Euro pallets: no exchange
+    {1885, 2541, 1990, 2581}, // 127: consignee's pallets, Euro pallets: exchange
+    {1570, 2581, 1740, 2621}, // 128: consignee's pallets, grid box pallets: number
+    {1760, 2581, 1865, 2621}, // 129: consignee's pallets, grid box pallets: no exchange
+    {1885, 2581, 1990, 2621}, // 130: consignee's pallets, grid box pallets: exchange
+    {1570, 2621, 1740, 2661}, // 131: consignee's pallets, single-use pallets: number
+    {1760, 2621, 1865, 2661}, // 132: consignee's pallets, single-use pallets: no exchange
+    {1885, 2621, 1990, 2661}, // 133: consignee's pallets, single-use pallets: exchange
+    {1320, 2661, 1550, 2701}, // 134: consignee's pallets, free row: kind
+    {1570, 2661, 1740, 2701}, // 135: consignee's pallets, free row: number
+    {1760, 2661, 1865, 2701}, // 136: consignee's pallets, free row: no exchange
+    {1885, 2661, 1990, 2701}, // 137: consignee's pallets, free row: exchange
+    {110, 2750, 140, 2780}, // 138: ADR check box
+    {1050, 2840, 1080, 2870}, // 139: HGB check box
+    {1500, 2795, 1530, 2825}, // 140: VBGL / AGL check box
+    {1500, 2875, 1530, 2905}, // 141: ADSp check box
+};
+
+// The other publishers' sheets match the screen form; only their terms check
+// boxes sit 2 mm higher.
+const KombiRect kPrintRectsOthers[kPrintTableSize] = {
+    {120, 100, 930, 320}, // 0: A sender
+    {120, 380, 930, 600}, // 1: B consignee
+    {1180, 300, 1980, 345}, // 2: dispatch place: place
+    {1180, 345, 1980, 390}, // 3: dispatch place: loading place
+    {1180, 390, 1980, 445}, // 4: dispatch place: municipal area
+    {1180, 445, 1980, 490}, // 5: dispatch place: country
+    {330, 655, 930, 700}, // 6: C destination: place
+    {330, 700, 930, 745}, // 7: C destination: unloading place
+    {330, 745, 930, 800}, // 8: C destination: municipal area
+    {330, 800, 930, 845}, // 9: C destination: country
+    {1200, 540, 1980, 580}, // 10: further loading places, line 1
+    {1200, 580, 1980, 620}, // 11: further loading places, line 2
+    {1200, 630, 1980, 670}, // 12: further unloading places, line 1
+    {1200, 670, 1980, 710}, // 13: further unloading places, line 2
+    {1200, 720, 1980, 760}, // 14: vehicle change, line 1
+    {1200, 760, 1980, 800}, // 15: vehicle change, line 2
+    {1200, 800, 1980, 840}, // 16: vehicle change, line 3
+    {120, 915, 1290, 1030}, // 17: L sender's instructions
+    {160, 1130, 1430, 1170}, // 18: goods row 1: E-H description
+    {1450, 1130, 1710, 1170}, // 19: goods row 1: I gross weight
+    {1730, 1130, 1990, 1170}, // 20: goods row 1: K volume
+    {160, 1170, 1430, 1210}, // 21: goods row 2: E-H description
+    {1450, 1170, 1710, 1210}, // 22: goods row 2: I gross weight
+    {1730, 1170, 1990, 1210}, // 23: goods row 2: K volume
+    {160, 1210, 1430, 1250}, // 24: goods row 3: E-H description
+    {1450, 1210, 1710, 1250}, // 25: goods row 3: I gross weight
+    {1730, 1210, 1990, 1250}, // 26: goods row 3: K volume
+    {160, 1250, 1430, 1290}, // 27: goods row 4: E-H description
+    {1450, 1250, 1710, 1290}, // 28: goods row 4: I gross weight
+    {1730, 1250, 1990, 1290}, // 29: goods row 4: K volume
+    {160, 1290, 1430, 1330}, // 30: goods row 5: E-H description
+    {1450, 1290, 1710, 1330}, // 31: goods row 5: I gross weight
+    {1730, 1290, 1990, 1330}, // 32: goods row 5: K volume
+    {170, 1398, 470, 1443}, // 33: SN statistics number 1
+    {170, 1448, 470, 1493}, // 34: SN statistics number 2
+    {170, 1498, 470, 1543}, // 35: SN statistics number 3
+    {170, 1548, 470, 1593}, // 36: SN statistics number 4
+    {170, 1598, 470, 1643}, // 37: SN statistics number 5
+    {545, 1445, 790, 1490}, // 38: O dangerous goods: UN number
+    {810, 1445, 1150, 1490}, // 39: O dangerous goods: label model number
+    {1170, 1445, 1450, 1490}, // 40: O dangerous goods: packing group
+    {1470, 1445, 1990, 1490}, // 41: O dangerous goods: name
+    {1480, 915, 1980, 960}, // 42: M Freivermerk
+    {1480, 960, 1980, 1005}, // 43: M Nachnahme
+    {160, 1738, 450, 1778}, // 44: D place of issue
+    {515, 1738, 810, 1778}, // 45: D date of issue
+    {120, 1815, 805, 1930}, // 46: D sender's signature and stamp
+    {840, 1752, 1040, 1790}, // 47: Q receipt: place
+    {1100, 1752, 1300, 1790}, // 48: Q receipt: date
+    {840, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
+    {1380, 1748, 1600, 1790}, // 50: R taken over: day
+    {1705, 1748, 1990, 1790}, // 51: R taken over: hour
+    {1330, 1815, 1990, 1930}, // 52: R carrier's signature and stamp
+    {1500, 195, 1980, 245}, // 53: number of the note
+    {490, 1550, 840, 1595}, // 54: T lorry registration
+    {860, 1550, 990, 1595}, // 55: T lorry payload
+    {1010, 1550, 1190, 1595}, // 56: T trailer
+    {1210, 1550, 1340, 1595}, // 57: T trailer payload
+    {1360, 1550, 1560, 1595}, // 58: T driver
+    {1580, 1550, 1780, 1595}, // 59: T co-driver
+    {1800, 1550, 1990, 1595}, // 60: T distance in km
+    {870, 1610, 1400, 1655}, // 61: permit number
+    {550, 2538, 790, 2583}, // 62: vehicle provided for loading: day
+    {895, 2538, 1300, 2583}, // 63: vehicle provided for loading: hour
+    {550, 2588, 790, 2633}, // 64: loading finished: day
+    {895, 2588, 1300, 2633}, // 65: loading finished: hour
+    {550, 2638, 790, 2683}, // 66: vehicle provided for unloading: day
+    {895, 2638, 1300, 2683}, // 67: vehicle provided for unloading: hour
+    {550, 2688, 790, 2733}, // 68: unloading finished: day
+    {895, 2688, 1300, 2733}, // 69: unloading finished: hour
+    {110, 2095, 305, 2135}, // 70: P freight row 1: chargeable weight
+    {325, 2095, 550, 2135}, // 71: P freight row 1: description
+    {570, 2095, 700, 2135}, // 72: P freight row 1: agreed freight, euros
+    {715, 2095, 775, 2135}, // 73: P freight row 1: agreed freight, cents
+    {790, 2095, 965, 2135}, // 74: P freight row 1: additional agreements
+    {985, 2095, 1090, 2135}, // 75: P freight row 1: amount
+    {1110, 2095, 1230, 2135}, // 76: P freight row 1: sum, euros
+    {1245, 2095, 1305, 2135}, // 77: P freight row 1: sum, cents
+    {110, 2135, 305, 2175}, // 78: P freight row 2: chargeable weight
+    {325, 2135, 550, 2175}, // 79: P freight row 2: description
+    {570, 2135, 700, 2175}, // 80: P freight row 2: agreed freight, euros
+    {715, 2135, 775, 2175}, // 81: P freight row 2: agreed freight, cents
+    {790, 2135, 965, 2175}, // 82: P freight row 2: additional agreements
+    {985, 2135, 1090, 2175}, // 83: P freight row 2: amount
+    {1110, 2135, 1230, 2175}, // 84: P freight row 2: sum, euros
+    {1245, 2135, 1305, 2175}, // 85: P freight row 2: sum, cents
+    {110, 2175, 305, 2215}, // 86: P freight row 3: chargeable weight
+    {325, 2175, 550, 2215}, // 87: P freight row 3: description
+    {570, 2175, 700, 2215}, // 88: P freight row 3: agreed freight, euros
+    {715, 2175, 775, 2215}, // 89: P freight row 3: agreed freight, cents
+    {790, 2175, 965, 2215}, // 90: P freight row 3: additional agreements
+    {985, 2175, 1090, 2215}, // 91: P freight row 3: amount
+    {1110, 2175, 1230, 2215}, // 92: P freight row 3: sum, euros
+    {1245, 2175, 1305, 2215}, // 93: P freight row 3: sum, cents
+    {1110, 2215, 1230, 2255}, // 94: Zwischensumme, euros
+    {1245, 2215, 1305, 2255}, // 95: Zwischensumme, cents
+    {325, 2255, 1090, 2295}, // 96: Nebenleistungen 1: text
+    {1110, 2255, 1230, 2295}, // 97: Nebenleistungen 1: euros
+    {1245, 2255, 1305, 2295}, // 98: Nebenleistungen 1: cents
+    {325, 2295, 1090, 2335}, // 99: Nebenleistungen 2: text
+    {1110, 2295, 1230, 2335}, // 100: Nebenleistungen 2: euros
+    {1245, 2295, 1305, 2335}, // 101: Nebenleistungen 2: cents
+    {325, 2335, 1090, 2375}, // 102: Nebenleistungen 3: text
+    {1110, 2335, 1230, 2375}, // 103: Nebenleistungen 3: euros
+    {1245, 2335, 1305, 2375}, // 104: Nebenleistungen 3: cents
+    {1110, 2375, 1230, 2415}, // 105: net amount, euros
+    {1245, 2375, 1305, 2415}, // 106: net amount, cents
+    {852, 2415, 902, 2455}, // 107: value-added tax rate
+    {1110, 2415, 1230, 2455}, // 108: value-added tax, euros
+    {1245, 2415, 1305, 2455}, // 109: value-added tax, cents
+    {1110, 2455, 1230, 2495}, // 110: total, euros
+    {1245, 2455, 1305, 2495}, // 111: total, cents
+    {1570, 2090, 1740, 2130}, // 112: sender's pallets, Euro pallets: number
+    {1760, 2090, 1865, 2130}, // 113: sender's pallets, Euro pallets: no exchange
+    {1885, 2090, 1990, 2130}, // 114: sender's pallets, Euro pallets: exchange
+    {1570, 2130, 1740, 2170}, // 115: sender's pallets, grid box pallets: number
+    {1760, 2130, 1865, 2170}, // 116: sender's pallets, grid box pallets: no exchange
+    {1885, 2130, 1990, 2170}, // 117: sender's pallets, grid box pallets: exchange
+    {1570, 2170, 1740, 2210}, // 118: sender's pallets, single-use pallets: number
+    {1760, 2170, 1865, 2210}, // 119: sender's pallets, single-use pallets: no exchange
+    {1885, 2170, 1990, 2210}, // 120: sender's pallets, single-use pallets: exchange
+    {1320, 2210, 1550, 2250}, // 121: sender's pallets, free row: kind
+    {1570, 2210, 1740, 2250}, // 122: sender's pallets, free row: number
+    {1760, 2210, 1865, 2250}, // 123: sender's pallets, free row: no exchange
+    {1885, 2210, 1990, 2250}, // 124: sender's pallets, free row: exchange
+    {1570, 2490, 1740, 2530}, // 125: consignee's pallets, Euro pallets: number
+    {1760, 2490, 1865, 2530}, // 126: consignee's pallets, Euro pallets: no exchange
+    {1885, 2490, 1990, 2530}, // 127: consignee's pallets, Euro pallets: exchange
+    {1570, 2530, 1740, 2570}, // 128: consignee's pallets, grid box pallets: number
+    {1760, 2530, 1865, 2570}, // 129: consignee's pallets, grid box pallets: no exchange
+    {1885, 2530, 1990, 2570}, // 130: consignee's pallets, grid box pallets: exchange
+    {1570, 2570, 1740, 2610}, // 131: consignee's pallets, single-use pallets: number
+    {1760, 2570, 1865, 2610}, // 132: consignee's pallets, single-use pallets: no exchange
+    {1885, 2570, 1990, 2610}, // 133: consignee's pallets, single-use pallets: exchange
+    {1320, 2610, 1550, 2650}, // 134: consignee's pallets, free row: kind
+    {1570, 2610, 1740, 2650}, // 135: consignee's pallets, free row: number
+    {1760, 2610, 1865, 2650}, // 136: consignee's pallets, free row: no exchange
+    {1885, 2610, 1990, 2650}, // 137: consignee's pallets, free row: exchange
+    {100, 2800, 130, 2830}, // 138: ADR check box
+    {1050, 2840, 1080, 2870}, // 139: HGB check box
+    {1500, 2795, 1530, 2825}, // 140: VBGL / AGL check box
+    {1500, 2875, 1530, 2905}, // 141: ADSp check box
+};
+
+const qint32 kLines[] = {
+    // frame and box lines (2-unit pen)
+    100, -50, 2000, -50, // frame
+    100, -50, 100, -2795,
+    100, -2795, 2000, -2795,
+    2000, -50, 2000, -2795,
+    950, -50, 950, -860, // sender, consignee and destination | title, dispatch place, declarations
+    100, -330, 950, -330,
+    100, -610, 950, -610,
+    130, -700, 940, -700, // destination: writing lines
+    130, -745, 940, -745,
+    130, -800, 940, -800,
+    130, -845, 940, -845,
+    1490, -245, 1990, -245, // under the note number
+    950, -260, 2000, -260,
+    975, -345, 1990, -345, // dispatch place: writing lines
+    975, -390, 1990, -390,
+    975, -445, 1990, -445,
+    950, -500, 2000, -500,
+    950, -625, 2000, -625,
+    950, -715, 2000, -715,
+    100, -860, 2000, -860,
+    1310, -860, 1310, -1040, // sender's instructions | payment instructions
+    1310, -960, 2000, -960,
+    100, -1040, 2000, -1040,
+    100, -1078, 2000, -1078, // goods: under the title
+    150, -1078, 150, -1330, // goods: column lines
+    1440, -1078, 1440, -1330,
+    1720, -1078, 1720, -1330,
+    440, -1078, 440, -1130, // goods: columns E to H, heads only
+    740, -1078, 740, -1130,
+    1000, -1078, 1000, -1130,
+    100, -1130, 2000, -1130,
+    100, -1170, 2000, -1170, // goods: row lines
+    100, -1210, 2000, -1210,
+    100, -1250, 2000, -1250,
+    100, -1290, 2000, -1290,
+    100, -1330, 2000, -1330,
+    480, -1330, 480, -1700, // statistics numbers | dangerous goods, vehicle
+    100, -1395, 480, -1395, // statistics numbers: row lines
+    100, -1445, 480, -1445,
+    100, -1495, 480, -1495,
+    100, -1545, 480, -1545,
+    100, -1595, 480, -1595,
+    100, -1645, 480, -1645,
+    480, -1392, 2000, -1392,
+    800, -1392, 800, -1495, // dangerous goods: columns
+    1160, -1392, 1160, -1495,
+    1460, -1392, 1460, -1495,
+    480, -1495, 2000, -1495,
+    850, -1495, 850, -1600, // vehicle: columns
+    1000, -1495, 1000, -1600,
+    1200, -1495, 1200, -1600,
+    1350, -1495, 1350, -1600,
+    1570, -1495, 1570, -1600,
+    1790, -1495, 1790, -1600,
+    480, -1600, 2000, -1600,
+    860, -1655, 1410, -1655, // under the permit number
+    100, -1700, 1310, -1700,
+    820, -1700, 820, -1990, // sender's | consignee's signature
+    100, -2040, 1100, -2040, // freight calculation: under the title
+    315, -2040, 315, -2215, // freight calculation: columns
+    560, -2040, 560, -2215,
+    780, -2040, 780, -2215,
+    710, -2070, 710, -2215,
+    975, -2070, 975, -2215,
+    1240, -2040, 1240, -2495,
+    100, -2135, 1310, -2135, // freight rows
+    100, -2175, 1310, -2175,
+    100, -2255, 1310, -2255, // Nebenleistungen
+    100, -2295, 1310, -2295,
+    100, -2335, 1310, -2335,
+    100, -2375, 1310, -2375,
+    1100, -2415, 1310, -2415,
+    100, -2535, 1310, -2535, // loading and unloading times
+    100, -2585, 1310, -2585,
+    100, -2635, 1310, -2635,
+    100, -2685, 1310, -2685,
+    100, -2735, 1310, -2735,
+    1310, -2035, 2000, -2035, // sender's pallets
+    1310, -2090, 2000, -2090,
+    1310, -2130, 2000, -2130,
+    1310, -2170, 2000, -2170,
+    1310, -2210, 2000, -2210,
+    1310, -2250, 2000, -2250,
+    1560, -2035, 1560, -2250,
+    1750, -2035, 1750, -2250,
+    1875, -2035, 1875, -2250,
+    1310, -2435, 2000, -2435, // consignee's pallets
+    1310, -2490, 2000, -2490,
+    1310, -2530, 2000, -2530,
+    1310, -2570, 2000, -2570,
+    1310, -2610, 2000, -2610,
+    1310, -2650, 2000, -2650,
+    1560, -2435, 1560, -2650,
+    1750, -2435, 1750, -2650,
+    1875, -2435, 1875, -2650,
+    1310, -2390, 2000, -2390,
+    100, -2820, 130, -2820, // ADR square
+    130, -2820, 130, -2850,
+    100, -2850, 130, -2850,
+    100, -2820, 100, -2850,
+    1050, -2860, 1080, -2860, // HGB square
+    1080, -2860, 1080, -2890,
+    1050, -2890, 1080, -2890,
+    1050, -2860, 1050, -2890,
+    1500, -2815, 1530, -2815, // VBGL / AGL square
+    1530, -2815, 1530, -2845,
+    1500, -2845, 1530, -2845,
+    1500, -2815, 1500, -2845,
+    1500, -2895, 1530, -2895, // ADSp square
+    1530, -2895, 1530, -2925,
+    1500, -2925, 1530, -2925,
+    1500, -2895, 1500, -2925,
+    kGroupEnd, kGroupEndSecond,
+    // the carrier's part and the freight calculation (6-unit pen)
+    1310, -1700, 2000, -1700, // carrier's part of the signature row
+    1310, -1700, 1310, -1990,
+    2000, -1700, 2000, -1990,
+    100, -1990, 2000, -1990, // top of the freight calculation and the pallets
+    100, -1990, 100, -2495, // freight calculation
+    1310, -1990, 1310, -2495,
+    100, -2495, 1310, -2495,
+    100, -2095, 1310, -2095,
+    100, -2215, 1310, -2215,
+    1100, -2040, 1310, -2040, // sum column and total
+    1100, -2040, 1100, -2495,
+    1100, -2455, 1310, -2455,
+    kGroupEnd, kGroupEndSecond,
+    // writing lines of the places and dates (2-unit grey pen)
+    150, -1780, 460, -1780, // place of issue
+    510, -1780, 810, -1780, // date of issue
+    835, -1792, 1040, -1792, // receipt: place
+    1095, -1792, 1300, -1792, // receipt: date
+    1375, -1792, 1600, -1792, // taken over: day
+    1700, -1792, 1990, -1792, // taken over: hour
+    kGroupEnd, kGroupEndSecond,
+    kTableEnd,
+};
+
+const qint32 kCaptionPoints[] = {
+    // bold: title, box letters, goods row numbers
+    990, -105, // FRACHTBRIEF
+    990, -145, // national* / international*
+    1440, -238, // Nr.
+    108, -85, // A
+    108, -365, // B
+    108, -645, // C
+    108, -1733, // D
+    156, -1107, // E
+    446, -1107, // F
+    746, -1107, // G
+    1006, -1107, // H
+    1446, -1107, // I
+    1726, -1107, // K
+    108, -895, // L
+    1318, -895, // M
+    488, -1364, // O
+    108, -2030, // P
+    828, -1731, // Q
+    1320, -1733, // R
+    488, -1545, // T
+    108, -1364, // SN
+    117, -1164, // 1
+    117, -1204, // 2
+    117, -1244, // 3
+    117, -1284, // 4
+    117, -1324, // 5
+    kGroupEnd, kGroupEndSecond,
+    // normal: headings
+    1540, -100, // für den gewerblichen
+    1540, -130, // Güterfernverkehr
+    985, -292, // Versandort
+    140, -643, // Bestimmungsort
+    985, -532, // Erklärungen, Vereinbarungen
+    985, -567, // Weitere
+    985, -592, // Beladestellen
+    985, -657, // Weitere
+    985, -682, // Entladestellen
+    985, -747, // KFZ-Wechsel
+    985, -772, // in
+    140, -1070, // Bezeichnung der Sendung
+    140, -2026, // Frachtberechnung im Binnenverkehr
+    142, -2848, // Beförderung vereinbart nach Abschnitt 1.5.1 des ADR (M 121)
+    1430, -1650, // Güterkraftverkehr innerdeutsch
+    kGroupEnd, kGroupEndSecond,
+    // small: German captions and the French beneath
+    140, -76, // Absender (Name, Anschrift, Land)
+    140, -99, // Expéditeur (nom, adresse, pays)
+    140, -356, // Empfänger (Name, Anschrift, Land)
+    140, -379, // Destinataire (nom, adresse, pays)
+    140, -887, // Anweisungen des Absenders (Zoll- und sonstige amtliche Behandlung)
+    140, -911, // Instructions de l'expéditeur (formalités douaniéres et autres)
+    985, -340, // Ort / Lieu
+    985, -385, // Beladestelle
+    985, -416, // Gemeinde-
+    985, -439, //  bereich
+    985, -485, // Land / Pays
+    140, -695, // Ort / Lieu
+    140, -740, // Entladestelle
+    140, -771, // Gemeinde-
+    140, -794, //  bereich
+    140, -840, // Land / Pays
+    186, -1104, // Kennzeichen/Nr.
+    186, -1128, // Marques et numéros
+    476, -1104, // Anzahl der Packstücke
+    476, -1128, // Nombre dés colis
+    776, -1104, // Art der Verpackung
+    776, -1128, // Mode d`emballage
+    1036, -1104, // Bezeichnung des Gutes
+    1036, -1128, // Nature de la marchandise
+    1476, -1104, // Bruttogewicht kg
+    1476, -1128, // Pois brut. kg
+    1756, -1104, // Umfang in m³
+    1756, -1128, // Cubage m³
+    990, -178, // *nichtzutreffendes streichen!
+    495, -1650, // Ordnungs-Nr. der Genehmigung
+    520, -1545, // Amtliches Kennzeichen LKW
+    865, -1545, // Nutzlast
+    1015, -1545, // Anhänger
+    1215, -1545, // Nutzlast
+    1365, -1521, // Fahrzeug-
+    1365, -1545, // führer
+    1585, -1545, // Begleiter
+    1805, -1521, // Entfer-
+    1805, -1545, // nung km
+    110, -2575, // Beladung Fahrzeug bereitgestellt
+    500, -2575, // Tag
+    810, -2575, // Stunde
+    110, -2625, // Beladung beendet
+    500, -2625, // Tag
+    810, -2625, // Stunde
+    110, -2675, // Entladung Fahrzeug bereitgestellt
+    500, -2675, // Tag
+    810, -2675, // Stunde
+    110, -2725, // Entladung beendet
+    500, -2725, // Tag
+    810, -2725, // Stunde
+    160, -1356, // Statistiknummer
+    160, -1380, // No. statistique
+    130, -1433, // 1
+    130, -1483, // 2
+    130, -1533, // 3
+    130, -1583, // 4
+    130, -1633, // 5
+    520, -1356, // Sondervorschriften
+    520, -1380, // Prescriptions particulières
+    1350, -887, // Frachtzahlungsanweisungen
+    1350, -911, // Prescription d´affranchissement
+    1325, -955, // Freivermerk
+    1325, -1000, // Nachnahme
+    160, -1733, // Ausgefertigt in
+    160, -1808, // Etablie à
+    860, -1727, // Empfang der Sendung bescheinigt
+    860, -1751, // Réception des marchandises
+    1350, -1730, // Gut und Frachtbrief übernommen
+    460, -1773, // ,den
+    1047, -1785, // ,den
+    1330, -1785, // Tag
+    1620, -1785, // Stunde
+    120, -1955, // Unterschrift und Stempel des Absenders
+    120, -1979, // (Signature et timbre de l`expéditeur)
+    835, -1955, // Unterschrift und Stempel des Empfängers
+    835, -1979, // (Signature et timbre de destinataire)
+    1330, -1955, // Unterschrift und Stempel des Frachtführers
+    1330, -1979, // (Signature et timbre de transporteur)
+    110, -2090, // frachtpfl. Gew. kg
+    325, -2090, // Bezeichnung
+    567, -2066, // vereinbarte Fracht
+    567, -2090, // Betrag
+    785, -2066, // zusätzliche Vereinbarungen
+    985, -2090, // Betrag
+    1110, -2090, // Summe
+    900, -2250, // Zwischensumme
+    110, -2290, // Nebenleistungen
+    970, -2410, // Nettobtrag
+    835, -2450, // +        % Umsatzsteuer
+    686, -2490, // Beförderungsentgelt
+    921, -2490, // Gesamtsumme
+    1325, -2025, // Paletten-Absender - Expéditeur des palettes
+    1325, -2425, // Paletten-Empfänger - Destinataire des palettes
+    1325, -2086, // Art
+    1575, -2086, // Anzahl
+    1765, -2062, // Kein
+    1765, -2086, // Tausch
+    1890, -2086, // Tausch
+    1325, -2486, // Art
+    1575, -2486, // Anzahl
+    1765, -2462, // Kein
+    1765, -2486, // Tausch
+    1890, -2486, // Tausch
+    1325, -2125, // Euro-Palette
+    1325, -2165, // Gitterbox-Palette
+    1325, -2205, // Einfach-Palette
+    1325, -2525, // Euro-Palette
+    1325, -2565, // Gitterbox-Palette
+    1325, -2605, // Einfach-Palette
+    1325, -2785, // Bestätigung des Empfängers/Datum/Unterschrift
+    1325, -2380, // Bestätigung des Fahrers/Datum/Unterschrift
+    1092, -2852, // Für die Beförderung gelten
+    1092, -2874, // die Bestimmungen
+    1092, -2896, // des HGB §§ 407 ff (ohne allge-
+    1092, -2918, // meine Geschäftsbedingungen)
+    1542, -2826, // Für die Beförderung
+    1542, -2848, // gelten die Bestimmungen
+    1542, -2870, // des VBGL / AGL
+    1542, -2908, // Für die Beförderung
+    1542, -2930, // gelten die Bestimmungen
+    1542, -2952, // der ADSp
+    1475, -1418, // Bez.
+    1532, -1418, // s.H.
+    1475, -1442, // Nom
+    1535, -1442, // voit H
+    815, -1418, // Gefahrzettelmuster-Nr.
+    815, -1442, // Numéro d'etiquette
+    495, -1418, // UN-Nummer
+    495, -1442, // Numéro UN
+    495, -1482, // UN
+    1175, -1418, // Verp.-Gruppe
+    1175, -1442, // Groupe d'emballage
+    kGroupEnd, kGroupEndSecond,
+    // edition line
+    100, -2970,
+    kGroupEnd, kGroupEndSecond,
+    kTableEnd,
+};
+
+const char* const kCaptions[] = {
+    "FRACHTBRIEF",
+    "national* / international*",
+    "Nr.",
+    "A",
+    "B",
+    "C",
+    "D",
+    "E",
+    "F",
+    "G",
+    "H",
+    "I",
+    "K",
+    "L",
+    "M",
+    "O",
+    "P",
+    "Q",
+    "R",
+    "T",
+    "SN",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "für den gewerblichen",
+    "Güterfernverkehr",
+    "Versandort",
+    "Bestimmungsort",
+    "Erklärungen, Vereinbarungen",
+    "Weitere",
+    "Beladestellen",
+    "Weitere",
+    "Entladestellen",
+    "KFZ-Wechsel",
+    "in",
+    "Bezeichnung der Sendung",
+    "Frachtberechnung im Binnenverkehr",
+    "Beförderung vereinbart nach Abschnitt 1.5.1 des ADR (M 121)",
+    "Güterkraftverkehr innerdeutsch",
+    "Absender (Name, Anschrift, Land)",
+    "Expéditeur (nom, adresse, pays)",
+    "Empfänger (Name, Anschrift, Land)",
+    "Destinataire (nom, adresse, pays)",
+    "Anweisungen des Absenders (Zoll- und sonstige amtliche Behandlung)",
+    "Instructions de l'expéditeur (formalités douaniéres et autres)",
+    "Ort / Lieu",
+    "Beladestelle",
+    "Gemeinde-",
+    " bereich",
+    "Land / Pays",
+    "Ort / Lieu",
+    "Entladestelle",
+    "Gemeinde-",
+    " bereich",
+    "Land / Pays",
+    "Kennzeichen/Nr.",
+    "Marques et numéros",
+    "Anzahl der Packstücke",
+    "Nombre dés colis",
+    "Art der Verpackung",
+    "Mode d`emballage",
+    "Bezeichnung des Gutes",
+    "Nature de la marchandise",
+    "Bruttogewicht kg",
+    "Pois brut. kg",
+    "Umfang in m³",
+    "Cubage m³",
+    "*nichtzutreffendes streichen!",
+    "Ordnungs-Nr. der Genehmigung",
+    "Amtliches Kennzeichen LKW",
+    "Nutzlast",
+    "Anhänger",
+    "Nutzlast",
+    "Fahrzeug-",
+    "führer",
+    "Begleiter",
+    "Entfer-",
+    "nung km",
+    "Beladung Fahrzeug bereitgestellt",
+    "Tag",
+    "Stunde",
+    "Beladung beendet",
+    "Tag",
+    "Stunde",
+    "Entladung Fahrzeug bereitgestellt",
+    "Tag",
+    "Stunde",
+    "Entladung beendet",
+    "Tag",
+    "Stunde",
+    "Statistiknummer",
+    "No. statistique",
+    "1",
+    "2",
+    "3",
+    "4",
+    "5",
+    "Sondervorschriften",
+    "Prescriptions particulières",
+    "Frachtzahlungsanweisungen",
+    "Prescription d´affranchissement",
+    "Freivermerk",
+    "Nachnahme",
+    "Ausgefertigt in",
+    "Etablie à",
+    "Empfang der Sendung bescheinigt",
+    "Réception des marchandises",
+    "Gut und Frachtbrief übernommen",
+    ",den",
+    ",den",
+    "Tag",
+    "Stunde",
+    "Unterschrift und Stempel des Absenders",
+    "(Signature et timbre de l`expéditeur)",
+    "Unterschrift und Stempel des Empfängers",
+    "(Signature et timbre de destinataire)",
+    "Unterschrift und Stempel des Frachtführers",
+    "(Signature et timbre de transporteur)",
+    "frachtpfl. Gew. kg",
+    "Bezeichnung",
+    "vereinbarte Fracht",
+    "Betrag",
+    "zusätzliche Vereinbarungen",
+    "Betrag",
+    "Summe",
+    "Zwischensumme",
+    "Nebenleistungen",
+    "Nettobtrag",
+    "+        % Umsatzsteuer",
+    "Beförderungsentgelt",
+    "Gesamtsumme",
+    "Paletten-Absender - Expéditeur des palettes",
+    "Paletten-Empfänger - Destinataire des palettes",
+    "Art",
+    "Anzahl",
+    "Kein",
+    "Tausch",
+    "Tausch",
+    "Art",
+    "Anzahl",
+    "Kein",
+    "Tausch",
+    "Tausch",
+    "Euro-Palette",
+    "Gitterbox-Palette",
+    "Einfach-Palette",
+    "Euro-Palette",
+    "Gitterbox-Palette",
+    "Einfach-Palette",
+    "Bestätigung des Empfängers/Datum/Unterschrift",
+    "Bestätigung des Fahrers/Datum/Unterschrift",
+    "Für die Beförderung gelten",
+    "die Bestimmungen",
+    "des HGB §§ 407 ff (ohne allge-",
+    "meine Geschäftsbedingungen)",
+    "Für die Beförderung",
+    "gelten die Bestimmungen",
+    "des VBGL / AGL",
+    "Für die Beförderung",
+    "gelten die Bestimmungen",
+    "der ADSp",
+    "Bez.",
+    "s.H.",
+    "Nom",
+    "voit H",
+    "Gefahrzettelmuster-Nr.",
+    "Numéro d'etiquette",
+    "UN-Nummer",
+    "Numéro UN",
+    "UN",
+    "Verp.-Gruppe",
+    "Groupe d'emballage",
+};
+
+// clang-format on
+
+const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
+
+const Forms::FormDescription& Description()
+{
+    using namespace Forms;
+    static const FormDescription description = [] {
+        FormDescription d;
+        d.type = FormType::Kombi;
+        d.sheetWidth = 2100;
+        d.sheetHeight = 2970;
+        d.pageCount = 1;
+        d.boxes = kBoxRects;
+        d.boxCount = kBoxCount;
+        d.checkBoxCount = kTermsBoxCount;
+
+        PageDrawing page;
+        page.lines = kLines;
+        page.lineStyles = {{2, 0x000000}, {6, 0x000000}, {2, 0x808080}};
+        page.captionPoints = kCaptionPoints;
+        page.captionGroups = {{kBoldFont},
+                              {kNormalFont},
+                              {kSmallFont},
+                              {kSmallFont, Anchor::LeftBottom, CaptionSource::EditionLine}};
+        page.captions = kCaptions;
+        page.captionCount = kCaptionCount;
+        d.pages = {page};
+        d.editionText = QString::fromLatin1(kEditionText);
+
+        // The corner at the top-left of the frame and the two ticks further down
+        // are alike on every sheet; the mark beside the consignee's box follows
+        // the publisher's sheet.
+        const MarkPolyline corner{{100, 80}, {100, 50}, {130, 50}};
+        const MarkPolyline lowTick{{100, 2620}, {100, 2650}};
+        const MarkPolyline midTick{{100, 2130}, {100, 2100}};
+        d.publisherGroups = {
+            {{0},
+             kPrintRectsPublisher0,
+             {corner, lowTick, {{100, 335}, {100, 355}}, {{100, 345}, {120, 345}}, midTick}},
+            {{},
+             kPrintRectsOthers,
+             {corner, lowTick, {{100, 315}, {100, 335}}, {{100, 325}, {120, 325}}, midTick}}};
+        d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
+        d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
+
+        d.addressBoxes = {0, 1, 5};
+        // clang-format off
+        d.arrowMoves = {
+            {true, 18, 29, 3},    // goods rows 1 to 4
+            {true, 70, 85, 8},    // freight rows 1 and 2
+            {true, 92, 93, 2},    // sum of freight row 3 to the subtotal
+            {true, 94, 101, 3},   // subtotal and ancillary services
+            {true, 103, 104, 2},  // last ancillary service to the net amount
+            {true, 105, 106, 3},  // net amount to the tax
+            {true, 108, 109, 2},  // tax to the total
+            {true, 112, 117, 3},  // sender's Euro and grid box pallets
+            {true, 125, 130, 3},  // consignee's Euro and grid box pallets
+            {true, 118, 120, 4},  // single-use pallets to the free row, past its kind
+            {true, 131, 133, 4},
+            {false, 21, 32, -3},
+            {false, 78, 93, -8},
+            {false, 94, 95, -2},
+            {false, 97, 104, -3},
+            {false, 105, 106, -2},
+            {false, 108, 109, -3},
+            {false, 110, 111, -2},
+            {false, 115, 120, -3},
+            {false, 128, 133, -3},
+            {false, 122, 124, -4},
+            {false, 135, 137, -4},
+        };
+        // clang-format on
+        d.controlId = 133;
+        d.contextMenuId = 119;
+        return d;
+    }();
+    return description;
+}
+
+} // namespace KombiLayout
