@@ -1,20 +1,17 @@
 // The CMR form view in a document window of the real main window, offscreen,
 // driven by key and mouse events: which box becomes current, where the editor
 // lies, what reaches the document.
-#include "app/childframe.h"
 #include "app/commandids.h"
-#include "app/doctemplates.h"
 #include "app/mainframe.h"
 #include "documents/cmrdoc.h"
 #include "editor/krdeditwindows.h"
+#include "formviewwindow.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "views/cmrview.h"
-#include "views/viewfactory.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -55,32 +52,14 @@ private:
         if (prepare)
             prepare(*doc);
         m_doc = doc.get();
-        CFormView* view = CreateFormView(*doc, *m_settings, *m_frame);
-        m_view = dynamic_cast<CCMRView*>(view);
+        m_view = OpenFormView<CCMRView>(std::move(doc), *m_settings, *m_frame);
         QVERIFY(m_view);
-        // The frame is up before the window is added, as when the user opens a
-        // file: a window added to a hidden frame is not the active one once the
-        // frame shows, and the frame routes no command to it.
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        m_frame->AddChild(new CChildFrame(std::move(doc), view,
-                                          DocTemplateFor(FormType::Cmr).resourceId, *m_frame));
-        view->OnInitialUpdate();
-        QTRY_VERIFY(m_view->Editor() && m_view->IsLayoutValid());
-        QTRY_VERIFY(m_view->Editor()->hasFocus());
-        m_frame->UpdateCommandUI(); // what the frame's idle update does
     }
 
     CKRDEditWindow_CMR* Editor() const { return m_view->Editor(); }
     CFieldStore& Store() const { return m_doc->GetStore(); }
 
-    // A box in device pixels of the unscrolled view.
-    QRect DeviceRect(int index, int page = 1) const
-    {
-        const CmrLayout::CmrRect r = m_view->GetBoxRect(index, page);
-        return QRect(m_view->LogicalToDevice(QPoint(r.left, r.top)),
-                     m_view->LogicalToDevice(QPoint(r.right, r.bottom)) - QPoint(1, 1));
-    }
+    QRect DeviceRect(int index, int page = 1) const { return ::DeviceRect(*m_view, index, page); }
     // Where the editor lies on the form, scrolling taken out.
     QRect EditorOnForm() const { return Editor()->geometry().translated(m_view->ScrollPosition()); }
     // The editor lies on the box: its whole height, and most of its width
@@ -93,13 +72,7 @@ private:
                editor.left() >= box.left() && editor.right() <= box.right() &&
                editor.width() > box.width() / 2;
     }
-    // Scrolls the box into sight and clicks its middle.
-    void ClickBox(int index)
-    {
-        m_view->ScrollToPosition(QPoint(0, qMax(0, m_view->GetBoxRect(index, 1).top - 300)));
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          DeviceRect(index).center() - m_view->ScrollPosition());
-    }
+    void ClickBox(int index) { ::ClickBox(*m_view, index); }
     // The bounds of the dark pixels the view shows inside a box (device pixels
     // of the unscrolled view), the box's edges left out.
     QRect InkOnForm(const QRect& box) const
@@ -118,25 +91,13 @@ private:
         }
         return ink;
     }
-    CommandState State(int id) const
-    {
-        CommandState state;
-        const bool known = m_view->OnUpdateCommand(id, state);
-        state.enabled = state.enabled && known;
-        return state;
-    }
+    CommandState State(int id) const { return ViewCommandState(*m_view, id); }
 
 private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-            m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
-        m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 0);
-        // The same zoom on every screen.
-        m_settings->WriteProfileInt(kCmr, QLatin1String(Settings::kZoomFactor), kZoom);
-        m_settings->WriteProfileInt(QLatin1String(Settings::kSectionSettings),
-                                    QLatin1String(Settings::kWinFormScaledFactorOv), 100);
+        m_settings = FormViewSettings(*m_dir, kCmr, kZoom);
     }
 
     void cleanup()

@@ -1,0 +1,90 @@
+#pragma once
+
+// What the form view tests share: settings of their own, a form view opened in a
+// document window of the real main window as the application opens one, and the
+// ways of reaching its boxes and its command states.
+
+#include "app/childframe.h"
+#include "app/commandtarget.h"
+#include "app/doctemplates.h"
+#include "app/mainframe.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "views/krformview.h"
+#include "views/viewfactory.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A settings store on an INI file in `dir`: German texts and, for the form's
+// section, the same zoom on every screen.
+inline std::unique_ptr<CSettingsStore> FormViewSettings(const QTemporaryDir& dir,
+                                                        const QString& section, int zoom)
+{
+    auto settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+        dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+    settings->Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 0);
+    settings->WriteProfileInt(section, QLatin1String(Settings::kZoomFactor), zoom);
+    settings->WriteProfileInt(QLatin1String(Settings::kSectionSettings),
+                              QLatin1String(Settings::kWinFormScaledFactorOv), 100);
+    return settings;
+}
+
+// Opens the document in a new window of `frame` with the view the program makes
+// for it, and waits until the view has placed its editor and given it the
+// keyboard. The view, or null when it is not a `View` or did not come up.
+template <typename View>
+View* OpenFormView(std::unique_ptr<CKrDocument> document, CSettingsStore& settings,
+                   CMainFrame& frame)
+{
+    const FormType type = document->GetFormType();
+    CFormView* view = CreateFormView(*document, settings, frame);
+    auto* formView = dynamic_cast<View*>(view);
+    if (!formView)
+        return nullptr;
+    // The frame is up before the window is added, as when the user opens a
+    // file: a window added to a hidden frame is not the active one once the
+    // frame shows, and the frame routes no command to it.
+    frame.show();
+    if (!QTest::qWaitForWindowActive(&frame))
+        return nullptr;
+    frame.AddChild(
+        new CChildFrame(std::move(document), view, DocTemplateFor(type).resourceId, frame));
+    view->OnInitialUpdate();
+    if (!QTest::qWaitFor([formView] {
+            return formView->FormEditor() && formView->IsLayoutValid() &&
+                   formView->FormEditor()->hasFocus();
+        }))
+        return nullptr;
+    frame.UpdateCommandUI(); // what the frame's idle update does
+    return formView;
+}
+
+// A box (or check box) in device pixels of the unscrolled view.
+inline QRect DeviceRect(const CKRFormView& view, int index, int page = 1)
+{
+    const Forms::BoxRect r = view.GetBoxRect(index, page);
+    return QRect(view.LogicalToDevice(QPoint(r.left, r.top)),
+                 view.LogicalToDevice(QPoint(r.right, r.bottom)) - QPoint(1, 1));
+}
+
+// Scrolls the box into sight and clicks its middle.
+inline void ClickBox(CKRFormView& view, int index)
+{
+    view.ScrollToPosition(QPoint(0, qMax(0, view.GetBoxRect(index, 1).top - 300)));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      DeviceRect(view, index).center() - view.ScrollPosition());
+}
+
+// Whether a command is enabled and checked in the view now; a command the view
+// does not know is disabled.
+inline CommandState ViewCommandState(CFormView& view, int id)
+{
+    CommandState state;
+    const bool known = view.OnUpdateCommand(id, state);
+    state.enabled = state.enabled && known;
+    return state;
+}
