@@ -17,6 +17,7 @@
 #include "update/common_dlgwebupdated.h"
 #include "update/webupdatecommands.h"
 #include "views/formview.h"
+#include "views/natintview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -111,6 +112,21 @@ public:
 public Q_SLOTS:
     void open(const QUrl& url) { urls << url; }
 };
+
+// Closes the next modal dialog once it appears and tells its title. The caller
+// opens the dialog at once; the watch ends after a while in any case, so that
+// it never outlives `title`.
+void RejectNextDialog(QString* title, int tries = 100)
+{
+    QTimer::singleShot(10, [title, tries] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            *title = dialog->windowTitle();
+            dialog->reject();
+        } else if (tries > 1) {
+            RejectNextDialog(title, tries - 1); // not shown yet
+        }
+    });
+}
 
 } // namespace
 
@@ -256,6 +272,20 @@ private Q_SLOTS:
         Frame()->UpdateCommandUI();
         QVERIFY(Frame()->Action(Cmd::InsertAddress)->isEnabled());
         QVERIFY(Frame()->Action(Cmd::FormDefaults)->isEnabled());
+    }
+
+    // A Kombi note opens in its drawn form, where F8 opens the Kombi defaults.
+    void kombiNoteOpensInItsFormWithItsDefaults()
+    {
+        CChildFrame* child = m_app.NewDocument(FormType::Kombi);
+        auto* view = dynamic_cast<CFrachtbriefNatIntView*>(&child->View());
+        QVERIFY(view);
+        QTRY_VERIFY(view->Editor() && view->Editor()->hasFocus());
+        Frame()->UpdateCommandUI();
+        QString title;
+        RejectNextDialog(&title);
+        QTest::keyClick(view->Editor(), Qt::Key_F8);
+        QCOMPARE(title, QStringLiteral("Vorgabetexte f\u00fcr Kombi-Frachtbrief"));
     }
 
     void acceleratorsAreThoseOfTheTable()

@@ -2,12 +2,16 @@
 
 #include "documents/cmrdoc.h"
 #include "documents/krdocument.h"
+#include "documents/natintdoc.h"
 #include "views/cmrview.h"
+#include "views/natintview.h"
 #include "views/placeholderview.h"
 
 CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame)
 {
     if (auto* cmr = dynamic_cast<CCMRDoc*>(&document))
         return new CCMRView(*cmr, settings, frame);
+    if (auto* kombi = dynamic_cast<CFrachtbriefNatIntDoc*>(&document))
+        return new CFrachtbriefNatIntView(*kombi, settings, frame);
     return new CPlaceholderView(document);
 }
