@@ -5,6 +5,7 @@
 #include "cmrfixtures.h"
 #include "documents/cmrdoc.h"
 #include "guienvironment.h"
+#include "printedpdf.h"
 #include "printing/cmrprint.h"
 #include "printing/printjob.h"
 #include "settings/settingkeys.h"
@@ -16,9 +17,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cctype>
@@ -30,7 +28,6 @@ TVM_GUI_TEST_ENVIRONMENT();
 
 const QString kCmr = QStringLiteral("CMR");
 const QString kSettings = QStringLiteral("Settings");
-constexpr double kMmPerPoint = 25.4 / 72.0;
 // Where pdftotext puts a word against where the box text starts: the glyphs'
 // own side bearing and the font's ascent as the PDF records it.
 constexpr double kToleranceMm = 0.3;
@@ -45,18 +42,8 @@ const char* const kTariffText = "Hamburg";
 const char* const kPermitText = "CEMT-4711";
 const char* const kBackText = "Vereinbarung";
 
-struct Word
-{
-    QString text;
-    QRectF mm; // from the top-left corner of the page
-};
-using Page = QVector<Word>;
-
-struct PrintedPdf
-{
-    QSizeF pageMm;
-    QVector<Page> pages;
-};
+using Word = PdfWord;
+using Page = PdfPage;
 
 QByteArray FixtureDocument(quint16 permitType)
 {
@@ -68,53 +55,14 @@ QByteArray FixtureDocument(quint16 permitType)
     return CmrFixture::Current(302, permitType, texts, kBackText);
 }
 
-// pdftotext -bbox: one <page> per page, one <word> per word, in points.
-PrintedPdf ReadBack(const QString& pdf)
-{
-    PrintedPdf result;
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    QProcess process;
-    process.start(tool, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext failed: " << process.readAllStandardError().toStdString();
-        return result;
-    }
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(QStringLiteral(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (!m.captured(1).isEmpty()) {
-            result.pageMm =
-                QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kMmPerPoint;
-            result.pages.append(Page());
-            continue;
-        }
-        const QRectF points(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
-                            QPointF(m.captured(5).toDouble(), m.captured(6).toDouble()));
-        result.pages.last().append({m.captured(7), QRectF(points.topLeft() * kMmPerPoint,
-                                                          points.bottomRight() * kMmPerPoint)});
-    }
-    return result;
-}
-
-std::optional<Word> Find(const Page& page, const char* text)
-{
-    for (const Word& w : page)
-        if (w.text == QLatin1String(text))
-            return w;
-    return std::nullopt;
-}
-
 class PrintTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; scripts/deps.sh "
-                            "installs it";
+        if (!PopplerToolsInstalled())
+            GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed; "
+                            "scripts/deps.sh installs them";
     }
 
     CSettingsStore& Settings() { return env.Settings(); }
@@ -135,7 +83,7 @@ protected:
             RunCli(QStringList{QStringLiteral("print"), document, pdf} + options, Settings(), o, e);
         e.flush();
         EXPECT_EQ(code, 0) << err.toStdString();
-        return ReadBack(pdf);
+        return ReadPdfWords(pdf);
     }
 
     TestEnvironment env;
@@ -184,7 +132,7 @@ TEST_P(Placement, TextStartsWhereTheSheetHasTheBox)
     const PrintedPdf pdf = Print({QStringLiteral("--page"), QString::number(c.page),
                                   QStringLiteral("--copies"), QStringLiteral("1")});
     ASSERT_EQ(pdf.pages.size(), 1);
-    ExpectStartsAt(Find(pdf.pages[0], c.text), c.xMm, c.yMm, c.name);
+    ExpectStartsAt(FindWord(pdf.pages[0], c.text), c.xMm, c.yMm, c.name);
 }
 
 // Box 8 lies at 70, 1158 on publisher 0's sheet and 70, 1168 on the others';
@@ -239,7 +187,7 @@ TEST_F(PrintTest, EveryCopyIsAPageOfItsOwnWithTheSameTexts)
             words << w.text;
         words.sort();
         EXPECT_EQ(words, QStringList({kPermitText, kTariffText, kGoodsText, kSenderText}));
-        ExpectStartsAt(Find(page, kSenderText), 8.0, 15.0, "sender");
+        ExpectStartsAt(FindWord(page, kSenderText), 8.0, 15.0, "sender");
     }
 }
 
@@ -259,8 +207,8 @@ TEST_F(PrintTest, PrinterFontFactorScalesTheTextHeight)
     const PrintedPdf standard = Print({QStringLiteral("--copies"), QStringLiteral("1")});
     Settings().Set(kCmr, Settings::PrinterFontFactor, 150);
     const PrintedPdf large = Print({QStringLiteral("--copies"), QStringLiteral("1")});
-    const auto a = Find(standard.pages.value(0), kSenderText);
-    const auto b = Find(large.pages.value(0), kSenderText);
+    const auto a = FindWord(standard.pages.value(0), kSenderText);
+    const auto b = FindWord(large.pages.value(0), kSenderText);
     ASSERT_TRUE(a && b);
     // The face is sized in whole pixels of 0.1 mm, so the cell may be a little short.
     EXPECT_NEAR(a->mm.height(), 3.4, 0.15);
