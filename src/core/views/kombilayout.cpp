@@ -57,11 +57,11 @@ const KombiRect kBoxRects[kBoxTableSize] = {
     {1480, 915, 1980, 960}, // 42: M Freivermerk
     {1480, 960, 1980, 1005}, // 43: M Nachnahme
     {160, 1738, 450, 1778}, // 44: D place of issue
-    {515, 1738, 810, 1778}, // 45: D date of issue
-    {120, 1815, 805, 1930}, // 46: D sender's signature and stamp
-    {840, 1752, 1040, 1790}, // 47: Q receipt: place
-    {1100, 1752, 1300, 1790}, // 48: Q receipt: date
-    {840, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
+    {508, 1738, 818, 1778}, // 45: D date of issue
+    {120, 1815, 813, 1930}, // 46: D sender's signature and stamp
+    {848, 1752, 1045, 1790}, // 47: Q receipt: place
+    {1103, 1752, 1300, 1790}, // 48: Q receipt: date
+    {848, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
     {1380, 1748, 1600, 1790}, // 50: R taken over: day
     {1705, 1748, 1990, 1790}, // 51: R taken over: hour
     {1330, 1815, 1990, 1930}, // 52: R carrier's signature and stamp
@@ -207,11 +207,11 @@ const KombiRect kPrintRectsPublisher0[kPrintTableSize] = {
     {1480, 925, 1980, 970}, // 42: M Freivermerk
     {1480, 970, 1980, 1015}, // 43: M Nachnahme
     {160, 1905, 450, 1945}, // 44: D place of issue
-    {515, 1905, 810, 1945}, // 45: D date of issue
-    {120, 1982, 805, 2097}, // 46: D sender's signature and stamp
-    {840, 1919, 1040, 1957}, // 47: Q receipt: place
-    {1100, 1919, 1300, 1957}, // 48: Q receipt: date
-    {840, 1982, 1300, 2097}, // 49: Q consignee's signature and stamp
+    {508, 1905, 818, 1945}, // 45: D date of issue
+    {120, 1982, 813, 2097}, // 46: D sender's signature and stamp
+    {848, 1919, 1045, 1957}, // 47: Q receipt: place
+    {1103, 1919, 1300, 1957}, // 48: Q receipt: date
+    {848, 1982, 1300, 2097}, // 49: Q consignee's signature and stamp
     {1380, 1915, 1600, 1957}, // 50: R taken over: day
     {1705, 1915, 1990, 1957}, // 51: R taken over: hour
     {1330, 1982, 1990, 2097}, // 52: R carrier's signature and stamp
@@ -354,11 +354,11 @@ const KombiRect kPrintRectsOthers[kPrintTableSize] = {
     {1480, 915, 1980, 960}, // 42: M Freivermerk
     {1480, 960, 1980, 1005}, // 43: M Nachnahme
     {160, 1738, 450, 1778}, // 44: D place of issue
-    {515, 1738, 810, 1778}, // 45: D date of issue
-    {120, 1815, 805, 1930}, // 46: D sender's signature and stamp
-    {840, 1752, 1040, 1790}, // 47: Q receipt: place
-    {1100, 1752, 1300, 1790}, // 48: Q receipt: date
-    {840, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
+    {508, 1738, 818, 1778}, // 45: D date of issue
+    {120, 1815, 813, 1930}, // 46: D sender's signature and stamp
+    {848, 1752, 1045, 1790}, // 47: Q receipt: place
+    {1103, 1752, 1300, 1790}, // 48: Q receipt: date
+    {848, 1815, 1300, 1930}, // 49: Q consignee's signature and stamp
     {1380, 1748, 1600, 1790}, // 50: R taken over: day
     {1705, 1748, 1990, 1790}, // 51: R taken over: hour
     {1330, 1815, 1990, 1930}, // 52: R carrier's signature and stamp
@@ -512,7 +512,7 @@ const qint32 kLines[] = {
     480, -1600, 2000, -1600,
     860, -1655, 1410, -1655, // under the permit number
     100, -1700, 1310, -1700,
-    820, -1700, 820, -1990, // sender's | consignee's signature
+    828, -1700, 828, -1990, // sender's | consignee's signature
     100, -2040, 1100, -2040, // freight calculation: under the title
     315, -2040, 315, -2215, // freight calculation: columns
     560, -2040, 560, -2215,
@@ -584,9 +584,9 @@ const qint32 kLines[] = {
     kGroupEnd, kGroupEndSecond,
     // writing lines of the places and dates (2-unit grey pen)
     150, -1780, 460, -1780, // place of issue
-    510, -1780, 810, -1780, // date of issue
-    835, -1792, 1040, -1792, // receipt: place
-    1095, -1792, 1300, -1792, // receipt: date
+    503, -1780, 818, -1780, // date of issue
+    843, -1792, 1045, -1792, // receipt: place
+    1098, -1792, 1300, -1792, // receipt: date
     1375, -1792, 1600, -1792, // taken over: day
     1700, -1792, 1990, -1792, // taken over: hour
     kGroupEnd, kGroupEndSecond,
@@ -612,7 +612,7 @@ const qint32 kCaptionPoints[] = {
     1318, -895, // M
     488, -1364, // O
     108, -2030, // P
-    828, -1731, // Q
+    836, -1731, // Q
     1320, -1733, // R
     488, -1545, // T
     108, -1364, // SN
@@ -706,17 +706,17 @@ const qint32 kCaptionPoints[] = {
     1325, -1000, // Nachnahme
     160, -1733, // Ausgefertigt in
     160, -1808, // Etablie à
-    860, -1727, // Empfang der Sendung bescheinigt
-    860, -1751, // Réception des marchandises
+    868, -1727, // Empfang der Sendung bescheinigt
+    868, -1751, // Réception des marchandises
     1350, -1730, // Gut und Frachtbrief übernommen
-    460, -1773, // ,den
-    1047, -1785, // ,den
+    458, -1773, // ,den
+    1050, -1785, // ,den
     1330, -1785, // Tag
     1620, -1785, // Stunde
     120, -1955, // Unterschrift und Stempel des Absenders
     120, -1979, // (Signature et timbre de l`expéditeur)
-    835, -1955, // Unterschrift und Stempel des Empfängers
-    835, -1979, // (Signature et timbre de destinataire)
+    838, -1955, // Unterschrift und Stempel des Empfängers
+    838, -1979, // (Signature et timbre de destinataire)
     1330, -1955, // Unterschrift und Stempel des Frachtführers
     1330, -1979, // (Signature et timbre de transporteur)
     110, -2090, // frachtpfl. Gew. kg
