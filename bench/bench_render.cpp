@@ -1,8 +1,10 @@
-// Drawing a completely filled CMR front page at the largest zoom: what one
-// repaint of the view costs in the worst case.
+// Drawing a completely filled form page at the largest zoom: what one repaint
+// of a form view costs in the worst case.
 #include "documents/cmrdoc.h"
+#include "documents/natintdoc.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
+#include "views/formdescription.h"
 #include "views/formrender.h"
 
 #include <QGuiApplication>
@@ -15,19 +17,24 @@
 
 namespace {
 
-void BM_RenderFilledCmrPage1Zoom25(benchmark::State& state)
+constexpr int kZoom = 25;
+
+// Fills every page-1 box with two lines and draws page 1 at the largest zoom,
+// anti-aliased, into a picture of the sheet's size at 96 dots per inch.
+template <typename Doc> void RenderFilledPage1(benchmark::State& state, quint16 checkWord)
 {
     QTemporaryDir dir;
     CSettingsStore settings(
         std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
-    CCMRDoc doc(settings);
+    Doc doc(settings);
     doc.OnNewDocument();
     for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
         doc.GetStore().SetFieldText(i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i),
                                     1);
-    constexpr int kZoom = 25;
-    QImage image(int(205 * kZoom / 10.0 / 25.4 * 96) + 1, int(298 * kZoom / 10.0 / 25.4 * 96) + 1,
-                 QImage::Format_RGB32);
+    doc.SetCheckWord(checkWord);
+    const Forms::FormDescription* form = Forms::FindFormDescription(doc.GetFormType(), settings);
+    QImage image(int(form->sheetWidth * kZoom / 100.0 / 25.4 * 96) + 1,
+                 int(form->sheetHeight * kZoom / 100.0 / 25.4 * 96) + 1, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -38,7 +45,19 @@ void BM_RenderFilledCmrPage1Zoom25(benchmark::State& state)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
+
+void BM_RenderFilledCmrPage1Zoom25(benchmark::State& state)
+{
+    RenderFilledPage1<CCMRDoc>(state, 1);
+}
 BENCHMARK(BM_RenderFilledCmrPage1Zoom25)->Unit(benchmark::kMillisecond);
+
+// The Kombi note: an A4 sheet with 138 boxes and 175 captions.
+void BM_RenderFilledKombiZoom25(benchmark::State& state)
+{
+    RenderFilledPage1<CFrachtbriefNatIntDoc>(state, 2);
+}
+BENCHMARK(BM_RenderFilledKombiZoom25)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
