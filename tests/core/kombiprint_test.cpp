@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -86,6 +87,41 @@ protected:
 
     TestEnvironment env;
 };
+
+// The command-line tool draws the note as the screen shows it, on A4, and knows
+// that the form has one page only.
+TEST_F(KombiPrint, CommandLineRendersTheOnePageForm)
+{
+    const QString note = SaveNote(0);
+    const QString png = env.FilePath(QStringLiteral("note.png"));
+    const QString pdf = env.FilePath(QStringLiteral("note.pdf"));
+    CliRunner cli(env.Settings());
+    ASSERT_EQ(cli.Run({QStringLiteral("render"), note, png}), 0) << cli.err.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(794, 1123)); // 210 x 297 mm at 96 dots per inch
+    ASSERT_EQ(cli.Run({QStringLiteral("render"), note, pdf}), 0) << cli.err.toStdString();
+    const PrintedPdf drawn = ReadPdfWords(pdf);
+    ASSERT_EQ(drawn.pages.size(), 1);
+    EXPECT_NEAR(drawn.pageMm.width(), 210.0, 0.5);
+    EXPECT_NEAR(drawn.pageMm.height(), 297.0, 0.5);
+    // The title at 99 mm, and the sender's text where the screen has its box.
+    const auto title = FindWord(drawn.pages[0], "FRACHTBRIEF");
+    ASSERT_TRUE(title.has_value());
+    EXPECT_NEAR(title->mm.left(), 99.0, 0.5);
+    const auto sender = FindWord(drawn.pages[0], "Spedition");
+    ASSERT_TRUE(sender.has_value());
+    EXPECT_NEAR(sender->mm.left(), 13.2, kToleranceMm);
+    EXPECT_NEAR(sender->mm.top(), 10.0, kToleranceMm);
+
+    for (const char* command : {"render", "print"}) {
+        const QString second = env.FilePath(QStringLiteral("page2.pdf"));
+        EXPECT_EQ(cli.Run({QString::fromLatin1(command), note, second, QStringLiteral("--page"),
+                           QStringLiteral("2")}),
+                  1)
+            << command;
+        EXPECT_EQ(cli.err.trimmed(), QStringLiteral("Das Formular hat keine Seite 2.")) << command;
+        EXPECT_FALSE(QFile::exists(second)) << command;
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Where the texts land: table K for publisher 0, table O for every other one
