@@ -19,25 +19,32 @@
 #include "views/formview.h"
 #include "views/natintview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QCommandLinkButton>
-#include <QRadioButton>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -569,6 +576,40 @@ private Q_SLOTS:
         m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
         m_app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 1);
         m_app.Settings().Set(kMain, Settings::SplashScreen, 0);
+    }
+
+    // Issue 16: whatever way the last document goes, the menu bar is that of no
+    // document, with the defaults of the three forms reachable again.
+    void issue16_closingTheLastDocumentShowsMenu128()
+    {
+        const QStringList menu128 = {"&Datei", "&Optionen", "&Ansicht", "&Hilfe"};
+        const QString path = WriteDocument(QStringLiteral("schliessen.cmr"), FormType::Cmr);
+        const auto closeAndCheck = [&] {
+            Frame()->RouteCommand(Cmd::Close); // "Schließen"
+            QTRY_VERIFY(Frame()->Children().isEmpty());
+            QTRY_COMPARE(MenuTexts(Frame()->menuBar()->actions()), menu128);
+            QMenu* options = TopMenu(Frame(), "&Optionen");
+            QVERIFY(options);
+            QMenu* defaults = options->actions().value(0)->menu();
+            QVERIFY(defaults);
+            QCOMPARE(defaults->title(), QStringLiteral("Formular&vorgaben"));
+            Frame()->UpdateCommandUI();
+            for (QAction* action : defaults->actions())
+                QVERIFY(action->isEnabled());
+            QVERIFY(!MenuTexts(TopMenu(Frame(), "&Datei")->actions()).contains("&Speichern"));
+        };
+
+        QVERIFY(m_app.InitInstance({path})); // started with a file
+        closeAndCheck();
+        QVERIFY(m_app.NewDocument(FormType::Cmr)); // as the chooser opens one
+        closeAndCheck();
+        // With two documents, closing one leaves the other's menus.
+        m_app.NewDocument(FormType::Cmr);
+        m_app.NewDocument(FormType::Kombi);
+        Frame()->RouteCommand(Cmd::Close);
+        QTRY_COMPARE(Frame()->Children().size(), 1);
+        QTRY_VERIFY(MenuTexts(Frame()->menuBar()->actions()).contains("&Bearbeiten"));
+        closeAndCheck();
     }
 
     void supportInformationNamesTheFilesAndVersion()

@@ -118,6 +118,7 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    m_closing = true;
     // The MDI area learns of the close only through its own handling.
     QMdiSubWindow::closeEvent(event);
 }

@@ -39,6 +39,9 @@ public:
     // again, so that the program can ask every window before it closes any.
     bool QueryClose();
     void SetCloseConfirmed() { m_closeConfirmed = true; }
+    // The window has agreed to close and is on its way out; it no longer counts
+    // as the active document.
+    bool IsClosing() const { return m_closing; }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
@@ -57,4 +60,5 @@ private:
     int m_menuResource;
     CMainFrame& m_frame;
     bool m_closeConfirmed = false;
+    bool m_closing = false;
 };

@@ -180,13 +180,22 @@ QMenu* CMainFrame::CreateContextMenu(int resourceId, QWidget* parent) const
 
 CChildFrame* CMainFrame::ActiveChild() const
 {
-    if (QMdiSubWindow* current = m_mdiArea->currentSubWindow())
-        return qobject_cast<CChildFrame*>(current);
+    // A window that is closing still sits in the MDI area's lists while the
+    // area announces the change; the menus must not be built for it.
+    auto open = [](QMdiSubWindow* window) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        return child && !child->IsClosing() ? child : nullptr;
+    };
+    if (CChildFrame* current = open(m_mdiArea->currentSubWindow()))
+        return current;
     // Until the frame has been active once, the MDI area names no current
     // window; the document shown is the one last activated or added.
     const QList<QMdiSubWindow*> windows =
         m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
-    return windows.isEmpty() ? nullptr : qobject_cast<CChildFrame*>(windows.constLast());
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (CChildFrame* child = open(*it))
+            return child;
+    return nullptr;
 }
 
 QList<CChildFrame*> CMainFrame::Children() const
@@ -200,6 +209,10 @@ QList<CChildFrame*> CMainFrame::Children() const
 
 void CMainFrame::AddChild(CChildFrame* child)
 {
+    // Once a window is gone, menus, caption and status bar follow what is left,
+    // down to the menu of no document.
+    connect(child, &QObject::destroyed, this, &CMainFrame::OnSubWindowActivated,
+            Qt::QueuedConnection);
     m_mdiArea->addSubWindow(child);
     child->showMaximized();
     m_mdiArea->setActiveSubWindow(child);
