@@ -612,6 +612,61 @@ private Q_SLOTS:
         closeAndCheck();
     }
 
+    // Issue 16: pane 0 shows the first line of a command's prompt while its menu
+    // entry is highlighted or the pointer rests on its toolbar button, and
+    // "Bereit" again afterwards; pane 1 follows the active document.
+    void issue16_statusBarShowsPromptsAndTheActiveDocumentsMode()
+    {
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("status.cmr"), FormType::Cmr)}));
+        QStatusBar* bar = Frame()->statusBar();
+        auto* ready = bar->findChild<QLabel*>(QStringLiteral("readyPane"));
+        QVERIFY(ready);
+        const auto paneZero = [bar, ready] {
+            return bar->currentMessage().isEmpty() && ready->isVisible() ? ready->text()
+                                                                         : bar->currentMessage();
+        };
+        QCOMPARE(paneZero(), QStringLiteral("Bereit"));
+
+        // A highlighted menu entry.
+        QMenu* file = TopMenu(Frame(), "&Datei");
+        file->popup(Frame()->mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QTest::keyClick(file, Qt::Key_Down); // "&Neu"
+        QCOMPARE(paneZero(), QStringLiteral("Erstellt ein neues Formular."));
+        QTest::keyClick(file, Qt::Key_Escape);
+        QTRY_VERIFY(!file->isVisible());
+        QTRY_COMPARE(paneZero(), QStringLiteral("Bereit"));
+
+        // The pointer on a toolbar button, then off it.
+        QWidget* bold = nullptr;
+        for (QToolButton* button : Frame()->findChildren<QToolButton*>())
+            if (button->defaultAction() == Frame()->Action(Cmd::Bold))
+                bold = button;
+        QVERIFY(bold);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), bold->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(bold, &enter);
+        QCOMPARE(paneZero(), QStringLiteral("Schaltet Fettschrift ein bzw. aus"));
+        QCOMPARE(Frame()->Action(Cmd::Bold)->toolTip(), QStringLiteral("Fettschrift ein/aus"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(bold, &leave);
+        QCOMPARE(paneZero(), QStringLiteral("Bereit"));
+
+        // Pane 1: the insert mode of the document shown; empty without one.
+        CChildFrame* first = Frame()->ActiveChild();
+        QTRY_COMPARE(Frame()->StatusText(), QStringLiteral("Einfügen"));
+        Frame()->RouteCommand(Cmd::InsertMode);
+        QCOMPARE(Frame()->StatusText(), QStringLiteral("Überschreiben"));
+        CChildFrame* second = m_app.NewDocument(FormType::Cmr);
+        QTRY_COMPARE(Frame()->StatusText(), QStringLiteral("Einfügen"));
+        Frame()->MdiArea()->setActiveSubWindow(first);
+        QTRY_COMPARE(Frame()->StatusText(), QStringLiteral("Überschreiben"));
+        Frame()->MdiArea()->setActiveSubWindow(second);
+        QTRY_COMPARE(Frame()->StatusText(), QStringLiteral("Einfügen"));
+        Frame()->MdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(Frame()->Children().isEmpty());
+        QTRY_COMPARE(Frame()->StatusText(), QString());
+    }
+
     void supportInformationNamesTheFilesAndVersion()
     {
         const SupportInfo info = m_app.SupportInformation();

@@ -2,6 +2,7 @@
 
 #include "app/childframe.h"
 #include "app/commandids.h"
+#include "app/commandprompts.h"
 #include "app/commands.h"
 #include "documents/krdocument.h"
 #include "settings/settingsstore.h"
@@ -60,12 +61,17 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
         else
             m_toolBar->addAction(m_actions.value(id));
     }
+    SetPrompt(m_toolBar->toggleViewAction(), Cmd::ToolbarPlaceholder);
 
     m_insertPane = new QLabel(this);
     m_insertPane->setFixedWidth(kInsertPaneWidth);
     m_insertPane->setAlignment(Qt::AlignCenter);
     statusBar()->addPermanentWidget(m_insertPane);
-    statusBar()->showMessage(QStringLiteral("Bereit"));
+    // Pane 0 says "Bereit" whenever no command prompt is shown: a prompt is a
+    // temporary message, which hides this label while it lasts.
+    auto* ready = new QLabel(QStringLiteral("Bereit"), this);
+    ready->setObjectName(QStringLiteral("readyPane"));
+    statusBar()->addWidget(ready, 1);
 
     RebuildMenus();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
@@ -102,6 +108,7 @@ void CMainFrame::CreateActions()
         action->setShortcutContext(Qt::WindowShortcut);
         action->setIcon(CommandIcon(info));
         action->setData(info.id);
+        SetPrompt(action, info.id);
         const int id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
         // Commands without a menu entry still need their keys.
@@ -119,6 +126,14 @@ void CMainFrame::CreateActions()
                 [this, action] { Q_EMIT recentFileChosen(action->data().toString()); });
         m_recentActions << action;
     }
+}
+
+void CMainFrame::SetPrompt(QAction* action, int id)
+{
+    const CommandPrompt prompt = CommandPromptFor(id);
+    action->setStatusTip(prompt.status);
+    if (!prompt.toolTip.isEmpty())
+        action->setToolTip(prompt.toolTip);
 }
 
 void CMainFrame::FillMenu(QMenu* menu, const QList<int>& ids)
@@ -161,6 +176,8 @@ void CMainFrame::RebuildMenus()
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
         FillMenu(menu, layout.ids);
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        // The last highlighted entry's prompt goes with the menu: "Bereit".
+        connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     }
 }
 
@@ -175,6 +192,7 @@ QMenu* CMainFrame::CreateContextMenu(int resourceId, QWidget* parent) const
             menu->addAction(m_actions.value(id));
     }
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     return menu;
 }
 
@@ -224,6 +242,10 @@ void CMainFrame::OnSubWindowActivated()
     RebuildMenus();
     UpdateCaption();
     UpdateCommandUI();
+    // The insert pane belongs to the active document; with none it is empty.
+    SetStatusText(QString());
+    if (CChildFrame* child = ActiveChild())
+        child->View().UpdateStatusText();
 }
 
 void CMainFrame::UpdateCaption()

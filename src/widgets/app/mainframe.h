@@ -41,7 +41,9 @@ public:
     // built from the shared actions; the caller owns it.
     QMenu* CreateContextMenu(int resourceId, QWidget* parent) const;
 
-    // Pane 1 of the status bar: the editor's insert or overwrite state.
+    // Pane 1 of the status bar: the editor's insert or overwrite state. Pane 0
+    // shows the prompt of the highlighted menu entry or toolbar button, else
+    // "Bereit".
     void SetStatusText(const QString& text);
     QString StatusText() const;
 
@@ -79,6 +81,8 @@ private:
     void CreateActions();
     void RebuildMenus();
     void FillMenu(QMenu* menu, const QList<int>& ids);
+    // The command's status-bar prompt and tool tip.
+    static void SetPrompt(QAction* action, int id);
     void OnSubWindowActivated();
     void UpdateCaption();
 

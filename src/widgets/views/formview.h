@@ -22,6 +22,9 @@ public:
     virtual void OnInitialUpdate() = 0;
     // Moves the text being typed into the document's store (before saving).
     virtual void CommitCurrentField() = 0;
+    // Shows the view's editing state in the main frame's insert pane when the
+    // view becomes the active one; a view without an editor shows nothing.
+    virtual void UpdateStatusText() {}
 
     // The commands of other parts of the program that a view only starts: the
     // defaults dialog of its form (after which the view re-reads its settings)
