@@ -132,6 +132,9 @@ private Q_SLOTS:
     void marginLanguage();
 
     void printerFontSize();
+    void issue16_numberFieldsRefuseWhatTheyCannotUse_data();
+    void issue16_numberFieldsRefuseWhatTheyCannotUse();
+    void issue16_stepButtonsLeadBackIntoTheRange();
     void printSizeCorrection_data();
     void printSizeCorrection();
     void printSizeCorrectionOpensStoredValues();
@@ -613,16 +616,14 @@ void PrintingDialogsTest::printerFontSize()
     for (bool ok : {true, false}) {
         TempSettings settings;
         settings->WriteProfileInt(kCmr, key, 120);
+        settings->WriteProfileInt(kKombi, key, 500);
         CDlgPrinterFontSize dialog(*settings);
         auto* cmr = Child<QSpinBox>(&dialog, "cmr");
         auto* forwarding = Child<QSpinBox>(&dialog, "forwarding");
         QCOMPARE(cmr->value(), 120);
         QCOMPARE(forwarding->value(), 95);
-        QCOMPARE(cmr->minimum(), 50);
-        QCOMPARE(cmr->maximum(), 150);
-        // Typed values outside the range are not taken.
-        forwarding->setValue(20);
-        QCOMPARE(forwarding->value(), 50);
+        // A stored factor outside the range shows at the nearer end.
+        QCOMPARE(Child<QSpinBox>(&dialog, "kombi")->value(), 150);
         forwarding->setValue(110);
         ClickStandard(&dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
 
@@ -630,9 +631,110 @@ void PrintingDialogsTest::printerFontSize()
         QCOMPARE(settings->GetProfileInt(QStringLiteral("Speditionsauftrag"), key, unset),
                  ok ? 110 : unset);
         QCOMPARE(settings->GetProfileInt(kCmr, key, unset), 120);
-        QCOMPARE(settings->GetProfileInt(kKombi, key, unset), ok ? 95 : unset);
+        QCOMPARE(settings->GetProfileInt(kKombi, key, unset), ok ? 150 : 500);
         QCOMPARE(settings->GetProfileInt(QStringLiteral("NatFrachtbrief"), key, unset),
                  ok ? 95 : unset);
+    }
+}
+
+// A count or factor the user did not mean must never reach the printer or the
+// settings: the field keeps what was typed, OK refuses it with a message and
+// leaves the focus in the field.
+void PrintingDialogsTest::issue16_numberFieldsRefuseWhatTheyCannotUse_data()
+{
+    QTest::addColumn<QString>("field"); // "copies" of the print dialog, else a font-size row
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored"); // -1: refused, nothing written
+    QTest::newRow("copies 0") << "copies"
+                              << "0" << -1;
+    QTest::newRow("copies 150") << "copies"
+                                << "150" << -1;
+    QTest::newRow("copies empty") << "copies"
+                                  << "" << -1;
+    QTest::newRow("copies 12") << "copies"
+                               << "12" << 12;
+    QTest::newRow("copies 99") << "copies"
+                               << "99" << 99;
+    QTest::newRow("font 200") << "cmr"
+                              << "200" << -1;
+    QTest::newRow("font 40") << "cmr"
+                             << "40" << -1;
+    QTest::newRow("font empty") << "cmr"
+                                << "" << -1;
+    QTest::newRow("font 150") << "cmr"
+                              << "150" << 150;
+    QTest::newRow("font 50") << "cmr"
+                             << "50" << 50;
+}
+
+void PrintingDialogsTest::issue16_numberFieldsRefuseWhatTheyCannotUse()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    TempSettings settings;
+    const bool copies = field == QLatin1String("copies");
+    std::unique_ptr<QDialog> dialog;
+    if (copies)
+        dialog = std::make_unique<CDlgDrucken>(
+            *settings, PrinterDescription{QStringLiteral("Laser"), true, 9});
+    else
+        dialog = std::make_unique<CDlgPrinterFontSize>(*settings);
+    const char* key = copies ? "DruckAnzahl" : "DruckerSchriftFaktor";
+    const QString message =
+        copies ? QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 1 und 99 ein.")
+               : QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 50 und 150 ein.");
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+    auto* spin = Child<QSpinBox>(dialog.get(), qPrintable(field));
+    auto* edit = spin->findChild<QLineEdit*>();
+    spin->setFocus();
+    edit->selectAll();
+    QTest::keyClick(spin, Qt::Key_Delete);
+    QTest::keyClicks(spin, typed);
+    // Leaving the field, as a click on OK does, keeps what was typed.
+    QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ok->setFocus();
+    QCOMPARE(edit->text(), typed);
+
+    ModalWatcher watcher;
+    ok->click();
+    if (stored < 0) {
+        QCOMPARE(watcher.messages, QStringList{message});
+        QVERIFY(dialog->isVisible());
+        // The field that is the dialog's focus once the message has gone.
+        QCOMPARE(dialog->focusWidget(), static_cast<QWidget*>(spin));
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(!settings.Has(kCmr, key));
+    } else {
+        QVERIFY(watcher.messages.isEmpty());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(settings->GetProfileInt(kCmr, QLatin1String(key), -1), stored);
+        if (copies)
+            QCOMPARE(static_cast<CDlgDrucken*>(dialog.get())->Copies(), stored);
+    }
+}
+
+// The step buttons of a refused entry bring it into the range at the nearer end
+// and never beyond it.
+void PrintingDialogsTest::issue16_stepButtonsLeadBackIntoTheRange()
+{
+    TempSettings settings;
+    CDlgDrucken dialog(*settings, PrinterDescription{QStringLiteral("Laser"), true, 9});
+    auto* copies = Child<QSpinBox>(&dialog, "copies");
+    auto* edit = copies->findChild<QLineEdit*>();
+    const struct
+    {
+        const char* typed;
+        int steps;
+        const char* shown;
+    } rows[] = {{"", 1, "1"}, {"", -1, "99"}, {"150", -1, "99"}, {"0", 1, "1"},
+                {"99", 1, "99"}, {"1", -1, "1"}, {"4", 2, "6"}};
+    for (const auto& row : rows) {
+        edit->setText(QLatin1String(row.typed));
+        copies->stepBy(row.steps);
+        QCOMPARE(edit->text(), QLatin1String(row.shown));
     }
 }
 

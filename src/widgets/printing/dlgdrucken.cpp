@@ -2,6 +2,7 @@
 
 #include "printing/papernames.h"
 #include "printing/printicons.h"
+#include "printing/rangespinbox.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -135,9 +135,9 @@ void CDlgDrucken::BuildControls()
     // Choices.
     m_pageList = new QComboBox(this);
     m_pageList->setObjectName(QStringLiteral("pageList"));
-    m_copiesField = new QSpinBox(this);
+    m_copiesField = new CRangeSpinBox(this);
     m_copiesField->setObjectName(QStringLiteral("copies"));
-    m_copiesField->setRange(1, kMaxCopies);
+    m_copiesField->SetAllowedRange(1, kMaxCopies);
     m_reusePrinter = new QCheckBox(
         QStringLiteral("Diesen Drucker f\u00fcr dieses Formular wieder benutzen"), this);
     m_reusePrinter->setObjectName(QStringLiteral("reusePrinter"));
@@ -221,7 +221,7 @@ void CDlgDrucken::InitDialog()
         m_iconOk->hide();
     }
 
-    m_copiesField->setValue(m_settings.Get(m_section, Settings::Copies));
+    m_copiesField->SetInitialValue(m_settings.Get(m_section, Settings::Copies));
     m_reusePrinter->setChecked(m_settings.Get(m_section, Settings::ReusePrinter) == 1);
     m_pageList->setFocus();
 }
@@ -242,8 +242,13 @@ void CDlgDrucken::accept()
         m_initialised = true;
         InitDialog();
     }
+    // A count the user did not mean wastes pre-printed forms: an entry outside
+    // the range is refused, never replaced.
+    const std::optional<int> copies = m_copiesField->CheckValue(windowTitle());
+    if (!copies)
+        return;
     m_printPage = m_pageList->currentIndex() + 1;
-    m_copies = m_copiesField->value();
+    m_copies = *copies;
     const bool reuse = m_reusePrinter->isChecked();
     m_settings.Set(m_section, Settings::Copies, m_copies);
     m_settings.Set(m_section, Settings::ReusePrinter, reuse ? 1 : 0);

@@ -4,12 +4,12 @@
 
 #include <QDialog>
 
+class CRangeSpinBox;
 class CSettingsStore;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPrinter;
-class QSpinBox;
 
 // What the print dialog shows of the printer that will print.
 struct PrinterDescription
@@ -25,11 +25,12 @@ PrinterDescription DescribePrinter(const QPrinter& printer);
 // with hints, and lets the user choose the page of the form, the number of copies and
 // whether this printer is used again for the form type. It prints nothing.
 //
-// On OK it stores "DruckAnzahl", "ReUseDrucker" and "Drucker" in the form's section
-// and, when built on a QPrinter, sets the printer's page range to 1..copies: each
-// copy is one page of the job. On cancel nothing is stored. When the user asks for
-// the printer setup the dialog ends as cancelled with PrinterSetupRequested() set;
-// the caller shows the setup and starts printing again.
+// OK refuses a copy count outside 1..99 or an empty one with a message and keeps
+// the dialog open. On OK it stores "DruckAnzahl", "ReUseDrucker" and "Drucker" in the form's
+// section and, when built on a QPrinter, sets the printer's page range to 1..copies: each copy is
+// one page of the job. On cancel nothing is stored. When the user asks for the printer setup the
+// dialog ends as cancelled with PrinterSetupRequested() set; the caller shows the setup and starts
+// printing again.
 class CDlgDrucken : public QDialog
 {
     Q_OBJECT
@@ -84,6 +85,6 @@ private:
     QLabel* m_hintIcon = nullptr;
     QLabel* m_hintText = nullptr;
     QComboBox* m_pageList = nullptr;
-    QSpinBox* m_copiesField = nullptr;
+    CRangeSpinBox* m_copiesField = nullptr;
     QCheckBox* m_reusePrinter = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "printing/dlgprinterfontsize.h"
 
+#include "printing/rangespinbox.h"
 #include "settings/settingsstore.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,13 +41,13 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(CSettingsStore& settings, QWidget* pare
     for (size_t row = 0; row < kRows.size(); ++row) {
         const FormType type = kRows[row];
         // A factor far from 100 % makes the printed text useless (0 % would even
-        // fall back to the driver's default size), so the field keeps to the range
-        // the step buttons use.
-        auto* field = new QSpinBox(this);
+        // fall back to the driver's default size), so OK keeps to the range the
+        // step buttons use.
+        auto* field = new CRangeSpinBox(this);
         field->setObjectName(QString(GetFormTypeInfo(type).name));
-        field->setRange(kMinFactor, kMaxFactor);
-        field->setValue(settings.Get(GetFormTypeInfo(type).section, Settings::PrinterFontFactor));
-        field->setAlignment(Qt::AlignRight);
+        field->SetAllowedRange(kMinFactor, kMaxFactor);
+        field->SetInitialValue(
+            settings.Get(GetFormTypeInfo(type).section, Settings::PrinterFontFactor));
         auto* label = new QLabel(RowLabel(type), this);
         label->setBuddy(field);
         grid->addWidget(label, int(row), 0);
@@ -80,7 +80,16 @@ int CDlgPrinterFontSize::Factor(FormType type) const
 
 void CDlgPrinterFontSize::accept()
 {
-    for (FormType type : kRows)
-        m_settings.Set(GetFormTypeInfo(type).section, Settings::PrinterFontFactor, Factor(type));
+    // Nothing is stored while one row is refused.
+    std::array<int, 4> factors{};
+    for (size_t row = 0; row < kRows.size(); ++row) {
+        const std::optional<int> factor = m_fields[row]->CheckValue(windowTitle());
+        if (!factor)
+            return;
+        factors[row] = *factor;
+    }
+    for (size_t row = 0; row < kRows.size(); ++row)
+        m_settings.Set(GetFormTypeInfo(kRows[row]).section, Settings::PrinterFontFactor,
+                       factors[row]);
     QDialog::accept();
 }

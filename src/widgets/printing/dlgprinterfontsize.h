@@ -6,12 +6,13 @@
 
 #include <array>
 
+class CRangeSpinBox;
 class CSettingsStore;
-class QSpinBox;
 
 // Edits the printer font factor of each form type ("DruckerSchriftFaktor" in the four
 // form sections, per cent of the printer font). Reads the factors when built and
-// writes all four on OK; Cancel writes nothing.
+// writes all four on OK, which refuses a factor outside 50..150 or an empty field
+// with a message and keeps the dialog open; Cancel writes nothing.
 class CDlgPrinterFontSize : public QDialog
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
 
     explicit CDlgPrinterFontSize(CSettingsStore& settings, QWidget* parent = nullptr);
 
+    // The factor the row shows (as typed; -1 while empty).
     int Factor(FormType type) const;
 
     void accept() override;
@@ -32,5 +34,5 @@ Q_SIGNALS:
 
 private:
     CSettingsStore& m_settings;
-    std::array<QSpinBox*, 4> m_fields{};
+    std::array<CRangeSpinBox*, 4> m_fields{};
 };
