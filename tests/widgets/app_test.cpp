@@ -667,6 +667,41 @@ private Q_SLOTS:
         QTRY_COMPARE(Frame()->StatusText(), QString());
     }
 
+    // Issue 16: "Hilfe" in a modal dialog shows the help above that dialog and
+    // usable while it is open; the help outlives the dialog and goes with the
+    // main window, so that "Beenden" ends the program.
+    void issue16_helpWindowComesAboveTheDialogAndClosesWithTheProgram()
+    {
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("hilfe.cmr"), FormType::Cmr)}));
+        QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+        QPointer<CHelpWindow> help;
+        QDialog dialog(Frame());
+        QTimer::singleShot(0, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(QApplication::activeModalWidget(), &dialog);
+            m_app.ShowHelpTopic(103); // the dialog's help button
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* window = qobject_cast<CHelpWindow*>(w); window && window->isVisible())
+                    help = window;
+            QVERIFY(help);
+            QVERIFY(help->windowHandle());
+            QCOMPARE(help->windowHandle()->transientParent(), dialog.windowHandle());
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->Topic(), 103);
+        QCOMPARE(help->windowHandle()->transientParent(), Frame()->windowHandle());
+
+        // An open help window never counts as a main window that keeps the
+        // program running.
+        QVERIFY(help->parentWidget() || !help->testAttribute(Qt::WA_QuitOnClose));
+        m_app.OnCommand(Cmd::Exit);
+        QVERIFY(!Frame()->isVisible());
+        QTRY_VERIFY(!help || !help->isVisible());
+    }
+
     void supportInformationNamesTheFilesAndVersion()
     {
         const SupportInfo info = m_app.SupportInformation();

@@ -52,7 +52,10 @@ int CKRDWinAppEx::ExitInstance()
 
 void CKRDWinAppEx::ShowHelpTopic(int id)
 {
-    CHelpWindow::Show(id);
+    // Above the dialog that asked for it: a modal dialog blocks every window that
+    // is not its own.
+    QWidget* owner = activeModalWidget();
+    CHelpWindow::Show(id, owner ? owner : DialogParent());
 }
 
 void CKRDWinAppEx::ResetAllSettings()
