@@ -12,6 +12,7 @@
 #include "app/tarvelomarkapp.h"
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
+#include "palettes.h"
 #include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 #include "update/common_dlgwebupdated.h"
@@ -700,6 +701,44 @@ private Q_SLOTS:
         m_app.OnCommand(Cmd::Exit);
         QVERIFY(!Frame()->isVisible());
         QTRY_VERIFY(!help || !help->isVisible());
+    }
+
+    // Issue 16: the toolbar pictures read on a light and on a dark desktop, and
+    // follow a change of the palette while the program runs.
+    void issue16_toolbarPicturesReadOnLightAndDark()
+    {
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("bilder.cmr"), FormType::Cmr)}));
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        auto* toolbar = Frame()->findChild<QToolBar*>(QStringLiteral("Standard"));
+        QVERIFY(toolbar);
+        for (const QPalette& palette : {light, DarkPalette(light)}) {
+            QApplication::setPalette(palette);
+            QTRY_COMPARE(toolbar->palette().color(QPalette::Window),
+                         palette.color(QPalette::Window));
+            const QColor ground = palette.color(QPalette::Window);
+            for (QAction* action : toolbar->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QImage picture = action->icon()
+                                           .pixmap(QSize(16, 16))
+                                           .toImage()
+                                           .convertToFormat(QImage::Format_ARGB32);
+                int legible = 0;
+                for (int y = 0; y < picture.height(); ++y) {
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const QColor c = picture.pixelColor(x, y);
+                        const qreal a = c.alphaF();
+                        const int gray = qRound(a * qGray(c.rgb()) + (1 - a) * qGray(ground.rgb()));
+                        legible += std::abs(gray - qGray(ground.rgb())) >= 96;
+                    }
+                }
+                QVERIFY2(legible >= 8, qPrintable(QStringLiteral("%1 on %2: %3 pixels")
+                                                      .arg(action->data().toInt())
+                                                      .arg(ground.name())
+                                                      .arg(legible)));
+            }
+        }
     }
 
     void supportInformationNamesTheFilesAndVersion()

@@ -6,12 +6,20 @@
 #include "documents/cmrdoc.h"
 #include "editor/krdeditwindows.h"
 #include "formviewwindow.h"
+#include "palettes.h"
+#include "rendercontext.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "views/cmrview.h"
+#include "views/formrender.h"
+#include "views/viewfactory.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -532,8 +540,127 @@ private Q_SLOTS:
         QVERIFY(State(Cmd::FontBigger).enabled);
     }
 
+    // Issue 16, scaled screens: the view counts in logical pixels, which Qt
+    // already draws devicePixelRatio times larger; scaling again by the ratio
+    // made the form twice too large. Runs at QT_SCALE_FACTOR 1 and 2.
+    void issue16_formHasTheSameLogicalSizeAtEveryScale()
+    {
+        // The display's own factor this time, not the fixture's fixed one.
+        m_settings->Backend().remove(QStringLiteral("Settings/WinFormScaledFactorOv"));
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(m_settings->GetProfileInt(kCmr, "WinFormScaledFactor", -1), 100);
+        QCOMPARE(m_view->GetZoom(), kZoom);
+        // The sheet's far corner, 205 x 298 mm at 1.4 times, in logical pixels
+        // of a 96 dpi screen (the offscreen screen at every scale factor).
+        const QPoint corner = m_view->LogicalToDevice(QPoint(2050 * kZoom / 10, 2980 * kZoom / 10));
+        QCOMPARE(corner, QPoint(qRound(2870 * 96 / 254.0), qRound(4172 * 96 / 254.0)));
+        QVERIFY(EditorOver(0));
+    }
+
+    // Issue 16, dark desktops: the sheet and the box editor stay paper white
+    // with their own ink; the desk beyond the sheet takes the palette's colour.
+    void issue16_darkPaletteKeepsThePaperWhite()
+    {
+        const QPalette light = QApplication::palette();
+        const QPalette dark = DarkPalette(light);
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        // At real size the desk right of the sheet is in view.
+        m_settings->WriteProfileInt(kCmr, QLatin1String(Settings::kZoomFactor), 10);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        const QImage view = m_view->viewport()->grab().toImage();
+        QCOMPARE(PixelOnForm(view, DeviceRect(7).center()), QColor(Qt::white)); // an empty box
+        QCOMPARE(PixelOnForm(view, m_view->LogicalToDevice(QPoint(2050 + 60, 500))),
+                 dark.color(QPalette::Dark));
+        // The form's ink: the frame line left of box 7 is black as on paper.
+        const QRect box7 = DeviceRect(7);
+        int darkest = 255;
+        for (int x = box7.left() - 10; x <= box7.left() + 2; ++x)
+            darkest = qMin(darkest, PixelOnForm(view, QPoint(x, box7.center().y())).lightness());
+        QVERIFY2(darkest < 64, qPrintable(QString::number(darkest)));
+
+        const QImage editor = Editor()->grab().toImage();
+        QCOMPARE(editor.pixelColor(editor.width() - 2, editor.height() - 2), QColor(Qt::white));
+        QTest::keyClicks(Editor(), QStringLiteral("MMMM"));
+        const QImage typed = Editor()->grab().toImage();
+        int inkPixels = 0;
+        for (int y = 0; y < typed.height(); ++y)
+            for (int x = 0; x < typed.width(); ++x)
+                inkPixels += typed.pixelColor(x, y).lightness() < 64;
+        QVERIFY(inkPixels > 10);
+    }
+
+    // Issue 16: the box being edited carries a thin frame on the screen; the
+    // frame follows the current box and never reaches a printout or a render.
+    void issue16_currentBoxIsMarkedOnTheScreenOnly()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        const auto marked = [this](int index) {
+            return MarkPixels(m_view->viewport()->grab().toImage(), EdgeBand(index));
+        };
+        const QRect box0 = DeviceRect(0);
+        const int edge = box0.width() + box0.height();
+        QVERIFY2(marked(0) > edge, qPrintable(QString::number(marked(0))));
+        QTest::keyClick(Editor(), Qt::Key_Tab);
+        QCOMPARE(int(Store().GetCurrentField()), 1);
+        QTRY_COMPARE(marked(0), 0);
+        QVERIFY(marked(1) > edge);
+
+        // What the printer, the PDF and the command-line tool draw: the form's
+        // own colours only.
+        m_view->CommitCurrentField();
+        QImage sheet(800, 1140, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.setTransform(Render::TenthMillimetreTransform(sheet, 10));
+        RenderFormPage(painter, *m_doc, *m_settings, 1, 10);
+        painter.end();
+        QCOMPARE(MarkPixels(sheet, QRegion(sheet.rect())), 0);
+    }
+
 private:
     QString CurrentBoxText() const { return Editor()->EditedText(); }
+
+    // A pixel of a viewport grab at a point in device pixels of the unscrolled
+    // view (whatever the screen's pixel ratio).
+    QColor PixelOnForm(const QImage& image, const QPoint& onForm) const
+    {
+        const QPoint inView = onForm - m_view->ScrollPosition();
+        return image.pixelColor(inView * image.devicePixelRatio());
+    }
+
+    // Strongly coloured pixels that are neither the form's black and grey nor
+    // the blue of its texts, in a region of logical pixels of the image.
+    static int MarkPixels(const QImage& image, const QRegion& region)
+    {
+        const qreal ratio = image.devicePixelRatio();
+        int count = 0;
+        for (const QRect& rect : region) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    const QPoint at = QPoint(x, y) * ratio;
+                    if (!image.rect().contains(at))
+                        continue;
+                    const QColor c = image.pixelColor(at);
+                    const bool blue = c.hue() >= 200 && c.hue() <= 260;
+                    count += c.saturation() > 120 && c.value() > 120 && !blue;
+                }
+            }
+        }
+        return count;
+    }
+    // The band a few pixels either side of a box's edge, as the view shows it.
+    QRegion EdgeBand(int index) const
+    {
+        const QRect box = DeviceRect(index).translated(-m_view->ScrollPosition());
+        return QRegion(box.adjusted(-4, -4, 4, 4)).subtracted(QRegion(box.adjusted(4, 4, -4, -4)));
+    }
 };
 
 QTEST_MAIN(CmrViewTest)

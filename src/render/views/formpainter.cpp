@@ -14,8 +14,6 @@ using FormTables::Scale;
 
 namespace {
 
-const QColor kDarkGrey(0x80, 0x80, 0x80);
-
 // Pens are widths in logical units, as the screen's mapping mode knew them:
 // never thinner than one device pixel, so that the thin lines of a form seen
 // at screen resolution do not break up.
@@ -69,15 +67,6 @@ QFont CFormPainter::Font(const CaptionFont& font) const
     made.setStyleHint(QFont::SansSerif); // the swiss family
     m_fonts.append({font, made});
     return made;
-}
-
-void CFormPainter::DrawSurround(QPainter& painter) const
-{
-    const int z = m_zoom;
-    const int right = Scale(m_form.sheetWidth, z);
-    const int bottom = Scale(m_form.sheetHeight, z);
-    painter.fillRect(QRect(QPoint(right, 0), QPoint(400 * z - 1, 350 * z - 1)), kDarkGrey);
-    painter.fillRect(QRect(QPoint(0, bottom), QPoint(400 * z - 1, 350 * z - 1)), kDarkGrey);
 }
 
 void CFormPainter::DrawForm(QPainter& painter, int page, int publisher) const

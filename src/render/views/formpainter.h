@@ -61,9 +61,6 @@ public:
     // The caption font at this painter's zoom.
     QFont Font(const Forms::CaptionFont& font) const;
 
-    // The dark grey surface right of and below the sheet, as far as a view
-    // scrolls (400 x 350 mm at the zoom).
-    void DrawSurround(QPainter& painter) const;
     // Lines and captions of a page (1 or 2), with the publisher's edition line
     // and what the form's hooks supply.
     void DrawForm(QPainter& painter, int page, int publisher) const;

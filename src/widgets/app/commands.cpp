@@ -6,10 +6,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
-#include <QStyle>
-
-#include <optional>
 
 namespace {
 
@@ -77,26 +75,6 @@ QList<CommandInfo> BuildCommands()
         {Cmd::PrintAreaCorrection, "", {K(ctrl | shift | alt | Qt::Key_P)}, nullptr, nullptr},
     };
     // clang-format on
-}
-
-std::optional<QStyle::StandardPixmap> StandardIcon(int id)
-{
-    switch (id) {
-    case Cmd::New:
-        return QStyle::SP_FileIcon;
-    case Cmd::Open:
-        return QStyle::SP_DialogOpenButton;
-    case Cmd::Save:
-        return QStyle::SP_DialogSaveButton;
-    case Cmd::Exit:
-        return QStyle::SP_DialogCloseButton;
-    case Cmd::HelpGeneral:
-        return QStyle::SP_DialogHelpButton;
-    case Cmd::About:
-        return QStyle::SP_MessageBoxInformation;
-    default:
-        return std::nullopt;
-    }
 }
 
 const QList<int> kHelpMenu = {Cmd::HelpContents, Cmd::HelpGeneral, 0, Cmd::Homepage,
@@ -184,8 +162,6 @@ QIcon CommandIcon(const CommandInfo& info)
         icon = QIcon::fromTheme(QLatin1String(info.themeIcon));
     if (!icon.isNull())
         return icon;
-    if (const auto standard = StandardIcon(info.id))
-        return QApplication::style()->standardIcon(*standard);
     icon = DrawnCommandIcon(info.id);
     if (!icon.isNull())
         return icon;
@@ -198,7 +174,7 @@ QIcon CommandIcon(const CommandInfo& info)
     font.setPixelSize(info.glyph[1] ? 18 : 24);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(QColor(0x20, 0x40, 0x80));
+    painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(info.glyph));
     return QIcon(pixmap);
 }

@@ -36,7 +36,8 @@ QList<MenuLayout> MainMenus(int resourceId);
 MenuLayout ContextMenu(int resourceId);
 QList<int> ToolbarLayout();
 
-// The toolbar picture of a command: the theme's icon, else a small drawn one.
+// The toolbar picture of a command: the theme's icon, else a small drawn one in
+// the colours of the application's palette at this moment.
 QIcon CommandIcon(const CommandInfo& info);
 // A picture drawn in code for the commands that have one; null otherwise.
 QIcon DrawnCommandIcon(int id);

@@ -2,15 +2,14 @@
 
 #include "defaults/dlgtooltip.h"
 #include "settings/displaysize.h"
+#include "views/krscrollviewbase.h"
 #include "views/viewzoom.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,10 +84,7 @@ int Common_DlgSetDisplaySizeFactor::SelectedScaling() const
 
 int Common_DlgSetDisplaySizeFactor::ScreenScale(const QWidget* widget)
 {
-    const QScreen* screen =
-        widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
-    // Counted as the form views count it: in the display's own pixels, which is
-    // what the system's logical resolution means there.
-    return ViewZoom::ScaledFactor(
-        screen ? qRound(screen->logicalDotsPerInchX() * screen->devicePixelRatio()) : 0);
+    // Counted as the form views count it, so that the choice shows the factor
+    // the forms are drawn with.
+    return ViewZoom::ScaledFactor(CKRScrollViewBase::ScreenMetricsOf(widget).dpiX);
 }

@@ -376,6 +376,16 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    for (const CommandInfo& info : AllCommands())
+        if (QAction* action = m_actions.value(info.id))
+            action->setIcon(CommandIcon(info));
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // Every document is asked first; a Cancel anywhere keeps all of them open.

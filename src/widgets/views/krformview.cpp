@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -28,6 +29,11 @@
 using Forms::BoxRect;
 
 namespace {
+
+// The mark around the current box: screen only, never printed. Orange reads on
+// the white paper next to the black lines and the blue texts, in any palette.
+const QColor kCurrentBoxMark(0xF0, 0x8C, 0x00);
+constexpr int kCurrentBoxMarkWidth = 2; // pixels outside the box
 
 // Where the box texts are drawn: the edit widget sits exactly there.
 constexpr int kTextShift = CFormPainter::kTextShift;
@@ -197,6 +203,7 @@ void CKRFormView::RebuildLayout()
         UpdateStatusText();
     }
     SetLayoutValid();
+    CurrentBoxChanged();
 }
 
 void CKRFormView::EnsureLayout()
@@ -238,13 +245,54 @@ void CKRFormView::OnDraw(QPainter& painter)
 {
     if (!m_formPainter)
         return;
-    m_formPainter->DrawSurround(painter);
+    // Paper is white whatever the desktop's colours; the desk around it is the
+    // viewport's background.
+    const int zoom = m_formPainter->Zoom();
+    painter.fillRect(QRect(0, 0, FormTables::Scale(m_form.sheetWidth, zoom),
+                           FormTables::Scale(m_form.sheetHeight, zoom)),
+                     Qt::white);
     m_formPainter->DrawForm(painter, m_nCurrentPage, m_nPublisher);
     if (m_editor)
         m_formPainter->DrawBoxes(painter, m_nCurrentPage, m_editor->Painter(),
                                  m_document.GetStore(), m_document.GetCheckWord(),
                                  MergedGoodsRows(), m_editTextColor);
+    DrawCurrentBoxMark(painter);
 }
+
+QRect CKRFormView::CurrentBoxMarkRect() const
+{
+    if (!m_editor || !IsLayoutValid())
+        return QRect();
+    const int w = kCurrentBoxMarkWidth;
+    return ToDevice(GetBoxRect(CurrentBox(), m_nCurrentPage)).adjusted(-w, -w, w, w);
+}
+
+void CKRFormView::DrawCurrentBoxMark(QPainter& painter) const
+{
+    if (m_markRect.isEmpty())
+        return;
+    // In pixels, so that the frame is as thin at every zoom; it lies just
+    // outside the box, where the edit widget does not cover it.
+    const QRect outer = m_markRect.translated(-ScrollPosition());
+    const int w = kCurrentBoxMarkWidth;
+    painter.save();
+    painter.resetTransform();
+    painter.setClipRegion(QRegion(outer).subtracted(QRegion(outer.adjusted(w, w, -w, -w))));
+    painter.fillRect(outer, kCurrentBoxMark);
+    painter.restore();
+}
+
+void CKRFormView::CurrentBoxChanged()
+{
+    const QRect mark = CurrentBoxMarkRect();
+    if (mark != m_markRect) {
+        const QPoint scroll = ScrollPosition();
+        viewport()->update(m_markRect.translated(-scroll));
+        viewport()->update(mark.translated(-scroll));
+        m_markRect = mark;
+    }
+}
+
 
 // ---------------------------------------------------------------------------
 // Boxes and pages
@@ -269,6 +317,7 @@ void CKRFormView::GoToBox(int index)
         m_editor->ScrollIntoView();
     }
     UpdateStatusText();
+    CurrentBoxChanged();
 }
 
 void CKRFormView::NextBox()
@@ -292,6 +341,7 @@ void CKRFormView::ShowPage(int page)
     ScrollToPosition(QPoint(0, 0));
     m_nCurrentPage = page;
     m_document.GetStore().ActivateField(0, quint16(page));
+    CurrentBoxChanged();
     RedrawNow();
     UpdateStatusText();
 }

@@ -36,6 +36,11 @@ class QMenu;
 // placed when the view is first shown; until then the store holds every text and
 // nothing needs committing.
 //
+// The screen shows the sheet white whatever the desktop's palette, and marks the
+// current box with a thin frame just outside it; neither the frame nor anything
+// of the palette reaches the printer, the PDF or the command-line renders, which
+// draw through CFormPainter alone.
+//
 // Settings of the form's section: "EditTextColor" is read once at construction;
 // "Hersteller" and the joined cells' setting at construction and again after the
 // form defaults command; the form's leave-box hook reads its own at every run.
@@ -142,6 +147,12 @@ private:
     void RunFormDefaults();
     bool IsAddressBox() const;
     void SetCursorKind(CursorKind kind);
+    // After every change of the current box: the screen mark follows it.
+    void CurrentBoxChanged();
+    // The frame around the current box, in device pixels of the unscrolled
+    // view; empty until the layout stands. Drawn on the screen only.
+    QRect CurrentBoxMarkRect() const;
+    void DrawCurrentBoxMark(QPainter& painter) const;
 
     const Forms::FormDescription& m_form;
     CKrDocument& m_document;
@@ -156,4 +167,5 @@ private:
     QColor m_editTextColor;
     CursorKind m_cursorKind = kCursorForm;
     QVector<QRect> m_checkRects;
+    QRect m_markRect;                          // where the current box's mark was last drawn
 };

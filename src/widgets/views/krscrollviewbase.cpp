@@ -29,9 +29,9 @@ CKRScrollViewBase::CKRScrollViewBase(CSettingsStore& settings, QWidget* parent)
     : QAbstractScrollArea(parent), m_strSection(QLatin1String(Settings::kSectionSettings)),
       m_settings(settings)
 {
-    QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(palette);
+    // The desk the sheet lies on, in the desktop's colours; the views draw the
+    // sheet itself, which is paper whatever the palette.
+    viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
 }
 
@@ -50,19 +50,26 @@ int CKRScrollViewBase::ComputeZoom()
 
 ViewZoom::ScreenMetrics CKRScrollViewBase::CurrentScreenMetrics() const
 {
+    return ScreenMetricsOf(this);
+}
+
+ViewZoom::ScreenMetrics CKRScrollViewBase::ScreenMetricsOf(const QWidget* widget)
+{
     ViewZoom::ScreenMetrics metrics;
 #ifdef Q_OS_WIN
     metrics.windows8OrLater =
         QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows8;
 #endif
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return metrics;
-    // The program counted in the pixels of the display itself, not in the
-    // scaled pixels Qt lays widgets out in.
-    const qreal ratio = screen->devicePixelRatio();
-    metrics.desktopHeight = qRound(screen->geometry().height() * ratio);
-    metrics.dpiX = qRound(screen->logicalDotsPerInchX() * ratio);
+    // The height counts the display's own pixels, as the starting zoom was made
+    // for. The resolution is the logical one: Qt already draws every logical
+    // pixel as devicePixelRatio pixels, so a form scaled by that ratio once more
+    // would come out twice too large on a scaled screen.
+    metrics.desktopHeight = qRound(screen->geometry().height() * screen->devicePixelRatio());
+    metrics.dpiX = qRound(screen->logicalDotsPerInchX());
     return metrics;
 }
 

@@ -92,11 +92,19 @@ public:
 
 protected:
     // Draws the view; the painter maps logical units onto the viewport
-    // (LogicalTransform), and the viewport is white.
+    // (LogicalTransform). The viewport is filled with the palette's dark colour
+    // (the desk); the view draws its sheet on it.
     virtual void OnDraw(QPainter& painter) = 0;
     // The screen ComputeZoom reads; tests replace it.
     virtual ViewZoom::ScreenMetrics CurrentScreenMetrics() const;
 
+public:
+    // The metrics of the screen a widget is on (the primary screen without
+    // one): the display's height in its own pixels and its logical resolution,
+    // which Qt's device pixel ratio has already taken into account.
+    static ViewZoom::ScreenMetrics ScreenMetricsOf(const QWidget* widget);
+
+protected:
     // Invalidate, erase and update at once.
     void RedrawNow();
     // A zoom command has changed the zoom and invalidated the layout; the view is
