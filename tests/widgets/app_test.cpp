@@ -703,6 +703,25 @@ private Q_SLOTS:
         QTRY_VERIFY(!help || !help->isVisible());
     }
 
+    // Issue 16: buttons that show only a picture tell assistive technology what
+    // they do.
+    void issue16_toolbarButtonsHaveAccessibleNames()
+    {
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("a11y.cmr"), FormType::Cmr)}));
+        const QList<QToolButton*> buttons = Frame()->findChildren<QToolButton*>();
+        int named = 0;
+        for (QToolButton* button : buttons) {
+            if (!button->defaultAction() || button->defaultAction()->isSeparator())
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(face);
+            QVERIFY2(!face->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(QString::number(button->defaultAction()->data().toInt())));
+            ++named;
+        }
+        QVERIFY(named >= 20);
+    }
+
     // Issue 16: the toolbar pictures read on a light and on a dark desktop, and
     // follow a change of the palette while the program runs.
     void issue16_toolbarPicturesReadOnLightAndDark()

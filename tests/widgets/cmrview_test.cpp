@@ -14,6 +14,7 @@
 #include "views/formrender.h"
 #include "views/viewfactory.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
@@ -622,6 +623,41 @@ private Q_SLOTS:
         RenderFormPage(painter, *m_doc, *m_settings, 1, 10);
         painter.end();
         QCOMPARE(MarkPixels(sheet, QRegion(sheet.rect())), 0);
+    }
+
+    // Issue 16: the box editor tells assistive technology which box it edits,
+    // named from the form's captions.
+    void issue16_editorNamesTheBoxItEdits_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("sender") << 0 << "1 Absender";
+        QTest::newRow("consignee") << 1 << "2 Empfänger";
+        QTest::newRow("place of delivery") << 2 << "3 Auslieferungsort des Gutes";
+        QTest::newRow("carrier") << 5 << "16 Frachtführer";
+        QTest::newRow("goods row 1") << 8 << "6 Kennzeichen, Zeile 1";
+        QTest::newRow("goods row 2") << 16 << "7 Anzahl, Zeile 2";
+        // Cells of a grid, named by the form.
+        QTest::newRow("charges") << 77 << "20 Fracht, Absender, Cent";
+        QTest::newRow("pallets") << 160 << "Paletten-Empfänger: Euro-Palette, Anzahl";
+        QTest::newRow("back page") << -1 << "Sonstige Vereinbarungen";
+    }
+
+    void issue16_editorNamesTheBoxItEdits()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, name);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        if (box < 0)
+            m_view->OnCommand(Cmd::Page2);
+        else
+            m_view->GoToBox(box);
+        QCOMPARE(Editor()->accessibleName(), name);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Editor());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "settings/settingsstore.h"
 #include "tempsettings.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -579,13 +580,13 @@ void PrintingDialogsTest::marginLanguage()
     struct Expect
     {
         int language;
-        const char *cancel, *help, *check, *explanationStart, *tip;
+        const char *cancel, *help, *check, *explanationStart, *tip, *spokenLeft;
     };
     const Expect rows[] = {
         {0, "Abbrechen", "Hilfe", "Vor dem Druck diesen Dialog nicht anzeigen", "Durch Verschieben",
-         "Verschiebt die Druckmarkierung 0,5mm nach links"},
+         "Verschiebt die Druckmarkierung 0,5mm nach links", "Nach links"},
         {1, "Abort", "Help", "Don't show this dialog before printing", "With moving the printed",
-         "Moves the print mark 0,5mm to the left"},
+         "Moves the print mark 0,5mm to the left", "Left"},
     };
     for (const Expect& row : rows) {
         TempSettings settings;
@@ -597,6 +598,15 @@ void PrintingDialogsTest::marginLanguage()
         QCOMPARE(Child<QCheckBox>(&single, "doNotShow")->text(), QLatin1String(row.check));
         QVERIFY(Child<QLabel>(&single, "explanation")->text().startsWith(row.explanationStart));
         QVERIFY(Child<QToolButton>(&single, "stepLeft")->toolTip().contains(row.tip));
+        // Issue 16: the arrow-only buttons have names for assistive technology.
+        for (const char* name : {"stepLeft", "stepRight", "stepUp", "stepDown"}) {
+            QAccessibleInterface* face =
+                QAccessible::queryAccessibleInterface(Child<QToolButton>(&single, name));
+            QVERIFY(face);
+            QVERIFY2(!face->text(QAccessible::Name).isEmpty(), name);
+        }
+        QCOMPARE(Child<QToolButton>(&single, "stepLeft")->accessibleName(),
+                 QLatin1String(row.spokenLeft));
 
         // The sheet's pages keep their German labels; their tips follow the language.
         Common_DlgMargin02 sheet(*settings);

@@ -1011,6 +1011,72 @@ QString FormVersionLine(int publisher)
     return FormTables::EditionLine(Description().editionText, publisher);
 }
 
+namespace {
+
+// The cells whose captions belong to their whole grid: named one by one, in
+// the order of the box table (see the header).
+QString CellName(int index)
+{
+    static const char* const dangerous[] = {"UN-Nummer", "Bezeichnung", "Gefahrzettelmuster-Nr.",
+                                            "Verpackungsgruppe", "Tunnelbeschränkungscode"};
+    static const char* const charges[] = {"Fracht",     "Ermäßigungen",  "Zwischensumme",
+                                          "Zuschläge",  "Nebengebühren", "Sonstiges",
+                                          "Gesamtsumme"};
+    static const char* const payers[] = {"Absender",          "Absender, Cent", "Währung Absender",
+                                         "Währung Empfänger", "Empfänger",      "Empfänger, Cent"};
+    static const char* const legs[] = {"von", "bis", "km"};
+    static const char* const vehicles[] = {"Amtliches Kennzeichen, Kfz",
+                                           "Amtliches Kennzeichen, Anhänger", "Nutzlast in kg, Kfz",
+                                           "Nutzlast in kg, Anhänger"};
+    static const char* const pallets[] = {"Euro-Palette", "Gitterboxpalette", "Einfach-Palette"};
+    static const char* const counts[] = {"Anzahl", "kein Tausch", "Tausch"};
+    const auto u = [](const char* text) { return QString::fromUtf8(text); };
+
+    if (index >= 71 && index <= 75)
+        return QStringLiteral("Gefahrgut: ") + u(dangerous[index - 71]);
+    if (index >= 76 && index <= 117)
+        return QStringLiteral("20 %1, %2")
+            .arg(u(charges[(index - 76) / 6]), u(payers[(index - 76) % 6]));
+    if (index >= 126 && index <= 140)
+        return QStringLiteral("25 Tarifentfernung, Abschnitt %1: %2")
+            .arg((index - 126) / 3 + 1)
+            .arg(u(legs[(index - 126) % 3]));
+    if (index >= 142 && index <= 145)
+        return QStringLiteral("27 ") + u(vehicles[index - 142]);
+    if (index >= 146 && index <= 173) {
+        const bool sender = index < 160;
+        const int cell = index - (sender ? 146 : 160);
+        const QString block =
+            sender ? QStringLiteral("Paletten-Absender: ") : QStringLiteral("Paletten-Empfänger: ");
+        if (cell < 9)
+            return block + u(pallets[cell / 3]) + QStringLiteral(", ") + u(counts[cell % 3]);
+        if (cell == 9)
+            return block + QStringLiteral("andere Art");
+        if (cell < 13)
+            return block + QStringLiteral("andere Art, ") + u(counts[cell - 10]);
+        return block + (sender ? QStringLiteral("Bestätigung des Fahrers")
+                               : QStringLiteral("Bestätigung des Empfängers"));
+    }
+    switch (index) {
+    case 120:
+        return QStringLiteral("15 Rückerstattung");
+    case 122:
+        return QStringLiteral("21 Ausgefertigt in");
+    case 123:
+        return QStringLiteral("21 Ausgefertigt am");
+    case 141:
+        return QStringLiteral("26 Vertragspartner des Frachtführers");
+    case 174:
+        return QStringLiteral("Benutzte Genehmigungsnummer");
+    case 175:
+        return QStringLiteral("Feld neben dem Titel");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
 const Forms::FormDescription& Description()
 {
     using namespace Forms;
@@ -1064,6 +1130,7 @@ const Forms::FormDescription& Description()
         d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
 
         d.addressBoxes = {0, 1, 5, 6};
+        d.boxName = CellName;
         d.mergedRows = &kMergedGoodsRows;
         d.mergedRowsSetting = Settings::MergedGoodsRows;
         d.controlId = 132;

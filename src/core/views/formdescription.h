@@ -165,6 +165,10 @@ struct FormDescription
     QString (*captionText)(int group, int point, int publisher) = nullptr;
     // How far a caption group lies from its points for a publisher (y downwards).
     QPoint (*captionShift)(int group, int publisher) = nullptr;
+    // What assistive technology calls page-1 box `index` where the captions do
+    // not tell it (cells of a grid without captions of their own), or empty:
+    // the box is then named after the captions nearest to it.
+    QString (*boxName)(int index) = nullptr;
     // Runs when the view leaves page-1 box `box` (and when it re-selects it
     // before saving or printing), before the next box becomes current: the
     // form's automatic formatting. The store's current box is `box`.

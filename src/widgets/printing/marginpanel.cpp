@@ -139,19 +139,22 @@ CMarginPanel::CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage,
     QToolButton* left = MakeStepButton("stepLeft", Qt::LeftArrow,
                                        {"Schaltfl\u00e4che \"links\"", "Button \"left\""},
                                        {"Verschiebt die Druckmarkierung 0,5mm nach links",
-                                        "Moves the print mark 0,5mm to the left"});
+                                        "Moves the print mark 0,5mm to the left"},
+                                       {"Nach links", "Left"});
     QToolButton* right = MakeStepButton("stepRight", Qt::RightArrow,
                                         {"Schaltfl\u00e4che \"rechts\"", "Button \"right\""},
                                         {"Verschiebt die Druckmarkierung 0,5mm nach rechts",
-                                         "Moves the print mark 0,5mm to the right"});
-    QToolButton* up =
-        MakeStepButton("stepUp", Qt::UpArrow, {"Schaltfl\u00e4che \"oben\"", "Button \"up\""},
-                       {"Verschiebt die Druckmarkierung 0,5mm nach oben",
-                        "Moves the print mark 0,5mm to the top"});
+                                         "Moves the print mark 0,5mm to the right"},
+                                        {"Nach rechts", "Right"});
+    QToolButton* up = MakeStepButton(
+        "stepUp", Qt::UpArrow, {"Schaltfl\u00e4che \"oben\"", "Button \"up\""},
+        {"Verschiebt die Druckmarkierung 0,5mm nach oben", "Moves the print mark 0,5mm to the top"},
+        {"Nach oben", "Up"});
     QToolButton* down = MakeStepButton("stepDown", Qt::DownArrow,
                                        {"Schaltfl\u00e4che \"unten\"", "Button \"down\""},
                                        {"Verschiebt die Druckmarkierung 0,5mm nach unten",
-                                        "Moves the print mark 0,5mm to the bottom"});
+                                        "Moves the print mark 0,5mm to the bottom"},
+                                       {"Nach unten", "Down"});
     connect(left, &QToolButton::clicked, this, [this] { StepHorizontal(-1); });
     connect(right, &QToolButton::clicked, this, [this] { StepHorizontal(+1); });
     connect(up, &QToolButton::clicked, this, [this] { StepVertical(-1); });
@@ -225,7 +228,8 @@ CMarginPanel::CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage,
 }
 
 QToolButton* CMarginPanel::MakeStepButton(const char* name, Qt::ArrowType arrow,
-                                          const BilingualText& title, const BilingualText& tip)
+                                          const BilingualText& title, const BilingualText& tip,
+                                          const BilingualText& spoken)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
@@ -233,6 +237,8 @@ QToolButton* CMarginPanel::MakeStepButton(const char* name, Qt::ArrowType arrow,
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(30, 30);
     button->setToolTip(Margins::ToolTip(title, tip, m_textLanguage));
+    button->setAccessibleName(spoken.In(m_textLanguage));
+    button->setAccessibleDescription(tip.In(m_textLanguage));
     return button;
 }
 

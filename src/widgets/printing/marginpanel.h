@@ -62,8 +62,10 @@ private:
     void StepHorizontal(int direction);
     void StepVertical(int direction);
     void UpdateTexts();
+    // A button that shows only an arrow; `spoken` is what assistive technology
+    // calls it, the tip its description.
     QToolButton* MakeStepButton(const char* name, Qt::ArrowType arrow, const BilingualText& title,
-                                const BilingualText& tip);
+                                const BilingualText& tip, const BilingualText& spoken);
 
     UiLanguage m_textLanguage;
     Margins::LimitRule m_rule;

@@ -10,6 +10,7 @@
 #include "printing/printcommand.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "views/boxnames.h"
 #include "views/boxnavigation.h"
 #include "views/formtables.h"
 #include "views/loadmessage.h"
@@ -95,6 +96,9 @@ void CKRFormView::ReadFormSettings()
 {
     m_nPublisher = Settings().Get(GetSection(), Settings::Publisher);
     m_merged = m_form.MergedRowsOn(Settings());
+    // Captions, and so the boxes' names, may depend on the publisher.
+    m_boxNames.clear();
+    m_followBoxNames.clear();
 }
 
 int CKRFormView::CurrentBox() const
@@ -291,6 +295,19 @@ void CKRFormView::CurrentBoxChanged()
         viewport()->update(mark.translated(-scroll));
         m_markRect = mark;
     }
+    if (m_editor) {
+        const BoxName name = NameOf(CurrentBox(), m_nCurrentPage);
+        m_editor->setAccessibleName(name.name);
+        m_editor->setAccessibleDescription(name.description);
+    }
+}
+
+BoxName CKRFormView::NameOf(int index, int page) const
+{
+    QVector<BoxName>& names = page == 1 ? m_boxNames : m_followBoxNames;
+    if (names.isEmpty())
+        names = BoxNames(m_form, page == 1 ? 1 : 2, m_nPublisher);
+    return names.value(page == 1 ? index : 0);
 }
 
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/boxnames.h"
 #include "views/formdescription.h"
 #include "views/formpainter.h"
 #include "views/formview.h"
@@ -39,7 +40,8 @@ class QMenu;
 // The screen shows the sheet white whatever the desktop's palette, and marks the
 // current box with a thin frame just outside it; neither the frame nor anything
 // of the palette reaches the printer, the PDF or the command-line renders, which
-// draw through CFormPainter alone.
+// draw through CFormPainter alone. The editor carries the current box's name for
+// assistive technology.
 //
 // Settings of the form's section: "EditTextColor" is read once at construction;
 // "Hersteller" and the joined cells' setting at construction and again after the
@@ -147,8 +149,12 @@ private:
     void RunFormDefaults();
     bool IsAddressBox() const;
     void SetCursorKind(CursorKind kind);
-    // After every change of the current box: the screen mark follows it.
+    // After every change of the current box: the screen mark follows it and the
+    // editor takes the box's name and description.
     void CurrentBoxChanged();
+    // What assistive technology calls a box, from the form's captions (made
+    // once per page and publisher): e.g. "1 Absender".
+    BoxName NameOf(int index, int page) const;
     // The frame around the current box, in device pixels of the unscrolled
     // view; empty until the layout stands. Drawn on the screen only.
     QRect CurrentBoxMarkRect() const;
@@ -168,4 +174,6 @@ private:
     CursorKind m_cursorKind = kCursorForm;
     QVector<QRect> m_checkRects;
     QRect m_markRect;                          // where the current box's mark was last drawn
+    mutable QVector<BoxName> m_boxNames;       // page 1, made on first use
+    mutable QVector<BoxName> m_followBoxNames; // the follow-on box
 };
