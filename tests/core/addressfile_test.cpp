@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using Icon = CAddressFilePrompter::Icon;
@@ -183,7 +186,9 @@ TEST_F(AddressFileTest, MissingFileIsCreatedWithTheSampleOnRequest)
     EXPECT_EQ(addresses.LoadAddressFile(unreachable), kAddressFileNotWritten);
     EXPECT_EQ(prompter.messages,
               QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
-                                         "geöffnet werden")
+                                         "geöffnet werden\n\nDie Sperrdatei %1.lock konnte "
+                                         "nicht angelegt werden.\nDer Ordner ist nicht "
+                                         "vorhanden.")
                               .arg(unreachable)});
     EXPECT_FALSE(addresses.IsLoaded());
 }
@@ -233,6 +238,38 @@ TEST_F(AddressFileTest, LockedFileIsRetriedOnceASecondForAHundredSeconds)
     EXPECT_EQ(addresses.List(), QStringList{"A"});
 }
 
+// Issue 15: a lock that cannot be made is no reason to wait, and a save the disk
+// cannot take leaves the address book as it was.
+TEST_F(AddressFileTest, FullDiskFailsAtOnceAndKeepsTheOldFile)
+{
+    const QByteArray old = kHeader + Word(1) + CountedString("A") + '\x40';
+    const QString path = Write("TMAdress.dat", old);
+    {
+        FileSizeLimit limit(10); // not even the lock fits
+        EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileNoLock);
+        EXPECT_EQ(sleeps, 0);
+        ASSERT_EQ(prompter.messages.size(), 2);
+        EXPECT_TRUE(prompter.messages[1].startsWith(
+            QStringLiteral("Die Sperrdatei %1.lock konnte nicht angelegt werden.").arg(path)));
+        prompter.messages.clear();
+        EXPECT_FALSE(addresses.SaveAddressFile(path, {"B"}));
+        EXPECT_EQ(sleeps, 0);
+    }
+    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    prompter.messages.clear();
+    {
+        FileSizeLimit limit(300); // the lock fits, the list does not
+        EXPECT_FALSE(addresses.SaveAddressFile(path, {QString(300, 'B')}));
+    }
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0],
+              CannotWriteAddressFileMessage(path, QStringLiteral("Die Datei wird zu groß.")));
+    EXPECT_EQ(Read(path), old);
+    EXPECT_EQ(QDir(env.FilePath(QString())).entryList({"TMAdress*", ".TMAdress*"},
+                                                      QDir::Files | QDir::Hidden),
+              QStringList{"TMAdress.dat"});
+}
+
 TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
 {
     const QString path =
@@ -246,8 +283,11 @@ TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
 
     QFile(env.FilePath("datei")).open(QIODevice::WriteOnly);
     EXPECT_FALSE(CreateAddressFile(env.FilePath("datei/a.dat"), env.Settings(), prompter));
-    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral(
-                                     "Adressdatei konnte nicht zum Schreiben geöffnet werden")});
+    EXPECT_EQ(prompter.messages,
+              QStringList{QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet "
+                                         "werden\n\nDie Sperrdatei %1.lock konnte nicht "
+                                         "angelegt werden.\nDer Ordner ist nicht vorhanden.")
+                              .arg(env.FilePath("datei/a.dat"))});
     EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
 }
 
@@ -309,15 +349,40 @@ TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
     const QString target = env.FilePath(QStringLiteral("nie.dat"));
     for (const char* json :
          {R"({"addresses": "A"})", R"({"addresses": [1]})", R"({"addresses": [["A", 2]]})",
-          R"({"addresses": [[]]})", R"({"addresses": [], "form": "cmr"})"}) {
+          R"({"addresses": [[]]})"}) {
         EXPECT_EQ(Run({"build", Write("bad.json", json), target}), 1) << json;
         EXPECT_FALSE(err.isEmpty()) << json;
     }
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "form": "cmr"})"), target}),
+              1);
     EXPECT_FALSE(QFile::exists(target));
 
     // A damaged address file is a read failure, not a document with a message.
     EXPECT_EQ(Run({"dump", Write("kaputt.dat", kHeader + Word(3))}), 1);
     EXPECT_FALSE(err.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Issue 15: two builds of one address file at once; the second waits for the
+// first as dump does, instead of failing.
+TEST_F(AddressCliTest, BuildWaitsWhileAnotherProgramHoldsTheLock)
+{
+    const QString path = Write("TMAdress.dat", kHeader + Word(0) + '\x40');
+    QLockFile other(path + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        other.unlock();
+    });
+    const QString json = Write("a.json", R"({"addresses": ["A"]})");
+    const int code = Run({"build", json, path});
+    release.join();
+    EXPECT_EQ(code, 0) << err.toStdString();
+    EXPECT_EQ(Read(path), kHeader + Word(1) + CountedString("A") + '\x40');
 }
 
 } // namespace

@@ -158,7 +158,8 @@ TEST_F(AddressMergeTest, LockedFileKeepsTheChangeInMemoryOnly)
     EXPECT_EQ(user.sleeps, 2);
     EXPECT_EQ(user.prompter.messages,
               QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
-                                         "geöffnet werden")
+                                         "geöffnet werden\n\nDie Datei %1 wird von einem "
+                                         "anderen Programm verwendet.")
                               .arg(path)});
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(user.addresses.List(), (QStringList{"A", "B"}));

@@ -1,6 +1,8 @@
 #include "clirunner.h"
 #include "cmrfixtures.h"
+#include "guienvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+TVM_GUI_TEST_ENVIRONMENT(); // render and print
 
 class CliTest : public ::testing::Test
 {
@@ -108,6 +112,42 @@ TEST_F(CliTest, BuildRefusesMalformedJsonWithoutWriting)
         EXPECT_FALSE(err.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
+}
+
+// Issue 15: on a full disk every command that writes fails and keeps the file
+// it would have replaced (before, build and new left it empty and said done).
+TEST_F(CliTest, FullDiskFailsEveryWriteAndKeepsTheOldFile)
+{
+    const QString note = Write("note.cmr", CmrFixture::Current(302, 1, CmrFixture::Numbered(176)));
+    const QString json = Write("in.json", R"({"form": "cmr", "fields": [["Absender"]]})");
+    const struct
+    {
+        QStringList args;
+        const char* target;
+    } cases[] = {
+        {{"build", json}, "out.cmr"},
+        {{"new", "cmr"}, "out.cmr"},
+        {{"render", note}, "out.png"},
+        {{"render", note}, "out.pdf"},
+        {{"print", note}, "out.pdf"},
+    };
+    for (const auto& c : cases) {
+        const QString target = Write(c.target, "alt");
+        const QStringList args = c.args + QStringList{target};
+        int code;
+        {
+            FileSizeLimit limit(64);
+            code = Run(args);
+        }
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(code, 1);
+        EXPECT_TRUE(err.contains("Die Datei wird zu groß.")) << err.toStdString();
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "alt");
+        EXPECT_EQ(QDir(env.FilePath(QString())).entryList({".out*"}, QDir::Files | QDir::Hidden),
+                  QStringList());
+    }
 }
 
 TEST_F(CliTest, NewWritesADefaultDocument)

@@ -3,6 +3,9 @@
 #include <QSettings>
 #include <QtEndian>
 
+#include <csignal>
+#include <sys/resource.h>
+
 QByteArray Hex(const char* hex)
 {
     return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
@@ -46,4 +49,24 @@ TestEnvironment::TestEnvironment()
 TestEnvironment::~TestEnvironment()
 {
     SetSaverIdentityOverride(nullptr);
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    // The signal would end the process; ignored, the write fails with EFBIG.
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_oldSoftLimit = qint64(limit.rlim_cur);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_oldSoftLimit);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
 }

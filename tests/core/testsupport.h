@@ -18,6 +18,22 @@ QByteArray CountedString(const QString& text);
 QByteArray NarrowString(const QByteArray& bytes);
 QByteArray Word(quint16 value);
 
+// While it lives, no file of this process may grow beyond `bytes`: a write past
+// the limit fails (EFBIG) the way a write on a full disk does (ENOSPC), without
+// root and without touching other processes.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    qint64 m_oldSoftLimit;
+    void (*m_oldHandler)(int);
+};
+
 // A settings store in a folder of its own, deleted with the fixture; pins the
 // computer and user names that documents write.
 class TestEnvironment

@@ -1,13 +1,14 @@
 #include "addresses/addressfile.h"
 
 #include "documents/archive.h"
+#include "files/filelock.h"
+#include "files/safewrite.h"
 #include "settings/settingsstore.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QThread>
 
 namespace {
@@ -20,61 +21,37 @@ const QByteArray kOldHeader = QByteArrayLiteral("Tarvelomark.....Adressdaten 1.0
 static_assert(sizeof("Adressdaten 2.00KRD.............") - 1 == kHeaderSize);
 static_assert(sizeof("Tarvelomark.....Adressdaten 1.00") - 1 == kHeaderSize);
 
-QString LockPath(const QString& path)
+// A file we could not write later is refused before the lock is taken, as is a
+// folder.
+bool MayReadAndWrite(const QString& path)
 {
-    return path + QLatin1String(".lock");
-}
-
-enum class OpenOutcome { Open, Denied, Busy };
-
-// One attempt at the exclusive open: the lock, then the file for reading and
-// writing. A file we could not write later is refused now, as is a folder.
-OpenOutcome TryOpenExclusive(QLockFile& lock, QFile& file, QString& reason)
-{
-    const QFileInfo info(file.fileName());
-    if (info.isDir() || (info.exists() && (!info.isReadable() || !info.isWritable())))
-        return OpenOutcome::Denied;
-    if (!lock.tryLock(0)) {
-        if (lock.error() == QLockFile::PermissionError)
-            return OpenOutcome::Denied;
-        reason = QStringLiteral("Die Datei %1 wird von einem anderen Programm verwendet.")
-                     .arg(file.fileName());
-        return OpenOutcome::Busy;
-    }
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-        reason = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
-                     .arg(file.fileName(), file.errorString());
-        lock.unlock();
-        return OpenOutcome::Busy;
-    }
-    return OpenOutcome::Open;
-}
-
-// Writes the list under the lock. The folder is made first: the default address
-// book lives in a folder of the program's own that a new user does not have yet.
-bool WriteFileExclusive(const QString& path, const QStringList& records)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QLockFile lock(LockPath(path));
-    if (!lock.tryLock(0))
-        return false;
-    return ReplaceAddressFile(path, records);
+    const QFileInfo info(path);
+    return !info.isDir() && (!info.exists() || (info.isReadable() && info.isWritable()));
 }
 
 } // namespace
 
-bool ReplaceAddressFile(const QString& path, const QStringList& records)
+bool ReplaceAddressFile(const QString& path, const QStringList& records, QString* cause)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    try {
-        WriteAddressList(file, records);
-    } catch (const CArchiveException&) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteAddressList(buffer, records);
+    CSafeFileWriter writer(path);
+    if (writer.Write(bytes))
+        return true;
+    if (cause)
+        *cause = writer.Cause();
+    return false;
+}
+
+QString CannotWriteAddressFileMessage(const QString& path, const QString& cause)
+{
+    QString text =
+        QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden").arg(path);
+    if (!cause.isEmpty())
+        text += QLatin1String("\n\n") + cause;
+    return text;
 }
 
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path)
@@ -148,15 +125,20 @@ int CAddressFile::LoadAddressFile(const QString& path)
             return kAddressFileNotWritten;
     }
 
-    QLockFile lock(LockPath(path));
+    CSharedFileLock lock(path);
     QFile file(path);
     QString firstFailure;
     for (int attempt = 0;; ++attempt) {
         QString reason;
-        const OpenOutcome outcome = TryOpenExclusive(lock, file, reason);
-        if (outcome == OpenOutcome::Open)
-            break;
-        if (outcome == OpenOutcome::Denied) {
+        const CSharedFileLock::Result locked =
+            MayReadAndWrite(path) ? lock.TryLock() : CSharedFileLock::Result::Denied;
+        if (locked == CSharedFileLock::Result::Locked) {
+            if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+                break;
+            reason = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
+                         .arg(path, file.errorString());
+            lock.Unlock();
+        } else if (locked == CSharedFileLock::Result::Denied) {
             m_prompter.ShowMessage(
                 QStringLiteral("Zugriff auf die Datei %1 wurde verweigert.\nBitte wählen Sie "
                                "eine Datei bzw. Speicherort aus, zu dem Sie Zugriffsrechte "
@@ -164,6 +146,15 @@ int CAddressFile::LoadAddressFile(const QString& path)
                     .arg(path),
                 Icon::Error);
             return kAddressFileAccessDenied;
+        } else if (locked == CSharedFileLock::Result::Failed) {
+            // Waiting would not make the disk any emptier.
+            m_prompter.ShowMessage(
+                QStringLiteral("Adressdatei konnte nicht geöffent werden"), // sic
+                Icon::None);
+            m_prompter.ShowMessage(lock.ErrorString(), Icon::Error);
+            return kAddressFileNoLock;
+        } else {
+            reason = lock.ErrorString();
         }
         if (attempt == 0)
             firstFailure = reason;
@@ -203,26 +194,48 @@ bool CAddressFile::WaitBeforeRetry(int failedAttempts)
     return true;
 }
 
+CSharedFileLock::Result CAddressFile::LockFile(CSharedFileLock& lock)
+{
+    for (int attempt = 0;; ++attempt) {
+        const CSharedFileLock::Result result = lock.TryLock();
+        if (result != CSharedFileLock::Result::InUse || attempt == kLockRetries ||
+            !WaitBeforeRetry(attempt + 1))
+            return result;
+    }
+}
+
 bool CAddressFile::SaveAddressFile(const QString& path, const QStringList& list)
 {
-    if (WriteFileExclusive(path, list))
+    // The default address book lives in a folder of the program's own that a new
+    // user does not have yet.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    CSharedFileLock lock(path);
+    QString cause;
+    if (LockFile(lock) != CSharedFileLock::Result::Locked)
+        cause = lock.ErrorString();
+    else if (ReplaceAddressFile(path, list, &cause))
         return true;
-    m_prompter.ShowMessage(
-        QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden")
-            .arg(path),
-        CAddressFilePrompter::Icon::None);
+    m_prompter.ShowMessage(CannotWriteAddressFileMessage(path, cause), CAddressFilePrompter::Icon::None);
     return false;
 }
 
 bool CreateAddressFile(const QString& path, CSettingsStore& settings,
                        CAddressFilePrompter& prompter)
 {
-    if (!WriteFileExclusive(path, {SampleAddressRecord()})) {
-        prompter.ShowMessage(
-            QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden"),
-            CAddressFilePrompter::Icon::None);
-        return false;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    CSharedFileLock lock(path);
+    QString cause;
+    bool written = false;
+    if (lock.TryLock() != CSharedFileLock::Result::Locked)
+        cause = lock.ErrorString();
+    else
+        written = ReplaceAddressFile(path, {SampleAddressRecord()}, &cause);
+    if (written) {
+        settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
+        return true;
     }
-    settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
-    return true;
+    prompter.ShowMessage(QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden") +
+                             (cause.isEmpty() ? QString() : QLatin1String("\n\n") + cause),
+                         CAddressFilePrompter::Icon::None);
+    return false;
 }

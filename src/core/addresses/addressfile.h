@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/filelock.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,19 +22,23 @@ class QIODevice;
 //   u8        end mark 0x40, written and never read
 //
 // Exclusive access: the file is open only while it is read or written, and no two
-// programs may have it open at once, so that a reader waits while another user
-// writes. Files have no mandatory locks on Linux, so the exclusion is an advisory
-// lock file (QLockFile) next to the address file, named after it with ".lock"
-// appended. Every reader and writer of this module takes it; other programs that
-// touch the file do not see it. A lock left by a crashed program on the same
-// computer is taken over at once, one left from another computer after 30 s.
+// programs may have it open at once, so that a reader or writer waits while
+// another user writes. Files have no mandatory locks on Linux, so the exclusion
+// is an advisory lock file next to the address file (CSharedFileLock, the name
+// with ".lock" appended). Every reader and writer of this module takes it; other
+// programs that touch the file do not see it. A lock left by a crashed program on
+// the same computer is taken over at once whoever made it, one left from another
+// computer after 30 s. A lock that cannot be made at all (full disk, no right in
+// the folder) fails at once instead of being waited for.
 //
-// Writing replaces the file atomically (a temporary file renamed over it), so a
-// crash or a full disk while saving leaves the old address book whole.
+// Writing replaces the file whole through CSafeFileWriter, so a crash or a full
+// disk while saving leaves the old address book whole, and a shared file keeps
+// its group and permissions.
 
 // The failure codes of LoadAddressFile.
 enum AddressFileResult {
     kAddressFileOk = 0,
+    kAddressFileNoLock = 250,       // the lock file could not be made (full disk)
     kAddressFileNotWritten = 3,     // a missing file could not be created
     kAddressFileAccessDenied = 251, // no right to read and write it (or a folder)
     kAddressFileDamaged = 252,      // the file ends inside the list
@@ -70,6 +76,10 @@ struct MissingAddressFileTexts
 };
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path);
 
+// "The address file could not be opened for writing", followed by the cause
+// when there is one.
+QString CannotWriteAddressFileMessage(const QString& path, const QString& cause);
+
 // The one record of a new address file.
 QString SampleAddressRecord();
 
@@ -84,8 +94,10 @@ AddressFileHeader ReadAddressList(QIODevice& device, QStringList& records);
 // Writes the current header, the records and the end mark.
 void WriteAddressList(QIODevice& device, const QStringList& records);
 // Writes the list into a temporary file that replaces the file at path only when
-// everything has been written; false when it could not. The caller holds the lock.
-bool ReplaceAddressFile(const QString& path, const QStringList& records);
+// everything has been written; false, with the cause in German, when it could
+// not. The caller holds the lock.
+bool ReplaceAddressFile(const QString& path, const QStringList& records,
+                        QString* cause = nullptr);
 
 // The address list of one address file, as the address dialog keeps it.
 //
@@ -103,8 +115,9 @@ public:
     // each reported through the prompter. A missing file is created on request.
     // On failure the list keeps what it held and the file counts as not loaded.
     int LoadAddressFile(const QString& path);
-    // Writes the whole list anew. False after the message that the file could
-    // not be written; the file on disk is then unchanged.
+    // Writes the whole list anew, waiting for the lock like LoadAddressFile. False
+    // after the message that the file could not be written, with the cause; the
+    // file on disk is then unchanged.
     bool SaveAddressFile(const QString& path, const QStringList& list);
 
     bool IsLoaded() const { return m_loaded; }
@@ -121,6 +134,10 @@ public:
     // One wait between two attempts on the lock: the progress, then the sleep.
     // False when the progress gave up. For every user of the lock in this module.
     bool WaitBeforeRetry(int failedAttempts);
+    // Takes the address file's lock, trying again after each wait while another
+    // program holds it. Locked, or why not: InUse when the attempts ran out or
+    // the progress gave up, Denied or Failed at once.
+    CSharedFileLock::Result LockFile(CSharedFileLock& lock);
 
     CAddressFilePrompter& Prompter() const { return m_prompter; }
 
@@ -133,7 +150,7 @@ private:
 };
 
 // Replaces whatever is at path by an address file holding only the sample record
-// and, on success, stores path as the address file setting. False after the
-// message that the file could not be written.
+// and, on success, stores path as the address file setting. Tries the lock once.
+// False after the message that the file could not be written, with the cause.
 bool CreateAddressFile(const QString& path, CSettingsStore& settings,
                        CAddressFilePrompter& prompter);

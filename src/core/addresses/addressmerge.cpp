@@ -4,7 +4,6 @@
 #include "documents/archiveexception.h"
 
 #include <QFile>
-#include <QLockFile>
 
 namespace {
 
@@ -59,31 +58,27 @@ bool ApplyAddressChange(CAddressFile& addresses, const QString& path, const Addr
     QStringList own = addresses.List();
     ApplyAddressChangeToList(own, change);
 
-    const auto fail = [&] {
+    const auto fail = [&](const QString& cause) {
         addresses.List() = own;
-        addresses.Prompter().ShowMessage(
-            QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden")
-                .arg(path),
-            CAddressFilePrompter::Icon::None);
+        addresses.Prompter().ShowMessage(CannotWriteAddressFileMessage(path, cause),
+                                         CAddressFilePrompter::Icon::None);
         return false;
     };
 
     // The lock is the one every reader and writer of the address file takes
     // (see addressfile.h); it is held from the reading to the renaming.
-    QLockFile lock(path + QLatin1String(".lock"));
-    for (int attempt = 0; !lock.tryLock(0); ++attempt) {
-        if (lock.error() == QLockFile::PermissionError || attempt == CAddressFile::kLockRetries ||
-            !addresses.WaitBeforeRetry(attempt + 1))
-            return fail();
-    }
+    CSharedFileLock lock(path);
+    if (addresses.LockFile(lock) != CSharedFileLock::Result::Locked)
+        return fail(lock.ErrorString());
 
     QStringList merged;
     if (ReadCurrentList(path, merged))
         ApplyAddressChangeToList(merged, change);
     else
         merged = own;
-    if (!ReplaceAddressFile(path, merged))
-        return fail();
+    QString cause;
+    if (!ReplaceAddressFile(path, merged, &cause))
+        return fail(cause);
     addresses.List() = merged;
     return true;
 }

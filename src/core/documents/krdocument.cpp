@@ -4,11 +4,12 @@
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
 #include "documents/saveridentity.h"
+#include "files/safewrite.h"
 #include "views/formdefinition.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <new>
 
@@ -131,24 +132,26 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
 bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
 {
     m_store.CommitCurrent();
-    QSaveFile file(path);
+    // The whole file is made in memory first, so that nothing touches the disk
+    // before it is complete.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else {
-        try {
-            SaveToDevice(file);
-            if (!file.commit())
-                failure = file.errorString();
-        } catch (const CArchiveException& e) {
-            file.cancelWriting();
-            failure = e.message();
-        }
+    try {
+        SaveToDevice(buffer);
+        CSafeFileWriter writer(path);
+        if (!writer.Write(bytes))
+            failure = writer.ErrorString();
+    } catch (const CArchiveException& e) {
+        failure = QStringLiteral("%1\n%2").arg(path, e.message());
+    } catch (const std::bad_alloc&) {
+        failure = QStringLiteral("%1\nFür dieses Dokument reicht der Arbeitsspeicher nicht.")
+                      .arg(path);
     }
     if (!failure.isEmpty()) {
         if (errorMessage)
-            *errorMessage =
-                QStringLiteral("Fehler beim Speichern des Dokuments\n%1\n%2").arg(path, failure);
+            *errorMessage = QStringLiteral("Fehler beim Speichern des Dokuments\n%1").arg(failure);
         return false;
     }
     m_pathName = path;

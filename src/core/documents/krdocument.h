@@ -53,8 +53,9 @@ public:
     // Reads the file. False, with a German message, when it cannot be opened or
     // is damaged; the document is then reset and must be discarded.
     bool OnOpenDocument(const QString& path, QString* errorMessage = nullptr);
-    // Commits the box being edited and writes the file atomically (temporary file
-    // and rename): an interrupted save leaves the old file whole.
+    // Commits the box being edited and writes the file through CSafeFileWriter:
+    // a failed or interrupted save (full disk, a link of another user) leaves the
+    // old file whole and answers false with a German message.
     bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
 
     // What OnOpenDocument does once the file is open: reset, read, and on a

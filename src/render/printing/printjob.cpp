@@ -1,9 +1,11 @@
 #include "printing/printjob.h"
 
 #include "documents/krdocument.h"
+#include "files/safewrite.h"
 #include "printing/formprint.h"
 #include "views/formdescription.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -69,15 +71,21 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
 bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
                         int page, int copies, QString* error)
 {
-    QPdfWriter writer(path);
+    // Made in memory and written whole, so that a failure never leaves a cut-off
+    // PDF in place of the old one.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("Tarvelomark"));
     QString jobError;
-    if (PrintDocumentPages(writer, document, settings, page, copies, &jobError))
-        return true;
-    // A file that cannot be opened is the usual cause; say which one.
-    SetError(error, jobError == JobFailedMessage()
-                        ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
-                        : jobError);
-    return false;
+    if (!PrintDocumentPages(writer, document, settings, page, copies, &jobError)) {
+        SetError(error, jobError == JobFailedMessage()
+                            ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.")
+                                  .arg(path)
+                            : jobError);
+        return false;
+    }
+    return WriteFileSafely(path, pdf, error);
 }

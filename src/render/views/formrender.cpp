@@ -2,12 +2,14 @@
 
 #include "documents/krdocument.h"
 #include "editor/fieldpainter.h"
+#include "files/safewrite.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
 #include "views/formdescription.h"
 #include "views/formpainter.h"
 #include "views/viewzoom.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -98,16 +100,24 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
             painter.setRenderHint(QPainter::TextAntialiasing);
             DrawPage(image, painter, *form, document, settings, page, zoom);
         }
-        if (!image.save(path, "PNG")) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) {
             SetError(error,
                      QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
             return false;
         }
-        return true;
+        return WriteFileSafely(path, png, error);
     }
 
     if (suffix == QLatin1String("pdf")) {
-        QPdfWriter writer(path);
+        // Made in memory and written whole, so that a failure never leaves a cut-off
+        // PDF in place of the old one.
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(
             QPageLayout(QPageSize(sheetMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF()));
@@ -119,8 +129,12 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
             return false;
         }
         DrawPage(writer, painter, *form, document, settings, page, zoom);
-        painter.end();
-        return true;
+        if (!painter.end()) {
+            SetError(error,
+                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            return false;
+        }
+        return WriteFileSafely(path, pdf, error);
     }
 
     SetError(error, QStringLiteral("%1: Nur PNG- und PDF-Dateien (.png, .pdf) können "

@@ -1,0 +1,262 @@
+// Writing whole files and the shared lock: a failed write keeps the old file, a
+// link is followed only where that is safe, a lock left behind does not block a
+// shared file for good. What needs root (a real full disk, links and locks of
+// other users) is tests/files/files_test.sh.
+#include "files/filelock.h"
+#include "files/safewrite.h"
+#include "testsupport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+namespace {
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<fehlt>");
+}
+
+void Put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+mode_t ModeOf(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Passes writes on to the temporary file until `limit` bytes have gone through,
+// then fails them, as a disk does that fills up while the file is written.
+class FailingDevice : public QIODevice
+{
+public:
+    FailingDevice(QIODevice& inner, qint64 limit) : m_inner(inner), m_limit(limit)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const qint64 room = m_limit - m_written;
+        if (room <= 0) {
+            setErrorString(QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
+            return -1;
+        }
+        const qint64 written = m_inner.write(data, qMin(size, room));
+        m_written += qMax<qint64>(written, 0);
+        return written;
+    }
+
+private:
+    QIODevice& m_inner;
+    qint64 m_limit;
+    qint64 m_written = 0;
+};
+
+class SafeWriteTest : public ::testing::Test
+{
+protected:
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QStringList Entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                QDir::NoDotAndDotDot,
+                                            QDir::Name);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SafeWriteTest, AWriteThatFailsAnywhereKeepsTheOldFileAndLeavesNothing)
+{
+    const QByteArray old("alter Inhalt");
+    const QByteArray contents(5000, 'n');
+    for (const qint64 failAfter : {qint64(0), qint64(1), qint64(2500), contents.size() - 1}) {
+        for (const bool existed : {true, false}) {
+            const QString path = Path(QStringLiteral("note.cmr"));
+            QFile::remove(path);
+            if (existed)
+                Put(path, old);
+            CSafeFileWriter writer(path);
+            writer.SetDeviceFilter([&](QIODevice& temporary) {
+                return std::make_unique<FailingDevice>(temporary, failAfter);
+            });
+            SCOPED_TRACE(testing::Message() << "failing after " << failAfter << " bytes, "
+                                            << (existed ? "over a file" : "new file"));
+            EXPECT_FALSE(writer.Write(contents));
+            EXPECT_EQ(writer.Cause(), QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
+            EXPECT_TRUE(writer.ErrorString().contains(path));
+            EXPECT_EQ(writer.ErrorString().contains(QStringLiteral("bleibt unverändert")),
+                      existed);
+            EXPECT_EQ(Entries(), existed ? QStringList{"note.cmr"} : QStringList{});
+            if (existed) {
+                EXPECT_EQ(Read(path), old);
+            }
+        }
+    }
+}
+
+TEST_F(SafeWriteTest, AFileTheSystemRefusesToGrowKeepsTheOldOne)
+{
+    const QString path = Path(QStringLiteral("note.cmr"));
+    Put(path, "alt");
+    {
+        FileSizeLimit limit(100);
+        CSafeFileWriter writer(path);
+        EXPECT_FALSE(writer.Write(QByteArray(1000, 'x')));
+        EXPECT_EQ(writer.Cause(), QStringLiteral("Die Datei wird zu groß."));
+    }
+    EXPECT_EQ(Read(path), "alt");
+    EXPECT_EQ(Entries(), QStringList{"note.cmr"});
+}
+
+TEST_F(SafeWriteTest, ReplacesWholeAndKeepsThePermissions)
+{
+    const QString path = Path(QStringLiteral("adressen.dat"));
+    Put(path, QByteArray(300, 'a'));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(WriteFileSafely(path, "kurz", nullptr));
+    EXPECT_EQ(Read(path), "kurz");
+    EXPECT_EQ(ModeOf(path), mode_t(0640));
+
+    // A new file gets what any new file gets.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    const QString fresh = Path(QStringLiteral("neu.dat"));
+    ASSERT_TRUE(WriteFileSafely(fresh, "x", nullptr));
+    EXPECT_EQ(ModeOf(fresh), mode_t(0666 & ~mask));
+    EXPECT_EQ(Entries(), (QStringList{"adressen.dat", "neu.dat"}));
+}
+
+TEST_F(SafeWriteTest, OwnLinksAreFollowedAndWhatIsNoFileIsRefused)
+{
+    // A link of one's own, also a relative one through a linked folder: the
+    // file it names gets the contents, the link stays.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("ziel")));
+    Put(Path(QStringLiteral("ziel/echt.cmr")), "alt");
+    ASSERT_TRUE(QFile::link(QStringLiteral("ziel"), Path(QStringLiteral("ordner"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("ordner/echt.cmr"), Path(QStringLiteral("kurz.cmr"))));
+    ASSERT_TRUE(WriteFileSafely(Path(QStringLiteral("kurz.cmr")), "neu", nullptr));
+    EXPECT_EQ(Read(Path(QStringLiteral("ziel/echt.cmr"))), "neu");
+    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("kurz.cmr"))).isSymLink());
+
+    // Whatever is not a regular file is not replaced.
+    QString error;
+    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("ziel")), "x", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Ordner"))) << error.toStdString();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path(QStringLiteral("rohr"))).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(Path(QStringLiteral("rohr")), Path(QStringLiteral("zum-rohr"))));
+    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("zum-rohr")), "x", &error));
+    struct stat pipe;
+    ASSERT_EQ(::lstat(QFile::encodeName(Path(QStringLiteral("rohr"))).constData(), &pipe), 0);
+    EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
+
+    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("fehlt/a.cmr")), "x", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Der Ordner ist nicht vorhanden."))) << error.toStdString();
+}
+
+// ---------------------------------------------------------------------------
+
+class SharedLockTest : public ::testing::Test
+{
+protected:
+    QString Guarded() const { return m_dir.filePath(QStringLiteral("TMAdress.dat")); }
+    QString LockPath() const { return CSharedFileLock::LockPathFor(Guarded()); }
+
+    // A lock file in QLockFile's format, written by hand, `ageSeconds` old.
+    void PlantLock(qint64 pid, const QByteArray& host, int ageSeconds, mode_t mode)
+    {
+        Put(LockPath(), QByteArray::number(pid) + "\ntarvelomark\n" + host + "\n");
+        const QByteArray name = QFile::encodeName(LockPath());
+        const time_t when = time(nullptr) - ageSeconds;
+        const utimbuf times{when, when};
+        ASSERT_EQ(::utime(name.constData(), &times), 0);
+        ASSERT_EQ(::chmod(name.constData(), mode), 0);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// A process id above any the kernel hands out: the process is surely gone.
+constexpr qint64 kDeadProcess = 0x7FFFFFFF;
+
+TEST_F(SharedLockTest, LocksLeftBehindAreTakenOverThoseInUseAreNot)
+{
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const struct
+    {
+        const char* name;
+        qint64 pid;
+        QByteArray host;
+        int ageSeconds;
+        CSharedFileLock::Result expected;
+    } cases[] = {
+        {"dead process here, read-only", kDeadProcess, here, 0, CSharedFileLock::Result::Locked},
+        {"another computer, hours old", 4711, "anderer-rechner", 7200,
+         CSharedFileLock::Result::Locked},
+        {"another computer, just made", 4711, "anderer-rechner", 0,
+         CSharedFileLock::Result::InUse},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlantLock(c.pid, c.host, c.ageSeconds, 0444);
+        CSharedFileLock lock(Guarded());
+        EXPECT_EQ(lock.TryLock(), c.expected) << lock.ErrorString().toStdString();
+        if (c.expected == CSharedFileLock::Result::InUse) {
+            EXPECT_EQ(lock.ErrorString(),
+                      QStringLiteral("Die Datei %1 wird von einem anderen Programm verwendet.")
+                          .arg(Guarded()));
+        }
+        lock.Unlock();
+        QFile::remove(LockPath());
+    }
+
+    // A live holder keeps its lock however old the file is.
+    QLockFile holder(LockPath());
+    ASSERT_TRUE(holder.tryLock(0));
+    const time_t old = time(nullptr) - 7200;
+    const utimbuf times{old, old};
+    ASSERT_EQ(::utime(QFile::encodeName(LockPath()).constData(), &times), 0);
+    CSharedFileLock lock(Guarded());
+    EXPECT_EQ(lock.TryLock(), CSharedFileLock::Result::InUse);
+    EXPECT_TRUE(QFile::exists(LockPath()));
+}
+
+TEST_F(SharedLockTest, TheLockIsAsWritableAsTheFileItGuards)
+{
+    Put(Guarded(), "x");
+    ASSERT_EQ(::chmod(QFile::encodeName(Guarded()).constData(), 0664), 0);
+    CSharedFileLock lock(Guarded());
+    ASSERT_EQ(lock.TryLock(), CSharedFileLock::Result::Locked);
+    EXPECT_EQ(ModeOf(LockPath()), mode_t(0664));
+}
+
+TEST_F(SharedLockTest, ALockThatCannotBeMadeIsNotInUse)
+{
+    FileSizeLimit limit(10); // the lock's own contents do not fit
+    CSharedFileLock lock(Guarded());
+    EXPECT_EQ(lock.TryLock(), CSharedFileLock::Result::Failed);
+    EXPECT_TRUE(lock.ErrorString().startsWith(
+        QStringLiteral("Die Sperrdatei %1 konnte nicht angelegt werden.").arg(LockPath())))
+        << lock.ErrorString().toStdString();
+    EXPECT_FALSE(QFile::exists(LockPath()));
+}
+
+} // namespace
