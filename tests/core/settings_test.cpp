@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -41,10 +43,12 @@ protected:
     QString Path() const { return m_dir.filePath(QStringLiteral("Tarvelomark.ini")); }
 
     // A new store on the file, as the next start of the program would open it.
-    std::unique_ptr<CSettingsStore> Open() const
+    std::unique_ptr<CSettingsStore> Open() const { return CSettingsStore::OpenFile(Path()); }
+
+    QByteArray FileBytes() const
     {
-        return std::make_unique<CSettingsStore>(
-            std::make_unique<QSettings>(Path(), QSettings::IniFormat));
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     void WriteFile(const QByteArray& bytes) const
@@ -187,6 +191,87 @@ TEST_F(SettingsStoreTest, FailedWriteKeepsTheOldValue)
     ASSERT_TRUE(QDir(m_dir.path()).rmdir(QStringLiteral("Tarvelomark.ini")));
     EXPECT_TRUE(store->Set(kCmr, Settings::Copies, 9));
     EXPECT_EQ(Open()->Get(kCmr, Settings::Copies), 9);
+}
+
+// The checked format writes what Qt's INI format writes, byte for byte, so that
+// files of earlier versions read alike and later ones stay plain INI files.
+TEST_F(SettingsStoreTest, CheckedFilesAreQtsIniFiles)
+{
+    const QString plainPath = m_dir.filePath(QStringLiteral("plain.ini"));
+    {
+        auto checked = Open();
+        CSettingsStore plain(std::make_unique<QSettings>(plainPath, QSettings::IniFormat));
+        for (CSettingsStore* store : {checked.get(), &plain}) {
+            for (int i = 0; i < int(std::size(kTrickyTexts)); ++i)
+                ASSERT_TRUE(store->WriteProfileString(kRecent, QStringLiteral("File%1").arg(i),
+                                                      kTrickyTexts[i]));
+            ASSERT_TRUE(store->WriteProfileInt(QString(), QStringLiteral("Wurzel"), -3));
+            store->Backend().setValue(QStringLiteral("Workspace/State"),
+                                      QByteArray("\0\x01\xFF[]=\n", 8));
+            store->Backend().sync();
+        }
+    }
+    QFile plain(plainPath);
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FileBytes(), plain.readAll());
+    EXPECT_EQ(Open()->Backend().value(QStringLiteral("Workspace/State")).toByteArray(),
+              QByteArray("\0\x01\xFF[]=\n", 8));
+}
+
+// Issue 15: a write the disk cannot take whole keeps the old file (Qt's INI
+// writer commits a cut-off file, losing every setting).
+TEST_F(SettingsStoreTest, AFullDiskKeepsTheSettingsFile)
+{
+    auto store = Open();
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(store->WriteProfileString(kRecent, QStringLiteral("File%1").arg(i),
+                                              QStringLiteral("/home/anna/Frachtbrief %1.cmr").arg(i)));
+    const QByteArray before = FileBytes();
+    {
+        FileSizeLimit limit(before.size());
+        EXPECT_FALSE(store->WriteProfileString(kCmr, QStringLiteral("Feld1"), QString(500, 'x')));
+    }
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Tarvelomark.ini")});
+}
+
+// Issue 15: integers that drive drawing and printing never leave the range
+// their dialogs allow, whatever the file says (at the integer limits the print
+// arithmetic overflowed).
+TEST_F(SettingsStoreTest, RangedIntegersAreClampedToTheirDialogsRange)
+{
+    const QString kNat = QStringLiteral("NatFrachtbrief");
+    const struct
+    {
+        QString section;
+        IntSetting setting;
+        int stored;
+        int read;
+    } cases[] = {
+        {kMain, Settings::PrnFactorV, INT_MIN, 970},
+        {kMain, Settings::PrnFactorV, 1025, 1025},
+        {kMain, Settings::PrnFactorH, INT_MAX, 1030},
+        {kCmr, Settings::PrinterFontFactor, 1000000, 150},
+        {kCmr, Settings::PrinterFontFactor, 0, 50},
+        {kNat, Settings::PrinterFontFactor, 120, 120},
+        {kCmr, Settings::LeftMargin1, INT_MIN, -200},
+        {kCmr, Settings::TopMargin1, 201, 200},
+        {kCmr, Settings::LeftMargin2, -15, -15},
+        {kNat, Settings::TopMargin2, INT_MAX, 200},
+        {kNat, Settings::LeftMargin, -201, -200},
+        {kCmr, Settings::Copies, 0, 1},
+        {kCmr, Settings::DocWidth, INT_MAX, 1000},
+        {kCmr, Settings::DocLength, -5, 1},
+        {kCmr, Settings::Publisher, 7, 7}, // unranged: an unknown publisher is allowed
+    };
+    auto store = Open();
+    for (const auto& c : cases) {
+        ASSERT_TRUE(store->Set(c.section, c.setting, c.stored));
+        EXPECT_EQ(store->Get(c.section, c.setting), c.read) << c.setting.key << " " << c.stored;
+        // The raw value is kept; only the typed reading clamps.
+        EXPECT_EQ(store->GetProfileInt(c.section, QLatin1String(c.setting.key), 0), c.stored);
+    }
 }
 
 TEST(SettingsUserStore, LivesUnderXdgConfigHomeWithoutFallbacks)

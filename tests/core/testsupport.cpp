@@ -39,8 +39,7 @@ QByteArray NarrowString(const QByteArray& bytes)
 }
 
 TestEnvironment::TestEnvironment()
-    : m_settings(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-          m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
+    : m_settings(CSettingsStore::OpenFile(m_dir.filePath(QStringLiteral("settings.ini"))))
 {
     const SaverIdentity who{QLatin1String(kComputer), QLatin1String(kUser)};
     SetSaverIdentityOverride(&who);

@@ -328,9 +328,9 @@ void FieldPainterTest::printedTextMovesWithTheFactors()
     const Ink wider = print();
     QCOMPARE(wider.box.left() - plain.box.left(), 10);
     QCOMPARE(wider.box.top(), plain.box.top());
-    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorV, 900);
+    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorV, 970);
     const Ink higher = print();
-    QCOMPARE(higher.box.top() - plain.box.top(), -20);
+    QCOMPARE(higher.box.top() - plain.box.top(), -6);
     // Drawing for the screen ignores the factors.
     const Ink screen = InkOf(Render([&](QPainter& p) {
         m_painter->DrawBoxText(p, QRect(500, 200, 200, 100), 1, CFieldStore::kAlignLeft,

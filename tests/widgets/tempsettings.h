@@ -14,8 +14,7 @@ class TempSettings
 {
 public:
     TempSettings()
-        : m_store(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-              m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)))
+        : m_store(CSettingsStore::OpenFile(m_dir.filePath(QStringLiteral("settings.ini"))))
     {
     }
     CSettingsStore& operator*() { return *m_store; }

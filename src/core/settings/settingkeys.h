@@ -1,13 +1,20 @@
 #pragma once
 
+#include <climits>
+
 // Every key of the settings tree with its type and default, so that no key name
 // or default is spelled twice in the program. Sections of the per-form settings
 // come from the form type (GetFormTypeInfo(type).section).
 
+// An integer key with the range its dialog allows; reading through the typed
+// getter clamps to it, so that a value edited by hand can never drive the
+// drawing or printing arithmetic out of range.
 struct IntSetting
 {
     const char* key;
     int defaultValue;
+    int minimum = INT_MIN;
+    int maximum = INT_MAX;
 };
 
 struct TextSetting
@@ -35,8 +42,9 @@ inline constexpr IntSetting SplashScreen{"SplashScreen", 5};
 inline constexpr IntSetting FormScaling{"FormScaling", 0};
 // Default: the screen's scale in per cent; the caller computes it.
 inline constexpr char kWinFormScaledFactorOv[] = "WinFormScaledFactorOv";
-inline constexpr IntSetting PrnFactorV{"PrnFactorV", 1000};
-inline constexpr IntSetting PrnFactorH{"PrnFactorH", 1000};
+// Print-area correction in thousandths; the dialog takes 97 to 103 per cent.
+inline constexpr IntSetting PrnFactorV{"PrnFactorV", 1000, 970, 1030};
+inline constexpr IntSetting PrnFactorH{"PrnFactorH", 1000, 970, 1030};
 inline constexpr IntSetting PreviewPages{"PreviewPages", 0};
 // The maker's web addresses (http or https): the update server holds
 // "UpdateIndex.krdidx" at its root and the downloads the index names.
@@ -49,26 +57,30 @@ inline constexpr int kRecentFileCount = 6;
 // Keys every form section holds.
 inline constexpr IntSetting Publisher{"Hersteller", 0};
 inline constexpr IntSetting EditTextColor{"EditTextColor", 0xFF0000}; // 0x00bbggrr: blue
-inline constexpr IntSetting DocWidth{"DocWidth", 205};                // mm
-inline constexpr IntSetting DocLength{"DocLength", 350};              // mm
+// No dialog sets them; the range only keeps the view's size arithmetic sound.
+inline constexpr IntSetting DocWidth{"DocWidth", 205, 1, 1000};   // mm
+inline constexpr IntSetting DocLength{"DocLength", 350, 1, 1000}; // mm
 // Default computed from the screen height.
 inline constexpr char kZoomFactor[] = "ZoomFactor";
 inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
 inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
-inline constexpr IntSetting PrinterFontFactor{"DruckerSchriftFaktor", 95}; // per cent
-inline constexpr TextSetting Printer{"Drucker", "@"};                      // "@": none remembered
+// Per cent; the dialog's up-down controls span 50 to 150.
+inline constexpr IntSetting PrinterFontFactor{"DruckerSchriftFaktor", 95, 50, 150};
+inline constexpr TextSetting Printer{"Drucker", "@"}; // "@": none remembered
 inline constexpr IntSetting ReusePrinter{"ReUseDrucker", 0};
-inline constexpr IntSetting Copies{"DruckAnzahl", 4};
+inline constexpr IntSetting Copies{"DruckAnzahl", 4, 1, 99}; // the print dialog's range
 inline constexpr IntSetting HideMarginDialog{"ShowMarginDlg", 0}; // 1: not shown
 
 // Print shifts in 0.1 mm, right and down positive. CMR: "1" front page, "2" back
-// page; the other forms use LeftMargin/TopMargin and also read the "2" keys.
-inline constexpr IntSetting LeftMargin{"LeftMargin", 0};
-inline constexpr IntSetting TopMargin{"TopMargin", 0};
-inline constexpr IntSetting LeftMargin1{"LeftMargin1", 0};
-inline constexpr IntSetting TopMargin1{"TopMargin1", 0};
-inline constexpr IntSetting LeftMargin2{"LeftMargin2", 0};
-inline constexpr IntSetting TopMargin2{"TopMargin2", 0};
+// page; the other forms use LeftMargin/TopMargin and also read the "2" keys. The
+// margin dialogs step up to 20 mm either way.
+inline constexpr int kMaxMargin = 200;
+inline constexpr IntSetting LeftMargin{"LeftMargin", 0, -kMaxMargin, kMaxMargin};
+inline constexpr IntSetting TopMargin{"TopMargin", 0, -kMaxMargin, kMaxMargin};
+inline constexpr IntSetting LeftMargin1{"LeftMargin1", 0, -kMaxMargin, kMaxMargin};
+inline constexpr IntSetting TopMargin1{"TopMargin1", 0, -kMaxMargin, kMaxMargin};
+inline constexpr IntSetting LeftMargin2{"LeftMargin2", 0, -kMaxMargin, kMaxMargin};
+inline constexpr IntSetting TopMargin2{"TopMargin2", 0, -kMaxMargin, kMaxMargin};
 
 // Default texts and options shared by several forms.
 inline constexpr TextSetting City{"Stadt", ""};

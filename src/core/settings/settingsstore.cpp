@@ -1,5 +1,7 @@
 #include "settings/settingsstore.h"
 
+#include "settings/checkedini.h"
+
 #include <QSettings>
 
 #include <optional>
@@ -32,11 +34,21 @@ CSettingsStore::~CSettingsStore() = default;
 
 std::unique_ptr<CSettingsStore> CSettingsStore::OpenUserStore()
 {
-    auto settings =
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                    QLatin1String(kOrganisation), QLatin1String(kApplication));
+#ifdef Q_OS_WIN
+    const QSettings::Format format = QSettings::NativeFormat; // the registry
+#else
+    const QSettings::Format format = CheckedIniFormat();
+#endif
+    auto settings = std::make_unique<QSettings>(format, QSettings::UserScope,
+                                                QLatin1String(kOrganisation),
+                                                QLatin1String(kApplication));
     settings->setFallbacksEnabled(false);
     return std::make_unique<CSettingsStore>(std::move(settings));
+}
+
+std::unique_ptr<CSettingsStore> CSettingsStore::OpenFile(const QString& path)
+{
+    return std::make_unique<CSettingsStore>(std::make_unique<QSettings>(path, CheckedIniFormat()));
 }
 
 int CSettingsStore::GetProfileInt(const QString& section, const QString& key,

@@ -23,7 +23,9 @@ class QVariant;
 // registry, it also leaves no empty section behind.
 //
 // Writing creates the section when needed and returns false, keeping the old
-// value, when the backing store cannot be written; callers go on silently.
+// value, when the backing store cannot be written; callers go on silently. A
+// file the disk refuses to take whole is never committed: the old file stays,
+// and the new value is written with the next write that succeeds.
 // Section and key names are case-sensitive here (the registry's are not); the
 // program spells every name through the key table.
 class CSettingsStore
@@ -40,8 +42,11 @@ public:
 
     // The user's own store of the running program. Only the user's tree counts:
     // organisation-wide and system-wide fallbacks are off, so that a deleted
-    // tree really reads as defaults.
+    // tree really reads as defaults. On Linux the file is written in
+    // CheckedIniFormat, so that a full disk never cuts it off.
     static std::unique_ptr<CSettingsStore> OpenUserStore();
+    // A store on an INI file of that name, written the same checked way.
+    static std::unique_ptr<CSettingsStore> OpenFile(const QString& path);
 
     int GetProfileInt(const QString& section, const QString& key, int defaultValue) const;
     bool WriteProfileInt(const QString& section, const QString& key, int value);
@@ -57,10 +62,13 @@ public:
     // One value; a missing one is no error.
     bool DeleteValue(const QString& section, const QString& key);
 
-    // Typed access through the key table: the key's own default applies.
+    // Typed access through the key table: the key's own default applies, and an
+    // integer is clamped to the key's range.
     int Get(const QString& section, const IntSetting& setting) const
     {
-        return GetProfileInt(section, QLatin1String(setting.key), setting.defaultValue);
+        return qBound(setting.minimum,
+                      GetProfileInt(section, QLatin1String(setting.key), setting.defaultValue),
+                      setting.maximum);
     }
     QString Get(const QString& section, const TextSetting& setting) const
     {
