@@ -100,9 +100,9 @@ int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QSt
                    QTextStream& err)
 {
     const QJsonValue value = object.value(QStringLiteral("addresses"));
-    if (object.contains(QStringLiteral("form")) || !value.isArray())
+    if (object.size() != 1 || !value.isArray())
         return Fail(err, QStringLiteral("%1: \"addresses\" muss eine Liste sein und steht "
-                                        "ohne \"form\".")
+                                        "allein.")
                              .arg(jsonPath));
     QStringList records;
     for (const QJsonValue& entry : value.toArray()) {
@@ -199,8 +199,10 @@ int Render(const QStringList& args, CSettingsStore& settings, QTextStream& err)
     QString error;
     if (!document->OnOpenDocument(args[1], &error))
         return Fail(err, error);
+    // A refused file opens as a blank form; drawing that would pass it off as
+    // the file's contents.
     if (document->GetLoadError() != 0)
-        err << LoadMessageText(document->GetLoadError()) << '\n';
+        return Fail(err, LoadMessageText(document->GetLoadError()));
     return RenderDocumentToFile(*document, settings, args[2], page, zoom, &error)
                ? kOk
                : Fail(err, error);
@@ -238,8 +240,10 @@ int Print(const QStringList& args, CSettingsStore& settings, QTextStream& err)
     QString error;
     if (!document->OnOpenDocument(args[1], &error))
         return Fail(err, error);
+    // A refused file opens as a blank form; drawing that would pass it off as
+    // the file's contents.
     if (document->GetLoadError() != 0)
-        err << LoadMessageText(document->GetLoadError()) << '\n';
+        return Fail(err, LoadMessageText(document->GetLoadError()));
     return PrintDocumentToPdf(*document, settings, args[2], page, copies, &error)
                ? kOk
                : Fail(err, error);

@@ -356,6 +356,8 @@ TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "form": "cmr"})"), target}),
               1);
+    EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "notiz": "x"})"), target}),
+              1);
     EXPECT_FALSE(QFile::exists(target));
 
     // A damaged address file is a read failure, not a document with a message.

@@ -1,5 +1,7 @@
 #include "clirunner.h"
 #include "cmrfixtures.h"
+#include "documents/cmrdoc.h"
+#include "documents/documentjson.h"
 #include "guienvironment.h"
 
 #include <QDir>
@@ -107,11 +109,44 @@ TEST_F(CliTest, BuildRefusesMalformedJsonWithoutWriting)
     const QString out = env.FilePath("nie.cmr");
     for (const char* json : {"[1]", R"({"form": "lkw"})", R"({"form": "cmr", "fields": [[1]]})",
                              R"({"form": "cmr", "fields": [["a", 70000]]})",
-                             R"({"form": "cmr", "word": -1})"}) {
+                             R"({"form": "cmr", "word": -1})",
+                             // Issue 15: what the tool would drop is refused too.
+                             R"({"form": "cmr", "fields": "abc"})",
+                             R"({"form": "cmr", "fields": {}})",
+                             R"({"form": "cmr", "followFields": {"0": ["x"]}})",
+                             R"({"form": "cmr", "feilds": [["Absender"]]})",
+                             R"({"form": "cmr", "version": "302"})",
+                             R"({"form": "forwarding", "word": 1})"}) {
         EXPECT_EQ(Run({"build", Write("bad.json", json), out}), 1) << json;
         EXPECT_FALSE(err.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(out));
+}
+
+// Issue 15: a store that keeps no follow-on boxes (the oldest forwarding layout)
+// refuses follow-on texts instead of dropping them.
+TEST_F(CliTest, FollowOnTextsForAFormWithoutFollowOnBoxesAreRefused)
+{
+    CCMRDoc document(env.Settings());
+    document.GetStore().DefineFields(176, 0, true);
+    QString error;
+    const QJsonObject json{{"followFields", QJsonArray{QJsonArray{"Rückseite"}}}};
+    EXPECT_FALSE(ApplyDocumentJson(document, json, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(document.IsModified());
+}
+
+// Issue 15: a file the program refuses with a load message is no form to draw.
+TEST_F(CliTest, RenderAndPrintOfARefusedFileWriteNothing)
+{
+    const QString refused = Write("alt.cmr", CmrFixture::Header(100));
+    for (const QStringList& args : {QStringList{"render", refused, env.FilePath("a.png")},
+                                    QStringList{"render", refused, env.FilePath("a.pdf")},
+                                    QStringList{"print", refused, env.FilePath("a.pdf")}}) {
+        EXPECT_EQ(Run(args), 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(err.startsWith("Die von Ihnen gewählte Datei")) << err.toStdString();
+    }
+    EXPECT_EQ(QDir(env.FilePath(QString())).entryList({"a.*"}, QDir::Files), QStringList());
 }
 
 // Issue 15: on a full disk every command that writes fails and keeps the file

@@ -5,6 +5,9 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QJsonArray FieldsToJson(const QStringList& texts, const QVector<quint16>& formats)
@@ -37,6 +40,45 @@ bool ParseField(const QJsonValue& value, FieldValue& out, QString* error)
             return false;
         }
         out.format = quint16(format);
+    }
+    return true;
+}
+
+// Members a dump carries besides the boxes; they describe the file and are
+// accepted when fed back in, but not applied.
+constexpr const char* kDescriptiveNumbers[] = {"version", "loadError", "pageWord", "followCount"};
+
+// Every member must be one the document takes, of the right type: what the tool
+// would otherwise drop is refused, so that a typing error never builds a form
+// that silently lacks what was meant.
+bool CheckMembers(const QJsonObject& json, QString* error)
+{
+    for (auto it = json.constBegin(); it != json.constEnd(); ++it) {
+        const QString key = it.key();
+        bool ok;
+        if (key == QLatin1String("form") || key == QLatin1String("message"))
+            ok = it.value().isString();
+        else if (key == QLatin1String("fields") || key == QLatin1String("followFields"))
+            ok = it.value().isArray();
+        else if (key == QLatin1String("word"))
+            ok = true; // checked with its range below
+        else if (std::find_if(std::begin(kDescriptiveNumbers), std::end(kDescriptiveNumbers),
+                              [&](const char* name) { return key == QLatin1String(name); }) !=
+                 std::end(kDescriptiveNumbers))
+            ok = it.value().isDouble();
+        else {
+            *error = QStringLiteral("Unbekannter Eintrag \"%1\" (erlaubt: form, fields, "
+                                    "followFields, word, version, loadError, message, pageWord, "
+                                    "followCount).")
+                         .arg(key);
+            return false;
+        }
+        if (!ok) {
+            *error = key == QLatin1String("fields") || key == QLatin1String("followFields")
+                         ? QStringLiteral("\"%1\" muss eine Liste von Feldern sein.").arg(key)
+                         : QStringLiteral("\"%1\" hat den falschen Typ.").arg(key);
+            return false;
+        }
     }
     return true;
 }
@@ -85,9 +127,17 @@ bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* 
 
     // "pageWord" and "followCount" are read back from the form's definition; a
     // dump fed back in carries them, so they are accepted and not applied.
+    if (!CheckMembers(json, error))
+        return false;
     std::optional<quint16> word;
     if (!ReadWord(json, "word", word, error))
         return false;
+    if (word && !document.HasCheckWord()) {
+        *error = QStringLiteral("Das Formular %1 hat keine Ankreuzfelder; \"word\" gibt es "
+                                "hier nicht.")
+                     .arg(GetFormTypeInfo(document.GetFormType()).name);
+        return false;
+    }
 
     const QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
     const QJsonArray followFields = json.value(QStringLiteral("followFields")).toArray();
@@ -95,7 +145,8 @@ bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* 
         *error = QStringLiteral("Zu viele Felder.");
         return false;
     }
-    if (followFields.size() > store.FollowTexts().size()) {
+    if (followFields.size() > store.FollowTexts().size() ||
+        (!followFields.isEmpty() && store.GetFollowFieldCount() == 0)) {
         *error = QStringLiteral("Das Formular hat nur %1 Felder auf den Folgeseiten.")
                      .arg(store.FollowTexts().size());
         return false;
@@ -120,7 +171,7 @@ bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* 
             store.SetFieldFormat(quint16(i), 1, *page[i].format);
     }
     const quint16 perPage = store.GetFollowFieldCount();
-    for (qsizetype i = 0; i < follow.size() && perPage > 0; ++i) {
+    for (qsizetype i = 0; i < follow.size(); ++i) {
         const auto index = quint16(i % perPage);
         const auto pageNo = quint16(2 + i / perPage);
         store.SetFieldText(index, follow[i].text, pageNo);

@@ -13,6 +13,8 @@ class CKrDocument;
 QJsonObject DocumentToJson(const CKrDocument& document);
 
 // Applies the members present in the JSON to a document of the right form type;
-// what is left out keeps its current contents. False with a German message when
-// the JSON does not fit the document (wrong types, too many follow-on fields).
+// what is left out keeps its current contents. False with a German message, and
+// the document unchanged, when the JSON does not fit the document: an unknown
+// member, a member of the wrong type, "word" for a form without check boxes,
+// more follow-on fields than the form keeps.
 bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* errorMessage);
