@@ -20,6 +20,7 @@
 #include <QTextStream>
 
 #include <cctype>
+#include <climits>
 #include <optional>
 
 namespace {
@@ -322,6 +323,34 @@ TEST_F(PrintRaster, PermitCrossNeedsThePermitNumberAndAKnownType)
     EXPECT_EQ(DarkPixels(PrintFront(2, false), second.adjusted(-5, -5, 5, 5)), 0);
     // A damaged file's type 5 has no box; it must not cross the sender's box.
     EXPECT_EQ(DarkPixels(PrintFront(5, true), sender), 0);
+}
+
+// Issue 15: settings edited beyond what their dialogs allow print as the nearest
+// allowed value. At the integer limits the print arithmetic overflowed, and a
+// font factor of 1000000 printed black blobs.
+TEST_F(PrintRaster, SettingsBeyondTheirRangePrintLikeTheirLimits)
+{
+    const struct
+    {
+        QString section;
+        IntSetting setting;
+        int beyond, limit;
+    } cases[] = {
+        {kCmr, Settings::PrinterFontFactor, 1000000, 150},
+        {kCmr, Settings::PrinterFontFactor, INT_MIN, 50},
+        {kCmr, Settings::LeftMargin1, INT_MAX, 200},
+        {kCmr, Settings::TopMargin1, INT_MIN, -200},
+        {kSettings, Settings::PrnFactorV, INT_MAX, 1030},
+        {kSettings, Settings::PrnFactorH, INT_MIN, 970},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.setting.key << " " << c.beyond);
+        env.Settings().Set(c.section, c.setting, c.beyond);
+        const QImage beyond = PrintFront(4, true);
+        env.Settings().Set(c.section, c.setting, c.limit);
+        EXPECT_TRUE(beyond == PrintFront(4, true));
+        env.Settings().Set(c.section, c.setting, c.setting.defaultValue);
+    }
 }
 
 } // namespace
