@@ -4,6 +4,7 @@
 #include "documents/documentjson.h"
 #include "guienvironment.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -123,17 +124,28 @@ TEST_F(CliTest, BuildRefusesMalformedJsonWithoutWriting)
     EXPECT_FALSE(QFile::exists(out));
 }
 
-// Issue 15: a store that keeps no follow-on boxes (the oldest forwarding layout)
-// refuses follow-on texts instead of dropping them.
+// Issue 15: a file whose record keeps follow-on texts but no follow-on boxes
+// (F = 0) opens with those texts; follow-on fields given for it are refused
+// instead of being dropped.
 TEST_F(CliTest, FollowOnTextsForAFormWithoutFollowOnBoxesAreRefused)
 {
+    QByteArray bytes = CmrFixture::Current(302, 1, CmrFixture::Numbered(176), "hinten");
+    const QByteArray followPart = Word(0x2002) + Word(1) + CmrFixture::StringList({"hinten"});
+    const qsizetype at = bytes.lastIndexOf(followPart);
+    ASSERT_GT(at, 0);
+    bytes.replace(at, followPart.size(), Word(0x1000) + Word(0) + CmrFixture::StringList({"hinten"}));
     CCMRDoc document(env.Settings());
-    document.GetStore().DefineFields(176, 0, true);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(document.OpenFromDevice(buffer));
+    ASSERT_EQ(document.GetStore().GetFollowFieldCount(), 0);
+    ASSERT_EQ(document.GetStore().FollowTexts().size(), 1);
+
     QString error;
     const QJsonObject json{{"followFields", QJsonArray{QJsonArray{"Rückseite"}}}};
     EXPECT_FALSE(ApplyDocumentJson(document, json, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.GetStore().FollowTexts(), QStringList{"hinten"});
 }
 
 // Issue 15: a file the program refuses with a load message is no form to draw.
