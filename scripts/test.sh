@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the unit and widget tests
 # under CTest (headless, with a throw-away settings folder), a short libFuzzer pass
-# over every reader and the print spooler test.
+# over every reader, the print spooler test and the file safety test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
@@ -15,5 +15,7 @@ trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 bash "$root/scripts/fuzz.sh" "${TVM_FUZZ_SECONDS:-10}"
 # Printing through a real CUPS spooler (installs CUPS; skips itself without root).
 bash "$root/tests/printing/cups_test.sh" "${TVM_BUILD_DIR:-$root/build}"
+# A real full disk, links and locks of other users (skips itself without root).
+bash "$root/tests/files/files_test.sh" "${TVM_BUILD_DIR:-$root/build}"
 # Last, so that its summary closes the run.
 ctest --test-dir "${TVM_BUILD_DIR:-$root/build}" --output-on-failure -j "$(nproc)"
