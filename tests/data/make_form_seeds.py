@@ -23,8 +23,12 @@ forwarding-s883.spa           "KR-S883@" header, text line, 128 old texts and
                               format words
 addresses.dat                 current header, three UTF-16 records
 addresses-old.dat             old header, two 8-bit records
+json/*.json                   input of `tarvelomark-cli build` for the JSON fuzz
+                              target: each form, every member the tool takes,
+                              an address list
 """
 
+import json
 import os
 import struct
 
@@ -81,6 +85,13 @@ def write(name, data):
         f.write(data)
 
 
+def write_json(name, value):
+    os.makedirs(os.path.join(HERE, "json"), exist_ok=True)
+    with open(os.path.join(HERE, "json", name), "w", encoding="utf-8") as f:
+        json.dump(value, f, ensure_ascii=False, indent=1)
+        f.write("\n")
+
+
 def main():
     cmr = boxes(176, {0: "Spedition Beispiel\r\nHafenstr. 1\r\n20457 Hamburg",
                       8: "LS-4711", 122: "Hamburg", 174: "CEMT 0815"})
@@ -132,6 +143,18 @@ def main():
     write("addresses-old.dat",
           b"Tarvelomark.....Adressdaten 1.00" + word(2) +
           narrow("Müller\r\nStraße 1".encode("cp1252")) + narrow(b"B") + b"\x40")
+
+    write_json("cmr.json", {
+        "form": "cmr", "word": 4,
+        "fields": [["Absender GmbH\r\nWeg 2", 18], ["Empfänger"], ["", 0x0102]],
+        "followFields": [["Rückseite", 3]]})
+    write_json("national-dump.json", {
+        "form": "national", "version": 310, "loadError": 0, "message": "",
+        "word": 1, "pageWord": 0x2002, "followCount": 1,
+        "fields": [["Absender", 2], ["Empfänger", 2]], "followFields": [["", 2]]})
+    write_json("kombi.json", {"form": "kombi", "word": 2, "fields": [["A"]] * 140})
+    write_json("forwarding.json", {"form": "forwarding", "fields": [["12,5", 0x0202]]})
+    write_json("addresses.json", {"addresses": [["Spedition Nord", "Kai 3"], "Hamburg"]})
 
 
 if __name__ == "__main__":
