@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return settings;
     }();
     static const Reader readers[] = {
-        {FormType::Cmr, plain.get()},        {FormType::Cmr, varied.get()},
-        {FormType::National, plain.get()},   {FormType::National, varied.get()},
-        {FormType::Kombi, plain.get()},      {FormType::Forwarding, plain.get()},
+        {FormType::Cmr, plain.get()},      {FormType::Cmr, varied.get()},
+        {FormType::National, plain.get()}, {FormType::National, varied.get()},
+        {FormType::Kombi, plain.get()},    {FormType::Forwarding, plain.get()},
     };
 
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

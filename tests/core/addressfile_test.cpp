@@ -265,8 +265,8 @@ TEST_F(AddressFileTest, FullDiskFailsAtOnceAndKeepsTheOldFile)
     EXPECT_EQ(prompter.messages[0],
               CannotWriteAddressFileMessage(path, QStringLiteral("Die Datei wird zu groß.")));
     EXPECT_EQ(Read(path), old);
-    EXPECT_EQ(QDir(env.FilePath(QString())).entryList({"TMAdress*", ".TMAdress*"},
-                                                      QDir::Files | QDir::Hidden),
+    EXPECT_EQ(QDir(env.FilePath(QString()))
+                  .entryList({"TMAdress*", ".TMAdress*"}, QDir::Files | QDir::Hidden),
               QStringList{"TMAdress.dat"});
 }
 
@@ -347,17 +347,15 @@ TEST_F(AddressCliTest, DumpAndBuildRoundTripRecordsAsLines)
 TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
 {
     const QString target = env.FilePath(QStringLiteral("nie.dat"));
-    for (const char* json :
-         {R"({"addresses": "A"})", R"({"addresses": [1]})", R"({"addresses": [["A", 2]]})",
-          R"({"addresses": [[]]})"}) {
+    for (const char* json : {R"({"addresses": "A"})", R"({"addresses": [1]})",
+                             R"({"addresses": [["A", 2]]})", R"({"addresses": [[]]})"}) {
         EXPECT_EQ(Run({"build", Write("bad.json", json), target}), 1) << json;
         EXPECT_FALSE(err.isEmpty()) << json;
     }
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "form": "cmr"})"), target}),
               1);
-    EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "notiz": "x"})"), target}),
-              1);
+    EXPECT_EQ(Run({"build", Write("extra.json", R"({"addresses": [], "notiz": "x"})"), target}), 1);
     EXPECT_FALSE(QFile::exists(target));
 
     // A damaged address file is a read failure, not a document with a message.

@@ -108,16 +108,14 @@ TEST_F(CliTest, BuildWritesWhatDumpShows)
 TEST_F(CliTest, BuildRefusesMalformedJsonWithoutWriting)
 {
     const QString out = env.FilePath("nie.cmr");
-    for (const char* json : {"[1]", R"({"form": "lkw"})", R"({"form": "cmr", "fields": [[1]]})",
-                             R"({"form": "cmr", "fields": [["a", 70000]]})",
-                             R"({"form": "cmr", "word": -1})",
-                             // Issue 15: what the tool would drop is refused too.
-                             R"({"form": "cmr", "fields": "abc"})",
-                             R"({"form": "cmr", "fields": {}})",
-                             R"({"form": "cmr", "followFields": {"0": ["x"]}})",
-                             R"({"form": "cmr", "feilds": [["Absender"]]})",
-                             R"({"form": "cmr", "version": "302"})",
-                             R"({"form": "forwarding", "word": 1})"}) {
+    for (const char* json :
+         {"[1]", R"({"form": "lkw"})", R"({"form": "cmr", "fields": [[1]]})",
+          R"({"form": "cmr", "fields": [["a", 70000]]})", R"({"form": "cmr", "word": -1})",
+          // Issue 15: what the tool would drop is refused too.
+          R"({"form": "cmr", "fields": "abc"})", R"({"form": "cmr", "fields": {}})",
+          R"({"form": "cmr", "followFields": {"0": ["x"]}})",
+          R"({"form": "cmr", "feilds": [["Absender"]]})", R"({"form": "cmr", "version": "302"})",
+          R"({"form": "forwarding", "word": 1})"}) {
         EXPECT_EQ(Run({"build", Write("bad.json", json), out}), 1) << json;
         EXPECT_FALSE(err.isEmpty());
     }
@@ -133,7 +131,8 @@ TEST_F(CliTest, FollowOnTextsForAFormWithoutFollowOnBoxesAreRefused)
     const QByteArray followPart = Word(0x2002) + Word(1) + CmrFixture::StringList({"hinten"});
     const qsizetype at = bytes.lastIndexOf(followPart);
     ASSERT_GT(at, 0);
-    bytes.replace(at, followPart.size(), Word(0x1000) + Word(0) + CmrFixture::StringList({"hinten"}));
+    bytes.replace(at, followPart.size(),
+                  Word(0x1000) + Word(0) + CmrFixture::StringList({"hinten"}));
     CCMRDoc document(env.Settings());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -172,11 +171,8 @@ TEST_F(CliTest, FullDiskFailsEveryWriteAndKeepsTheOldFile)
         QStringList args;
         const char* target;
     } cases[] = {
-        {{"build", json}, "out.cmr"},
-        {{"new", "cmr"}, "out.cmr"},
-        {{"render", note}, "out.png"},
-        {{"render", note}, "out.pdf"},
-        {{"print", note}, "out.pdf"},
+        {{"build", json}, "out.cmr"},  {{"new", "cmr"}, "out.cmr"},  {{"render", note}, "out.png"},
+        {{"render", note}, "out.pdf"}, {{"print", note}, "out.pdf"},
     };
     for (const auto& c : cases) {
         const QString target = Write(c.target, "alt");

@@ -76,9 +76,9 @@ protected:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     QStringList Entries() const
     {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                QDir::NoDotAndDotDot,
-                                            QDir::Name);
+        return QDir(m_dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
     }
 
     QTemporaryDir m_dir;
@@ -103,8 +103,7 @@ TEST_F(SafeWriteTest, AWriteThatFailsAnywhereKeepsTheOldFileAndLeavesNothing)
             EXPECT_FALSE(writer.Write(contents));
             EXPECT_EQ(writer.Cause(), QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
             EXPECT_TRUE(writer.ErrorString().contains(path));
-            EXPECT_EQ(writer.ErrorString().contains(QStringLiteral("bleibt unverändert")),
-                      existed);
+            EXPECT_EQ(writer.ErrorString().contains(QStringLiteral("bleibt unverändert")), existed);
             EXPECT_EQ(Entries(), existed ? QStringList{"note.cmr"} : QStringList{});
             if (existed) {
                 EXPECT_EQ(Read(path), old);
@@ -169,7 +168,8 @@ TEST_F(SafeWriteTest, OwnLinksAreFollowedAndWhatIsNoFileIsRefused)
     EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
 
     EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("fehlt/a.cmr")), "x", &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Der Ordner ist nicht vorhanden."))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("Der Ordner ist nicht vorhanden.")))
+        << error.toStdString();
 }
 
 // ---------------------------------------------------------------------------
@@ -211,8 +211,7 @@ TEST_F(SharedLockTest, LocksLeftBehindAreTakenOverThoseInUseAreNot)
         {"dead process here, read-only", kDeadProcess, here, 0, CSharedFileLock::Result::Locked},
         {"another computer, hours old", 4711, "anderer-rechner", 7200,
          CSharedFileLock::Result::Locked},
-        {"another computer, just made", 4711, "anderer-rechner", 0,
-         CSharedFileLock::Result::InUse},
+        {"another computer, just made", 4711, "anderer-rechner", 0, CSharedFileLock::Result::InUse},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

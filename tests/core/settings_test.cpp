@@ -224,8 +224,9 @@ TEST_F(SettingsStoreTest, AFullDiskKeepsTheSettingsFile)
 {
     auto store = Open();
     for (int i = 0; i < 20; ++i)
-        ASSERT_TRUE(store->WriteProfileString(kRecent, QStringLiteral("File%1").arg(i),
-                                              QStringLiteral("/home/anna/Frachtbrief %1.cmr").arg(i)));
+        ASSERT_TRUE(
+            store->WriteProfileString(kRecent, QStringLiteral("File%1").arg(i),
+                                      QStringLiteral("/home/anna/Frachtbrief %1.cmr").arg(i)));
     const QByteArray before = FileBytes();
     {
         FileSizeLimit limit(before.size());

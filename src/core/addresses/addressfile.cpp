@@ -48,7 +48,8 @@ bool ReplaceAddressFile(const QString& path, const QStringList& records, QString
 QString CannotWriteAddressFileMessage(const QString& path, const QString& cause)
 {
     QString text =
-        QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden").arg(path);
+        QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden")
+            .arg(path);
     if (!cause.isEmpty())
         text += QLatin1String("\n\n") + cause;
     return text;
@@ -215,7 +216,8 @@ bool CAddressFile::SaveAddressFile(const QString& path, const QStringList& list)
         cause = lock.ErrorString();
     else if (ReplaceAddressFile(path, list, &cause))
         return true;
-    m_prompter.ShowMessage(CannotWriteAddressFileMessage(path, cause), CAddressFilePrompter::Icon::None);
+    m_prompter.ShowMessage(CannotWriteAddressFileMessage(path, cause),
+                           CAddressFilePrompter::Icon::None);
     return false;
 }
 

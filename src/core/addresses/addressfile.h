@@ -96,8 +96,7 @@ void WriteAddressList(QIODevice& device, const QStringList& records);
 // Writes the list into a temporary file that replaces the file at path only when
 // everything has been written; false, with the cause in German, when it could
 // not. The caller holds the lock.
-bool ReplaceAddressFile(const QString& path, const QStringList& records,
-                        QString* cause = nullptr);
+bool ReplaceAddressFile(const QString& path, const QStringList& records, QString* cause = nullptr);
 
 // The address list of one address file, as the address dialog keeps it.
 //

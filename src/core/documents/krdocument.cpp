@@ -146,8 +146,8 @@ bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
     } catch (const CArchiveException& e) {
         failure = QStringLiteral("%1\n%2").arg(path, e.message());
     } catch (const std::bad_alloc&) {
-        failure = QStringLiteral("%1\nFür dieses Dokument reicht der Arbeitsspeicher nicht.")
-                      .arg(path);
+        failure =
+            QStringLiteral("%1\nFür dieses Dokument reicht der Arbeitsspeicher nicht.").arg(path);
     }
     if (!failure.isEmpty()) {
         if (errorMessage)

@@ -68,8 +68,8 @@ bool IsStale(const QByteArray& contents, const struct stat& st)
     // Another computer's process cannot be asked, nor can an unreadable lock's:
     // untouched for long enough, it is taken as left behind. Clocks may differ
     // either way.
-    const qint64 age = QDateTime::fromSecsSinceEpoch(st.st_mtime).msecsTo(
-        QDateTime::currentDateTimeUtc());
+    const qint64 age =
+        QDateTime::fromSecsSinceEpoch(st.st_mtime).msecsTo(QDateTime::currentDateTimeUtc());
     return qAbs(age) > CSharedFileLock::kStaleAfterMs;
 }
 
@@ -168,8 +168,8 @@ CSharedFileLock::Result CSharedFileLock::TryLock()
                           .arg(lockPath);
             return Result::Denied;
         default:
-            m_error = QStringLiteral("Die Sperrdatei %1 konnte nicht angelegt werden.")
-                          .arg(lockPath);
+            m_error =
+                QStringLiteral("Die Sperrdatei %1 konnte nicht angelegt werden.").arg(lockPath);
             if (const QString cause = LockFailureCause(lockPath); !cause.isEmpty())
                 m_error += QLatin1Char('\n') + cause;
             return Result::Failed;

@@ -241,9 +241,8 @@ bool CSafeFileWriter::Write(const QByteArray& contents)
     if (!exists && errno != ENOENT)
         return Fail(SystemErrorText(errno), false);
     if (exists && !S_ISREG(old.st_mode))
-        return Fail(S_ISDIR(old.st_mode)
-                        ? SystemErrorText(EISDIR)
-                        : QStringLiteral("Am Ziel steht keine gewöhnliche Datei."),
+        return Fail(S_ISDIR(old.st_mode) ? SystemErrorText(EISDIR)
+                                         : QStringLiteral("Am Ziel steht keine gewöhnliche Datei."),
                     false);
 
     QByteArray temporary;

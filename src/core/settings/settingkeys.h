@@ -68,7 +68,7 @@ inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
 inline constexpr IntSetting PrinterFontFactor{"DruckerSchriftFaktor", 95, 50, 150};
 inline constexpr TextSetting Printer{"Drucker", "@"}; // "@": none remembered
 inline constexpr IntSetting ReusePrinter{"ReUseDrucker", 0};
-inline constexpr IntSetting Copies{"DruckAnzahl", 4, 1, 99}; // the print dialog's range
+inline constexpr IntSetting Copies{"DruckAnzahl", 4, 1, 99};      // the print dialog's range
 inline constexpr IntSetting HideMarginDialog{"ShowMarginDlg", 0}; // 1: not shown
 
 // Print shifts in 0.1 mm, right and down positive. CMR: "1" front page, "2" back

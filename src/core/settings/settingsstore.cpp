@@ -39,9 +39,8 @@ std::unique_ptr<CSettingsStore> CSettingsStore::OpenUserStore()
 #else
     const QSettings::Format format = CheckedIniFormat();
 #endif
-    auto settings = std::make_unique<QSettings>(format, QSettings::UserScope,
-                                                QLatin1String(kOrganisation),
-                                                QLatin1String(kApplication));
+    auto settings = std::make_unique<QSettings>(
+        format, QSettings::UserScope, QLatin1String(kOrganisation), QLatin1String(kApplication));
     settings->setFallbacksEnabled(false);
     return std::make_unique<CSettingsStore>(std::move(settings));
 }

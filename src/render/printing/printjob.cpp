@@ -81,10 +81,10 @@ bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, c
     writer.setCreator(QStringLiteral("Tarvelomark"));
     QString jobError;
     if (!PrintDocumentPages(writer, document, settings, page, copies, &jobError)) {
-        SetError(error, jobError == JobFailedMessage()
-                            ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.")
-                                  .arg(path)
-                            : jobError);
+        SetError(error,
+                 jobError == JobFailedMessage()
+                     ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
+                     : jobError);
         return false;
     }
     return WriteFileSafely(path, pdf, error);
