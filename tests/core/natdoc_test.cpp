@@ -144,6 +144,15 @@ const NatCase kNatCases[] = {
          EXPECT_EQ(Text(d, 44), QStringLiteral("b45"));
          EXPECT_EQ(Text(d, 125), QStringLiteral("b126"));
      }},
+    // Issue 15 (found by fuzzing): a 2009 file one box short lost the 2007 form's
+    // last box with box 44, and only the next open gave it back.
+    {"v310_one_box_short_into_2007", Edition::Edition2007, Current(310, 0, Numbered(126)), 0,
+     [](const CFrachtbriefNatDoc& d) {
+         EXPECT_EQ(d.GetStore().GetFieldCount(), 126);
+         EXPECT_EQ(Text(d, 124), QStringLiteral("b125"));
+         EXPECT_EQ(Text(d, 125), QString());
+         EXPECT_EQ(Format(d, 125), 0x0102); // the 2007 form's last box: step 2, centred
+     }},
     {"v300_into_2007", Edition::Edition2007, Current(300, 2, Numbered(126)), 0,
      [](const CFrachtbriefNatDoc& d) {
          EXPECT_EQ(d.GetStore().GetFieldCount(), 126);

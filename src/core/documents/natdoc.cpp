@@ -3,6 +3,7 @@
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
 #include "settings/settingsstore.h"
+#include "views/formdefinition.h"
 
 namespace {
 
@@ -106,4 +107,10 @@ void CFrachtbriefNatDoc::DeleteTunnelCodeBox(const CArchive& ar)
 {
     RequireBox(ar, GetStore(), kTunnelCodeBox);
     GetStore().DeleteField(kTunnelCodeBox, 1);
+    // A record shorter than its edition was padded to the 2009 boxes before
+    // box 44 went; the 2007 form still needs all of its own, else its last box
+    // would be missing until the file is opened again.
+    const quint16 formBoxes = GetFormDefinition(FormType::National, GetSettings()).fieldCount;
+    while (GetStore().GetFieldCount() < formBoxes)
+        InsertDefinedBox(GetStore().GetFieldCount());
 }
