@@ -371,10 +371,10 @@ TEST_F(CmrRenderFiles, RefusedRequests)
 
 TEST_F(CmrRenderFiles, FormsWithoutReplicaAreRefused)
 {
-    auto national = CreateDocument(FormType::National, env.Settings());
-    national->OnNewDocument();
+    auto forwarding = CreateDocument(FormType::Forwarding, env.Settings());
+    forwarding->OnNewDocument();
     QString error;
-    EXPECT_FALSE(RenderDocumentToFile(*national, env.Settings(),
+    EXPECT_FALSE(RenderDocumentToFile(*forwarding, env.Settings(),
                                       env.FilePath(QStringLiteral("n.png")), 1, 10, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("n.png"))));

@@ -232,7 +232,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("copies");
         QTest::newRow("CMR page 3") << FormType::Cmr << 3 << 1;
         QTest::newRow("no copies") << FormType::Cmr << 1 << 0;
-        QTest::newRow("national note") << FormType::National << 1 << 1;
+        QTest::newRow("national note page 2") << FormType::National << 2 << 1;
     }
     void refusedRequestsStartNoJob()
     {

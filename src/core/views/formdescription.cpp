@@ -5,6 +5,7 @@
 #include "views/cmrlayout.h"
 #include "views/formdefinition.h"
 #include "views/kombilayout.h"
+#include "views/nationallayout.h"
 
 namespace Forms {
 
@@ -82,9 +83,10 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
     switch (type) {
     case FormType::Cmr:
         return &CmrLayout::Description();
+    case FormType::National:
+        return &NationalLayout::Description(GetNationalEdition(settings));
     case FormType::Kombi:
         return &KombiLayout::Description();
-    case FormType::National:
     case FormType::Forwarding:
         break;
     }
@@ -93,7 +95,10 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
 
 QVector<const FormDescription*> AllFormDescriptions()
 {
-    return {&CmrLayout::Description(), &KombiLayout::Description()};
+    return {&CmrLayout::Description(),
+            &NationalLayout::Description(NationalEdition::Edition2009),
+            &NationalLayout::Description(NationalEdition::Edition2007),
+            &KombiLayout::Description()};
 }
 
 } // namespace Forms
