@@ -18,6 +18,7 @@
 #include "update/common_dlgwebupdated.h"
 #include "update/webupdatecommands.h"
 #include "views/formview.h"
+#include "views/frachtbriefnatview.h"
 #include "views/natintview.h"
 
 #include <QAccessible>
@@ -39,7 +40,6 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -267,16 +267,18 @@ private Q_SLOTS:
         QVERIFY(!Frame()->Action(Cmd::AlignCenter)->isEnabled());
     }
 
-    // Forms still shown as a list of boxes take addresses and their defaults too.
+    // The national note's drawn view takes addresses on its address boxes and
+    // opens its defaults.
     void addressCommandFollowsTheFormsAddressBoxes()
     {
         CChildFrame* child = m_app.NewDocument(FormType::National);
-        auto* list = qobject_cast<QTableWidget*>(child->View().Widget());
-        QVERIFY(list);
-        list->setCurrentCell(1, 1);
+        auto* view = qobject_cast<CFrachtbriefNatView*>(child->View().Widget());
+        QVERIFY(view);
+        QTRY_VERIFY(view->Editor() && view->IsLayoutValid());
+        view->GoToBox(1);
         Frame()->UpdateCommandUI();
         QVERIFY(!Frame()->Action(Cmd::InsertAddress)->isEnabled());
-        list->setCurrentCell(5, 1);
+        view->GoToBox(5);
         Frame()->UpdateCommandUI();
         QVERIFY(Frame()->Action(Cmd::InsertAddress)->isEnabled());
         QVERIFY(Frame()->Action(Cmd::FormDefaults)->isEnabled());

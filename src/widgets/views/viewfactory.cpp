@@ -2,8 +2,10 @@
 
 #include "documents/cmrdoc.h"
 #include "documents/krdocument.h"
+#include "documents/natdoc.h"
 #include "documents/natintdoc.h"
 #include "views/cmrview.h"
+#include "views/frachtbriefnatview.h"
 #include "views/natintview.h"
 #include "views/placeholderview.h"
 
@@ -11,6 +13,8 @@ CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMain
 {
     if (auto* cmr = dynamic_cast<CCMRDoc*>(&document))
         return new CCMRView(*cmr, settings, frame);
+    if (auto* national = dynamic_cast<CFrachtbriefNatDoc*>(&document))
+        return new CFrachtbriefNatView(*national, settings, frame);
     if (auto* kombi = dynamic_cast<CFrachtbriefNatIntDoc*>(&document))
         return new CFrachtbriefNatIntView(*kombi, settings, frame);
     return new CPlaceholderView(document);
