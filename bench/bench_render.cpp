@@ -1,6 +1,7 @@
 // Drawing a completely filled form page at the largest zoom: what one repaint
 // of a form view costs in the worst case.
 #include "documents/cmrdoc.h"
+#include "documents/natdoc.h"
 #include "documents/natintdoc.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
@@ -51,6 +52,14 @@ void BM_RenderFilledCmrPage1Zoom25(benchmark::State& state)
     RenderFilledPage1<CCMRDoc>(state, 1);
 }
 BENCHMARK(BM_RenderFilledCmrPage1Zoom25)->Unit(benchmark::kMillisecond);
+
+// The national note in the 2009 edition, which the settings of a new user
+// choose, with "nein" crossed as in a new note.
+void BM_RenderFilledNationalZoom25(benchmark::State& state)
+{
+    RenderFilledPage1<CFrachtbriefNatDoc>(state, 2);
+}
+BENCHMARK(BM_RenderFilledNationalZoom25)->Unit(benchmark::kMillisecond);
 
 // The Kombi note: an A4 sheet with 138 boxes and 175 captions.
 void BM_RenderFilledKombiZoom25(benchmark::State& state)
