@@ -171,6 +171,26 @@ TEST(NationalLayoutBoxes, The2007TablesAreThe2009OnesWithoutTheTunnelCode)
     }
 }
 
+// Sheet K shifts the rows by region; no two boxes may come to lie on each other.
+TEST(NationalLayoutBoxes, PrintTablesKeepTheBoxesApart)
+{
+    for (Edition edition : {k2009, k2007}) {
+        const Forms::FormDescription& form = Form(edition);
+        const int entries = form.boxCount + form.checkBoxCount;
+        for (int publisher : {0, 3}) {
+            for (int i = 0; i < entries; ++i) {
+                const FormTables::BoxRect a = form.PrintEntry(i, 1, publisher, false);
+                for (int j = i + 1; j < entries; ++j) {
+                    const FormTables::BoxRect b = form.PrintEntry(j, 1, publisher, false);
+                    EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom &&
+                                 b.top < a.bottom)
+                        << "publisher " << publisher << ": boxes " << i << " and " << j;
+                }
+            }
+        }
+    }
+}
+
 TEST(NationalLayoutBoxes, IndicesBeyondTheTablesFallBackToBox0)
 {
     for (Edition edition : {k2009, k2007}) {
