@@ -55,13 +55,14 @@ private:
     void Open(const std::function<void(CCMRDoc&)>& prepare = {})
     {
         m_frame = std::make_unique<CMainFrame>(*m_settings);
-        m_frame->resize(1100, 850);
         auto doc = std::make_unique<CCMRDoc>(*m_settings);
         doc->OnNewDocument();
         if (prepare)
             prepare(*doc);
         m_doc = doc.get();
         m_view = OpenFormView<CCMRView>(std::move(doc), *m_settings, *m_frame);
+        if (!m_view)
+            m_doc = nullptr; // it may be gone with its window
         QVERIFY(m_view);
     }
 

@@ -33,18 +33,22 @@ inline std::unique_ptr<CSettingsStore> FormViewSettings(const QTemporaryDir& dir
     return settings;
 }
 
-// Opens the document in a new window of `frame` with the view the program makes
-// for it, and waits until the view has placed its editor and given it the
-// keyboard. The view, or null when it is not a `View` or did not come up.
+// Opens the document in a new window of `frame`, sized 1100 x 850, with the view
+// the program makes for it, and waits until the view has placed its editor and
+// given it the keyboard. The view, or null when it is not a `View` (the view and
+// the document are gone then) or did not come up (the window owns both).
 template <typename View>
 View* OpenFormView(std::unique_ptr<CKrDocument> document, CSettingsStore& settings,
                    CMainFrame& frame)
 {
     const FormType type = document->GetFormType();
+    frame.resize(1100, 850);
     CFormView* view = CreateFormView(*document, settings, frame);
     auto* formView = dynamic_cast<View*>(view);
-    if (!formView)
+    if (!formView) {
+        delete view;
         return nullptr;
+    }
     // The frame is up before the window is added, as when the user opens a
     // file: a window added to a hidden frame is not the active one once the
     // frame shows, and the frame routes no command to it.

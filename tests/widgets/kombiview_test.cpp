@@ -36,11 +36,12 @@ private:
     void Open()
     {
         m_frame = std::make_unique<CMainFrame>(*m_settings);
-        m_frame->resize(1100, 850);
         auto doc = std::make_unique<CFrachtbriefNatIntDoc>(*m_settings);
         doc->OnNewDocument();
         m_doc = doc.get();
         m_view = OpenFormView<CFrachtbriefNatIntView>(std::move(doc), *m_settings, *m_frame);
+        if (!m_view)
+            m_doc = nullptr; // it may be gone with its window
         QVERIFY(m_view);
     }
 

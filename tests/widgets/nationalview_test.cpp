@@ -34,7 +34,6 @@ private:
     void Open()
     {
         m_frame = std::make_unique<CMainFrame>(*m_settings);
-        m_frame->resize(1100, 850);
         auto doc = std::make_unique<CFrachtbriefNatDoc>(*m_settings);
         doc->OnNewDocument();
         m_doc = doc.get();
