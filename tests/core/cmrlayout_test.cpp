@@ -1,3 +1,4 @@
+#include "formtablestest.h"
 #include "views/cmrlayout.h"
 
 #include <gtest/gtest.h>
@@ -37,21 +38,6 @@ const CmrRect kSheet{0, 0, kSheetWidth, kSheetHeight};
 
 } // namespace
 
-// Found by argument-dependent lookup from the assertions.
-namespace FormTables {
-
-static bool operator==(const CmrRect& a, const CmrRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& os, const CmrRect& r)
-{
-    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
-}
-
-} // namespace FormTables
-
 // ---------------------------------------------------------------------------
 // Box rectangles
 
@@ -88,19 +74,6 @@ TEST(CmrLayoutBoxes, PrintRectanglesLieOnTheSheet)
             EXPECT_TRUE(Inside(r, kSheet)) << i << ' ' << r;
         }
     }
-}
-
-struct TellingRow
-{
-    const char* what;
-    const CmrRect* table;
-    int index;
-    CmrRect expected;
-};
-
-void PrintTo(const TellingRow& row, std::ostream* os)
-{
-    *os << row.what;
 }
 
 class CmrLayoutTellingRows : public testing::TestWithParam<TellingRow>

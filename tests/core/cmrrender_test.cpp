@@ -29,23 +29,6 @@ namespace {
 
 TVM_GUI_TEST_ENVIRONMENT();
 
-// A parameterised case's description as a test name.
-std::string TestName(const char* what)
-{
-    std::string name;
-    bool upper = true;
-    for (const char* p = what; *p; ++p) {
-        const char c = *p;
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
-            name += upper && c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-            upper = false;
-        } else {
-            upper = true;
-        }
-    }
-    return name;
-}
-
 QString CmrSection()
 {
     return GetFormTypeInfo(FormType::Cmr).section;
@@ -237,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PermitCase{"no permit type", "D-0815", "", 0, -1},
                     PermitCase{"a permit type the form does not have", "D-0815", "", 5, -1},
                     PermitCase{"a permit type far beyond the form", "D-0815", "", 7, -1}),
-    [](const testing::TestParamInfo<PermitCase>& info) { return TestName(info.param.what); });
+    [](const testing::TestParamInfo<PermitCase>& info) { return TestCaseName(info.param.what); });
 
 TEST(CmrRender, BoxTextsLieInTheirBoxesInTheEditColour)
 {
@@ -456,6 +439,6 @@ INSTANTIATE_TEST_SUITE_P(
         ZoomCase{"a negative stored zoom", {1080, 96, true}, -5, -1, 1, -5, 100},
         ZoomCase{
             "an absurd stored zoom", {1080, 96, true}, 2000000000, -1, 100, 2000000000, 100}),
-    [](const testing::TestParamInfo<ZoomCase>& info) { return TestName(info.param.what); });
+    [](const testing::TestParamInfo<ZoomCase>& info) { return TestCaseName(info.param.what); });
 
 } // namespace

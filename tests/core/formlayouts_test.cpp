@@ -3,6 +3,7 @@
 // print rectangles on the paper, captions that are all used and that stay clear
 // of the boxes, the lines and each other, moves and address boxes that name
 // boxes of the form. Each form's telling rows are tested with the form.
+#include "formtablestest.h"
 #include "guienvironment.h"
 #include "testsupport.h"
 #include "views/formdefinition.h"
@@ -18,16 +19,6 @@
 #include <ostream>
 
 TVM_GUI_TEST_ENVIRONMENT();
-
-namespace FormTables {
-
-// Found by argument-dependent lookup from the assertions.
-static std::ostream& operator<<(std::ostream& os, const BoxRect& r)
-{
-    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
-}
-
-} // namespace FormTables
 
 namespace {
 

@@ -18,6 +18,22 @@ QByteArray Word(quint16 value)
     return bytes;
 }
 
+std::string TestCaseName(const char* description)
+{
+    std::string name;
+    bool upper = true;
+    for (const char* p = description; *p; ++p) {
+        const char c = *p;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
+            name += upper && c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+            upper = false;
+        } else {
+            upper = true;
+        }
+    }
+    return name;
+}
+
 QByteArray Utf16(const QString& text)
 {
     QByteArray bytes;

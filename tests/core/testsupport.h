@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
 
 // Bytes from a hex string with optional spaces: Hex("06 12 02 00").
 QByteArray Hex(const char* hex);
@@ -33,6 +34,9 @@ private:
     qint64 m_oldSoftLimit;
     void (*m_oldHandler)(int);
 };
+// A parameterised case's description as a test name: its words run together,
+// each with a capital ("goods row 1, box 6" gives "GoodsRow1Box6").
+std::string TestCaseName(const char* description);
 
 // A settings store in a folder of its own, deleted with the fixture; pins the
 // computer and user names that documents write.

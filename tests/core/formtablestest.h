@@ -1,0 +1,34 @@
+#pragma once
+
+#include "views/formtables.h"
+
+#include <ostream>
+
+// Found by argument-dependent lookup from the assertions on table entries.
+namespace FormTables {
+
+inline bool operator==(const BoxRect& a, const BoxRect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::ostream& operator<<(std::ostream& os, const BoxRect& r)
+{
+    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
+}
+
+} // namespace FormTables
+
+// A row the paper form fixes exactly: entry `index` of a box or print table.
+struct TellingRow
+{
+    const char* what;
+    const FormTables::BoxRect* table;
+    int index;
+    FormTables::BoxRect expected;
+};
+
+inline void PrintTo(const TellingRow& row, std::ostream* os)
+{
+    *os << row.what;
+}
