@@ -4,10 +4,17 @@
 // read take each of their values: "Feld6Modus" empties goods boxes of legacy CMR
 // files, "Version" of the national form inserts or deletes box 44. A document
 // that opens must survive a save and a reload with the same box texts, formats
-// and check-box word.
+// and check-box word; a forwarding order must first survive the automatic
+// formatting of every box, as a user leaving each one runs it.
 #include "fuzzsupport.h"
 
+#include "format/stringformat.h"
+#include "views/forwardingsums.h"
+
+#include <QRegularExpression>
+
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -16,6 +23,25 @@ struct Reader
     FormType type;
     CSettingsStore* settings;
 };
+
+void LeaveEveryBox(CKrDocument& document, CSettingsStore& settings)
+{
+    CFieldStore& store = document.GetStore();
+    const CStringFormat format(RegionalValues::ForCountry(49));
+    for (quint16 box = 0; box < store.GetFieldCount(); ++box) {
+        store.ActivateField(box, 1);
+        ForwardingSums::LeaveBox(store, settings, box, format);
+    }
+    // Counts and their sum are whole numbers written plainly, or nothing.
+    static const QRegularExpression whole(QStringLiteral("^(-?[1-9][0-9]*)?$"));
+    for (int row = 0; row <= ForwardingSums::kGoodsRows; ++row) {
+        const int box = row < ForwardingSums::kGoodsRows
+                            ? ForwardingSums::kFirstGoodsBox + 1 + row * ForwardingSums::kGoodsColumns
+                            : ForwardingSums::kCountSumBox;
+        if (!whole.match(store.GetFieldText(quint16(box), 1)).hasMatch())
+            std::abort();
+    }
+}
 
 } // namespace
 
@@ -41,6 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         buffer.open(QIODevice::ReadOnly);
         if (!document->OpenFromDevice(buffer) || document->GetLoadError() != 0)
             continue;
+        if (reader.type == FormType::Forwarding)
+            LeaveEveryBox(*document, *reader.settings);
         Fuzz::CheckSaveAndReload(*document, *reader.settings);
     }
     return 0;
