@@ -352,15 +352,26 @@ TEST_F(CmrRenderFiles, RefusedRequests)
     EXPECT_FALSE(QFile::exists(png));
 }
 
-TEST_F(CmrRenderFiles, FormsWithoutReplicaAreRefused)
+// Every form has its drawn replica now: a new document of each, the national
+// note in both editions, renders without a message.
+TEST_F(CmrRenderFiles, EveryFormHasAReplica)
 {
-    auto forwarding = CreateDocument(FormType::Forwarding, env.Settings());
-    forwarding->OnNewDocument();
-    QString error;
-    EXPECT_FALSE(RenderDocumentToFile(*forwarding, env.Settings(),
-                                      env.FilePath(QStringLiteral("n.png")), 1, 10, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("n.png"))));
+    const QString png = env.FilePath(QStringLiteral("n.png"));
+    const QString national = GetFormTypeInfo(FormType::National).section;
+    for (int version : {2009, 2007}) {
+        env.Settings().Set(national, Settings::NatVersion, version);
+        for (FormType type :
+             {FormType::Cmr, FormType::National, FormType::Kombi, FormType::Forwarding}) {
+            SCOPED_TRACE(GetFormTypeInfo(type).name.data());
+            auto document = CreateDocument(type, env.Settings());
+            document->OnNewDocument();
+            QString error;
+            EXPECT_TRUE(RenderDocumentToFile(*document, env.Settings(), png, 1, 10, &error))
+                << error.toStdString();
+            EXPECT_TRUE(error.isEmpty());
+            EXPECT_TRUE(QFile::remove(png));
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -68,12 +68,17 @@ inline PrintedPdf ReadPdfWords(const QString& pdf)
     return result;
 }
 
-inline std::optional<PdfWord> FindWord(const PdfPage& page, const char* text)
+inline std::optional<PdfWord> FindWord(const PdfPage& page, const QString& text)
 {
     for (const PdfWord& w : page)
-        if (w.text == QString::fromUtf8(text))
+        if (w.text == text)
             return w;
     return std::nullopt;
+}
+
+inline std::optional<PdfWord> FindWord(const PdfPage& page, const char* text)
+{
+    return FindWord(page, QString::fromUtf8(text));
 }
 
 // Page `page` (from 1) in grey, one pixel per 0.1 mm; a null image on failure.

@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "views/cmrlayout.h"
 #include "views/formdefinition.h"
+#include "views/forwardinglayout.h"
 #include "views/kombilayout.h"
 #include "views/nationallayout.h"
 
@@ -88,7 +89,7 @@ const FormDescription* FindFormDescription(FormType type, const CSettingsStore& 
     case FormType::Kombi:
         return &KombiLayout::Description();
     case FormType::Forwarding:
-        break;
+        return &ForwardingLayout::Description();
     }
     return nullptr;
 }
@@ -98,7 +99,8 @@ QVector<const FormDescription*> AllFormDescriptions()
     return {&CmrLayout::Description(),
             &NationalLayout::Description(NationalEdition::Edition2009),
             &NationalLayout::Description(NationalEdition::Edition2007),
-            &KombiLayout::Description()};
+            &KombiLayout::Description(),
+            &ForwardingLayout::Description()};
 }
 
 } // namespace Forms
