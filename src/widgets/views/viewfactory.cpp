@@ -4,10 +4,12 @@
 #include "documents/krdocument.h"
 #include "documents/natdoc.h"
 #include "documents/natintdoc.h"
+#include "documents/spedauftragdoc.h"
 #include "views/cmrview.h"
 #include "views/frachtbriefnatview.h"
 #include "views/natintview.h"
 #include "views/placeholderview.h"
+#include "views/speditionsauftragview.h"
 
 CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame)
 {
@@ -17,5 +19,7 @@ CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMain
         return new CFrachtbriefNatView(*national, settings, frame);
     if (auto* kombi = dynamic_cast<CFrachtbriefNatIntDoc*>(&document))
         return new CFrachtbriefNatIntView(*kombi, settings, frame);
+    if (auto* forwarding = dynamic_cast<CSpeditionsauftragDoc*>(&document))
+        return new CSpeditionsauftragView(*forwarding, settings, frame);
     return new CPlaceholderView(document);
 }

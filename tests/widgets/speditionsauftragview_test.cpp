@@ -1,0 +1,211 @@
+// The forwarding-order view in a document window of the real main window,
+// offscreen: typing into the goods table and leaving a cell formats it and
+// updates the sums, also when Ctrl+S saves; the arrow keys move along the
+// goods columns.
+#include "app/mainframe.h"
+#include "documents/spedauftragdoc.h"
+#include "formviewwindow.h"
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+#include "views/speditionsauftragview.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kSection = QStringLiteral("Speditionsauftrag");
+constexpr int kZoom = 14;
+constexpr int kCountSum = 77;
+constexpr int kLoadingSum = 79;
+
+} // namespace
+
+class SpeditionsauftragViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CSettingsStore> m_settings;
+    std::unique_ptr<CMainFrame> m_frame;
+    CSpeditionsauftragView* m_view = nullptr;
+    CSpeditionsauftragDoc* m_doc = nullptr; // owned by the document window
+    QLocale m_savedLocale;
+
+    // A new document in a window of the main frame, as the application opens
+    // one; `prepare` works on the document before the view exists.
+    void Open(const std::function<void(CSpeditionsauftragDoc&)>& prepare = {})
+    {
+        m_frame = std::make_unique<CMainFrame>(UserSettings());
+        auto doc = std::make_unique<CSpeditionsauftragDoc>(UserSettings());
+        doc->OnNewDocument();
+        if (prepare)
+            prepare(*doc);
+        m_doc = doc.get();
+        m_view = OpenFormView<CSpeditionsauftragView>(std::move(doc), UserSettings(), *m_frame);
+        if (!m_view)
+            m_doc = nullptr; // it may be gone with its window
+        QVERIFY(m_view);
+    }
+
+    CSettingsStore& UserSettings() { return *m_settings; }
+    CFieldStore& Store() const { return m_doc->GetStore(); }
+    QString Text(int box) const { return Store().GetFieldText(quint16(box), 1); }
+
+    // Scrolls the box into sight and clicks its middle.
+    void ClickBox(int index)
+    {
+        ::ClickBox(*m_view, index);
+        QCOMPARE(m_view->CurrentBox(), index);
+    }
+
+    void TypeInto(int box, const QString& text)
+    {
+        ClickBox(box);
+        QTest::keyClicks(m_view->Editor(), text);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_savedLocale = QLocale();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = FormViewSettings(*m_dir, kSection, kZoom);
+    }
+
+    void cleanup()
+    {
+        if (m_doc)
+            m_doc->SetModifiedFlag(false);
+        m_frame.reset();
+        m_view = nullptr;
+        m_doc = nullptr;
+        QLocale::setDefault(m_savedLocale);
+    }
+
+    // With the default settings the counts of two rows add up in box 77 as
+    // soon as each cell is left, by Tab or by an arrow key.
+    void countsAddUpWhenTheirCellsAreLeft()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        TypeInto(22, QStringLiteral("12"));
+        QTest::keyClick(m_view->Editor(), Qt::Key_Tab);
+        QCOMPARE(m_view->CurrentBox(), 23);
+        QCOMPARE(Text(kCountSum), QStringLiteral("12"));
+        TypeInto(29, QStringLiteral("8"));
+        QCOMPARE(Text(kCountSum), QStringLiteral("12")); // typing alone changes nothing
+        QTest::keyClick(m_view->Editor(), Qt::Key_Down);
+        QCOMPARE(m_view->CurrentBox(), 36);
+        QCOMPARE(Text(kCountSum), QStringLiteral("20"));
+    }
+
+    void leavingACellFormatsIt_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("sumBox");
+        QTest::addColumn<QString>("sum");
+
+        QTest::newRow("count with a word") << "de_DE" << 0 << 22 << "7 Paletten"
+                                           << "7" << kCountSum << "7";
+        QTest::newRow("count of 0") << "de_DE" << 0 << 29 << "0"
+                                    << "" << kCountSum << "";
+        QTest::newRow("German weight") << "de_DE" << 2 << 26 << "1500"
+                                       << "1.500,00" << kLoadingSum << "1.500,00";
+        QTest::newRow("English weight") << "en_GB" << 2 << 26 << "1500"
+                                        << "1,500.00" << kLoadingSum << "1,500.00";
+    }
+
+    // The regional settings decide the separators of the weights.
+    void leavingACellFormatsIt()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, decimals);
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        QFETCH(int, sumBox);
+        QFETCH(QString, sum);
+        QLocale::setDefault(QLocale(locale));
+        UserSettings().Set(kSection, Settings::DecimalsColumn23, decimals);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        TypeInto(box, typed);
+        QTest::keyClick(m_view->Editor(), Qt::Key_Tab);
+        QCOMPARE(Text(box), cell);
+        QCOMPARE(Text(sumBox), sum);
+    }
+
+    // Saving moves the text being typed into the store through the same rules.
+    void ctrlSFormatsTheCurrentCellBeforeSaving()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("auftrag.spa"));
+        Open([&path](CSpeditionsauftragDoc& doc) { QVERIFY(doc.OnSaveDocument(path)); });
+        if (QTest::currentTestFailed())
+            return;
+        TypeInto(22, QStringLiteral("7 Paletten"));
+        QVERIFY(m_doc->IsModified());
+        QTest::keyClick(m_view->Editor(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!m_doc->IsModified());
+        QCOMPARE(m_view->CurrentBox(), 22);
+        QCOMPARE(Text(22), QStringLiteral("7"));
+        QCOMPARE(Text(kCountSum), QStringLiteral("7"));
+
+        CSpeditionsauftragDoc saved(UserSettings());
+        QVERIFY(saved.OnOpenDocument(path));
+        QCOMPARE(saved.GetStore().GetFieldText(22, 1), QStringLiteral("7"));
+        QCOMPARE(saved.GetStore().GetFieldText(kCountSum, 1), QStringLiteral("7"));
+    }
+
+    void arrowKeysMoveAlongTheGoodsColumns_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("down to the last row") << 64 << int(Qt::Key_Down) << 71;
+        QTest::newRow("down from the last row") << 71 << int(Qt::Key_Down) << 71;
+        QTest::newRow("up from the second row") << 28 << int(Qt::Key_Up) << 21;
+        QTest::newRow("up from the first row") << 27 << int(Qt::Key_Up) << 27;
+        QTest::newRow("down outside the table") << 18 << int(Qt::Key_Down) << 18;
+    }
+
+    void arrowKeysMoveAlongTheGoodsColumns()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(from);
+        QTest::keyClick(m_view->Editor(), Qt::Key(key));
+        QCOMPARE(m_view->CurrentBox(), to);
+    }
+
+    void homeScrollsToTheTopLeftCorner()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(97);
+        QVERIFY(m_view->ScrollPosition().y() > 0);
+        QTest::keyClick(m_view->Editor(), Qt::Key_Home);
+        QCOMPARE(m_view->ScrollPosition(), QPoint(0, 0));
+        QCOMPARE(m_view->CurrentBox(), 97);
+    }
+};
+
+QTEST_MAIN(SpeditionsauftragViewTest)
+#include "speditionsauftragview_test.moc"
