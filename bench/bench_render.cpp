@@ -3,6 +3,7 @@
 #include "documents/cmrdoc.h"
 #include "documents/natdoc.h"
 #include "documents/natintdoc.h"
+#include "documents/spedauftragdoc.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
 #include "views/formdescription.h"
@@ -67,6 +68,14 @@ void BM_RenderFilledKombiZoom25(benchmark::State& state)
     RenderFilledPage1<CFrachtbriefNatIntDoc>(state, 2);
 }
 BENCHMARK(BM_RenderFilledKombiZoom25)->Unit(benchmark::kMillisecond);
+
+// The forwarding order also draws its note and footer turned; it has no check
+// box.
+void BM_RenderFilledForwardingZoom25(benchmark::State& state)
+{
+    RenderFilledPage1<CSpeditionsauftragDoc>(state, 0);
+}
+BENCHMARK(BM_RenderFilledForwardingZoom25)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
