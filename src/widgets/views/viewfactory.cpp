@@ -8,18 +8,23 @@
 #include "views/cmrview.h"
 #include "views/frachtbriefnatview.h"
 #include "views/natintview.h"
-#include "views/placeholderview.h"
 #include "views/speditionsauftragview.h"
 
+// Every form has its drawn view. A document's form type is its class, as
+// CreateDocument makes it.
 CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame)
 {
-    if (auto* cmr = dynamic_cast<CCMRDoc*>(&document))
-        return new CCMRView(*cmr, settings, frame);
-    if (auto* national = dynamic_cast<CFrachtbriefNatDoc*>(&document))
-        return new CFrachtbriefNatView(*national, settings, frame);
-    if (auto* kombi = dynamic_cast<CFrachtbriefNatIntDoc*>(&document))
-        return new CFrachtbriefNatIntView(*kombi, settings, frame);
-    if (auto* forwarding = dynamic_cast<CSpeditionsauftragDoc*>(&document))
-        return new CSpeditionsauftragView(*forwarding, settings, frame);
-    return new CPlaceholderView(document);
+    switch (document.GetFormType()) {
+    case FormType::Cmr:
+        break;
+    case FormType::National:
+        return new CFrachtbriefNatView(static_cast<CFrachtbriefNatDoc&>(document), settings, frame);
+    case FormType::Kombi:
+        return new CFrachtbriefNatIntView(static_cast<CFrachtbriefNatIntDoc&>(document), settings,
+                                          frame);
+    case FormType::Forwarding:
+        return new CSpeditionsauftragView(static_cast<CSpeditionsauftragDoc&>(document), settings,
+                                          frame);
+    }
+    return new CCMRView(static_cast<CCMRDoc&>(document), settings, frame);
 }
