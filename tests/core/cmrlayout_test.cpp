@@ -1,11 +1,10 @@
 #include "formtablestest.h"
+#include "testsupport.h"
 #include "views/cmrlayout.h"
 
 #include <gtest/gtest.h>
 
 #include <QStringList>
-
-#include <cctype>
 
 using namespace CmrLayout;
 
@@ -116,12 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         TellingRow{"print 0: checkbox", kPrintRectsPublisher0, 176, {1010, 2790, 1060, 2835}},
         TellingRow{
             "print 1-3: checkbox", kPrintRectsPublishers1To3, 176, {1020, 2860, 1050, 2900}}),
-    [](const testing::TestParamInfo<TellingRow>& info) {
-        std::string name;
-        for (const char* p = info.param.what; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
-    });
+    [](const testing::TestParamInfo<TellingRow>& info) { return TestCaseName(info.param.what); });
 
 TEST(CmrLayoutBoxes, GoodsRowsFollowEachOther40Apart)
 {

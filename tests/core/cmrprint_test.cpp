@@ -9,6 +9,7 @@
 #include "printing/cmrprint.h"
 #include "printing/printjob.h"
 #include "settings/settingkeys.h"
+#include "testsupport.h"
 #include "views/cmrlayout.h"
 
 #include <gtest/gtest.h>
@@ -166,10 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlacementCase{"horizontal correction", 0, 0, 0, 0, 0, 1000, 990, 1, kSenderText,
                                   7.9, 15.0}),
     [](const testing::TestParamInfo<PlacementCase>& info) {
-        std::string name;
-        for (const char* p = info.param.name; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
+        return TestCaseName(info.param.name);
     });
 
 // ---------------------------------------------------------------------------

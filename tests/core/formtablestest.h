@@ -12,9 +12,19 @@ inline bool operator==(const BoxRect& a, const BoxRect& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+inline bool operator==(const Segment& a, const Segment& b)
+{
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
+
 inline std::ostream& operator<<(std::ostream& os, const BoxRect& r)
 {
     return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
+}
+
+inline std::ostream& operator<<(std::ostream& os, const Segment& s)
+{
+    return os << '(' << s.x1 << ", " << s.y1 << ", " << s.x2 << ", " << s.y2 << ')';
 }
 
 } // namespace FormTables

@@ -3,8 +3,10 @@
 // the rules of arrows, addresses and the terms word. The invariants every form
 // keeps are tested over all forms in formlayouts_test.cpp.
 #include "editor/fieldstore.h"
+#include "formtablestest.h"
 #include "guienvironment.h"
 #include "settings/settingkeys.h"
+#include "testsupport.h"
 #include "views/formpainter.h"
 #include "views/kombilayout.h"
 
@@ -12,25 +14,9 @@
 
 #include <QStringList>
 
-#include <cctype>
 #include <ostream>
 
 TVM_GUI_TEST_ENVIRONMENT();
-
-namespace FormTables {
-
-// Found by argument-dependent lookup from the assertions.
-static bool operator==(const BoxRect& a, const BoxRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& os, const BoxRect& r)
-{
-    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
-}
-
-} // namespace FormTables
 
 namespace {
 
@@ -46,25 +32,26 @@ const Forms::FormDescription& Kombi()
 // ---------------------------------------------------------------------------
 // Telling rows: the screen, publisher 0's sheet (K) and publisher 1's (O)
 
-struct TellingRow
+// A telling row of all three tables at once.
+struct KombiRow
 {
     const char* what;
     int index;
     BoxRect screen, printK, printO;
 };
 
-void PrintTo(const TellingRow& row, std::ostream* os)
+void PrintTo(const KombiRow& row, std::ostream* os)
 {
     *os << row.what;
 }
 
-class KombiTellingRows : public testing::TestWithParam<TellingRow>
+class KombiTellingRows : public testing::TestWithParam<KombiRow>
 {
 };
 
 TEST_P(KombiTellingRows, MatchExactly)
 {
-    const TellingRow& row = GetParam();
+    const KombiRow& row = GetParam();
     EXPECT_EQ(Kombi().BoxEntry(row.index, 1), row.screen);
     EXPECT_EQ(Kombi().PrintEntry(row.index, 1, 0, false), row.printK);
     EXPECT_EQ(Kombi().PrintEntry(row.index, 1, 1, false), row.printO);
@@ -73,28 +60,23 @@ TEST_P(KombiTellingRows, MatchExactly)
 INSTANTIATE_TEST_SUITE_P(
     Rows, KombiTellingRows,
     testing::Values(
-        TellingRow{"sender", 0, {120, 100, 930, 320}, {120, 110, 930, 330}, {120, 100, 930, 320}},
-        TellingRow{"place of issue",
-                   44,
-                   {160, 1738, 450, 1778},
-                   {160, 1905, 450, 1945},
-                   {160, 1738, 450, 1778}},
-        TellingRow{"ADR check box",
-                   138,
-                   {100, 2820, 130, 2850},
-                   {110, 2750, 140, 2780},
-                   {100, 2800, 130, 2830}},
-        TellingRow{"HGB check box",
-                   139,
-                   {1050, 2860, 1080, 2890},
-                   {1050, 2840, 1080, 2870},
-                   {1050, 2840, 1080, 2870}}),
-    [](const testing::TestParamInfo<TellingRow>& info) {
-        std::string name;
-        for (const char* p = info.param.what; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
-    });
+        KombiRow{"sender", 0, {120, 100, 930, 320}, {120, 110, 930, 330}, {120, 100, 930, 320}},
+        KombiRow{"place of issue",
+                 44,
+                 {160, 1738, 450, 1778},
+                 {160, 1905, 450, 1945},
+                 {160, 1738, 450, 1778}},
+        KombiRow{"ADR check box",
+                 138,
+                 {100, 2820, 130, 2850},
+                 {110, 2750, 140, 2780},
+                 {100, 2800, 130, 2830}},
+        KombiRow{"HGB check box",
+                 139,
+                 {1050, 2860, 1080, 2890},
+                 {1050, 2840, 1080, 2870},
+                 {1050, 2840, 1080, 2870}}),
+    [](const testing::TestParamInfo<KombiRow>& info) { return TestCaseName(info.param.what); });
 
 TEST(KombiLayout, TheFollowOnBoxFollowsTheCheckBoxesAndPrintsWhereItIsShown)
 {

@@ -19,8 +19,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cctype>
-
 namespace {
 
 TVM_GUI_TEST_ENVIRONMENT();
@@ -182,10 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {14.5, 18.5, 57.5, 134.5},
                       {9.0, 172.8, 252.8, 260.0}}),
     [](const testing::TestParamInfo<PlacementCase>& info) {
-        std::string name;
-        for (const char* p = info.param.name; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
+        return TestCaseName(info.param.name);
     });
 
 // ---------------------------------------------------------------------------

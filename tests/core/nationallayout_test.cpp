@@ -2,7 +2,9 @@
 // 2007 edition made from the 2009 one, lines and captions by group and edition,
 // and the arrow-key moves. What every form keeps (boxes apart, captions clear)
 // is tested for all forms in formlayouts_test.cpp.
+#include "formtablestest.h"
 #include "guienvironment.h"
+#include "testsupport.h"
 #include "views/formpainter.h"
 #include "views/nationallayout.h"
 
@@ -10,34 +12,7 @@
 
 #include <QStringList>
 
-#include <cctype>
-
 TVM_GUI_TEST_ENVIRONMENT();
-
-namespace FormTables {
-
-// Found by argument-dependent lookup from the assertions.
-static bool operator==(const BoxRect& a, const BoxRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static bool operator==(const Segment& a, const Segment& b)
-{
-    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
-}
-
-static std::ostream& operator<<(std::ostream& os, const BoxRect& r)
-{
-    return os << '(' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ')';
-}
-
-static std::ostream& operator<<(std::ostream& os, const Segment& s)
-{
-    return os << '(' << s.x1 << ", " << s.y1 << ", " << s.x2 << ", " << s.y2 << ')';
-}
-
-} // namespace FormTables
 
 namespace {
 
@@ -48,14 +23,6 @@ using FormTables::Segment;
 const Forms::FormDescription& Form(Edition edition)
 {
     return Description(edition);
-}
-
-std::string TestName(const char* what)
-{
-    std::string name;
-    for (const char* p = what; *p; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-    return name;
 }
 
 // ---------------------------------------------------------------------------
@@ -83,7 +50,8 @@ TEST(NationalLayoutBoxes, EditionsHaveTheirBoxCountsAndCheckBoxes)
     }
 }
 
-struct TellingRow
+// A telling row of one edition's screen table or of a publisher's print table.
+struct NationalRow
 {
     const char* what;
     Edition edition;
@@ -92,18 +60,18 @@ struct TellingRow
     FormTables::BoxRect expected;
 };
 
-void PrintTo(const TellingRow& row, std::ostream* os)
+void PrintTo(const NationalRow& row, std::ostream* os)
 {
     *os << row.what;
 }
 
-class NationalTellingRows : public testing::TestWithParam<TellingRow>
+class NationalTellingRows : public testing::TestWithParam<NationalRow>
 {
 };
 
 TEST_P(NationalTellingRows, MatchExactly)
 {
-    const TellingRow& row = GetParam();
+    const NationalRow& row = GetParam();
     const Forms::FormDescription& form = Form(row.edition);
     const FormTables::BoxRect actual = row.publisher < 0
                                            ? form.BoxEntry(row.index, 1)
@@ -117,32 +85,32 @@ constexpr Edition k2009 = Edition::Edition2009;
 constexpr Edition k2007 = Edition::Edition2007;
 INSTANTIATE_TEST_SUITE_P(
     Rows, NationalTellingRows,
-    testing::Values(TellingRow{"sender", k2009, -1, 0, {120, 113, 900, 300}},
-                    TellingRow{"note number", k2009, -1, 1, {1660, 187, 1930, 239}},
-                    TellingRow{"place and date of issue", k2009, -1, 48, {120, 1760, 680, 1950}},
-                    TellingRow{"ja", k2009, -1, 127, {635, 1008, 685, 1058}},
-                    TellingRow{"nein", k2009, -1, 128, {735, 1008, 785, 1058}},
-                    TellingRow{"follow-on box", k2009, -1, 129, {100, 250, 1870, 1100}},
-                    TellingRow{"K sender", k2009, 0, 0, {120, 103, 900, 290}},
-                    TellingRow{"K note number", k2009, 1, 1, {1660, 207, 1930, 259}},
-                    TellingRow{"K place and date", k2009, 1, 48, {120, 1850, 680, 2040}},
-                    TellingRow{"K ja", k2009, 1, 127, {630, 1145, 680, 1195}},
-                    TellingRow{"K nein", k2009, 0, 128, {735, 1145, 785, 1195}},
-                    TellingRow{"L sender", k2009, 2, 0, {120, 113, 900, 300}},
-                    TellingRow{"L note number", k2009, 3, 1, {1660, 187, 1930, 239}},
-                    TellingRow{"L place and date", k2009, 3, 48, {120, 1760, 680, 1950}},
-                    TellingRow{"L ja", k2009, 3, 127, {630, 1020, 670, 1060}},
-                    TellingRow{
+    testing::Values(NationalRow{"sender", k2009, -1, 0, {120, 113, 900, 300}},
+                    NationalRow{"note number", k2009, -1, 1, {1660, 187, 1930, 239}},
+                    NationalRow{"place and date of issue", k2009, -1, 48, {120, 1760, 680, 1950}},
+                    NationalRow{"ja", k2009, -1, 127, {635, 1008, 685, 1058}},
+                    NationalRow{"nein", k2009, -1, 128, {735, 1008, 785, 1058}},
+                    NationalRow{"follow-on box", k2009, -1, 129, {100, 250, 1870, 1100}},
+                    NationalRow{"K sender", k2009, 0, 0, {120, 103, 900, 290}},
+                    NationalRow{"K note number", k2009, 1, 1, {1660, 207, 1930, 259}},
+                    NationalRow{"K place and date", k2009, 1, 48, {120, 1850, 680, 2040}},
+                    NationalRow{"K ja", k2009, 1, 127, {630, 1145, 680, 1195}},
+                    NationalRow{"K nein", k2009, 0, 128, {735, 1145, 785, 1195}},
+                    NationalRow{"L sender", k2009, 2, 0, {120, 113, 900, 300}},
+                    NationalRow{"L note number", k2009, 3, 1, {1660, 187, 1930, 239}},
+                    NationalRow{"L place and date", k2009, 3, 48, {120, 1760, 680, 1950}},
+                    NationalRow{"L ja", k2009, 3, 127, {630, 1020, 670, 1060}},
+                    NationalRow{
                         "L nein of an unknown publisher", k2009, 9, 128, {730, 1020, 770, 1060}},
-                    TellingRow{"2007 place and date", k2007, -1, 47, {120, 1760, 680, 1950}},
-                    TellingRow{"2007 ja", k2007, -1, 126, {635, 1008, 685, 1058}},
-                    TellingRow{"2007 nein", k2007, -1, 127, {735, 1008, 785, 1058}},
-                    TellingRow{"2007 follow-on box", k2007, -1, 128, {100, 250, 1870, 1100}},
-                    TellingRow{"2007 K place and date", k2007, 0, 47, {120, 1850, 680, 2040}},
-                    TellingRow{"2007 K ja", k2007, 1, 126, {630, 1145, 680, 1195}},
-                    TellingRow{"2007 L ja", k2007, 2, 126, {630, 1020, 670, 1060}},
-                    TellingRow{"2007 L nein", k2007, 3, 127, {730, 1020, 770, 1060}}),
-    [](const testing::TestParamInfo<TellingRow>& info) { return TestName(info.param.what); });
+                    NationalRow{"2007 place and date", k2007, -1, 47, {120, 1760, 680, 1950}},
+                    NationalRow{"2007 ja", k2007, -1, 126, {635, 1008, 685, 1058}},
+                    NationalRow{"2007 nein", k2007, -1, 127, {735, 1008, 785, 1058}},
+                    NationalRow{"2007 follow-on box", k2007, -1, 128, {100, 250, 1870, 1100}},
+                    NationalRow{"2007 K place and date", k2007, 0, 47, {120, 1850, 680, 2040}},
+                    NationalRow{"2007 K ja", k2007, 1, 126, {630, 1145, 680, 1195}},
+                    NationalRow{"2007 L ja", k2007, 2, 126, {630, 1020, 670, 1060}},
+                    NationalRow{"2007 L nein", k2007, 3, 127, {730, 1020, 770, 1060}}),
+    [](const testing::TestParamInfo<NationalRow>& info) { return TestCaseName(info.param.what); });
 
 // Every screen and print table of the 2007 edition is the 2009 one without the
 // tunnel restriction code, with a wider label model number and packing group.

@@ -13,8 +13,6 @@
 
 #include <QFile>
 
-#include <cctype>
-
 TVM_GUI_TEST_ENVIRONMENT();
 
 namespace {
