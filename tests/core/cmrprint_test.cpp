@@ -30,9 +30,6 @@ TVM_GUI_TEST_ENVIRONMENT();
 
 const QString kCmr = QStringLiteral("CMR");
 const QString kSettings = QStringLiteral("Settings");
-// Where pdftotext puts a word against where the box text starts: the glyphs'
-// own side bearing and the font's ascent as the PDF records it.
-constexpr double kToleranceMm = 0.3;
 
 // Boxes of the fixture: a word each, all left-aligned in size step 2.
 constexpr int kSender = 0;
@@ -57,16 +54,9 @@ QByteArray FixtureDocument(quint16 permitType)
     return CmrFixture::Current(302, permitType, texts, kBackText);
 }
 
-class PrintTest : public testing::Test
+class PrintTest : public PrintedPdfTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!PopplerToolsInstalled())
-            GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed; "
-                            "scripts/deps.sh installs them";
-    }
-
     CSettingsStore& Settings() { return env.Settings(); }
 
     // Prints the fixture through the command-line tool and reads the PDF back.
@@ -90,13 +80,6 @@ protected:
 
     TestEnvironment env;
 };
-
-void ExpectStartsAt(const std::optional<Word>& word, double xMm, double yMm, const char* what)
-{
-    ASSERT_TRUE(word.has_value()) << what << ": text not printed";
-    EXPECT_NEAR(word->mm.left(), xMm, kToleranceMm) << what;
-    EXPECT_NEAR(word->mm.top(), yMm, kToleranceMm) << what;
-}
 
 // ---------------------------------------------------------------------------
 // Where the texts land

@@ -280,14 +280,14 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
 // ---------------------------------------------------------------------------
 // The rendered form and the printout, through the command-line tool
 
-class ForwardingFiles : public testing::Test
+class ForwardingFiles : public PrintedPdfTest
 {
 protected:
     void SetUp() override
     {
-        if (!PopplerToolsInstalled())
-            GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed; "
-                            "scripts/deps.sh installs them";
+        PrintedPdfTest::SetUp();
+        if (IsSkipped())
+            return;
         CSpeditionsauftragDoc document(env.Settings());
         document.OnNewDocument();
         CFieldStore& store = document.GetStore();
@@ -313,8 +313,6 @@ protected:
     QString path;
 };
 
-constexpr double kToleranceMm = 0.3;
-
 // The note reads upwards from its point: its first word lowest, its last word
 // highest, all in one narrow column left of the frame.
 TEST_F(ForwardingFiles, RenderedNoteAndFooterFollowThePublisher)
@@ -338,7 +336,7 @@ TEST_F(ForwardingFiles, RenderedNoteAndFooterFollowThePublisher)
         const auto first = FindWord(page, QStringLiteral("Vordruck"));
         const auto last = FindWord(page, QStringLiteral("5018"));
         ASSERT_TRUE(first && last);
-        EXPECT_NEAR(first->mm.bottom(), c.noteFromMm, kToleranceMm);
+        EXPECT_NEAR(first->mm.bottom(), c.noteFromMm, kWordToleranceMm);
         EXPECT_LT(last->mm.bottom(), first->mm.top()); // upwards
         EXPECT_GT(first->mm.height(), first->mm.width());
         EXPECT_NEAR(first->mm.right(), c.noteXMm, 0.8);
@@ -348,7 +346,7 @@ TEST_F(ForwardingFiles, RenderedNoteAndFooterFollowThePublisher)
             ASSERT_TRUE(w) << word.toStdString();
             EXPECT_LT(w->mm.right(), 13.5) << word.toStdString();
             EXPECT_GT(w->mm.height(), w->mm.width()) << word.toStdString();
-            EXPECT_LE(w->mm.bottom(), 290.0 + kToleranceMm) << word.toStdString();
+            EXPECT_LE(w->mm.bottom(), 290.0 + kWordToleranceMm) << word.toStdString();
         }
         for (const QString& word : c.absent)
             EXPECT_FALSE(FindWord(page, word)) << word.toStdString();
@@ -385,9 +383,9 @@ TEST_F(ForwardingFiles, PrintoutFollowsThePublishersSheet)
             const auto word = FindWord(pdf.pages[0], QString::fromUtf8(box.text));
             ASSERT_TRUE(word) << box.text;
             EXPECT_NEAR(box.rightAligned ? word->mm.right() : word->mm.left(), box.xMm,
-                        kToleranceMm)
+                        kWordToleranceMm)
                 << box.text;
-            EXPECT_NEAR(word->mm.top(), box.yMm, kToleranceMm) << box.text;
+            EXPECT_NEAR(word->mm.top(), box.yMm, kWordToleranceMm) << box.text;
         }
         // Only the texts: no caption, note or footer of the form.
         EXPECT_EQ(pdf.pages[0].size(), 4);
@@ -402,8 +400,8 @@ TEST_F(ForwardingFiles, MarginsShiftThePrintout)
     ASSERT_EQ(pdf.pages.size(), 1);
     const auto word = FindWord(pdf.pages[0], QStringLiteral("A-4711"));
     ASSERT_TRUE(word);
-    EXPECT_NEAR(word->mm.left(), 142.5, kToleranceMm);
-    EXPECT_NEAR(word->mm.top(), 5.0, kToleranceMm);
+    EXPECT_NEAR(word->mm.left(), 142.5, kWordToleranceMm);
+    EXPECT_NEAR(word->mm.top(), 5.0, kWordToleranceMm);
 }
 
 // The marks are the same on every sheet: a corner at the frame's top-left and

@@ -18,8 +18,6 @@ TVM_GUI_TEST_ENVIRONMENT();
 namespace {
 
 const QString kSection = QStringLiteral("NatFrachtbrief");
-// Where pdftotext puts a word against where the box text starts.
-constexpr double kToleranceMm = 0.3;
 
 const char* const kSenderText = "Spedition";
 const char* const kNumberText = "4711";
@@ -40,16 +38,9 @@ std::ostream& operator<<(std::ostream& os, const SheetCase& c)
     return os << c.name;
 }
 
-class NationalPrint : public testing::Test
+class NationalPrint : public PrintedPdfTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!PopplerToolsInstalled())
-            GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed; "
-                            "scripts/deps.sh installs them";
-    }
-
     CSettingsStore& Settings() { return env.Settings(); }
 
     // A note of the edition with the sender, the note number and the place of
@@ -87,25 +78,15 @@ protected:
     }
 
     // Ink near a point of a raster of 0.1 mm pixels (lines one pixel wide may be
-    // shared out over two).
-    static bool Ink(const QImage& image, int x, int y)
-    {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (qGray(image.pixel(x + dx, y + dy)) < 160)
-                    return true;
-        return false;
-    }
+    // shared out over two, each of them lighter).
+    static bool Ink(const QImage& image, int x, int y) { return DarkNear(image, x, y, 160); }
 
     TestEnvironment env;
 };
 
 void ExpectStartsAt(const PdfPage& page, const char* text, double xMm, double yMm)
 {
-    const auto word = FindWord(page, text);
-    ASSERT_TRUE(word.has_value()) << text << ": not printed";
-    EXPECT_NEAR(word->mm.left(), xMm, kToleranceMm) << text;
-    EXPECT_NEAR(word->mm.top(), yMm, kToleranceMm) << text;
+    ::ExpectStartsAt(FindWord(page, text), xMm, yMm, text);
 }
 
 // ---------------------------------------------------------------------------
@@ -231,7 +212,7 @@ TEST_F(NationalPrint, EditionLineOfTheRenderedNote)
         EXPECT_NEAR(rendered.pageMm.height(), 298.0, 0.5);
         const auto edition = FindWord(rendered.pages[0], c.editionText);
         ASSERT_TRUE(edition.has_value());
-        EXPECT_NEAR(edition->mm.left(), 1.0, kToleranceMm);
+        EXPECT_NEAR(edition->mm.left(), 1.0, kWordToleranceMm);
         QStringList rest;
         for (const PdfWord& w : rendered.pages[0])
             if (qAbs(w.mm.top() - edition->mm.top()) < 0.5 && w.mm.left() > edition->mm.left())

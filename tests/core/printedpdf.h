@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 struct PdfWord
 {
@@ -30,11 +31,28 @@ struct PrintedPdf
     QVector<PdfPage> pages;
 };
 
+// Where pdftotext puts a word against where the box text starts: the glyphs'
+// own side bearing and the font's ascent as the PDF records it.
+inline constexpr double kWordToleranceMm = 0.3;
+
 inline bool PopplerToolsInstalled()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
            !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
 }
+
+// The base of the fixtures that read printed PDFs back: skipped where the
+// poppler tools are missing.
+class PrintedPdfTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!PopplerToolsInstalled())
+            GTEST_SKIP() << "pdftotext and pdftoppm (poppler-utils) are not installed; "
+                            "scripts/deps.sh installs them";
+    }
+};
 
 // pdftotext -bbox: one <page> per page, one <word> per word, in points.
 inline PrintedPdf ReadPdfWords(const QString& pdf)
@@ -81,6 +99,15 @@ inline std::optional<PdfWord> FindWord(const PdfPage& page, const char* text)
     return FindWord(page, QString::fromUtf8(text));
 }
 
+// That the word was printed and starts, left and top, at (xMm, yMm).
+inline void ExpectStartsAt(const std::optional<PdfWord>& word, double xMm, double yMm,
+                           const std::string& what)
+{
+    ASSERT_TRUE(word.has_value()) << what << ": text not printed";
+    EXPECT_NEAR(word->mm.left(), xMm, kWordToleranceMm) << what;
+    EXPECT_NEAR(word->mm.top(), yMm, kWordToleranceMm) << what;
+}
+
 // Page `page` (from 1) in grey, one pixel per 0.1 mm; a null image on failure.
 inline QImage RasterPdfPage(const QString& pdf, int page = 1)
 {
@@ -96,4 +123,15 @@ inline QImage RasterPdfPage(const QString& pdf, int page = 1)
         return QImage();
     }
     return QImage(prefix + QStringLiteral(".pgm"));
+}
+
+// Whether a pixel darker than `grey` lies at (x, y) of a page raster or next to
+// it: a hairline between two pixel columns may land on either.
+inline bool DarkNear(const QImage& page, int x, int y, int grey = 128)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (qGray(page.pixel(x + dx, y + dy)) < grey)
+                return true;
+    return false;
 }
