@@ -20,13 +20,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -39,33 +34,11 @@ enum Move { Next, Previous };
 
 Q_DECLARE_METATYPE(Move)
 
-class CmrViewTest : public QObject
+class CmrViewTest : public QObject, private FormViewFixture<CCMRDoc, CCMRView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    CCMRView* m_view = nullptr;
-    CCMRDoc* m_doc = nullptr; // owned by the document window
-
-    // A new document in a window of the main frame, as the application opens
-    // one; `prepare` fills the document before the view exists.
-    void Open(const std::function<void(CCMRDoc&)>& prepare = {})
-    {
-        m_frame = std::make_unique<CMainFrame>(*m_settings);
-        auto doc = std::make_unique<CCMRDoc>(*m_settings);
-        doc->OnNewDocument();
-        if (prepare)
-            prepare(*doc);
-        m_doc = doc.get();
-        m_view = OpenFormView<CCMRView>(std::move(doc), *m_settings, *m_frame);
-        if (!m_view)
-            m_doc = nullptr; // it may be gone with its window
-        QVERIFY(m_view);
-    }
-
     CKRDEditWindow_CMR* Editor() const { return m_view->Editor(); }
     CFieldStore& Store() const { return m_doc->GetStore(); }
 
@@ -104,20 +77,8 @@ private:
     CommandState State(int id) const { return ViewCommandState(*m_view, id); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = FormViewSettings(*m_dir, kCmr, kZoom);
-    }
-
-    void cleanup()
-    {
-        if (m_doc)
-            m_doc->SetModifiedFlag(false);
-        m_frame.reset(); // the document window goes with it: view, editor, document
-        m_view = nullptr;
-        m_doc = nullptr;
-    }
+    void init() { UseSettings(kCmr, kZoom); }
+    void cleanup() { Close(); }
 
     // The editor starts empty; its first placement must not store that over the
     // text the document came with.

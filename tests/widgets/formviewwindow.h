@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 // A settings store on an INI file in `dir`: German texts and, for the form's
@@ -92,3 +93,50 @@ inline CommandState ViewCommandState(CFormView& view, int id)
     state.enabled = state.enabled && known;
     return state;
 }
+
+// What a form view test keeps for each case: settings of its own, the main
+// window and a view of `View` on a new `Doc`. The test calls UseSettings from
+// its init slot and Close from its cleanup slot.
+template <typename Doc, typename View> class FormViewFixture
+{
+protected:
+    void UseSettings(const QString& section, int zoom)
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = FormViewSettings(*m_dir, section, zoom);
+    }
+
+    // A new document in a window of a new main frame, as the application opens
+    // one; `prepare` fills the document before the view exists. The case fails
+    // when the view does not come up.
+    void Open(const std::function<void(Doc&)>& prepare = {})
+    {
+        m_frame = std::make_unique<CMainFrame>(*m_settings);
+        auto doc = std::make_unique<Doc>(*m_settings);
+        doc->OnNewDocument();
+        if (prepare)
+            prepare(*doc);
+        m_doc = doc.get();
+        m_view = OpenFormView<View>(std::move(doc), *m_settings, *m_frame);
+        if (!m_view)
+            m_doc = nullptr; // it may be gone with its window
+        QVERIFY(m_view);
+    }
+
+    // Closes the main window, and with it the document window with its view,
+    // editor and document, without the question to save.
+    void Close()
+    {
+        if (m_doc)
+            m_doc->SetModifiedFlag(false);
+        m_frame.reset();
+        m_view = nullptr;
+        m_doc = nullptr;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CSettingsStore> m_settings;
+    std::unique_ptr<CMainFrame> m_frame;
+    View* m_view = nullptr;
+    Doc* m_doc = nullptr; // owned by the document window
+};

@@ -7,10 +7,7 @@
 #include "formviewwindow.h"
 #include "views/natintview.h"
 
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -21,30 +18,12 @@ constexpr int kAdsp = KombiLayout::kFirstTermsBox + 3;
 
 } // namespace
 
-class KombiViewTest : public QObject
+class KombiViewTest : public QObject,
+                      private FormViewFixture<CFrachtbriefNatIntDoc, CFrachtbriefNatIntView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    CFrachtbriefNatIntView* m_view = nullptr;
-    CFrachtbriefNatIntDoc* m_doc = nullptr; // owned by the document window
-
-    // A new note in a window of the main frame, as the application opens one.
-    void Open()
-    {
-        m_frame = std::make_unique<CMainFrame>(*m_settings);
-        auto doc = std::make_unique<CFrachtbriefNatIntDoc>(*m_settings);
-        doc->OnNewDocument();
-        m_doc = doc.get();
-        m_view = OpenFormView<CFrachtbriefNatIntView>(std::move(doc), *m_settings, *m_frame);
-        if (!m_view)
-            m_doc = nullptr; // it may be gone with its window
-        QVERIFY(m_view);
-    }
-
     int CurrentBox() const { return m_doc->GetStore().GetCurrentField(); }
 
     QRect DeviceRect(int index) const { return ::DeviceRect(*m_view, index); }
@@ -72,20 +51,8 @@ private:
     CommandState State(int id) const { return ViewCommandState(*m_view, id); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = FormViewSettings(*m_dir, kKombi, kZoom);
-    }
-
-    void cleanup()
-    {
-        if (m_doc)
-            m_doc->SetModifiedFlag(false);
-        m_frame.reset();
-        m_view = nullptr;
-        m_doc = nullptr;
-    }
+    void init() { UseSettings(kKombi, kZoom); }
+    void cleanup() { Close(); }
 
     // The four squares act as one choice: a click crosses one and takes the
     // cross from the others; clicking the crossed one again changes nothing.

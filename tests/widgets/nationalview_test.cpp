@@ -6,10 +6,7 @@
 #include "formviewwindow.h"
 #include "views/frachtbriefnatview.h"
 
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -19,30 +16,12 @@ constexpr int kNein = 1;
 
 } // namespace
 
-class NationalViewTest : public QObject
+class NationalViewTest : public QObject,
+                         private FormViewFixture<CFrachtbriefNatDoc, CFrachtbriefNatView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    CFrachtbriefNatView* m_view = nullptr;
-    CFrachtbriefNatDoc* m_doc = nullptr; // owned by the document window
-
-    // A new document in a window of the main frame, as the program makes one.
-    void Open()
-    {
-        m_frame = std::make_unique<CMainFrame>(*m_settings);
-        auto doc = std::make_unique<CFrachtbriefNatDoc>(*m_settings);
-        doc->OnNewDocument();
-        m_doc = doc.get();
-        m_view = OpenFormView<CFrachtbriefNatView>(std::move(doc), *m_settings, *m_frame);
-        if (!m_view)
-            m_doc = nullptr; // it may be gone with its window
-        QVERIFY(m_view);
-    }
-
     int CurrentBox() const { return m_doc->GetStore().GetCurrentField(); }
 
     // Scrolls the question into sight and clicks the middle of check box k.
@@ -70,20 +49,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = FormViewSettings(*m_dir, kSection, 14);
-    }
-
-    void cleanup()
-    {
-        if (m_doc)
-            m_doc->SetModifiedFlag(false);
-        m_frame.reset();
-        m_view = nullptr;
-        m_doc = nullptr;
-    }
+    void init() { UseSettings(kSection, 14); }
+    void cleanup() { Close(); }
 
     // Without settings: the 2009 edition, and the defaults' "nein" crossed.
     // "ja" takes the cross with a click and marks the document modified; a

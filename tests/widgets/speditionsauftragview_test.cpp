@@ -13,9 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <memory>
-
 namespace {
 
 const QString kSection = QStringLiteral("Speditionsauftrag");
@@ -25,33 +22,14 @@ constexpr int kLoadingSum = 79;
 
 } // namespace
 
-class SpeditionsauftragViewTest : public QObject
+class SpeditionsauftragViewTest
+    : public QObject,
+      private FormViewFixture<CSpeditionsauftragDoc, CSpeditionsauftragView>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    CSpeditionsauftragView* m_view = nullptr;
-    CSpeditionsauftragDoc* m_doc = nullptr; // owned by the document window
     QLocale m_savedLocale;
-
-    // A new document in a window of the main frame, as the application opens
-    // one; `prepare` works on the document before the view exists.
-    void Open(const std::function<void(CSpeditionsauftragDoc&)>& prepare = {})
-    {
-        m_frame = std::make_unique<CMainFrame>(UserSettings());
-        auto doc = std::make_unique<CSpeditionsauftragDoc>(UserSettings());
-        doc->OnNewDocument();
-        if (prepare)
-            prepare(*doc);
-        m_doc = doc.get();
-        m_view = OpenFormView<CSpeditionsauftragView>(std::move(doc), UserSettings(), *m_frame);
-        if (!m_view)
-            m_doc = nullptr; // it may be gone with its window
-        QVERIFY(m_view);
-    }
 
     CSettingsStore& UserSettings() { return *m_settings; }
     CFieldStore& Store() const { return m_doc->GetStore(); }
@@ -74,17 +52,12 @@ private Q_SLOTS:
     void init()
     {
         m_savedLocale = QLocale();
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = FormViewSettings(*m_dir, kSection, kZoom);
+        UseSettings(kSection, kZoom);
     }
 
     void cleanup()
     {
-        if (m_doc)
-            m_doc->SetModifiedFlag(false);
-        m_frame.reset();
-        m_view = nullptr;
-        m_doc = nullptr;
+        Close();
         QLocale::setDefault(m_savedLocale);
     }
 
