@@ -11,7 +11,6 @@
 #include "printing/formprint.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
-#include "views/boxnavigation.h"
 #include "views/formpainter.h"
 #include "views/forwardinglayout.h"
 
@@ -258,8 +257,6 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     ASSERT_EQ(d.margins.size(), 1);
     EXPECT_STREQ(d.margins[0].left.key, "LeftMargin");
     EXPECT_STREQ(d.margins[0].top.key, "TopMargin");
-    for (int box = 0; box < d.boxCount; ++box)
-        EXPECT_EQ(d.IsAddressBox(box), IsAddressBox(FormType::Forwarding, box)) << box;
 
     const struct
     {

@@ -4,32 +4,19 @@
 #include "printing/common_dlgmargin01.h"
 #include "printing/common_dlgmargin02.h"
 #include "settings/settingsstore.h"
-
-QString MarginDialogTitle(FormType type)
-{
-    switch (type) {
-    case FormType::Cmr:
-        return QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
-    case FormType::National:
-        return QStringLiteral("R\u00e4nder bei Ausdruck \"Nationaler Frachtbrief\"");
-    case FormType::Kombi:
-        return QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
-    case FormType::Forwarding:
-        return QStringLiteral("R\u00e4nder bei Ausdruck \"Speditionsauftrag\"");
-    }
-    return {};
-}
+#include "views/formdescription.h"
 
 namespace {
 
-bool EditFrontAndBack(CSettingsStore& settings, const QString& section, QWidget* parent,
+bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& form,
+                      const QString& section, QWidget* parent,
                       const std::function<void(int)>& showHelp)
 {
     Common_DlgMargin02 sheet(settings, parent);
     if (showHelp)
         QObject::connect(&sheet, &Common_DlgMargin02::HelpRequested, &sheet, showHelp);
     sheet.SetPageCount(2);
-    sheet.SetSheetTitle(MarginDialogTitle(FormType::Cmr));
+    sheet.SetSheetTitle(form.marginDialogTitle);
     sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
     sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
     sheet.SetHorizontal(1, settings.Get(section, Settings::LeftMargin1));
@@ -47,13 +34,14 @@ bool EditFrontAndBack(CSettingsStore& settings, const QString& section, QWidget*
     return true;
 }
 
-bool EditSinglePage(CSettingsStore& settings, FormType type, const QString& section,
+bool EditSinglePage(CSettingsStore& settings, const Forms::FormDescription& form,
+                    const QString& section,
                     QWidget* parent, const std::function<void(int)>& showHelp)
 {
     Common_DlgMargin01 dialog(settings, parent);
     if (showHelp)
         QObject::connect(&dialog, &Common_DlgMargin01::HelpRequested, &dialog, showHelp);
-    dialog.SetTitle(MarginDialogTitle(type));
+    dialog.SetTitle(form.marginDialogTitle);
     dialog.SetHorizontal(settings.Get(section, Settings::LeftMargin));
     dialog.SetVertical(settings.Get(section, Settings::TopMargin));
     dialog.SetDoNotShow(settings.Get(section, Settings::HideMarginDialog) != 0);
@@ -71,8 +59,11 @@ bool EditPrintMargins(CSettingsStore& settings, FormType type, QWidget* parent,
                       const std::function<void(int)>& showHelp)
 {
     const CHelpTopicScope help(Common_DlgMargin01::kHelpContextId);
+    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
+    if (!form)
+        return false;
     const QString section = GetFormTypeInfo(type).section;
-    if (type == FormType::Cmr)
-        return EditFrontAndBack(settings, section, parent, showHelp);
-    return EditSinglePage(settings, type, section, parent, showHelp);
+    if (form->pageCount == 2)
+        return EditFrontAndBack(settings, *form, section, parent, showHelp);
+    return EditSinglePage(settings, *form, section, parent, showHelp);
 }

@@ -8,13 +8,10 @@ class CSettingsStore;
 class QWidget;
 
 // The margin command of a form view: shows the margin dialog of the form type with
-// the shifts stored in its section (the CMR form with a front and a back page, the
-// others with one) and, only when the user presses OK, stores the shifts and the
+// the shifts stored in its section (a front and a back page for a two-page form,
+// one otherwise) and, only when the user presses OK, stores the shifts and the
 // "do not show before printing" flag. Returns whether OK was pressed. The margin
 // help topic is the program's while the dialog is open; showHelp, when given,
 // receives the help context id of the dialog's help button.
 bool EditPrintMargins(CSettingsStore& settings, FormType type, QWidget* parent,
                       const std::function<void(int)>& showHelp = {});
-
-// The title of the margin dialog of a form type.
-QString MarginDialogTitle(FormType type);
