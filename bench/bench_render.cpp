@@ -1,9 +1,10 @@
 // Drawing a completely filled form page at the largest zoom: what one repaint
-// of a form view costs in the worst case.
+// of a form view costs in the worst case; and the largest PDF of a whole note.
 #include "documents/cmrdoc.h"
 #include "documents/natdoc.h"
 #include "documents/natintdoc.h"
 #include "documents/spedauftragdoc.h"
+#include "printing/wholenote.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
 #include "views/formdescription.h"
@@ -76,6 +77,29 @@ void BM_RenderFilledForwardingZoom25(benchmark::State& state)
     RenderFilledPage1<CSpeditionsauftragDoc>(state, 0);
 }
 BENCHMARK(BM_RenderFilledForwardingZoom25)->Unit(benchmark::kMillisecond);
+// The PDF of "Als PDF speichern..." at its largest: both pages of a filled CMR
+// note for each of the four labelled originals, eight pages, made in memory.
+void BM_LabelledCmrPdfInMemory(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CSettingsStore settings(
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
+    CCMRDoc doc(settings);
+    doc.OnNewDocument();
+    for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
+        doc.GetStore().SetFieldText(i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i),
+                                    1);
+    const Forms::FormDescription& form = *Forms::FindFormDescription(FormType::Cmr, settings);
+    WholeNoteJob job = AllPagesJob(form);
+    job.copies = LabelledOriginals(form, true);
+    QByteArray pdf;
+    for (auto _ : state) {
+        WholeNotePdf(doc, settings, job, &pdf, nullptr);
+        benchmark::DoNotOptimize(pdf.constData());
+    }
+    state.counters["bytes"] = double(pdf.size());
+}
+BENCHMARK(BM_LabelledCmrPdfInMemory)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "documents/documentjson.h"
 #include "documents/loadmessages.h"
 #include "printing/printjob.h"
+#include "printing/wholenote.h"
 #include "settings/settingsstore.h"
 #include "views/formrender.h"
 
@@ -32,6 +33,12 @@ int Usage(QTextStream& err)
            "  tarvelomark-cli render DATEI AUSGABE.png|AUSGABE.pdf [--page 1|2] [--zoom N]\n"
            "                                      Formular mit Feldtexten zeichnen\n"
            "                                      (Zoom 10 bis 25, 10 = Originalgröße)\n"
+           "  tarvelomark-cli render DATEI AUSGABE.pdf [--page 1|2|all]\n"
+           "                  --copies N|labelled|labelled-all\n"
+           "                                      ganzes Formular als PDF wie \"Als PDF\n"
+           "                                      speichern...\": N einfache Exemplare oder\n"
+           "                                      die beschrifteten Exemplare (labelled-all:\n"
+           "                                      mit den zusätzlichen)\n"
            "  tarvelomark-cli print DATEI AUSGABE.pdf [--page 1|2] [--copies N]\n"
            "                                      Druck auf das Vordruckformular als PDF\n"
            "                                      (A4, eine Seite je Kopie, 1 bis 99;\n"
@@ -176,23 +183,65 @@ int New(const QString& formName, const QString& outPath, CSettingsStore& setting
     return Save(*document, outPath, err);
 }
 
-// render FILE OUT [--page 1|2] [--zoom N]
+// The whole form as "Als PDF speichern..." writes it: `page` 0 for all pages,
+// `copies` a number of plain copies or "labelled" / "labelled-all".
+int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const QString& path,
+                    int page, const QString& copies, QTextStream& err)
+{
+    QString error;
+    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
+    if (!form)
+        return Fail(err, error);
+    WholeNoteJob job = AllPagesJob(*form);
+    if (page != 0)
+        job.pages = {page};
+    const bool all = copies == QLatin1String("labelled-all");
+    if (all || copies == QLatin1String("labelled")) {
+        if (form->copyLabels.copies.isEmpty())
+            return Fail(err, QStringLiteral("Das Formular %1 hat keine beschrifteten Exemplare.")
+                                 .arg(GetFormTypeInfo(document.GetFormType()).name));
+        job.copies = LabelledOriginals(*form, all);
+    } else {
+        job.copies.count = copies.isEmpty() ? 1 : copies.toInt();
+    }
+    return SaveWholeNotePdf(document, settings, job, path, &error) ? kOk : Fail(err, error);
+}
+
+// render FILE OUT [--page 1|2|all] [--zoom N] [--copies N|labelled|labelled-all]
 int Render(const QStringList& args, CSettingsStore& settings, QTextStream& err)
 {
     if (args.size() < 3 || args.size() % 2 == 0)
         return Usage(err);
-    int page = 1;
+    int page = 1; // 0: all pages
     int zoom = 10;
+    bool zoomGiven = false;
+    QString copies;
     for (int i = 3; i < args.size(); i += 2) {
         bool ok = false;
-        const int value = args[i + 1].toInt(&ok);
+        const QString& text = args[i + 1];
+        const int value = text.toInt(&ok);
         if (args[i] == QLatin1String("--page") && ok && (value == 1 || value == 2))
             page = value;
-        else if (args[i] == QLatin1String("--zoom") && ok && value >= 10 && value <= 25)
+        else if (args[i] == QLatin1String("--page") && text == QLatin1String("all"))
+            page = 0;
+        else if (args[i] == QLatin1String("--zoom") && ok && value >= 10 && value <= 25) {
             zoom = value;
+            zoomGiven = true;
+        } else if (args[i] == QLatin1String("--copies") &&
+                   ((ok && value >= 1 && value <= kMaxPrintCopies) ||
+                    text == QLatin1String("labelled") || text == QLatin1String("labelled-all")))
+            copies = text;
         else
             return Usage(err);
     }
+    const bool wholeNote = page == 0 || !copies.isEmpty();
+    if (wholeNote && !args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return Fail(err, QStringLiteral("%1: Alle Seiten und Exemplare werden nur als PDF-Datei "
+                                        "(.pdf) geschrieben.")
+                             .arg(args[2]));
+    if (wholeNote && zoomGiven && zoom != 10)
+        return Fail(err, QStringLiteral("Alle Seiten und Exemplare werden nur in "
+                                        "Originalgröße (--zoom 10) geschrieben."));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return Fail(err, QStringLiteral("Zeichnen braucht eine QGuiApplication."));
     auto document = CreateDocument(FormTypeForPath(args[1]), settings);
@@ -203,6 +252,8 @@ int Render(const QStringList& args, CSettingsStore& settings, QTextStream& err)
     // the file's contents.
     if (document->GetLoadError() != 0)
         return Fail(err, LoadMessageText(document->GetLoadError()));
+    if (wholeNote)
+        return RenderWholeNote(*document, settings, args[2], page, copies, err);
     return RenderDocumentToFile(*document, settings, args[2], page, zoom, &error)
                ? kOk
                : Fail(err, error);

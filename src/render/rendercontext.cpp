@@ -1,6 +1,7 @@
 #include "rendercontext.h"
 
 #include <QPaintDevice>
+#include <QPainter>
 
 namespace Render {
 
@@ -10,6 +11,15 @@ QTransform TenthMillimetreTransform(const QPaintDevice& device, int zoom)
     const qreal sx = device.logicalDpiX() / 254.0 * zoom / 10.0;
     const qreal sy = device.logicalDpiY() / 254.0 * zoom / 10.0;
     return QTransform::fromScale(sx, sy);
+}
+
+void SetUpPaperPainter(QPainter& painter)
+{
+    painter.setTransform(TenthMillimetreTransform(*painter.device(), 10));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
 } // namespace Render

@@ -17,7 +17,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTextStream>
 
 #include <cctype>
@@ -225,6 +228,110 @@ TEST_F(PrintTest, RefusedRequestsWriteNothing)
         EXPECT_EQ(RunCli(c.args, Settings(), o, e), c.code) << c.args.join(' ').toStdString();
         EXPECT_FALSE(QFile::exists(pdf)) << c.args.join(' ').toStdString();
     }
+}
+
+// ---------------------------------------------------------------------------
+// The print preview: the same page drawn over the faint form, read back from a
+// PDF page of the paper's size
+
+class PreviewTest : public PrintTest
+{
+protected:
+    // The preview of a page as a printer whose printable area begins at
+    // `corner` (0.1 mm) shows it, on an A4 page from that corner.
+    PdfPage Preview(int page, const QPointF& corner = {})
+    {
+        CCMRDoc document(Settings());
+        QBuffer buffer;
+        QByteArray bytes = FixtureDocument(4);
+        buffer.setBuffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        document.LoadFromDevice(buffer);
+        const QString pdf = env.FilePath(QStringLiteral("preview.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setPageLayout(
+                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            QPainter painter(&writer);
+            CCmrPrint(document, Settings()).PreviewPage(painter, page, corner);
+        }
+        return ReadPdfWords(pdf).pages.value(0);
+    }
+};
+
+struct PreviewCase
+{
+    const char* name;
+    int publisher;
+    int leftMargin1, topMargin1, leftMargin2, topMargin2;
+    int page;
+};
+
+void PrintTo(const PreviewCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PreviewPlacement : public PreviewTest, public testing::WithParamInterface<PreviewCase>
+{
+};
+
+// Every text of the preview lies where the printed PDF has it, to the
+// hundredth of a millimetre, and the form lies under it.
+TEST_P(PreviewPlacement, TextsLieWhereThePrintPutsThem)
+{
+    const PreviewCase& c = GetParam();
+    Settings().Set(kCmr, Settings::Publisher, c.publisher);
+    Settings().Set(kCmr, Settings::LeftMargin1, c.leftMargin1);
+    Settings().Set(kCmr, Settings::TopMargin1, c.topMargin1);
+    Settings().Set(kCmr, Settings::LeftMargin2, c.leftMargin2);
+    Settings().Set(kCmr, Settings::TopMargin2, c.topMargin2);
+    const PrintedPdf printed = Print({QStringLiteral("--page"), QString::number(c.page),
+                                      QStringLiteral("--copies"), QStringLiteral("1")});
+    ASSERT_EQ(printed.pages.size(), 1);
+    const PdfPage preview = Preview(c.page);
+    ASSERT_FALSE(printed.pages[0].isEmpty());
+    for (const Word& word : printed.pages[0]) {
+        const auto shown = FindWord(preview, word.text.toUtf8().constData());
+        ASSERT_TRUE(shown.has_value()) << word.text.toStdString();
+        EXPECT_NEAR(shown->mm.left(), word.mm.left(), 0.01) << word.text.toStdString();
+        EXPECT_NEAR(shown->mm.top(), word.mm.top(), 0.01) << word.text.toStdString();
+    }
+    // The form's captions come with the preview only.
+    const char* caption = c.page == 1 ? "INTERNATIONALER" : "Sonstige";
+    EXPECT_TRUE(FindWord(preview, caption).has_value());
+    EXPECT_FALSE(FindWord(printed.pages[0], caption).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cmr, PreviewPlacement,
+    testing::Values(PreviewCase{"publisher 0", 0, 0, 0, 0, 0, 1},
+                    PreviewCase{"publisher 2", 2, 0, 0, 0, 0, 1},
+                    PreviewCase{"publisher 0 with front margins", 0, 15, -10, 0, 0, 1},
+                    PreviewCase{"publisher 2 with front margins", 2, -20, 35, 0, 0, 1},
+                    PreviewCase{"back page with its margins", 2, 15, -10, -20, 30, 2}),
+    [](const testing::TestParamInfo<PreviewCase>& info) {
+        std::string name;
+        for (const char* p = info.param.name; *p; ++p)
+            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+        return name;
+    });
+
+// A printer that cannot reach the edge starts its printout inside the paper;
+// the paper, and the form on it, lies that far up and left of the printout.
+TEST_F(PreviewTest, FormLiesFromTheCornerOfThePaper)
+{
+    const PdfPage edge = Preview(1);
+    const PdfPage inside = Preview(1, QPointF(42, 30));
+    const auto title = FindWord(edge, "INTERNATIONALER");
+    const auto titleInside = FindWord(inside, "INTERNATIONALER");
+    const auto sender = FindWord(edge, kSenderText);
+    const auto senderInside = FindWord(inside, kSenderText);
+    ASSERT_TRUE(title && titleInside && sender && senderInside);
+    EXPECT_NEAR(titleInside->mm.left(), title->mm.left() - 4.2, 0.02);
+    EXPECT_NEAR(titleInside->mm.top(), title->mm.top() - 3.0, 0.02);
+    EXPECT_NEAR(senderInside->mm.left(), sender->mm.left(), 0.01);
+    EXPECT_NEAR(senderInside->mm.top(), sender->mm.top(), 0.01);
 }
 
 // ---------------------------------------------------------------------------

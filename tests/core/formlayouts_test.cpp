@@ -2,7 +2,8 @@
 // boxes on the sheet and apart from each other, no line through a typing area,
 // print rectangles on the paper, captions that are all used and that stay clear
 // of the boxes, the lines and each other, moves and address boxes that name
-// boxes of the form. Each form's telling rows are tested with the form.
+// boxes of the form, labels of the originals in the margin. Each form's telling
+// rows are tested with the form.
 #include "formtablestest.h"
 #include "guienvironment.h"
 #include "testsupport.h"
@@ -248,6 +249,36 @@ TEST_P(FormLayouts, CaptionsStayClearOfBoxesLinesAndEachOther)
                         << name << " / " << captions[b].text.toStdString();
                 bands.append(band);
             }
+        }
+    }
+}
+
+// The labels of the originals stand in the margin: on the sheet, clear of every
+// box, line and caption of each page; the mandatory ones come first and no two
+// originals share an ink.
+TEST_P(FormLayouts, CopyLabelsStandInTheMargin)
+{
+    const FormDescription& form = Form();
+    const CFormPainter painter(form, 10);
+    const QVector<Forms::CopyLabel>& labels = form.copyLabels.copies;
+    for (int k = 0; k < labels.size(); ++k) {
+        const std::string name = labels[k].text;
+        if (k > 0)
+            EXPECT_FALSE(labels[k - 1].optional && !labels[k].optional) << name;
+        for (int j = 0; j < k; ++j)
+            EXPECT_NE(labels[j].inkRgb, labels[k].inkRgb) << name;
+        const QRectF ink = painter.CaptionInk(painter.CopyLabelCaption(labels[k].text));
+        EXPECT_TRUE(QRectF(0, 0, form.sheetWidth, form.sheetHeight).contains(ink)) << name;
+        for (int page = 1; page <= form.pageCount; ++page) {
+            const int boxes = page == 1 ? form.boxCount + form.checkBoxCount : 1;
+            for (int i = 0; i < boxes; ++i)
+                EXPECT_FALSE(ink.intersects(ToRectF(form.BoxEntry(i, page))))
+                    << name << " over box " << i;
+            for (const auto& line : DrawnLines(form, page))
+                EXPECT_FALSE(ink.intersects(LineArea(line.first, line.second))) << name;
+            for (const CFormPainter::PlacedCaption& c : painter.Captions(page, 0))
+                for (const QRectF& caption : CaptionInks(painter, c))
+                    EXPECT_FALSE(ink.intersects(caption)) << name << " / " << c.text.toStdString();
         }
     }
 }

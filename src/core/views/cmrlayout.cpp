@@ -1129,6 +1129,18 @@ const Forms::FormDescription& Description()
                      {Settings::LeftMargin2, Settings::TopMargin2}};
         d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
 
+        // The note travels as three originals, red, blue and green, and often a
+        // fourth in black. Each label reads upwards in the margin right of the
+        // frame and ends level with its top, where a printer's unprintable
+        // border never reaches.
+        d.copyLabels.copies = {{"1 Exemplar f\u00fcr den Absender", 0xC8102E},
+                               {"2 Exemplar f\u00fcr den Empf\u00e4nger", 0x1F4E9C},
+                               {"3 Exemplar f\u00fcr den Frachtf\u00fchrer", 0x00843D},
+                               {"4 Weiteres Exemplar", 0x000000, true}};
+        d.copyLabels.font = CaptionFont{48, 700, true};
+        d.copyLabels.anchor = Anchor::RightBottom;
+        d.copyLabels.at = QPoint(kFrameRight + 110, kFrameTop);
+
         d.addressBoxes = {0, 1, 5, 6};
         d.boxName = CellName;
         d.mergedRows = &kMergedGoodsRows;

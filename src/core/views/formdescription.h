@@ -108,6 +108,26 @@ struct PageMargins
     IntSetting top;
 };
 
+// One of the originals a form travels as, told apart by a label in the margin
+// and by the colour of the form's ink (0xRRGGBB). The optional ones are made
+// only on request.
+struct CopyLabel
+{
+    const char* text; // UTF-8
+    quint32 inkRgb;
+    bool optional = false;
+};
+
+// Where the label of an original goes: its text in `font`, the anchoring corner
+// at `at` (0.1 mm of the sheet, y downwards), outside the form's frame.
+struct CopyLabels
+{
+    QVector<CopyLabel> copies; // empty: the form has plain copies only
+    CaptionFont font;
+    Anchor anchor = Anchor::LeftBottom;
+    QPoint at;
+};
+
 // An arrow key's move between the rows of a table: from every box of
 // `from`..`to` to the box `delta` further on.
 struct ArrowMove
@@ -144,6 +164,10 @@ struct FormDescription
     QVector<PublisherGroup> publisherGroups;
     QVector<PageMargins> margins; // one per page
     QString marginDialogTitle;
+
+    // The labelled originals of the whole form on plain paper; the mandatory
+    // ones come first.
+    CopyLabels copyLabels;
 
     // Boxes that take an address from the address book (page 1).
     QVector<int> addressBoxes;

@@ -62,11 +62,7 @@ void CFormPrint::PrintPage(QPainter& painter, int page)
     fields.CreatePrinterFonts(m_settings.Get(section, Settings::PrinterFontFactor));
 
     painter.save();
-    painter.setTransform(Render::TenthMillimetreTransform(*painter.device(), 10));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setBrush(Qt::NoBrush);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
+    Render::SetUpPaperPainter(painter);
     if (front) {
         PrintMarks(painter);
         PrintBoxes(painter, fields);
@@ -74,6 +70,26 @@ void CFormPrint::PrintPage(QPainter& painter, int page)
         PrintFollowBox(painter, fields);
     }
     painter.restore();
+}
+
+QColor CFormPrint::PreviewFormInk()
+{
+    // Light enough that every printed text and mark stands out above it, dark
+    // enough to tell whether a text sits inside its box.
+    return QColor(0xA8, 0xB4, 0xC8);
+}
+
+void CFormPrint::PreviewPage(QPainter& painter, int page, const QPointF& printableCorner)
+{
+    const bool front = page == 1 || m_form.pageCount < 2;
+    painter.save();
+    Render::SetUpPaperPainter(painter);
+    painter.translate(-printableCorner.x(), -printableCorner.y());
+    CFormPainter(m_form, 10)
+        .DrawForm(painter, front ? 1 : 2, m_settings.Get(m_form.Section(), Settings::Publisher),
+                  PreviewFormInk());
+    painter.restore();
+    PrintPage(painter, page);
 }
 
 void CFormPrint::PrintMarks(QPainter& painter) const

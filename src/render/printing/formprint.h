@@ -2,7 +2,9 @@
 
 #include "views/formdescription.h"
 
+#include <QColor>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 class CFieldPainter;
@@ -38,6 +40,16 @@ public:
     // Prints page 1 (front) or, on a form with a back page, page 2 (any other
     // value counts as 2) onto the painter. The painter's state is restored.
     void PrintPage(QPainter& painter, int page);
+
+    // The print preview of a page: the form as the sheet carries it, in a faint
+    // ink, drawn from the corner of the paper, under exactly what PrintPage
+    // prints. `printableCorner` is where the painter's origin (the printable
+    // area) lies on the paper, in 0.1 mm right and down; the form is drawn that
+    // far up and left of the origin, as the paper lies under a printer that
+    // cannot reach its edge. The painter's state is restored.
+    void PreviewPage(QPainter& painter, int page, const QPointF& printableCorner);
+    // The ink of that faint form.
+    static QColor PreviewFormInk();
 
     // The shift of a page in 0.1 mm, right and down positive.
     QPoint PrintOffset(int page) const;

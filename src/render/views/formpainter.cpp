@@ -4,6 +4,7 @@
 #include "editor/fieldstore.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTransform>
 
@@ -21,6 +22,14 @@ QPen FormPen(const QPainter& painter, int width, const QColor& color)
 {
     const QTransform& t = painter.deviceTransform();
     const qreal scale = std::hypot(t.m11(), t.m12());
+    // A recorded picture (the print preview's pages) is shown scaled, where a
+    // cosmetic pen would keep its width in the recording's pixels.
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Picture) {
+        QPen pen(color, qMax(1.0 / scale, qreal(width)));
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        return pen;
+    }
     QPen pen(color, qMax(1.0, std::round(width * scale)));
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
@@ -31,6 +40,15 @@ QPen FormPen(const QPainter& painter, int width, const QColor& color)
 QColor FromRgb(quint32 rgb)
 {
     return QColor(QRgb(rgb));
+}
+
+// A shaded area in one ink: as much of the ink as the form's own grey has of
+// black, so that black ink gives the grey back.
+QColor Tint(const QColor& ink, quint32 fillRgb)
+{
+    const qreal share = 1.0 - FromRgb(fillRgb).lightnessF();
+    const auto mix = [share](int channel) { return qRound(255 - (255 - channel) * share); };
+    return QColor(mix(ink.red()), mix(ink.green()), mix(ink.blue()));
 }
 
 // A caption is placed by its cell's bottom edge: the baseline lies the descent
@@ -69,8 +87,9 @@ QFont CFormPainter::Font(const CaptionFont& font) const
     return made;
 }
 
-void CFormPainter::DrawForm(QPainter& painter, int page, int publisher) const
+void CFormPainter::DrawForm(QPainter& painter, int page, int publisher, const QColor& ink) const
 {
+    const bool inked = ink.isValid();
     if (page < 1 || page > m_form.pages.size())
         return;
     const PageDrawing& drawing = m_form.pages[page - 1];
@@ -84,20 +103,35 @@ void CFormPainter::DrawForm(QPainter& painter, int page, int publisher) const
         for (int i = 0; i < filled; ++i) {
             const FormTables::Segment& s = segments[i];
             painter.fillRect(QRect(Point(s.x1, s.y1), Point(s.x2, s.y2)).normalized(),
-                             FromRgb(style.fillRgb));
+                             inked ? Tint(ink, style.fillRgb) : FromRgb(style.fillRgb));
         }
         if (filled == segments.size())
             continue;
-        painter.setPen(FormPen(painter, style.penWidth, FromRgb(style.rgb)));
+        painter.setPen(FormPen(painter, style.penWidth, inked ? ink : FromRgb(style.rgb)));
         for (int i = filled; i < segments.size(); ++i) {
             const FormTables::Segment& s = segments[i];
             painter.drawLine(Point(s.x1, s.y1), Point(s.x2, s.y2));
         }
     }
 
-    painter.setPen(Qt::black);
+    painter.setPen(inked ? ink : QColor(Qt::black));
     for (const PlacedCaption& caption : Captions(page, publisher))
         DrawCaption(painter, caption);
+}
+
+CFormPainter::PlacedCaption CFormPainter::CopyLabelCaption(const QString& text) const
+{
+    const CopyLabels& labels = m_form.copyLabels;
+    return {text, labels.font, QPoint(Scale(labels.at.x(), m_zoom), Scale(labels.at.y(), m_zoom)),
+            labels.anchor == Anchor::RightBottom};
+}
+
+void CFormPainter::DrawCopyLabel(QPainter& painter, const QString& text, const QColor& ink) const
+{
+    if (m_form.copyLabels.copies.isEmpty() || text.isEmpty())
+        return;
+    painter.setPen(ink);
+    DrawCaption(painter, CopyLabelCaption(text));
 }
 
 QVector<CFormPainter::PlacedCaption> CFormPainter::Captions(int page, int publisher) const

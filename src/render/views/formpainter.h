@@ -62,8 +62,15 @@ public:
     QFont Font(const Forms::CaptionFont& font) const;
 
     // Lines and captions of a page (1 or 2), with the publisher's edition line
-    // and what the form's hooks supply.
-    void DrawForm(QPainter& painter, int page, int publisher) const;
+    // and what the form's hooks supply. A valid `ink` draws the whole form in
+    // that one colour, its shaded areas as a tint of it (an original's colour,
+    // or a faint form under a print preview); otherwise the form's own colours.
+    void DrawForm(QPainter& painter, int page, int publisher, const QColor& ink = QColor()) const;
+    // The label of an original where the form keeps it (CopyLabels), in `ink`;
+    // nothing for a form without labels or an empty text.
+    void DrawCopyLabel(QPainter& painter, const QString& text, const QColor& ink) const;
+    // The label as it is drawn, for measuring.
+    PlacedCaption CopyLabelCaption(const QString& text) const;
     // The texts of a page's boxes in `textColor`, then on page 1 the cross of the
     // check word when the form shows one (FormDescription::CrossedCheckBox).
     void DrawBoxes(QPainter& painter, int page, const CFieldPainter& fields,

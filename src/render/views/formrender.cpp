@@ -46,7 +46,7 @@ void DrawPage(QPaintDevice& device, QPainter& painter, const Forms::FormDescript
 } // namespace
 
 void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
-                    int page, int zoom)
+                    int page, int zoom, const PageColours& colours)
 {
     const Forms::FormDescription* form =
         Forms::FindFormDescription(document.GetFormType(), settings);
@@ -58,23 +58,32 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsSto
     CFieldPainter fields(settings);
     fields.CreateScreenFonts(painter.device() ? painter.device()->logicalDpiY() : 96, zoom);
     const QColor textColor =
-        CFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
-    formPainter.DrawForm(painter, page, settings.Get(section, Settings::Publisher));
+        colours.text.isValid()
+            ? colours.text
+            : CFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
+    formPainter.DrawForm(painter, page, settings.Get(section, Settings::Publisher), colours.ink);
     formPainter.DrawBoxes(painter, page, fields, document.GetStore(), document.GetCheckWord(),
                           form->MergedRowsOn(settings), textColor);
     painter.restore();
 }
 
-bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
-                          const QString& path, int page, int zoom, QString* error)
+const Forms::FormDescription* DrawnForm(const CKrDocument& document,
+                                        const CSettingsStore& settings, QString* error)
 {
     const FormType type = document.GetFormType();
     const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
-    if (!form) {
+    if (!form)
         SetError(error, QStringLiteral("Für das Formular %1 gibt es noch keine Darstellung.")
                             .arg(GetFormTypeInfo(type).name));
+    return form;
+}
+
+bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
+                          const QString& path, int page, int zoom, QString* error)
+{
+    const Forms::FormDescription* form = DrawnForm(document, settings, error);
+    if (!form)
         return false;
-    }
     if (page < 1 || page > form->pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
         return false;

@@ -2,6 +2,7 @@
 
 #include "views/formtype.h"
 
+#include <QColor>
 #include <QSizeF>
 #include <QString>
 
@@ -18,11 +19,29 @@ class QPainter;
 // (Forms::FindFormDescription); the others answer false with a message. Which
 // replica a form has may depend on its settings (the national note's edition).
 
+namespace Forms {
+struct FormDescription;
+}
+
+// The drawn replica of a document's form as its settings choose it now, or null
+// with a German message in `error` for a form that has none yet.
+const Forms::FormDescription* DrawnForm(const CKrDocument& document,
+                                        const CSettingsStore& settings, QString* error);
+
+// The colours of a drawn page: the form's lines and captions in `ink` (invalid:
+// the form's own colours) and the box texts in `text` (invalid: the form's
+// "EditTextColor", as on the screen).
+struct PageColours
+{
+    QColor ink;
+    QColor text;
+};
+
 // Draws page `page` (1 or 2) at `zoom` (tenths, 10 = real size) onto a painter
 // whose transform maps 0.1 mm, y downwards, origin at the top-left corner of the
 // sheet. The painter's state is kept.
 void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
-                    int page, int zoom);
+                    int page, int zoom, const PageColours& colours = {});
 
 // Renders into `path`: a PNG (".png", 96 dots per inch, the sheet at the zoom on
 // white) or a PDF (".pdf", one page of the sheet's size at the zoom), chosen by

@@ -1,0 +1,170 @@
+#include "printing/wholenote.h"
+
+#include "documents/krdocument.h"
+#include "files/safewrite.h"
+#include "printing/printjob.h"
+#include "rendercontext.h"
+#include "settings/regeditmanagment.h"
+#include "settings/settingsstore.h"
+#include "views/formpainter.h"
+#include "views/formrender.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+void SetError(QString* error, const QString& message)
+{
+    if (error)
+        *error = message;
+}
+
+// The form, or null with the reason why the job cannot be drawn.
+const Forms::FormDescription* CheckedForm(const CKrDocument& document, CSettingsStore& settings,
+                                          const WholeNoteJob& job, QString* error)
+{
+    const Forms::FormDescription* form = DrawnForm(document, settings, error);
+    if (!form)
+        return nullptr;
+    if (job.pages.isEmpty()) {
+        SetError(error, QStringLiteral("Es ist keine Seite gew\u00e4hlt."));
+        return nullptr;
+    }
+    for (int page : job.pages) {
+        if (page < 1 || page > form->pageCount) {
+            SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+            return nullptr;
+        }
+    }
+    if (job.copies.count < 1 || job.copies.count > kMaxPrintCopies) {
+        SetError(error, QStringLiteral("Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.")
+                            .arg(kMaxPrintCopies));
+        return nullptr;
+    }
+    return form;
+}
+
+QString CreatorText()
+{
+    ProductVersion version;
+    if (!ParseProductVersion(CRegeditManagment::BuiltProductVersion(), &version))
+        return QStringLiteral("Tarvelomark");
+    return QStringLiteral("Tarvelomark %1").arg(FormatVersionText(version));
+}
+
+} // namespace
+
+CopyPlan LabelledOriginals(const Forms::FormDescription& form, bool withOptional)
+{
+    int count = 0;
+    for (const Forms::CopyLabel& label : form.copyLabels.copies)
+        if (withOptional || !label.optional)
+            ++count;
+    if (count == 0)
+        return CopyPlan{};
+    return CopyPlan{count, true};
+}
+
+QVector<NoteCopy> PlanCopies(const Forms::FormDescription& form, const CopyPlan& plan)
+{
+    QVector<NoteCopy> copies;
+    const QVector<Forms::CopyLabel>& labels = form.copyLabels.copies;
+    for (int k = 0; k < plan.count; ++k) {
+        if (plan.labelled && k < labels.size())
+            copies.append({QString::fromUtf8(labels[k].text), QColor(QRgb(labels[k].inkRgb))});
+        else
+            copies.append(NoteCopy{});
+    }
+    return copies;
+}
+
+WholeNoteJob AllPagesJob(const Forms::FormDescription& form)
+{
+    WholeNoteJob job;
+    job.pages.clear();
+    for (int page = 1; page <= form.pageCount; ++page)
+        job.pages.append(page);
+    return job;
+}
+
+void DrawWholeNotePage(QPainter& painter, const Forms::FormDescription& form,
+                       const CKrDocument& document, CSettingsStore& settings, int page,
+                       const NoteCopy& copy)
+{
+    painter.save();
+    Render::SetUpPaperPainter(painter);
+    // A plain copy keeps the form's own colours (its grey shading); an original
+    // is all in its ink.
+    const QColor ink = copy.label.isEmpty() ? QColor() : copy.ink;
+    RenderFormPage(painter, document, settings, page, 10, PageColours{ink, Qt::black});
+    CFormPainter(form, 10).DrawCopyLabel(painter, copy.label, copy.ink);
+    painter.restore();
+}
+
+bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
+                    CSettingsStore& settings, const WholeNoteJob& job, QString* error)
+{
+    const Forms::FormDescription* form = CheckedForm(document, settings, job, error);
+    if (!form)
+        return false;
+    const QString failed = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        SetError(error, failed);
+        return false;
+    }
+    bool first = true;
+    for (const NoteCopy& copy : PlanCopies(*form, job.copies)) {
+        for (int page : job.pages) {
+            if (!first && !device.newPage()) {
+                painter.end();
+                SetError(error, failed);
+                return false;
+            }
+            first = false;
+            DrawWholeNotePage(painter, *form, document, settings, page, copy);
+        }
+    }
+    if (!painter.end()) {
+        SetError(error, failed);
+        return false;
+    }
+    return true;
+}
+
+bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const WholeNoteJob& job,
+                  QByteArray* pdf, QString* error)
+{
+    const Forms::FormDescription* form = CheckedForm(document, settings, job, error);
+    if (!form)
+        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        const QSizeF sheetMm(form->sheetWidth / 10.0, form->sheetHeight / 10.0);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(sheetMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(document.GetTitle());
+        writer.setCreator(CreatorText());
+        if (!PrintWholeNote(writer, document, settings, job, error))
+            return false;
+    }
+    if (pdf)
+        *pdf = bytes;
+    return true;
+}
+
+bool SaveWholeNotePdf(const CKrDocument& document, CSettingsStore& settings,
+                      const WholeNoteJob& job, const QString& path, QString* error)
+{
+    QByteArray pdf;
+    return WholeNotePdf(document, settings, job, &pdf, error) && WriteFileSafely(path, pdf, error);
+}
