@@ -153,6 +153,13 @@ bool Draw(QPainter& p, int id)
         p.setBrush(kPaper);
         p.drawRect(QRectF(8, 20, 16, 9));
         return true;
+    case Cmd::PrintPreview:
+        Sheet(p, QRectF(4, 3, 20, 26));
+        p.setBrush(kPaper);
+        p.drawEllipse(QPointF(19, 18), 6.5, 6.5);
+        p.setPen(QPen(ink, 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(24, 23), QPointF(29, 28));
+        return true;
     case Cmd::AlignLeft: {
         const qreal w[4] = {24, 16, 24, 12};
         TextLines(p, 4, 7, w);

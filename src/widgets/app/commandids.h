@@ -13,6 +13,8 @@ enum : int {
     SaveAs = 57604,
     PrintSetup = 57606,
     Print = 57607,
+    PrintPreview = 57609,
+    SaveAsPdf = 32880,
     RecentFirst = 57616,
     RecentLast = 57631,
     About = 57664,

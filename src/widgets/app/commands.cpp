@@ -26,6 +26,8 @@ QList<CommandInfo> BuildCommands()
         {Cmd::SaveAs, "Speichern &unter...", {}, nullptr, nullptr},
         {Cmd::Print, "&Drucken...", {K(ctrl | Qt::Key_P)}, "document-print", nullptr},
         {Cmd::PrintSetup, "Dru&ckeinrichtung...", {}, nullptr, nullptr},
+        {Cmd::PrintPreview, "Seitenansicht", {}, "document-print-preview", nullptr},
+        {Cmd::SaveAsPdf, "Als PDF speichern...", {}, nullptr, nullptr},
         {Cmd::About, "&Info über Tarvelomark...", {}, "help-about", "?"},
         {Cmd::Exit, "&Beenden", {}, "application-exit", nullptr},
         {Cmd::HelpContents, "Hilfe Inhal&t", {}, nullptr, nullptr},
@@ -119,8 +121,8 @@ QList<MenuLayout> MainMenus(int resourceId)
          << Cmd::AlignCenter << Cmd::AlignRight;
     return {
         {"&Datei",
-         {Cmd::New, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs, 0, Cmd::Print,
-          Cmd::PrintSetup, 0, Cmd::RecentFirst, 0, Cmd::About, 0, Cmd::Exit}},
+         {Cmd::New, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs, Cmd::SaveAsPdf, 0, Cmd::Print,
+          Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0, Cmd::About, 0, Cmd::Exit}},
         {"&Bearbeiten", edit},
         {"&Optionen",
          {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::FormDefaults, Cmd::EditAddresses,
@@ -147,11 +149,11 @@ MenuLayout ContextMenu(int resourceId)
 QList<int> ToolbarLayout()
 {
     QList<int> ids = {Cmd::Exit, 0, Cmd::New, 0};
-    ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste
-        << Cmd::InsertAddress << 0 << Cmd::ZoomIn << Cmd::ZoomOut << 0 << Cmd::FontBigger
-        << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft << Cmd::AlignCenter
-        << Cmd::AlignRight << 0 << Cmd::Margins << Cmd::Print << 0 << Cmd::Page1 << Cmd::Page2
-        << 0 << Cmd::About << Cmd::HelpGeneral;
+    ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste << Cmd::InsertAddress
+        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
+        << 0 << Cmd::AlignLeft << Cmd::AlignCenter << Cmd::AlignRight << 0 << Cmd::Margins
+        << Cmd::Print << Cmd::PrintPreview << 0 << Cmd::Page1 << Cmd::Page2 << 0 << Cmd::About
+        << Cmd::HelpGeneral;
     return ids;
 }
 

@@ -4,6 +4,7 @@
 #include "printing/printicons.h"
 #include "printing/rangespinbox.h"
 #include "settings/settingsstore.h"
+#include "views/formdescription.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -149,6 +151,25 @@ void CDlgDrucken::BuildControls()
     choices->setColumnStretch(2, 1);
     choices->addWidget(m_reusePrinter, 2, 0, 1, 3);
 
+    // Paper: the pre-printed path stays exactly as it is; plain paper is a
+    // separate job of the whole form.
+    m_prePrinted =
+        new QRadioButton(QStringLiteral("Auf den Vordruck (nur Feldtexte und Markierungen)"), this);
+    m_prePrinted->setObjectName(QStringLiteral("prePrinted"));
+    m_plainPaper = new QRadioButton(QStringLiteral("Auf Normalpapier (ganzes Formular)"), this);
+    m_plainPaper->setObjectName(QStringLiteral("plainPaper"));
+    m_labelCopies = new QCheckBox(QStringLiteral("Exemplare beschriften"), this);
+    m_labelCopies->setObjectName(QStringLiteral("labelCopies"));
+    auto* paperChoice = new QGroupBox(QStringLiteral(" Ausgabe "), this);
+    auto* paperChoiceLayout = new QVBoxLayout(paperChoice);
+    paperChoiceLayout->addWidget(m_prePrinted);
+    paperChoiceLayout->addWidget(m_plainPaper);
+    auto* labelRow = new QHBoxLayout;
+    labelRow->addSpacing(22);
+    labelRow->addWidget(m_labelCopies);
+    paperChoiceLayout->addLayout(labelRow);
+    connect(m_plainPaper, &QRadioButton::toggled, this, [this] { UpdatePaperControls(); });
+
     // Buttons.
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -167,14 +188,23 @@ void CDlgDrucken::BuildControls()
         m_printerSetupRequested = true;
         reject();
     });
+    auto* preview = new QPushButton(QStringLiteral("Seitenansicht"), this);
+    preview->setAutoDefault(false);
+    preview->setObjectName(QStringLiteral("preview"));
+    connect(preview, &QPushButton::clicked, this, [this] {
+        EnsureInitialised();
+        Q_EMIT PreviewRequested();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(printerBox);
     layout->addWidget(paperBox);
     layout->addWidget(hintBox);
     layout->addWidget(choicesBox);
+    layout->addWidget(paperChoice);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(setup);
+    buttonRow->addWidget(preview);
     buttonRow->addSpacing(24);
     buttonRow->addWidget(buttons, 1);
     layout->addLayout(buttonRow);
@@ -183,11 +213,16 @@ void CDlgDrucken::BuildControls()
 
 void CDlgDrucken::showEvent(QShowEvent* event)
 {
+    EnsureInitialised();
+    QDialog::showEvent(event);
+}
+
+void CDlgDrucken::EnsureInitialised()
+{
     if (!m_initialised) {
         m_initialised = true;
         InitDialog();
     }
-    QDialog::showEvent(event);
 }
 
 void CDlgDrucken::InitDialog()
@@ -210,7 +245,8 @@ void CDlgDrucken::InitDialog()
     m_pageList->addItem(QStringLiteral("Seite 1 drucken"));
     if (m_formKind == FormType::Cmr)
         m_pageList->addItem(QStringLiteral("Seite 2 drucken"));
-    m_pageList->setCurrentIndex(0);
+    m_pageList->setCurrentIndex(
+        m_initialPage >= 1 && m_initialPage <= m_pageList->count() ? m_initialPage - 1 : 0);
     m_pageList->setEnabled(m_formKind == FormType::Cmr);
 
     if (portrait && m_description.paperCode != PaperCodes::kLegal) {
@@ -223,7 +259,57 @@ void CDlgDrucken::InitDialog()
 
     m_copiesField->SetInitialValue(m_settings.Get(m_section, Settings::Copies));
     m_reusePrinter->setChecked(m_settings.Get(m_section, Settings::ReusePrinter) == 1);
+
+    const Forms::FormDescription* form = Forms::FindFormDescription(m_formKind, m_settings);
+    QStringList labels;
+    if (form)
+        for (const Forms::CopyLabel& label : form->copyLabels.copies)
+            labels << QString::fromUtf8(label.text);
+    m_formHasLabels = !labels.isEmpty();
+    m_labelCopies->setVisible(m_formHasLabels);
+    m_labelCopies->setToolTip(
+        QStringLiteral("Die Kopien werden als die Exemplare des Formulars gedruckt, jedes in "
+                       "seiner Farbe und mit seiner Beschriftung am Rand:\n%1\nWeitere Kopien "
+                       "bleiben ohne Beschriftung.")
+            .arg(labels.join(QLatin1Char('\n'))));
+    const bool plain = m_settings.Get(m_section, Settings::PlainPaper) == 1;
+    m_plainPaper->setChecked(plain);
+    m_prePrinted->setChecked(!plain);
+    m_labelCopies->setChecked(m_settings.Get(m_section, Settings::LabelCopies) == 1);
+    UpdatePaperControls();
     m_pageList->setFocus();
+}
+
+void CDlgDrucken::UpdatePaperControls()
+{
+    m_labelCopies->setEnabled(m_plainPaper->isChecked() && m_formHasLabels);
+}
+
+bool CDlgDrucken::PlainPaper() const
+{
+    return m_plainPaper->isChecked();
+}
+
+bool CDlgDrucken::LabelledCopies() const
+{
+    return m_plainPaper->isChecked() && m_formHasLabels && m_labelCopies->isChecked();
+}
+
+int CDlgDrucken::ChosenPage() const
+{
+    return m_pageList->currentIndex() + 1;
+}
+
+int CDlgDrucken::ChosenCopies() const
+{
+    return m_copiesField->value();
+}
+
+void CDlgDrucken::SelectPage(int page)
+{
+    EnsureInitialised();
+    if (page >= 1 && page <= m_pageList->count())
+        m_pageList->setCurrentIndex(page - 1);
 }
 
 QString CDlgDrucken::PaperName() const
@@ -238,10 +324,7 @@ QString CDlgDrucken::HintText() const
 
 void CDlgDrucken::accept()
 {
-    if (!m_initialised) {
-        m_initialised = true;
-        InitDialog();
-    }
+    EnsureInitialised();
     // A count the user did not mean wastes pre-printed forms: an entry outside
     // the range is refused, never replaced.
     const std::optional<int> copies = m_copiesField->CheckValue(windowTitle());
@@ -252,6 +335,8 @@ void CDlgDrucken::accept()
     const bool reuse = m_reusePrinter->isChecked();
     m_settings.Set(m_section, Settings::Copies, m_copies);
     m_settings.Set(m_section, Settings::ReusePrinter, reuse ? 1 : 0);
+    m_settings.Set(m_section, Settings::PlainPaper, m_plainPaper->isChecked() ? 1 : 0);
+    m_settings.Set(m_section, Settings::LabelCopies, m_labelCopies->isChecked() ? 1 : 0);
     // A printer without a name cannot be selected again, so it is not remembered.
     const bool remember = reuse && !m_description.name.isEmpty();
     m_settings.Set(m_section, Settings::Printer,

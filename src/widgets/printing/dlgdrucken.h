@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPrinter;
+class QRadioButton;
 
 // What the print dialog shows of the printer that will print.
 struct PrinterDescription
@@ -26,11 +27,20 @@ PrinterDescription DescribePrinter(const QPrinter& printer);
 // whether this printer is used again for the form type. It prints nothing.
 //
 // OK refuses a copy count outside 1..99 or an empty one with a message and keeps
-// the dialog open. On OK it stores "DruckAnzahl", "ReUseDrucker" and "Drucker" in the form's
-// section and, when built on a QPrinter, sets the printer's page range to 1..copies: each copy is
-// one page of the job. On cancel nothing is stored. When the user asks for the printer setup the
-// dialog ends as cancelled with PrinterSetupRequested() set; the caller shows the setup and starts
-// printing again.
+// the dialog open.
+//
+// It also offers the paper: the pre-printed sheet, which gets only the texts, the
+// cross and the marks, or plain paper, which gets the whole form, its copies
+// labelled as the form's originals when the form has them and the user asks.
+//
+// On OK it stores "DruckAnzahl", "ReUseDrucker", "Drucker", "Normalpapier" and
+// "ExemplareBeschriften" in the form's section and, when built on a QPrinter, sets
+// the printer's page range to 1..copies: each copy is one page of the job. On
+// cancel nothing is stored. When the user asks for the printer setup the dialog
+// ends as cancelled with PrinterSetupRequested() set; the caller shows the setup
+// and starts printing again. The "Seitenansicht" button only tells the caller
+// (PreviewRequested), which shows the preview of the choices made so far and
+// may accept the dialog from there.
 class CDlgDrucken : public QDialog
 {
     Q_OBJECT
@@ -45,10 +55,21 @@ public:
 
     // CMR unless set; set it before the dialog is shown.
     void SetFormKind(FormType kind) { m_formKind = kind; }
+    // The page selected when the dialog opens (1 unless set; a page the form
+    // does not have selects page 1).
+    void SetInitialPage(int page) { m_initialPage = page; }
 
     int Copies() const { return m_copies; }
     int PrintPage() const { return m_printPage; } // 1 front, 2 back
     bool PrinterSetupRequested() const { return m_printerSetupRequested; }
+    // The paper chosen: after OK, and while the dialog is open the current
+    // choices (for the preview).
+    bool PlainPaper() const;
+    bool LabelledCopies() const;
+    int ChosenPage() const;
+    int ChosenCopies() const;
+    // Selects a page in the page list, as the user would.
+    void SelectPage(int page);
 
     QString PaperName() const;
     // The hint shown to the user; empty when there is none.
@@ -58,6 +79,7 @@ public:
 
 Q_SIGNALS:
     void HelpRequested(int contextId);
+    void PreviewRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,11 +87,15 @@ protected:
 private:
     void BuildControls();
     void InitDialog();
+    void EnsureInitialised();
+    void UpdatePaperControls();
 
     CSettingsStore& m_settings;
     QPrinter* m_printer = nullptr;
     PrinterDescription m_description;
     FormType m_formKind = FormType::Cmr;
+    int m_initialPage = 1;
+    bool m_formHasLabels = false;
     QString m_section;
     bool m_initialised = false;
     int m_copies = 0;
@@ -87,4 +113,7 @@ private:
     QComboBox* m_pageList = nullptr;
     CRangeSpinBox* m_copiesField = nullptr;
     QCheckBox* m_reusePrinter = nullptr;
+    QRadioButton* m_prePrinted = nullptr;
+    QRadioButton* m_plainPaper = nullptr;
+    QCheckBox* m_labelCopies = nullptr;
 };

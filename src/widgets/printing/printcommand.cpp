@@ -4,9 +4,11 @@
 #include "app/mainframe.h"
 #include "documents/krdocument.h"
 #include "printing/dlgdrucken.h"
+#include "printing/dlgseitenansicht.h"
 #include "printing/margincommand.h"
 #include "printing/printjob.h"
 #include "settings/settingsstore.h"
+#include "views/formrender.h"
 
 #include <QMessageBox>
 #include <QPageLayout>
@@ -29,6 +31,32 @@ void CommitEditedBox(CKrDocument& document)
         store.CommitCurrent();
 }
 
+// The preview of what the print dialog would print now; printing from there
+// accepts the dialog with the page the preview showed.
+void PreviewFromPrintDialog(CDlgDrucken& dialog, const CKrDocument& document,
+                            CSettingsStore& settings, QPrinter& printer)
+{
+    const Forms::FormDescription* form = DrawnForm(document, settings, nullptr);
+    if (!form)
+        return;
+    bool print = false;
+    int page = 1;
+    {
+        CDlgSeitenansicht preview(*form, document, settings, printer, &dialog);
+        if (dialog.PlainPaper())
+            preview.SetPlainPaper(CopyPlan{dialog.ChosenCopies(), dialog.LabelledCopies()});
+        preview.SetCurrentPage(dialog.ChosenPage());
+        preview.SetPrintButtonText(QStringLiteral("Drucken"));
+        preview.exec();
+        print = preview.PrintRequested();
+        page = preview.CurrentPage();
+    }
+    if (!print)
+        return;
+    dialog.SelectPage(page);
+    dialog.accept();
+}
+
 } // namespace
 
 void SelectRememberedPrinter(FormType type, CSettingsStore& settings, CMainFrame& frame)
@@ -40,8 +68,7 @@ void SelectRememberedPrinter(FormType type, CSettingsStore& settings, CMainFrame
         frame.SelectPrinterByNameCopy(name);
 }
 
-bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
-                    int page, int copies, QString* error)
+void PrepareSheetPrinter(QPrinter& printer, bool wholeForm)
 {
     // Copies are pages of the job; a copy count of the printer's own (from its
     // setup dialog) would multiply them.
@@ -49,22 +76,54 @@ bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsSto
     // The sheets are laid out from the corner of what the printer can reach.
     // Qt puts a margin of its own around that (10 pt by default, or what a
     // setup dialog left behind), which would shift every box; a PDF reaches
-    // the whole page.
+    // the whole page. The whole form is laid out from the corner of the paper.
     printer.setFullPage(false);
     const QPageLayout layout = printer.pageLayout();
     printer.setPageMargins(layout.minimumMargins(), layout.units());
-    printer.setFromTo(1, copies);
+    printer.setFullPage(wholeForm);
+}
+
+namespace {
+
+void NameJob(QPrinter& printer, const CKrDocument& document)
+{
     // The spooler shows the job by this name.
     printer.setDocName(document.GetTitle().isEmpty() ? QStringLiteral("Tarvelomark")
                                                      : document.GetTitle());
-    if (!PrintDocumentPages(printer, document, settings, page, copies, error))
-        return false;
-    if (printer.printerState() == QPrinter::Error) {
-        if (error)
-            *error = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
-        return false;
-    }
-    return true;
+}
+
+bool JobSucceeded(const QPrinter& printer, QString* error)
+{
+    if (printer.printerState() != QPrinter::Error)
+        return true;
+    if (error)
+        *error = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+    return false;
+}
+
+} // namespace
+
+bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
+                    int page, int copies, QString* error)
+{
+    PrepareSheetPrinter(printer, false);
+    printer.setFromTo(1, copies);
+    NameJob(printer, document);
+    return PrintDocumentPages(printer, document, settings, page, copies, error) &&
+           JobSucceeded(printer, error);
+}
+
+bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
+                             CSettingsStore& settings, int page, const CopyPlan& copies,
+                             QString* error)
+{
+    PrepareSheetPrinter(printer, true);
+    printer.setFromTo(1, qMax(1, copies.count));
+    NameJob(printer, document);
+    WholeNoteJob job;
+    job.pages = {page};
+    job.copies = copies;
+    return PrintWholeNote(printer, document, settings, job, error) && JobSucceeded(printer, error);
 }
 
 bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
@@ -75,7 +134,7 @@ bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& set
 }
 
 bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
-                     QWidget* parent)
+                     QWidget* parent, int initialPage)
 {
     const FormType type = document.GetFormType();
     const QString section = Section(type);
@@ -93,19 +152,30 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
         int page;
         int copies;
         bool setupRequested;
+        bool plainPaper;
+        bool labelled;
         {
             CHelpTopicScope help(CDlgDrucken::kHelpContextId);
             CDlgDrucken dialog(settings, printer, parent);
             dialog.SetFormKind(type);
+            dialog.SetInitialPage(initialPage);
             QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog, CHelpTopicScope::ShowTopic);
+            QObject::connect(&dialog, &CDlgDrucken::PreviewRequested, &dialog,
+                             [&] { PreviewFromPrintDialog(dialog, document, settings, printer); });
             result = dialog.exec();
             page = dialog.PrintPage();
             copies = dialog.Copies();
             setupRequested = dialog.PrinterSetupRequested();
+            plainPaper = dialog.PlainPaper();
+            labelled = dialog.LabelledCopies();
         }
         if (result == QDialog::Accepted) {
             QString error;
-            if (PrintOnPrinter(printer, document, settings, page, copies, &error))
+            const bool printed =
+                plainPaper ? PrintWholeFormOnPrinter(printer, document, settings, page,
+                                                     CopyPlan{copies, labelled}, &error)
+                           : PrintOnPrinter(printer, document, settings, page, copies, &error);
+            if (printed)
                 return true;
             QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
             return false;
@@ -114,6 +184,34 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
             return false;
         RunPrintSetup(type, settings, frame, parent);
     }
+}
+
+bool RunPrintPreview(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
+                     QWidget* parent, int page)
+{
+    const FormType type = document.GetFormType();
+    QString error;
+    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
+    if (!form) {
+        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
+        return false;
+    }
+    CommitEditedBox(document);
+    SelectRememberedPrinter(type, settings, frame);
+    bool print = false;
+    {
+        CDlgSeitenansicht preview(*form, document, settings, frame.CurrentPrinter(), parent);
+        const QString section = Section(type);
+        if (settings.Get(section, Settings::PlainPaper) == 1)
+            preview.SetPlainPaper(
+                CopyPlan{qBound(1, settings.Get(section, Settings::Copies), kMaxPrintCopies),
+                         settings.Get(section, Settings::LabelCopies) == 1});
+        preview.SetCurrentPage(page);
+        preview.exec();
+        print = preview.PrintRequested();
+        page = preview.CurrentPage();
+    }
+    return print && RunPrintCommand(document, settings, frame, parent, page);
 }
 
 void RunPrintSetup(FormType type, CSettingsStore& settings, CMainFrame& frame, QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/wholenote.h"
 #include "views/formtype.h"
 
 #include <QString>
@@ -18,11 +19,23 @@ class QWidget;
 // redraws itself afterwards. True when a job was sent.
 //
 // The "Druckereinrichtung" button of the print dialog runs RunPrintSetup and
-// then the whole command again, margin dialog included. A failing job is told
-// in a message box. Printing never touches a view's zoom: the print tables are
-// real size.
+// then the whole command again, margin dialog included. Its "Seitenansicht"
+// button shows the preview of the dialog's choices, from which the user may
+// print at once. When the user chooses plain paper, the whole form is printed
+// instead (PrintWholeFormOnPrinter); the pre-printed job is not touched. A
+// failing job is told in a message box. Printing never touches a view's zoom:
+// the print tables are real size. `page` is the page the dialog offers first.
 bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
-                     QWidget* parent);
+                     QWidget* parent, int page = 1);
+
+// The print preview command of a form view: the form's remembered printer is
+// selected as for printing, then the preview (CDlgSeitenansicht) shows the
+// pages on the paper the print dialog last chose, starting at `page`. When the
+// user prints from there, the print command follows with that page. True when a
+// job was sent; false without one, and with a message for a form that has no
+// drawn replica.
+bool RunPrintPreview(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
+                     QWidget* parent, int page = 1);
 
 // The print setup command of a form view: the printer dialog of the program's
 // current printer; afterwards the form forgets its remembered printer, whether
@@ -47,3 +60,17 @@ void SelectRememberedPrinter(FormType type, CSettingsStore& settings, CMainFrame
 // False with a German message when the form cannot be printed or the job fails.
 bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
                     int page, int copies, QString* error);
+
+// Page `page` of the whole form onto plain paper, once per planned copy, as
+// "Als PDF speichern..." draws it: from the corner of the paper (full-page
+// mode), so that the form lies on the sheet as on the PDF page and only what a
+// printer cannot reach at the very edge is lost. Otherwise as PrintOnPrinter.
+bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
+                             CSettingsStore& settings, int page, const CopyPlan& copies,
+                             QString* error);
+
+// Sets a printer up as the jobs above do, for pre-printed sheets or, with
+// `wholeForm`, for plain paper: one copy of the printer's own, the drawing from
+// the corner of the printable area with the least margins the printer allows,
+// or from the corner of the paper.
+void PrepareSheetPrinter(QPrinter& printer, bool wholeForm);

@@ -7,6 +7,7 @@
 #include "documents/krdocument.h"
 #include "editor/krdeditwindows.h"
 #include "printing/margincommand.h"
+#include "printing/pdfcommand.h"
 #include "printing/printcommand.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
@@ -458,6 +459,15 @@ bool CKRFormView::OnCommand(int id)
     case Cmd::PrintSetup:
         RunPrintSetup(m_form.type, Settings(), m_frame, this);
         return true;
+    case Cmd::PrintPreview:
+        CommitCurrentField();
+        RunPrintPreview(m_document, Settings(), m_frame, this, m_nCurrentPage);
+        RedrawNow();
+        return true;
+    case Cmd::SaveAsPdf:
+        CommitCurrentField();
+        RunSaveAsPdf(m_document, Settings(), this);
+        return true;
     default:
         break;
     }
@@ -482,6 +492,8 @@ bool CKRFormView::OnUpdateCommand(int id, CommandState& state)
     case Cmd::Margins:
     case Cmd::Print:
     case Cmd::PrintSetup:
+    case Cmd::PrintPreview:
+    case Cmd::SaveAsPdf:
         state.enabled = true;
         return true;
     case Cmd::Page1:

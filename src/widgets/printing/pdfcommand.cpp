@@ -1,0 +1,62 @@
+#include "printing/pdfcommand.h"
+
+#include "documents/krdocument.h"
+#include "printing/dlgpdfspeichern.h"
+#include "printing/wholenote.h"
+#include "settings/settingsstore.h"
+#include "views/formrender.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+QString ProposedPath(const CKrDocument& document)
+{
+    const QString path = document.GetPathName();
+    if (!path.isEmpty()) {
+        const QFileInfo info(path);
+        return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(QFileInfo(document.GetTitle()).completeBaseName() +
+                                 QStringLiteral(".pdf"));
+}
+
+} // namespace
+
+bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget* parent)
+{
+    QString error;
+    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
+    if (!form) {
+        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
+        return false;
+    }
+    WholeNoteJob job;
+    {
+        CDlgPdfSpeichern options(*form, settings, parent);
+        if (options.exec() != QDialog::Accepted)
+            return false;
+        job = options.Job();
+    }
+    QString path;
+    {
+        QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
+        dialog.setObjectName(QStringLiteral("pdfFileDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(ProposedPath(document));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().constFirst();
+    }
+    if (SaveWholeNotePdf(document, settings, job, path, &error))
+        return true;
+    QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
+    return false;
+}
