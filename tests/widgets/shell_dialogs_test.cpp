@@ -6,6 +6,7 @@
 #include "app/dlghelpdialog.h"
 #include "app/helpwindow.h"
 #include "app/splashwnd.h"
+#include "screenshot.h"
 #include "settings/resetcommands.h"
 
 #include <QApplication>
@@ -19,18 +20,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-
-namespace {
-
-// With TVM_SCREENSHOT_DIR set, what the user sees goes there as PNG.
-void Shot(QWidget* widget, const char* name)
-{
-    const QString dir = qEnvironmentVariable("TVM_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(QLatin1String(name) + QLatin1String(".png")));
-}
-
-} // namespace
 
 class TestShellDialogs : public QObject
 {

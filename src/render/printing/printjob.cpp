@@ -20,12 +20,12 @@ void SetError(QString* error, const QString& message)
         *error = message;
 }
 
-QString JobFailedMessage()
+} // namespace
+
+QString PrintJobFailedMessage()
 {
     return QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
 }
-
-} // namespace
 
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
                         CSettingsStore& settings, int page, int copies, QString* error)
@@ -49,27 +49,26 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
 
     QPainter painter;
     if (!painter.begin(&device)) {
-        SetError(error, JobFailedMessage());
+        SetError(error, PrintJobFailedMessage());
         return false;
     }
     CFormPrint sheet(*form, document, settings);
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !device.newPage()) {
             painter.end();
-            SetError(error, JobFailedMessage());
+            SetError(error, PrintJobFailedMessage());
             return false;
         }
         sheet.PrintPage(painter, page);
     }
     if (!painter.end()) {
-        SetError(error, JobFailedMessage());
+        SetError(error, PrintJobFailedMessage());
         return false;
     }
     return true;
 }
 
-bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
-                        int page, int copies, QString* error)
+bool PrintToA4Pdf(const QString& path, const PrintToDevice& print, QString* error)
 {
     // Made in memory and written whole, so that a failure never leaves a cut-off
     // PDF in place of the old one.
@@ -80,12 +79,23 @@ bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, c
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("Tarvelomark"));
     QString jobError;
-    if (!PrintDocumentPages(writer, document, settings, page, copies, &jobError)) {
-        SetError(error,
-                 jobError == JobFailedMessage()
-                     ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
-                     : jobError);
+    if (!print(writer, &jobError)) {
+        // A file that cannot be opened is the usual cause; say which one.
+        SetError(error, jobError == PrintJobFailedMessage()
+                            ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
+                            : jobError);
         return false;
     }
     return WriteFileSafely(path, pdf, error);
+}
+
+bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
+                        int page, int copies, QString* error)
+{
+    return PrintToA4Pdf(
+        path,
+        [&](QPagedPaintDevice& device, QString* jobError) {
+            return PrintDocumentPages(device, document, settings, page, copies, jobError);
+        },
+        error);
 }

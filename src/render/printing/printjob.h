@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CKrDocument;
 class CSettingsStore;
 class QPagedPaintDevice;
@@ -30,3 +32,11 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
 // no unprintable border), with the texts as real text.
 bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
                         int page, int copies, QString* error);
+
+// The message of a job the device refused.
+QString PrintJobFailedMessage();
+
+// Runs `print` on such a PDF file. A job the file refused is told as a file that
+// could not be written; other messages of `print` are passed on.
+using PrintToDevice = std::function<bool(QPagedPaintDevice& device, QString* error)>;
+bool PrintToA4Pdf(const QString& path, const PrintToDevice& print, QString* error);

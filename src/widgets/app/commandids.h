@@ -7,6 +7,7 @@ namespace Cmd {
 enum : int {
     // File
     New = 57600,
+    NewFromDocument = 32902,
     Open = 57601,
     Close = 57602,
     Save = 57603,
@@ -54,6 +55,7 @@ enum : int {
     ZoomIn = 32876,
     ZoomOut = 32877,
     PrintAreaCorrection = 32866,
+    CalibratePrinter = 32901,
 
     // Help and maintenance
     Homepage = 32772,

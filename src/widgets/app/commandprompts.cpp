@@ -14,6 +14,7 @@ const QHash<int, const char*>& PromptTexts()
     // clang-format off
     static const QHash<int, const char*> texts = {
         {Cmd::New, "Erstellt ein neues Formular.\nNeu"},
+        {Cmd::NewFromDocument, "Erstellt ein neues Formular mit den Texten des aktiven Dokuments.\nNeu aus diesem Dokument"},
         {Cmd::Open, "Öffnet ein vorhandenes Dokument.\nÖffnen"},
         {Cmd::Close, "Schließt das aktive Dokument.\nSchließen"},
         {Cmd::Save, "Speichert das aktive Dokument.\nSpeichern"},
@@ -43,6 +44,7 @@ const QHash<int, const char*>& PromptTexts()
         {Cmd::AlignRight, "Gibt den Text im aktellen Eingabefed rechtsbündig aus\nText rechtsbündig"},
         {Cmd::PrinterFontSizes, "Öffnet einen Dialog zur Korrektur der Schriftgröße beim Druck"},
         {Cmd::Margins, "Verschiebt den Ausdruck auf dem Formular.\nRänder"},
+        {Cmd::CalibratePrinter, "Stellt Ränder und Druckbereich mit einem Kalibrierblatt ein.\nDrucker einmessen"},
         {Cmd::FormDefaults, "Legt die Vorgabetexte dieses Formulars fest.\nFormularvorgaben"},
         {Cmd::DefaultsCmr, "Legt die Vorgabetexte des CMR Frachtbriefs fest."},
         {Cmd::DefaultsNational, "Legt die Vorgabetexte des nationalen Frachtbriefs fest."},

@@ -20,6 +20,7 @@ QList<CommandInfo> BuildCommands()
     // clang-format off
     return {
         {Cmd::New, "&Neu", {K(ctrl | Qt::Key_N)}, "document-new", nullptr},
+        {Cmd::NewFromDocument, "Neu aus diesem Dokument", {}, nullptr, nullptr},
         {Cmd::Open, "Ö&ffnen...", {K(ctrl | Qt::Key_O)}, "document-open", nullptr},
         {Cmd::Close, "&Schließen", {}, nullptr, nullptr},
         {Cmd::Save, "&Speichern", {K(ctrl | Qt::Key_S)}, "document-save", nullptr},
@@ -58,6 +59,7 @@ QList<CommandInfo> BuildCommands()
          nullptr},
         {Cmd::PrinterFontSizes, "Druckerschriftgrößen anpassen...", {}, nullptr, nullptr},
         {Cmd::Margins, "&Ränder...", {}, nullptr, "R"},
+        {Cmd::CalibratePrinter, "Drucker einmessen...", {}, nullptr, nullptr},
         {Cmd::FormDefaults, "Formular&vorgaben...", {K(Qt::Key_F8)}, nullptr, nullptr},
         {Cmd::DefaultsCmr, "für CMR Frachtbrief...", {}, nullptr, nullptr},
         {Cmd::DefaultsNational, "für Nationalen Frachtbrief...", {}, nullptr, nullptr},
@@ -121,12 +123,13 @@ QList<MenuLayout> MainMenus(int resourceId)
          << Cmd::AlignCenter << Cmd::AlignRight;
     return {
         {"&Datei",
-         {Cmd::New, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs, Cmd::SaveAsPdf, 0, Cmd::Print,
-          Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0, Cmd::About, 0, Cmd::Exit}},
+         {Cmd::New, Cmd::NewFromDocument, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs,
+          Cmd::SaveAsPdf, 0, Cmd::Print, Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst,
+          0, Cmd::About, 0, Cmd::Exit}},
         {"&Bearbeiten", edit},
         {"&Optionen",
-         {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::FormDefaults, Cmd::EditAddresses,
-          Cmd::ProgramOptions}},
+         {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::CalibratePrinter, Cmd::FormDefaults,
+          Cmd::EditAddresses, Cmd::ProgramOptions}},
         {"&Ansicht", {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut}},
         {"&Hilfe", kHelpMenu},
     };

@@ -17,6 +17,7 @@
 #include "app/splashwnd.h"
 #include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"
+#include "documents/newdocumentfrom.h"
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
 #include "settings/displaysize.h"
@@ -284,12 +285,26 @@ CChildFrame* CTarvelomarkApp::ShowDocument(std::unique_ptr<CKrDocument> document
     return child;
 }
 
+void CTarvelomarkApp::NumberUntitled(CKrDocument& document)
+{
+    const FormType type = document.GetFormType();
+    int& count = m_untitledCount[static_cast<size_t>(type)];
+    document.SetTitle(QString(DocTemplateFor(type).baseName) + QString::number(++count));
+}
+
 CChildFrame* CTarvelomarkApp::NewDocument(FormType type)
 {
     auto document = CreateDocument(type, Settings());
     document->OnNewDocument();
-    int& count = m_untitledCount[static_cast<size_t>(type)];
-    document->SetTitle(QString(DocTemplateFor(type).baseName) + QString::number(++count));
+    NumberUntitled(*document);
+    return ShowDocument(std::move(document));
+}
+
+CChildFrame* CTarvelomarkApp::NewDocumentFrom(CChildFrame& source)
+{
+    source.View().CommitCurrentField();
+    auto document = ::NewDocumentFrom(source.Document(), Settings());
+    NumberUntitled(*document);
     return ShowDocument(std::move(document));
 }
 
@@ -346,6 +361,10 @@ bool CTarvelomarkApp::OnCommand(int id)
         return true;
     case Cmd::Open:
         OnFileOpen();
+        return true;
+    case Cmd::NewFromDocument:
+        if (CChildFrame* child = m_mainFrame->ActiveChild())
+            NewDocumentFrom(*child);
         return true;
     case Cmd::PrintSetup: {
         QPrintDialog dialog(&m_mainFrame->CurrentPrinter(), m_mainFrame);
@@ -425,8 +444,10 @@ bool CTarvelomarkApp::OnCommand(int id)
 
 bool CTarvelomarkApp::OnUpdateCommand(int id, CommandState& state)
 {
-    Q_UNUSED(state);
     switch (id) {
+    case Cmd::NewFromDocument:
+        state.enabled = m_mainFrame && m_mainFrame->ActiveChild();
+        return true;
     case Cmd::New:
     case Cmd::Open:
     case Cmd::PrintSetup:

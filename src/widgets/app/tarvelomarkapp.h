@@ -40,6 +40,9 @@ public:
     CChildFrame* OpenDocumentFile(const QString& name);
     // A new document of the template's form in a window of its own.
     CChildFrame* NewDocument(FormType type);
+    // "Neu aus diesem Dokument": a new document with the texts of the one in
+    // `source`, which stays as it is.
+    CChildFrame* NewDocumentFrom(CChildFrame& source);
     // The new-file chooser; 1..4 new form, 99 open dialog.
     void OnFileNew();
     void OnFileOpen();
@@ -69,6 +72,8 @@ private:
     void ShowAbout();
     void ShowSupportInfo();
     CChildFrame* ShowDocument(std::unique_ptr<class CKrDocument> document);
+    // Gives a new document the next title of its template (CMR-Frachtbrief2, ...).
+    void NumberUntitled(class CKrDocument& document);
     void ReadAddressFileSetting();
 
     QPointer<CMainFrame> m_mainFrame;

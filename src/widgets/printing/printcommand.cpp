@@ -97,7 +97,7 @@ bool JobSucceeded(const QPrinter& printer, QString* error)
     if (printer.printerState() != QPrinter::Error)
         return true;
     if (error)
-        *error = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+        *error = PrintJobFailedMessage();
     return false;
 }
 

@@ -54,9 +54,7 @@ bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& set
 void SelectRememberedPrinter(FormType type, CSettingsStore& settings, CMainFrame& frame);
 
 // Prints `copies` pages of page `page` (1 front, 2 back) onto a ready printer
-// as one job. Each copy is a page of its own, so the printer's own copy count
-// is set to 1. Drawing starts at the corner of the printable area: the
-// printer's margins are set to the least it can print with (none for a PDF).
+// as one job, set up by PrepareSheetPrinter.
 // False with a German message when the form cannot be printed or the job fails.
 bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
                     int page, int copies, QString* error);

@@ -6,6 +6,7 @@
 #include "documents/archiveexception.h"
 #include "documents/krdocument.h"
 #include "editor/krdeditwindows.h"
+#include "printing/dlgdruckereinmessen.h"
 #include "printing/margincommand.h"
 #include "printing/pdfcommand.h"
 #include "printing/printcommand.h"
@@ -451,6 +452,9 @@ bool CKRFormView::OnCommand(int id)
     case Cmd::Margins:
         EditPrintMargins(Settings(), m_form.type, this, CHelpTopicScope::ShowTopic);
         return true;
+    case Cmd::CalibratePrinter:
+        RunPrinterCalibration(m_form, Settings(), m_frame, m_nCurrentPage, this);
+        return true;
     case Cmd::Print:
         CommitCurrentField();
         RunPrintCommand(m_document, Settings(), m_frame, this);
@@ -490,6 +494,7 @@ bool CKRFormView::OnUpdateCommand(int id, CommandState& state)
     case Cmd::NextField:
     case Cmd::PreviousField:
     case Cmd::Margins:
+    case Cmd::CalibratePrinter:
     case Cmd::Print:
     case Cmd::PrintSetup:
     case Cmd::PrintPreview:

@@ -1,0 +1,237 @@
+#include "printing/printcalibration.h"
+
+#include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace Calibration {
+
+namespace {
+
+// Two corners closer than this (5 cm) along an axis would turn the unsteadiness
+// of a reading into a large error of the scale.
+constexpr int kMinBaseline = 500;
+
+QString MainSection()
+{
+    return QString::fromLatin1(Settings::kSectionSettings);
+}
+
+const Forms::PageMargins& MarginKeys(const Forms::FormDescription& form, int page)
+{
+    return form.margins.at(qBound(1, page, int(form.margins.size())) - 1);
+}
+
+qint64 Scaled(qint64 value, qint64 factor)
+{
+    // Integer division truncates towards zero, as the box texts are placed.
+    return factor == 1000 ? value : value * factor / 1000;
+}
+
+struct AxisFit
+{
+    Result::Error error = Result::Error::None;
+    double value = 0;
+    int margin = 0;
+    int factor = 1000;
+    double offset = 0; // the printer's own, as measured
+    double scale = 1;
+};
+
+// One axis: the sheet positions of the two corners, where the page told the
+// printer to put them, and the readings.
+AxisFit FitAxis(const double sheet[2], const double printed[2], const double reading[2])
+{
+    AxisFit fit;
+    if (std::abs(printed[1] - printed[0]) < kMinBaseline) {
+        fit.error = Result::Error::MarksTooClose;
+        return fit;
+    }
+    // Where the printer really put the crosshairs: on the box corners, less the
+    // readings.
+    const double paper0 = sheet[0] - reading[0];
+    const double paper1 = sheet[1] - reading[1];
+    fit.scale = (paper1 - paper0) / (printed[1] - printed[0]);
+    fit.offset = paper0 - fit.scale * printed[0];
+
+    const double exactFactor =
+        fit.scale > 0 ? 1000.0 / fit.scale : std::numeric_limits<double>::infinity();
+    if (!(exactFactor >= kMinFactor - 0.5 && exactFactor < kMaxFactor + 0.5)) {
+        fit.error = Result::Error::CorrectionOutOfRange;
+        fit.value = exactFactor;
+        return fit;
+    }
+    fit.factor = int(std::lround(exactFactor));
+
+    // With the factor in whole thousandths the two corners cannot both land
+    // exactly; the margin splits what is left between them.
+    const double gain = fit.scale * fit.factor / 1000.0;
+    const double margin =
+        ((sheet[0] - fit.offset) / gain - sheet[0] + (sheet[1] - fit.offset) / gain - sheet[1]) / 2;
+    if (!(std::abs(margin) < kMarginLimit + 0.5)) {
+        fit.error = Result::Error::MarginOutOfRange;
+        fit.value = margin;
+        return fit;
+    }
+    fit.margin = int(std::lround(margin));
+    return fit;
+}
+
+QString Millimetres(double tenths)
+{
+    return QLocale(QLocale::German, QLocale::Germany).toString(tenths / 10.0, 'f', 1);
+}
+
+} // namespace
+
+PrintSettings ReadPrintSettings(const Forms::FormDescription& form, int page,
+                                const CSettingsStore& settings)
+{
+    const Forms::PageMargins& keys = MarginKeys(form, page);
+    const QString section = form.Section();
+    PrintSettings values;
+    values.margins = QPoint(settings.Get(section, keys.left), settings.Get(section, keys.top));
+    values.factorH = settings.Get(MainSection(), Settings::PrnFactorH);
+    values.factorV = settings.Get(MainSection(), Settings::PrnFactorV);
+    return values;
+}
+
+bool WritePrintSettings(const Forms::FormDescription& form, int page, const PrintSettings& values,
+                        CSettingsStore& settings)
+{
+    const Forms::PageMargins& keys = MarginKeys(form, page);
+    const QString section = form.Section();
+    return settings.Set(section, keys.left, values.margins.x()) &&
+           settings.Set(section, keys.top, values.margins.y()) &&
+           settings.Set(MainSection(), Settings::PrnFactorH, values.factorH) &&
+           settings.Set(MainSection(), Settings::PrnFactorV, values.factorV);
+}
+
+QPoint PrintedPosition(const QPoint& sheet, const PrintSettings& settings)
+{
+    return QPoint(int(Scaled(qint64(sheet.x()) + settings.margins.x(), settings.factorH)),
+                  int(Scaled(qint64(sheet.y()) + settings.margins.y(), settings.factorV)));
+}
+
+Marks MarksFor(const Forms::FormDescription& form, int page, int publisher)
+{
+    if (page != 1) {
+        const Forms::BoxRect r = form.PrintEntry(0, page, publisher, false);
+        return {Mark{0, Corner::TopLeft, QPoint(r.left, r.top)},
+                Mark{0, Corner::BottomRight, QPoint(r.right, r.bottom)}};
+    }
+    Marks marks{Mark{0, Corner::TopLeft, {}}, Mark{0, Corner::BottomRight, {}}};
+    qint64 nearest = std::numeric_limits<qint64>::max();
+    qint64 farthest = std::numeric_limits<qint64>::min();
+    for (int i = 0; i < form.boxCount; ++i) {
+        const Forms::BoxRect r = form.PrintEntry(i, 1, publisher, false);
+        if (qint64(r.left) + r.top < nearest) {
+            nearest = qint64(r.left) + r.top;
+            marks[0] = Mark{i, Corner::TopLeft, QPoint(r.left, r.top)};
+        }
+        if (qint64(r.right) + r.bottom > farthest) {
+            farthest = qint64(r.right) + r.bottom;
+            marks[1] = Mark{i, Corner::BottomRight, QPoint(r.right, r.bottom)};
+        }
+    }
+    return marks;
+}
+
+Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& current)
+{
+    Result result;
+    for (int i = 0; i < 2; ++i) {
+        for (const bool horizontal : {true, false}) {
+            const double value = horizontal ? readings[i].x() : readings[i].y();
+            if (!(std::abs(value) <= kScaleReach)) {
+                result.error = Result::Error::ReadingOutOfRange;
+                result.mark = i;
+                result.horizontal = horizontal;
+                result.value = value;
+                return result;
+            }
+        }
+    }
+
+    const QPoint printed[2] = {PrintedPosition(marks[0].sheet, current),
+                               PrintedPosition(marks[1].sheet, current)};
+    AxisFit fits[2];
+    for (const bool horizontal : {true, false}) {
+        const auto pick = [horizontal](const auto& p) -> double {
+            return horizontal ? p.x() : p.y();
+        };
+        const double sheet[2] = {pick(marks[0].sheet), pick(marks[1].sheet)};
+        const double at[2] = {pick(printed[0]), pick(printed[1])};
+        const double read[2] = {pick(readings[0]), pick(readings[1])};
+        AxisFit& fit = fits[horizontal ? 0 : 1];
+        fit = FitAxis(sheet, at, read);
+        if (fit.error != Result::Error::None) {
+            result.error = fit.error;
+            result.horizontal = horizontal;
+            result.value = fit.value;
+            return result;
+        }
+    }
+    result.settings.margins = QPoint(fits[0].margin, fits[1].margin);
+    result.settings.factorH = fits[0].factor;
+    result.settings.factorV = fits[1].factor;
+    result.residual =
+        SimulatedReadings(marks, result.settings, QPointF(fits[0].offset, fits[1].offset),
+                          QPointF(fits[0].scale, fits[1].scale));
+    return result;
+}
+
+Readings SimulatedReadings(const Marks& marks, const PrintSettings& settings,
+                           const QPointF& printerOffset, const QPointF& printerScale)
+{
+    Readings readings{};
+    for (int i = 0; i < 2; ++i) {
+        const QPoint told = PrintedPosition(marks[i].sheet, settings);
+        const QPointF paper(printerOffset.x() + printerScale.x() * told.x(),
+                            printerOffset.y() + printerScale.y() * told.y());
+        readings[i] = QPointF(marks[i].sheet) - paper;
+    }
+    return readings;
+}
+
+QString ErrorText(const Result& result)
+{
+    const QString axis =
+        result.horizontal ? QStringLiteral("waagerecht") : QStringLiteral("senkrecht");
+    switch (result.error) {
+    case Result::Error::None:
+        return QString();
+    case Result::Error::ReadingOutOfRange:
+        return QStringLiteral("Die Ablesung am Kreuz %1 (%2) von %3 mm liegt außerhalb der "
+                              "Skala, die nur bis %4 mm reicht. Bitte prüfen Sie die Eingabe "
+                              "oder stellen Sie den Ausdruck zuerst mit \"Ränder...\" grob ein.")
+            .arg(result.mark + 1)
+            .arg(axis, Millimetres(result.value), Millimetres(kScaleReach));
+    case Result::Error::CorrectionOutOfRange: {
+        const QString percent =
+            std::isfinite(result.value)
+                ? QLocale(QLocale::German, QLocale::Germany).toString(result.value / 10.0, 'f', 1)
+                : QStringLiteral("∞");
+        return QStringLiteral("Aus diesen Ablesungen ergäbe sich eine Druckbereich-Korrektur "
+                              "(%1) von %2 %; möglich sind 97 bis 103 %. Bitte prüfen Sie die "
+                              "Ablesungen.")
+            .arg(result.horizontal ? QStringLiteral("horizontal") : QStringLiteral("vertikal"),
+                 percent);
+    }
+    case Result::Error::MarginOutOfRange:
+        return QStringLiteral("Aus diesen Ablesungen ergäbe sich ein %1 Rand von %2 mm; die "
+                              "Ränder reichen nur bis %3 mm. Bitte prüfen Sie die Ablesungen.")
+            .arg(result.horizontal ? QStringLiteral("linker") : QStringLiteral("oberer"),
+                 Millimetres(result.value), Millimetres(kMarginLimit));
+    case Result::Error::MarksTooClose:
+        return QStringLiteral("Die beiden Kreuze liegen zu nahe beieinander, um den Maßstab "
+                              "des Druckers zu messen.");
+    }
+    return QString();
+}
+
+} // namespace Calibration

@@ -1,0 +1,227 @@
+#include "printing/calibrationprint.h"
+
+#include "app/doctemplates.h"
+#include "editor/fieldpainter.h"
+#include "printing/formprint.h"
+#include "printing/printjob.h"
+#include "rendercontext.h"
+#include "settings/settingsstore.h"
+#include "views/formtables.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace {
+
+// Sizes in 0.1 mm of the paper.
+constexpr int kLinePen = 1;
+constexpr int kCentreCircle = 20;
+constexpr int kTickMm = 10;    // 1 mm ticks
+constexpr int kTickFive = 18;  // every 5 mm
+constexpr int kTickTen = 26;   // every 10 mm
+constexpr int kScaleFont = 22; // numbers of the scales
+constexpr int kLabelFont = 40; // the crosshair's number
+constexpr int kLabelGap = 80;  // from the arms, past the numbers of the scales
+constexpr int kTextFont = 35;  // the explanation
+constexpr int kTitleFont = 50;
+constexpr int kTextWidth = 1600;
+constexpr int kTextHeight = 800; // room the explanation needs below a crosshair
+
+QString Decimal(double value, int decimals = 1)
+{
+    return QLocale(QLocale::German, QLocale::Germany).toString(value, 'f', decimals);
+}
+
+QString Signed(int millimetres)
+{
+    return millimetres > 0 ? QStringLiteral("+%1").arg(millimetres)
+                           : QStringLiteral("\u2212%1").arg(-millimetres);
+}
+
+QFont PaperFont(int cellHeight, int weight = 400)
+{
+    QFont font = CFieldPainter::MakeFont(LogicalFont{cellHeight, weight});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QPen PaperPen(int width)
+{
+    QPen pen(Qt::black, width);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+int TickLength(int millimetres)
+{
+    if (millimetres % 10 == 0)
+        return kTickTen;
+    return millimetres % 5 == 0 ? kTickFive : kTickMm;
+}
+
+// A crosshair whose arms are millimetre scales, numbered every 5 mm with the
+// sign the reading takes: right and down positive.
+void DrawCrosshair(QPainter& painter, const QPoint& c, int number, Calibration::Corner corner)
+{
+    constexpr int reach = Calibration::kScaleReach;
+    painter.setPen(PaperPen(kLinePen));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(c.x() - reach, c.y(), c.x() + reach, c.y());
+    painter.drawLine(c.x(), c.y() - reach, c.x(), c.y() + reach);
+    painter.drawEllipse(QPoint(c), kCentreCircle, kCentreCircle);
+
+    painter.setFont(PaperFont(kScaleFont));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (int mm = -reach / 10; mm <= reach / 10; ++mm) {
+        if (mm == 0)
+            continue;
+        const int half = TickLength(mm) / 2;
+        const int at = mm * 10;
+        painter.drawLine(c.x() + at, c.y() - half, c.x() + at, c.y() + half);
+        painter.drawLine(c.x() - half, c.y() + at, c.x() + half, c.y() + at);
+        if (mm % 5 != 0)
+            continue;
+        const QString text = Signed(mm);
+        const qreal width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(c.x() + at - width / 2, c.y() + kTickTen / 2 + metrics.ascent()),
+                         text);
+        painter.drawText(QPointF(c.x() + kTickTen / 2 + 5, c.y() + at + metrics.capHeight() / 2),
+                         text);
+    }
+
+    // The number and the corner it marks go into the quarter where the box
+    // lies, clear of the scales.
+    const bool topLeft = corner == Calibration::Corner::TopLeft;
+    const QString label = QStringLiteral("%1  %2").arg(number).arg(
+        topLeft ? QStringLiteral("Ecke oben links") : QStringLiteral("Ecke unten rechts"));
+    painter.setFont(PaperFont(kLabelFont, 700));
+    const QFontMetricsF labelMetrics(painter.font(), painter.device());
+    const qreal width = labelMetrics.horizontalAdvance(label);
+    const QPointF origin =
+        topLeft ? QPointF(c.x() + kLabelGap, c.y() + kLabelGap + labelMetrics.ascent())
+                : QPointF(c.x() - kLabelGap - width, c.y() - kLabelGap - labelMetrics.descent());
+    painter.drawText(origin, label);
+}
+
+QString PageName(const Forms::FormDescription& form, int page)
+{
+    if (form.pageCount < 2)
+        return QString();
+    return page == 1 ? QStringLiteral(", Vorderseite") : QStringLiteral(", R\u00fcckseite");
+}
+
+QStringList ExplanationLines(const Forms::FormDescription& form, int page, int publisher,
+                             const Calibration::PrintSettings& values)
+{
+    const QString publisherName = FormTables::PublisherName(publisher);
+    return {
+        QStringLiteral("Formular: %1%2; Hersteller: %3")
+            .arg(QString(DocTemplateFor(form.type).newFileName), PageName(form, page),
+                 publisherName.isEmpty() ? QString::number(publisher) : publisherName),
+        QStringLiteral("Gedruckt am %1 mit den R\u00e4ndern links %2 mm und oben %3 mm und der "
+                       "Druckbereich-Korrektur horizontal %4 % und vertikal %5 %.")
+            .arg(QLocale(QLocale::German, QLocale::Germany)
+                     .toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
+                 Decimal(values.margins.x() / 10.0), Decimal(values.margins.y() / 10.0),
+                 Decimal(values.factorH / 10.0), Decimal(values.factorV / 10.0)),
+        QStringLiteral("1. Legen Sie dieses Blatt genau auf ein leeres Formular und halten Sie "
+                       "beide gegen das Licht."),
+        QStringLiteral("2. Lesen Sie an jedem Kreuz ab, wie weit die Ecke des Feldes vom "
+                       "Mittelpunkt des Kreuzes entfernt liegt: nach rechts und nach unten mit "
+                       "Plus, nach links und nach oben mit Minus, in Millimetern."),
+        QStringLiteral("3. Tragen Sie die vier Werte im Assistenten \"Drucker einmessen...\" ein."),
+    };
+}
+
+void DrawExplanation(QPainter& painter, const QRect& area, const QStringList& lines)
+{
+    painter.setFont(PaperFont(kTitleFont, 700));
+    const QFontMetricsF title(painter.font(), painter.device());
+    painter.drawText(QPointF(area.left(), area.top() + title.ascent()),
+                     QStringLiteral("Kalibrierblatt"));
+    qreal top = area.top() + title.height() * 1.6;
+    painter.setFont(PaperFont(kTextFont));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const QString& line : lines) {
+        const QRectF box(area.left(), top, area.width(), area.bottom() - top);
+        QRectF used;
+        painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line, &used);
+        top = used.bottom() + metrics.height() * 0.6;
+    }
+}
+
+} // namespace
+
+std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, int page,
+                                            CSettingsStore& settings)
+{
+    const int publisher = settings.Get(form.Section(), Settings::Publisher);
+    const QPoint offset = Calibration::ReadPrintSettings(form, page, settings).margins;
+    const Calibration::Marks marks = Calibration::MarksFor(form, page, publisher);
+    const CFieldPainter fields(settings);
+    std::array<QPoint, 2> at;
+    for (size_t i = 0; i < at.size(); ++i) {
+        // The box as the print routine hands it to the field painter, and the
+        // field painter's correction: the crosshair is where the box lands.
+        const QRect r = fields.ScaledPrintRect(
+            CFormPrint::PrintRect(form, marks[i].box, page, publisher, false, offset));
+        at[i] = marks[i].corner == Calibration::Corner::TopLeft
+                    ? r.topLeft()
+                    : QPoint(r.x() + r.width(), r.y() + r.height());
+    }
+    return at;
+}
+
+void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
+                         CSettingsStore& settings)
+{
+    const int publisher = settings.Get(form.Section(), Settings::Publisher);
+    const Calibration::PrintSettings values = Calibration::ReadPrintSettings(form, page, settings);
+    const Calibration::Marks marks = Calibration::MarksFor(form, page, publisher);
+    const std::array<QPoint, 2> crosshairs = CalibrationCrosshairs(form, page, settings);
+
+    painter.save();
+    Render::SetUpPaperPainter(painter);
+    painter.setPen(Qt::black);
+    for (size_t i = 0; i < crosshairs.size(); ++i)
+        DrawCrosshair(painter, crosshairs[i], int(i) + 1, marks[i].corner);
+
+    // Below the lower crosshair when the sheet has room, else between the two.
+    const int upper = qMin(crosshairs[0].y(), crosshairs[1].y());
+    const int lower = qMax(crosshairs[0].y(), crosshairs[1].y());
+    const int top = lower + 2 * Calibration::kScaleReach + kTextHeight <= form.sheetHeight
+                        ? lower + 2 * Calibration::kScaleReach
+                        : upper + 2 * Calibration::kScaleReach;
+    const int left = (form.sheetWidth - kTextWidth) / 2;
+    DrawExplanation(painter, QRect(left, top, kTextWidth, kTextHeight),
+                    ExplanationLines(form, page, publisher, values));
+    painter.restore();
+}
+
+bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
+                          CSettingsStore& settings, QString* error)
+{
+    QPainter painter;
+    if (painter.begin(&device)) {
+        DrawCalibrationPage(painter, form, page, settings);
+        if (painter.end())
+            return true;
+    }
+    if (error)
+        *error = PrintJobFailedMessage();
+    return false;
+}
+
+bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
+                               CSettingsStore& settings, const QString& path, QString* error)
+{
+    return PrintToA4Pdf(
+        path,
+        [&](QPagedPaintDevice& device, QString* jobError) {
+            return PrintCalibrationPage(device, form, page, settings, jobError);
+        },
+        error);
+}

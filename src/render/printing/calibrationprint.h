@@ -1,0 +1,45 @@
+#pragma once
+
+#include "printing/printcalibration.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class CSettingsStore;
+class QPagedPaintDevice;
+class QPainter;
+
+// The calibration page of a form page, printed on plain paper: two crosshairs
+// with millimetre scales where the print routine puts the top-left corner of
+// the box nearest the top left and the bottom-right corner of the box nearest
+// the bottom right of the form's publisher's sheet, with the page's margins and
+// the print-area correction as they are stored now (see printcalibration.h),
+// and a few lines that say what the page is and how to read it.
+//
+// Units and origin are those of CFormPrint: 0.1 mm of the paper, y downwards,
+// from the top-left corner of the printable area; the painter's origin must be
+// that corner. A QGuiApplication must exist (fonts are measured).
+//
+// Settings are read when the page is drawn: "Hersteller" and the page's margin
+// keys from the form's section, "PrnFactorH"/"PrnFactorV" from "Settings".
+// Nothing is written.
+
+// Where the two crosshairs are printed: the box corners exactly as the box
+// texts are placed.
+std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, int page,
+                                            CSettingsStore& settings);
+
+// Draws the page onto the painter; its state is restored.
+void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
+                         CSettingsStore& settings);
+
+// One calibration page onto a device that is set up already (a printer or a
+// PDF writer). False with a German message when the device cannot be painted on.
+bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
+                          CSettingsStore& settings, QString* error);
+
+// The same into an A4 PDF without margins, as the command-line print does.
+bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
+                               CSettingsStore& settings, const QString& path, QString* error);

@@ -1,0 +1,344 @@
+#include "printing/dlgdruckereinmessen.h"
+
+#include "app/doctemplates.h"
+#include "app/helptopicscope.h"
+#include "app/mainframe.h"
+#include "printing/calibrationprint.h"
+#include "printing/marginpanel.h"
+#include "printing/printcommand.h"
+#include "printing/printjob.h"
+#include "settings/settingsstore.h"
+#include "views/boxnames.h"
+#include "views/formtables.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The margin dialogs' help topic: the assistant sets the same values.
+constexpr int kHelpTopic = 102;
+
+QLabel* WrappedLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A reading in millimetres, typed with a decimal comma or point and an
+// optional sign; nothing for anything else.
+std::optional<double> ParseMillimetres(QString text)
+{
+    text = text.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    text.replace(QChar(0x2212), QLatin1Char('-'));
+    if (text.startsWith(QLatin1Char('+')))
+        text.remove(0, 1);
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString Percent(int thousandths)
+{
+    return QString::asprintf("%.1f %%", thousandths / 10.0);
+}
+
+QString Shift(int tenths, bool horizontal)
+{
+    return horizontal ? Margins::HorizontalText(tenths, UiLanguage::German)
+                      : Margins::VerticalText(tenths, UiLanguage::German);
+}
+
+QString PageTitle(const Forms::FormDescription& form, int page)
+{
+    if (form.pageCount < 2)
+        return QStringLiteral("Seite 1");
+    return page == 1 ? QStringLiteral("Vorderseite") : QStringLiteral("Rückseite");
+}
+
+} // namespace
+
+CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
+                                           CSettingsStore& settings, int page, PrintPage print,
+                                           QWidget* parent)
+    : QDialog(parent), m_form(form), m_settings(settings), m_print(std::move(print))
+{
+    setWindowTitle(QStringLiteral("Drucker einmessen - %1")
+                       .arg(QString(DocTemplateFor(form.type).newFileName)));
+    m_publisher = settings.Get(form.Section(), Settings::Publisher);
+
+    // 1. The calibration page.
+    auto* sheetBox = new QGroupBox(QStringLiteral("1. Kalibrierblatt drucken"), this);
+    m_pageChoice = new QComboBox(sheetBox);
+    m_pageChoice->setObjectName(QStringLiteral("page"));
+    for (int p = 1; p <= form.pageCount; ++p)
+        m_pageChoice->addItem(PageTitle(form, p), p);
+    m_pageChoice->setEnabled(form.pageCount > 1);
+    const QString publisherName = FormTables::PublisherName(m_publisher);
+    m_printButton = new QPushButton(QStringLiteral("Kalibrierblatt drucken..."), sheetBox);
+    m_printButton->setObjectName(QStringLiteral("printSheet"));
+    m_printButton->setAutoDefault(false);
+    auto* sheetLayout = new QGridLayout(sheetBox);
+    sheetLayout->addWidget(
+        WrappedLabel(QStringLiteral("Das Kalibrierblatt trägt zwei Kreuze mit Millimeterskalen "
+                                    "dort, wo der Drucker die Ecken zweier Felder hinsetzt. "
+                                    "Drucken Sie es auf normales Papier, eingelegt wie ein "
+                                    "Formular."),
+                     sheetBox),
+        0, 0, 1, 3);
+    sheetLayout->addWidget(new QLabel(QStringLiteral("Seite:"), sheetBox), 1, 0);
+    sheetLayout->addWidget(m_pageChoice, 1, 1);
+    sheetLayout->addWidget(m_printButton, 1, 2);
+    sheetLayout->addWidget(
+        new QLabel(QStringLiteral("Hersteller: %1")
+                       .arg(publisherName.isEmpty() ? QString::number(m_publisher) : publisherName),
+                   sheetBox),
+        2, 0, 1, 3);
+
+    // 2. The readings.
+    auto* readingBox = new QGroupBox(QStringLiteral("2. Ablesen"), this);
+    auto* readingLayout = new QGridLayout(readingBox);
+    readingLayout->addWidget(
+        WrappedLabel(QStringLiteral("Legen Sie das Blatt genau auf ein leeres Formular und "
+                                    "halten Sie beide gegen das Licht. Tragen Sie ein, wie weit "
+                                    "die Ecke des Feldes vom Mittelpunkt des Kreuzes entfernt "
+                                    "liegt, in Millimetern: nach rechts und nach unten mit Plus, "
+                                    "nach links und nach oben mit Minus."),
+                     readingBox),
+        0, 0, 1, 5);
+    readingLayout->addWidget(new QLabel(QStringLiteral("nach rechts"), readingBox), 1, 1, 1, 2);
+    readingLayout->addWidget(new QLabel(QStringLiteral("nach unten"), readingBox), 1, 3, 1, 2);
+    for (int mark = 0; mark < 2; ++mark) {
+        m_markLabels[size_t(mark)] = new QLabel(readingBox);
+        readingLayout->addWidget(m_markLabels[size_t(mark)], 2 + mark, 0);
+        for (int axis = 0; axis < 2; ++axis) {
+            auto* field = new QLineEdit(QStringLiteral("0,0"), readingBox);
+            field->setObjectName(
+                QStringLiteral("reading%1%2")
+                    .arg(mark + 1)
+                    .arg(axis == 0 ? QStringLiteral("Right") : QStringLiteral("Down")));
+            field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00,00")) * 2);
+            field->setAlignment(Qt::AlignRight);
+            m_readingFields[size_t(mark * 2 + axis)] = field;
+            readingLayout->addWidget(field, 2 + mark, 1 + axis * 2);
+            readingLayout->addWidget(new QLabel(QStringLiteral("mm"), readingBox), 2 + mark,
+                                     2 + axis * 2);
+            connect(field, &QLineEdit::textChanged, this, [this] { Recompute(); });
+        }
+    }
+
+    // 3. The result.
+    auto* resultBox = new QGroupBox(QStringLiteral("3. Ergebnis"), this);
+    m_resultLabel = WrappedLabel(QString(), resultBox);
+    m_resultLabel->setObjectName(QStringLiteral("result"));
+    m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_statusLabel = WrappedLabel(QString(), resultBox);
+    m_statusLabel->setObjectName(QStringLiteral("status"));
+    auto* resultLayout = new QVBoxLayout(resultBox);
+    resultLayout->addWidget(m_resultLabel);
+    resultLayout->addWidget(m_statusLabel);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_applyButton =
+        buttons->addButton(QStringLiteral("Werte übernehmen"), QDialogButtonBox::ApplyRole);
+    m_applyButton->setObjectName(QStringLiteral("apply"));
+    QPushButton* close =
+        buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("close"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sheetBox);
+    layout->addWidget(readingBox);
+    layout->addWidget(resultBox);
+    layout->addWidget(buttons);
+
+    connect(m_pageChoice, &QComboBox::currentIndexChanged, this,
+            [this] { SetPage(m_pageChoice->currentData().toInt()); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { PrintSheet(); });
+    connect(m_applyButton, &QPushButton::clicked, this, [this] { ApplyResult(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    SetPage(qBound(1, page, form.pageCount));
+}
+
+void CDlgDruckerEinmessen::SetPage(int page)
+{
+    m_page = qBound(1, page, m_form.pageCount);
+    {
+        const QSignalBlocker blocker(m_pageChoice);
+        m_pageChoice->setCurrentIndex(m_page - 1);
+    }
+    m_marks = Calibration::MarksFor(m_form, m_page, m_publisher);
+    m_printButton->setText(QStringLiteral("Kalibrierblatt drucken..."));
+    m_statusLabel->clear();
+    BuildMarkLabels();
+    // Readings of one page say nothing about another.
+    for (QLineEdit* field : m_readingFields) {
+        const QSignalBlocker blocker(field);
+        field->setText(QStringLiteral("0,0"));
+    }
+    Recompute();
+}
+
+void CDlgDruckerEinmessen::BuildMarkLabels()
+{
+    const QVector<BoxName> names = BoxNames(m_form, m_page, m_publisher);
+    for (int mark = 0; mark < 2; ++mark) {
+        const Calibration::Mark& m = m_marks[size_t(mark)];
+        const QString corner = m.corner == Calibration::Corner::TopLeft
+                                   ? QStringLiteral("Ecke oben links")
+                                   : QStringLiteral("Ecke unten rechts");
+        const QString box = names.value(m.box).name;
+        m_markLabels[size_t(mark)]->setText(
+            box.isEmpty()
+                ? QStringLiteral("Kreuz %1 (%2):").arg(mark + 1).arg(corner)
+                : QStringLiteral("Kreuz %1 (%2 von \"%3\"):").arg(mark + 1).arg(corner, box));
+    }
+}
+
+std::optional<Calibration::Readings> CDlgDruckerEinmessen::Readings() const
+{
+    Calibration::Readings readings{};
+    for (int mark = 0; mark < 2; ++mark) {
+        const auto right = ParseMillimetres(m_readingFields[size_t(mark * 2)]->text());
+        const auto down = ParseMillimetres(m_readingFields[size_t(mark * 2 + 1)]->text());
+        if (!right || !down)
+            return std::nullopt;
+        readings[size_t(mark)] = QPointF(*right * 10, *down * 10);
+    }
+    return readings;
+}
+
+void CDlgDruckerEinmessen::Recompute()
+{
+    m_current = Calibration::ReadPrintSettings(m_form, m_page, m_settings);
+    const auto readings = Readings();
+    if (readings) {
+        m_result = Calibration::Solve(m_marks, *readings, m_current);
+    } else {
+        m_result = Calibration::Result();
+        m_result.error = Calibration::Result::Error::ReadingOutOfRange;
+    }
+    const bool changes = readings && m_result.ok() && !(m_result.settings == m_current);
+    m_applyButton->setEnabled(changes);
+    m_resultLabel->setText(ResultText());
+    QPalette palette = m_resultLabel->palette();
+    palette.setColor(QPalette::WindowText,
+                     m_result.ok() ? this->palette().color(QPalette::WindowText)
+                                   : QColor(Qt::red).darker(130));
+    m_resultLabel->setPalette(palette);
+}
+
+QString CDlgDruckerEinmessen::ResultText() const
+{
+    if (!Readings())
+        return QStringLiteral("Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, "
+                              "zum Beispiel 1,5 oder -0,5.");
+    if (!m_result.ok())
+        return Calibration::ErrorText(m_result);
+    const Calibration::PrintSettings& found = m_result.settings;
+    if (found == m_current)
+        return QStringLiteral("Die Ablesungen ergeben keine Änderung: die Kreuze liegen auf den "
+                              "Ecken der Felder.");
+    double residual = 0;
+    for (const QPointF& r : m_result.residual)
+        residual = qMax(residual, qMax(std::abs(r.x()), std::abs(r.y())));
+    const QString title = PageTitle(m_form, m_page);
+    return QStringList{
+        QStringLiteral("Neue Werte (%1):").arg(title),
+        QStringLiteral("Verschiebung horizontal: %1 (bisher %2)")
+            .arg(Shift(found.margins.x(), true), Shift(m_current.margins.x(), true)),
+        QStringLiteral("Verschiebung vertikal: %1 (bisher %2)")
+            .arg(Shift(found.margins.y(), false), Shift(m_current.margins.y(), false)),
+        QStringLiteral("Druckbereich horizontal: %1 (bisher %2)")
+            .arg(Percent(found.factorH), Percent(m_current.factorH)),
+        QStringLiteral("Druckbereich vertikal: %1 (bisher %2)")
+            .arg(Percent(found.factorV), Percent(m_current.factorV)),
+        QStringLiteral("Erwartete Abweichung auf dem zweiten Kalibrierblatt: höchstens %1 mm.")
+            .arg(QString::asprintf("%.1f", std::ceil(residual) / 10.0)),
+        QStringLiteral("Die Druckbereich-Korrektur gilt für alle Formulare."),
+    }
+        .join(QLatin1Char('\n'));
+}
+
+bool CDlgDruckerEinmessen::ApplyResult()
+{
+    Recompute();
+    if (!m_applyButton->isEnabled())
+        return false;
+    if (!Calibration::WritePrintSettings(m_form, m_page, m_result.settings, m_settings)) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."));
+        Recompute();
+        return false;
+    }
+    for (QLineEdit* field : m_readingFields) {
+        const QSignalBlocker blocker(field);
+        field->setText(QStringLiteral("0,0"));
+    }
+    m_printButton->setText(QStringLiteral("Zweites Kalibrierblatt drucken..."));
+    m_statusLabel->setText(QStringLiteral(
+        "Die Werte sind gespeichert. Drucken Sie zur Kontrolle ein zweites Kalibrierblatt: die "
+        "Kreuze sollten nun auf den Ecken der Felder liegen. Was noch fehlt, tragen Sie wieder "
+        "ein."));
+    Recompute();
+    return true;
+}
+
+bool CDlgDruckerEinmessen::PrintSheet()
+{
+    QString error;
+    if (m_print && m_print(m_page, &error))
+        return true;
+    if (!error.isEmpty())
+        QMessageBox::warning(this, windowTitle(), error);
+    return false;
+}
+
+void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& settings,
+                           CMainFrame& frame, int page, QWidget* parent)
+{
+    CHelpTopicScope help(kHelpTopic);
+    const auto print = [&form, &settings, &frame, parent](int sheetPage, QString* error) {
+        SelectRememberedPrinter(form.type, settings, frame);
+        QPrinter& printer = frame.CurrentPrinter();
+        {
+            QPrintDialog dialog(&printer, parent);
+            dialog.setWindowTitle(QStringLiteral("Kalibrierblatt drucken"));
+            dialog.setOptions(QAbstractPrintDialog::PrintToFile |
+                              QAbstractPrintDialog::PrintShowPageSize);
+            if (dialog.exec() != QDialog::Accepted) {
+                error->clear();
+                return false;
+            }
+        }
+        PrepareSheetPrinter(printer, false);
+        printer.setFromTo(1, 1);
+        printer.setDocName(QStringLiteral("Kalibrierblatt"));
+        if (!PrintCalibrationPage(printer, form, sheetPage, settings, error))
+            return false;
+        if (printer.printerState() == QPrinter::Error) {
+            *error = PrintJobFailedMessage();
+            return false;
+        }
+        return true;
+    };
+    CDlgDruckerEinmessen dialog(form, settings, page, print, parent);
+    dialog.exec();
+}
