@@ -44,6 +44,29 @@ private:
     const QDate m_today;
 };
 
+// The box of the automatic date itself; the caller has checked that it is on.
+void PutDate(FormType type, Filler& f)
+{
+    switch (type) {
+    case FormType::Cmr:
+        f.Put(123, f.Date());
+        break;
+    case FormType::National: {
+        const QString place = f.City().trimmed();
+        const QString date = f.Date();
+        const quint16 boxL =
+            f.FieldCount() == kNationalBoxes2007 ? kNationalBoxL2007 : kNationalBoxL2009;
+        f.Put(boxL, place.isEmpty() ? date : QStringLiteral("%1 - %2").arg(place, date));
+        break;
+    }
+    case FormType::Kombi:
+        f.Put(45, f.Date());
+        break;
+    case FormType::Forwarding:
+        break;
+    }
+}
+
 void FillCmr(Filler& f)
 {
     f.Text(0, Settings::CmrBox1);
@@ -51,7 +74,7 @@ void FillCmr(Filler& f)
     f.Text(124, Settings::CmrBox22);
     f.Text(125, Settings::CmrBox23);
     if (f.AutoDate()) {
-        f.Put(123, f.Date());
+        PutDate(FormType::Cmr, f);
         f.Put(122, f.City());
     }
 }
@@ -62,13 +85,8 @@ void FillNational(Filler& f)
     f.Text(2, Settings::NatBoxB1);
     f.Text(3, Settings::NatBoxB2);
     f.Text(4, Settings::NatBoxB3);
-    if (f.AutoDate()) {
-        const QString place = f.City().trimmed();
-        const QString date = f.Date();
-        const quint16 boxL =
-            f.FieldCount() == kNationalBoxes2007 ? kNationalBoxL2007 : kNationalBoxL2009;
-        f.Put(boxL, place.isEmpty() ? date : QStringLiteral("%1 - %2").arg(place, date));
-    }
+    if (f.AutoDate())
+        PutDate(FormType::National, f);
 }
 
 void FillKombi(Filler& f)
@@ -82,7 +100,7 @@ void FillKombi(Filler& f)
         const QString place = f.City().trimmed();
         if (!place.isEmpty())
             f.Put(44, place);
-        f.Put(45, f.Date());
+        PutDate(FormType::Kombi, f);
     }
 }
 
@@ -111,4 +129,12 @@ void FillDefaultTexts(FormType type, CFieldStore& store, const CSettingsStore& s
         FillForwarding(filler);
         break;
     }
+}
+
+void ApplyAutomaticDate(FormType type, CFieldStore& store, const CSettingsStore& settings,
+                        const QDate& today)
+{
+    Filler filler(type, store, settings, today);
+    if (filler.AutoDate())
+        PutDate(type, filler);
 }

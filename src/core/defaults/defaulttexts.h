@@ -27,3 +27,9 @@ class CSettingsStore;
 // documents' business.
 void FillDefaultTexts(FormType type, CFieldStore& store, const CSettingsStore& settings,
                       const QDate& today);
+
+// Writes the automatic date afresh into its box, as a new document receives it,
+// and nothing else: CMR box 123, national box L ("place - date"), Kombi box 45;
+// nothing for the forwarding order or while the automatic date is off.
+void ApplyAutomaticDate(FormType type, CFieldStore& store, const CSettingsStore& settings,
+                        const QDate& today);

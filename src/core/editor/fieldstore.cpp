@@ -390,6 +390,22 @@ void CFieldStore::DeleteField(quint16 index, quint16 page)
     }
 }
 
+void CFieldStore::CopyContents(const CFieldStore& other)
+{
+    if (&other == this)
+        return;
+    DefineFields(other.m_fieldCount, other.m_followCount, false);
+    m_texts = other.m_texts;
+    m_formats = other.m_formats;
+    m_pageWord = other.m_pageWord;
+    m_followTexts = other.m_followTexts;
+    m_followFormats = other.m_followFormats;
+    if (m_currentField >= (m_currentPage == 1 ? m_fieldCount : m_followCount)) {
+        m_currentField = 0;
+        m_currentPage = 1;
+    }
+}
+
 void CFieldStore::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

@@ -136,6 +136,13 @@ public:
     void SetInsertMode(bool on) { m_insertMode = on; }
     bool GetInsertMode() const { return m_insertMode; }
 
+    // Takes over another store's texts, formats, field counts and page word, as
+    // reading its file would; the rectangles (sized to the new counts), the
+    // current field (kept when it still exists, else the first), the editor
+    // and the message handler stay this store's own. The other store's editor
+    // must have committed its text before.
+    void CopyContents(const CFieldStore& other);
+
     void InsertField(quint16 index, quint16 page);
     void DeleteField(quint16 index, quint16 page);
 

@@ -1,0 +1,18 @@
+#include "documents/newdocumentfrom.h"
+
+#include "defaults/defaulttexts.h"
+#include "documents/documentfactory.h"
+
+std::unique_ptr<CKrDocument> NewDocumentFrom(const CKrDocument& original, CSettingsStore& settings,
+                                             const QDate& today)
+{
+    std::unique_ptr<CKrDocument> copy = CreateDocument(original.GetFormType(), settings);
+    copy->SetClock([today] { return today; });
+    copy->OnNewDocument();
+    copy->GetStore().CopyContents(original.GetStore());
+    if (copy->HasCheckWord())
+        copy->SetCheckWord(original.GetCheckWord());
+    ApplyAutomaticDate(copy->GetFormType(), copy->GetStore(), settings, today);
+    copy->SetModifiedFlag();
+    return copy;
+}
