@@ -1,15 +1,19 @@
 #include "clicommands.h"
 
+#include "addresses/addressexchange.h"
 #include "addresses/addressfile.h"
+#include "addresses/addressmerge.h"
 #include "documents/documentfactory.h"
 #include "documents/documentjson.h"
 #include "documents/loadmessages.h"
+#include "files/safewrite.h"
 #include "printing/printjob.h"
 #include "printing/wholenote.h"
 #include "settings/settingsstore.h"
 #include "views/formrender.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,6 +47,10 @@ int Usage(QTextStream& err)
            "                                      Druck auf das Vordruckformular als PDF\n"
            "                                      (A4, eine Seite je Kopie, 1 bis 99;\n"
            "                                      ohne --copies \"DruckAnzahl\")\n"
+           "  tarvelomark-cli import-addresses QUELLE.csv|QUELLE.vcf ADRESSDATEI\n"
+           "                                      Adressen übernehmen, die noch fehlen\n"
+           "  tarvelomark-cli export-addresses ADRESSDATEI AUSGABE.csv|AUSGABE.vcf\n"
+           "                                      Adressen für Tabellen oder Adressbücher\n"
            "  Adressdatendateien: dump erkennt sie am Dateikopf, build am Schlüssel\n"
            "  \"addresses\" (Liste von Adressen, jede als Liste ihrer Zeilen).\n";
     return kUsage;
@@ -131,6 +139,65 @@ int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QSt
     CliAddressPrompter prompter(err, false);
     CAddressFile addresses(prompter);
     return addresses.SaveAddressFile(outPath, records) ? kOk : kFailed;
+}
+
+std::optional<AddressFormat> ExchangeFormat(const QString& path, QTextStream& err)
+{
+    const std::optional<AddressFormat> format = AddressFormatForPath(path);
+    if (!format)
+        err << QStringLiteral("%1: Adressen werden als .csv oder .vcf übernommen und "
+                              "ausgegeben.\n")
+                   .arg(path);
+    return format;
+}
+
+// Takes from a CSV or vCard file the addresses the book lacks, through the same
+// merge as the address dialog: records another user saved meanwhile stay. A
+// missing book is created with the imported records alone. Refused entries are
+// named on err; the import still takes the others.
+int ImportAddresses(const QString& sourcePath, const QString& bookPath, QTextStream& out,
+                    QTextStream& err)
+{
+    const std::optional<AddressFormat> format = ExchangeFormat(sourcePath, err);
+    if (!format)
+        return kUsage;
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return Fail(err, QStringLiteral("%1: %2").arg(sourcePath, source.errorString()));
+    AddressImport import = ReadAddresses(source.readAll(), *format);
+    if (!import.error.isEmpty())
+        return Fail(err, QStringLiteral("%1: %2").arg(sourcePath, import.error));
+
+    CliAddressPrompter prompter(err, false);
+    CAddressFile addresses(prompter);
+    if (QFileInfo::exists(bookPath) && addresses.LoadAddressFile(bookPath) != kAddressFileOk)
+        return kFailed;
+    DropKnownAddresses(import, addresses.List());
+    for (const QString& refusal : std::as_const(import.refused))
+        err << sourcePath << ": " << refusal << '\n';
+    if (!import.records.isEmpty() &&
+        !ApplyAddressChange(addresses, bookPath, AddressChange::Import(import.records)))
+        return kFailed;
+    out << QStringLiteral("Übernommen: %1, schon vorhanden: %2, nicht lesbar: %3\n")
+               .arg(import.records.size())
+               .arg(import.duplicates)
+               .arg(import.refused.size());
+    return kOk;
+}
+
+int ExportAddresses(const QString& bookPath, const QString& outPath, QTextStream& err)
+{
+    const std::optional<AddressFormat> format = ExchangeFormat(outPath, err);
+    if (!format)
+        return kUsage;
+    CliAddressPrompter prompter(err, false);
+    CAddressFile addresses(prompter);
+    if (addresses.LoadAddressFile(bookPath) != kAddressFileOk)
+        return kFailed;
+    const QByteArray bytes = *format == AddressFormat::Csv ? WriteAddressCsv(addresses.List())
+                                                           : WriteAddressVCards(addresses.List());
+    QString error;
+    return WriteFileSafely(outPath, bytes, &error) ? kOk : Fail(err, error);
 }
 
 int Dump(const QString& path, CSettingsStore& settings, QTextStream& out, QTextStream& err)
@@ -315,5 +382,9 @@ int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, 
         return Render(args, settings, err);
     if (command == QLatin1String("print"))
         return Print(args, settings, err);
+    if (command == QLatin1String("import-addresses") && args.size() == 3)
+        return ImportAddresses(args[1], args[2], out, err);
+    if (command == QLatin1String("export-addresses") && args.size() == 3)
+        return ExportAddresses(args[1], args[2], err);
     return Usage(err);
 }

@@ -363,6 +363,44 @@ TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
     EXPECT_FALSE(err.isEmpty());
 }
 
+// A spreadsheet's list goes in through the shared-file merge: what the book has
+// is skipped, a cut-off row is named; the book comes out as CSV and vCard and
+// either goes back in unchanged.
+TEST_F(AddressCliTest, ImportTakesWhatTheBookLacksAndExportsGoBackIn)
+{
+    const QString berg = QStringLiteral("Spedition Berg GmbH\r\nHafenstraße 12\r\n24103 Kiel");
+    const QString nord = QStringLiteral("Nordtrans KG\r\nAm Kai 3\r\n24143 Kiel");
+    const QString book = env.FilePath(QStringLiteral("TMAdress.dat"));
+    ASSERT_TRUE(addresses.SaveAddressFile(book, {berg}));
+    const QString csv = Write("liste.csv", "\xEF\xBB\xBF"
+                                           "Spedition Berg GmbH;Hafenstra\xC3\x9F"
+                                           "e 12;24103 Kiel\r\n"
+                                           "Nordtrans KG;Am Kai 3;24143 Kiel\r\n"
+                                           "\"Halb");
+    ASSERT_EQ(Run({"import-addresses", csv, book}), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("Übernommen: 1, schon vorhanden: 1, nicht lesbar: 1\n"));
+    EXPECT_TRUE(err.contains(QStringLiteral("Zeile 3"))) << err.toStdString();
+    ASSERT_EQ(addresses.LoadAddressFile(book), kAddressFileOk);
+    EXPECT_EQ(addresses.List(), QStringList({berg, nord}));
+
+    for (const char* name : {"export.csv", "export.vcf"}) {
+        const QString exported = env.FilePath(QString::fromLatin1(name));
+        ASSERT_EQ(Run({"export-addresses", book, exported}), 0) << err.toStdString();
+        const QString copy = env.FilePath(QStringLiteral("kopie.dat"));
+        QFile::remove(copy);
+        ASSERT_EQ(Run({"import-addresses", exported, copy}), 0) << err.toStdString();
+        ASSERT_EQ(addresses.LoadAddressFile(copy), kAddressFileOk);
+        EXPECT_EQ(addresses.List(), QStringList({berg, nord})) << name;
+    }
+
+    const QByteArray before = Read(book);
+    EXPECT_EQ(Run({"import-addresses", Write("liste.txt", "A;B"), book}), 2);
+    EXPECT_EQ(Run({"import-addresses", Write("leer.vcf", "FN:A\r\n"), book}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("BEGIN:VCARD"))) << err.toStdString();
+    EXPECT_EQ(Run({"export-addresses", book, env.FilePath(QStringLiteral("x.xls"))}), 2);
+    EXPECT_EQ(Read(book), before);
+}
+
 } // namespace
 
 namespace {

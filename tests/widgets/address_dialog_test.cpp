@@ -1,10 +1,12 @@
 // The address dialog, its file questions and the program options, driven through
 // their controls offscreen on address files in a folder of their own.
 #include "addresses/addresscommands.h"
+#include "addresses/addressexchange.h"
 #include "addresses/common_dlgadressdaten.h"
 #include "addresses/dlgmissingaddressfile.h"
 #include "addresses/dlgprogramoptions.h"
 #include "app/krdwinappex.h"
+#include "screenshot.h"
 #include "settings/settingsstore.h"
 
 #include <QCommandLinkButton>
@@ -223,6 +225,7 @@ private Q_SLOTS:
     void missingFileQuestion();
     void twoDialogsAddingKeepBothRecords();
     void lockedFileShowsProgress();
+    void importShowsWhatItTakesAndKeepsOthersRecords();
 
     void programOptionsPath();
     void programOptionsRefusesEmptyPath_data();
@@ -282,8 +285,9 @@ void AddressDialogTest::buttonsOfTheModes()
     QCOMPARE(dialog.OpenAddressFile(f.Path()), 0);
     ModalDriver driver;
     driver.Then([](QWidget* d) {
-        QCOMPARE(VisibleButtons(d), (QStringList{"Bearbeiten", "Datensatz löschen",
-                                                 "Dialog beenden", "Neuer Datensatz"}));
+        QCOMPARE(VisibleButtons(d),
+                 (QStringList{"Bearbeiten", "Datensatz löschen", "Dialog beenden",
+                              "Exportieren...", "Importieren...", "Neuer Datensatz"}));
         Click(d, "editRecord");
         QCOMPARE(VisibleButtons(d), (QStringList{"Abbruch", "Speichern"}));
         QVERIFY(Record(d)->isEnabled());
@@ -292,7 +296,7 @@ void AddressDialogTest::buttonsOfTheModes()
         Click(d, "cancelEdit");
         QCOMPARE(Record(d)->toPlainText(), QStringLiteral("A\nWeg"));
         QVERIFY(!Record(d)->isEnabled());
-        QCOMPARE(VisibleButtons(d).size(), 4);
+        QCOMPARE(VisibleButtons(d).size(), 6);
         Click(d, "closeDialog");
     });
     dialog.ShowEditDialog();
@@ -676,6 +680,60 @@ int main(int argc, char* argv[])
     CKRDWinAppEx app(argc, argv);
     AddressDialogTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// A spreadsheet list comes in while another user adds a record: the preview
+// shows the new addresses ticked, the known one counted and the unreadable row
+// named; what the user unticks stays out, and nothing of the other user's is
+// lost. The export then writes the whole book.
+void AddressDialogTest::importShowsWhatItTakesAndKeepsOthersRecords()
+{
+    Fixture f;
+    f.Write({"Alt"});
+    Common_DlgAdressDaten dialog;
+    QCOMPARE(dialog.OpenAddressFile(f.Path()), 0);
+    f.Write({"Alt", "Bernd"}); // saved by another user meanwhile
+
+    QFile csv(f.Path(QStringLiteral("liste.csv")));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Name;Ort\r\nAlt\r\nNeu GmbH;Kiel\r\n\"halb");
+    csv.close();
+
+    ModalDriver driver;
+    driver.Then([](QWidget* d) {
+        auto* records = d->findChild<QListWidget*>(QStringLiteral("importRecords"));
+        QVERIFY(records);
+        QCOMPARE(records->count(), 2);
+        QCOMPARE(records->item(0)->text(), QStringLiteral("Name · Ort"));
+        QCOMPARE(records->item(1)->checkState(), Qt::Checked);
+        QVERIFY(d->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(
+            QStringLiteral("1 Adresse ist schon im Adressbuch")));
+        auto* refused = d->findChild<QListWidget*>(QStringLiteral("refusedEntries"));
+        QVERIFY(refused && refused->count() == 1);
+        QVERIFY(refused->item(0)->text().startsWith(QStringLiteral("Zeile 4")));
+        Shot(d, "address-import");
+        records->item(0)->setCheckState(Qt::Unchecked); // the header row
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QVERIFY(dialog.ImportFromFile(csv.fileName()));
+    QVERIFY(driver.Done());
+    QCOMPARE(f.Read(), (QStringList{"Alt", "Bernd", "Neu GmbH\r\nKiel"}));
+
+    const QString vcf = f.Path(QStringLiteral("alle.vcf"));
+    QVERIFY(dialog.ExportToFile(vcf));
+    QFile exported(vcf);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(ReadAddressVCards(exported.readAll()).records, f.Read());
+
+    // A file that is no address list changes nothing and says why.
+    QFile other(f.Path(QStringLiteral("bild.vcf")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray("\x89PNG\0\0", 6));
+    other.close();
+    QVERIFY(!dialog.ImportFromFile(other.fileName()));
+    QCOMPARE(driver.messages.size(), 1);
+    QVERIFY(driver.messages.first().contains(QStringLiteral("nichts übernommen")));
+    QCOMPARE(f.Read(), (QStringList{"Alt", "Bernd", "Neu GmbH\r\nKiel"}));
 }
 
 #include "address_dialog_test.moc"

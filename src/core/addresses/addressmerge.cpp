@@ -4,6 +4,7 @@
 #include "documents/archiveexception.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace {
 
@@ -48,6 +49,16 @@ void ApplyAddressChangeToList(QStringList& list, const AddressChange& change)
         const qsizetype at = FindPrevious(list, change);
         if (at >= 0)
             list.removeAt(at);
+        return;
+    }
+    case AddressChange::Kind::Import: {
+        QSet<QString> known(list.cbegin(), list.cend());
+        for (const QString& record : change.records) {
+            if (!known.contains(record)) {
+                known.insert(record);
+                list.append(record);
+            }
+        }
         return;
     }
     }

@@ -18,12 +18,13 @@ class CAddressFile;
 // decides between equal texts, since other users may have moved the record.
 struct AddressChange
 {
-    enum class Kind { Add, Replace, Delete };
+    enum class Kind { Add, Replace, Delete, Import };
 
     Kind kind = Kind::Add;
-    QString record;    // Add, Replace: the new text
-    QString previous;  // Replace, Delete: the record as the user's list held it
-    int position = -1; // Replace, Delete: its index in that list
+    QString record;      // Add, Replace: the new text
+    QString previous;    // Replace, Delete: the record as the user's list held it
+    int position = -1;   // Replace, Delete: its index in that list
+    QStringList records; // Import: the records to add
 
     static AddressChange Add(const QString& record) { return {Kind::Add, record, {}, -1}; }
     static AddressChange Replace(int position, const QString& previous, const QString& record)
@@ -34,11 +35,17 @@ struct AddressChange
     {
         return {Kind::Delete, {}, previous, position};
     }
+    static AddressChange Import(const QStringList& records)
+    {
+        return {Kind::Import, {}, {}, -1, records};
+    }
 };
 
 // Applies a change to a list. Add appends. Replace and Delete act on the record
 // equal to `previous`, the one at `position` when that is one of them, else the
-// first. When no record equals it (another user changed or deleted it), Replace
+// first. Import appends each of its records that the list does not hold yet, so
+// that an import repeated, or one that another user made meanwhile, adds nothing
+// twice. When no record equals it (another user changed or deleted it), Replace
 // appends the new text, so that the user's edit is not lost, and Delete does
 // nothing.
 void ApplyAddressChangeToList(QStringList& list, const AddressChange& change);

@@ -1,9 +1,14 @@
 #include "addresses/common_dlgadressdaten.h"
 
+#include "addresses/addressexchange.h"
 #include "addresses/addressmerge.h"
+#include "addresses/dlgadressimport.h"
+#include "files/safewrite.h"
 #include "format/linebreaks.h"
 
 #include <QCollator>
+#include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -67,6 +72,8 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     m_cancelEditButton = Button(QStringLiteral("Abbruch"), "cancelEdit", this);
     m_saveButton = Button(QStringLiteral("Speichern"), "saveRecord", this);
     m_takeOverButton = Button(QStringLiteral("Daten übernehmen"), "takeOver", this);
+    m_importButton = Button(QStringLiteral("Importieren..."), "importAddresses", this);
+    m_exportButton = Button(QStringLiteral("Exportieren..."), "exportAddresses", this);
 
     // Each pair shares a place; only one of a pair is shown at a time.
     auto* buttons = new QGridLayout;
@@ -77,6 +84,8 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     buttons->addWidget(m_deleteButton, 1, 0);
     buttons->addWidget(m_takeOverButton, 1, 0);
     buttons->addWidget(m_closeButton, 1, 1);
+    buttons->addWidget(m_importButton, 2, 0);
+    buttons->addWidget(m_exportButton, 2, 1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(m_record, 1);
@@ -98,6 +107,8 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(m_takeOverButton, &QPushButton::clicked, this, [this] { OnTakeOver(); });
     connect(m_closeButton, &QPushButton::clicked, this, [this] { OnClose(); });
+    connect(m_importButton, &QPushButton::clicked, this, [this] { OnImport(); });
+    connect(m_exportButton, &QPushButton::clicked, this, [this] { OnExport(); });
 }
 
 int Common_DlgAdressDaten::OpenAddressFile(const QString& path)
@@ -165,6 +176,8 @@ void Common_DlgAdressDaten::InitDialog()
     m_editButton->setVisible(!m_bSelectMode);
     m_newButton->setVisible(!m_bSelectMode);
     m_deleteButton->setVisible(!m_bSelectMode);
+    m_importButton->setVisible(!m_bSelectMode);
+    m_exportButton->setVisible(!m_bSelectMode);
     m_saveButton->setVisible(false);
     m_cancelEditButton->setVisible(false);
     m_takeOverButton->setVisible(m_bSelectMode);
@@ -189,6 +202,10 @@ void Common_DlgAdressDaten::InitDialog()
                  QStringLiteral("Die Änderungen am Adresseintrag werden gesichert"));
     tips.AddTool(m_cancelEditButton, QStringLiteral("Schaltfläche \"Abbruch\""),
                  QStringLiteral("Editieren abbrechen und Änderungen verwerfen"));
+    tips.AddTool(m_importButton, QStringLiteral("Schaltfläche \"Importieren\""),
+                 QStringLiteral("Übernimmt Adressen aus einer CSV-Datei (Tabelle) oder vCard-Datei"));
+    tips.AddTool(m_exportButton, QStringLiteral("Schaltfläche \"Exportieren\""),
+                 QStringLiteral("Schreibt alle Adressen als CSV-Datei oder vCard-Datei"));
     tips.AddTool(m_closeButton, QStringLiteral("Schaltfläche \"Dialog beenden\""),
                  QStringLiteral("Dialog beenden"));
 }
@@ -251,6 +268,8 @@ void Common_DlgAdressDaten::SetEditButtons(bool editing)
     m_newButton->setVisible(!editing);
     m_deleteButton->setVisible(!editing);
     m_closeButton->setVisible(!editing);
+    m_importButton->setVisible(!editing);
+    m_exportButton->setVisible(!editing);
     m_saveButton->setVisible(editing);
     m_cancelEditButton->setVisible(editing);
     m_record->setEnabled(editing);
@@ -360,4 +379,74 @@ void Common_DlgAdressDaten::OnClose()
 void Common_DlgAdressDaten::reject()
 {
     // Escape and the close box: the dialog ends only through its own button.
+}
+
+bool Common_DlgAdressDaten::ImportFromFile(const QString& path)
+{
+    const auto warn = [this](const QString& text) {
+        QMessageBox::warning(this, QStringLiteral("Adressen importieren"), text);
+        return false;
+    };
+    const std::optional<AddressFormat> format = AddressFormatForPath(path);
+    if (!format)
+        return warn(QStringLiteral("%1:\nAdressen werden aus .csv- oder .vcf-Dateien "
+                                   "importiert.")
+                        .arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return warn(QStringLiteral("%1:\n%2").arg(path, file.errorString()));
+    AddressImport import = ReadAddresses(file.readAll(), *format);
+    if (!import.error.isEmpty())
+        return warn(QStringLiteral("%1:\n%2\nEs wurde nichts übernommen.").arg(path, import.error));
+    DropKnownAddresses(import, m_file.List());
+
+    CDlgAdressImport preview(path, import, this);
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+    const QStringList chosen = preview.Selected();
+    if (chosen.isEmpty() || !Save(AddressChange::Import(chosen)))
+        return false;
+    if (FillList() > 0)
+        ShowSelectedRecord();
+    return true;
+}
+
+bool Common_DlgAdressDaten::ExportToFile(const QString& path)
+{
+    const std::optional<AddressFormat> format = AddressFormatForPath(path);
+    QString error;
+    if (!format)
+        error = QStringLiteral("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.")
+                    .arg(path);
+    else if (WriteFileSafely(path,
+                             *format == AddressFormat::Csv ? WriteAddressCsv(m_file.List())
+                                                           : WriteAddressVCards(m_file.List()),
+                             &error))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Adressen exportieren"), error);
+    return false;
+}
+
+void Common_DlgAdressDaten::OnImport()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Adressen importieren"), QString(),
+        QStringLiteral("Adressen (*.csv *.vcf *.vcard);;CSV-Dateien (*.csv);;vCard-Dateien "
+                       "(*.vcf *.vcard)"));
+    if (!path.isEmpty())
+        ImportFromFile(path);
+}
+
+void Common_DlgAdressDaten::OnExport()
+{
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Adressen exportieren"), QStringLiteral("Adressen.csv"),
+        QStringLiteral("CSV für Tabellen (*.csv);;vCard für Adressbücher (*.vcf)"), &filter);
+    if (path.isEmpty())
+        return;
+    if (!AddressFormatForPath(path))
+        path += filter.contains(QLatin1String("vcf")) ? QStringLiteral(".vcf")
+                                                       : QStringLiteral(".csv");
+    ExportToFile(path);
 }

@@ -42,6 +42,13 @@ public:
     int ShowEditDialog();
     int ShowSelectDialog();
 
+    // Edit mode's import and export, after the file dialogs: the import shows
+    // what the file offers (CDlgAdressImport) and saves the ticked addresses the
+    // book lacks as one change; the export writes the book as CSV or vCard,
+    // chosen by the extension. False after a message when nothing was written.
+    bool ImportFromFile(const QString& path);
+    bool ExportToFile(const QString& path);
+
     bool TakenOver() const { return m_bTakenOver; }
     QString ResultText() const { return m_strResultText; }
 
@@ -70,6 +77,8 @@ private:
     void OnDelete();
     void OnTakeOver();
     void OnClose();
+    void OnImport();
+    void OnExport();
 
     CAddressFileDialogs m_prompter;
     CAddressFile m_file;
@@ -87,6 +96,8 @@ private:
     QPushButton* m_newButton;
     QPushButton* m_editButton;
     QPushButton* m_deleteButton;
+    QPushButton* m_importButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
     QPushButton* m_closeButton;
     QPushButton* m_cancelEditButton;
     QPushButton* m_saveButton;

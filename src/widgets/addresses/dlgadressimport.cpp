@@ -1,0 +1,82 @@
+#include "addresses/dlgadressimport.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport& import,
+                                   QWidget* parent)
+    : QDialog(parent), m_offered(import.records)
+{
+    setWindowTitle(QStringLiteral("Adressen importieren"));
+
+    QStringList summary;
+    const QString file = QFileInfo(fileName).fileName();
+    summary << (import.records.size() == 1
+                    ? QStringLiteral("1 neue Adresse in \"%1\".").arg(file)
+                    : QStringLiteral("%1 neue Adressen in \"%2\".")
+                          .arg(import.records.size())
+                          .arg(file));
+    if (import.duplicates == 1)
+        summary << QStringLiteral("1 Adresse ist schon im Adressbuch und wird übergangen.");
+    else if (import.duplicates > 1)
+        summary << QStringLiteral("%1 Adressen sind schon im Adressbuch und werden übergangen.")
+                       .arg(import.duplicates);
+    auto* intro = new QLabel(summary.join(QLatin1Char(' ')), this);
+    intro->setObjectName(QStringLiteral("summary"));
+    intro->setWordWrap(true);
+
+    m_records = new QListWidget(this);
+    m_records->setObjectName(QStringLiteral("importRecords"));
+    for (const QString& record : import.records) {
+        QString shown = record;
+        shown.replace(QLatin1String("\r\n"), QStringLiteral(" · "));
+        auto* item = new QListWidgetItem(shown);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+        item->setToolTip(QString(record).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        m_records->addItem(item);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(m_records, 1);
+
+    if (!import.refused.isEmpty()) {
+        auto* refusedLabel = new QLabel(
+            QStringLiteral("Nicht lesbar und nicht übernommen (%1):").arg(import.refused.size()),
+            this);
+        auto* refused = new QListWidget(this);
+        refused->setObjectName(QStringLiteral("refusedEntries"));
+        refused->setWordWrap(true);
+        refused->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        refused->addItems(import.refused);
+        refused->setMaximumHeight(refused->sizeHintForRow(0) * 4 + 2 * refused->frameWidth());
+        layout->addWidget(refusedLabel);
+        layout->addWidget(refused);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Übernehmen"));
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(!import.records.isEmpty());
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_records, &QListWidget::itemChanged, this, [this, buttons] {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(!Selected().isEmpty());
+    });
+    resize(520, 360);
+}
+
+QStringList CDlgAdressImport::Selected() const
+{
+    QStringList selected;
+    for (int i = 0; i < m_records->count(); ++i)
+        if (m_records->item(i)->checkState() == Qt::Checked)
+            selected.append(m_offered.at(i));
+    return selected;
+}
