@@ -9,15 +9,21 @@
 #include "files/safewrite.h"
 #include "printing/printjob.h"
 #include "printing/wholenote.h"
+#include "settings/regeditmanagment.h"
+#include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "views/formrender.h"
 
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTextStream>
 
 namespace {
@@ -25,36 +31,6 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
-
-int Usage(QTextStream& err)
-{
-    err << "Aufruf:\n"
-           "  tarvelomark-cli dump DATEI          Dokument als JSON ausgeben\n"
-           "  tarvelomark-cli build JSON AUSGABE  Dokument aus JSON erzeugen\n"
-           "  tarvelomark-cli new FORMULAR AUSGABE\n"
-           "                                      neues Dokument (cmr, national, kombi,\n"
-           "                                      forwarding) mit Vorgabetexten\n"
-           "  tarvelomark-cli render DATEI AUSGABE.png|AUSGABE.pdf [--page 1|2] [--zoom N]\n"
-           "                                      Formular mit Feldtexten zeichnen\n"
-           "                                      (Zoom 10 bis 25, 10 = Originalgröße)\n"
-           "  tarvelomark-cli render DATEI AUSGABE.pdf [--page 1|2|all]\n"
-           "                  --copies N|labelled|labelled-all\n"
-           "                                      ganzes Formular als PDF wie \"Als PDF\n"
-           "                                      speichern...\": N einfache Exemplare oder\n"
-           "                                      die beschrifteten Exemplare (labelled-all:\n"
-           "                                      mit den zusätzlichen)\n"
-           "  tarvelomark-cli print DATEI AUSGABE.pdf [--page 1|2] [--copies N]\n"
-           "                                      Druck auf das Vordruckformular als PDF\n"
-           "                                      (A4, eine Seite je Kopie, 1 bis 99;\n"
-           "                                      ohne --copies \"DruckAnzahl\")\n"
-           "  tarvelomark-cli import-addresses QUELLE.csv|QUELLE.vcf ADRESSDATEI\n"
-           "                                      Adressen übernehmen, die noch fehlen\n"
-           "  tarvelomark-cli export-addresses ADRESSDATEI AUSGABE.csv|AUSGABE.vcf\n"
-           "                                      Adressen für Tabellen oder Adressbücher\n"
-           "  Adressdatendateien: dump erkennt sie am Dateikopf, build am Schlüssel\n"
-           "  \"addresses\" (Liste von Adressen, jede als Liste ihrer Zeilen).\n";
-    return kUsage;
-}
 
 int Fail(QTextStream& err, const QString& message)
 {
@@ -200,31 +176,94 @@ int ExportAddresses(const QString& bookPath, const QString& outPath, QTextStream
     return WriteFileSafely(outPath, bytes, &error) ? kOk : Fail(err, error);
 }
 
-int Dump(const QString& path, CSettingsStore& settings, QTextStream& out, QTextStream& err)
+// Where the bytes of an input come from: a file, or standard input for "-".
+// Standard input is read once, whole, before anything is written.
+struct Input
 {
-    if (IsAddressFile(path))
-        return DumpAddresses(path, out, err);
-    auto document = CreateDocument(FormTypeForPath(path), settings);
+    QString path; // as given; "-" for standard input
+    QByteArray bytes;
+    bool fromStdin() const { return path == QLatin1String("-"); }
+    QString name() const
+    {
+        return fromStdin() ? QStringLiteral("Standardeingabe") : path;
+    }
+};
+
+bool ReadInput(Input& input, QTextStream& err)
+{
+    QFile file;
+    const bool opened = input.fromStdin() ? file.open(stdin, QIODevice::ReadOnly)
+                                          : (file.setFileName(input.path),
+                                             file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        Fail(err, QStringLiteral("%1: %2").arg(input.name(), file.errorString()));
+        return false;
+    }
+    input.bytes = file.readAll();
+    return true;
+}
+
+// A document read from standard input has no extension to tell its form; its
+// magic does.
+FormType FormTypeOfInput(const Input& input)
+{
+    if (!input.fromStdin())
+        return FormTypeForPath(input.path);
+    const QByteArray& b = input.bytes;
+    if (b.startsWith("KRD-FBR@"))
+        return FormType::National;
+    if (b.startsWith("KRD-FBNI@"))
+        return FormType::Kombi;
+    if (b.startsWith("KR-SPEDAUFTR@") || b.startsWith("KR-S883"))
+        return FormType::Forwarding;
+    return FormType::Cmr;
+}
+
+// Opens a document the way the program opens a file; null after a message.
+std::unique_ptr<CKrDocument> OpenInput(const Input& input, CSettingsStore& settings,
+                                       QTextStream& err)
+{
+    auto document = CreateDocument(FormTypeOfInput(input), settings);
     QString error;
-    if (!document->OnOpenDocument(path, &error))
-        return Fail(err, error);
-    out << QJsonDocument(DocumentToJson(*document)).toJson(QJsonDocument::Indented);
+    bool opened = false;
+    if (input.fromStdin()) {
+        QByteArray bytes = input.bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        opened = document->OpenFromDevice(buffer, &error);
+    } else {
+        opened = document->OnOpenDocument(input.path, &error);
+    }
+    if (!opened) {
+        Fail(err, error.startsWith(input.path) ? error
+                                               : QStringLiteral("%1: %2").arg(input.name(), error));
+        return nullptr;
+    }
+    return document;
+}
+
+int Dump(const Input& input, CSettingsStore& settings, QJsonDocument::JsonFormat format,
+         QTextStream& out, QTextStream& err)
+{
+    if (!input.fromStdin() && IsAddressFile(input.path))
+        return DumpAddresses(input.path, out, err);
+    const auto document = OpenInput(input, settings, err);
+    if (!document)
+        return kFailed;
+    out << QJsonDocument(DocumentToJson(*document)).toJson(format);
     return kOk;
 }
 
-int Build(const QString& jsonPath, const QString& outPath, CSettingsStore& settings,
-          QTextStream& err)
+int Build(const Input& json, const QString& outPath, CSettingsStore& settings, QTextStream& err)
 {
-    QFile file(jsonPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return Fail(err, QStringLiteral("%1: %2").arg(jsonPath, file.errorString()));
+    const QString jsonPath = json.name();
     QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (!json.isObject())
+    const QJsonDocument parsed = QJsonDocument::fromJson(json.bytes, &parseError);
+    if (!parsed.isObject())
         return Fail(
             err,
             QStringLiteral("%1: kein JSON-Objekt (%2)").arg(jsonPath, parseError.errorString()));
-    const QJsonObject object = json.object();
+    const QJsonObject object = parsed.object();
     if (object.contains(QStringLiteral("addresses")))
         return BuildAddresses(object, jsonPath, outPath, err);
     const auto form = FormTypeFromName(object.value(QStringLiteral("form")).toString());
@@ -237,16 +276,6 @@ int Build(const QString& jsonPath, const QString& outPath, CSettingsStore& setti
     QString error;
     if (!ApplyDocumentJson(*document, object, &error))
         return Fail(err, QStringLiteral("%1: %2").arg(jsonPath, error));
-    return Save(*document, outPath, err);
-}
-
-int New(const QString& formName, const QString& outPath, CSettingsStore& settings, QTextStream& err)
-{
-    const auto form = FormTypeFromName(formName);
-    if (!form)
-        return Usage(err);
-    auto document = CreateDocument(*form, settings);
-    document->OnNewDocument();
     return Save(*document, outPath, err);
 }
 
@@ -274,117 +303,511 @@ int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const
     return SaveWholeNotePdf(document, settings, job, path, &error) ? kOk : Fail(err, error);
 }
 
-// render FILE OUT [--page 1|2|all] [--zoom N] [--copies N|labelled|labelled-all]
-int Render(const QStringList& args, CSettingsStore& settings, QTextStream& err)
+// What render and print take besides the files.
+struct DrawOptions
 {
-    if (args.size() < 3 || args.size() % 2 == 0)
-        return Usage(err);
-    int page = 1; // 0: all pages
+    int page = 1;     // 0: all pages (render only)
     int zoom = 10;
     bool zoomGiven = false;
-    QString copies;
-    for (int i = 3; i < args.size(); i += 2) {
-        bool ok = false;
-        const QString& text = args[i + 1];
-        const int value = text.toInt(&ok);
-        if (args[i] == QLatin1String("--page") && ok && (value == 1 || value == 2))
-            page = value;
-        else if (args[i] == QLatin1String("--page") && text == QLatin1String("all"))
-            page = 0;
-        else if (args[i] == QLatin1String("--zoom") && ok && value >= 10 && value <= 25) {
-            zoom = value;
-            zoomGiven = true;
-        } else if (args[i] == QLatin1String("--copies") &&
-                   ((ok && value >= 1 && value <= kMaxPrintCopies) ||
-                    text == QLatin1String("labelled") || text == QLatin1String("labelled-all")))
-            copies = text;
-        else
-            return Usage(err);
-    }
-    const bool wholeNote = page == 0 || !copies.isEmpty();
-    if (wholeNote && !args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    QString copies;   // render: N, "labelled", "labelled-all"; empty: none given
+    int printCopies = 0; // print: 0 for the form's "DruckAnzahl"
+};
+
+// One render: the screen's picture of a page, or the whole note.
+int RenderOne(const Input& input, const QString& outPath, const DrawOptions& o,
+              CSettingsStore& settings, QTextStream& err)
+{
+    const bool wholeNote = o.page == 0 || !o.copies.isEmpty();
+    if (wholeNote && !outPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return Fail(err, QStringLiteral("%1: Alle Seiten und Exemplare werden nur als PDF-Datei "
                                         "(.pdf) geschrieben.")
-                             .arg(args[2]));
-    if (wholeNote && zoomGiven && zoom != 10)
+                             .arg(outPath));
+    if (wholeNote && o.zoomGiven && o.zoom != 10)
         return Fail(err, QStringLiteral("Alle Seiten und Exemplare werden nur in "
                                         "Originalgröße (--zoom 10) geschrieben."));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return Fail(err, QStringLiteral("Zeichnen braucht eine QGuiApplication."));
-    auto document = CreateDocument(FormTypeForPath(args[1]), settings);
-    QString error;
-    if (!document->OnOpenDocument(args[1], &error))
-        return Fail(err, error);
+    const auto document = OpenInput(input, settings, err);
+    if (!document)
+        return kFailed;
     // A refused file opens as a blank form; drawing that would pass it off as
     // the file's contents.
     if (document->GetLoadError() != 0)
-        return Fail(err, LoadMessageText(document->GetLoadError()));
+        return Fail(err, QStringLiteral("%1: %2").arg(input.name(),
+                                                      LoadMessageText(document->GetLoadError())));
     if (wholeNote)
-        return RenderWholeNote(*document, settings, args[2], page, copies, err);
-    return RenderDocumentToFile(*document, settings, args[2], page, zoom, &error)
+        return RenderWholeNote(*document, settings, outPath, o.page, o.copies, err);
+    QString error;
+    return RenderDocumentToFile(*document, settings, outPath, o.page, o.zoom, &error)
                ? kOk
                : Fail(err, error);
 }
 
-// print FILE OUT.pdf [--page 1|2] [--copies N]: what the print command sends to
-// the printer, with the settings of the store.
-int Print(const QStringList& args, CSettingsStore& settings, QTextStream& err)
+// What the print command sends to the printer, as an A4 PDF, with the
+// settings of the store.
+int PrintOne(const Input& input, const QString& outPath, const DrawOptions& o,
+             CSettingsStore& settings, QTextStream& err)
 {
-    if (args.size() < 3 || args.size() % 2 == 0)
-        return Usage(err);
-    const FormType type = FormTypeForPath(args[1]);
-    int page = 1;
-    // As the print dialog would offer it.
-    int copies =
-        qBound(1, settings.Get(GetFormTypeInfo(type).section, Settings::Copies), kMaxPrintCopies);
-    for (int i = 3; i < args.size(); i += 2) {
-        bool ok = false;
-        const int value = args[i + 1].toInt(&ok);
-        if (args[i] == QLatin1String("--page") && ok && (value == 1 || value == 2))
-            page = value;
-        else if (args[i] == QLatin1String("--copies") && ok && value >= 1 &&
-                 value <= kMaxPrintCopies)
-            copies = value;
-        else
-            return Usage(err);
-    }
-    if (!args[2].endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    if (!outPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return Fail(err, QStringLiteral("%1: Der Druck wird nur als PDF-Datei (.pdf) "
                                         "geschrieben.")
-                             .arg(args[2]));
+                             .arg(outPath));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return Fail(err, QStringLiteral("Drucken braucht eine QGuiApplication."));
-    auto document = CreateDocument(type, settings);
-    QString error;
-    if (!document->OnOpenDocument(args[1], &error))
-        return Fail(err, error);
-    // A refused file opens as a blank form; drawing that would pass it off as
-    // the file's contents.
+    const auto document = OpenInput(input, settings, err);
+    if (!document)
+        return kFailed;
     if (document->GetLoadError() != 0)
-        return Fail(err, LoadMessageText(document->GetLoadError()));
-    return PrintDocumentToPdf(*document, settings, args[2], page, copies, &error)
+        return Fail(err, QStringLiteral("%1: %2").arg(input.name(),
+                                                      LoadMessageText(document->GetLoadError())));
+    // As the print dialog would offer it.
+    const int copies =
+        o.printCopies > 0
+            ? o.printCopies
+            : qBound(1,
+                     settings.Get(GetFormTypeInfo(document->GetFormType()).section,
+                                  Settings::Copies),
+                     kMaxPrintCopies);
+    QString error;
+    return PrintDocumentToPdf(*document, settings, outPath, o.page, copies, &error)
                ? kOk
                : Fail(err, error);
+}
+
+// ---------------------------------------------------------------------------
+// The command line: a table of commands, each with its arguments, options and
+// function; QCommandLineParser reads the options, the messages are our own.
+
+struct Context
+{
+    CSettingsStore& settings;
+    QTextStream& out;
+    QTextStream& err;
+};
+
+struct Command
+{
+    const char* name;
+    const char* arguments; // as the help shows them
+    const char* summary;
+    QStringList options;   // names from Options()
+    int minArguments;
+    int maxArguments;      // -1: any number
+    int (*run)(const QCommandLineParser& parser, const QStringList& arguments, Context& c);
+};
+
+const QList<QCommandLineOption>& Options()
+{
+    static const QList<QCommandLineOption> options = {
+        {QStringLiteral("page"),
+         QStringLiteral("Seite des Formulars: 1 (Vorderseite), 2 (Rückseite); bei render auch "
+                        "all (alle Seiten als ganzes Formular)."),
+         QStringLiteral("SEITE")},
+        {QStringLiteral("zoom"), QStringLiteral("Maßstab von 10 (Originalgröße) bis 25."),
+         QStringLiteral("N")},
+        {QStringLiteral("copies"),
+         QStringLiteral("render: N einfache Exemplare (1 bis 99), labelled oder labelled-all "
+                        "(beschriftete Exemplare); print: 1 bis 99 Kopien (ohne Angabe "
+                        "\"DruckAnzahl\")."),
+         QStringLiteral("ANZAHL")},
+        {QStringLiteral("output-dir"),
+         QStringLiteral("Schreibt je Eingabedatei eine Ausgabe gleichen Namens in diesen Ordner; "
+                        "nötig bei mehreren Eingabedateien."),
+         QStringLiteral("ORDNER")},
+        {QStringLiteral("format"),
+         QStringLiteral("Mit --output-dir: pdf (Vorgabe) oder png."), QStringLiteral("FORMAT")},
+        {QStringLiteral("compact"), QStringLiteral("JSON ohne Einrückung, eine Zeile.")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Diese Hilfe.")},
+        {QStringLiteral("version"), QStringLiteral("Die Version des Programms.")},
+    };
+    return options;
+}
+
+const QCommandLineOption& Option(const QString& name)
+{
+    for (const QCommandLineOption& option : Options())
+        if (option.names().contains(name))
+            return option;
+    Q_UNREACHABLE();
+}
+
+int UsageError(const QString& command, const QString& message, QTextStream& err)
+{
+    err << "tarvelomark-cli" << (command.isEmpty() ? QString() : QLatin1Char(' ') + command)
+        << ": " << message << '\n'
+        << "Hilfe: tarvelomark-cli " << (command.isEmpty() ? QString() : command + QLatin1Char(' '))
+        << "--help\n";
+    return kUsage;
+}
+
+bool ParseNumber(const QString& text, int min, int max, int* value)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < min || v > max)
+        return false;
+    *value = v;
+    return true;
+}
+
+// The options render and print share; false after a usage message.
+bool ReadDrawOptions(const QCommandLineParser& p, const QString& command, DrawOptions& o,
+                     QTextStream& err)
+{
+    const bool render = command == QLatin1String("render");
+    if (p.isSet(QStringLiteral("page"))) {
+        const QString page = p.value(QStringLiteral("page"));
+        if (render && page == QLatin1String("all"))
+            o.page = 0;
+        else if (!ParseNumber(page, 1, 2, &o.page)) {
+            UsageError(command,
+                       QStringLiteral("--page nimmt 1 oder 2%1, nicht \"%2\".")
+                           .arg(render ? QStringLiteral(" oder all") : QString(), page),
+                       err);
+            return false;
+        }
+    }
+    if (p.isSet(QStringLiteral("zoom"))) {
+        if (!ParseNumber(p.value(QStringLiteral("zoom")), 10, 25, &o.zoom)) {
+            UsageError(command,
+                       QStringLiteral("--zoom nimmt 10 bis 25, nicht \"%1\".")
+                           .arg(p.value(QStringLiteral("zoom"))),
+                       err);
+            return false;
+        }
+        o.zoomGiven = true;
+    }
+    if (p.isSet(QStringLiteral("copies"))) {
+        const QString copies = p.value(QStringLiteral("copies"));
+        int n = 0;
+        const bool number = ParseNumber(copies, 1, kMaxPrintCopies, &n);
+        if (render && (number || copies == QLatin1String("labelled") ||
+                       copies == QLatin1String("labelled-all")))
+            o.copies = copies;
+        else if (!render && number)
+            o.printCopies = n;
+        else {
+            UsageError(command,
+                       QStringLiteral("--copies nimmt 1 bis %1%2, nicht \"%3\".")
+                           .arg(kMaxPrintCopies)
+                           .arg(render ? QStringLiteral(", labelled oder labelled-all")
+                                       : QString(),
+                                copies),
+                       err);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Several inputs, or --output-dir: each input gets an output of its name in the
+// folder. One that fails is named and the others still run; the command then
+// ends with 1.
+int RunBatch(const QString& command, const QStringList& inputs, const QString& outputDir,
+             const QString& suffix, Context& c,
+             const std::function<int(const Input&, const QString&)>& one)
+{
+    if (!QDir(outputDir).exists() && !QDir().mkpath(outputDir))
+        return Fail(c.err, QStringLiteral("%1: Der Ordner lässt sich nicht anlegen.").arg(outputDir));
+    int failed = 0;
+    QSet<QString> written;
+    for (const QString& path : inputs) {
+        if (path == QLatin1String("-"))
+            return UsageError(command,
+                              QStringLiteral("Mit --output-dir werden nur Dateien gelesen, "
+                                             "nicht \"-\"."),
+                              c.err);
+        QString out = QDir(outputDir).filePath(QFileInfo(path).completeBaseName() + suffix);
+        // Two inputs of one name (from different folders) must not overwrite
+        // each other's output.
+        for (int n = 2; written.contains(out); ++n)
+            out = QDir(outputDir).filePath(
+                QStringLiteral("%1-%2%3").arg(QFileInfo(path).completeBaseName()).arg(n).arg(suffix));
+        written.insert(out);
+        Input input{path, {}};
+        if (one(input, out) != kOk)
+            ++failed;
+    }
+    if (failed > 0)
+        c.err << QStringLiteral("%1 von %2 Dateien nicht verarbeitet.\n").arg(failed).arg(inputs.size());
+    return failed > 0 ? kFailed : kOk;
+}
+
+int RunDump(const QCommandLineParser& p, const QStringList& args, Context& c)
+{
+    const QJsonDocument::JsonFormat format =
+        p.isSet(QStringLiteral("compact")) ? QJsonDocument::Compact : QJsonDocument::Indented;
+    const QString outputDir = p.value(QStringLiteral("output-dir"));
+    if (outputDir.isEmpty()) {
+        if (args.size() > 1)
+            return UsageError(QStringLiteral("dump"),
+                              QStringLiteral("Mehrere Dateien brauchen --output-dir."), c.err);
+        Input input{args.first(), {}};
+        if (input.fromStdin() && !ReadInput(input, c.err))
+            return kFailed;
+        return Dump(input, c.settings, format, c.out, c.err);
+    }
+    return RunBatch(QStringLiteral("dump"), args, outputDir, QStringLiteral(".json"), c,
+                    [&](const Input& input, const QString& out) {
+                        QString json;
+                        QTextStream stream(&json);
+                        const int code = Dump(input, c.settings, format, stream, c.err);
+                        stream.flush();
+                        if (code != kOk)
+                            return code;
+                        QString error;
+                        return WriteFileSafely(out, json.toUtf8(), &error) ? kOk
+                                                                           : Fail(c.err, error);
+                    });
+}
+
+int RunBuild(const QCommandLineParser&, const QStringList& args, Context& c)
+{
+    if (args[1] == QLatin1String("-"))
+        return UsageError(QStringLiteral("build"),
+                          QStringLiteral("Die Ausgabe ist eine Datei; \"-\" (Standardausgabe) "
+                                         "geht hier nicht."),
+                          c.err);
+    Input json{args[0], {}};
+    if (!ReadInput(json, c.err))
+        return kFailed;
+    return Build(json, args[1], c.settings, c.err);
+}
+
+int RunNew(const QCommandLineParser&, const QStringList& args, Context& c)
+{
+    const auto form = FormTypeFromName(args[0]);
+    if (!form)
+        return UsageError(QStringLiteral("new"),
+                          QStringLiteral("Unbekanntes Formular \"%1\" (cmr, national, kombi, "
+                                         "forwarding).")
+                              .arg(args[0]),
+                          c.err);
+    auto document = CreateDocument(*form, c.settings);
+    document->OnNewDocument();
+    return Save(*document, args[1], c.err);
+}
+
+// render and print: FILE OUT, or FILE... with --output-dir.
+int RunDraw(const QCommandLineParser& p, const QStringList& args, Context& c, bool render)
+{
+    const QString command = render ? QStringLiteral("render") : QStringLiteral("print");
+    DrawOptions o;
+    if (!ReadDrawOptions(p, command, o, c.err))
+        return kUsage;
+    const auto one = [&](const Input& input, const QString& out) {
+        Input in = input;
+        if (in.fromStdin() && !ReadInput(in, c.err))
+            return kFailed;
+        return render ? RenderOne(in, out, o, c.settings, c.err)
+                      : PrintOne(in, out, o, c.settings, c.err);
+    };
+    const QString outputDir = p.value(QStringLiteral("output-dir"));
+    if (outputDir.isEmpty()) {
+        if (args.size() != 2)
+            return UsageError(command,
+                              args.size() < 2
+                                  ? QStringLiteral("Eingabedatei und Ausgabedatei fehlen.")
+                                  : QStringLiteral("Mehrere Eingabedateien brauchen "
+                                                   "--output-dir statt einer Ausgabedatei."),
+                              c.err);
+        if (args[1] == QLatin1String("-"))
+            return UsageError(command,
+                              QStringLiteral("Die Ausgabe ist eine Datei (.png oder .pdf); "
+                                             "\"-\" (Standardausgabe) geht hier nicht."),
+                              c.err);
+        if (p.isSet(QStringLiteral("format")))
+            return UsageError(command, QStringLiteral("--format gilt nur mit --output-dir."),
+                              c.err);
+        return one(Input{args[0], {}}, args[1]);
+    }
+    QString suffix = QStringLiteral(".pdf");
+    if (p.isSet(QStringLiteral("format"))) {
+        const QString format = p.value(QStringLiteral("format"));
+        if (render && format == QLatin1String("png"))
+            suffix = QStringLiteral(".png");
+        else if (format != QLatin1String("pdf"))
+            return UsageError(command,
+                              QStringLiteral("--format nimmt pdf%1, nicht \"%2\".")
+                                  .arg(render ? QStringLiteral(" oder png") : QString(), format),
+                              c.err);
+    }
+    return RunBatch(command, args, outputDir, suffix, c, one);
+}
+
+int RunRender(const QCommandLineParser& p, const QStringList& args, Context& c)
+{
+    return RunDraw(p, args, c, true);
+}
+
+int RunPrint(const QCommandLineParser& p, const QStringList& args, Context& c)
+{
+    return RunDraw(p, args, c, false);
+}
+
+int RunImportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
+{
+    return ImportAddresses(args[0], args[1], c.out, c.err);
+}
+
+int RunExportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
+{
+    return ExportAddresses(args[0], args[1], c.err);
+}
+
+const QList<Command>& Commands()
+{
+    static const QList<Command> commands = {
+        {"dump", "DATEI|- ...",
+         "Dokument oder Adressdatendatei als JSON ausgeben (\"-\": Standardeingabe).",
+         {"compact", "output-dir"}, 1, -1, RunDump},
+        {"build", "JSON|- AUSGABE", "Dokument oder Adressdatendatei aus JSON erzeugen.", {}, 2, 2,
+         RunBuild},
+        {"new", "FORMULAR AUSGABE",
+         "Neues Dokument (cmr, national, kombi, forwarding) mit Vorgabetexten.", {}, 2, 2, RunNew},
+        {"render", "DATEI... AUSGABE.png|AUSGABE.pdf",
+         "Formular mit Feldtexten zeichnen, wie der Bildschirm es zeigt; mit --copies oder "
+         "--page all das ganze Formular als PDF.",
+         {"page", "zoom", "copies", "output-dir", "format"}, 1, -1, RunRender},
+        {"print", "DATEI... AUSGABE.pdf",
+         "Den Druck auf das Vordruckformular als A4-PDF schreiben, eine Seite je Kopie.",
+         {"page", "copies", "output-dir"}, 1, -1, RunPrint},
+        {"import-addresses", "QUELLE.csv|QUELLE.vcf ADRESSDATEI",
+         "Adressen übernehmen, die der Adressdatendatei fehlen.", {}, 2, 2, RunImportAddresses},
+        {"export-addresses", "ADRESSDATEI AUSGABE.csv|AUSGABE.vcf",
+         "Adressen für Tabellen (CSV) oder Adressbücher (vCard) schreiben.", {}, 2, 2,
+         RunExportAddresses},
+    };
+    return commands;
+}
+
+// Help lines fit a terminal of 80 columns: words run on at `indent`.
+QString Wrapped(const QString& text, int indent, int column)
+{
+    constexpr int kWidth = 79;
+    QString result;
+    int at = column;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (at > indent && at + 1 + word.size() > kWidth) {
+            result += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            at = indent;
+        } else if (at > indent) {
+            result += QLatin1Char(' ');
+            ++at;
+        }
+        result += word;
+        at += int(word.size());
+    }
+    return result;
+}
+
+QString OptionHelp(const QCommandLineOption& option)
+{
+    QStringList names;
+    for (const QString& name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString left = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        left += QLatin1Char(' ') + option.valueName();
+    left = QStringLiteral("  %1  ").arg(left, -22);
+    return left + Wrapped(option.description(), 26, int(left.size())) + QLatin1Char('\n');
+}
+
+QString Help()
+{
+    QString help = QStringLiteral("Aufruf: tarvelomark-cli BEFEHL [OPTIONEN] ARGUMENTE\n\n"
+                                  "Liest und schreibt Frachtbriefe und Adressdaten von "
+                                  "Tarvelomark ohne Fenster.\n\nBefehle:\n");
+    for (const Command& command : Commands())
+        help += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(command.name), QString::fromUtf8(command.arguments),
+                         Wrapped(QString::fromUtf8(command.summary), 6, 6));
+    help += QStringLiteral("\nAllgemeine Optionen:\n") + OptionHelp(Option(QStringLiteral("help"))) +
+            OptionHelp(Option(QStringLiteral("version"))) +
+            QStringLiteral("\nHilfe zu einem Befehl: tarvelomark-cli BEFEHL --help\n"
+                           "Exit-Status: 0 erledigt, 1 eine Datei ließ sich nicht lesen oder\n"
+                           "schreiben, 2 falscher Aufruf.\n");
+    return help;
+}
+
+QString CommandHelp(const Command& command)
+{
+    QString help = QStringLiteral("Aufruf: tarvelomark-cli %1 [OPTIONEN] %2\n\n%3\n")
+                       .arg(QLatin1String(command.name), QString::fromUtf8(command.arguments),
+                            Wrapped(QString::fromUtf8(command.summary), 0, 0));
+    help += QStringLiteral("\nOptionen:\n");
+    for (const QString& name : command.options)
+        help += OptionHelp(Option(name));
+    help += OptionHelp(Option(QStringLiteral("help")));
+    return help;
+}
+
+QString VersionText()
+{
+    return QStringLiteral("tarvelomark-cli %1\n").arg(CRegeditManagment::BuiltProductVersion());
 }
 
 } // namespace
 
 int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, QTextStream& err)
 {
-    const QString command = args.value(0);
-    if (command == QLatin1String("dump") && args.size() == 2)
-        return Dump(args[1], settings, out, err);
-    if (command == QLatin1String("build") && args.size() == 3)
-        return Build(args[1], args[2], settings, err);
-    if (command == QLatin1String("new") && args.size() == 3)
-        return New(args[1], args[2], settings, err);
-    if (command == QLatin1String("render"))
-        return Render(args, settings, err);
-    if (command == QLatin1String("print"))
-        return Print(args, settings, err);
-    if (command == QLatin1String("import-addresses") && args.size() == 3)
-        return ImportAddresses(args[1], args[2], out, err);
-    if (command == QLatin1String("export-addresses") && args.size() == 3)
-        return ExportAddresses(args[1], args[2], err);
-    return Usage(err);
+    Context c{settings, out, err};
+    const QString first = args.value(0);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
+        first == QLatin1String("help")) {
+        out << Help();
+        return kOk;
+    }
+    if (first == QLatin1String("--version")) {
+        out << VersionText();
+        return kOk;
+    }
+    if (first.isEmpty()) {
+        err << Help();
+        return kUsage;
+    }
+    const Command* command = nullptr;
+    for (const Command& candidate : Commands())
+        if (first == QLatin1String(candidate.name))
+            command = &candidate;
+    if (!command)
+        return UsageError(QString(), QStringLiteral("Unbekannter Befehl \"%1\".").arg(first), err);
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QString& name : command->options)
+        parser.addOption(Option(name));
+    parser.addOption(Option(QStringLiteral("help")));
+    parser.addOption(Option(QStringLiteral("version")));
+    // The parser takes its first word as the program's name.
+    if (!parser.parse(QStringList{QStringLiteral("tarvelomark-cli")} + args.mid(1))) {
+        const QStringList unknown = parser.unknownOptionNames();
+        const QString message =
+            !unknown.isEmpty()
+                ? QStringLiteral("Unbekannte Option \"%1%2\".")
+                      .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                           unknown.first())
+                : QStringLiteral("Eine Option braucht einen Wert (%1).").arg(parser.errorText());
+        return UsageError(first, message, err);
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << CommandHelp(*command);
+        return kOk;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << VersionText();
+        return kOk;
+    }
+    for (const QString& name : command->options)
+        if (parser.values(name).size() > 1)
+            return UsageError(first, QStringLiteral("--%1 steht mehr als einmal.").arg(name), err);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() < command->minArguments ||
+        (command->maxArguments >= 0 && arguments.size() > command->maxArguments))
+        return UsageError(first,
+                          QStringLiteral("Erwartet: %1 (%2 angegeben).")
+                              .arg(QString::fromUtf8(command->arguments))
+                              .arg(arguments.size()),
+                          err);
+    return command->run(parser, arguments, c);
 }

@@ -8,8 +8,23 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// Qt's own notes (a missing runtime folder, font cache chatter) are no business
+// of a tool whose standard error carries its messages; TVM_CLI_QT_MESSAGES=1
+// shows them for debugging.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (!qEnvironmentVariableIsSet("TVM_CLI_QT_MESSAGES"))
+        qInstallMessageHandler(QuietQtMessages);
     // Drawing a form needs the fonts of a GUI application, though never a screen.
     const bool render =
         argc > 1 && (qstrcmp(argv[1], "render") == 0 || qstrcmp(argv[1], "print") == 0);

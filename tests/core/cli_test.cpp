@@ -79,6 +79,56 @@ TEST_F(CliTest, ExitCodesTellOpenedFailedAndUsage)
     EXPECT_EQ(Run({"new", "lkw", env.FilePath("x.cmr")}), 2);
 }
 
+// --help goes to standard output with 0, for the tool and for each command; a
+// usage error names what is wrong on standard error with 2.
+TEST_F(CliTest, HelpVersionAndUsageErrors)
+{
+    for (const QStringList& args :
+         {QStringList{"--help"}, QStringList{"-h"}, QStringList{"render", "--help"},
+          QStringList{"dump", "-h"}, QStringList{"--version"}}) {
+        EXPECT_EQ(Run(args), 0) << args.join(' ').toStdString();
+        EXPECT_FALSE(out.isEmpty());
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    }
+    EXPECT_TRUE(Run({"print", "--help"}) == 0 && out.contains("--copies"));
+
+    const struct
+    {
+        QStringList args;
+        const char* message;
+    } errors[] = {
+        {{"render", "a.cmr", "a.png", "--pag", "2"}, "Unbekannte Option \"--pag\""},
+        {{"render", "a.cmr", "a.png", "--page", "3"}, "--page nimmt 1 oder 2 oder all"},
+        {{"render", "a.cmr", "a.png", "--page", "1", "--page", "2"}, "mehr als einmal"},
+        {{"print", "a.cmr", "a.pdf", "--copies", "labelled"}, "--copies nimmt 1 bis 99"},
+        {{"dump", "a.cmr", "b.cmr"}, "--output-dir"},
+        {{"build", "a.json"}, "Erwartet: JSON|- AUSGABE"},
+        {{"lkw"}, "Unbekannter Befehl \"lkw\""},
+    };
+    for (const auto& e : errors) {
+        EXPECT_EQ(Run(e.args), 2) << e.args.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(e.message))) << err.toStdString();
+        EXPECT_TRUE(out.isEmpty());
+    }
+}
+
+// Several notes at once: one JSON file each, compact on request.
+TEST_F(CliTest, DumpWritesAFolderOfJson)
+{
+    const QString a = env.FilePath("a.cmr");
+    ASSERT_EQ(Run({"new", "cmr", a}), 0);
+    const QString b = env.FilePath("b.spa");
+    ASSERT_EQ(Run({"new", "forwarding", b}), 0);
+    const QString dir = env.FilePath("json");
+    ASSERT_EQ(Run({"dump", a, b, "--output-dir", dir, "--compact"}), 0) << err.toStdString();
+    QFile json(dir + "/b.json");
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QByteArray bytes = json.readAll();
+    EXPECT_EQ(bytes.count('\n'), 0);
+    EXPECT_EQ(QJsonDocument::fromJson(bytes).object()["form"].toString(), "forwarding");
+    EXPECT_TRUE(QFile::exists(dir + "/a.json"));
+}
+
 TEST_F(CliTest, BuildWritesWhatDumpShows)
 {
     const QString json = Write("in.json", R"({"form": "cmr", "word": 4,
@@ -155,7 +205,9 @@ TEST_F(CliTest, RenderAndPrintOfARefusedFileWriteNothing)
                                     QStringList{"render", refused, env.FilePath("a.pdf")},
                                     QStringList{"print", refused, env.FilePath("a.pdf")}}) {
         EXPECT_EQ(Run(args), 1) << args.join(' ').toStdString();
-        EXPECT_TRUE(err.startsWith("Die von Ihnen gewählte Datei")) << err.toStdString();
+        // Named, so that a batch tells which of its files it was.
+        EXPECT_TRUE(err.startsWith(refused + ": Die von Ihnen gewählte Datei"))
+            << err.toStdString();
     }
     EXPECT_EQ(QDir(env.FilePath(QString())).entryList({"a.*"}, QDir::Files), QStringList());
 }

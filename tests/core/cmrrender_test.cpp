@@ -453,3 +453,34 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ZoomCase>& info) { return TestCaseName(info.param.what); });
 
 } // namespace
+
+namespace {
+
+// One process draws a folder of notes: each gets an output of its name, one
+// unreadable note is named and the others are still drawn, and the command then
+// tells the failure by its exit code.
+TEST_F(CmrRenderFiles, ABatchDrawsEveryReadableNoteAndNamesTheOthers)
+{
+    const QString broken = env.FilePath(QStringLiteral("kaputt.cmr"));
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("KRD-CMR@");
+    }
+    const QString dir = env.FilePath(QStringLiteral("pdf"));
+    EXPECT_EQ(Run({"render", cmrPath, broken, "--output-dir", dir}), 1);
+    EXPECT_TRUE(QFile::exists(dir + QStringLiteral("/note.pdf")));
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/kaputt.pdf")));
+    EXPECT_TRUE(err.contains(broken)) << err.toStdString();
+
+    EXPECT_EQ(Run({"print", cmrPath, "--output-dir", dir}), 0) << err.toStdString();
+    EXPECT_EQ(Run({"render", cmrPath, "--output-dir", dir, "--format", "png"}), 0);
+    EXPECT_TRUE(QImage(dir + QStringLiteral("/note.png")).width() > 0);
+
+    // Several inputs need a folder; standard output is no file to draw into.
+    EXPECT_EQ(Run({"render", cmrPath, cmrPath, env.FilePath(QStringLiteral("x.pdf"))}), 2);
+    EXPECT_EQ(Run({"render", cmrPath, "-"}), 2);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
+} // namespace
