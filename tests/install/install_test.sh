@@ -26,6 +26,7 @@ expected=(
   share/metainfo/$app.metainfo.xml
   share/mime/packages/$app.xml
   share/man/man1/tarvelomark-cli.1.gz
+  share/bash-completion/completions/tarvelomark-cli
   share/icons/hicolor/scalable/apps/$app.svg
 )
 for size in 16 22 24 32 48 64 128 256; do
