@@ -3,6 +3,7 @@
 #include "documents/codepage.h"
 
 #include <QIODevice>
+#include <QSysInfo>
 #include <QtEndian>
 
 CArchiveException::CArchiveException(Cause cause, qint64 offset, const QString& message)
@@ -11,7 +12,15 @@ CArchiveException::CArchiveException(Cause cause, qint64 offset, const QString& 
 {
 }
 
-CArchive::CArchive(QIODevice* device, Mode mode) : m_device(device), m_mode(mode) {}
+// A file's size does not change while it is read; asking the device for it
+// before every string (a system call per string for a file) made large address
+// books slow to open.
+CArchive::CArchive(QIODevice* device, Mode mode)
+    : m_device(device),
+      m_mode(mode),
+      m_size(mode == Load && device && !device->isSequential() ? device->size() : -1)
+{
+}
 
 qint64 CArchive::Position() const
 {
@@ -20,7 +29,7 @@ qint64 CArchive::Position() const
 
 qint64 CArchive::BytesLeft() const
 {
-    return m_device->bytesAvailable();
+    return m_size >= 0 ? m_size - m_device->pos() : m_device->bytesAvailable();
 }
 
 void CArchive::RequireLoading() const
@@ -213,11 +222,12 @@ QString CArchive::ReadString()
     // Compare before multiplying: a 64-bit length times two could wrap.
     CheckLength(length, "eine Zeichenkette");
     CheckLength(length * 2, "eine Zeichenkette");
-    const QByteArray bytes = ReadRaw(static_cast<qint64>(length * 2));
+    // Read straight into the string: the file holds UTF-16 in little-endian
+    // order, which on most machines is the string's own.
     QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
-    const auto* src = reinterpret_cast<const uchar*>(bytes.constData());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        text[i] = QChar(qFromLittleEndian<quint16>(src + 2 * i));
+    ReadExactly(reinterpret_cast<char*>(text.data()), static_cast<qint64>(length * 2));
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+        qFromLittleEndian<quint16>(text.constData(), text.size(), text.data());
     return text;
 }
 

@@ -81,4 +81,5 @@ private:
 
     QIODevice* m_device;
     Mode m_mode;
+    qint64 m_size; // of a file being read; -1 for a stream, whose size is unknown
 };

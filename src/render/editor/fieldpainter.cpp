@@ -42,39 +42,77 @@ qsizetype TrimmedEnd(const QString& text, qsizetype start, qsizetype end)
     return end;
 }
 
-void BreakParagraph(const QString& para, const QFontMetricsF& metrics, qreal width,
-                    QStringList& lines)
+// Breaks one paragraph (no line breaks inside) into `lines`, at most up to
+// `maxLines` lines in all (-1: no limit); false once the limit is reached.
+//
+// A line ends at the last space (or the paragraph's end) up to which its text
+// still fits. Measuring every growing candidate would cost the square of the
+// paragraph's length; instead the sum of the characters' advances points at the
+// candidate, and the real measure of the line's text, as it is drawn, settles
+// it: one or two measures per line, so a box holding a book breaks in time
+// linear in its length, and at the same places as measuring every candidate.
+bool BreakParagraph(const QString& para, const QFontMetricsF& metrics, qreal width,
+                    QStringList& lines, int maxLines)
 {
     const qsizetype n = para.size();
-    qsizetype start = 0;
-    do {
-        // Candidate ends are the spaces after `start` and the end of the paragraph;
-        // the line ends at the last one whose text still fits.
-        qsizetype best = -1;
-        qsizetype first = -1;
-        for (qsizetype end = start + 1; end <= n; ++end) {
-            if (end < n && para[end] != u' ')
-                continue;
-            if (first < 0)
-                first = end;
-            const qsizetype textEnd = TrimmedEnd(para, start, end);
-            if (metrics.horizontalAdvance(para.mid(start, textEnd - start)) > width + 1e-6)
-                break;
-            best = end;
+    // Where a line may end: after a word, before its spaces, or at the end; and
+    // before the last of two or more leading spaces, where the first line may be
+    // empty when the first word does not fit after them.
+    QVector<qsizetype> ends;
+    qsizetype leading = 0;
+    while (leading < n && para[leading] == u' ')
+        ++leading;
+    if (leading >= 2 && leading < n)
+        ends.append(leading - 1);
+    for (qsizetype i = 1; i <= n; ++i)
+        if (i == n || (para[i] == u' ' && para[i - 1] != u' '))
+            ends.append(i);
+    // The characters' advances added up, as far as the lines reach: a box whose
+    // text runs far below the page is measured only down to the page's foot.
+    QVector<qreal> advance{0.0};
+    const auto advanceTo = [&](qsizetype i) {
+        while (advance.size() <= i) {
+            const qsizetype c = advance.size() - 1;
+            advance.append(advance.last() + metrics.horizontalAdvance(para[c]));
         }
+        return advance[i];
+    };
+
+    const auto fits = [&](qsizetype start, qsizetype end) {
+        const qsizetype textEnd = TrimmedEnd(para, start, end);
+        return metrics.horizontalAdvance(para.mid(start, textEnd - start)) <= width + 1e-6;
+    };
+    qsizetype start = 0;
+    qsizetype next = 0; // the first candidate end after `start`
+    do {
+        if (maxLines >= 0 && lines.size() >= maxLines)
+            return false;
+        while (next < ends.size() && ends[next] <= start)
+            ++next;
+        // The estimate: the last candidate whose characters add up to the width.
+        qsizetype guess = next - 1;
+        while (guess + 1 < ends.size() &&
+               advanceTo(TrimmedEnd(para, start, ends[guess + 1])) - advanceTo(start) <= width)
+            ++guess;
+        // The measure: back while the guess does not fit, on while the next does.
+        while (guess >= next && !fits(start, ends[guess]))
+            --guess;
+        while (guess + 1 < ends.size() && fits(start, ends[guess + 1]))
+            ++guess;
         // A word wider than the box stands alone and runs past the edge.
-        const qsizetype end = best >= 0 ? best : (first >= 0 ? first : n);
+        const qsizetype end = guess >= next ? ends[guess] : (next < ends.size() ? ends[next] : n);
         lines.append(para.mid(start, TrimmedEnd(para, start, end) - start));
         start = end;
         while (start < n && para[start] == u' ')
             ++start;
     } while (start < n);
+    return true;
 }
 
 } // namespace
 
 QStringList BreakBoxText(const QString& text, const QFontMetricsF& metrics, qreal width,
-                         bool singleLine)
+                         bool singleLine, int maxLines)
 {
     QStringList lines;
     if (singleLine) {
@@ -93,7 +131,8 @@ QStringList BreakBoxText(const QString& text, const QFontMetricsF& metrics, qrea
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !IsBreak(text[i]))
             continue;
-        BreakParagraph(text.mid(start, i - start), metrics, width, lines);
+        if (!BreakParagraph(text.mid(start, i - start), metrics, width, lines, maxLines))
+            break;
         if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
@@ -333,7 +372,20 @@ void CFieldPainter::Draw(QPainter& painter, QRect rect, const std::optional<QFon
         return;
 
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const QStringList lines = BreakBoxText(text, metrics, right - left, singleLine);
+    // Text that overflows its box runs on into the boxes below, but lines that
+    // lie wholly below the device's page are neither broken nor drawn.
+    int maxLines = -1;
+    const QPaintDevice* device = painter.device();
+    bool invertible = false;
+    const QTransform toLogical = painter.deviceTransform().inverted(&invertible);
+    if (device && invertible && device->width() > 0 && device->height() > 0 &&
+        metrics.lineSpacing() > 0) {
+        const qreal bottom =
+            toLogical.mapRect(QRectF(0, 0, device->width(), device->height())).bottom();
+        const qreal room = bottom - rect.y();
+        maxLines = room < 0 ? 0 : int(std::ceil(room / metrics.lineSpacing())) + 1;
+    }
+    const QStringList lines = BreakBoxText(text, metrics, right - left, singleLine, maxLines);
     qreal baseline = rect.y() + metrics.ascent();
     for (const QString& line : lines) {
         qreal x = left;

@@ -147,6 +147,7 @@ private:
 
 // The lines a box text is drawn in, by the rules above: `width` is the width
 // left after the edge moves, in the metrics' units. Trailing spaces of a line are
-// not part of it.
+// not part of it. With `maxLines` at 0 or more, breaking stops after that many
+// lines (the rest would not be seen).
 QStringList BreakBoxText(const QString& text, const QFontMetricsF& metrics, qreal width,
-                         bool singleLine);
+                         bool singleLine, int maxLines = -1);
