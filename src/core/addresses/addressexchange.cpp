@@ -23,9 +23,18 @@ QStringList RecordLines(const QString& record)
 QString CleanLine(const QString& line)
 {
     QString clean = line;
-    for (QChar& c : clean)
-        if (c.category() == QChar::Other_Control)
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        QChar& c = clean[i];
+        if (c.category() == QChar::Other_Control) {
             c = QLatin1Char(' ');
+        } else if (c.isHighSurrogate() && i + 1 < clean.size() &&
+                   clean[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            // Half a pair (from a damaged UTF-16 file) cannot be written as UTF-8.
+            c = QChar::ReplacementCharacter;
+        }
+    }
     return clean.trimmed();
 }
 
