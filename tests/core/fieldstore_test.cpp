@@ -29,9 +29,8 @@ void Read(CFieldStore& store, QByteArray bytes)
 
 // A record as an older program wrote it: page-1 texts and formats, and for
 // version 2 the page word, F and the follow-on lists.
-QByteArray RecordBytes(quint16 version, const QStringList& texts,
-                       const QVector<quint16>& formats, const QStringList& follow = {},
-                       quint16 followCount = 1)
+QByteArray RecordBytes(quint16 version, const QStringList& texts, const QVector<quint16>& formats,
+                       const QStringList& follow = {}, quint16 followCount = 1)
 {
     QByteArray bytes = Word(0x1206) + Word(version) + Word(quint16(texts.size()));
     for (const QString& t : texts)
@@ -187,6 +186,30 @@ TEST(FieldStore, FormatWordOperations)
     EXPECT_EQ(store.GetAlignment(3, 1), 0x0200);
     EXPECT_EQ(store.GetAlignment(73, 1), 0x0100); // the alignment table's centred box
     EXPECT_EQ(store.GetFieldFormat(0, 2), 2);
+}
+
+// The format lists are implicitly shared: a write into one store used to change
+// every copy of it and every list handed out before.
+TEST(FieldStore, FormatWritesLeaveCopiesAlone)
+{
+    CFieldStore store = CmrStore();
+    const quint16 before3 = store.GetFieldFormat(3, 1);
+    const quint16 before4 = store.GetFieldFormat(4, 1);
+    const quint16 beforeFollow = store.GetFieldFormat(0, 2);
+    const CFieldStore copy = store;
+    const QVector<quint16> pageFormats = store.PageFormats();
+    const QVector<quint16> followFormats = store.FollowFormats();
+    store.SetFieldFormat(3, 1, 0x0200 | CFieldStore::kBold | 1);
+    store.SetFontSize(4, 1, 3);
+    store.SetFieldFormat(0, 2, 0x0100);
+    EXPECT_EQ(copy.GetFieldFormat(3, 1), before3);
+    EXPECT_EQ(copy.GetFieldFormat(4, 1), before4);
+    EXPECT_EQ(copy.GetFieldFormat(0, 2), beforeFollow);
+    EXPECT_EQ(pageFormats[3], before3);
+    EXPECT_EQ(followFormats[0], beforeFollow);
+    EXPECT_EQ(store.GetFieldFormat(3, 1), 0x0200 | CFieldStore::kBold | 1);
+    EXPECT_EQ(store.GetFieldFormat(4, 1) & CFieldStore::kSizeMask, 3);
+    EXPECT_EQ(store.GetFieldFormat(0, 2), 0x0100);
 }
 
 TEST(FieldStore, InsertAndDeleteShiftPageOneOnly)

@@ -190,7 +190,11 @@ const quint16& CFieldStore::FormatAt(quint16 index, quint16 page) const
 
 quint16& CFieldStore::FormatAt(quint16 index, quint16 page)
 {
-    return const_cast<quint16&>(std::as_const(*this).FormatAt(index, page));
+    // The lists are implicitly shared with whoever copied them: a write must
+    // detach first, or it would change every copy too.
+    const quint16& shared = std::as_const(*this).FormatAt(index, page);
+    QVector<quint16>& list = page == 1 ? m_formats : m_followFormats;
+    return list[&shared - list.constData()];
 }
 
 void CFieldStore::SetFontSize(quint16 index, quint16 page, quint16 size)
