@@ -2,6 +2,7 @@
 // their controls offscreen on address files in a folder of their own.
 #include "addresses/addresscommands.h"
 #include "addresses/addressexchange.h"
+#include "addresses/addresslistmodel.h"
 #include "addresses/common_dlgadressdaten.h"
 #include "addresses/dlgmissingaddressfile.h"
 #include "addresses/dlgprogramoptions.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QLockFile>
 #include <QMessageBox>
@@ -152,9 +154,9 @@ void Click(QWidget* parent, const char* name)
     Child<QAbstractButton>(parent, name)->click();
 }
 
-QListWidget* List(QWidget* dialog)
+QListView* List(QWidget* dialog)
 {
-    return Child<QListWidget>(dialog, "addressList");
+    return Child<QListView>(dialog, "addressList");
 }
 
 QPlainTextEdit* Record(QWidget* dialog)
@@ -165,8 +167,9 @@ QPlainTextEdit* Record(QWidget* dialog)
 QStringList Entries(QWidget* dialog)
 {
     QStringList entries;
-    for (int i = 0; i < List(dialog)->count(); ++i)
-        entries << List(dialog)->item(i)->text();
+    const QAbstractItemModel* model = List(dialog)->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        entries << model->index(i, 0).data().toString();
     return entries;
 }
 
@@ -182,17 +185,19 @@ QStringList VisibleButtons(QWidget* dialog)
 
 void Select(QWidget* dialog, const QString& entry)
 {
-    const auto items = List(dialog)->findItems(entry, Qt::MatchExactly);
-    if (items.isEmpty())
+    const QAbstractItemModel* model = List(dialog)->model();
+    const auto found =
+        model->match(model->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+    if (found.isEmpty())
         qFatal("no entry %s", qPrintable(entry));
-    List(dialog)->setCurrentItem(items.first());
+    List(dialog)->setCurrentIndex(found.first());
 }
 
 void DoubleClick(QWidget* dialog, const QString& entry)
 {
     Select(dialog, entry);
-    QListWidget* list = List(dialog);
-    const QPoint at = list->visualItemRect(list->currentItem()).center();
+    QListView* list = List(dialog);
+    const QPoint at = list->visualRect(list->currentIndex()).center();
     // A widget's double click comes after the press of a first click, as from a
     // real mouse.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -216,6 +221,8 @@ private Q_SLOTS:
     void listText_data();
     void listText();
     void listIsSortedAndOpensOnTheFirst();
+    void listModelOrder_data();
+    void listModelOrder();
     void buttonsOfTheModes();
     void savingAnEditRebuildsTheList();
     void newRecordAndDelete();
@@ -256,6 +263,39 @@ void AddressDialogTest::listText()
     QCOMPARE(Common_DlgAdressDaten::ListText(record), entry);
 }
 
+void AddressDialogTest::listModelOrder_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QList<int>>("order"); // record indexes, top row first
+    QTest::newRow("case and umlauts")
+        << QStringList{"zander", "Ölmühle", "Oma", "ober", "Zahn"} << QList<int>{3, 1, 2, 4, 0};
+    // Equal names differ only in their other lines or in case: file order.
+    QTest::newRow("equal names") << QStringList{"Nord\r\nKiel", "Ost", "nord", "Nord\r\nHusum"}
+                                 << QList<int>{0, 2, 3, 1};
+    QTest::newRow("digits and empty")
+        << QStringList{"Halle 2", "", "Halle 10", "\r\nOrt"} << QList<int>{1, 3, 2, 0};
+    QTest::newRow("empty book") << QStringList{} << QList<int>{};
+}
+
+void AddressDialogTest::listModelOrder()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QList<int>, order);
+    CAddressListModel model;
+    model.SetRecords({"alt"});
+    model.SetRecords(records); // replaces, never appends
+    QList<int> shown;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const int record = model.RecordAt(row);
+        QCOMPARE(model.index(row).data(Qt::UserRole).toInt(), record);
+        QCOMPARE(model.index(row).data().toString(),
+                 Common_DlgAdressDaten::ListText(records.value(record)));
+        shown << record;
+    }
+    QCOMPARE(shown, order);
+    QCOMPARE(model.RecordAt(model.rowCount()), -1);
+}
+
 void AddressDialogTest::listIsSortedAndOpensOnTheFirst()
 {
     Fixture f;
@@ -266,7 +306,7 @@ void AddressDialogTest::listIsSortedAndOpensOnTheFirst()
     driver.Then([](QWidget* d) {
         // Letters before case, umlauts with their base letter.
         QCOMPARE(Entries(d), (QStringList{"alpha", "Ärzte GmbH", "Mitte", "Zeta"}));
-        QCOMPARE(List(d)->currentRow(), 0);
+        QCOMPARE(List(d)->currentIndex().row(), 0);
         QCOMPARE(Record(d)->toPlainText(), QStringLiteral("alpha\nAm Markt 2"));
         QVERIFY(!Record(d)->isEnabled());
         Select(d, "Zeta");

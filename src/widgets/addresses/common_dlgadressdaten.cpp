@@ -1,22 +1,20 @@
 #include "addresses/common_dlgadressdaten.h"
 
 #include "addresses/addressexchange.h"
+#include "addresses/addresslistmodel.h"
 #include "addresses/addressmerge.h"
 #include "addresses/dlgadressimport.h"
 #include "files/safewrite.h"
 #include "format/linebreaks.h"
 
-#include <QCollator>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -53,8 +51,15 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
                              this);
     intro->setWordWrap(true);
 
-    m_list = new QListWidget(this);
+    m_model = new CAddressListModel(this);
+    m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("addressList"));
+    m_list->setModel(m_model);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line of text; without this the view measures all of
+    // them before it shows the first.
+    m_list->setUniformItemSizes(true);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setMinimumSize(DluX(this, 150), DluY(this, 78));
 
@@ -98,8 +103,9 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, [this] { OnSelectionChanged(); });
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnDoubleClick(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { OnSelectionChanged(); });
+    connect(m_list, &QListView::doubleClicked, this, [this] { OnDoubleClick(); });
     connect(m_editButton, &QPushButton::clicked, this, [this] { OnEdit(); });
     connect(m_newButton, &QPushButton::clicked, this, [this] { OnNewRecord(); });
     connect(m_saveButton, &QPushButton::clicked, this, [this] { OnSave(); });
@@ -213,31 +219,11 @@ void Common_DlgAdressDaten::InitDialog()
 int Common_DlgAdressDaten::FillList()
 {
     const QStringList& records = m_file.List();
-    struct Entry
-    {
-        QString text;
-        int record;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(size_t(records.size()));
-    for (int i = 0; i < records.size(); ++i)
-        entries.push_back({ListText(records[i]), i});
-    // Sorted as people read a list of names: letters before case, umlauts with
-    // their base letters; equal names in file order.
-    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        return collator.compare(a.text, b.text) < 0;
-    });
-
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const Entry& entry : entries) {
-        auto* item = new QListWidgetItem(entry.text, m_list);
-        item->setData(Qt::UserRole, entry.record);
-    }
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(0);
+    m_bFilling = true;
+    m_model->SetRecords(records);
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0));
+    m_bFilling = false;
     return int(records.size());
 }
 
@@ -253,8 +239,8 @@ void Common_DlgAdressDaten::ShowRecord(int index)
 
 int Common_DlgAdressDaten::SelectedRecord() const
 {
-    const QListWidgetItem* item = m_list->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : -1;
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? m_model->RecordAt(current.row()) : -1;
 }
 
 void Common_DlgAdressDaten::ShowSelectedRecord()
@@ -286,7 +272,8 @@ bool Common_DlgAdressDaten::Save(const AddressChange& change)
 
 void Common_DlgAdressDaten::OnSelectionChanged()
 {
-    ShowSelectedRecord();
+    if (!m_bFilling)
+        ShowSelectedRecord();
 }
 
 void Common_DlgAdressDaten::OnDoubleClick()

@@ -7,7 +7,8 @@
 #include <QDialog>
 
 struct AddressChange;
-class QListWidget;
+class CAddressListModel;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -89,9 +90,11 @@ private:
     bool m_bEditing = false;
     bool m_bNewRecord = false;
     bool m_bTakenOver = false;
+    bool m_bFilling = false; // the list is being rebuilt: its selection means nothing yet
     QString m_strResultText;
 
-    QListWidget* m_list;
+    CAddressListModel* m_model;
+    QListView* m_list;
     QPlainTextEdit* m_record;
     QPushButton* m_newButton;
     QPushButton* m_editButton;
