@@ -4,10 +4,12 @@
 #include "documents/natdoc.h"
 #include "documents/natintdoc.h"
 #include "documents/spedauftragdoc.h"
+#include "editor/fieldpainter.h"
 #include "printing/wholenote.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
 #include "views/formdescription.h"
+#include "views/formpainter.h"
 #include "views/formrender.h"
 
 #include <QGuiApplication>
@@ -22,30 +24,44 @@ namespace {
 
 constexpr int kZoom = 25;
 
-// Fills every page-1 box with two lines and draws page 1 at the largest zoom,
-// anti-aliased, into a picture of the sheet's size at 96 dots per inch.
-template <typename Doc> void RenderFilledPage1(benchmark::State& state, quint16 checkWord)
+// A note of the form with every page-1 box holding two lines, and a picture of
+// the sheet's size at the largest zoom and 96 dots per inch.
+template <typename Doc> struct FilledPage
 {
     QTemporaryDir dir;
-    CSettingsStore settings(
-        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
-    Doc doc(settings);
-    doc.OnNewDocument();
-    for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
-        doc.GetStore().SetFieldText(i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i),
-                                    1);
-    doc.SetCheckWord(checkWord);
-    const Forms::FormDescription* form = Forms::FindFormDescription(doc.GetFormType(), settings);
-    QImage image(int(form->sheetWidth * kZoom / 100.0 / 25.4 * 96) + 1,
-                 int(form->sheetHeight * kZoom / 100.0 / 25.4 * 96) + 1, QImage::Format_RGB32);
+    CSettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat)};
+    Doc doc{settings};
+    const Forms::FormDescription* form = nullptr;
+    QImage image;
+
+    explicit FilledPage(quint16 checkWord)
+    {
+        doc.OnNewDocument();
+        for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
+            doc.GetStore().SetFieldText(
+                i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i), 1);
+        doc.SetCheckWord(checkWord);
+        form = Forms::FindFormDescription(doc.GetFormType(), settings);
+        image =
+            QImage(int(form->sheetWidth * kZoom / 100.0 / 25.4 * 96) + 1,
+                   int(form->sheetHeight * kZoom / 100.0 / 25.4 * 96) + 1, QImage::Format_RGB32);
+    }
+};
+
+// Draws page 1 at the largest zoom, anti-aliased, as `render` draws it: painters
+// and fonts made anew every time.
+template <typename Doc> void RenderFilledPage1(benchmark::State& state, quint16 checkWord)
+{
+    FilledPage<Doc> f(checkWord);
     for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
+        f.image.fill(Qt::white);
+        QPainter painter(&f.image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setTransform(Render::TenthMillimetreTransform(image, 10));
-        RenderFormPage(painter, doc, settings, 1, kZoom);
+        painter.setTransform(Render::TenthMillimetreTransform(f.image, 10));
+        RenderFormPage(painter, f.doc, f.settings, 1, kZoom);
         painter.end();
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(f.image.constBits());
     }
 }
 
@@ -100,6 +116,61 @@ void BM_LabelledCmrPdfInMemory(benchmark::State& state)
     state.counters["bytes"] = double(pdf.size());
 }
 BENCHMARK(BM_LabelledCmrPdfInMemory)->Unit(benchmark::kMillisecond);
+
+// A full repaint of the form view, as when it is uncovered or scrolled: the view
+// keeps its form painter and its box fonts between paints and paints without
+// antialiasing of lines, as here; only the picture is the whole sheet instead
+// of the window's part of it. The first paint draws the page; the others find
+// it unchanged.
+void BM_RepaintCmrViewPage1Zoom25(benchmark::State& state)
+{
+    FilledPage<CCMRDoc> f(1);
+    const CFormPainter formPainter(*f.form, kZoom);
+    CFieldPainter fields(f.settings);
+    fields.CreateScreenFonts(f.image.logicalDpiY(), kZoom);
+    for (auto _ : state) {
+        QPainter painter(&f.image);
+        painter.setTransform(Render::TenthMillimetreTransform(f.image, 10));
+        formPainter.DrawPage(painter, 1, 0, fields, f.doc.GetStore(), f.doc.GetCheckWord(), false,
+                             Qt::black);
+        painter.end();
+        benchmark::DoNotOptimize(f.image.constBits());
+    }
+}
+BENCHMARK(BM_RepaintCmrViewPage1Zoom25)->Unit(benchmark::kMillisecond);
+
+// A CMR note drawn into a PDF file as `render` writes it, with every box holding
+// `range(0)` kilobytes of words and line breaks (0: the two lines of a filled
+// note). Boxes far fuller than the page must not cost more than a normal note.
+void BM_RenderCmrToPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CSettingsStore settings(
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
+    CCMRDoc doc(settings);
+    doc.OnNewDocument();
+    QString big;
+    for (int line = 0; big.size() < state.range(0) * 1024; ++line)
+        big += QStringLiteral("Palette %1 Stückgut Hafenstraße Mustermann GmbH 20457 Hamburg "
+                              "Lieferschein %2\r\n")
+                   .arg(line)
+                   .arg(line * 7);
+    for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
+        doc.GetStore().SetFieldText(
+            i,
+            state.range(0) > 0 ? big.left(state.range(0) * 1024)
+                               : QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i),
+            1);
+    const QString path = dir.filePath(QStringLiteral("note.pdf"));
+    for (auto _ : state) {
+        QString error;
+        if (!RenderDocumentToFile(doc, settings, path, 1, 10, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+    }
+}
+BENCHMARK(BM_RenderCmrToPdf)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

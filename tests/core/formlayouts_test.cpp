@@ -2,16 +2,22 @@
 // boxes on the sheet and apart from each other, no line through a typing area,
 // print rectangles on the paper, captions that are all used and that stay clear
 // of the boxes, the lines and each other, moves and address boxes that name
-// boxes of the form, labels of the originals in the margin. Each form's telling
-// rows are tested with the form.
+// boxes of the form, labels of the originals in the margin, and a kept page
+// picture that shows what drawing anew shows. Each form's telling rows are
+// tested with the form.
+#include "editor/fieldpainter.h"
+#include "editor/fieldstore.h"
 #include "formtablestest.h"
 #include "guienvironment.h"
+#include "rendercontext.h"
 #include "testsupport.h"
 #include "views/formdefinition.h"
 #include "views/formdescription.h"
 #include "views/formpainter.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTransform>
 
@@ -116,6 +122,13 @@ class FormLayouts : public testing::TestWithParam<const FormDescription*>
 {
 protected:
     const FormDescription& Form() const { return *GetParam(); }
+    // Settings under which the program uses this description of its form.
+    void ChooseEdition(CSettingsStore& settings) const
+    {
+        if (Form().type == FormType::National)
+            settings.Set(Form().Section(), Settings::NatVersion,
+                         Form().boxCount == 127 ? 2009 : 2007);
+    }
 };
 
 TEST_P(FormLayouts, BoxesLieOnTheSheetAndNoTwoOverlap)
@@ -201,9 +214,7 @@ TEST_P(FormLayouts, TheStoreGetsTheFormsBoxes)
 {
     TestEnvironment env;
     const FormDescription& form = Form();
-    if (form.type == FormType::National)
-        env.Settings().Set(form.Section(), Settings::NatVersion,
-                           form.boxCount == 127 ? 2009 : 2007);
+    ChooseEdition(env.Settings());
     const FormDefinition definition = GetFormDefinition(form.type, env.Settings());
     EXPECT_EQ(definition.fieldCount, form.boxCount);
     EXPECT_EQ(Forms::FindFormDescription(form.type, env.Settings()), &form);
@@ -263,8 +274,9 @@ TEST_P(FormLayouts, CopyLabelsStandInTheMargin)
     const QVector<Forms::CopyLabel>& labels = form.copyLabels.copies;
     for (int k = 0; k < labels.size(); ++k) {
         const std::string name = labels[k].text;
-        if (k > 0)
+        if (k > 0) {
             EXPECT_FALSE(labels[k - 1].optional && !labels[k].optional) << name;
+        }
         for (int j = 0; j < k; ++j)
             EXPECT_NE(labels[j].inkRgb, labels[k].inkRgb) << name;
         const QRectF ink = painter.CaptionInk(painter.CopyLabelCaption(labels[k].text));
@@ -281,6 +293,69 @@ TEST_P(FormLayouts, CopyLabelsStandInTheMargin)
                     EXPECT_FALSE(ink.intersects(caption)) << name << " / " << c.text.toStdString();
         }
     }
+}
+
+// The view paints through a kept picture of the page: it must show what drawing
+// the page anew shows, scrolled by whole or by part pixels, and follow every
+// change of the texts, their formats, the check word and the fonts.
+TEST_P(FormLayouts, KeptPageHasThePixelsOfDrawingAnew)
+{
+    TestEnvironment env;
+    const FormDescription& form = Form();
+    ChooseEdition(env.Settings());
+    CFieldStore store;
+    ApplyFormDefinition(store, GetFormDefinition(form.type, env.Settings()));
+    for (quint16 i = 0; i < store.GetFieldCount(); ++i)
+        store.SetFieldText(i, QStringLiteral("Mustermann %1\r\nHafenstraße").arg(i), 1);
+    constexpr int kZoom = 15;
+    CFieldPainter fields(env.Settings());
+    fields.CreateScreenFonts(96, kZoom);
+    const CFormPainter painter(form, kZoom);
+    quint16 checkWord = 1;
+
+    // Drawn anew, glyphs cut by the picture's edge come out a shade different
+    // from whole glyphs cut afterwards; so the page drawn anew is drawn into a
+    // larger picture and cut to size.
+    constexpr int kMargin = 50;
+    const auto paint = [&](const QTransform& scroll, bool kept) {
+        const int margin = kept ? 0 : kMargin;
+        QImage image(900 + 2 * margin, 700 + 2 * margin, QImage::Format_RGB32);
+        image.fill(QColor(80, 90, 100)); // the desk
+        QPainter p(&image);
+        p.setTransform(Render::TenthMillimetreTransform(image, 10) * scroll *
+                       QTransform::fromTranslate(margin, margin));
+        if (kept) {
+            painter.DrawPage(p, 1, 0, fields, store, checkWord, false, Qt::blue);
+        } else {
+            p.fillRect(QRect(0, 0, FormTables::Scale(form.sheetWidth, kZoom),
+                             FormTables::Scale(form.sheetHeight, kZoom)),
+                       Qt::white);
+            painter.DrawForm(p, 1, 0);
+            painter.DrawBoxes(p, 1, fields, store, checkWord, false, Qt::blue);
+        }
+        p.end();
+        return image.copy(margin, margin, 900, 700);
+    };
+    // Each step ends on whole pixels and the next begins on them: a picture kept
+    // from before the change would be used if the change went unnoticed.
+    const auto expectSame = [&](const char* step) {
+        for (const QTransform& scroll :
+             {QTransform(), QTransform::fromTranslate(-10.5, -20.25),
+              QTransform::fromTranslate(-120, -300), QTransform::fromTranslate(-700, -1100)}) {
+            const QImage anew = paint(scroll, false);
+            EXPECT_TRUE(paint(scroll, true) == anew) << step << " at " << scroll.dx();
+            EXPECT_TRUE(paint(scroll, true) == anew) << step << " kept, at " << scroll.dx();
+        }
+    };
+    expectSame("first paint");
+    store.SetFieldText(3, QStringLiteral("Geändert"), 1);
+    expectSame("text");
+    store.SetFieldFormat(3, 1, quint16(store.GetFieldFormat(3, 1) ^ CFieldStore::kBold));
+    expectSame("format");
+    checkWord = 2;
+    expectSame("check word");
+    fields.CreateScreenFonts(120, kZoom);
+    expectSame("fonts");
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, testing::ValuesIn(Forms::AllFormDescriptions()),

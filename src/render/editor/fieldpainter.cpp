@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointF>
 
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -212,6 +213,10 @@ CFieldPainter::Entry* CFieldPainter::Find(Family family, int size, bool bold)
 
 void CFieldPainter::Set(Entry& entry, const LogicalFont& font)
 {
+    // Unique across painters: a new painter in the place of an old one must not
+    // pass for it.
+    static std::atomic<quint64> generations{0};
+    m_generation = ++generations;
     if (font.height > 0)
         entry.cellHeight = font.height;
     else if (font.height < 0)

@@ -109,6 +109,9 @@ public:
 
     // The printed rectangle of a box before the edge moves.
     QRect ScaledPrintRect(const QRect& rect) const;
+    // Changes whenever a font of the table changes, and differs between painters,
+    // so that a drawing kept from an earlier paint can tell that it is out of date.
+    quint64 FontGeneration() const { return m_generation; }
 
     // Cell height of a face divided by its em height (about 1.117 for Arial and
     // Liberation Sans); a font of cell height h has the pixel size h / ratio.
@@ -143,6 +146,7 @@ private:
 
     CSettingsStore& m_settings;
     FontSet m_display, m_edit, m_printer;
+    quint64 m_generation = 0;
 };
 
 // The lines a box text is drawn in, by the rules above: `width` is the width

@@ -4,9 +4,11 @@
 #include "editor/fieldstore.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTransform>
+#include <QtMath>
 
 #include <cmath>
 
@@ -65,6 +67,53 @@ QTransform CaptionFrame(const CFormPainter::PlacedCaption& caption)
     if (caption.font.upwards)
         frame.rotate(-90);
     return frame;
+}
+
+} // namespace
+
+// What a kept picture of a page shows, and the picture. The store's lists are
+// implicitly shared copies: keeping them costs nothing until the store changes,
+// and comparing them is cheap while it has not.
+struct CFormPainter::PageCache
+{
+    int page = 0;
+    int publisher = 0;
+    const CFieldPainter* fields = nullptr;
+    quint64 fontGeneration = 0;
+    QStringList pageTexts, followTexts;
+    QVector<quint16> pageFormats, followFormats;
+    quint16 checkWord = 0;
+    bool merged = false;
+    QRgb textColor = 0;
+    QFont painterFont;
+    QPainter::RenderHints hints;
+    QTransform scale; // the painter's transform without its whole-pixel shift
+    qreal devicePixelRatio = 1;
+    QImage image;
+
+    bool Shows(const PageCache& other) const
+    {
+        return page == other.page && publisher == other.publisher && fields == other.fields &&
+               fontGeneration == other.fontGeneration && checkWord == other.checkWord &&
+               merged == other.merged && textColor == other.textColor && hints == other.hints &&
+               scale == other.scale && devicePixelRatio == other.devicePixelRatio &&
+               painterFont == other.painterFont && pageFormats == other.pageFormats &&
+               followFormats == other.followFormats && pageTexts == other.pageTexts &&
+               followTexts == other.followTexts;
+    }
+};
+
+namespace {
+
+// A picture larger than this is not kept (about 64 MB); such a page is drawn
+// anew every time.
+constexpr qint64 kMaxCachePixels = 16 * 1024 * 1024;
+
+bool IsRasterDevice(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && painter.device() &&
+           painter.device()->devType() != QInternal::Picture;
 }
 
 } // namespace
@@ -215,6 +264,85 @@ void CFormPainter::DrawBoxes(QPainter& painter, int page, const CFieldPainter& f
     painter.setPen(FormPen(painter, kCrossPenWidth, textColor));
     painter.drawLine(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
     painter.drawLine(QPoint(r.left, r.bottom), QPoint(r.right, r.top));
+}
+
+QRect CFormPainter::SheetRect() const
+{
+    return QRect(0, 0, Scale(m_form.sheetWidth, m_zoom), Scale(m_form.sheetHeight, m_zoom));
+}
+
+void CFormPainter::DrawPageDirectly(QPainter& painter, int page, int publisher,
+                                    const CFieldPainter& fields, const CFieldStore& store,
+                                    quint16 checkWord, bool merged, const QColor& textColor) const
+{
+    painter.fillRect(SheetRect(), Qt::white);
+    DrawForm(painter, page, publisher);
+    DrawBoxes(painter, page, fields, store, checkWord, merged, textColor);
+}
+
+void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
+                            const CFieldStore& store, quint16 checkWord, bool merged,
+                            const QColor& textColor) const
+{
+    const QTransform transform = painter.combinedTransform();
+    if (!IsRasterDevice(painter) || transform.type() > QTransform::TxScale ||
+        transform.m11() <= 0 || transform.m22() <= 0) {
+        DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
+        return;
+    }
+    // The picture is drawn without the whole pixels of the shift, so that
+    // scrolling copies the same picture to another place with the same pixels.
+    const qreal shiftX = std::floor(transform.dx());
+    const qreal shiftY = std::floor(transform.dy());
+    PageCache wanted;
+    wanted.page = page;
+    wanted.publisher = publisher;
+    wanted.fields = &fields;
+    wanted.fontGeneration = fields.FontGeneration();
+    wanted.pageTexts = store.PageTexts();
+    wanted.followTexts = store.FollowTexts();
+    wanted.pageFormats = store.PageFormats();
+    wanted.followFormats = store.FollowFormats();
+    wanted.checkWord = checkWord;
+    wanted.merged = merged;
+    wanted.textColor = textColor.rgba();
+    wanted.painterFont = painter.font();
+    wanted.hints = painter.renderHints();
+    wanted.scale = QTransform(transform.m11(), 0, 0, transform.m22(), transform.dx() - shiftX,
+                              transform.dy() - shiftY);
+    wanted.devicePixelRatio = painter.device()->devicePixelRatio();
+
+    if (!m_pageCache || !m_pageCache->Shows(wanted)) {
+        const QRectF sheet = wanted.scale.mapRect(QRectF(SheetRect()));
+        const QSize size(qCeil(sheet.right() * wanted.devicePixelRatio),
+                         qCeil(sheet.bottom() * wanted.devicePixelRatio));
+        if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxCachePixels) {
+            m_pageCache.reset();
+            DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
+            return;
+        }
+        // Transparent around the paper, so that the desk shows where the sheet
+        // covers only part of a pixel or none.
+        wanted.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        wanted.image.setDevicePixelRatio(wanted.devicePixelRatio);
+        wanted.image.fill(Qt::transparent);
+        QPainter picture(&wanted.image);
+        picture.setRenderHints(wanted.hints);
+        picture.setFont(wanted.painterFont);
+        picture.setTransform(wanted.scale);
+        DrawPageDirectly(picture, page, publisher, fields, store, checkWord, merged, textColor);
+        picture.end();
+        m_pageCache = std::make_shared<PageCache>(std::move(wanted));
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(QPointF(shiftX, shiftY), m_pageCache->image);
+    painter.restore();
+}
+
+void CFormPainter::DropPageCache() const
+{
+    m_pageCache.reset();
 }
 
 QRect CFormPainter::ScreenTextRect(int index, int page, bool merged) const

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 class CFieldPainter;
 class CFieldStore;
 class QPainter;
@@ -28,7 +30,8 @@ class QPainter;
 // The painter's pen, brush and font are changed; save and restore around the
 // calls when they matter. A QGuiApplication must exist (fonts are measured).
 //
-// Ownership: the description is static data and outlives the painter.
+// Ownership: the description is static data and outlives the painter. DrawPage
+// keeps one picture of the page (the sheet's size in device pixels).
 class CFormPainter
 {
 public:
@@ -77,6 +80,20 @@ public:
                    const CFieldStore& store, quint16 checkWord, bool merged,
                    const QColor& textColor) const;
 
+    // The whole page as the view shows it: the paper (the sheet at the zoom, in
+    // white), DrawForm and DrawBoxes. On a raster device under a transform that
+    // only scales and shifts, the page is drawn once into a picture of the
+    // device's pixels and copied from there as long as nothing it shows has
+    // changed (the store's texts and formats, the fonts, the arguments, the
+    // scale); the copy has the same pixels as drawing anew. Text that runs past
+    // the sheet's bottom edge ends there. Other devices (PDF, printer) are
+    // drawn directly.
+    void DrawPage(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
+                  const CFieldStore& store, quint16 checkWord, bool merged,
+                  const QColor& textColor) const;
+    // Forgets the kept picture of DrawPage.
+    void DropPageCache() const;
+
     // The captions of a page in drawing order, the groups the edition does not
     // draw left out.
     QVector<PlacedCaption> Captions(int page, int publisher) const;
@@ -91,10 +108,19 @@ public:
     static QColor ColorFromSetting(int value);
 
 private:
+    struct PageCache;
+
     QPoint Point(qint32 x, qint32 y) const; // table point (y negative) to logical
+    QRect SheetRect() const;
+    void DrawPageDirectly(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
+                          const CFieldStore& store, quint16 checkWord, bool merged,
+                          const QColor& textColor) const;
 
     const Forms::FormDescription& m_form;
     int m_zoom;
     // The fonts of the caption groups, made once per painter.
     mutable QVector<QPair<Forms::CaptionFont, QFont>> m_fonts;
+    // The last page DrawPage drew through a picture; shared so that the painter
+    // stays copyable.
+    mutable std::shared_ptr<PageCache> m_pageCache;
 };

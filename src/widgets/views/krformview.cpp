@@ -253,15 +253,17 @@ void CKRFormView::OnDraw(QPainter& painter)
         return;
     // Paper is white whatever the desktop's colours; the desk around it is the
     // viewport's background.
-    const int zoom = m_formPainter->Zoom();
-    painter.fillRect(QRect(0, 0, FormTables::Scale(m_form.sheetWidth, zoom),
-                           FormTables::Scale(m_form.sheetHeight, zoom)),
-                     Qt::white);
-    m_formPainter->DrawForm(painter, m_nCurrentPage, m_nPublisher);
-    if (m_editor)
-        m_formPainter->DrawBoxes(painter, m_nCurrentPage, m_editor->Painter(),
-                                 m_document.GetStore(), m_document.GetCheckWord(),
-                                 MergedGoodsRows(), m_editTextColor);
+    if (m_editor) {
+        m_formPainter->DrawPage(painter, m_nCurrentPage, m_nPublisher, m_editor->Painter(),
+                                m_document.GetStore(), m_document.GetCheckWord(), MergedGoodsRows(),
+                                m_editTextColor);
+    } else {
+        const int zoom = m_formPainter->Zoom();
+        painter.fillRect(QRect(0, 0, FormTables::Scale(m_form.sheetWidth, zoom),
+                               FormTables::Scale(m_form.sheetHeight, zoom)),
+                         Qt::white);
+        m_formPainter->DrawForm(painter, m_nCurrentPage, m_nPublisher);
+    }
     DrawCurrentBoxMark(painter);
 }
 
@@ -311,7 +313,6 @@ BoxName CKRFormView::NameOf(int index, int page) const
         names = BoxNames(m_form, page == 1 ? 1 : 2, m_nPublisher);
     return names.value(page == 1 ? index : 0);
 }
-
 
 // ---------------------------------------------------------------------------
 // Boxes and pages
