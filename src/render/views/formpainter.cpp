@@ -88,7 +88,6 @@ struct CFormPainter::PageCache
     QFont painterFont;
     QPainter::RenderHints hints;
     QTransform scale; // the painter's transform without its whole-pixel shift
-    qreal devicePixelRatio = 1;
     QImage image;
 
     bool Shows(const PageCache& other) const
@@ -96,10 +95,9 @@ struct CFormPainter::PageCache
         return page == other.page && publisher == other.publisher && fields == other.fields &&
                fontGeneration == other.fontGeneration && checkWord == other.checkWord &&
                merged == other.merged && textColor == other.textColor && hints == other.hints &&
-               scale == other.scale && devicePixelRatio == other.devicePixelRatio &&
-               painterFont == other.painterFont && pageFormats == other.pageFormats &&
-               followFormats == other.followFormats && pageTexts == other.pageTexts &&
-               followTexts == other.followTexts;
+               scale == other.scale && painterFont == other.painterFont &&
+               pageFormats == other.pageFormats && followFormats == other.followFormats &&
+               pageTexts == other.pageTexts && followTexts == other.followTexts;
     }
 };
 
@@ -285,8 +283,10 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
                             const QColor& textColor) const
 {
     const QTransform transform = painter.combinedTransform();
-    if (!IsRasterDevice(painter) || transform.type() > QTransform::TxScale ||
-        transform.m11() <= 0 || transform.m22() <= 0) {
+    // On a screen scaled by the desktop the widget's painter and a picture's
+    // disagree about the scale; such a view is drawn anew every time.
+    if (!IsRasterDevice(painter) || painter.device()->devicePixelRatio() != 1 ||
+        transform.type() > QTransform::TxScale || transform.m11() <= 0 || transform.m22() <= 0) {
         DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
         return;
     }
@@ -310,12 +310,10 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
     wanted.hints = painter.renderHints();
     wanted.scale = QTransform(transform.m11(), 0, 0, transform.m22(), transform.dx() - shiftX,
                               transform.dy() - shiftY);
-    wanted.devicePixelRatio = painter.device()->devicePixelRatio();
 
     if (!m_pageCache || !m_pageCache->Shows(wanted)) {
         const QRectF sheet = wanted.scale.mapRect(QRectF(SheetRect()));
-        const QSize size(qCeil(sheet.right() * wanted.devicePixelRatio),
-                         qCeil(sheet.bottom() * wanted.devicePixelRatio));
+        const QSize size(qCeil(sheet.right()), qCeil(sheet.bottom()));
         if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxCachePixels) {
             m_pageCache.reset();
             DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
@@ -324,7 +322,6 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
         // Transparent around the paper, so that the desk shows where the sheet
         // covers only part of a pixel or none.
         wanted.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        wanted.image.setDevicePixelRatio(wanted.devicePixelRatio);
         wanted.image.fill(Qt::transparent);
         QPainter picture(&wanted.image);
         picture.setRenderHints(wanted.hints);

@@ -86,8 +86,9 @@ public:
     // device's pixels and copied from there as long as nothing it shows has
     // changed (the store's texts and formats, the fonts, the arguments, the
     // scale); the copy has the same pixels as drawing anew. Text that runs past
-    // the sheet's bottom edge ends there. Other devices (PDF, printer) are
-    // drawn directly.
+    // the sheet's bottom edge ends there. Other devices (PDF, printer) and
+    // screens scaled by the desktop (device pixel ratio other than 1) are drawn
+    // directly.
     void DrawPage(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
                   const CFieldStore& store, quint16 checkWord, bool merged,
                   const QColor& textColor) const;
