@@ -170,7 +170,7 @@ void BM_RenderCmrToPdf(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_RenderCmrToPdf)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderCmrToPdf)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
