@@ -93,24 +93,18 @@ void BM_RenderFilledForwardingZoom25(benchmark::State& state)
     RenderFilledPage1<CSpeditionsauftragDoc>(state, 0);
 }
 BENCHMARK(BM_RenderFilledForwardingZoom25)->Unit(benchmark::kMillisecond);
+
 // The PDF of "Als PDF speichern..." at its largest: both pages of a filled CMR
 // note for each of the four labelled originals, eight pages, made in memory.
 void BM_LabelledCmrPdfInMemory(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    CSettingsStore settings(
-        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat));
-    CCMRDoc doc(settings);
-    doc.OnNewDocument();
-    for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
-        doc.GetStore().SetFieldText(i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i),
-                                    1);
-    const Forms::FormDescription& form = *Forms::FindFormDescription(FormType::Cmr, settings);
+    FilledPage<CCMRDoc> f(0);
+    const Forms::FormDescription& form = *f.form;
     WholeNoteJob job = AllPagesJob(form);
     job.copies = LabelledOriginals(form, true);
     QByteArray pdf;
     for (auto _ : state) {
-        WholeNotePdf(doc, settings, job, &pdf, nullptr);
+        WholeNotePdf(f.doc, f.settings, job, &pdf, nullptr);
         benchmark::DoNotOptimize(pdf.constData());
     }
     state.counters["bytes"] = double(pdf.size());
