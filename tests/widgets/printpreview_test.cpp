@@ -114,21 +114,19 @@ private Q_SLOTS:
         m_dir.reset();
     }
 
-    // Both commands sit in the Datei menu and the preview on the toolbar; a
-    // form with its drawn view has them, one still without does not.
+    // Both commands sit in the Datei menu and the preview on the toolbar, and
+    // every form has them.
     void commandsInMenuAndToolbar_data()
     {
         QTest::addColumn<FormType>("form");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("CMR") << FormType::Cmr << true;
-        QTest::newRow("Kombi") << FormType::Kombi << true;
-        QTest::newRow("national") << FormType::National << true;
-        QTest::newRow("forwarding") << FormType::Forwarding << true;
+        QTest::newRow("CMR") << FormType::Cmr;
+        QTest::newRow("Kombi") << FormType::Kombi;
+        QTest::newRow("national") << FormType::National;
+        QTest::newRow("forwarding") << FormType::Forwarding;
     }
     void commandsInMenuAndToolbar()
     {
         QFETCH(FormType, form);
-        QFETCH(bool, enabled);
         auto document = CreateDocument(form, *m_settings);
         document->OnNewDocument();
         CFormView* view = CreateFormView(*document, *m_settings, *m_frame);
@@ -145,8 +143,8 @@ private Q_SLOTS:
         QVERIFY(texts.indexOf("Seitenansicht") == texts.indexOf("&Drucken...") + 1);
         auto* toolbar = Child<QToolBar>(m_frame.get(), "Standard");
         QVERIFY(toolbar->actions().contains(m_frame->Action(Cmd::PrintPreview)));
-        QCOMPARE(m_frame->Action(Cmd::PrintPreview)->isEnabled(), enabled);
-        QCOMPARE(m_frame->Action(Cmd::SaveAsPdf)->isEnabled(), enabled);
+        QVERIFY(m_frame->Action(Cmd::PrintPreview)->isEnabled());
+        QVERIFY(m_frame->Action(Cmd::SaveAsPdf)->isEnabled());
     }
 
     // Every page of the form, one at a time or side by side; the choice is
