@@ -76,9 +76,9 @@ inline constexpr IntSetting PlainPaper{"Normalpapier", 0};
 inline constexpr IntSetting LabelCopies{"ExemplareBeschriften", 0};
 // The PDF of the whole form: 0 all pages, else that page; the number of plain
 // copies; 0 plain copies, 1 the labelled originals, 2 those and the optional ones.
-inline constexpr IntSetting PdfPages{"PdfSeiten", 0};
-inline constexpr IntSetting PdfCopyCount{"PdfAnzahl", 1};
-inline constexpr IntSetting PdfLabelled{"PdfBeschriftet", 0};
+inline constexpr IntSetting PdfPages{"PdfSeiten", 0, 0, 2};
+inline constexpr IntSetting PdfCopyCount{"PdfAnzahl", 1, 1, 99};
+inline constexpr IntSetting PdfLabelled{"PdfBeschriftet", 0, 0, 2};
 
 // Print shifts in 0.1 mm, right and down positive. CMR: "1" front page, "2" back
 // page; the other forms use LeftMargin/TopMargin and also read the "2" keys. The

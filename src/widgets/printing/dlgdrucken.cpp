@@ -241,13 +241,14 @@ void CDlgDrucken::InitDialog()
 
     setWindowTitle(Title(m_formKind));
     m_section = GetFormTypeInfo(m_formKind).section;
+    const Forms::FormDescription* form = Forms::FindFormDescription(m_formKind, m_settings);
+    const int pageCount = form ? form->pageCount : 1;
     m_pageList->clear();
-    m_pageList->addItem(QStringLiteral("Seite 1 drucken"));
-    if (m_formKind == FormType::Cmr)
-        m_pageList->addItem(QStringLiteral("Seite 2 drucken"));
+    for (int page = 1; page <= pageCount; ++page)
+        m_pageList->addItem(QStringLiteral("Seite %1 drucken").arg(page));
     m_pageList->setCurrentIndex(
         m_initialPage >= 1 && m_initialPage <= m_pageList->count() ? m_initialPage - 1 : 0);
-    m_pageList->setEnabled(m_formKind == FormType::Cmr);
+    m_pageList->setEnabled(pageCount > 1);
 
     if (portrait && m_description.paperCode != PaperCodes::kLegal) {
         m_hintText->setText(kPaperHint);
@@ -260,7 +261,6 @@ void CDlgDrucken::InitDialog()
     m_copiesField->SetInitialValue(m_settings.Get(m_section, Settings::Copies));
     m_reusePrinter->setChecked(m_settings.Get(m_section, Settings::ReusePrinter) == 1);
 
-    const Forms::FormDescription* form = Forms::FindFormDescription(m_formKind, m_settings);
     QStringList labels;
     if (form)
         for (const Forms::CopyLabel& label : form->copyLabels.copies)
