@@ -69,8 +69,9 @@ TEST_P(NewDocumentFromTest, CopiesEveryBoxAndRenewsOnlyTheDate)
     EXPECT_EQ(Texts(*copy), expected);
     EXPECT_EQ(copy->GetStore().PageFormats(), original->GetStore().PageFormats());
     EXPECT_EQ(copy->GetStore().FollowFormats(), original->GetStore().FollowFormats());
-    if (copy->HasCheckWord())
+    if (copy->HasCheckWord()) {
         EXPECT_EQ(copy->GetCheckWord(), c.checkWord);
+    }
     EXPECT_TRUE(copy->GetPathName().isEmpty());
     EXPECT_TRUE(copy->IsModified());
 
