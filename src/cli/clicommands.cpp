@@ -26,6 +26,9 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 constexpr int kOk = 0;
@@ -561,13 +564,27 @@ int RunDump(const QCommandLineParser& p, const QStringList& args, Context& c)
                     });
 }
 
+// "-" names standard input or output only where a command reads or writes a
+// stream; elsewhere it would quietly become a file of that name. `roles` names
+// each argument that must be a file, in the order of the arguments.
+bool RefuseDash(const QString& command, const QStringList& args,
+                const QList<std::pair<int, const char*>>& roles, Context& c, int* code)
+{
+    for (const auto& [index, role] : roles)
+        if (index < args.size() && args[index] == QLatin1String("-")) {
+            *code = UsageError(command,
+                               QStringLiteral("%1 ist eine Datei; \"-\" geht hier nicht.")
+                                   .arg(QString::fromUtf8(role)),
+                               c.err);
+            return true;
+        }
+    return false;
+}
+
 int RunBuild(const QCommandLineParser&, const QStringList& args, Context& c)
 {
-    if (args[1] == QLatin1String("-"))
-        return UsageError(QStringLiteral("build"),
-                          QStringLiteral("Die Ausgabe ist eine Datei; \"-\" (Standardausgabe) "
-                                         "geht hier nicht."),
-                          c.err);
+    if (int code; RefuseDash(QStringLiteral("build"), args, {{1, "Die Ausgabe"}}, c, &code))
+        return code;
     Input json{args[0], {}};
     if (!ReadInput(json, c.err))
         return kFailed;
@@ -576,6 +593,8 @@ int RunBuild(const QCommandLineParser&, const QStringList& args, Context& c)
 
 int RunNew(const QCommandLineParser&, const QStringList& args, Context& c)
 {
+    if (int code; RefuseDash(QStringLiteral("new"), args, {{1, "Die Ausgabe"}}, c, &code))
+        return code;
     const auto form = FormTypeFromName(args[0]);
     if (!form)
         return UsageError(QStringLiteral("new"),
@@ -647,11 +666,17 @@ int RunPrint(const QCommandLineParser& p, const QStringList& args, Context& c)
 
 int RunImportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
 {
+    if (int code; RefuseDash(QStringLiteral("import-addresses"), args,
+                             {{0, "Die Quelle"}, {1, "Die Adressdatendatei"}}, c, &code))
+        return code;
     return ImportAddresses(args[0], args[1], c.out, c.err);
 }
 
 int RunExportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
 {
+    if (int code; RefuseDash(QStringLiteral("export-addresses"), args,
+                             {{0, "Die Adressdatendatei"}, {1, "Die Ausgabe"}}, c, &code))
+        return code;
     return ExportAddresses(args[0], args[1], c.err);
 }
 

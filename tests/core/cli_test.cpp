@@ -104,12 +104,19 @@ TEST_F(CliTest, HelpVersionAndUsageErrors)
         {{"dump", "a.cmr", "b.cmr"}, "--output-dir"},
         {{"build", "a.json"}, "Erwartet: JSON|- AUSGABE"},
         {{"lkw"}, "Unbekannter Befehl \"lkw\""},
+        // "-" where a file must be named: refused, not written as a file "-".
+        {{"build", "a.json", "-"}, "Die Ausgabe ist eine Datei"},
+        {{"new", "cmr", "-"}, "Die Ausgabe ist eine Datei"},
+        {{"render", "a.cmr", "-"}, "\"-\" (Standardausgabe) geht hier nicht"},
+        {{"import-addresses", "-", "a.dat"}, "Die Quelle ist eine Datei"},
+        {{"export-addresses", "a.dat", "-"}, "Die Ausgabe ist eine Datei"},
     };
     for (const auto& e : errors) {
         EXPECT_EQ(Run(e.args), 2) << e.args.join(' ').toStdString();
         EXPECT_TRUE(err.contains(QString::fromUtf8(e.message))) << err.toStdString();
         EXPECT_TRUE(out.isEmpty());
     }
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("-")));
 }
 
 // Several notes at once: one JSON file each, compact on request.
