@@ -19,6 +19,7 @@
 #include "update/webupdatecommands.h"
 #include "views/formview.h"
 #include "views/frachtbriefnatview.h"
+#include "views/krformview.h"
 #include "views/natintview.h"
 
 #include <QAccessible>
@@ -210,6 +211,37 @@ private Q_SLOTS:
                  QStringLiteral("Speditionsauftrag2"));
         QCOMPARE(m_app.NewDocument(FormType::Cmr)->Document().GetTitle(),
                  QStringLiteral("CMR-Frachtbrief1"));
+    }
+
+    // Only the note in front keeps a picture of its page between paints; one
+    // behind another tab lets it go, even when it is painted there, and keeps
+    // one again when it comes to the front.
+    void notesBehindOtherTabsKeepNoPagePicture()
+    {
+        const auto viewOf = [](CChildFrame* child) {
+            return dynamic_cast<CKRFormView*>(child->View().Widget());
+        };
+        // Painted as the window system asks once the tab has been shown.
+        const auto paint = [](CKRFormView* view) {
+            QCoreApplication::processEvents();
+            view->viewport()->repaint();
+        };
+        CChildFrame* first = m_app.NewDocument(FormType::Cmr);
+        CKRFormView* firstView = viewOf(first);
+        QVERIFY(firstView);
+        paint(firstView);
+        QVERIFY(firstView->KeepsPagePicture());
+
+        CChildFrame* second = m_app.NewDocument(FormType::National);
+        paint(viewOf(second));
+        QVERIFY(viewOf(second)->KeepsPagePicture());
+        paint(firstView);
+        QVERIFY(!firstView->KeepsPagePicture());
+
+        Frame()->MdiArea()->setActiveSubWindow(first);
+        QVERIFY(!viewOf(second)->KeepsPagePicture());
+        paint(firstView);
+        QVERIFY(firstView->KeepsPagePicture());
     }
 
     void chooserTakesTheFocusedPictureButton()

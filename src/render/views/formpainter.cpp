@@ -285,7 +285,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
     const QTransform transform = painter.combinedTransform();
     // On a screen scaled by the desktop the widget's painter and a picture's
     // disagree about the scale; such a view is drawn anew every time.
-    if (!IsRasterDevice(painter) || painter.device()->devicePixelRatio() != 1 ||
+    if (!m_keepPage || !IsRasterDevice(painter) || painter.device()->devicePixelRatio() != 1 ||
         transform.type() > QTransform::TxScale || transform.m11() <= 0 || transform.m22() <= 0) {
         DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
         return;
@@ -340,6 +340,13 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
 void CFormPainter::DropPageCache() const
 {
     m_pageCache.reset();
+}
+
+void CFormPainter::KeepPage(bool keep)
+{
+    m_keepPage = keep;
+    if (!keep)
+        DropPageCache();
 }
 
 QRect CFormPainter::ScreenTextRect(int index, int page, bool merged) const

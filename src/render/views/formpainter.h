@@ -94,6 +94,10 @@ public:
                   const QColor& textColor) const;
     // Forgets the kept picture of DrawPage.
     void DropPageCache() const;
+    // Whether DrawPage may keep a picture (it may by default); a painter that may
+    // not drops the one it has and draws every page directly.
+    void KeepPage(bool keep);
+    bool KeepsPage() const { return m_pageCache != nullptr; }
 
     // The captions of a page in drawing order, the groups the edition does not
     // draw left out.
@@ -124,4 +128,5 @@ private:
     // The last page DrawPage drew through a picture; shared so that the painter
     // stays copyable.
     mutable std::shared_ptr<PageCache> m_pageCache;
+    bool m_keepPage = true;
 };

@@ -20,6 +20,11 @@ CChildFrame::CChildFrame(std::unique_ptr<CKrDocument> document, CFormView* view,
     setWidget(m_view->Widget());
     setWindowIcon(frame.windowIcon());
     SyncTitle();
+    connect(this, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                if ((before ^ now) & Qt::WindowActive)
+                    m_view->OnActivateView(now & Qt::WindowActive);
+            });
 }
 
 CChildFrame::~CChildFrame()

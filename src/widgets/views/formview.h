@@ -25,6 +25,10 @@ public:
     // Shows the view's editing state in the main frame's insert pane when the
     // view becomes the active one; a view without an editor shows nothing.
     virtual void UpdateStatusText() {}
+    // The view's window became the active one, or stopped being it (another
+    // document came to the front, or the program lost the focus). What a view
+    // keeps only for quick repaints is kept while it is active.
+    virtual void OnActivateView(bool /*active*/) {}
 
     // The commands of other parts of the program that a view only starts: the
     // defaults dialog of its form (after which the view re-reads its settings)

@@ -199,6 +199,7 @@ void CKRFormView::RebuildLayout()
     const int zoom = m_nZoom;
     SetFormScrollSizes();
     m_formPainter = std::make_unique<CFormPainter>(m_form, zoom);
+    m_formPainter->KeepPage(m_active);
 
     HandRectsToEditor();
     if (m_editor) {
@@ -224,6 +225,18 @@ void CKRFormView::showEvent(QShowEvent* event)
 {
     CKRScrollViewBase::showEvent(event);
     EnsureLayout();
+}
+
+void CKRFormView::OnActivateView(bool active)
+{
+    m_active = active;
+    if (m_formPainter)
+        m_formPainter->KeepPage(active);
+}
+
+bool CKRFormView::KeepsPagePicture() const
+{
+    return m_formPainter && m_formPainter->KeepsPage();
 }
 
 void CKRFormView::ZoomChanged()

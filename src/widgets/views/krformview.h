@@ -71,6 +71,10 @@ public:
 
     // "Einfügen" or "Überschreiben" in the main frame's status bar.
     void UpdateStatusText() override;
+    // Only the active view keeps a picture of its page between paints: with many
+    // notes open in tabs the pictures would add up (about 22 MB each at zoom 25),
+    // and the notes behind the front one are still painted now and then.
+    void OnActivateView(bool active) override;
     // Makes a box of the shown page current: the box being left is formatted by
     // the form's hook first, a joined cell goes to its first box, an index beyond
     // the page's boxes changes nothing. The editor takes the keyboard and the
@@ -91,6 +95,8 @@ public:
     bool MergedGoodsRows() const { return m_merged; }
     int Publisher() const { return m_nPublisher; }
     QColor EditTextColor() const { return m_editTextColor; }
+    // Whether the view holds a picture of its page for the next paint.
+    bool KeepsPagePicture() const;
     CursorKind GetCursorKind() const { return m_cursorKind; }
     // Null until the view is first shown.
     CKRDFormEditWindow* FormEditor() const { return m_editor; }
@@ -166,6 +172,8 @@ private:
     CKRDFormEditWindow* m_editor = nullptr; // child of viewport()
     QPointer<QMenu> m_contextMenu;
     std::unique_ptr<CFormPainter> m_formPainter;
+    // A view outside a document window (as in tests) counts as active.
+    bool m_active = true;
 
     int m_nCurrentPage = 1;
     int m_nPublisher = 0;
