@@ -3,6 +3,7 @@
 // keep (a hundred thousand records).
 #include "addresses/addressfile.h"
 #include "addresses/common_dlgadressdaten.h"
+#include "guibenchmain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -65,10 +66,5 @@ BENCHMARK(BM_OpenAddressDialog)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchm
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // fonts and settings are loaded once, so what counts is the work per note.
 #include "clicommands.h"
 #include "documents/cmrdoc.h"
+#include "guibenchmain.h"
 #include "settings/settingsstore.h"
 
 #include <QDir>
@@ -64,10 +65,5 @@ BENCHMARK(BM_RenderBatchToPdf)->Arg(200)->Unit(benchmark::kMillisecond)->UseReal
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "documents/natintdoc.h"
 #include "documents/spedauftragdoc.h"
 #include "editor/fieldpainter.h"
+#include "guibenchmain.h"
 #include "printing/wholenote.h"
 #include "rendercontext.h"
 #include "settings/settingsstore.h"
@@ -170,10 +171,5 @@ BENCHMARK(BM_RenderCmrToPdf)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMill
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }
