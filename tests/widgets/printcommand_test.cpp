@@ -8,6 +8,7 @@
 #include "printing/common_dlgmargin02.h"
 #include "printing/dlgdrucken.h"
 #include "printing/printcommand.h"
+#include "printingfixture.h"
 #include "settings/settingsstore.h"
 #include "views/cmrlayout.h"
 
@@ -54,40 +55,21 @@ int PdfPageCount(const QString& path)
 
 Q_DECLARE_METATYPE(FormType)
 
-class TestPrintCommand : public QObject
+class TestPrintCommand : public QObject, PrintingFixture
 {
     Q_OBJECT
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::unique_ptr<CCMRDoc> m_document;
-
-    QString Pdf() const { return m_dir->filePath(QStringLiteral("job.pdf")); }
 
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
-            m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
-        m_frame = std::make_unique<CMainFrame>(*m_settings);
-        QPrinter& printer = m_frame->CurrentPrinter();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Pdf());
-        m_document = std::make_unique<CCMRDoc>(*m_settings);
-        m_document->OnNewDocument();
+        Open([](const QTemporaryDir& dir) {
+            return std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
+                dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
+        });
         m_document->GetStore().SetFieldText(0, QStringLiteral("Spedition"), 1);
     }
 
-    void cleanup()
-    {
-        m_document.reset();
-        m_frame.reset();
-        m_settings.reset();
-        m_dir.reset();
-    }
+    void cleanup() { Close(); }
 
     // The margin sheet comes first unless switched off; whatever the user does
     // there, the print dialog follows. The copies chosen there are the pages.

@@ -18,6 +18,7 @@
 #include "printing/dlgseitenansicht.h"
 #include "printing/pdfcommand.h"
 #include "printing/printcommand.h"
+#include "printingfixture.h"
 #include "settings/settingsstore.h"
 #include "views/cmrlayout.h"
 #include "views/kombilayout.h"
@@ -64,19 +65,11 @@ template <typename T> T* Child(QWidget* parent, const char* name)
 
 Q_DECLARE_METATYPE(FormType)
 
-class PrintPreviewTest : public QObject
+class PrintPreviewTest : public QObject, PrintingFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CSettingsStore> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::unique_ptr<CCMRDoc> m_document;
-
-    QString Path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
-    QString Job() const { return Path("job.pdf"); }
-
     // The words of a PDF, failing the test when they cannot be read.
     PrintedPdf Words(const QString& pdf)
     {
@@ -93,26 +86,13 @@ private Q_SLOTS:
         if (!PopplerToolsInstalled())
             QSKIP("pdftotext and pdftoppm (poppler-utils) are not installed; scripts/deps.sh "
                   "installs them");
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_settings = FormViewSettings(*m_dir, kCmr, 14);
-        m_frame = std::make_unique<CMainFrame>(*m_settings);
-        QPrinter& printer = m_frame->CurrentPrinter();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Job());
-        m_document = std::make_unique<CCMRDoc>(*m_settings);
-        m_document->OnNewDocument();
+        Open([](const QTemporaryDir& dir) { return FormViewSettings(dir, kCmr, 14); });
         m_document->GetStore().SetFieldText(0, QString::fromUtf8(kSender), 1);
         m_document->GetStore().SetFieldText(0, QString::fromUtf8(kBack), 2);
         QVERIFY(m_document->OnSaveDocument(Path("note.cmr")));
     }
 
-    void cleanup()
-    {
-        m_document.reset();
-        m_frame.reset();
-        m_settings.reset();
-        m_dir.reset();
-    }
+    void cleanup() { Close(); }
 
     // Both commands sit in the Datei menu and the preview on the toolbar, and
     // every form has them.
@@ -200,7 +180,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(PrintOnPrinter(m_frame->CurrentPrinter(), *m_document, *m_settings, 1, 1, &error),
                  qPrintable(error));
-        const PrintedPdf printed = Words(Job());
+        const PrintedPdf printed = Words(Pdf());
 
         QPrinter other(QPrinter::HighResolution);
         other.setOutputFormat(QPrinter::PdfFormat);
@@ -268,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(shownPage, 2);
         QVERIFY(!plainPaper);
         QCOMPARE(offeredPage, 2);
-        const PrintedPdf printed = Words(Job());
+        const PrintedPdf printed = Words(Pdf());
         QCOMPARE(printed.pages.size(), 2);
         QVERIFY(FindWord(printed.pages[0], kBack));
     }
@@ -305,12 +285,12 @@ private Q_SLOTS:
         QVERIFY(!previewMargins);
         QCOMPARE(m_settings->Get(kCmr, Settings::PlainPaper), 1);
         QCOMPARE(m_settings->Get(kCmr, Settings::LabelCopies), 1);
-        const PrintedPdf printed = Words(Job());
+        const PrintedPdf printed = Words(Pdf());
         QCOMPARE(printed.pages.size(), 4);
         const QStringList labels = {"1 Exemplar für den Absender", "2 Exemplar für den Empfänger",
                                     "3 Exemplar für den Frachtführer", "4 Weiteres Exemplar"};
         for (int i = 0; i < 4; ++i) {
-            const QString text = PdfPageText(Job(), i + 1, nullptr);
+            const QString text = PdfPageText(Pdf(), i + 1, nullptr);
             QVERIFY2(text.contains(labels[i]), qPrintable(text));
             const auto sender = FindWord(printed.pages[i], kSender);
             QVERIFY(sender);
