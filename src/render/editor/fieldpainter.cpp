@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QHash>
 #include <QPainter>
 #include <QPointF>
@@ -108,6 +109,21 @@ bool BreakParagraph(const QString& para, const QFontMetricsF& metrics, qreal wid
             ++start;
     } while (start < n);
     return true;
+}
+
+// How far the painter's device reaches, in the pixels its device transform maps
+// onto: those of the device the engine draws on. A widget counts its size in
+// logical pixels while the transform reaches the backing store's device pixels,
+// so on a screen the desktop scales the widget's own size would end the page
+// half-way down. Empty when the reach is unknown (a picture grows with what is
+// recorded into it).
+QSizeF DeviceReach(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* target = engine ? engine->paintDevice() : nullptr;
+    if (!target || target->devType() == QInternal::Picture)
+        return QSizeF();
+    return QSizeF(target->width(), target->height());
 }
 
 } // namespace
@@ -380,13 +396,11 @@ void CFieldPainter::Draw(QPainter& painter, QRect rect, const std::optional<QFon
     // Text that overflows its box runs on into the boxes below, but lines that
     // lie wholly below the device's page are neither broken nor drawn.
     int maxLines = -1;
-    const QPaintDevice* device = painter.device();
     bool invertible = false;
     const QTransform toLogical = painter.deviceTransform().inverted(&invertible);
-    if (device && invertible && device->width() > 0 && device->height() > 0 &&
-        metrics.lineSpacing() > 0) {
-        const qreal bottom =
-            toLogical.mapRect(QRectF(0, 0, device->width(), device->height())).bottom();
+    const QSizeF reach = DeviceReach(painter);
+    if (invertible && !reach.isEmpty() && metrics.lineSpacing() > 0) {
+        const qreal bottom = toLogical.mapRect(QRectF(QPointF(0, 0), reach)).bottom();
         const qreal room = bottom - rect.y();
         maxLines = room < 0 ? 0 : int(std::ceil(room / metrics.lineSpacing())) + 1;
     }
