@@ -8,6 +8,7 @@
 #include "formviewwindow.h"
 #include "palettes.h"
 #include "rendercontext.h"
+#include "screenshot.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "views/cmrview.h"
@@ -17,9 +18,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QPainter>
 #include <QPalette>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -501,6 +504,24 @@ private Q_SLOTS:
         QCOMPARE(Store().GetAlignment(12, 1), CFieldStore::kAlignCenter);
         QVERIFY(State(Cmd::AlignCenter).checked);
         QVERIFY(State(Cmd::FontBigger).enabled);
+    }
+
+    // The beep alone goes unheard on most desktops: the status bar tells how
+    // much of a paste was cut.
+    void refusedInputIsNamedInTheStatusBar()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(2);
+        const QString words = QStringLiteral("Wort ").repeated(1000);
+        QApplication::clipboard()->setText(words);
+        QTest::keyClick(Editor(), Qt::Key_V, Qt::ControlModifier);
+        const QString kept = CurrentBoxText();
+        QVERIFY2(words.startsWith(kept + QLatin1Char(' ')), qPrintable(kept));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 CKrEditWindow::RefusedInputMessage(words.size() - kept.size() - 1));
+        Shot(m_frame.get(), "refused-paste");
     }
 
     // Issue 16, scaled screens: the view counts in logical pixels, which Qt

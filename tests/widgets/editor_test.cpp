@@ -157,6 +157,8 @@ private Q_SLOTS:
     void pasteCleansTheWholeText_data();
     void pasteCleansTheWholeText();
     void pasteIsCutToWhatFits();
+    void refusedInputIsCounted_data();
+    void refusedInputIsCounted();
     void undoIsSingleLevel();
     void modifiedFlagOnlyForUserChanges();
     void formatCommandsReactivateTheBox();
@@ -332,16 +334,71 @@ void EditorTest::pasteIsCutToWhatFits()
     m_editor->Paste();
     const QString stored = Store().GetFieldText(1, 1);
     QVERIFY(!stored.isEmpty());
-    QVERIFY(words.startsWith(stored));
+    // Whole words only: the cut comes at a space, which the cleaning removes.
+    QVERIFY2(words.startsWith(stored + QLatin1Char(' ')), qPrintable(stored));
     QVERIFY(stored.size() < words.size() - 12);
     QCOMPARE(m_editor->LinesNeeded(stored), 1);
     QCOMPARE(refused.count(), 1);
+    QCOMPARE(refused.last().at(0).value<qsizetype>(), words.size() - stored.size() - 1);
 
-    // Keyboard paste does the same, and a full box takes nothing more.
+    // Keyboard paste does the same: whole words up to the end of the line.
     m_editor->moveCursor(QTextCursor::End);
     QTest::keyClick(m_editor, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(Store().GetFieldText(1, 1).size() <= stored.size() + 1);
+    const QString added = Store().GetFieldText(1, 1).mid(stored.size());
+    QVERIFY2(added.isEmpty() || words.startsWith(added + QLatin1Char(' ')), qPrintable(added));
+    QCOMPARE(m_editor->LinesNeeded(Store().GetFieldText(1, 1)), 1);
     QCOMPARE(refused.count(), 2);
+}
+
+void EditorTest::refusedInputIsCounted_data()
+{
+    QTest::addColumn<QString>("typed");  // into the full box
+    QTest::addColumn<QString>("pasted"); // afterwards, unless empty
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("one character")
+        << "x" << QString()
+        << QStringLiteral("Der Text passt nicht in das Feld: 1 Zeichen wurde nicht eingefügt.");
+    QTest::newRow("typing on adds up")
+        << "xyz" << QString()
+        << QStringLiteral("Der Text passt nicht in das Feld: 3 Zeichen wurden nicht eingefügt.");
+    QTest::newRow("thousands are grouped")
+        << QString(1234, u'x') << QString()
+        << QStringLiteral(
+               "Der Text passt nicht in das Feld: 1.234 Zeichen wurden nicht eingefügt.");
+    QTest::newRow("a paste counts its own")
+        << "xy" << QStringLiteral("Frachtbrief ").repeated(100000)
+        << QStringLiteral(
+               "Der Text passt nicht in das Feld: 1.200.000 Zeichen wurden nicht eingefügt.");
+}
+
+void EditorTest::refusedInputIsCounted()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, message);
+
+    Store().ActivateField(1, 1); // one line
+    int fill = 1;
+    while (m_editor->LinesNeeded(QString(fill + 1, u'W')) == 1)
+        ++fill;
+    Store().SetCurrentText(QString(fill, u'W'));
+    m_editor->moveCursor(QTextCursor::End);
+
+    QSignalSpy refused(m_editor, &CKrEditWindow::inputRefused);
+    QTest::keyClicks(m_editor, typed);
+    if (!pasted.isEmpty()) {
+        QApplication::clipboard()->setText(pasted);
+        m_editor->Paste();
+    }
+    QCOMPARE(Typed(), QString(fill, u'W'));
+    QVERIFY(!refused.isEmpty());
+    QCOMPARE(CKrEditWindow::RefusedInputMessage(refused.last().at(0).value<qsizetype>()), message);
+
+    // Moving the caret starts the count afresh.
+    QTest::keyClick(m_editor, Qt::Key_Left);
+    QTest::keyClicks(m_editor, QStringLiteral("q"));
+    QCOMPARE(refused.last().at(0).value<qsizetype>(), 1);
 }
 
 void EditorTest::undoIsSingleLevel()

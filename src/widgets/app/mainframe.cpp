@@ -266,6 +266,11 @@ QString CMainFrame::StatusText() const
     return m_insertPane->text();
 }
 
+void CMainFrame::ShowStatusMessage(const QString& text)
+{
+    statusBar()->showMessage(text, kStatusMessageMs);
+}
+
 void CMainFrame::SetRecentFiles(const QStringList& files)
 {
     m_recentFiles = files;

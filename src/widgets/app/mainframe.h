@@ -46,6 +46,10 @@ public:
     // "Bereit".
     void SetStatusText(const QString& text);
     QString StatusText() const;
+    // A message in pane 0 for a few seconds (kStatusMessageMs), in place of
+    // "Bereit"; the next prompt or message replaces it.
+    static constexpr int kStatusMessageMs = 5000;
+    void ShowStatusMessage(const QString& text);
 
     // Printer services of the views. GetPrinterDevice fills a QPrinter for the
     // named printer; SelectPrinterByName makes it the current printer or tells

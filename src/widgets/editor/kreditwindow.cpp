@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -113,7 +114,7 @@ CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
         if (m_loading || m_editing)
             return;
         m_canUndo = false;
-        CloseUndoGroup();
+        EndTypingRun();
         NotifyModified();
     });
 }
@@ -348,7 +349,7 @@ void CKrEditWindow::FieldActivated(quint16 index, quint16 page, const QString& t
     ApplyFieldFont();
     // A replaced text has nothing to undo.
     m_canUndo = false;
-    CloseUndoGroup();
+    EndTypingRun();
     setFocus();
     show();
 }
@@ -415,10 +416,26 @@ void CKrEditWindow::Restore(const Snapshot& snapshot)
     --m_loading;
 }
 
-void CKrEditWindow::Refuse()
+void CKrEditWindow::Refuse(qsizetype count)
 {
+    // Most desktops keep the beep silent; the count goes to the status bar.
     QApplication::beep();
-    Q_EMIT inputRefused();
+    Q_EMIT inputRefused(count);
+}
+
+QString CKrEditWindow::RefusedInputMessage(qsizetype count)
+{
+    if (count == 1)
+        return tr("Der Text passt nicht in das Feld: 1 Zeichen wurde nicht eingefügt.");
+    // The texts are German, and so is the grouping of the digits.
+    return tr("Der Text passt nicht in das Feld: %1 Zeichen wurden nicht eingefügt.")
+        .arg(QLocale(QLocale::German, QLocale::Germany).toString(count));
+}
+
+void CKrEditWindow::EndTypingRun()
+{
+    m_groupOpen = false;
+    m_refusedRun = 0;
 }
 
 void CKrEditWindow::NotifyModified()
@@ -428,7 +445,7 @@ void CKrEditWindow::NotifyModified()
     Q_EMIT documentModified();
 }
 
-bool CKrEditWindow::ApplyEdit(EditKind kind, int overwrite, const std::function<void()>& edit)
+bool CKrEditWindow::ApplyEdit(EditKind kind, int typed, const std::function<void()>& edit)
 {
     const Snapshot before = Capture();
     ++m_editing;
@@ -436,11 +453,11 @@ bool CKrEditWindow::ApplyEdit(EditKind kind, int overwrite, const std::function<
     // Overwrite mode: the character typed takes the place of the one after the
     // caret. Only when the key did change the text, so that a key that does
     // nothing never deletes anything.
-    if (overwrite > 0 && before.anchor == before.position && !GetInsertMode() &&
+    if (typed > 0 && before.anchor == before.position && !GetInsertMode() &&
         RawText() != before.text) {
         QTextCursor cursor = textCursor();
         cursor.clearSelection();
-        for (int i = 0; i < overwrite; ++i)
+        for (int i = 0; i < typed; ++i)
             cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         setTextCursor(cursor);
@@ -450,7 +467,7 @@ bool CKrEditWindow::ApplyEdit(EditKind kind, int overwrite, const std::function<
     const QString after = RawText();
     if (after == before.text) {
         if (textCursor().position() != before.position)
-            CloseUndoGroup();
+            EndTypingRun();
         return true;
     }
     // The box is the limit; a text that already overflows it (loaded from a
@@ -459,7 +476,8 @@ bool CKrEditWindow::ApplyEdit(EditKind kind, int overwrite, const std::function<
     const int needed = LinesNeeded(after);
     if (needed > MaxLines() && needed > LinesNeeded(before.text)) {
         Restore(before);
-        Refuse();
+        m_refusedRun += qMax(1, typed);
+        Refuse(m_refusedRun);
         return false;
     }
 
@@ -468,6 +486,7 @@ bool CKrEditWindow::ApplyEdit(EditKind kind, int overwrite, const std::function<
     if (!continues)
         m_undo = before;
     m_canUndo = true;
+    m_refusedRun = 0;
     m_groupOpen = kind != EditKind::Other;
     m_groupKind = kind;
     m_groupEnd = textCursor().position();
@@ -503,11 +522,18 @@ bool CKrEditWindow::InsertFitting(const QString& text)
         }
         if (take > 0 && insert[take - 1].isHighSurrogate())
             --take;
+        // A word cut off in the middle reads as another word ("Hamb" for
+        // "Hamburg", "123" for "12345"): only whole words go in.
+        if (!insert[take].isSpace()) {
+            while (take > 0 && !insert[take - 1].isSpace())
+                --take;
+        }
     }
     cursor.insertText(ToPlain(insert.left(take)));
     setTextCursor(cursor);
     if (take < insert.size()) {
-        Refuse();
+        m_refusedRun = 0; // a paste tells its own count
+        Refuse(insert.size() - take);
         return false;
     }
     return true;
@@ -586,7 +612,7 @@ void CKrEditWindow::inputMethodEvent(QInputMethodEvent* event)
 
 void CKrEditWindow::mousePressEvent(QMouseEvent* event)
 {
-    CloseUndoGroup();
+    EndTypingRun();
     QPlainTextEdit::mousePressEvent(event);
 }
 
@@ -610,7 +636,7 @@ void CKrEditWindow::insertFromMimeData(const QMimeData* source)
 
 void CKrEditWindow::Paste()
 {
-    CloseUndoGroup();
+    EndTypingRun();
     const QString clip = QApplication::clipboard()->text();
     ApplyEdit(EditKind::Other, 0, [&] { InsertFitting(clip); });
     if (m_store) {
@@ -622,7 +648,7 @@ void CKrEditWindow::Paste()
 
 void CKrEditWindow::Cut()
 {
-    CloseUndoGroup();
+    EndTypingRun();
     ApplyEdit(EditKind::Other, 0, [this] { QPlainTextEdit::cut(); });
     NotifyModified();
 }
@@ -639,14 +665,14 @@ void CKrEditWindow::Undo()
     const Snapshot current = Capture();
     Restore(m_undo);
     m_undo = current;
-    CloseUndoGroup();
+    EndTypingRun();
     if (current.text != RawText())
         NotifyModified();
 }
 
 void CKrEditWindow::SelectAll()
 {
-    CloseUndoGroup();
+    EndTypingRun();
     QTextCursor cursor(document());
     cursor.setPosition(qMin(kSelectAllLimit, document()->characterCount() - 1));
     cursor.setPosition(0, QTextCursor::KeepAnchor);

@@ -32,8 +32,9 @@ class QMenu;
 //
 // Typing is limited to what the box shows: text that would need more lines than
 // fit into the box at the box's edit font is refused with a beep (inputRefused
-// is emitted), a paste is cut to what fits. Every change the user makes marks
-// the document modified; loading a box's text does not.
+// is emitted, with RefusedInputMessage for the status bar), a paste is cut to
+// what fits. Every change the user makes marks the document modified; loading a
+// box's text does not.
 class CKrEditWindow : public QPlainTextEdit, public CFieldStore::Editor, public CCommandTarget
 {
     Q_OBJECT
@@ -93,9 +94,10 @@ public:
     // "Einfügen" or "Überschreiben", for the status bar.
     QString InsertModeStatusText() const;
 
-    // Pastes the clipboard's text (cut to what fits), then cleans the whole box
-    // text: lone line feeds become CR LF, trailing white space goes, and one pair
-    // of surrounding double quotes is removed. Afterwards undo is not possible.
+    // Pastes the clipboard's text, then cleans the whole box text: lone line
+    // feeds become CR LF, trailing white space goes, and one pair of surrounding
+    // double quotes is removed. A text that does not fit is cut after the last
+    // whole word that does. Afterwards undo is not possible.
     void Paste();
     void Cut();
     void Copy();
@@ -107,6 +109,10 @@ public:
     // Enables and labels the undo command ("&Rückgängig" or
     // "&Rückgängig (nicht möglich)", English by the "Language" setting).
     void UpdateUndoCommand(CommandState& state) const;
+
+    // The status-bar text for `count` characters not inserted, e.g. "Der Text
+    // passt nicht in das Feld: 1.234 Zeichen wurden nicht eingefügt."
+    static QString RefusedInputMessage(qsizetype count);
 
     // 1 when added, 0 when the menu is full. Flags 0x800 make a separator.
     int AddContextMenuItem(unsigned flags, int commandId, const QString& text);
@@ -137,7 +143,10 @@ Q_SIGNALS:
     // The user changed the text (the document's modified flag is set as well).
     void documentModified();
     // Input was refused because it does not fit; a warning beep sounded.
-    void inputRefused();
+    // `count` is the number of characters not inserted: of a paste, those it
+    // was cut by; of typing, every character refused since the box last took
+    // one (or the caret moved), so that the count grows while the user types on.
+    void inputRefused(qsizetype count);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -163,15 +172,18 @@ private:
     void Restore(const Snapshot& snapshot);
     void LoadText(const QString& storedText);
     QString RawText() const;
-    // Runs an edit; keeps it when it fits, else restores the text and beeps. With
-    // `overwrite` characters typed in overwrite mode with no selection, as many
-    // characters after the caret are removed as part of the same edit.
-    bool ApplyEdit(EditKind kind, int overwrite, const std::function<void()>& edit);
+    // Runs an edit; keeps it when it fits, else restores the text and beeps. The
+    // edit types `typed` characters: in overwrite mode with no selection, as
+    // many characters after the caret are removed as part of the same edit, and
+    // a refused edit counts them (at least one) as not inserted.
+    bool ApplyEdit(EditKind kind, int typed, const std::function<void()>& edit);
     // Inserts as much of `text` at the selection as fits; false when cut.
     bool InsertFitting(const QString& text);
-    void Refuse();
+    void Refuse(qsizetype count);
     void NotifyModified();
-    void CloseUndoGroup() { m_groupOpen = false; }
+    // Ends the run being typed (the caret moved, another kind of edit came):
+    // the next edit is a new undo step, and refused characters count afresh.
+    void EndTypingRun();
     void ApplyFieldFont();
     void ApplyColors();
     void ApplyAlignment(quint16 alignment);
@@ -200,6 +212,7 @@ private:
     int m_editing = 0; // user edits in progress
     Snapshot m_undo;
     bool m_canUndo = false;
+    qsizetype m_refusedRun = 0;
     bool m_groupOpen = false;
     EditKind m_groupKind = EditKind::Other;
     int m_groupEnd = -1;

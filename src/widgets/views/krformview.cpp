@@ -145,6 +145,10 @@ void CKRFormView::CreateEditor()
     m_editor->FieldActivated(current, page, store.GetFieldText(current, page));
     // Tab and Shift+Tab move between boxes, they are never typed into one.
     m_editor->installEventFilter(this);
+    // The beep alone goes unheard on most desktops.
+    connect(m_editor, &CKrEditWindow::inputRefused, this, [this](qsizetype count) {
+        m_frame.ShowStatusMessage(CKrEditWindow::RefusedInputMessage(count));
+    });
 }
 
 QRect CKRFormView::EditRect(int index, int page) const
