@@ -280,7 +280,7 @@ private Q_SLOTS:
                  QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Ansicht", "&Hilfe"}));
         QCOMPARE(MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()),
                  QStringList({"Vorgaben einfügen...", "-", "&Rückgängig (nicht möglich)",
-                              "&Ausschneiden",
+                              "&Wiederherstellen (nicht möglich)", "&Ausschneiden",
                               "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus ausschalten", "-",
                               "&Nächstes Eingabefeld", "&Voheriges Eingabefeld", "Seite &1",
                               "Seite &2", "-", "Schrift &größer", "Schrift &kleiner",
@@ -339,6 +339,8 @@ private Q_SLOTS:
         } table[] = {
             {Cmd::AlignCenter, QKeySequence(Qt::CTRL | Qt::Key_Z)},
             {Cmd::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+            {Cmd::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+            {Cmd::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             {Cmd::Bold, QKeySequence(Qt::CTRL | Qt::Key_F)},
             {Cmd::NextField, QKeySequence(Qt::Key_Tab)},
             {Cmd::Page2, QKeySequence(Qt::ALT | Qt::Key_2)},

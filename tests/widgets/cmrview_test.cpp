@@ -506,6 +506,66 @@ private Q_SLOTS:
         QVERIFY(State(Cmd::FontBigger).enabled);
     }
 
+    void undoAndRedoKeys_data()
+    {
+        QTest::addColumn<bool>("undoFirst"); // by the menu, before the key
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("centred");
+
+        QTest::newRow("Alt+Backspace undoes")
+            << false << int(Qt::Key_Backspace) << int(Qt::AltModifier) << "Haf" << false;
+        QTest::newRow("Ctrl+Z centres")
+            << false << int(Qt::Key_Z) << int(Qt::ControlModifier) << "Hafenstr" << true;
+        QTest::newRow("Ctrl+Y redoes")
+            << true << int(Qt::Key_Y) << int(Qt::ControlModifier) << "Hafenstr" << false;
+        QTest::newRow("Ctrl+Shift+Z redoes")
+            << true << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Hafenstr"
+            << false;
+    }
+
+    // Undo and redo by the window's keys and menu, named in German whatever the
+    // language setting; the history ends when another box becomes current.
+    void undoAndRedoKeys()
+    {
+        QFETCH(bool, undoFirst);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(bool, centred);
+
+        m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::Language, 1);
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        ClickBox(2);
+        QCOMPARE(Store().GetAlignment(2, 1), CFieldStore::kAlignLeft);
+        QTest::keyClicks(Editor(), QStringLiteral("Hafen"));
+        QTest::keyClick(Editor(), Qt::Key_Backspace);
+        QTest::keyClick(Editor(), Qt::Key_Backspace);
+        QTest::keyClicks(Editor(), QStringLiteral("enstr"));
+        m_frame->UpdateCommandUI();
+        QCOMPARE(m_frame->Action(Cmd::Undo)->text(), QStringLiteral("&Rückgängig"));
+        QVERIFY(!m_frame->Action(Cmd::Redo)->isEnabled());
+        if (undoFirst) {
+            m_frame->Action(Cmd::Undo)->trigger();
+            QCOMPARE(CurrentBoxText(), QStringLiteral("Haf"));
+            m_frame->UpdateCommandUI();
+            QCOMPARE(m_frame->Action(Cmd::Redo)->text(), QStringLiteral("&Wiederherstellen"));
+        }
+        QTest::keyClick(Editor(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(CurrentBoxText(), text);
+        QCOMPARE(Store().GetAlignment(2, 1) == CFieldStore::kAlignCenter, centred);
+
+        ClickBox(120);
+        ClickBox(2);
+        m_frame->UpdateCommandUI();
+        QCOMPARE(m_frame->Action(Cmd::Undo)->text(), QStringLiteral("&Rückgängig (nicht möglich)"));
+        QVERIFY(!m_frame->Action(Cmd::Undo)->isEnabled());
+        QVERIFY(!m_frame->Action(Cmd::Redo)->isEnabled());
+    }
+
     // The beep alone goes unheard on most desktops: the status bar tells how
     // much of a paste was cut.
     void refusedInputIsNamedInTheStatusBar()

@@ -1,6 +1,6 @@
 // The box editor on a bare parent widget, offscreen: typing limits, overwrite
-// mode, clipboard, undo, the modified flag and the way text moves between the
-// widget and the field store.
+// mode, clipboard, undo and redo, the modified flag and the way text moves
+// between the widget and the field store.
 #include "app/commandids.h"
 #include "documents/cmrdoc.h"
 #include "editor/krdeditwindows.h"
@@ -159,7 +159,7 @@ private Q_SLOTS:
     void pasteIsCutToWhatFits();
     void refusedInputIsCounted_data();
     void refusedInputIsCounted();
-    void undoIsSingleLevel();
+    void undoAndRedoStepThroughTheBox();
     void modifiedFlagOnlyForUserChanges();
     void formatCommandsReactivateTheBox();
     void contextMenuEntries();
@@ -318,11 +318,20 @@ void EditorTest::pasteCleansTheWholeText()
     QCOMPARE(Typed(), stored);
     QCOMPARE(m_editor->textCursor().position(), 0);
     QVERIFY(m_doc->IsModified());
-    QVERIFY(!m_editor->CanUndo());
+
+    // Paste and cleaning are one step, undone and redone as a whole; one that
+    // leaves the text as it was is none.
     CommandState state;
     QVERIFY(m_editor->OnUpdateCommand(Cmd::Undo, state));
-    QVERIFY(!state.enabled);
-    QCOMPARE(state.text, QStringLiteral("&Rückgängig (nicht möglich)"));
+    QCOMPARE(state.enabled, stored != before);
+    if (!state.enabled)
+        return;
+    QVERIFY(m_editor->OnCommand(Cmd::Undo));
+    QCOMPARE(Typed(), before);
+    QCOMPARE(m_editor->textCursor().position(), caret);
+    QVERIFY(!m_editor->CanUndo());
+    QVERIFY(m_editor->OnCommand(Cmd::Redo));
+    QCOMPARE(Typed(), stored);
 }
 
 void EditorTest::pasteIsCutToWhatFits()
@@ -401,43 +410,80 @@ void EditorTest::refusedInputIsCounted()
     QCOMPARE(refused.last().at(0).value<qsizetype>(), 1);
 }
 
-void EditorTest::undoIsSingleLevel()
+void EditorTest::undoAndRedoStepThroughTheBox()
 {
-    CommandState state;
-    m_editor->UpdateUndoCommand(state);
-    QVERIFY(!state.enabled);
+    const auto texts = [this] {
+        QStringList list;
+        for (int id : {Cmd::Undo, Cmd::Redo}) {
+            CommandState state;
+            m_editor->OnUpdateCommand(id, state);
+            list << (state.enabled ? QString() : QStringLiteral("-")) + state.text;
+        }
+        return list;
+    };
+    // German whatever the language setting.
+    SetLanguage(1);
+    QCOMPARE(texts(), (QStringList{QStringLiteral("-&Rückgängig (nicht möglich)"),
+                                   QStringLiteral("-&Wiederherstellen (nicht möglich)")}));
 
-    QTest::keyClicks(m_editor, QStringLiteral("Ort"));
-    m_editor->UpdateUndoCommand(state);
-    QVERIFY(state.enabled);
-    QCOMPARE(state.text, QStringLiteral("&Rückgängig"));
-
-    // The typing run is one step; undoing the undo brings it back.
-    QTest::keyClick(m_editor, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Typed(), QString());
-    QVERIFY(m_editor->OnCommand(Cmd::Undo));
-    QCOMPARE(Typed(), QStringLiteral("Ort"));
-
-    // Only the last step: after a cut, undo restores the cut text only.
+    // A run of typing, a run of deleting, a run of typing, a cut: four steps.
+    QTest::keyClicks(m_editor, QStringLiteral("Hafen"));
+    QTest::keyClick(m_editor, Qt::Key_Backspace);
+    QTest::keyClick(m_editor, Qt::Key_Backspace);
+    QTest::keyClicks(m_editor, QStringLiteral("enstr. 1"));
     m_editor->SelectAll();
-    QCOMPARE(m_editor->textCursor().position(), 0);
-    QCOMPARE(m_editor->textCursor().anchor(), 3);
     m_editor->Cut();
-    QCOMPARE(Typed(), QString());
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ort"));
+    QCOMPARE(texts(), (QStringList{QStringLiteral("&Rückgängig"),
+                                   QStringLiteral("-&Wiederherstellen (nicht möglich)")}));
+    const QStringList states = {QStringLiteral("Hafenstr. 1"), QStringLiteral("Haf"),
+                                QStringLiteral("Hafen"), QString()};
+    for (const QString& state : states) {
+        QVERIFY(m_editor->OnCommand(Cmd::Undo));
+        QCOMPARE(Typed(), state);
+    }
+    QVERIFY(!m_editor->CanUndo());
     m_editor->Undo();
-    QCOMPARE(Typed(), QStringLiteral("Ort"));
+    QCOMPARE(Typed(), QString());
+    QCOMPARE(texts(), (QStringList{QStringLiteral("-&Rückgängig (nicht möglich)"),
+                                   QStringLiteral("&Wiederherstellen")}));
+    QVERIFY(m_editor->OnCommand(Cmd::Redo));
+    QCOMPARE(Typed(), QStringLiteral("Hafen"));
+    m_editor->Redo();
+    QCOMPARE(Typed(), QStringLiteral("Haf"));
+    // Ctrl+Z is the window's centring, never an undo.
+    QTest::keyClick(m_editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Typed(), QStringLiteral("Haf"));
 
-    // Moving to a box replaces the text: nothing to undo.
+    // A format command places the box again and keeps its history; a new
+    // change drops what was undone.
+    QVERIFY(m_editor->OnCommand(Cmd::Bold));
+    QVERIFY(m_editor->CanRedo());
+    m_editor->moveCursor(QTextCursor::End);
+    QTest::keyClicks(m_editor, QStringLiteral("x"));
+    QVERIFY(!m_editor->CanRedo());
+    m_editor->Undo();
+    QCOMPARE(Typed(), QStringLiteral("Haf"));
+
+    // The history ends with the box, and with a text replaced from outside.
     Store().ActivateField(1, 1);
+    QVERIFY(!m_editor->CanUndo() && !m_editor->CanRedo());
+    Store().ActivateField(0, 1);
+    QVERIFY(!m_editor->CanUndo() && !m_editor->CanRedo());
+    QTest::keyClicks(m_editor, QStringLiteral("y"));
+    Store().SetCurrentText(QStringLiteral("Nordtrans KG"));
     QVERIFY(!m_editor->CanUndo());
 
-    SetLanguage(1);
-    m_editor->UpdateUndoCommand(state);
-    QCOMPARE(state.text, QStringLiteral("&Undo (not possible)"));
-    QTest::keyClicks(m_editor, QStringLiteral("x"));
-    m_editor->UpdateUndoCommand(state);
-    QCOMPARE(state.text, QStringLiteral("&Undo"));
+    // It keeps the last kUndoLimit steps.
+    for (int i = 0; i <= CKrEditWindow::kUndoLimit; ++i) {
+        QTest::keyClick(m_editor, Qt::Key_Backspace);
+        QTest::keyClicks(m_editor, QStringLiteral("G"));
+    }
+    int undone = 0;
+    while (m_editor->CanUndo() && undone <= 2 * CKrEditWindow::kUndoLimit) {
+        m_editor->Undo();
+        ++undone;
+    }
+    QCOMPARE(undone, CKrEditWindow::kUndoLimit);
 }
 
 void EditorTest::modifiedFlagOnlyForUserChanges()

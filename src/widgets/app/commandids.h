@@ -29,6 +29,7 @@ enum : int {
     Paste = 57637,
     SelectAll = 57642,
     Undo = 57643,
+    Redo = 57644,
     InsertAddress = 32797,
     NextField = 32799,
     PreviousField = 32800,

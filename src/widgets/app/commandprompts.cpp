@@ -27,6 +27,7 @@ const QHash<int, const char*>& PromptTexts()
         {Cmd::HelpGeneral, "Zeigt die Hilfe zum aktuellen Arbeitsschritt an.\nHilfe"},
         {Cmd::InsertAddress, "Text aus den definierten Vorgabetexten einfügen...\nVorgaben einfügen"},
         {Cmd::Undo, "Macht den letzten Vorgang rückgängig.\nRückgängig"},
+        {Cmd::Redo, QT_TRANSLATE_NOOP("CommandPrompts", "Stellt den zuletzt rückgängig gemachten Vorgang wieder her.\nWiederherstellen")},
         {Cmd::Cut, "Überträgt die Auswahl in die Zwischenablage.\nAusschneiden"},
         {Cmd::Copy, "Kopiert die Auswahl in die Zwischenablage.\nKopieren"},
         {Cmd::Paste, "Fügt den Inhalt der Zwischenablage ein.\nEinfügen"},

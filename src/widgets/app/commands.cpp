@@ -35,6 +35,9 @@ QList<CommandInfo> BuildCommands()
         {Cmd::HelpGeneral, "&Hilfe allgemein", {K(Qt::Key_F1)}, "help-contents", "H"},
         {Cmd::InsertAddress, "Vorgaben einfügen...", {K(Qt::Key_F2)}, nullptr, "@"},
         {Cmd::Undo, "&Rückgängig", {K(alt | Qt::Key_Backspace)}, "edit-undo", nullptr},
+        // Ctrl+Z is taken: it centres the text.
+        {Cmd::Redo, QT_TRANSLATE_NOOP("CKrEditWindow", "&Wiederherstellen"),
+         {K(ctrl | Qt::Key_Y), K(ctrl | shift | Qt::Key_Z)}, "edit-redo", nullptr},
         {Cmd::Cut, "&Ausschneiden", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
          "edit-cut", nullptr},
         {Cmd::Copy, "&Kopieren", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)}, "edit-copy",
@@ -114,9 +117,9 @@ QList<MenuLayout> MainMenus(int resourceId)
             {"&Hilfe", kHelpMenu},
         };
     }
-    QList<int> edit = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Cut,
-                       Cmd::Copy,          Cmd::Paste, Cmd::SelectAll, Cmd::InsertMode,
-                       0,                  Cmd::NextField, Cmd::PreviousField};
+    QList<int> edit = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Redo,
+                       Cmd::Cut,           Cmd::Copy, Cmd::Paste,     Cmd::SelectAll,
+                       Cmd::InsertMode,    0,         Cmd::NextField, Cmd::PreviousField};
     if (resourceId == 130)
         edit << Cmd::Page1 << Cmd::Page2;
     edit << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft
@@ -137,9 +140,9 @@ QList<MenuLayout> MainMenus(int resourceId)
 
 MenuLayout ContextMenu(int resourceId)
 {
-    QList<int> ids = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Cut,
-                      Cmd::Copy,          Cmd::Paste, Cmd::SelectAll, 0,
-                      Cmd::NextField,     Cmd::PreviousField};
+    QList<int> ids = {Cmd::InsertAddress, 0,          Cmd::Undo,      Cmd::Redo, Cmd::Cut,
+                      Cmd::Copy,          Cmd::Paste, Cmd::SelectAll, 0,         Cmd::NextField,
+                      Cmd::PreviousField};
     if (resourceId == 118)
         ids << Cmd::Page1 << Cmd::Page2;
     ids << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft

@@ -1,11 +1,11 @@
 #include "editor/kreditwindow.h"
 
 #include "app/commandids.h"
+#include "app/commands.h"
 #include "documents/archiveexception.h"
 #include "documents/krdocument.h"
 #include "editor/kredithost.h"
 #include "format/linebreaks.h"
-#include "settings/language.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,12 +30,17 @@ constexpr int kSelectAllLimit = 65024;
 constexpr int kScrollStep = 150;
 constexpr int kMaxScrollSteps = 10000;
 
-const BilingualText kUndoText{"&Rückgängig", "&Undo"};
-const BilingualText kUndoImpossibleText{"&Rückgängig (nicht möglich)", "&Undo (not possible)"};
-
 QString Utf8(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+bool IsCommandKey(const QKeyEvent* event, int id)
+{
+    const CommandInfo* command = FindCommand(id);
+    const QKeySequence pressed(
+        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    return command && command->shortcuts.contains(pressed);
 }
 
 // Stored texts break lines with CR LF; a lone CR or LF from an old file or the
@@ -93,14 +98,14 @@ QString CleanPastedText(const QString& text)
 } // namespace
 
 CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
-    : m_settings(settings), m_host(host), m_painter(settings)
+    : m_host(host), m_painter(settings)
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // Undo is the editor's own single level; the document's stack would let the
+    // Undo is the editor's own, per box; the document's stack would let the
     // user step back through loaded texts of other boxes.
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
@@ -113,8 +118,7 @@ CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (m_loading || m_editing)
             return;
-        m_canUndo = false;
-        EndTypingRun();
+        ClearHistory();
         NotifyModified();
     });
 }
@@ -343,13 +347,19 @@ void CKrEditWindow::LoadText(const QString& storedText)
 
 void CKrEditWindow::FieldActivated(quint16 index, quint16 page, const QString& text)
 {
+    // The history belongs to the box and its text: another box, or a text
+    // replaced from outside, ends it. A paste's cleaning comes back through
+    // here while the paste is still under way; it is part of the paste's step.
+    const bool sameBox = index == m_historyField && page == m_historyPage;
+    if (!m_editing && (!sameBox || text != EditedText()))
+        ClearHistory();
+    m_historyField = index;
+    m_historyPage = page;
     ApplyAlignment(m_store->GetAlignment(index, page));
     setGeometry(FieldRect(index, page));
     LoadText(text);
     ApplyFieldFont();
-    // A replaced text has nothing to undo.
-    m_canUndo = false;
-    EndTypingRun();
+    EndTypingRun(); // the caret is back at the start
     setFocus();
     show();
 }
@@ -438,6 +448,21 @@ void CKrEditWindow::EndTypingRun()
     m_refusedRun = 0;
 }
 
+void CKrEditWindow::PushUndo(const Snapshot& snapshot)
+{
+    m_undo.append(snapshot);
+    if (m_undo.size() > kUndoLimit)
+        m_undo.removeFirst();
+    m_redo.clear();
+}
+
+void CKrEditWindow::ClearHistory()
+{
+    m_undo.clear();
+    m_redo.clear();
+    EndTypingRun();
+}
+
 void CKrEditWindow::NotifyModified()
 {
     if (m_document)
@@ -483,9 +508,10 @@ bool CKrEditWindow::ApplyEdit(EditKind kind, int typed, const std::function<void
 
     const bool continues = m_groupOpen && kind != EditKind::Other && kind == m_groupKind &&
                            before.anchor == before.position && before.position == m_groupEnd;
-    if (!continues)
-        m_undo = before;
-    m_canUndo = true;
+    if (continues)
+        m_redo.clear();
+    else
+        PushUndo(before);
     m_refusedRun = 0;
     m_groupOpen = kind != EditKind::Other;
     m_groupKind = kind;
@@ -541,12 +567,16 @@ bool CKrEditWindow::InsertFitting(const QString& text)
 
 void CKrEditWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event == QKeySequence::Undo) {
+    // The keys of the menu's undo and redo, also where no window's shortcut
+    // takes them first. Ctrl+Z is not among them: it centres the text.
+    if (IsCommandKey(event, Cmd::Undo)) {
         Undo();
         return;
     }
-    if (event == QKeySequence::Redo)
-        return; // a single level of undo; undoing again is the redo
+    if (IsCommandKey(event, Cmd::Redo)) {
+        Redo();
+        return;
+    }
     if (event == QKeySequence::Paste) {
         Paste();
         return;
@@ -638,11 +668,13 @@ void CKrEditWindow::Paste()
 {
     EndTypingRun();
     const QString clip = QApplication::clipboard()->text();
-    ApplyEdit(EditKind::Other, 0, [&] { InsertFitting(clip); });
-    if (m_store) {
-        // The cleaning covers the whole box text, not only what was pasted.
-        m_store->SetCurrentText(CleanPastedText(m_store->GetCurrentText()));
-    }
+    ApplyEdit(EditKind::Other, 0, [&] {
+        InsertFitting(clip);
+        if (m_store) {
+            // The cleaning covers the whole box text, not only what was pasted.
+            m_store->SetCurrentText(CleanPastedText(m_store->GetCurrentText()));
+        }
+    });
     NotifyModified();
 }
 
@@ -660,13 +692,23 @@ void CKrEditWindow::Copy()
 
 void CKrEditWindow::Undo()
 {
-    if (!m_canUndo)
+    StepHistory(m_undo, m_redo);
+}
+
+void CKrEditWindow::Redo()
+{
+    StepHistory(m_redo, m_undo);
+}
+
+void CKrEditWindow::StepHistory(QVector<Snapshot>& from, QVector<Snapshot>& to)
+{
+    if (from.isEmpty())
         return;
     const Snapshot current = Capture();
-    Restore(m_undo);
-    m_undo = current;
+    to.append(current);
+    Restore(from.takeLast());
     EndTypingRun();
-    if (current.text != RawText())
+    if (RawText() != current.text)
         NotifyModified();
 }
 
@@ -682,9 +724,14 @@ void CKrEditWindow::SelectAll()
 
 void CKrEditWindow::UpdateUndoCommand(CommandState& state) const
 {
-    const UiLanguage language = CurrentLanguage(m_settings);
-    state.enabled = m_canUndo;
-    state.text = (m_canUndo ? kUndoText : kUndoImpossibleText).In(language);
+    state.enabled = CanUndo();
+    state.text = CanUndo() ? tr("&Rückgängig") : tr("&Rückgängig (nicht möglich)");
+}
+
+void CKrEditWindow::UpdateRedoCommand(CommandState& state) const
+{
+    state.enabled = CanRedo();
+    state.text = CanRedo() ? tr("&Wiederherstellen") : tr("&Wiederherstellen (nicht möglich)");
 }
 
 int CKrEditWindow::AddContextMenuItem(unsigned flags, int commandId, const QString& text)
@@ -823,6 +870,9 @@ bool CKrEditWindow::OnCommand(int id)
         case Cmd::Undo:
             Undo();
             return true;
+        case Cmd::Redo:
+            Redo();
+            return true;
         case Cmd::Cut:
             Cut();
             return true;
@@ -876,6 +926,9 @@ bool CKrEditWindow::OnUpdateCommand(int id, CommandState& state)
         switch (id) {
         case Cmd::Undo:
             UpdateUndoCommand(state);
+            return true;
+        case Cmd::Redo:
+            UpdateRedoCommand(state);
             return true;
         case Cmd::Cut:
         case Cmd::Copy:

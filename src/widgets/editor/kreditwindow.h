@@ -35,6 +35,12 @@ class QMenu;
 // is emitted, with RefusedInputMessage for the status bar), a paste is cut to
 // what fits. Every change the user makes marks the document modified; loading a
 // box's text does not.
+//
+// Undo history: each run of typing or of deleting is one step, and so is each
+// cut and each paste. The history belongs to the box: it ends when another box
+// becomes current or when the box's text is replaced from outside (an address
+// taken over, a number formatted on leaving the box); placing the box again
+// with the text it has (a format command, saving) keeps it.
 class CKrEditWindow : public QPlainTextEdit, public CFieldStore::Editor, public CCommandTarget
 {
     Q_OBJECT
@@ -97,18 +103,23 @@ public:
     // Pastes the clipboard's text, then cleans the whole box text: lone line
     // feeds become CR LF, trailing white space goes, and one pair of surrounding
     // double quotes is removed. A text that does not fit is cut after the last
-    // whole word that does. Afterwards undo is not possible.
+    // whole word that does. Paste and cleaning are one undo step.
     void Paste();
     void Cut();
     void Copy();
-    // Single-level undo: undoing again restores what the first undo took back.
+    // Step back and forth through the box's history; a new change drops the
+    // steps undone. The history keeps the last kUndoLimit steps.
+    static constexpr int kUndoLimit = 100;
     void Undo();
-    bool CanUndo() const { return m_canUndo; }
+    void Redo();
+    bool CanUndo() const { return !m_undo.isEmpty(); }
+    bool CanRedo() const { return !m_redo.isEmpty(); }
     // Selects the first 65024 characters with the caret at the start.
     void SelectAll();
-    // Enables and labels the undo command ("&Rückgängig" or
-    // "&Rückgängig (nicht möglich)", English by the "Language" setting).
+    // Enable and label the undo and redo commands: "&Rückgängig" and
+    // "&Wiederherstellen", with " (nicht möglich)" while there is no step.
     void UpdateUndoCommand(CommandState& state) const;
+    void UpdateRedoCommand(CommandState& state) const;
 
     // The status-bar text for `count` characters not inserted, e.g. "Der Text
     // passt nicht in das Feld: 1.234 Zeichen wurden nicht eingefügt."
@@ -184,6 +195,11 @@ private:
     // Ends the run being typed (the caret moved, another kind of edit came):
     // the next edit is a new undo step, and refused characters count afresh.
     void EndTypingRun();
+    void PushUndo(const Snapshot& snapshot);
+    // Undo or redo: the state `from` holds last comes back, the present one
+    // goes to `to`.
+    void StepHistory(QVector<Snapshot>& from, QVector<Snapshot>& to);
+    void ClearHistory();
     void ApplyFieldFont();
     void ApplyColors();
     void ApplyAlignment(quint16 alignment);
@@ -196,7 +212,6 @@ private:
         QString text;
     };
 
-    CSettingsStore& m_settings;
     CKrEditHost* m_host;
     CFieldStore* m_store = nullptr;
     CKrDocument* m_document = nullptr;
@@ -208,10 +223,12 @@ private:
     QColor m_backColor = Qt::white;
     QVector<MenuItem> m_menuItems;
 
-    int m_loading = 0; // programmatic text changes in progress
-    int m_editing = 0; // user edits in progress
-    Snapshot m_undo;
-    bool m_canUndo = false;
+    int m_loading = 0;        // programmatic text changes in progress
+    int m_editing = 0;        // user edits in progress
+    QVector<Snapshot> m_undo; // oldest first
+    QVector<Snapshot> m_redo; // the step undone last at the end
+    int m_historyField = -1;  // the box the history belongs to
+    int m_historyPage = -1;
     qsizetype m_refusedRun = 0;
     bool m_groupOpen = false;
     EditKind m_groupKind = EditKind::Other;

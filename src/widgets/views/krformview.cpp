@@ -52,6 +52,7 @@ bool IsEditingCommand(int id)
 {
     switch (id) {
     case Cmd::Undo:
+    case Cmd::Redo:
     case Cmd::Cut:
     case Cmd::Copy:
     case Cmd::Paste:
