@@ -29,6 +29,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEnterEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,6 +202,60 @@ private Q_SLOTS:
         QCOMPARE(Frame()->Children().size(), open);
         QCOMPARE(again, Frame()->Children().constFirst());
         QCOMPARE(Frame()->ActiveChild(), again);
+    }
+
+    // "Öffnen" takes several files: each opens in its own window, an open one is
+    // only activated, and one that cannot be read is named in its message while
+    // the others still open.
+    void openDialogTakesSeveralFiles()
+    {
+        const QString open = WriteDocument(QStringLiteral("offen.cmr"), FormType::Cmr);
+        WriteDocument(QStringLiteral("zwei.fbr"), FormType::National);
+        const QString broken = WriteDocument(QStringLiteral("kaputt.cmr"), FormType::Cmr);
+        QVERIFY(QFile::resize(broken, 40)); // ends inside the first box
+        WriteDocument(QStringLiteral("drei.spa"), FormType::Forwarding);
+        QVERIFY(m_app.OpenDocumentFile(open));
+        const int before = Frame()->Children().size();
+
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        OnNextWindow<QFileDialog>([this, &mode](QFileDialog* dialog) {
+            mode = dialog->fileMode();
+            dialog->setDirectory(m_dir.path());
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(
+                    QStringLiteral("\"offen.cmr\" \"zwei.fbr\" \"kaputt.cmr\" \"drei.spa\""));
+            // As the user's "Öffnen": the dialog checks the names typed.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        // Every message box is read and closed while the command runs.
+        QStringList messages;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&messages] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    messages << box->text();
+                    box->accept();
+                }
+        });
+        watch.start(5);
+        m_app.OnCommand(Cmd::Open);
+        watch.stop();
+
+        QCOMPARE(mode, QFileDialog::ExistingFiles);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.constFirst().contains(QStringLiteral("kaputt.cmr")),
+                 qPrintable(messages.constFirst()));
+        QStringList titles;
+        for (CChildFrame* child : Frame()->Children().mid(before))
+            titles << child->Document().GetTitle();
+        QCOMPARE(titles, QStringList({"zwei.fbr", "drei.spa"}));
+        QCOMPARE(Frame()->ActiveChild()->Document().GetTitle(), QStringLiteral("drei.spa"));
+        int openOnce = 0;
+        for (CChildFrame* child : Frame()->Children())
+            openOnce += child->Document().GetPathName() == open;
+        QCOMPARE(openOnce, 1);
     }
 
     void newDocumentsAreNumberedPerTemplate()

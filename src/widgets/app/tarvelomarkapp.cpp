@@ -28,6 +28,7 @@
 #include "views/viewfactory.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMdiArea>
@@ -322,6 +323,9 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
     auto document = CreateDocument(FormTypeForPath(path), Settings());
     QString error;
     if (!document->OnOpenDocument(path, &error)) {
+        // With several files opened at once the message must tell which one.
+        if (!error.contains(path))
+            error = QDir::toNativeSeparators(path) + QLatin1Char('\n') + error;
         QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
         return nullptr;
     }
@@ -347,10 +351,14 @@ void CTarvelomarkApp::OnFileOpen()
 {
     CHelpTopicScope help(kHelpOpenFile);
     QFileDialog dialog(m_mainFrame, QStringLiteral("Öffnen"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(OpenFileFilter());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        OpenDocumentFile(dialog.selectedFiles().constFirst());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Each file on its own, as if chosen alone: one that fails says so and the
+    // others still open.
+    for (const QString& path : dialog.selectedFiles())
+        OpenDocumentFile(path);
 }
 
 bool CTarvelomarkApp::OnCommand(int id)
