@@ -33,7 +33,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "display-size");
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Anzeigegröße verändern"));
-        QCOMPARE(dialog.Choice(0)->text(), QStringLiteral("Windows Einstellung benutzen (125)"));
+        QCOMPARE(dialog.Choice(0)->text(), QStringLiteral("Systemeinstellung benutzen (125%)"));
         QVERIFY(dialog.Choice(4)->isChecked());
         QCOMPARE(dialog.SelectedScaling(), 130);
         dialog.Choice(0)->click();
@@ -116,14 +116,41 @@ private Q_SLOTS:
         CSplashWnd::EnableSplashScreen(false);
     }
 
+    // What the reset and display size messages say is what the program does: it
+    // closes the normal way, asking about changed documents first, and keeps its
+    // settings in a settings file, not in a "Registry".
+    void resetAndDisplaySizeTextsTellWhatHappens_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (ResetKind kind : {ResetKind::All, ResetKind::Workspace, ResetKind::Font})
+            QTest::addRow("reset %d", int(kind)) << ResetTitle(kind) + '\n' + ResetText(kind);
+        Common_DlgSetDisplaySizeFactor dialog(0, 125);
+        QStringList texts = {dialog.findChild<QLabel*>("restartNote")->text()};
+        for (int i = 0; i < 7; ++i)
+            texts << dialog.Choice(i)->text() << dialog.Choice(i)->toolTip();
+        QTest::newRow("display size dialog") << texts.join('\n');
+        QTest::newRow("display size question") << Common_DlgSetDisplaySizeFactor::RestartQuestion();
+    }
+
+    void resetAndDisplaySizeTextsTellWhatHappens()
+    {
+        QFETCH(QString, text);
+        text = text.simplified();
+        for (const char* untrue : {"Registry", "Windows", "ohne Rückfrage", "nicht gesichert",
+                                   "verloren", "werden alle werden"})
+            QVERIFY2(!text.contains(QString::fromUtf8(untrue)), untrue);
+        QVERIFY2(text.contains(QStringLiteral("ob es gespeichert werden soll")), qPrintable(text));
+    }
+
     void resetQuestionPreselectsNoAndEscapeCancels()
     {
         for (ResetKind kind : {ResetKind::All, ResetKind::Workspace, ResetKind::Font}) {
             CResetQuestion question(kind);
             question.show();
             QVERIFY(QTest::qWaitForWindowExposed(&question));
-            if (kind == ResetKind::All)
-                Shot(&question, "reset-all");
+            Shot(&question, kind == ResetKind::All         ? "reset-all"
+                            : kind == ResetKind::Workspace ? "reset-workspace"
+                                                           : "reset-font");
             QCOMPARE(question.windowTitle(), ResetTitle(kind));
             QVERIFY(question.CancelButton()->isDefault());
             QTest::keyClick(&question, Qt::Key_Escape);

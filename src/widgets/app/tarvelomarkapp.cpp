@@ -180,12 +180,9 @@ void CTarvelomarkApp::OnDisplaySize()
     const int chosen = dialog.SelectedScaling();
     if (chosen == stored)
         return;
-    if (QMessageBox::question(
-            m_mainFrame, QStringLiteral("Tarvelomark"),
-            QStringLiteral("Wollen Sie die Änderungen speichern?\nWenn Sie mit \"JA\" "
-                           "antworten, wird das Programm sofort geschlossen,\nnicht gespeicherte "
-                           "Änderungen im Dokument sind verloren."),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (QMessageBox::question(m_mainFrame, QStringLiteral("Tarvelomark"),
+                              Common_DlgSetDisplaySizeFactor::RestartQuestion(),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // A save question the user cancels keeps this program, so nothing may be
     // stored or started before the close has gone through.
