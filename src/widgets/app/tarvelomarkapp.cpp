@@ -89,6 +89,14 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         return false;
     }
 
+    // The picture comes before the first window, so that it never lies over one;
+    // the first window shown closes it.
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    const QString splashKey = QLatin1String(Settings::SplashScreen.key);
+    CSplashWnd::EnableSplashScreen(Settings().GetProfileInt(section, splashKey, 1) != 0);
+    CSplashWnd::ShowSplashScreen(Settings().Get(section, Settings::SplashScreen),
+                                 m_Registry.GetVersionText());
+
     m_mainFrame = new CMainFrame(Settings());
     m_mainFrame->SetApplicationTarget(this);
     m_mainFrame->SetRecentFiles(m_recentFiles.Files());
@@ -120,12 +128,6 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         m_mainFrame->MdiArea()->setActiveSubWindow(child);
     ReadAddressFileSetting();
     ShowIntroductoryHelp();
-
-    const QString section = QLatin1String(Settings::kSectionSettings);
-    const QString splashKey = QLatin1String(Settings::SplashScreen.key);
-    CSplashWnd::EnableSplashScreen(Settings().GetProfileInt(section, splashKey, 1) != 0);
-    CSplashWnd::ShowSplashScreen(m_mainFrame, Settings().Get(section, Settings::SplashScreen),
-                                 m_Registry.GetVersionText());
     return true;
 }
 
