@@ -13,6 +13,7 @@
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
 #include "palettes.h"
+#include "screenshot.h"
 #include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 #include "update/common_dlgwebupdated.h"
@@ -39,6 +40,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
@@ -879,12 +881,26 @@ private Q_SLOTS:
     {
         const SupportInfo info = m_app.SupportInformation();
         const QString text = info.Text();
+        Common_DlgSupportInfo dialog(info);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, "support-info-app");
         for (const char* label : {"Version: ", "Erstellt am: ", "Qt-Version: ", "Plattform: ",
                                   "Einstellungsdatei: ", "Adressdatei: ", "Datenordner: "})
             QVERIFY2(text.contains(QLatin1String(label)), label);
         QVERIFY(text.contains(m_app.Registry().GetVersionText()));
         QVERIFY(text.contains(m_app.Settings().Backend().fileName()));
         QVERIFY(text.contains(m_app.AddressFile()));
+        // German dates; a display size of 0 is the system setting.
+        QVERIFY2(text.contains(QRegularExpression(
+                     QStringLiteral("Erstellt am: \\d\\d\\.\\d\\d\\.\\d\\d\\d\\d\\n"))),
+                 qPrintable(text));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 0);
+        QVERIFY(m_app.SupportInformation().Text().contains(
+            QStringLiteral("Anzeigegröße: 0 (Systemeinstellung)\n")));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 110);
+        QVERIFY(m_app.SupportInformation().Text().contains(QStringLiteral("Anzeigegröße: 110%\n")));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 0);
     }
 
     void initRunsWithoutAWindow()

@@ -193,7 +193,7 @@ private Q_SLOTS:
 
     void aboutBoxNamesVersionDateAndPublishers()
     {
-        CDlgAbout dialog(QStringLiteral("3.1.05"), QStringLiteral("Jul 14 2023"));
+        CDlgAbout dialog(QStringLiteral("3.1.05"), QStringLiteral("14.07.2023"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "about");
@@ -202,7 +202,7 @@ private Q_SLOTS:
             texts << label->text();
         const QString all = texts.join(QLatin1Char('\n'));
         for (const char* expected :
-             {"Version 3.1.05", "Jul 14 2023", "Wilhelm Köhler Verlag", "Formularverlag Henkel",
+             {"Version 3.1.05", "14.07.2023", "Wilhelm Köhler Verlag", "Formularverlag Henkel",
               "LION GmbH", "Verkehrs Verlag Fischer"})
             QVERIFY2(all.contains(QString::fromUtf8(expected)), expected);
         QSignalSpy support(&dialog, &CDlgAbout::SupportInfoRequested);

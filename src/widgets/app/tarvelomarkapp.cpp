@@ -18,6 +18,7 @@
 #include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"
 #include "documents/newdocumentfrom.h"
+#include "format/stringformat.h"
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
 #include "settings/displaysize.h"
@@ -194,6 +195,18 @@ void CTarvelomarkApp::OnDisplaySize()
     StartNewInstance();
 }
 
+QString CTarvelomarkApp::BuildDateText() const
+{
+    const QDate date = CRegeditManagment::ParseCreationDate(m_Registry.CreationDate());
+    return date.isValid() ? CStringFormat::FormatDate(0, date) : m_Registry.CreationDate();
+}
+
+QString CTarvelomarkApp::DisplaySizeText(int formScaling)
+{
+    // 0 is no size of its own: the forms follow the screen.
+    return formScaling == 0 ? tr("0 (Systemeinstellung)") : QStringLiteral("%1%").arg(formScaling);
+}
+
 SupportInfo CTarvelomarkApp::SupportInformation() const
 {
     const QScreen* screen =
@@ -213,7 +226,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
          QStringLiteral("%1 (%2, Nummer %3)")
              .arg(m_Registry.GetVersionText(), CRegeditManagment::BuiltProductVersion())
              .arg(m_Registry.GetVersion())},
-        {QStringLiteral("Erstellt am"), m_Registry.CreationDate()},
+        {QStringLiteral("Erstellt am"), BuildDateText()},
         {QStringLiteral("Programmdatei"), m_Registry.ExePath()},
         {QStringLiteral("Qt-Version"),
          QStringLiteral("%1 (erstellt mit %2)")
@@ -224,7 +237,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
                   QSysInfo::currentCpuArchitecture(), platformName())},
         {QStringLiteral("Bildschirm"), display},
         {QStringLiteral("Anzeigegröße"),
-         QString::number(Settings().Get(section, Settings::FormScaling))},
+         DisplaySizeText(Settings().Get(section, Settings::FormScaling))},
         {QStringLiteral("Benutzer"), m_Registry.GetUserName()},
         {QStringLiteral("Computer"), m_Registry.GetComputerName()},
         {QStringLiteral("Einstellungsdatei"), Settings().Backend().fileName()},
@@ -237,7 +250,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
 void CTarvelomarkApp::ShowAbout()
 {
     CHelpTopicScope help(kHelpAbout);
-    CDlgAbout dialog(m_Registry.GetVersionText(), m_Registry.CreationDate(), m_mainFrame);
+    CDlgAbout dialog(m_Registry.GetVersionText(), BuildDateText(), m_mainFrame);
     // The home page belongs to the web update; the button follows its command.
     QAction* homepage = m_mainFrame->Action(Cmd::Homepage);
     m_mainFrame->UpdateCommandUI();
