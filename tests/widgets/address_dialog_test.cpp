@@ -25,6 +25,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -549,6 +550,17 @@ void AddressDialogTest::missingFileQuestion()
         for (auto* link : question->findChildren<QCommandLinkButton*>())
             links << link->text();
         QVERIFY(Child<QPushButton>(question, "create")->isDefault());
+        // The first use of the address book is no fault: information, not error.
+        const int size = question->style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+        const QImage information = question->style()
+                                       ->standardIcon(QStyle::SP_MessageBoxInformation)
+                                       .pixmap(size, size)
+                                       .toImage();
+        int informationIcons = 0;
+        for (auto* label : question->findChildren<QLabel*>())
+            informationIcons += label->pixmap().toImage() == information;
+        QCOMPARE(informationIcons, 1);
+        Shot(question, "missing-address-file");
         auto* details = Child<QPushButton>(question, "details");
         detailLabels << details->text();
         detailsHiddenFirst = Child<QLabel>(question, "detailsText")->isHidden();
