@@ -348,6 +348,50 @@ private Q_SLOTS:
         QCOMPARE(dialog.Choice(), CDlgNeueDatei::kOpenExisting);
     }
 
+    // Each form has one name in the chooser, the menus, the titles of its new
+    // documents and of its defaults dialog.
+    void eachFormHasOneName_data()
+    {
+        QTest::addColumn<FormType>("type");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CMR") << FormType::Cmr << "CMR-Frachtbrief";
+        QTest::newRow("national") << FormType::National << "Nationaler Frachtbrief";
+        QTest::newRow("Kombi") << FormType::Kombi << "Kombi-Frachtbrief";
+        QTest::newRow("forwarding") << FormType::Forwarding << "Speditionsauftrag";
+    }
+
+    void eachFormHasOneName()
+    {
+        QFETCH(FormType, type);
+        QFETCH(QString, name);
+        const int choice = int(type) + 1;
+        CDlgNeueDatei chooser;
+        if (type == FormType::Cmr) {
+            chooser.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+            Shot(&chooser, "chooser");
+        }
+        QCOMPARE(chooser.PictureButton(choice)->accessibleName(), name);
+        QStringList labels;
+        for (QLabel* label : chooser.findChildren<QLabel*>())
+            labels << label->text();
+        QVERIFY2(labels.contains(name), qPrintable(labels.join(" | ")));
+
+        QCOMPARE(m_app.NewDocument(type)->Document().GetTitle().chopped(1), name);
+
+        const int command = type == FormType::Cmr        ? Cmd::DefaultsCmr
+                            : type == FormType::National ? Cmd::DefaultsNational
+                            : type == FormType::Kombi    ? Cmd::DefaultsKombi
+                                                         : Cmd::FormDefaults;
+        if (command != Cmd::FormDefaults)
+            QCOMPARE(Frame()->Action(command)->text(), name + QStringLiteral("..."));
+        QString title;
+        RejectNextDialog(&title);
+        Frame()->UpdateCommandUI();
+        Frame()->RouteCommand(command);
+        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 ") + name);
+    }
+
     void menusFollowTheActiveForm()
     {
         QVERIFY(m_app.NewDocument(FormType::Cmr));
@@ -403,7 +447,7 @@ private Q_SLOTS:
         QString title;
         RejectNextDialog(&title);
         QTest::keyClick(view->Editor(), Qt::Key_F8);
-        QCOMPARE(title, QStringLiteral("Vorgabetexte f\u00fcr Kombi-Frachtbrief"));
+        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 Kombi-Frachtbrief"));
     }
 
     void acceleratorsAreThoseOfTheTable()
