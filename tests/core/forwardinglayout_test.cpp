@@ -253,7 +253,7 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     EXPECT_EQ(d.controlId, 135);
     EXPECT_EQ(d.contextMenuId, 119);
     EXPECT_TRUE(d.homeScrollsToTop);
-    EXPECT_EQ(d.marginDialogTitle, QStringLiteral("Ränder bei Ausdruck \"Speditionsauftrag\""));
+    EXPECT_EQ(d.marginDialogTitle, QStringLiteral("Ränder – Speditionsauftrag"));
     ASSERT_EQ(d.margins.size(), 1);
     EXPECT_STREQ(d.margins[0].left.key, "LeftMargin");
     EXPECT_STREQ(d.margins[0].top.key, "TopMargin");

@@ -9,9 +9,11 @@
 #include "views/viewzoom.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -53,6 +55,24 @@ INSTANTIATE_TEST_SUITE_P(Texts, VersionParsing,
                                            VersionCase{"4.2.1a", true, 4, 2, 1, 262657, "4.2.01"},
                                            VersionCase{"7", true, 7, 0, 0, 458752, "7.0.00"},
                                            VersionCase{"", false, 0, 0, 0, 0, "0.0.00"}));
+
+// The build date in the compiler's form, whatever the user's locale; the
+// program shows it in German form.
+TEST(RegeditManagment, ReadsTheCompilersBuildDate)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(CRegeditManagment::ParseCreationDate(QStringLiteral("Jul 14 2023")),
+              QDate(2023, 7, 14));
+    EXPECT_EQ(CRegeditManagment::ParseCreationDate(QStringLiteral("Mar  4 2024")),
+              QDate(2024, 3, 4));
+    EXPECT_EQ(CRegeditManagment::ParseCreationDate(QStringLiteral("Dec 31 1999")),
+              QDate(1999, 12, 31));
+    EXPECT_FALSE(CRegeditManagment::ParseCreationDate(QStringLiteral("14.07.2023")).isValid());
+    EXPECT_TRUE(
+        CRegeditManagment::ParseCreationDate(CRegeditManagment::BuiltCreationDate()).isValid());
+    QLocale::setDefault(saved);
+}
 
 TEST(RegeditManagment, TheBuiltVersionIsReadableAndInitWritesTheVersionValues)
 {

@@ -25,6 +25,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -226,7 +227,8 @@ private Q_SLOTS:
     void buttonsOfTheModes();
     void savingAnEditRebuildsTheList();
     void newRecordAndDelete();
-    void escapeAndCloseBoxKeepItOpen();
+    void escapeAndCloseBoxKeepTheEditModeOpen();
+    void pickerTakesEnterAndCancelsOnEscape();
     void selectModeTakesOverTheWholeRecord();
     void notLoadedRefusesToOpen();
     void missingFileQuestion();
@@ -417,26 +419,59 @@ void AddressDialogTest::newRecordAndDelete()
     QCOMPARE(f.Read(), (QStringList{"Anton", "Cäsar", "Dora\r\nDorfstr. 4"}));
 }
 
-void AddressDialogTest::escapeAndCloseBoxKeepItOpen()
+void AddressDialogTest::escapeAndCloseBoxKeepTheEditModeOpen()
 {
     Fixture f;
     f.Write({"A"});
-    for (bool selectMode : {false, true}) {
-        Common_DlgAdressDaten dialog;
-        QCOMPARE(dialog.OpenAddressFile(f.Path()), 0);
-        ModalDriver driver;
-        bool stayedOpen = false;
-        driver.Then([&](QWidget* d) {
-            QTest::keyClick(List(d), Qt::Key_Escape);
-            d->close();
-            QTest::qWait(20);
-            stayedOpen = d->isVisible();
-            Click(d, "closeDialog");
+    Common_DlgAdressDaten dialog;
+    QCOMPARE(dialog.OpenAddressFile(f.Path()), 0);
+    ModalDriver driver;
+    bool stayedOpen = false;
+    driver.Then([&](QWidget* d) {
+        QTest::keyClick(List(d), Qt::Key_Escape);
+        d->close();
+        QTest::qWait(20);
+        stayedOpen = d->isVisible();
+        Click(d, "closeDialog");
+    });
+    dialog.ShowEditDialog();
+    QVERIFY(stayedOpen);
+}
+
+// The picker (F2) is worked from the keyboard: arrows choose, Enter takes the
+// address over, Escape and the close box cancel.
+void AddressDialogTest::pickerTakesEnterAndCancelsOnEscape()
+{
+    Fixture f;
+    const QString path = f.Write({"Zeta", "Mitte\r\nLange Str. 5", "Alpha"});
+    ModalDriver driver;
+    driver.Then([](QWidget* d) {
+        Shot(d, "address-picker");
+        QVERIFY(Child<QPushButton>(d, "takeOver")->isDefault());
+        QVERIFY(!Child<QPushButton>(d, "closeDialog")->isDefault());
+        QTRY_VERIFY(List(d)->hasFocus());
+        QTest::keyClick(List(d), Qt::Key_Down); // from Alpha to Mitte
+        QTest::keyClick(List(d), Qt::Key_Return);
+    });
+    QCOMPARE(ChooseAddress(path, f.Settings(), nullptr),
+             std::optional<QString>(QStringLiteral("Mitte\r\nLange Str. 5")));
+
+    for (const bool escape : {true, false}) {
+        bool closed = false;
+        driver.Then([&closed, escape](QWidget* d) {
+            Select(d, "Zeta");
+            if (escape)
+                QTest::keyClick(List(d), Qt::Key_Escape);
+            else
+                d->close();
+            closed = !d->isVisible();
+            if (!closed)
+                Click(d, "closeDialog");
         });
-        selectMode ? dialog.ShowSelectDialog() : dialog.ShowEditDialog();
-        QVERIFY(stayedOpen);
-        QVERIFY(!dialog.TakenOver());
+        QCOMPARE(ChooseAddress(path, f.Settings(), nullptr), std::nullopt);
+        QVERIFY2(closed, escape ? "Escape" : "close box");
     }
+    QVERIFY(driver.Done());
 }
 
 void AddressDialogTest::selectModeTakesOverTheWholeRecord()
@@ -515,6 +550,17 @@ void AddressDialogTest::missingFileQuestion()
         for (auto* link : question->findChildren<QCommandLinkButton*>())
             links << link->text();
         QVERIFY(Child<QPushButton>(question, "create")->isDefault());
+        // The first use of the address book is no fault: information, not error.
+        const int size = question->style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+        const QImage information = question->style()
+                                       ->standardIcon(QStyle::SP_MessageBoxInformation)
+                                       .pixmap(size, size)
+                                       .toImage();
+        int informationIcons = 0;
+        for (auto* label : question->findChildren<QLabel*>())
+            informationIcons += label->pixmap().toImage() == information;
+        QCOMPARE(informationIcons, 1);
+        Shot(question, "missing-address-file");
         auto* details = Child<QPushButton>(question, "details");
         detailLabels << details->text();
         detailsHiddenFirst = Child<QLabel>(question, "detailsText")->isHidden();

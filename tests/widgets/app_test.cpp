@@ -13,6 +13,7 @@
 #include "documents/cmrdoc.h"
 #include "documents/documentfactory.h"
 #include "palettes.h"
+#include "screenshot.h"
 #include "settings/resetcommands.h"
 #include "settings/settingsstore.h"
 #include "update/common_dlgwebupdated.h"
@@ -29,6 +30,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEnterEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +40,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
@@ -110,6 +113,25 @@ void OnNextWindow(F act)
 }
 
 const QString kMain = QLatin1String(Settings::kSectionSettings);
+
+// The class names of the windows that come up, in order, while it exists.
+class WindowsShown : public QObject
+{
+public:
+    WindowsShown() { qApp->installEventFilter(this); }
+    ~WindowsShown() override { qApp->removeEventFilter(this); }
+
+    QStringList classes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow())
+            classes << QString::fromLatin1(widget->metaObject()->className());
+        return false;
+    }
+};
 // Takes the addresses the program hands to the desktop instead of a browser.
 class UrlCatcher : public QObject
 {
@@ -203,6 +225,60 @@ private Q_SLOTS:
         QCOMPARE(Frame()->ActiveChild(), again);
     }
 
+    // "Öffnen" takes several files: each opens in its own window, an open one is
+    // only activated, and one that cannot be read is named in its message while
+    // the others still open.
+    void openDialogTakesSeveralFiles()
+    {
+        const QString open = WriteDocument(QStringLiteral("offen.cmr"), FormType::Cmr);
+        WriteDocument(QStringLiteral("zwei.fbr"), FormType::National);
+        const QString broken = WriteDocument(QStringLiteral("kaputt.cmr"), FormType::Cmr);
+        QVERIFY(QFile::resize(broken, 40)); // ends inside the first box
+        WriteDocument(QStringLiteral("drei.spa"), FormType::Forwarding);
+        QVERIFY(m_app.OpenDocumentFile(open));
+        const int before = Frame()->Children().size();
+
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        OnNextWindow<QFileDialog>([this, &mode](QFileDialog* dialog) {
+            mode = dialog->fileMode();
+            dialog->setDirectory(m_dir.path());
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(
+                    QStringLiteral("\"offen.cmr\" \"zwei.fbr\" \"kaputt.cmr\" \"drei.spa\""));
+            // As the user's "Öffnen": the dialog checks the names typed.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        // Every message box is read and closed while the command runs.
+        QStringList messages;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&messages] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    messages << box->text();
+                    box->accept();
+                }
+        });
+        watch.start(5);
+        m_app.OnCommand(Cmd::Open);
+        watch.stop();
+
+        QCOMPARE(mode, QFileDialog::ExistingFiles);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.constFirst().contains(QStringLiteral("kaputt.cmr")),
+                 qPrintable(messages.constFirst()));
+        QStringList titles;
+        for (CChildFrame* child : Frame()->Children().mid(before))
+            titles << child->Document().GetTitle();
+        QCOMPARE(titles, QStringList({"zwei.fbr", "drei.spa"}));
+        QCOMPARE(Frame()->ActiveChild()->Document().GetTitle(), QStringLiteral("drei.spa"));
+        int openOnce = 0;
+        for (CChildFrame* child : Frame()->Children())
+            openOnce += child->Document().GetPathName() == open;
+        QCOMPARE(openOnce, 1);
+    }
+
     void newDocumentsAreNumberedPerTemplate()
     {
         QCOMPARE(m_app.NewDocument(FormType::Forwarding)->Document().GetTitle(),
@@ -272,6 +348,50 @@ private Q_SLOTS:
         QCOMPARE(dialog.Choice(), CDlgNeueDatei::kOpenExisting);
     }
 
+    // Each form has one name in the chooser, the menus, the titles of its new
+    // documents and of its defaults dialog.
+    void eachFormHasOneName_data()
+    {
+        QTest::addColumn<FormType>("type");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CMR") << FormType::Cmr << "CMR-Frachtbrief";
+        QTest::newRow("national") << FormType::National << "Nationaler Frachtbrief";
+        QTest::newRow("Kombi") << FormType::Kombi << "Kombi-Frachtbrief";
+        QTest::newRow("forwarding") << FormType::Forwarding << "Speditionsauftrag";
+    }
+
+    void eachFormHasOneName()
+    {
+        QFETCH(FormType, type);
+        QFETCH(QString, name);
+        const int choice = int(type) + 1;
+        CDlgNeueDatei chooser;
+        if (type == FormType::Cmr) {
+            chooser.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+            Shot(&chooser, "chooser");
+        }
+        QCOMPARE(chooser.PictureButton(choice)->accessibleName(), name);
+        QStringList labels;
+        for (QLabel* label : chooser.findChildren<QLabel*>())
+            labels << label->text();
+        QVERIFY2(labels.contains(name), qPrintable(labels.join(" | ")));
+
+        QCOMPARE(m_app.NewDocument(type)->Document().GetTitle().chopped(1), name);
+
+        const int command = type == FormType::Cmr        ? Cmd::DefaultsCmr
+                            : type == FormType::National ? Cmd::DefaultsNational
+                            : type == FormType::Kombi    ? Cmd::DefaultsKombi
+                                                         : Cmd::FormDefaults;
+        if (command != Cmd::FormDefaults)
+            QCOMPARE(Frame()->Action(command)->text(), name + QStringLiteral("..."));
+        QString title;
+        RejectNextDialog(&title);
+        Frame()->UpdateCommandUI();
+        Frame()->RouteCommand(command);
+        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 ") + name);
+    }
+
     void menusFollowTheActiveForm()
     {
         QVERIFY(m_app.NewDocument(FormType::Cmr));
@@ -327,7 +447,7 @@ private Q_SLOTS:
         QString title;
         RejectNextDialog(&title);
         QTest::keyClick(view->Editor(), Qt::Key_F8);
-        QCOMPARE(title, QStringLiteral("Vorgabetexte f\u00fcr Kombi-Frachtbrief"));
+        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 Kombi-Frachtbrief"));
     }
 
     void acceleratorsAreThoseOfTheTable()
@@ -457,13 +577,20 @@ private Q_SLOTS:
         QVERIFY(m_app.Settings().GetProfileString("Recent File List", "File1", "").endsWith("x.txt"));
     }
 
-    // Start-up shows the introductory help twice (Escape keeps it for the next
-    // start, the check box and OK switch it off) and then the splash window.
-    void startupShowsTheIntroductoryHelpAndTheSplashWindow()
+    // Start-up shows the splash window before any other window, and the first
+    // window that comes up closes it, so that it never lies over one; then come
+    // the chooser, the main window and the introductory help twice (Escape keeps
+    // it for the next start, the check box and OK switch it off).
+    void startupShowsTheSplashFirstAndTheIntroductoryHelp()
     {
         m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 0);
         m_app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 0);
-        m_app.Settings().Set(kMain, Settings::SplashScreen, 1);
+        m_app.Settings().Set(kMain, Settings::SplashScreen, 5);
+        WindowsShown shown;
+        OnNextWindow<CDlgNeueDatei>([](CDlgNeueDatei* chooser) {
+            chooser->PictureButton(2)->setFocus();
+            QTest::keyClick(chooser, Qt::Key_Return);
+        });
         QList<int> modes;
         OnNextWindow<CDlgHelpDialog>([&modes](CDlgHelpDialog* first) {
             modes << first->Mode();
@@ -475,14 +602,14 @@ private Q_SLOTS:
                 second->accept();
             });
         });
-        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("start.cmr"), FormType::Cmr)}));
+        QVERIFY(m_app.InitInstance({}));
+        QCOMPARE(shown.classes.mid(0, 3),
+                 QStringList({"CSplashWnd", "CDlgNeueDatei", "CMainFrame"}));
+        QVERIFY(!CSplashWnd::Current());
+        QCOMPARE(Frame()->ActiveChild()->Document().GetFormType(), FormType::National);
         QCOMPARE(modes, QList<int>({1, 2}));
         QCOMPARE(m_app.Settings().Get(kMain, Settings::ShowIntroHelp), 0);
         QCOMPARE(m_app.Settings().Get(kMain, Settings::ShowDefaultTextHelp), 1);
-
-        QVERIFY(CSplashWnd::Current());
-        QVERIFY(CSplashWnd::Current()->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!CSplashWnd::Current(), 3000); // one second
         m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
         m_app.Settings().Set(kMain, Settings::SplashScreen, 0);
     }
@@ -800,12 +927,26 @@ private Q_SLOTS:
     {
         const SupportInfo info = m_app.SupportInformation();
         const QString text = info.Text();
+        Common_DlgSupportInfo dialog(info);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shot(&dialog, "support-info-app");
         for (const char* label : {"Version: ", "Erstellt am: ", "Qt-Version: ", "Plattform: ",
                                   "Einstellungsdatei: ", "Adressdatei: ", "Datenordner: "})
             QVERIFY2(text.contains(QLatin1String(label)), label);
         QVERIFY(text.contains(m_app.Registry().GetVersionText()));
         QVERIFY(text.contains(m_app.Settings().Backend().fileName()));
         QVERIFY(text.contains(m_app.AddressFile()));
+        // German dates; a display size of 0 is the system setting.
+        QVERIFY2(text.contains(QRegularExpression(
+                     QStringLiteral("Erstellt am: \\d\\d\\.\\d\\d\\.\\d\\d\\d\\d\\n"))),
+                 qPrintable(text));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 0);
+        QVERIFY(m_app.SupportInformation().Text().contains(
+            QStringLiteral("Anzeigegröße: 0 (Systemeinstellung)\n")));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 110);
+        QVERIFY(m_app.SupportInformation().Text().contains(QStringLiteral("Anzeigegröße: 110%\n")));
+        m_app.Settings().Set(kMain, Settings::FormScaling, 0);
     }
 
     void initRunsWithoutAWindow()

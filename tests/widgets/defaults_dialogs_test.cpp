@@ -389,13 +389,13 @@ void DefaultsDialogsTest::editFormDefaultsRunsTheFormsDialog_data()
     QTest::addColumn<FormType>("type");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("cancelText");
-    QTest::newRow("CMR") << FormType::Cmr << "Vorgaben für CMR-Frachtbrief"
+    QTest::newRow("CMR") << FormType::Cmr << "Formularvorgaben – CMR-Frachtbrief"
                          << "Abbruch";
-    QTest::newRow("national") << FormType::National << "Vorgabetexte für nationalen Frachtbrief"
+    QTest::newRow("national") << FormType::National << "Formularvorgaben – Nationaler Frachtbrief"
                               << "Abbruch";
-    QTest::newRow("Kombi") << FormType::Kombi << "Vorgabetexte für Kombi-Frachtbrief"
+    QTest::newRow("Kombi") << FormType::Kombi << "Formularvorgaben – Kombi-Frachtbrief"
                            << "Abbruch";
-    QTest::newRow("forwarding") << FormType::Forwarding << "Formularvorgaben für Speditionsauftrag"
+    QTest::newRow("forwarding") << FormType::Forwarding << "Formularvorgaben – Speditionsauftrag"
                                 << "Abbrechen";
 }
 

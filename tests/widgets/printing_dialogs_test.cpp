@@ -235,13 +235,13 @@ void PrintingDialogsTest::printDialogFormKinds_data()
     QTest::addColumn<QStringList>("pages");
     const QStringList both{"Seite 1 drucken", "Seite 2 drucken"};
     const QStringList front{"Seite 1 drucken"};
-    QTest::newRow("CMR") << FormType::Cmr << "CMR Frachtbrief drucken"
+    QTest::newRow("CMR") << FormType::Cmr << "Drucken – CMR-Frachtbrief"
                          << "CMR" << both;
-    QTest::newRow("national") << FormType::National << "Frachtbrief national drucken"
+    QTest::newRow("national") << FormType::National << "Drucken – Nationaler Frachtbrief"
                               << "NatFrachtbrief" << front;
-    QTest::newRow("Kombi") << FormType::Kombi << "Kombi-Frachtbrief drucken"
+    QTest::newRow("Kombi") << FormType::Kombi << "Drucken – Kombi-Frachtbrief"
                            << "KombiFrachtbrief" << front;
-    QTest::newRow("forwarding") << FormType::Forwarding << "Speditionsauftrag drucken"
+    QTest::newRow("forwarding") << FormType::Forwarding << "Drucken – Speditionsauftrag"
                                 << "Speditionsauftrag" << front;
 }
 
@@ -463,8 +463,8 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::addColumn<QString>("shownTop");
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QString>("title");
-    const QString cmr = QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
-    const QString kombi = QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
+    const QString cmr = QStringLiteral("R\u00e4nder \u2013 CMR-Frachtbrief");
+    const QString kombi = QStringLiteral("R\u00e4nder \u2013 Kombi-Frachtbrief");
     QTest::newRow("CMR OK") << FormType::Cmr << true << 15 << -10 << "1.5 mm to the right"
                             << "1.0 mm to top"
                             << QStringList{"LeftMargin1=15", "TopMargin1=-10", "LeftMargin2=10",
@@ -484,11 +484,11 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::newRow("national OK")
         << FormType::National << true << 20 << 30 << "2.0 mm to the right" << "3.0 mm to bottom"
         << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder bei Ausdruck \"Nationaler Frachtbrief\"");
+        << QStringLiteral("R\u00e4nder \u2013 Nationaler Frachtbrief");
     QTest::newRow("forwarding OK")
         << FormType::Forwarding << true << 0 << 0 << "unchanged" << "unchanged"
         << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder bei Ausdruck \"Speditionsauftrag\"");
+        << QStringLiteral("R\u00e4nder \u2013 Speditionsauftrag");
 }
 
 void PrintingDialogsTest::marginCommand()

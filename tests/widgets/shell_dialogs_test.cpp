@@ -15,11 +15,13 @@
 #include <QCommandLinkButton>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class TestShellDialogs : public QObject
 {
@@ -33,7 +35,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "display-size");
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Anzeigegröße verändern"));
-        QCOMPARE(dialog.Choice(0)->text(), QStringLiteral("Windows Einstellung benutzen (125)"));
+        QCOMPARE(dialog.Choice(0)->text(), QStringLiteral("Systemeinstellung benutzen (125%)"));
         QVERIFY(dialog.Choice(4)->isChecked());
         QCOMPARE(dialog.SelectedScaling(), 130);
         dialog.Choice(0)->click();
@@ -74,46 +76,82 @@ private Q_SLOTS:
         QCOMPARE(dialog.DontShowAgain(), dontShowAgain);
     }
 
-    // The click or key that closes the splash window does nothing else.
-    void splashWindowTakesTheFirstClickAndKey()
+    // The splash window belongs to no window and stays on top of none; the key
+    // or click that closes it still reaches the window it was meant for.
+    void splashWindowPassesTheFirstKeyAndClickOn()
     {
-        QMainWindow main;
+        QWidget main;
+        auto* layout = new QVBoxLayout(&main);
+        auto* edit = new QLineEdit(&main);
         auto* button = new QPushButton(QStringLiteral("Knopf"), &main);
-        main.setCentralWidget(button);
+        layout->addWidget(edit);
+        layout->addWidget(button);
         main.resize(700, 500);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QSignalSpy clicks(button, &QPushButton::clicked);
 
         CSplashWnd::EnableSplashScreen(false);
-        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("0.1.00"));
+        CSplashWnd::ShowSplashScreen(5, QStringLiteral("0.1.00"));
         QVERIFY(!CSplashWnd::Current());
 
         CSplashWnd::EnableSplashScreen(true);
-        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        CSplashWnd::ShowSplashScreen(5, QStringLiteral("3.1.05"));
         QPointer<CSplashWnd> splash = CSplashWnd::Current();
         QVERIFY(splash);
         QVERIFY(QTest::qWaitForWindowExposed(splash));
         Shot(splash, "splash");
-        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        CSplashWnd::ShowSplashScreen(5, QStringLiteral("3.1.05"));
         QCOMPARE(CSplashWnd::Current(), splash.data()); // one at a time
         QCOMPARE(splash->size(), QSize(500, 320));
+        QVERIFY(!splash->parentWidget());
+        QVERIFY(!(splash->windowFlags() & Qt::WindowStaysOnTopHint));
 
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!CSplashWnd::Current());
-        QCOMPARE(clicks.count(), 0);
+        QCOMPARE(clicks.count(), 1);
         QTRY_VERIFY(!splash);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 1);
 
-        // A key: the button's Space would click it.
-        CSplashWnd::ShowSplashScreen(&main, 5, QStringLiteral("3.1.05"));
+        CSplashWnd::ShowSplashScreen(5, QStringLiteral("3.1.05"));
         QVERIFY(CSplashWnd::Current());
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_Space);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A);
         QVERIFY(!CSplashWnd::Current());
-        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(edit->text(), QStringLiteral("a"));
+
+        // A window coming up makes the picture go: it never lies over one.
+        CSplashWnd::ShowSplashScreen(5, QStringLiteral("3.1.05"));
+        QVERIFY(CSplashWnd::Current());
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(!CSplashWnd::Current());
         CSplashWnd::EnableSplashScreen(false);
+    }
+
+    // What the reset and display size messages say is what the program does: it
+    // closes the normal way, asking about changed documents first, and keeps its
+    // settings in a settings file, not in a "Registry".
+    void resetAndDisplaySizeTextsTellWhatHappens_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (ResetKind kind : {ResetKind::All, ResetKind::Workspace, ResetKind::Font})
+            QTest::addRow("reset %d", int(kind)) << ResetTitle(kind) + '\n' + ResetText(kind);
+        Common_DlgSetDisplaySizeFactor dialog(0, 125);
+        QStringList texts = {dialog.findChild<QLabel*>("restartNote")->text()};
+        for (int i = 0; i < 7; ++i)
+            texts << dialog.Choice(i)->text() << dialog.Choice(i)->toolTip();
+        QTest::newRow("display size dialog") << texts.join('\n');
+        QTest::newRow("display size question") << Common_DlgSetDisplaySizeFactor::RestartQuestion();
+    }
+
+    void resetAndDisplaySizeTextsTellWhatHappens()
+    {
+        QFETCH(QString, text);
+        text = text.simplified();
+        for (const char* untrue : {"Registry", "Windows", "ohne Rückfrage", "nicht gesichert",
+                                   "verloren", "werden alle werden"})
+            QVERIFY2(!text.contains(QString::fromUtf8(untrue)), untrue);
+        QVERIFY2(text.contains(QStringLiteral("ob es gespeichert werden soll")), qPrintable(text));
     }
 
     void resetQuestionPreselectsNoAndEscapeCancels()
@@ -122,8 +160,9 @@ private Q_SLOTS:
             CResetQuestion question(kind);
             question.show();
             QVERIFY(QTest::qWaitForWindowExposed(&question));
-            if (kind == ResetKind::All)
-                Shot(&question, "reset-all");
+            Shot(&question, kind == ResetKind::All         ? "reset-all"
+                            : kind == ResetKind::Workspace ? "reset-workspace"
+                                                           : "reset-font");
             QCOMPARE(question.windowTitle(), ResetTitle(kind));
             QVERIFY(question.CancelButton()->isDefault());
             QTest::keyClick(&question, Qt::Key_Escape);
@@ -154,7 +193,7 @@ private Q_SLOTS:
 
     void aboutBoxNamesVersionDateAndPublishers()
     {
-        CDlgAbout dialog(QStringLiteral("3.1.05"), QStringLiteral("Jul 14 2023"));
+        CDlgAbout dialog(QStringLiteral("3.1.05"), QStringLiteral("14.07.2023"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "about");
@@ -163,7 +202,7 @@ private Q_SLOTS:
             texts << label->text();
         const QString all = texts.join(QLatin1Char('\n'));
         for (const char* expected :
-             {"Version 3.1.05", "Jul 14 2023", "Wilhelm Köhler Verlag", "Formularverlag Henkel",
+             {"Version 3.1.05", "14.07.2023", "Wilhelm Köhler Verlag", "Formularverlag Henkel",
               "LION GmbH", "Verkehrs Verlag Fischer"})
             QVERIFY2(all.contains(QString::fromUtf8(expected)), expected);
         QSignalSpy support(&dialog, &CDlgAbout::SupportInfoRequested);

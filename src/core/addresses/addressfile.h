@@ -56,7 +56,8 @@ public:
 
     virtual ~CAddressFilePrompter() = default;
     // No file exists at path: true to create it with the sample record. What to
-    // show is GetMissingAddressFileTexts(path); the error icon applies.
+    // show is GetMissingAddressFileTexts(path), with an information icon: on the
+    // first use of the address book this is the normal case.
     virtual bool AskCreateMissingFile(const QString& path) = 0;
     virtual void ShowMessage(const QString& text, Icon icon) = 0;
 };

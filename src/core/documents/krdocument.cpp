@@ -1,5 +1,6 @@
 #include "documents/krdocument.h"
 
+#include "app/doctemplates.h"
 #include "defaults/defaulttexts.h"
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
@@ -20,17 +21,7 @@ constexpr quint8 kEndMark = 0x40;
 
 QString UntitledTitle(FormType type)
 {
-    switch (type) {
-    case FormType::Cmr:
-        return QStringLiteral("CMR-Frachtbrief1");
-    case FormType::National:
-        return QStringLiteral("Frachtbrief1");
-    case FormType::Kombi:
-        return QStringLiteral("KombiFrachtbrief1");
-    case FormType::Forwarding:
-        return QStringLiteral("Speditionsauftrag1");
-    }
-    return QString();
+    return QString(DocTemplateFor(type).baseName) + QLatin1Char('1');
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 
 namespace {
 
+// `form` as it follows "für den": the forms are all masculine.
 QString NotForForm(const char* form)
 {
-    return QStringLiteral("Die von Ihnen gewählte Datei ist\nkeine Datei für %1!\n\n"
+    return QStringLiteral("Die von Ihnen gewählte Datei ist\nkeine Datei für den %1!\n\n"
                           "Die Datei wird nicht geladen, alle\nFelder werden zurückgesetzt!")
         .arg(QString::fromUtf8(form));
 }
@@ -25,7 +26,7 @@ QString LoadMessageText(int id)
     case kLoadNotCmr:
         return NotForForm("CMR-Frachtbrief");
     case kLoadNotNational:
-        return NotForForm("Nationalr-Frachtbrief"); // sic: the program's own wording
+        return NotForForm("Nationalen Frachtbrief");
     case kLoadNotKombi:
         return NotForForm("Kombi-Frachtbrief");
     case kLoadNotForwarding:

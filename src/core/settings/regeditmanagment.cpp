@@ -4,6 +4,7 @@
 #include "documents/saveridentity.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -68,6 +69,13 @@ QString CRegeditManagment::BuiltCreationDate()
     // The compiler's own form, e.g. "Jul 14 2023"; reproducible builds pin it
     // through SOURCE_DATE_EPOCH.
     return QString::fromLatin1(__DATE__);
+}
+
+QDate CRegeditManagment::ParseCreationDate(const QString& creationDate)
+{
+    // English month names whatever the user's locale; a day below 10 is padded
+    // with a blank.
+    return QLocale::c().toDate(creationDate.simplified(), QStringLiteral("MMM d yyyy"));
 }
 
 bool CRegeditManagment::Init(const QString& programFile, const QString& creationDate,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -55,6 +56,9 @@ public:
     virtual QString GetVersionText() const { return FormatVersionText(m_version); }
     const ProductVersion& Version() const { return m_version; }
     QString CreationDate() const { return m_strCreationDate; }
+    // The build date as a date, read from the compiler's form ("Jul 14 2023",
+    // "Jul  4 2023"); invalid when the text is not of that form.
+    static QDate ParseCreationDate(const QString& creationDate);
 
     // "Version" (packed) and "Path" (program folder without a final separator)
     // and, since Linux has no machine-wide place the program may write,

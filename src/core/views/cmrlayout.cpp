@@ -1127,7 +1127,7 @@ const Forms::FormDescription& Description()
             {{}, kPrintRectsPublishers1To3, {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
         d.margins = {{Settings::LeftMargin1, Settings::TopMargin1},
                      {Settings::LeftMargin2, Settings::TopMargin2}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck CMR Frachtbrief");
+        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 CMR-Frachtbrief");
 
         // The note travels as three originals, red, blue and green, and often a
         // fourth in black. Each label reads upwards in the margin right of the

@@ -614,7 +614,7 @@ const Forms::FormDescription& Description()
                                              {{150, 2130}, {150, 2100}}};
         d.publisherGroups = {{{0}, kPrintRectsK, marks}, {{}, kPrintRectsO, marks}};
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck \"Speditionsauftrag\"");
+        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Speditionsauftrag");
 
         d.addressBoxes = {2, 10, 15, 17};
         // Up and down the goods table's columns.

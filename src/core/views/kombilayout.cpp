@@ -1001,7 +1001,7 @@ const Forms::FormDescription& Description()
              kPrintRectsOthers,
              {corner, lowTick, {{100, 315}, {100, 335}}, {{100, 325}, {120, 325}}, midTick}}};
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
+        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Kombi-Frachtbrief");
 
         d.addressBoxes = {0, 1, 5};
         // clang-format off

@@ -865,7 +865,7 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
                           (is2009 ? printL2009 : printL2007).constData(),
                           {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
     d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-    d.marginDialogTitle = QStringLiteral("R\u00e4nder bei Ausdruck \"Nationaler Frachtbrief\"");
+    d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Nationaler Frachtbrief");
 
     d.addressBoxes = {0, 5};
     d.arrowMoves = ArrowMoves(edition);

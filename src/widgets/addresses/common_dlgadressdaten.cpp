@@ -190,6 +190,11 @@ void Common_DlgAdressDaten::InitDialog()
     m_closeButton->setVisible(true);
     m_closeButton->setText(m_bSelectMode ? QStringLiteral("Abbrechen")
                                          : QStringLiteral("Dialog beenden"));
+    // Picking an address is a matter of keys: the arrows in the list choose,
+    // Enter takes the selected one over.
+    m_takeOverButton->setDefault(m_bSelectMode);
+    m_closeButton->setDefault(!m_bSelectMode);
+    m_list->setFocus();
 
     const Common_DlgAdressDaten_ToolTip tips(300);
     tips.AddTool(m_record, QStringLiteral("Adressdetails"),
@@ -365,7 +370,11 @@ void Common_DlgAdressDaten::OnClose()
 
 void Common_DlgAdressDaten::reject()
 {
-    // Escape and the close box: the dialog ends only through its own button.
+    // Picking an address changes nothing, so Escape and the close box simply
+    // cancel it. The edit mode ends only through its own button: an Escape
+    // meant for the record being typed must not throw the dialog away.
+    if (m_bSelectMode)
+        QDialog::reject();
 }
 
 bool Common_DlgAdressDaten::ImportFromFile(const QString& path)

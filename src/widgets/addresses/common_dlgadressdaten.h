@@ -24,8 +24,9 @@ using Common_DlgAdressDaten_ToolTip = CDlgToolTip;
 //
 // Calling order: OpenAddressFile(path), and only when it answered 0 one of the
 // two Show functions. Records are kept with CR LF line breaks, as the file and
-// the boxes of a form hold them. Escape and the close box leave the dialog open;
-// only its own button closes it.
+// the boxes of a form hold them. In the select mode "Daten übernehmen" is the
+// default button and Escape or the close box cancel; in the edit mode they leave
+// the dialog open, only its own button closes it.
 class Common_DlgAdressDaten : public QDialog
 {
     Q_OBJECT

@@ -19,8 +19,10 @@ CDlgMissingAddressFile::CDlgMissingAddressFile(const QString& path, QWidget* par
 
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    // On the first use of the address book the file does not exist yet: that
+    // is no fault, the question only offers to create it.
     icon->setPixmap(style()
-                        ->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this)
+                        ->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
                         .pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(texts.text, this);

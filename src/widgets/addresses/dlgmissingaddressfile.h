@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 
 // The question about a missing address file, laid out as a task dialog: the
-// message with an error icon, two command links (create, the default, or
+// message with an information icon, two command links (create, the default, or
 // cancel) and an expandable area with the explanation. Accepted means create.
 class CDlgMissingAddressFile : public QDialog
 {

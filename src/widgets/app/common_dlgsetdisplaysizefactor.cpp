@@ -34,26 +34,26 @@ Common_DlgSetDisplaySizeFactor::Common_DlgSetDisplaySizeFactor(int formScaling, 
     choices->setContentsMargins(16, 4, 0, 4);
     for (int i = 0; i < DisplaySize::kChoiceCount; ++i) {
         const int percent = DisplaySize::ScalingForChoice(i);
-        const QString text =
-            i == 0 ? QStringLiteral("Windows Einstellung benutzen (%1)").arg(screenScale)
-                   : QStringLiteral("%1%").arg(percent);
+        const QString text = i == 0 ? tr("Systemeinstellung benutzen (%1%)").arg(screenScale)
+                                    : QStringLiteral("%1%").arg(percent);
         auto* button = new QRadioButton(text, this);
         group->addButton(button, i);
         choices->addWidget(button);
         m_choices[size_t(i)] = button;
         tips.AddTool(button, QStringLiteral("Auswahl der Anzeigegröße"),
-                     i == 0 ? QStringLiteral("Mit dieser Einstelung werden die in Windows "
-                                             "vorgegebenen Werte für die Darstellung benutzt.")
+                     i == 0 ? tr("Die Formulare werden so groß dargestellt, wie es die "
+                                 "Systemeinstellung für die Skalierung des Bildschirms "
+                                 "vorgibt.")
                             : QStringLiteral("Darstellung mit %1% Größe").arg(percent));
     }
     m_choices[size_t(DisplaySize::ChoiceForScaling(formScaling))]->setChecked(true);
     layout->addLayout(choices);
 
-    auto* warning = new QLabel(
-        QStringLiteral("WICHTIG!:\nNach einer Änderung wird das Programm ohne Rückfrage "
-                       "beendet!.\nSichern Sie daher vorher Ihre geöffneten Dateien, da sonst "
-                       "die Daten verloren gehen."),
-        this);
+    auto* warning = new QLabel(tr("Wichtig: Nach einer Änderung wird das Programm beendet und "
+                                  "neu gestartet. Vorher fragt es bei jedem geänderten "
+                                  "Dokument, ob es gespeichert werden soll."),
+                               this);
+    warning->setObjectName(QStringLiteral("restartNote"));
     warning->setWordWrap(true);
     layout->addWidget(warning);
 
@@ -80,6 +80,14 @@ int Common_DlgSetDisplaySizeFactor::SelectedScaling() const
         if (m_choices[size_t(i)]->isChecked())
             return DisplaySize::ScalingForChoice(i);
     return 0;
+}
+
+QString Common_DlgSetDisplaySizeFactor::RestartQuestion()
+{
+    return tr("Die neue Anzeigegröße gilt erst nach einem Neustart.\n"
+              "Soll das Programm jetzt beendet und neu gestartet werden?\n\n"
+              "Vorher fragt es bei jedem geänderten Dokument, ob es gespeichert\n"
+              "werden soll. Mit „Nein“ bleibt die bisherige Anzeigegröße.");
 }
 
 int Common_DlgSetDisplaySizeFactor::ScreenScale(const QWidget* widget)

@@ -22,6 +22,9 @@ public:
     int SelectedScaling() const;
     QRadioButton* Choice(int index) const { return m_choices[size_t(index)]; }
 
+    // What the caller asks before it closes the program for the new size.
+    static QString RestartQuestion();
+
     // The screen's scale of the screen `widget` is on (or the primary screen).
     static int ScreenScale(const QWidget* widget);
 

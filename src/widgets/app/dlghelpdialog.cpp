@@ -85,10 +85,10 @@ void CDlgHelpDialog::SetMode(quint16 mode)
     m_check->setChecked(false);
     m_dontShowAgain = 0;
     if (mode == 1) {
-        m_first->setText(QStringLiteral(
-            "Die Eingabe der Daten in diesem Programm erfolgt\ndirekt im Formular. Wenn immer "
-            "sie mit der Maus über\neiner Fläche sind, auf der Eingaben möglich sind,\nerscheint "
-            "der unten abgebildete Cursor."));
+        m_first->setText(
+            tr("Die Eingabe der Daten in diesem Programm erfolgt\ndirekt im Formular. Immer "
+               "wenn Sie mit der Maus über\neiner Fläche sind, auf der Eingaben möglich sind,\n"
+               "erscheint der unten abgebildete Cursor."));
         m_second->setText(QStringLiteral("Sie müssen jetzt nur noch mit der linken Maustaste\n"
                                          "klicken und schon ist eine Dateneingabe möglich."));
     } else if (mode == 2) {

@@ -1,5 +1,7 @@
 #include "app/dlgneuedatei.h"
 
+#include "app/doctemplates.h"
+#include "app/formname.h"
 #include "app/formthumbnail.h"
 
 #include <QGridLayout>
@@ -13,19 +15,6 @@ namespace {
 
 const QSize kPicture(96, 128);
 
-struct ChoiceInfo
-{
-    FormType type;
-    const char* label;
-};
-
-const ChoiceInfo kChoices[] = {
-    {FormType::Cmr, "CMR Frachtbrief"},
-    {FormType::National, "Nationaler Frachtbrief"},
-    {FormType::Kombi, "Kombi- Frachtbrief"},
-    {FormType::Forwarding, "Speditions- auftrag"},
-};
-
 } // namespace
 
 CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
@@ -37,17 +26,19 @@ CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
 
     auto* grid = new QGridLayout;
     int column = 0;
-    for (const ChoiceInfo& choice : kChoices) {
+    // The templates' order is the order of the choices 1 to 4.
+    for (const DocTemplateInfo& form : DocTemplates()) {
+        const QString name = FormName(form.type);
         auto* button = new QToolButton(this);
-        button->setIcon(QIcon(FormThumbnail(choice.type, kPicture)));
+        button->setIcon(QIcon(FormThumbnail(form.type, kPicture)));
         button->setIconSize(kPicture);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoRaise(false);
-        button->setAccessibleName(QString::fromUtf8(choice.label));
+        button->setAccessibleName(name);
         connect(button, &QToolButton::clicked, this, &CDlgNeueDatei::OnOk);
         m_buttons << button;
         grid->addWidget(button, 0, column, Qt::AlignHCenter);
-        auto* label = new QLabel(QString::fromUtf8(choice.label));
+        auto* label = new QLabel(name);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFixedWidth(kPicture.width() + 16);

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -86,14 +87,14 @@ void CSplashWnd::EnableSplashScreen(bool enable)
     g_enabled = enable;
 }
 
-void CSplashWnd::ShowSplashScreen(QWidget* parent, int seconds, const QString& versionText)
+void CSplashWnd::ShowSplashScreen(int seconds, const QString& versionText)
 {
     if (!g_enabled || g_current)
         return;
-    g_current = new CSplashWnd(parent, seconds, versionText);
-    g_current->show();
-    g_current->raise();
-    g_current->repaint();
+    auto* window = new CSplashWnd(seconds, versionText);
+    g_current = window;
+    window->show();
+    window->repaint();
 }
 
 void CSplashWnd::HideSplashScreen()
@@ -102,11 +103,10 @@ void CSplashWnd::HideSplashScreen()
         return;
     CSplashWnd* window = g_current;
     g_current = nullptr;
-    QWidget* owner = window->parentWidget();
+    // Gone for the user at once, even before the window itself is deleted.
+    qApp->removeEventFilter(window);
     window->close();
     window->deleteLater();
-    if (owner)
-        owner->update();
 }
 
 CSplashWnd* CSplashWnd::Current()
@@ -114,16 +114,19 @@ CSplashWnd* CSplashWnd::Current()
     return g_current;
 }
 
-CSplashWnd::CSplashWnd(QWidget* parent, int seconds, const QString& versionText)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+CSplashWnd::CSplashWnd(int seconds, const QString& versionText)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       m_picture(Picture()), m_versionText(versionText)
 {
     setObjectName(QStringLiteral("SplashWnd"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closing the program while the picture is still up must end it.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(m_picture.deviceIndependentSize().toSize());
     setCursor(Qt::PointingHandCursor);
-    const QRect area = parent ? parent->frameGeometry() : screen()->availableGeometry();
-    move(area.center() - rect().center());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     // A day is more than anyone waits; the bound keeps the milliseconds in range.
     const int bounded = qBound(1, seconds, 24 * 3600);
@@ -141,21 +144,29 @@ CSplashWnd::~CSplashWnd()
 bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::Show: {
+        // A window the user works in has come up: the picture makes way.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget != this && widget->isWindow() && widget->windowType() != Qt::ToolTip &&
+            widget->windowType() != Qt::Popup)
+            HideSplashScreen();
+        break;
+    }
+    // A key arrives as a shortcut override first; a key that is a shortcut never
+    // becomes a key press.
     case QEvent::ShortcutOverride:
-        // Claimed, so that no shortcut fires; the key press that follows closes
-        // the window.
-        event->accept();
-        return true;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress:
     case QEvent::NonClientAreaMouseButtonDblClick:
         HideSplashScreen();
-        return true;
+        break;
     default:
-        return QWidget::eventFilter(watched, event);
+        break;
     }
+    // Nothing is taken: the key or click does what it was meant to do.
+    return QWidget::eventFilter(watched, event);
 }
 
 void CSplashWnd::paintEvent(QPaintEvent*)

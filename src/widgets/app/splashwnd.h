@@ -6,10 +6,12 @@
 
 class QTimer;
 
-// The splash window shown at the end of start-up: the program's picture with
-// its version, over the main window, for "SplashScreen" seconds or until the
-// first click or key anywhere in the program, which it takes (that click or key
-// has no other effect). At most one exists; it is never shown twice in a run.
+// The splash window: the program's picture with its version, shown at the start
+// before the first window of the program. It never lies over a window the user
+// types in: it belongs to no window, stays on top of none, takes no focus and
+// closes as soon as another window of the program is shown. It also closes after
+// "SplashScreen" seconds and at the first key or click anywhere in the program;
+// that key or click goes on to the window it was meant for. At most one exists.
 //
 // The window deletes itself when it closes. While it exists it watches every
 // event of the application (the stand-in for the message pre-translation).
@@ -20,9 +22,9 @@ class CSplashWnd : public QWidget
 public:
     // The switch: off until start-up enables it.
     static void EnableSplashScreen(bool enable);
-    // Creates the window over `parent` (the main window) for `seconds` if the
+    // Creates the window, centred on the primary screen, for `seconds` if the
     // switch is on and none exists. `versionText` as GetVersionText gives it.
-    static void ShowSplashScreen(QWidget* parent, int seconds, const QString& versionText);
+    static void ShowSplashScreen(int seconds, const QString& versionText);
     static void HideSplashScreen();
     // The one that is shown, or nullptr.
     static CSplashWnd* Current();
@@ -35,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CSplashWnd(QWidget* parent, int seconds, const QString& versionText);
+    CSplashWnd(int seconds, const QString& versionText);
     ~CSplashWnd() override;
 
     QPixmap m_picture;

@@ -18,6 +18,7 @@
 #include "defaults/formdefaults.h"
 #include "documents/documentfactory.h"
 #include "documents/newdocumentfrom.h"
+#include "format/stringformat.h"
 #include "printing/common_cdlgprintsizecorr.h"
 #include "printing/dlgprinterfontsize.h"
 #include "settings/displaysize.h"
@@ -28,6 +29,7 @@
 #include "views/viewfactory.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMdiArea>
@@ -88,6 +90,14 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         return false;
     }
 
+    // The picture comes before the first window, so that it never lies over one;
+    // the first window shown closes it.
+    const QString section = QLatin1String(Settings::kSectionSettings);
+    const QString splashKey = QLatin1String(Settings::SplashScreen.key);
+    CSplashWnd::EnableSplashScreen(Settings().GetProfileInt(section, splashKey, 1) != 0);
+    CSplashWnd::ShowSplashScreen(Settings().Get(section, Settings::SplashScreen),
+                                 m_Registry.GetVersionText());
+
     m_mainFrame = new CMainFrame(Settings());
     m_mainFrame->SetApplicationTarget(this);
     m_mainFrame->SetRecentFiles(m_recentFiles.Files());
@@ -119,12 +129,6 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         m_mainFrame->MdiArea()->setActiveSubWindow(child);
     ReadAddressFileSetting();
     ShowIntroductoryHelp();
-
-    const QString section = QLatin1String(Settings::kSectionSettings);
-    const QString splashKey = QLatin1String(Settings::SplashScreen.key);
-    CSplashWnd::EnableSplashScreen(Settings().GetProfileInt(section, splashKey, 1) != 0);
-    CSplashWnd::ShowSplashScreen(m_mainFrame, Settings().Get(section, Settings::SplashScreen),
-                                 m_Registry.GetVersionText());
     return true;
 }
 
@@ -179,12 +183,9 @@ void CTarvelomarkApp::OnDisplaySize()
     const int chosen = dialog.SelectedScaling();
     if (chosen == stored)
         return;
-    if (QMessageBox::question(
-            m_mainFrame, QStringLiteral("Tarvelomark"),
-            QStringLiteral("Wollen Sie die Änderungen speichern?\nWenn Sie mit \"JA\" "
-                           "antworten, wird das Programm sofort geschlossen,\nnicht gespeicherte "
-                           "Änderungen im Dokument sind verloren."),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (QMessageBox::question(m_mainFrame, QStringLiteral("Tarvelomark"),
+                              Common_DlgSetDisplaySizeFactor::RestartQuestion(),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // A save question the user cancels keeps this program, so nothing may be
     // stored or started before the close has gone through.
@@ -192,6 +193,18 @@ void CTarvelomarkApp::OnDisplaySize()
         return;
     DisplaySize::Store(Settings(), chosen);
     StartNewInstance();
+}
+
+QString CTarvelomarkApp::BuildDateText() const
+{
+    const QDate date = CRegeditManagment::ParseCreationDate(m_Registry.CreationDate());
+    return date.isValid() ? CStringFormat::FormatDate(0, date) : m_Registry.CreationDate();
+}
+
+QString CTarvelomarkApp::DisplaySizeText(int formScaling)
+{
+    // 0 is no size of its own: the forms follow the screen.
+    return formScaling == 0 ? tr("0 (Systemeinstellung)") : QStringLiteral("%1%").arg(formScaling);
 }
 
 SupportInfo CTarvelomarkApp::SupportInformation() const
@@ -213,7 +226,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
          QStringLiteral("%1 (%2, Nummer %3)")
              .arg(m_Registry.GetVersionText(), CRegeditManagment::BuiltProductVersion())
              .arg(m_Registry.GetVersion())},
-        {QStringLiteral("Erstellt am"), m_Registry.CreationDate()},
+        {QStringLiteral("Erstellt am"), BuildDateText()},
         {QStringLiteral("Programmdatei"), m_Registry.ExePath()},
         {QStringLiteral("Qt-Version"),
          QStringLiteral("%1 (erstellt mit %2)")
@@ -224,7 +237,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
                   QSysInfo::currentCpuArchitecture(), platformName())},
         {QStringLiteral("Bildschirm"), display},
         {QStringLiteral("Anzeigegröße"),
-         QString::number(Settings().Get(section, Settings::FormScaling))},
+         DisplaySizeText(Settings().Get(section, Settings::FormScaling))},
         {QStringLiteral("Benutzer"), m_Registry.GetUserName()},
         {QStringLiteral("Computer"), m_Registry.GetComputerName()},
         {QStringLiteral("Einstellungsdatei"), Settings().Backend().fileName()},
@@ -237,7 +250,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
 void CTarvelomarkApp::ShowAbout()
 {
     CHelpTopicScope help(kHelpAbout);
-    CDlgAbout dialog(m_Registry.GetVersionText(), m_Registry.CreationDate(), m_mainFrame);
+    CDlgAbout dialog(m_Registry.GetVersionText(), BuildDateText(), m_mainFrame);
     // The home page belongs to the web update; the button follows its command.
     QAction* homepage = m_mainFrame->Action(Cmd::Homepage);
     m_mainFrame->UpdateCommandUI();
@@ -322,6 +335,9 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
     auto document = CreateDocument(FormTypeForPath(path), Settings());
     QString error;
     if (!document->OnOpenDocument(path, &error)) {
+        // With several files opened at once the message must tell which one.
+        if (!error.contains(path))
+            error = QDir::toNativeSeparators(path) + QLatin1Char('\n') + error;
         QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
         return nullptr;
     }
@@ -347,10 +363,14 @@ void CTarvelomarkApp::OnFileOpen()
 {
     CHelpTopicScope help(kHelpOpenFile);
     QFileDialog dialog(m_mainFrame, QStringLiteral("Öffnen"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(OpenFileFilter());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        OpenDocumentFile(dialog.selectedFiles().constFirst());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Each file on its own, as if chosen alone: one that fails says so and the
+    // others still open.
+    for (const QString& path : dialog.selectedFiles())
+        OpenDocumentFile(path);
 }
 
 bool CTarvelomarkApp::OnCommand(int id)

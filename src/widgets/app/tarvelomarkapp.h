@@ -61,6 +61,10 @@ public:
     void OnDisplaySize();
     // The facts of the support information dialog.
     SupportInfo SupportInformation() const;
+    // The build date as "14.07.2023", for the about box and the support information.
+    QString BuildDateText() const;
+    // "Anzeigegröße" as the support information names it: 0 is the system setting.
+    static QString DisplaySizeText(int formScaling);
 
 protected:
     bool CloseMainWindow(bool keepWorkspace) override;

@@ -1,5 +1,6 @@
 #include "defaults/dlgdefaultbase.h"
 
+#include "app/formname.h"
 #include "format/linebreaks.h"
 #include "format/stringformat.h"
 #include "settings/settingsstore.h"
@@ -27,6 +28,8 @@ CDlgDefaultBase::CDlgDefaultBase(CSettingsStore& settings, FormType type, const 
                                  QWidget* parent)
     : QDialog(parent), m_settings(settings), m_type(type), m_today(today)
 {
+    // The command is "Formularvorgaben"; the title adds the form's one name.
+    setWindowTitle(tr("Formularvorgaben – %1").arg(FormName(type)));
 }
 
 QStringList CDlgDefaultBase::PublisherNames()

@@ -34,7 +34,6 @@ QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent)
 CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const QDate& today)
     : CDlgDefaultBase(settings, FormType::Cmr, today, parent)
 {
-    setWindowTitle(QStringLiteral("Vorgaben für CMR-Frachtbrief"));
     const QString section = Section();
     m_strFeld1 = settings.Get(section, Settings::CmrBox1).trimmed();
     m_strFeld16 = settings.Get(section, Settings::CmrBox16).trimmed();

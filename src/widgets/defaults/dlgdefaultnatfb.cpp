@@ -16,7 +16,6 @@
 CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, const QDate& today)
     : CDlgDefaultBase(settings, FormType::National, today, parent)
 {
-    setWindowTitle(QStringLiteral("Vorgabetexte für nationalen Frachtbrief"));
     const QString section = Section();
     m_strFeldA = settings.Get(section, Settings::NatBoxA);
     m_strFeldB1 = settings.Get(section, Settings::NatBoxB1);

@@ -16,7 +16,6 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
                                          const QDate& today)
     : CDlgDefaultBase(settings, FormType::Kombi, today, parent)
 {
-    setWindowTitle(QStringLiteral("Vorgabetexte für Kombi-Frachtbrief"));
     const QString section = Section();
     m_strFeldA = settings.Get(section, Settings::KombiBoxA);
     m_strFeld2A = settings.Get(section, Settings::KombiBox2A);

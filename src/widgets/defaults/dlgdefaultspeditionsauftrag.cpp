@@ -15,7 +15,6 @@ CDlgDefaultSpeditionsauftrag::CDlgDefaultSpeditionsauftrag(CSettingsStore& setti
                                                            QWidget* parent, const QDate& today)
     : CDlgDefaultBase(settings, FormType::Forwarding, today, parent)
 {
-    setWindowTitle(QStringLiteral("Formularvorgaben für Speditionsauftrag"));
     const QString section = Section();
     m_strFeld1 = settings.Get(section, Settings::SpaBox1);
 

@@ -1,5 +1,6 @@
 #include "printing/dlgdrucken.h"
 
+#include "app/formname.h"
 #include "printing/papernames.h"
 #include "printing/printicons.h"
 #include "printing/rangespinbox.h"
@@ -8,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,17 +36,7 @@ constexpr int kIconSize = 32;
 
 QString Title(FormType kind)
 {
-    switch (kind) {
-    case FormType::Cmr:
-        return QStringLiteral("CMR Frachtbrief drucken");
-    case FormType::National:
-        return QStringLiteral("Frachtbrief national drucken");
-    case FormType::Kombi:
-        return QStringLiteral("Kombi-Frachtbrief drucken");
-    case FormType::Forwarding:
-        return QStringLiteral("Speditionsauftrag drucken");
-    }
-    return {};
+    return QCoreApplication::translate("CDlgDrucken", "Drucken – %1").arg(FormName(kind));
 }
 
 QLabel* IconLabel(PrintIcon icon, const char* name, QWidget* parent)

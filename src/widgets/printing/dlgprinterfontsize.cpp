@@ -1,5 +1,6 @@
 #include "printing/dlgprinterfontsize.h"
 
+#include "app/formname.h"
 #include "printing/rangespinbox.h"
 #include "settings/settingsstore.h"
 
@@ -14,19 +15,10 @@ namespace {
 constexpr std::array<FormType, 4> kRows = {FormType::Cmr, FormType::National, FormType::Kombi,
                                            FormType::Forwarding};
 
+// The mnemonic is the name's first letter: C, N, K and S.
 QString RowLabel(FormType type)
 {
-    switch (type) {
-    case FormType::Cmr:
-        return QStringLiteral("&CMR Frachtbrief:");
-    case FormType::National:
-        return QStringLiteral("&Nationaler Frachtbrief:");
-    case FormType::Kombi:
-        return QStringLiteral("&Kombi-Frachtbrief:");
-    case FormType::Forwarding:
-        return QStringLiteral("&Speditionsauftrag:");
-    }
-    return {};
+    return QLatin1Char('&') + FormName(type) + QLatin1Char(':');
 }
 
 } // namespace

@@ -4,27 +4,21 @@
 #include "settings/settingsstore.h"
 
 #include <QCommandLinkButton>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const kClosingNote = "\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\n"
-                                 "Geöffnete Dateien werden nicht gesichert!";
-
-} // namespace
-
 QString ResetTitle(ResetKind kind)
 {
     switch (kind) {
     case ResetKind::All:
-        return QStringLiteral("Registry-Einträge dieses Programms löschen");
+        return QCoreApplication::translate("Reset", "Alle Einstellungen löschen");
     case ResetKind::Workspace:
-        return QStringLiteral("Menü- und Symbolleisten-Modifikationen löschen");
+        return QCoreApplication::translate("Reset", "Fenster und Symbolleiste zurücksetzen");
     case ResetKind::Font:
-        return QStringLiteral("Schriftgrößenmodifikationen löschen");
+        return QCoreApplication::translate("Reset", "Schriftgrößen zurücksetzen");
     }
     return {};
 }
@@ -34,21 +28,34 @@ QString ResetText(ResetKind kind)
     QString text;
     switch (kind) {
     case ResetKind::All:
-        text = QStringLiteral("Mit diesem Aufruf werden alle Einträge dieses\n"
-                              "Programms in der Registry gelöscht!");
+        text = QCoreApplication::translate(
+            "Reset", "Mit diesem Aufruf werden alle Einstellungen dieses Programms\n"
+                     "aus der Einstellungsdatei gelöscht, auch die Formularvorgaben,\n"
+                     "die Ränder und die Liste der zuletzt geöffneten Dateien.\n"
+                     "Die Adressdatei selbst bleibt erhalten.");
         break;
     case ResetKind::Workspace:
-        text = QStringLiteral("Mit diesem Aufruf werden alle werden die Menü- und\n"
-                              "Symbolleisten-Modifikationen dieses Programms\n"
-                              "auf die Ursprungswerte zurückgesetzt!");
+        text = QCoreApplication::translate(
+            "Reset", "Mit diesem Aufruf werden Größe und Lage des Programmfensters\n"
+                     "und die Anordnung der Symbolleiste auf die Ursprungswerte\n"
+                     "zurückgesetzt.");
         break;
     case ResetKind::Font:
-        text = QStringLiteral("Mit diesem Aufruf werden alle werden die\n"
-                              "Schriftgrößenmodifikationen dieses Programms\n"
-                              "auf die Ursprungswerte zurückgesetzt!");
+        text = QCoreApplication::translate(
+            "Reset", "Mit diesem Aufruf werden die Schriftgrößen für Bildschirm, Eingabe\n"
+                     "und Druck aus der Einstellungsdatei gelöscht und so auf die\n"
+                     "Ursprungswerte zurückgesetzt. Die Werte unter\n"
+                     "„Druckerschriftgrößen anpassen“ bleiben erhalten.");
         break;
     }
-    return text + QString::fromUtf8(kClosingNote);
+    // The reset happens only once the program has closed the normal way, which
+    // asks about every changed note; a Cancel there keeps everything.
+    return text + QLatin1String("\n\n") +
+           QCoreApplication::translate(
+               "Reset", "Danach wird das Programm beendet. Vorher fragt es bei jedem\n"
+                        "geänderten Dokument, ob es gespeichert werden soll; brechen Sie\n"
+                        "dort ab, bleibt alles, wie es ist. Beim nächsten Start gelten\n"
+                        "die Ursprungswerte.");
 }
 
 bool DeleteResetPart(CSettingsStore& settings, ResetKind kind)
