@@ -5,6 +5,7 @@
 #include "printing/formprint.h"
 #include "printing/printjob.h"
 #include "rendercontext.h"
+#include "settings/language.h"
 #include "settings/settingsstore.h"
 #include "views/formtables.h"
 
@@ -32,7 +33,7 @@ constexpr int kTextHeight = 800; // room the explanation needs below a crosshair
 
 QString Decimal(double value, int decimals = 1)
 {
-    return QLocale(QLocale::German, QLocale::Germany).toString(value, 'f', decimals);
+    return ProgramLocale().toString(value, 'f', decimals);
 }
 
 QString Signed(int millimetres)
@@ -123,8 +124,7 @@ QStringList ExplanationLines(const Forms::FormDescription& form, int page, int p
                  publisherName.isEmpty() ? QString::number(publisher) : publisherName),
         QStringLiteral("Gedruckt am %1 mit den R\u00e4ndern links %2 mm und oben %3 mm und der "
                        "Druckbereich-Korrektur horizontal %4 % und vertikal %5 %.")
-            .arg(QLocale(QLocale::German, QLocale::Germany)
-                     .toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
+            .arg(ProgramLocale().toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
                  Decimal(values.margins.x() / 10.0), Decimal(values.margins.y() / 10.0),
                  Decimal(values.factorH / 10.0), Decimal(values.factorV / 10.0)),
         QStringLiteral("1. Legen Sie dieses Blatt genau auf ein leeres Formular und halten Sie "
