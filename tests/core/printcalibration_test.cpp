@@ -124,6 +124,28 @@ INSTANTIATE_TEST_SUITE_P(
                   {QPoint(195, -195), 1030, 970}}),
     [](const testing::TestParamInfo<SolveCase>& info) { return std::string(info.param.name); });
 
+// Crosshairs that lie on their corners call for no change, whatever settings
+// the page was printed with: the assistant must not move the printout by a
+// tenth each time the clerk takes the values of a second page that is right.
+TEST(CalibrationSolve, CrosshairsOnTheirCornersKeepTheSettings)
+{
+    const PrintSettings printedWith[] = {kUnchanged, kEarlierTries, {QPoint(-15, 10), 995, 1004}};
+    for (const PrintSettings& current : printedWith) {
+        for (const Page& p : AllPages()) {
+            SCOPED_TRACE(testing::Message()
+                         << GetFormTypeInfo(p.form->type).name.data() << " page " << p.page
+                         << " publisher " << p.publisher << " margins " << current.margins.x()
+                         << "," << current.margins.y() << " factors " << current.factorH << ","
+                         << current.factorV);
+            const Result result = Calibration::Solve(
+                Calibration::MarksFor(*p.form, p.page, p.publisher), {}, current);
+            ASSERT_TRUE(result.ok()) << Calibration::ErrorText(result).toStdString();
+            EXPECT_EQ(result.settings, current);
+            EXPECT_EQ(result.residual, Calibration::Readings{});
+        }
+    }
+}
+
 struct RefusalCase
 {
     const char* name;
