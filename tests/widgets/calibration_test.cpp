@@ -117,7 +117,10 @@ private Q_SLOTS:
         QVERIFY(dialog.Result().ok());
         QCOMPARE(dialog.Result().settings, expected.settings);
 
+        // As it opens on a desktop screen (the offscreen one is only 800 pixels wide).
+        dialog.resize(dialog.sizeHint());
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "calibration");
         dialog.findChild<QPushButton*>(QStringLiteral("apply"))->click();
         QCOMPARE(Calibration::ReadPrintSettings(form, 1, *settings), expected.settings);
@@ -171,6 +174,7 @@ private Q_SLOTS:
         };
         const bool shown = form == &CmrLayout::Description() && page == 1;
         const QString shot = QStringLiteral("calibration-") + state;
+        check(dialog.size()); // as it opens
         check(dialog.sizeHint());
         if (shown)
             Shot(&dialog, qPrintable(shot));

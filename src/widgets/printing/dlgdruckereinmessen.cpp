@@ -42,6 +42,23 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A wrapped label whose preferred width is its text on one line: a plain
+// wrapped label proposes a few short lines for itself. The window opens wide
+// enough for each crosshair's name on one line; narrower, the names wrap.
+class OneLineLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override
+    {
+        const QMargins margins = contentsMargins();
+        const int width = fontMetrics().horizontalAdvance(text()) + margins.left() +
+                          margins.right() + 2 * margin() + 1;
+        return QSize(width, heightForWidth(width));
+    }
+};
+
 // A reading in millimetres, typed with a decimal comma or point and an
 // optional sign; nothing for anything else.
 std::optional<double> ParseMillimetres(QString text)
@@ -155,7 +172,8 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     readingLayout->addWidget(new QLabel(QStringLiteral("nach rechts"), readingBox), 1, 1, 1, 2);
     readingLayout->addWidget(new QLabel(QStringLiteral("nach unten"), readingBox), 1, 3, 1, 2);
     for (int mark = 0; mark < 2; ++mark) {
-        m_markLabels[size_t(mark)] = WrappedLabel(QString(), readingBox);
+        m_markLabels[size_t(mark)] = new OneLineLabel(readingBox);
+        m_markLabels[size_t(mark)]->setWordWrap(true);
         readingLayout->addWidget(m_markLabels[size_t(mark)], 2 + mark, 0);
         for (int axis = 0; axis < 2; ++axis) {
             auto* field = new QLineEdit(ZeroReading(), readingBox);
