@@ -245,6 +245,45 @@ TEST(CalibrationMarks, CornersLieFarApartOnEveryPage)
     }
 }
 
+// A crosshair keeps its whole scales where the printable area has room; an arm
+// that would leave the area ends just inside its edge, and the circle round the
+// centre shrinks to what the arms leave it. A centre off the area has none.
+TEST(CalibrationCrosshair, ArmsEndAtTheEdgeOfThePrintableArea)
+{
+    using Calibration::CrosshairExtent;
+    const QSize a4(2100, 2970);
+    const QSize printer(2016, 2886); // A4 less 4.2 mm all round
+    const struct
+    {
+        const char* name;
+        QPoint centre;
+        QSize area;
+        CrosshairExtent expected; // on page; left, right, up, down; circle
+    } cases[] = {
+        {"room all round", {1000, 1500}, a4, {true, 150, 150, 150, 150, 20}},
+        {"cmr corner, left", {70, 150}, a4, {true, 69, 150, 149, 150, 20}},
+        {"national corner, top", {120, 103}, a4, {true, 119, 150, 102, 150, 20}},
+        {"forwarding corner on a printer", {2005, 2860}, printer, {true, 150, 10, 150, 25, 10}},
+        {"a tenth inside", {1, 1}, a4, {false}},
+        {"two tenths inside", {2, 2968}, a4, {true, 1, 150, 150, 1, 1}},
+        {"on the edge", {0, 500}, a4, {false}},
+        {"beyond the right edge", {2100, 500}, a4, {false}},
+        {"shifted off the area", {-130, -50}, a4, {false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CrosshairExtent got = Calibration::FitCrosshair(c.centre, c.area);
+        EXPECT_EQ(got.onPage, c.expected.onPage);
+        if (!c.expected.onPage)
+            continue;
+        EXPECT_EQ(got.left, c.expected.left);
+        EXPECT_EQ(got.right, c.expected.right);
+        EXPECT_EQ(got.up, c.expected.up);
+        EXPECT_EQ(got.down, c.expected.down);
+        EXPECT_EQ(got.circle, c.expected.circle);
+    }
+}
+
 TEST(CalibrationSettings, StoredUnderThePagesKeysAndTheProgramsCorrection)
 {
     TestEnvironment env;

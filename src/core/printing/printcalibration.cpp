@@ -154,6 +154,21 @@ Marks MarksFor(const Forms::FormDescription& form, int page, int publisher)
     return marks;
 }
 
+CrosshairExtent FitCrosshair(const QPoint& centre, const QSize& area)
+{
+    // A tenth of room at the edge: a line drawn on it would be half off.
+    const auto reach = [](int room) { return qMin(kScaleReach, room - 1); };
+    CrosshairExtent extent;
+    extent.left = reach(centre.x());
+    extent.right = reach(area.width() - centre.x());
+    extent.up = reach(centre.y());
+    extent.down = reach(area.height() - centre.y());
+    extent.circle =
+        qMin(qMin(kCrosshairCircle, qMin(extent.left, extent.right)), qMin(extent.up, extent.down));
+    extent.onPage = extent.circle >= 1;
+    return extent;
+}
+
 Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& current)
 {
     Result result;
