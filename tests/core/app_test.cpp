@@ -3,8 +3,10 @@
 #include "app/recentfiles.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +89,43 @@ TEST(RecentFiles, MostRecentFirstSixAtMostKeptInSettings)
     EXPECT_EQ(again.Files(), list.Files());
     EXPECT_EQ(env.Settings().GetProfileString("Recent File List", "File1", ""), "/f/4.cmr");
     EXPECT_EQ(env.Settings().GetProfileString("Recent File List", "File6", "x"), "");
+}
+
+// Each change is in the settings file at once, made to the list as the file
+// holds it: what another copy of the program stored meanwhile stays.
+TEST(RecentFiles, ChangesAreStoredAtOnceOverWhatOthersStored)
+{
+    TestEnvironment env;
+    const QString file = env.Settings().Backend().fileName();
+    const auto stored = [&file] {
+        QFile ini(file);
+        return ini.open(QIODevice::ReadOnly) ? QString::fromUtf8(ini.readAll()) : QString();
+    };
+    CRecentFileList list;
+    list.Load(env.Settings());
+    ASSERT_TRUE(list.AddAndStore(QStringLiteral("/f/1.cmr"), env.Settings()));
+    EXPECT_TRUE(stored().contains(QStringLiteral("File1=/f/1.cmr"))) << stored().toStdString();
+
+    // Another copy adds a file of its own; its file is newer than our cache.
+    QFile other(file);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[Recent%20File%20List]\nFile1=/f/anderes.fbr\nFile2=/f/1.cmr\n");
+    other.close();
+    const QDateTime later = QDateTime::currentDateTime().addSecs(5);
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(other.setFileTime(later, QFileDevice::FileModificationTime));
+    other.close();
+
+    ASSERT_TRUE(list.AddAndStore(QStringLiteral("/f/2.spa"), env.Settings()));
+    const QStringList expected = {"/f/2.spa", "/f/anderes.fbr", "/f/1.cmr"};
+    EXPECT_EQ(list.Files(), expected);
+    CRecentFileList again;
+    again.Load(*CSettingsStore::OpenFile(file));
+    EXPECT_EQ(again.Files(), expected);
+
+    ASSERT_TRUE(list.RemoveAndStore(QStringLiteral("/f/anderes.fbr"), env.Settings()));
+    EXPECT_TRUE(stored().contains(QStringLiteral("File1=/f/2.spa\nFile2=/f/1.cmr\nFile3=\n")))
+        << stored().toStdString();
 }
 
 } // namespace

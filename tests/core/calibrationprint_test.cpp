@@ -8,6 +8,10 @@
 #include "settings/settingkeys.h"
 #include "testsupport.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -189,6 +193,114 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"cmrBackAfterEarlierTries", FormType::Cmr, 2, 0, {QPoint(20, -5), 1010, 990}},
         PassCase{"kombi", FormType::Kombi, 1, 0, {QPoint(-7, 4), 1000, 1000}}),
     [](const testing::TestParamInfo<PassCase>& info) { return std::string(info.param.name); });
+
+// Ink outside `area` of a grey image whose pixels are tenths of a millimetre:
+// the first few places, "x,y" from the area's corner.
+QStringList InkOutside(const QImage& image, const QRect& area)
+{
+    QStringList found;
+    for (int y = 0; y < image.height() && found.size() < 5; ++y) {
+        const uchar* line = image.constScanLine(y);
+        const bool rowInside = y >= area.top() && y <= area.bottom();
+        for (int x = 0; x < image.width() && found.size() < 5; ++x) {
+            if (rowInside && x == area.left())
+                x = area.right() + 1; // the area itself
+            if (x < image.width() && line[x] < 215)
+                found << QStringLiteral("%1,%2").arg(x - area.x()).arg(y - area.y());
+        }
+    }
+    return found;
+}
+
+// Everything of the page stays on the area the printer can print: a whole A4
+// page (the PDF), a laser printer's area and a tight one, with margins that
+// push a corner towards the edge and beyond it. Arms that would leave the area
+// are shortened, a crosshair whose centre is off it is left out and named.
+TEST(CalibrationPageArea, EverythingStaysOnThePrintableArea)
+{
+    TestEnvironment env;
+    constexpr int band = 200; // room round the area, where no ink may go
+    const QSize areas[] = {{2100, 2970}, {2016, 2886}, {1950, 2800}};
+    const PrintSettings settings[] = {
+        {QPoint(0, 0), 1000, 1000},
+        {QPoint(-60, 60), 1030, 1030},
+        {QPoint(-200, -200), 1000, 1000},
+    };
+    for (const Forms::FormDescription* form : Forms::AllFormDescriptions()) {
+        for (int page = 1; page <= form->pageCount; ++page) {
+            for (const PrintSettings& values : settings) {
+                env.Settings().Set(form->Section(), Settings::Publisher, 0);
+                ASSERT_TRUE(Calibration::WritePrintSettings(*form, page, values, env.Settings()));
+                const auto centres = CalibrationCrosshairs(*form, page, env.Settings());
+                for (const QSize& area : areas) {
+                    SCOPED_TRACE(testing::Message()
+                                 << GetFormTypeInfo(form->type).name.data() << " page " << page
+                                 << " margins " << values.margins.x() << "," << values.margins.y()
+                                 << " area " << area.width() << "x" << area.height());
+                    QImage image(area + QSize(2 * band, 2 * band), QImage::Format_Grayscale8);
+                    image.fill(Qt::white);
+                    image.setDotsPerMeterX(10000); // 254 dpi: a pixel a tenth of a millimetre
+                    image.setDotsPerMeterY(10000);
+                    {
+                        QPainter painter(&image);
+                        painter.setViewport(band, band, image.width(), image.height());
+                        painter.setWindow(0, 0, image.width(), image.height());
+                        DrawCalibrationPage(painter, *form, page, env.Settings(), area);
+                    }
+                    const QRect inside(QPoint(band, band), area);
+                    const QStringList outside = InkOutside(image, inside);
+                    EXPECT_TRUE(outside.isEmpty()) << outside.join(' ').toStdString();
+                    for (size_t i = 0; i < centres.size(); ++i) {
+                        const QPoint at = centres[i] + QPoint(band, band);
+                        const bool drawn = Darkness(image, at.x(), at.y()) > 100;
+                        EXPECT_EQ(drawn, Calibration::FitCrosshair(centres[i], area).onPage)
+                            << "mark " << i << " at " << centres[i].x() << "," << centres[i].y();
+                    }
+                }
+            }
+        }
+    }
+}
+
+// On a device that cannot print to the paper's edge (a PDF with margins, as a
+// printer): the page takes the area from the device, keeps within it and names
+// the crosshair that falls outside it.
+TEST_F(CalibrationPrint, KeepsToTheAreaTheDeviceCanPrint)
+{
+    const Forms::FormDescription& form = Form(FormType::Forwarding);
+    UseSettings(form, 1, 0, {});
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter));
+    // Whole device pixels, never more than the area.
+    const QSize area = PrintableArea(writer);
+    EXPECT_NEAR(area.width(), 1980, 1);
+    EXPECT_NEAR(area.height(), 2850, 1);
+    EXPECT_LE(area.width(), 1980);
+    ASSERT_TRUE(PrintCalibrationPage(writer, form, 1, env.Settings(), nullptr));
+    buffer.close();
+    const QString pdf = env.FilePath(QStringLiteral("margins.pdf"));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+
+    const QImage raster = RasterPdfPage(pdf).convertToFormat(QImage::Format_Grayscale8);
+    const QStringList outside = InkOutside(raster, QRect(60, 60, 1980, 2850));
+    EXPECT_TRUE(outside.isEmpty()) << outside.join(' ').toStdString();
+    // The lower right corner of the forwarding order lies beyond such an area.
+    const auto centres = CalibrationCrosshairs(form, 1, env.Settings());
+    EXPECT_TRUE(Calibration::FitCrosshair(centres[0], QSize(1980, 2850)).onPage);
+    EXPECT_FALSE(Calibration::FitCrosshair(centres[1], QSize(1980, 2850)).onPage);
+    QStringList words;
+    for (const PdfWord& word : ReadPdfWords(pdf).pages.value(0))
+        words << word.text;
+    EXPECT_TRUE(words.join(QLatin1Char(' ')).contains(QStringLiteral("Kreuz 2 fehlt")))
+        << words.join(QLatin1Char(' ')).toStdString();
+}
 
 TEST_F(CalibrationPrint, PageSaysWhatItIsAndWithWhichSettings)
 {

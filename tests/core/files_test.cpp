@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -170,6 +172,106 @@ TEST_F(SafeWriteTest, OwnLinksAreFollowedAndWhatIsNoFileIsRefused)
     EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("fehlt/a.cmr")), "x", &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Der Ordner ist nicht vorhanden.")))
         << error.toStdString();
+}
+
+void Age(const QString& path, int seconds)
+{
+    const time_t when = time(nullptr) - seconds;
+    const timespec times[2] = {{when, 0}, {when, 0}};
+    ASSERT_EQ(
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// A save killed part way (kill -9, a power cut) leaves its temporary file; the
+// next save of the same file clears away those an hour old. A younger one may
+// belong to a save still running; anything else is not ours to remove.
+TEST_F(SafeWriteTest, TheNextSaveRemovesOnlyItsOwnOldLeftovers)
+{
+    const QString note = Path(QStringLiteral("note.cmr"));
+    Put(note, "alt");
+    Put(Path(QStringLiteral("victim")), "fremd");
+    const struct
+    {
+        const char* name;
+        bool symlink;
+        int ageSeconds;
+        bool removed;
+    } entries[] = {
+        {".note.cmr.Ab3xY9.tvm-tmp", false, 7200, true},
+        {".note.cmr.Qq0000.tvm-tmp", false, 3700, true},
+        {".note.cmr.Zz9zz9.tvm-tmp", false, 600, false},   // may be a save running now
+        {".note.cmr.Ln1Ln1.tvm-tmp", true, 7200, false},   // a link, whatever it names
+        {".note.cmr2.Ab3xY9.tvm-tmp", false, 7200, false}, // another file's
+        {".Note.cmr.Ab3xY9.tvm-tmp", false, 7200, false},
+        {".note.cmr.Ab3xY.tvm-tmp", false, 7200, false},
+        {".note.cmr.Ab-xY9.tvm-tmp", false, 7200, false},
+        {".note.cmr.Ab3xY9.tvm-tmp~", false, 7200, false},
+        {".note.cmr.Ab3xY9", false, 7200, false}, // not of this program
+        {"note.cmr.Ab3xY9.tvm-tmp", false, 7200, false},
+    };
+    QStringList kept{"note.cmr", "victim"};
+    for (const auto& e : entries) {
+        const QString path = Path(QLatin1String(e.name));
+        if (e.symlink)
+            ASSERT_TRUE(QFile::link(Path(QStringLiteral("victim")), path));
+        else
+            Put(path, QByteArray(1000, 't'));
+        Age(path, e.ageSeconds);
+        if (!e.removed)
+            kept << QLatin1String(e.name);
+    }
+    kept.sort();
+
+    ASSERT_TRUE(WriteFileSafely(note, "neu", nullptr));
+    EXPECT_EQ(Entries().join(QLatin1Char(' ')).toStdString(),
+              kept.join(QLatin1Char(' ')).toStdString());
+    EXPECT_EQ(Read(note), "neu");
+    EXPECT_EQ(Read(Path(QStringLiteral("victim"))), "fremd");
+
+    // A folder by that name is no leftover either.
+    const QString folder = Path(QStringLiteral(".note.cmr.Dir000.tvm-tmp"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    Age(folder, 7200);
+    ASSERT_TRUE(WriteFileSafely(note, "neu", nullptr));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// The temporary file is named after its target, so that the clearing away above
+// knows it for certain, also where a name is too long to be taken whole: then
+// two names alike in their first 200 bytes still keep their leftovers apart.
+TEST_F(SafeWriteTest, TheTemporaryFileIsNamedAfterItsTarget)
+{
+    const auto temporaryOf = [this](const QString& target) {
+        QStringList seen;
+        CSafeFileWriter writer(target);
+        writer.SetDeviceFilter([&](QIODevice& temporary) {
+            seen = Entries();
+            return std::make_unique<FailingDevice>(temporary, 0);
+        });
+        EXPECT_FALSE(writer.Write("x"));
+        return seen.value(0);
+    };
+    const QString shortName = QStringLiteral("TMAdress.dat");
+    const QString leftover = temporaryOf(Path(shortName));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\.TMAdress\\.dat\\.[A-Za-z0-9]{6}\\.tvm-tmp$"))
+                    .match(leftover)
+                    .hasMatch())
+        << leftover.toStdString();
+
+    const QString stem(236, QLatin1Char('n'));
+    const QString longA = Path(stem + QStringLiteral("a.cmr"));
+    const QString longB = Path(stem + QStringLiteral("b.cmr"));
+    const QString leftoverA = temporaryOf(longA);
+    EXPECT_TRUE(leftoverA.endsWith(QStringLiteral(".tvm-tmp"))) << leftoverA.toStdString();
+    EXPECT_LE(QFile::encodeName(leftoverA).size(), 255);
+    EXPECT_EQ(Entries(), QStringList{});
+
+    Put(Path(leftoverA), "abgebrochen");
+    Age(Path(leftoverA), 7200);
+    ASSERT_TRUE(WriteFileSafely(longB, "b", nullptr));
+    EXPECT_TRUE(QFile::exists(Path(leftoverA)));
+    ASSERT_TRUE(WriteFileSafely(longA, "a", nullptr));
+    EXPECT_FALSE(QFile::exists(Path(leftoverA)));
 }
 
 // ---------------------------------------------------------------------------

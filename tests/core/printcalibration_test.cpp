@@ -124,6 +124,28 @@ INSTANTIATE_TEST_SUITE_P(
                   {QPoint(195, -195), 1030, 970}}),
     [](const testing::TestParamInfo<SolveCase>& info) { return std::string(info.param.name); });
 
+// Crosshairs that lie on their corners call for no change, whatever settings
+// the page was printed with: the assistant must not move the printout by a
+// tenth each time the clerk takes the values of a second page that is right.
+TEST(CalibrationSolve, CrosshairsOnTheirCornersKeepTheSettings)
+{
+    const PrintSettings printedWith[] = {kUnchanged, kEarlierTries, {QPoint(-15, 10), 995, 1004}};
+    for (const PrintSettings& current : printedWith) {
+        for (const Page& p : AllPages()) {
+            SCOPED_TRACE(testing::Message()
+                         << GetFormTypeInfo(p.form->type).name.data() << " page " << p.page
+                         << " publisher " << p.publisher << " margins " << current.margins.x()
+                         << "," << current.margins.y() << " factors " << current.factorH << ","
+                         << current.factorV);
+            const Result result = Calibration::Solve(
+                Calibration::MarksFor(*p.form, p.page, p.publisher), {}, current);
+            ASSERT_TRUE(result.ok()) << Calibration::ErrorText(result).toStdString();
+            EXPECT_EQ(result.settings, current);
+            EXPECT_EQ(result.residual, Calibration::Readings{});
+        }
+    }
+}
+
 struct RefusalCase
 {
     const char* name;
@@ -220,6 +242,45 @@ TEST(CalibrationMarks, CornersLieFarApartOnEveryPage)
         const Forms::BoxRect last = p.form->PrintEntry(marks[1].box, p.page, p.publisher, false);
         EXPECT_EQ(marks[0].sheet, QPoint(first.left, first.top));
         EXPECT_EQ(marks[1].sheet, QPoint(last.right, last.bottom));
+    }
+}
+
+// A crosshair keeps its whole scales where the printable area has room; an arm
+// that would leave the area ends just inside its edge, and the circle round the
+// centre shrinks to what the arms leave it. A centre off the area has none.
+TEST(CalibrationCrosshair, ArmsEndAtTheEdgeOfThePrintableArea)
+{
+    using Calibration::CrosshairExtent;
+    const QSize a4(2100, 2970);
+    const QSize printer(2016, 2886); // A4 less 4.2 mm all round
+    const struct
+    {
+        const char* name;
+        QPoint centre;
+        QSize area;
+        CrosshairExtent expected; // on page; left, right, up, down; circle
+    } cases[] = {
+        {"room all round", {1000, 1500}, a4, {true, 150, 150, 150, 150, 20}},
+        {"cmr corner, left", {70, 150}, a4, {true, 69, 150, 149, 150, 20}},
+        {"national corner, top", {120, 103}, a4, {true, 119, 150, 102, 150, 20}},
+        {"forwarding corner on a printer", {2005, 2860}, printer, {true, 150, 10, 150, 25, 10}},
+        {"a tenth inside", {1, 1}, a4, {false}},
+        {"two tenths inside", {2, 2968}, a4, {true, 1, 150, 150, 1, 1}},
+        {"on the edge", {0, 500}, a4, {false}},
+        {"beyond the right edge", {2100, 500}, a4, {false}},
+        {"shifted off the area", {-130, -50}, a4, {false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CrosshairExtent got = Calibration::FitCrosshair(c.centre, c.area);
+        EXPECT_EQ(got.onPage, c.expected.onPage);
+        if (!c.expected.onPage)
+            continue;
+        EXPECT_EQ(got.left, c.expected.left);
+        EXPECT_EQ(got.right, c.expected.right);
+        EXPECT_EQ(got.up, c.expected.up);
+        EXPECT_EQ(got.down, c.expected.down);
+        EXPECT_EQ(got.circle, c.expected.circle);
     }
 }
 

@@ -10,7 +10,10 @@
 #     the shared address book;
 #  4. saving a shared address book (as root, as another member of the group)
 #     keeps its owner where allowed, its group and its mode, so the others can
-#     still write it.
+#     still write it;
+#  5. a save killed part way (SIGKILL) leaves its temporary file, which the next
+#     save removes once it is an hour old, and nothing of another user, no link
+#     and no file of another name.
 # Users are bare numbers (no passwd entries are made): anna 47001 and bernd
 # 47002 in group 47000, mallory 47003 in none.
 #
@@ -72,7 +75,7 @@ anna=47001 bernd=47002 mallory=47003 team=47000
 
 run() { "$@" >>"$work/run.log" 2>&1; }
 sum() { md5sum <"$1" | cut -d' ' -f1; }
-leftovers() { find "$1" -maxdepth 1 -name '.*.??????' | head -n 1; }
+leftovers() { find "$1" -maxdepth 1 -name '.*.tvm-tmp' | head -n 1; }
 
 # A big document and address book, which do not fit into a nearly full disk.
 printf '{"form": "cmr", "fields": [["%s"]]}\n' "$(head -c 30000 /dev/zero | tr '\0' x)" \
@@ -188,4 +191,36 @@ as_user $anna $team "$cli" build "$work/small.json" "$book" >>"$work/run.log" 2>
 as_user $bernd $team "$cli" build "$work/small.json" "$book" >>"$work/run.log" 2>&1 ||
   fail "bernd could no longer write the address book"
 
-echo "File safety test: passed (full and nearly full tmpfs, planted links, a stale lock of another user, the shared address book's owner, group and mode)"
+# --- 5. a save killed part way ----------------------------------------------------
+killed=$work/killed
+mkdir -m 1777 "$killed"
+note=$killed/note.cmr
+run "$cli" new cmr "$note" || fail "could not make the note for the killed save"
+before=$(sum "$note")
+{ run "$helper" killed-save "$note" 20000000 16000000; } 2>/dev/null # no "Killed" line
+code=$?
+[ $code -eq 137 ] || fail "the save was not killed (exit $code)"
+[ "$(sum "$note")" = "$before" ] || fail "the killed save changed the note"
+left=$(find "$killed" -maxdepth 1 -name '.note.cmr.??????.tvm-tmp')
+[ "$(echo "$left" | wc -w)" -eq 1 ] && [ "$(stat -c %s "$left")" -eq 16000000 ] ||
+  fail "the killed save left no 16 MB temporary file: '$left'"
+# What must stay, all two hours old: a temporary file of another user's, a link
+# and a file of another name.
+aged() { touch -h -d '2 hours ago' "$@"; }
+as_user $mallory "" sh -c "echo x >'$killed/.note.cmr.Mallo1.tvm-tmp'" ||
+  fail "mallory could not leave a temporary file"
+as_user $mallory "" touch -d '2 hours ago' "$killed/.note.cmr.Mallo1.tvm-tmp"
+ln -s "$work/victim" "$killed/.note.cmr.Link01.tvm-tmp"
+echo x >"$killed/.note.cmr.Other1.tmp"
+aged "$killed/.note.cmr.Link01.tvm-tmp" "$killed/.note.cmr.Other1.tmp"
+run "$cli" build "$work/big.json" "$note" || fail "the save after the killed one failed"
+[ -e "$left" ] || fail "a temporary file younger than an hour was removed"
+aged "$left"
+run "$cli" build "$work/big.json" "$note" || fail "the second save after the killed one failed"
+[ -e "$left" ] && fail "the hour-old temporary file of the killed save is still there"
+for f in .note.cmr.Mallo1.tvm-tmp .note.cmr.Link01.tvm-tmp .note.cmr.Other1.tmp; do
+  [ -e "$killed/$f" ] || [ -L "$killed/$f" ] || fail "$f was removed"
+done
+[ "$(cat "$work/victim")" = geheim ] || fail "the target of the planted link was changed"
+
+echo "File safety test: passed (full and nearly full tmpfs, planted links, a stale lock of another user, the shared address book's owner, group and mode, a killed save's leftover)"

@@ -3,6 +3,8 @@
 #include "app/commandline.h"
 #include "settings/settingsstore.h"
 
+#include <QSettings>
+
 namespace {
 
 QString Section()
@@ -44,4 +46,30 @@ void CRecentFileList::Add(const QString& path)
 void CRecentFileList::Remove(const QString& path)
 {
     m_files.removeIf([&](const QString& p) { return SameDocumentPath(p, path); });
+}
+
+template <typename Change> bool CRecentFileList::Store(CSettingsStore& settings, Change change)
+{
+    // The settings cache what they read; another copy of the program may have
+    // written the file since.
+    settings.Backend().sync();
+    Load(settings);
+    change();
+    bool written = true;
+    for (int i = 0; i < kSize; ++i) {
+        const QString path = m_files.value(i);
+        if (settings.GetProfileString(Section(), Key(i), QString()) != path)
+            written = settings.WriteProfileString(Section(), Key(i), path) && written;
+    }
+    return written;
+}
+
+bool CRecentFileList::AddAndStore(const QString& path, CSettingsStore& settings)
+{
+    return Store(settings, [&] { Add(path); });
+}
+
+bool CRecentFileList::RemoveAndStore(const QString& path, CSettingsStore& settings)
+{
+    return Store(settings, [&] { Remove(path); });
 }

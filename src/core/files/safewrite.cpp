@@ -10,6 +10,10 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <QCryptographicHash>
+
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,8 +32,6 @@ QString Native(const QByteArray& path)
 
 // The kernel's own limit for links on one path.
 constexpr int kMaxLinks = 40;
-// Leaves room for the dot and the random suffix within a file name's 255 bytes.
-constexpr int kMaxTemporaryBaseName = 200;
 
 // A QIODevice over a file descriptor, so that a failed write keeps its errno
 // and can be told in German.
@@ -128,19 +130,81 @@ bool ResolveTarget(const QString& path, QByteArray& resolved, QString& cause)
     return true;
 }
 
+// Leaves room for the dot, the random part and the ending within a file name's
+// 255 bytes.
+constexpr int kMaxTemporaryStem = 200;
+constexpr int kRandomLetters = 6;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr char kTemporaryEnding[] = ".tvm-tmp";
+// A save takes seconds; a temporary file this old is one a killed save left.
+constexpr time_t kLeftoverAgeSeconds = 60 * 60;
+
+// The part of the temporary name that stands for the target: its name, or for a
+// long one its beginning and a checksum of the whole, so that leftovers of two
+// long names alike in their beginnings are still told apart.
+QByteArray TemporaryStem(const QByteArray& targetName)
+{
+    if (targetName.size() <= kMaxTemporaryStem)
+        return targetName;
+    const QByteArray sum =
+        QCryptographicHash::hash(targetName, QCryptographicHash::Sha1).toHex().left(8);
+    return targetName.left(kMaxTemporaryStem - sum.size() - 1) + '~' + sum;
+}
+
+// ".STEM.XXXXXX.tvm-tmp", exactly as CreateTemporary makes them.
+bool IsTemporaryOf(const char* name, const QByteArray& stem)
+{
+    const QByteArray entry(name);
+    const qsizetype ending = qsizetype(sizeof(kTemporaryEnding) - 1);
+    if (entry.size() != 1 + stem.size() + 1 + kRandomLetters + ending || !entry.startsWith('.') ||
+        entry.mid(1, stem.size()) != stem || entry.at(1 + stem.size()) != '.' ||
+        !entry.endsWith(kTemporaryEnding))
+        return false;
+    for (const char c : entry.mid(stem.size() + 2, kRandomLetters))
+        if (c == '\0' || !std::strchr(kLetters, c))
+            return false;
+    return true;
+}
+
+// Removes what saves of `target` that were killed part way left behind. Only
+// regular files of the running user named as this writer names the target's
+// temporary files, and an hour old: a younger one may belong to a save running
+// now. Links are never followed, and nothing that fails here fails the save.
+void RemoveLeftovers(const QByteArray& target)
+{
+    const int folder = ::open(ParentOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    DIR* entries = ::fdopendir(folder);
+    if (!entries) {
+        ::close(folder);
+        return;
+    }
+    const QByteArray stem = TemporaryStem(target.mid(target.lastIndexOf('/') + 1));
+    const time_t before = ::time(nullptr) - kLeftoverAgeSeconds;
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!IsTemporaryOf(entry->d_name, stem))
+            continue;
+        struct stat st;
+        if (::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime <= before)
+            (void)::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(entries); // closes `folder` too
+}
+
 // Creates the temporary file exclusively (never through a link someone put in
 // its place) with the mode a new file gets.
 int CreateTemporary(const QByteArray& target, QByteArray& temporaryPath)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = target.left(slash + 1);
-    const QByteArray base = target.mid(slash + 1).left(kMaxTemporaryBaseName);
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray stem = TemporaryStem(target.mid(slash + 1));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray suffix(6, '\0');
+        QByteArray suffix(kRandomLetters, '\0');
         for (char& c : suffix)
             c = kLetters[QRandomGenerator::global()->bounded(int(sizeof(kLetters) - 1))];
-        temporaryPath = folder + '.' + base + '.' + suffix;
+        temporaryPath = folder + '.' + stem + '.' + suffix + kTemporaryEnding;
         const int fd = ::open(temporaryPath.constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -245,6 +309,9 @@ bool CSafeFileWriter::Write(const QByteArray& contents)
                                          : QStringLiteral("Am Ziel steht keine gewöhnliche Datei."),
                     false);
 
+    // Before the new temporary file: what a killed save left may be what keeps
+    // this one from fitting on the disk.
+    RemoveLeftovers(target);
     QByteArray temporary;
     int fd = CreateTemporary(target, temporary);
     if (fd < 0)

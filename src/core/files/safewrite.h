@@ -12,11 +12,19 @@ class QIODevice;
 // file the program writes (documents, the address book, the settings, outputs
 // of the command-line tool) goes through here.
 //
-// The contents go into a new temporary file next to the target (".NAME.XXXXXX");
-// every write, the sync to disk and the closing are checked, and only then does a
-// rename put the new file in the target's place. A full disk, a missing right or
-// a refused link fail the write: the target stays exactly as it was and the
-// temporary file is removed.
+// The contents go into a new temporary file next to the target
+// (".NAME.XXXXXX.tvm-tmp", six random letters or digits; a name longer than 200
+// bytes is cut and ends in "~" and a checksum of the whole); every write, the
+// sync to disk and the closing are checked, and only then does a rename put the
+// new file in the target's place. A full disk, a missing right or a refused link
+// fail the write: the target stays exactly as it was and the temporary file is
+// removed.
+//
+// Leftovers: a process killed during a save cannot remove its temporary file.
+// The next write of the same target removes those that are at least an hour old
+// (younger ones may belong to a save still running), and only regular files of
+// the running user with exactly this name pattern for this target; links and
+// files of other users or programs stay.
 //
 // Links: the path is followed one name at a time. A symbolic link is followed
 // only when it belongs to the running user or to the owner of the folder that

@@ -1,5 +1,6 @@
 #include "printing/printcalibration.h"
 
+#include "settings/language.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 
@@ -81,9 +82,21 @@ AxisFit FitAxis(const double sheet[2], const double printed[2], const double rea
     return fit;
 }
 
+// The farther of the two corners of one axis from its crosshair, printed with
+// `margin` and `factor` on the printer as fitted.
+double WorstResidual(const double sheet[2], int margin, int factor, const AxisFit& fit)
+{
+    double worst = 0;
+    for (int i = 0; i < 2; ++i) {
+        const double told = double(Scaled(qint64(std::lround(sheet[i])) + margin, factor));
+        worst = qMax(worst, std::abs(sheet[i] - (fit.offset + fit.scale * told)));
+    }
+    return worst;
+}
+
 QString Millimetres(double tenths)
 {
-    return QLocale(QLocale::German, QLocale::Germany).toString(tenths / 10.0, 'f', 1);
+    return ProgramLocale().toString(tenths / 10.0, 'f', 1);
 }
 
 } // namespace
@@ -141,6 +154,21 @@ Marks MarksFor(const Forms::FormDescription& form, int page, int publisher)
     return marks;
 }
 
+CrosshairExtent FitCrosshair(const QPoint& centre, const QSize& area)
+{
+    // A tenth of room at the edge: a line drawn on it would be half off.
+    const auto reach = [](int room) { return qMin(kScaleReach, room - 1); };
+    CrosshairExtent extent;
+    extent.left = reach(centre.x());
+    extent.right = reach(area.width() - centre.x());
+    extent.up = reach(centre.y());
+    extent.down = reach(area.height() - centre.y());
+    extent.circle =
+        qMin(qMin(kCrosshairCircle, qMin(extent.left, extent.right)), qMin(extent.up, extent.down));
+    extent.onPage = extent.circle >= 1;
+    return extent;
+}
+
 Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& current)
 {
     Result result;
@@ -174,6 +202,17 @@ Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& 
             result.horizontal = horizontal;
             result.value = fit.value;
             return result;
+        }
+        // A change that brings the corners no closer is none. The fit runs
+        // through positions the print routine truncated, so a page whose
+        // crosshairs lie on their corners would otherwise move the printout
+        // by a tenth each time its values were taken.
+        const int currentMargin = horizontal ? current.margins.x() : current.margins.y();
+        const int currentFactor = horizontal ? current.factorH : current.factorV;
+        if (WorstResidual(sheet, currentMargin, currentFactor, fit) <=
+            WorstResidual(sheet, fit.margin, fit.factor, fit) + 1e-6) {
+            fit.margin = currentMargin;
+            fit.factor = currentFactor;
         }
     }
     result.settings.margins = QPoint(fits[0].margin, fits[1].margin);
@@ -212,10 +251,9 @@ QString ErrorText(const Result& result)
             .arg(result.mark + 1)
             .arg(axis, Millimetres(result.value), Millimetres(kScaleReach));
     case Result::Error::CorrectionOutOfRange: {
-        const QString percent =
-            std::isfinite(result.value)
-                ? QLocale(QLocale::German, QLocale::Germany).toString(result.value / 10.0, 'f', 1)
-                : QStringLiteral("∞");
+        const QString percent = std::isfinite(result.value)
+                                    ? ProgramLocale().toString(result.value / 10.0, 'f', 1)
+                                    : QStringLiteral("∞");
         return QStringLiteral("Aus diesen Ablesungen ergäbe sich eine Druckbereich-Korrektur "
                               "(%1) von %2 %; möglich sind 97 bis 103 %. Bitte prüfen Sie die "
                               "Ablesungen.")

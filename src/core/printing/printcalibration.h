@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -80,6 +81,27 @@ using Marks = std::array<Mark, 2>;
 // any other page: its follow-on box) on a publisher's sheet. Single cells are
 // taken as they are, whatever joins the form may show.
 Marks MarksFor(const Forms::FormDescription& form, int page, int publisher);
+
+// The circle round a crosshair's centre (radius); the ticks across the arms
+// reach no farther from them.
+inline constexpr int kCrosshairCircle = 20;
+
+// How a crosshair at `centre` fits on a printable area of `area` (0.1 mm from the
+// area's top-left corner, where the print routine's origin lies): how far each
+// arm reaches, the whole scale (kScaleReach) where there is room and else up to
+// a tenth inside the edge, and the circle, no larger than the arms. A centre
+// that leaves no arm a tenth of room (margins that push the corner off the
+// paper) gets no crosshair at all.
+struct CrosshairExtent
+{
+    bool onPage = false;
+    int left = 0;
+    int right = 0;
+    int up = 0;
+    int down = 0;
+    int circle = 0;
+};
+CrosshairExtent FitCrosshair(const QPoint& centre, const QSize& area);
 
 // How far a box corner lies from its crosshair, right and down positive.
 using Reading = QPointF;

@@ -8,3 +8,8 @@ UiLanguage CurrentLanguage(const CSettingsStore& settings)
                ? UiLanguage::English
                : UiLanguage::German;
 }
+
+QLocale ProgramLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}

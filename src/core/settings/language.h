@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class CSettingsStore;
@@ -9,6 +10,10 @@ class CSettingsStore;
 enum class UiLanguage { German, English };
 
 UiLanguage CurrentLanguage(const CSettingsStore& settings);
+
+// The locale of the program's own German texts, whatever the system's: numbers
+// in them take the decimal comma ("99,5 %", "1,5 mm").
+QLocale ProgramLocale();
 
 // One text in both languages, kept side by side where it is used.
 struct BilingualText

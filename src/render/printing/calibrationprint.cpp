@@ -5,9 +5,11 @@
 #include "printing/formprint.h"
 #include "printing/printjob.h"
 #include "rendercontext.h"
+#include "settings/language.h"
 #include "settings/settingsstore.h"
 #include "views/formtables.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -32,7 +34,7 @@ constexpr int kTextHeight = 800; // room the explanation needs below a crosshair
 
 QString Decimal(double value, int decimals = 1)
 {
-    return QLocale(QLocale::German, QLocale::Germany).toString(value, 'f', decimals);
+    return ProgramLocale().toString(value, 'f', decimals);
 }
 
 QString Signed(int millimetres)
@@ -63,47 +65,76 @@ int TickLength(int millimetres)
 }
 
 // A crosshair whose arms are millimetre scales, numbered every 5 mm with the
-// sign the reading takes: right and down positive.
-void DrawCrosshair(QPainter& painter, const QPoint& c, int number, Calibration::Corner corner)
+// sign the reading takes: right and down positive. Everything of it stays on
+// `page` (the printable area): arms end at its edge (see FitCrosshair), ticks
+// and the circle keep within the arms, the numbers go to the side of an arm
+// that has room and are left out where none has, and the label is kept on it.
+void DrawCrosshair(QPainter& painter, const QPoint& c, const Calibration::CrosshairExtent& arms,
+                   const QRect& page, int number, Calibration::Corner corner)
 {
-    constexpr int reach = Calibration::kScaleReach;
     painter.setPen(PaperPen(kLinePen));
     painter.setBrush(Qt::NoBrush);
-    painter.drawLine(c.x() - reach, c.y(), c.x() + reach, c.y());
-    painter.drawLine(c.x(), c.y() - reach, c.x(), c.y() + reach);
-    painter.drawEllipse(QPoint(c), kCentreCircle, kCentreCircle);
+    painter.drawLine(c.x() - arms.left, c.y(), c.x() + arms.right, c.y());
+    painter.drawLine(c.x(), c.y() - arms.up, c.x(), c.y() + arms.down);
+    painter.drawEllipse(QPoint(c), arms.circle, arms.circle);
 
     painter.setFont(PaperFont(kScaleFont));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    for (int mm = -reach / 10; mm <= reach / 10; ++mm) {
+    const QRectF inside(page);
+    const auto onPage = [&inside](const QRectF& r) { return inside.contains(r); };
+    // Below the horizontal arm and right of the vertical one, unless that side
+    // has too little room.
+    const qreal numberHeight = metrics.ascent() + metrics.descent();
+    const qreal widest = metrics.horizontalAdvance(Signed(-Calibration::kScaleReach / 10));
+    const bool below = c.y() + kTickTen / 2 + numberHeight <= inside.bottom();
+    const bool right = c.x() + kTickTen / 2 + 5 + widest <= inside.right();
+    for (int mm = -Calibration::kScaleReach / 10; mm <= Calibration::kScaleReach / 10; ++mm) {
         if (mm == 0)
             continue;
-        const int half = TickLength(mm) / 2;
         const int at = mm * 10;
-        painter.drawLine(c.x() + at, c.y() - half, c.x() + at, c.y() + half);
-        painter.drawLine(c.x() - half, c.y() + at, c.x() + half, c.y() + at);
+        const int half = TickLength(mm) / 2;
+        if (at >= -arms.left && at <= arms.right)
+            painter.drawLine(c.x() + at, c.y() - qMin(half, arms.up), c.x() + at,
+                             c.y() + qMin(half, arms.down));
+        if (at >= -arms.up && at <= arms.down)
+            painter.drawLine(c.x() - qMin(half, arms.left), c.y() + at,
+                             c.x() + qMin(half, arms.right), c.y() + at);
         if (mm % 5 != 0)
             continue;
         const QString text = Signed(mm);
         const qreal width = metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(c.x() + at - width / 2, c.y() + kTickTen / 2 + metrics.ascent()),
-                         text);
-        painter.drawText(QPointF(c.x() + kTickTen / 2 + 5, c.y() + at + metrics.capHeight() / 2),
-                         text);
+        if (at >= -arms.left && at <= arms.right) {
+            const qreal baseline = below ? c.y() + kTickTen / 2 + metrics.ascent()
+                                         : c.y() - kTickTen / 2 - metrics.descent();
+            const QRectF box(c.x() + at - width / 2, baseline - metrics.ascent(), width,
+                             numberHeight);
+            if (onPage(box))
+                painter.drawText(QPointF(box.left(), baseline), text);
+        }
+        if (at >= -arms.up && at <= arms.down) {
+            const qreal left = right ? c.x() + kTickTen / 2 + 5 : c.x() - kTickTen / 2 - 5 - width;
+            const qreal baseline = c.y() + at + metrics.capHeight() / 2;
+            const QRectF box(left, baseline - metrics.ascent(), width, numberHeight);
+            if (onPage(box))
+                painter.drawText(QPointF(left, baseline), text);
+        }
     }
 
     // The number and the corner it marks go into the quarter where the box
-    // lies, clear of the scales.
+    // lies, clear of the scales, and no farther than the page's edge.
     const bool topLeft = corner == Calibration::Corner::TopLeft;
     const QString label = QStringLiteral("%1  %2").arg(number).arg(
         topLeft ? QStringLiteral("Ecke oben links") : QStringLiteral("Ecke unten rechts"));
     painter.setFont(PaperFont(kLabelFont, 700));
     const QFontMetricsF labelMetrics(painter.font(), painter.device());
-    const qreal width = labelMetrics.horizontalAdvance(label);
-    const QPointF origin =
-        topLeft ? QPointF(c.x() + kLabelGap, c.y() + kLabelGap + labelMetrics.ascent())
-                : QPointF(c.x() - kLabelGap - width, c.y() - kLabelGap - labelMetrics.descent());
-    painter.drawText(origin, label);
+    const QSizeF size(labelMetrics.horizontalAdvance(label),
+                      labelMetrics.ascent() + labelMetrics.descent());
+    QPointF corner0 =
+        topLeft ? QPointF(c.x() + kLabelGap, c.y() + kLabelGap)
+                : QPointF(c.x() - kLabelGap - size.width(), c.y() - kLabelGap - size.height());
+    corner0.rx() = qBound(inside.left(), corner0.x(), inside.right() - size.width());
+    corner0.ry() = qBound(inside.top(), corner0.y(), inside.bottom() - size.height());
+    painter.drawText(QPointF(corner0.x(), corner0.y() + labelMetrics.ascent()), label);
 }
 
 QString PageName(const Forms::FormDescription& form, int page)
@@ -123,8 +154,7 @@ QStringList ExplanationLines(const Forms::FormDescription& form, int page, int p
                  publisherName.isEmpty() ? QString::number(publisher) : publisherName),
         QStringLiteral("Gedruckt am %1 mit den R\u00e4ndern links %2 mm und oben %3 mm und der "
                        "Druckbereich-Korrektur horizontal %4 % und vertikal %5 %.")
-            .arg(QLocale(QLocale::German, QLocale::Germany)
-                     .toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
+            .arg(ProgramLocale().toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
                  Decimal(values.margins.x() / 10.0), Decimal(values.margins.y() / 10.0),
                  Decimal(values.factorH / 10.0), Decimal(values.factorV / 10.0)),
         QStringLiteral("1. Legen Sie dieses Blatt genau auf ein leeres Formular und halten Sie "
@@ -176,29 +206,52 @@ std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, 
 }
 
 void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
-                         CSettingsStore& settings)
+                         CSettingsStore& settings, const QSize& printable)
 {
     const int publisher = settings.Get(form.Section(), Settings::Publisher);
     const Calibration::PrintSettings values = Calibration::ReadPrintSettings(form, page, settings);
     const Calibration::Marks marks = Calibration::MarksFor(form, page, publisher);
     const std::array<QPoint, 2> crosshairs = CalibrationCrosshairs(form, page, settings);
+    const QRect area(QPoint(0, 0), printable);
 
     painter.save();
     Render::SetUpPaperPainter(painter);
     painter.setPen(Qt::black);
-    for (size_t i = 0; i < crosshairs.size(); ++i)
-        DrawCrosshair(painter, crosshairs[i], int(i) + 1, marks[i].corner);
+    QStringList lines = ExplanationLines(form, page, publisher, values);
+    for (size_t i = 0; i < crosshairs.size(); ++i) {
+        const Calibration::CrosshairExtent arms =
+            Calibration::FitCrosshair(crosshairs[i], printable);
+        if (arms.onPage) {
+            DrawCrosshair(painter, crosshairs[i], arms, area, int(i) + 1, marks[i].corner);
+            continue;
+        }
+        lines << QCoreApplication::translate(
+                     "CalibrationPage",
+                     "Kreuz %1 fehlt: mit diesen Rändern läge es außerhalb des Bereichs, den der "
+                     "Drucker bedrucken kann. Stellen Sie den Ausdruck zuerst mit \"Ränder...\" "
+                     "grob ein.")
+                     .arg(i + 1);
+    }
 
-    // Below the lower crosshair when the sheet has room, else between the two.
+    // Below the lower crosshair when the printable area has room, else between
+    // the two.
     const int upper = qMin(crosshairs[0].y(), crosshairs[1].y());
     const int lower = qMax(crosshairs[0].y(), crosshairs[1].y());
-    const int top = lower + 2 * Calibration::kScaleReach + kTextHeight <= form.sheetHeight
+    const int height = qMin(form.sheetHeight, printable.height());
+    const int top = lower + 2 * Calibration::kScaleReach + kTextHeight <= height
                         ? lower + 2 * Calibration::kScaleReach
                         : upper + 2 * Calibration::kScaleReach;
-    const int left = (form.sheetWidth - kTextWidth) / 2;
-    DrawExplanation(painter, QRect(left, top, kTextWidth, kTextHeight),
-                    ExplanationLines(form, page, publisher, values));
+    const int width = qMin(form.sheetWidth, printable.width());
+    const int textWidth = qMin(kTextWidth, width);
+    DrawExplanation(painter, QRect((width - textWidth) / 2, top, textWidth, kTextHeight), lines);
     painter.restore();
+}
+
+QSize PrintableArea(const QPaintDevice& device)
+{
+    // 254 tenths of a millimetre to the inch.
+    return QSize(int(device.width() * 254.0 / device.logicalDpiX()),
+                 int(device.height() * 254.0 / device.logicalDpiY()));
 }
 
 bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
@@ -206,7 +259,7 @@ bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescriptio
 {
     QPainter painter;
     if (painter.begin(&device)) {
-        DrawCalibrationPage(painter, form, page, settings);
+        DrawCalibrationPage(painter, form, page, settings, PrintableArea(device));
         if (painter.end())
             return true;
     }

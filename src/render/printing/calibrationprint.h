@@ -3,12 +3,14 @@
 #include "printing/printcalibration.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <array>
 
 class CSettingsStore;
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 // The calibration page of a form page, printed on plain paper: two crosshairs
@@ -31,9 +33,16 @@ class QPainter;
 std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, int page,
                                             CSettingsStore& settings);
 
-// Draws the page onto the painter; its state is restored.
+// Draws the page onto the painter; its state is restored. `printable` is the
+// size of the area the device can print (0.1 mm): every crosshair and text stays
+// within it (see Calibration::FitCrosshair), and a crosshair whose centre lies
+// outside it is left out and named in the explanation.
 void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
-                         CSettingsStore& settings);
+                         CSettingsStore& settings, const QSize& printable);
+
+// The size of what a device can print, in 0.1 mm: a printer's printable area
+// (not a whole page), a PDF writer's page less its margins.
+QSize PrintableArea(const QPaintDevice& device);
 
 // One calibration page onto a device that is set up already (a printer or a
 // PDF writer). False with a German message when the device cannot be painted on.

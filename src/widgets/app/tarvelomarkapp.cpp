@@ -112,7 +112,7 @@ bool CTarvelomarkApp::InitInstance(const QStringList& arguments)
         Qt::QueuedConnection);
     connect(m_mainFrame, &CMainFrame::recentFileChosen, this, [this](const QString& path) {
         if (!OpenDocumentFile(path)) {
-            m_recentFiles.Remove(path);
+            m_recentFiles.RemoveAndStore(path, Settings());
             m_mainFrame->SetRecentFiles(m_recentFiles.Files());
         }
     });
@@ -271,7 +271,8 @@ int CTarvelomarkApp::ExitInstance()
 {
     if (m_bResetPending)
         return 0;
-    m_recentFiles.Save(Settings());
+    // The recent-file list is stored with each change: written again here, it
+    // would drop what another copy of the program added since.
     return CKRDWinAppEx::ExitInstance();
 }
 
@@ -290,7 +291,7 @@ CChildFrame* CTarvelomarkApp::ShowDocument(std::unique_ptr<CKrDocument> document
     auto* child = new CChildFrame(std::move(document), view,
                                   DocTemplateFor(doc.GetFormType()).resourceId, *m_mainFrame);
     connect(child, &CChildFrame::documentSaved, this, [this](const QString& path) {
-        m_recentFiles.Add(path);
+        m_recentFiles.AddAndStore(path, Settings());
         m_mainFrame->SetRecentFiles(m_recentFiles.Files());
     });
     m_mainFrame->AddChild(child);
@@ -342,7 +343,7 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
         return nullptr;
     }
     if (!document->GetPathName().isEmpty()) { // not a file the document refused
-        m_recentFiles.Add(path);
+        m_recentFiles.AddAndStore(path, Settings());
         m_mainFrame->SetRecentFiles(m_recentFiles.Files());
     }
     return ShowDocument(std::move(document));

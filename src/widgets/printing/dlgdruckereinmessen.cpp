@@ -15,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,6 +23,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -37,6 +41,23 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent)
     label->setWordWrap(true);
     return label;
 }
+
+// A wrapped label whose preferred width is its text on one line: a plain
+// wrapped label proposes a few short lines for itself. The window opens wide
+// enough for each crosshair's name on one line; narrower, the names wrap.
+class OneLineLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override
+    {
+        const QMargins margins = contentsMargins();
+        const int width = fontMetrics().horizontalAdvance(text()) + margins.left() +
+                          margins.right() + 2 * margin() + 1;
+        return QSize(width, heightForWidth(width));
+    }
+};
 
 // A reading in millimetres, typed with a decimal comma or point and an
 // optional sign; nothing for anything else.
@@ -54,15 +75,38 @@ std::optional<double> ParseMillimetres(QString text)
     return value;
 }
 
+QString ZeroReading()
+{
+    return ProgramLocale().toString(0.0, 'f', 1);
+}
+
 QString Percent(int thousandths)
 {
-    return QString::asprintf("%.1f %%", thousandths / 10.0);
+    // Never broken between the number and its sign.
+    return QStringLiteral("%1\u00a0%").arg(ProgramLocale().toString(thousandths / 10.0, 'f', 1));
 }
 
 QString Shift(int tenths, bool horizontal)
 {
-    return horizontal ? Margins::HorizontalText(tenths, UiLanguage::German)
-                      : Margins::VerticalText(tenths, UiLanguage::German);
+    const QLocale numbers = ProgramLocale();
+    return horizontal ? Margins::HorizontalText(tenths, UiLanguage::German, &numbers)
+                      : Margins::VerticalText(tenths, UiLanguage::German, &numbers);
+}
+
+// The width a reading field needs for the widest reading the scales allow, in
+// its own font and style.
+int ReadingFieldWidth(const QLineEdit& field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    const QFontMetrics metrics(field.font());
+    const QMargins margins = field.textMargins() + field.contentsMargins();
+    // The line edit keeps 2 pixels of its own on either side of the text.
+    const QSize text(metrics.horizontalAdvance(QStringLiteral("\u221215,00")) + 4 + margins.left() +
+                         margins.right(),
+                     metrics.height());
+    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &field).width();
 }
 
 QString PageTitle(const Forms::FormDescription& form, int page)
@@ -83,7 +127,8 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
                        .arg(QString(DocTemplateFor(form.type).newFileName)));
     m_publisher = settings.Get(form.Section(), Settings::Publisher);
 
-    // 1. The calibration page.
+    // 1. The calibration page. Every explanation wraps, so that no text is cut
+    // however narrow the window; the fields keep the widths their contents need.
     auto* sheetBox = new QGroupBox(QStringLiteral("1. Kalibrierblatt drucken"), this);
     m_pageChoice = new QComboBox(sheetBox);
     m_pageChoice->setObjectName(QStringLiteral("page"));
@@ -94,24 +139,26 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     m_printButton = new QPushButton(QStringLiteral("Kalibrierblatt drucken..."), sheetBox);
     m_printButton->setObjectName(QStringLiteral("printSheet"));
     m_printButton->setAutoDefault(false);
-    auto* sheetLayout = new QGridLayout(sheetBox);
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(new QLabel(QStringLiteral("Seite:"), sheetBox));
+    pageRow->addWidget(m_pageChoice);
+    pageRow->addWidget(m_printButton);
+    pageRow->addStretch(1);
+    auto* sheetLayout = new QVBoxLayout(sheetBox);
     sheetLayout->addWidget(
         WrappedLabel(QStringLiteral("Das Kalibrierblatt trägt zwei Kreuze mit Millimeterskalen "
                                     "dort, wo der Drucker die Ecken zweier Felder hinsetzt. "
                                     "Drucken Sie es auf normales Papier, eingelegt wie ein "
                                     "Formular."),
-                     sheetBox),
-        0, 0, 1, 3);
-    sheetLayout->addWidget(new QLabel(QStringLiteral("Seite:"), sheetBox), 1, 0);
-    sheetLayout->addWidget(m_pageChoice, 1, 1);
-    sheetLayout->addWidget(m_printButton, 1, 2);
-    sheetLayout->addWidget(
-        new QLabel(QStringLiteral("Hersteller: %1")
-                       .arg(publisherName.isEmpty() ? QString::number(m_publisher) : publisherName),
-                   sheetBox),
-        2, 0, 1, 3);
+                     sheetBox));
+    sheetLayout->addLayout(pageRow);
+    sheetLayout->addWidget(WrappedLabel(
+        QStringLiteral("Hersteller: %1")
+            .arg(publisherName.isEmpty() ? QString::number(m_publisher) : publisherName),
+        sheetBox));
 
-    // 2. The readings.
+    // 2. The readings: the crosshairs' names take what width is left, the
+    // fields stay beside them.
     auto* readingBox = new QGroupBox(QStringLiteral("2. Ablesen"), this);
     auto* readingLayout = new QGridLayout(readingBox);
     readingLayout->addWidget(
@@ -125,23 +172,33 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     readingLayout->addWidget(new QLabel(QStringLiteral("nach rechts"), readingBox), 1, 1, 1, 2);
     readingLayout->addWidget(new QLabel(QStringLiteral("nach unten"), readingBox), 1, 3, 1, 2);
     for (int mark = 0; mark < 2; ++mark) {
-        m_markLabels[size_t(mark)] = new QLabel(readingBox);
+        m_markLabels[size_t(mark)] = new OneLineLabel(readingBox);
+        m_markLabels[size_t(mark)]->setWordWrap(true);
         readingLayout->addWidget(m_markLabels[size_t(mark)], 2 + mark, 0);
         for (int axis = 0; axis < 2; ++axis) {
-            auto* field = new QLineEdit(QStringLiteral("0,0"), readingBox);
+            auto* field = new QLineEdit(ZeroReading(), readingBox);
             field->setObjectName(
                 QStringLiteral("reading%1%2")
                     .arg(mark + 1)
                     .arg(axis == 0 ? QStringLiteral("Right") : QStringLiteral("Down")));
-            field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00,00")) * 2);
             field->setAlignment(Qt::AlignRight);
+            const int width = ReadingFieldWidth(*field);
+            field->setMinimumWidth(width);
+            field->setMaximumWidth(width * 3 / 2);
             m_readingFields[size_t(mark * 2 + axis)] = field;
             readingLayout->addWidget(field, 2 + mark, 1 + axis * 2);
             readingLayout->addWidget(new QLabel(QStringLiteral("mm"), readingBox), 2 + mark,
                                      2 + axis * 2);
             connect(field, &QLineEdit::textChanged, this, [this] { Recompute(); });
+            // What was typed with a point shows as the program writes numbers.
+            connect(field, &QLineEdit::editingFinished, field, [field] {
+                if (ParseMillimetres(field->text()))
+                    field->setText(
+                        field->text().trimmed().replace(QLatin1Char('.'), QLatin1Char(',')));
+            });
         }
     }
+    readingLayout->setColumnStretch(0, 1);
 
     // 3. The result.
     auto* resultBox = new QGroupBox(QStringLiteral("3. Ergebnis"), this);
@@ -166,6 +223,8 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     layout->addWidget(sheetBox);
     layout->addWidget(readingBox);
     layout->addWidget(resultBox);
+    // Height to spare goes below the steps, not between their lines.
+    layout->addStretch(1);
     layout->addWidget(buttons);
 
     connect(m_pageChoice, &QComboBox::currentIndexChanged, this,
@@ -177,6 +236,33 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     SetPage(qBound(1, page, form.pageCount));
 }
 
+bool CDlgDruckerEinmessen::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    // The layout has just taken in changed texts (a result, a button's caption).
+    if (event->type() == QEvent::LayoutRequest)
+        FitMinimumSize();
+    return handled;
+}
+
+void CDlgDruckerEinmessen::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    FitMinimumSize();
+}
+
+void CDlgDruckerEinmessen::FitMinimumSize()
+{
+    // Wrapped texts need more lines the narrower the window, which a window's
+    // minimum size does not follow by itself: the minimum height is that of
+    // the contents at the present width, so no line is ever cut off.
+    QLayout* contents = layout();
+    contents->activate();
+    const int minimumWidth = contents->totalMinimumSize().width();
+    const int minimumHeight = contents->totalHeightForWidth(qMax(width(), minimumWidth));
+    setMinimumSize(minimumWidth, qMax(minimumHeight, contents->totalMinimumSize().height()));
+}
+
 void CDlgDruckerEinmessen::SetPage(int page)
 {
     m_page = qBound(1, page, m_form.pageCount);
@@ -186,14 +272,21 @@ void CDlgDruckerEinmessen::SetPage(int page)
     }
     m_marks = Calibration::MarksFor(m_form, m_page, m_publisher);
     m_printButton->setText(QStringLiteral("Kalibrierblatt drucken..."));
-    m_statusLabel->clear();
+    SetStatus(QString());
     BuildMarkLabels();
     // Readings of one page say nothing about another.
     for (QLineEdit* field : m_readingFields) {
         const QSignalBlocker blocker(field);
-        field->setText(QStringLiteral("0,0"));
+        field->setText(ZeroReading());
     }
     Recompute();
+}
+
+void CDlgDruckerEinmessen::SetStatus(const QString& text)
+{
+    m_statusLabel->setText(text);
+    // An empty line would still take its room below the result.
+    m_statusLabel->setVisible(!text.isEmpty());
 }
 
 void CDlgDruckerEinmessen::BuildMarkLabels()
@@ -271,7 +364,7 @@ QString CDlgDruckerEinmessen::ResultText() const
         QStringLiteral("Druckbereich vertikal: %1 (bisher %2)")
             .arg(Percent(found.factorV), Percent(m_current.factorV)),
         QStringLiteral("Erwartete Abweichung auf dem zweiten Kalibrierblatt: höchstens %1 mm.")
-            .arg(QString::asprintf("%.1f", std::ceil(residual) / 10.0)),
+            .arg(ProgramLocale().toString(std::ceil(residual) / 10.0, 'f', 1)),
         QStringLiteral("Die Druckbereich-Korrektur gilt für alle Formulare."),
     }
         .join(QLatin1Char('\n'));
@@ -290,10 +383,10 @@ bool CDlgDruckerEinmessen::ApplyResult()
     }
     for (QLineEdit* field : m_readingFields) {
         const QSignalBlocker blocker(field);
-        field->setText(QStringLiteral("0,0"));
+        field->setText(ZeroReading());
     }
     m_printButton->setText(QStringLiteral("Zweites Kalibrierblatt drucken..."));
-    m_statusLabel->setText(QStringLiteral(
+    SetStatus(QStringLiteral(
         "Die Werte sind gespeichert. Drucken Sie zur Kontrolle ein zweites Kalibrierblatt: die "
         "Kreuze sollten nun auf den Ecken der Felder liegen. Was noch fehlt, tragen Sie wieder "
         "ein."));

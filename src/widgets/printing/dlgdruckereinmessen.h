@@ -59,7 +59,13 @@ public:
     // "Kalibrierblatt drucken": prints, telling a failure in a message box.
     bool PrintSheet();
 
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitMinimumSize();
+    void SetStatus(const QString& text);
     void BuildMarkLabels();
     void Recompute();
 

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
@@ -26,32 +27,41 @@ int Step(int value, int direction, LimitRule rule)
 
 namespace {
 
-QString Millimetres(int tenths)
+QString Millimetres(int tenths, const QLocale* numbers)
 {
-    // Always a decimal point, whatever the locale: the texts are the program's own.
-    return QString::asprintf("%2.1f", std::abs(tenths) / 10.0);
+    const double millimetres = std::abs(tenths) / 10.0;
+    // Without a locale always a decimal point, whatever the system's: the
+    // texts are the program's own.
+    return numbers ? numbers->toString(millimetres, 'f', 1)
+                   : QString::asprintf("%2.1f", millimetres);
 }
 
-QString ShiftText(int tenths, UiLanguage language, const BilingualText& positive,
-                  const BilingualText& negative)
+QString ShiftText(int tenths, UiLanguage language, const QLocale* numbers,
+                  const BilingualText& positive, const BilingualText& negative)
 {
     static constexpr BilingualText kUnchanged{"unver\u00e4ndert", "unchanged"};
     if (tenths == 0)
         return kUnchanged.In(language);
-    return (tenths > 0 ? positive : negative).In(language).arg(Millimetres(tenths));
+    QString text =
+        (tenths > 0 ? positive : negative).In(language).arg(Millimetres(tenths, numbers));
+    // Where the number is written as in running text, it also stays on one
+    // line with its unit.
+    if (numbers)
+        text.replace(QLatin1String(" mm"), QStringLiteral("\u00a0mm"));
+    return text;
 }
 
 } // namespace
 
-QString HorizontalText(int tenths, UiLanguage language)
+QString HorizontalText(int tenths, UiLanguage language, const QLocale* numbers)
 {
-    return ShiftText(tenths, language, {"%1 mm nach rechts", "%1 mm to the right"},
+    return ShiftText(tenths, language, numbers, {"%1 mm nach rechts", "%1 mm to the right"},
                      {"%1 mm nach links", "%1 mm to the left"});
 }
 
-QString VerticalText(int tenths, UiLanguage language)
+QString VerticalText(int tenths, UiLanguage language, const QLocale* numbers)
 {
-    return ShiftText(tenths, language, {"%1 mm nach unten", "%1 mm to bottom"},
+    return ShiftText(tenths, language, numbers, {"%1 mm nach unten", "%1 mm to bottom"},
                      {"%1 mm nach oben", "%1 mm to top"});
 }
 

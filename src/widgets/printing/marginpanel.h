@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLocale;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -26,8 +27,10 @@ enum class LimitRule { StopAtLimit, ClampToLimit };
 // One step of +kStep (direction > 0) or -kStep (direction < 0).
 int Step(int value, int direction, LimitRule rule);
 
-QString HorizontalText(int tenths, UiLanguage language);
-QString VerticalText(int tenths, UiLanguage language);
+// "1.5 mm nach rechts", "unverändert": the margin dialogs write the number with a
+// decimal point. With `numbers`, in that locale's way ("1,5 mm nach rechts").
+QString HorizontalText(int tenths, UiLanguage language, const QLocale* numbers = nullptr);
+QString VerticalText(int tenths, UiLanguage language, const QLocale* numbers = nullptr);
 
 // A tool tip with a bold title line, as the dialogs show for every control.
 QString ToolTip(const BilingualText& title, const BilingualText& text, UiLanguage language);
