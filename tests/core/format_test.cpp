@@ -100,6 +100,135 @@ TEST(StringFormat, ParseNumberReadsTypedNumbers)
         CStringFormat::ParseNumber(QStringLiteral("1e999"), QLatin1Char(','), QLatin1Char('.'))));
 }
 
+// What ReadNumber tells beside the value: whether the number was the whole
+// text and whether its thousands characters stood between groups of three.
+TEST(StringFormat, ReadNumberTellsWhatTheReadingLeftOut)
+{
+    struct Case
+    {
+        const char* text;
+        bool found;
+        bool whole;
+        bool grouped;
+        const char* exact; // the digits read, as a C number; null for none
+    };
+    const Case cases[] = {
+        {"1.234.567,89", true, true, true, "1234567.89"},
+        {"  -1.234 ", true, true, true, "-1234"},
+        {"1,005", true, true, true, "1.005"},
+        {"1,5e3", true, true, true, "1500"},
+        {"12.5", true, true, false, "125"},
+        {"1.000.", true, true, false, "1000"},
+        {"1.0000", true, true, false, "10000"},
+        {"1000.000", true, true, false, "1000000"},
+        {"7 Paletten", true, false, true, "7"},
+        {"1.000 kg", true, false, true, "1000"},
+        {"7 Pal.", true, false, false, "7"},
+        {"abc", false, false, true, nullptr},
+        {"ca. 7", false, false, false, nullptr},
+        {"", false, false, true, nullptr},
+        {"1e999", true, true, true, nullptr}, // an infinity as a double
+    };
+    for (const Case& c : cases) {
+        const NumberReading reading = CStringFormat::ReadNumber(QString::fromUtf8(c.text),
+                                                                QLatin1Char(','), QLatin1Char('.'));
+        EXPECT_EQ(reading.found, c.found) << c.text;
+        EXPECT_EQ(reading.whole, c.whole) << c.text;
+        EXPECT_EQ(reading.grouped, c.grouped) << c.text;
+        if (c.exact)
+            EXPECT_EQ(reading.exact, DecimalNumber::FromCText(QString::fromUtf8(c.exact)))
+                << c.text;
+        else
+            EXPECT_FALSE(reading.exact) << c.text;
+    }
+}
+
+TEST(StringFormat, GroupedDigitsLength)
+{
+    struct Case
+    {
+        const char* text;
+        int from;
+        int expected;
+    };
+    const Case cases[] = {
+        {"1.000", 0, 5},   {"12.500", 0, 6},   {"1.000.000", 0, 9}, {"-1.000", 1, 5},
+        {"1.234,5", 0, 5}, {"1.000 kg", 0, 5}, {"1000", 0, 0},      {"1.00", 0, 0},
+        {"1.0000", 0, 0},  {"1000.000", 0, 0}, {"1.000.", 0, 0},    {".000", 0, 0},
+        {"", 0, 0},        {"1.000", 5, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            CStringFormat::GroupedDigitsLength(QString::fromUtf8(c.text), c.from, QLatin1Char('.')),
+            c.expected)
+            << c.text;
+}
+
+// Rounding and adding on the digits, halves away from zero, at any number of
+// places and of any size.
+TEST(DecimalNumber, RoundsAndAddsOnItsDigits)
+{
+    struct Case
+    {
+        const char* a;
+        const char* b; // added to a; null for none
+        int decimals;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"2.5", nullptr, 0, "3"},
+        {"-2.5", nullptr, 0, "-3"},
+        {"0.5", nullptr, 0, "1"},
+        {"0.49999999999999999999", nullptr, 0, "0"},
+        {"0.25", nullptr, 1, "0.3"},
+        {"0.125", nullptr, 2, "0.13"},
+        {"-0.125", nullptr, 2, "-0.13"},
+        {"1.005", nullptr, 2, "1.01"},
+        {"9.995", nullptr, 2, "10.00"},
+        {"0.0625", nullptr, 3, "0.063"},
+        {"-0.0005", nullptr, 3, "-0.001"},
+        {"-0.0004", nullptr, 3, "0.000"},
+        {"0.004", nullptr, 2, "0.00"},
+        {"00012.3400", nullptr, 3, "12.340"},
+        {"1e3", nullptr, 0, "1000"},
+        {"15e-2", nullptr, 1, "0.2"},
+        {"123", nullptr, 2, "123.00"},
+        {"-0", nullptr, 1, "0.0"},
+        {"1.004", "0.001", 2, "1.01"},
+        {"0.1", "0.2", 17, "0.30000000000000000"},
+        {"-20", "20", 0, "0"},
+        {"100000000000000000000", "-1", 0, "99999999999999999999"},
+        {"-1.5", "0.25", 2, "-1.25"},
+        {"0.75", "-1", 1, "-0.3"},
+        {"99999999999999999999.5", "0.5", 0, "100000000000000000000"},
+    };
+    for (const Case& c : cases) {
+        std::optional<DecimalNumber> value = DecimalNumber::FromCText(QString::fromUtf8(c.a));
+        ASSERT_TRUE(value) << c.a;
+        if (c.b) {
+            const std::optional<DecimalNumber> other =
+                DecimalNumber::FromCText(QString::fromUtf8(c.b));
+            ASSERT_TRUE(other) << c.b;
+            value = *value + *other;
+        }
+        EXPECT_EQ(value->ToFixed(c.decimals).toStdString(), c.expected) << c.a;
+    }
+
+    for (const char* text : {"", "+", ".", "-.", "1.2.3", "1e", "1e+", " 1", "1 ", "0x10", "1,5"})
+        EXPECT_FALSE(DecimalNumber::FromCText(QString::fromUtf8(text))) << text;
+}
+
+TEST(DecimalNumber, FromDoubleTakesTheShortestDigits)
+{
+    EXPECT_EQ(DecimalNumber::FromDouble(1.005), DecimalNumber::FromCText(u"1.005"));
+    EXPECT_EQ(DecimalNumber::FromDouble(0.1 + 0.2),
+              DecimalNumber::FromCText(u"0.30000000000000004"));
+    EXPECT_EQ(DecimalNumber::FromDouble(-1e20), DecimalNumber::FromCText(u"-1e20"));
+    EXPECT_EQ(DecimalNumber::FromDouble(-0.0), DecimalNumber());
+    EXPECT_FALSE(DecimalNumber::FromDouble(std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(DecimalNumber::FromDouble(std::numeric_limits<double>::quiet_NaN()));
+}
+
 TEST(StringFormat, FormatNumberGroupsAndRounds)
 {
     struct Case
@@ -119,7 +248,29 @@ TEST(StringFormat, FormatNumberGroupsAndRounds)
         {German(), -123456.0, 48, "-123.456"}, // no separator right after the sign
         {German(), 1500.0, 48 + 2, "1.500,00"},
         {German(), 0.0, 48 + 3, "0,000"},
-        {German(), 2.5, 48, "2"}, // printf rounds an exact half to even
+        // Halves round away from zero, on the decimal digits of the value: the
+        // double nearest to 1.005 lies below it, 0.125 and 2.0625 are exact
+        // halves that printf would round to even.
+        {German(), 2.5, 48, "3"},
+        {German(), 300.5, 48, "301"},
+        {German(), 300.7, 48, "301"},
+        {German(), 0.5, 48, "1"},
+        {German(), 999.5, 48, "1.000"},
+        {German(), 0.49999999999999994, 48, "0"},
+        {German(), 0.25, 48 + 1, "0,3"},
+        {German(), 0.35, 48 + 1, "0,4"},
+        {German(), 0.125, 48 + 2, "0,13"},
+        {German(), 1.005, 48 + 2, "1,01"},
+        {German(), 2.675, 48 + 2, "2,68"},
+        {German(), 1.004, 48 + 2, "1,00"},
+        {German(), 2.0625, 48 + 3, "2,063"},
+        {German(), 1.0005, 48 + 3, "1,001"},
+        {German(), 1.000005, 48 + 5, "1,00001"},
+        {German(), -2.5, 48, "-3"},
+        {German(), -0.125, 48 + 2, "-0,13"},
+        {German(), -1.005, 48 + 2, "-1,01"},
+        {German(), -1234.55, 48 + 1, "-1.234,6"},
+        {German(), -0.004, 48 + 2, "0,00"}, // no sign before a value rounded to 0
         {German(), 1e20, 48, "100.000.000.000.000.000.000"},
         // 0xFFFF (or -1): the regional decimals and grouping.
         {German(), 1234.5, 0xFFFF, "1.234,50"},

@@ -61,6 +61,15 @@ void PrintTo(const LeaveCase& c, std::ostream* os)
 
 const QString kSection = QStringLiteral("Speditionsauftrag");
 
+void ApplyOptions(CSettingsStore& settings, const Options& options)
+{
+    settings.Set(kSection, Settings::DecimalsColumn23, options.decimals23);
+    settings.Set(kSection, Settings::DecimalsColumn24, options.decimals24);
+    settings.Set(kSection, Settings::SumColumn25, options.sum25);
+    settings.Set(kSection, Settings::SumColumn27, options.sum27);
+    settings.Set(kSection, Settings::SumColumn28, options.sum28);
+}
+
 class ForwardingSums_Leave : public testing::TestWithParam<LeaveCase>
 {
 };
@@ -70,11 +79,7 @@ TEST_P(ForwardingSums_Leave, FormatsTheBoxAndItsColumnsSum)
     const LeaveCase& c = GetParam();
     TestEnvironment env;
     CSettingsStore& settings = env.Settings();
-    settings.Set(kSection, Settings::DecimalsColumn23, c.options.decimals23);
-    settings.Set(kSection, Settings::DecimalsColumn24, c.options.decimals24);
-    settings.Set(kSection, Settings::SumColumn25, c.options.sum25);
-    settings.Set(kSection, Settings::SumColumn27, c.options.sum27);
-    settings.Set(kSection, Settings::SumColumn28, c.options.sum28);
+    ApplyOptions(settings, c.options);
 
     CFieldStore store;
     ApplyFormDefinition(store, GetForwardingFormDefinition());
@@ -164,6 +169,40 @@ INSTANTIATE_TEST_SUITE_P(
                   {{Count(0), "2"}, {Count(1), " 3 Sack"}},
                   Count(0),
                   {{kCountSum, "5"}}},
+        // A whole number grouped by thousands points in threes is read whole;
+        // any other point ends the number.
+        LeaveCase{"a thousand grouped by a point",
+                  {{Count(0), "1.000"}, {Count(1), "12.500"}},
+                  Count(0),
+                  {{Count(0), "1000"}, {kCountSum, "13500"}}},
+        LeaveCase{"a million grouped by points",
+                  {{Count(0), " 1.000.000 "}},
+                  Count(0),
+                  {{Count(0), "1000000"}, {kCountSum, "1000000"}}},
+        LeaveCase{"a negative grouped count",
+                  {{Count(0), "-1.000"}, {Count(1), "2.000"}},
+                  Count(0),
+                  {{Count(0), "-1000"}, {kCountSum, "1000"}}},
+        LeaveCase{"two decimals after the point are no group",
+                  {{Count(0), "1.00"}},
+                  Count(0),
+                  {{Count(0), "1"}, {kCountSum, "1"}}},
+        LeaveCase{"four digits after the point are no group",
+                  {{Count(0), "1.0000"}},
+                  Count(0),
+                  {{Count(0), "1"}, {kCountSum, "1"}}},
+        LeaveCase{"a first group of four digits",
+                  {{Count(0), "1000.000"}},
+                  Count(0),
+                  {{Count(0), "1000"}, {kCountSum, "1000"}}},
+        LeaveCase{"a grouped count followed by a word",
+                  {{Count(0), "1.000 Paletten"}},
+                  Count(0),
+                  {{Count(0), "1"}, {kCountSum, "1"}}},
+        LeaveCase{"blanks around a count",
+                  {{Count(0), " 12 "}},
+                  Count(0),
+                  {{Count(0), "12"}, {kCountSum, "12"}}},
         LeaveCase{"no sum with SummeFeld25 off",
                   {{Count(0), "7 Kisten"}, {kCountSum, "99"}},
                   Count(0),
@@ -214,6 +253,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {{Loading(0), "-5"}, {Loading(1), "2"}},
                   Loading(0),
                   {{Loading(0), ""}, {kLoadingSum, "2"}}},
+        // Halves round away from zero, the cells as their sums, and on the
+        // digits: 1,004 + 0,001 is 1,005 exactly, if not as a double.
+        LeaveCase{"a half rounds up",
+                  {{Gross(0), "300,5"}, {Gross(1), "2,5"}},
+                  Gross(0),
+                  {{Gross(0), "301"}, {kGrossSum, "304"}}}, // 301 + 2,5
+        LeaveCase{"a sum of cells with more decimals than the column keeps",
+                  {{Loading(0), "1,004"}, {Loading(1), "0,001"}},
+                  Loading(2),
+                  {{kLoadingSum, "1,01"}},
+                  Decimals(2, 0)},
         LeaveCase{"gross weight keeps its comma",
                   {{Gross(0), "1.500,5"}},
                   Gross(0),
@@ -269,6 +319,97 @@ INSTANTIATE_TEST_SUITE_P(
                   {{Gross(0), "123.456"}, {kGrossSum, "123.456"}},
                   Decimals(0, 16)}),
     [](const testing::TestParamInfo<LeaveCase>& info) { return TestCaseName(info.param.what); });
+
+using Kind = Forms::BoxChange::Kind;
+
+struct ReportCase
+{
+    const char* what;
+    int box;
+    const char* typed;
+    Kind kind;
+    const char* after; // the cell's text afterwards
+    int decimals = 0;  // of both weight columns
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class ForwardingSums_Report : public testing::TestWithParam<ReportCase>
+{
+};
+
+// What leaving a cell changed beyond trimming and rewriting the same value is
+// reported with the cell's field and row as the form numbers them; anything
+// else is not.
+TEST_P(ForwardingSums_Report, TellsWhatTheFormattingChanged)
+{
+    const ReportCase& c = GetParam();
+    TestEnvironment env;
+    ApplyOptions(env.Settings(), Decimals(c.decimals, c.decimals));
+    CFieldStore store;
+    ApplyFormDefinition(store, GetForwardingFormDefinition());
+    store.SetFieldText(quint16(c.box), QString::fromUtf8(c.typed), 1);
+    store.ActivateField(quint16(c.box), 1);
+
+    const Forms::BoxChange change = ForwardingSums::LeaveBox(
+        store, env.Settings(), c.box, CStringFormat(RegionalValues::ForCountry(49)));
+
+    const QString after = QString::fromUtf8(c.after);
+    EXPECT_EQ(store.GetFieldText(quint16(c.box), 1).toStdString(), after.toStdString());
+    EXPECT_EQ(change.kind, c.kind);
+    if (c.kind == Kind::None) {
+        EXPECT_EQ(change.box, -1);
+        return;
+    }
+    const int column = (c.box - 21) % 7;
+    EXPECT_EQ(change.box, c.box);
+    EXPECT_EQ(change.field, 18 + column);
+    EXPECT_EQ(change.row, (c.box - 21) / 7 + 1);
+    EXPECT_EQ(change.before.toStdString(), QString::fromUtf8(c.typed).trimmed().toStdString());
+    EXPECT_EQ(change.after.toStdString(), after.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ForwardingSums_Report,
+    testing::Values(
+        // Counts, field 19.
+        ReportCase{"count of letters", Count(1), "abc", Kind::NotANumber, ""},
+        ReportCase{"count of a sign alone", Count(0), "-", Kind::NotANumber, ""},
+        ReportCase{"count with a word", Count(0), "7 Paletten", Kind::CutToNumber, "7"},
+        ReportCase{"count with two decimals", Count(0), "1.00", Kind::CutToNumber, "1"},
+        ReportCase{"count with four decimals", Count(0), "1.0000", Kind::CutToNumber, "1"},
+        ReportCase{"count with a decimal comma", Count(2), "2,5", Kind::CutToNumber, "2"},
+        ReportCase{"count of 0 with a word", Count(0), "0 Paletten", Kind::Zero, ""},
+        ReportCase{"count grouped in threes", Count(0), "1.000", Kind::None, "1000"},
+        ReportCase{"count of 12.500", Count(0), "12.500", Kind::None, "12500"},
+        ReportCase{"count of a million", Count(0), "1.000.000", Kind::None, "1000000"},
+        ReportCase{"negative count", Count(0), "-5", Kind::None, "-5"},
+        ReportCase{"count in blanks", Count(0), " 12 ", Kind::None, "12"},
+        ReportCase{"count with sign and zeros", Count(0), "+0012", Kind::None, "12"},
+        ReportCase{"count of 0", Count(0), "0", Kind::None, ""},
+        ReportCase{"empty count", Count(0), "", Kind::None, ""},
+        // Weights, fields 23 and 24.
+        ReportCase{"weight of letters", Gross(1), "abc", Kind::NotANumber, ""},
+        ReportCase{"weight about 7", Gross(0), "ca. 7", Kind::NotANumber, ""},
+        ReportCase{"negative weight", Loading(2), "-50", Kind::Negative, ""},
+        ReportCase{"negative weight with a unit", Loading(0), "-5 kg", Kind::Negative, ""},
+        ReportCase{"weight with a word", Loading(0), "7 Paletten", Kind::CutToNumber, "7"},
+        ReportCase{"weight of 0 with a unit", Gross(0), "0 kg", Kind::Zero, ""},
+        ReportCase{"weight of 0", Gross(0), "0", Kind::None, ""},
+        ReportCase{"point where no group stands", Gross(0), "12.5", Kind::ReadWithThousands,
+                   "125,0", 1},
+        ReportCase{"a trailing point", Gross(0), "1.000.", Kind::ReadWithThousands, "1.000"},
+        ReportCase{"a half rounded up", Gross(0), "300,5", Kind::Rounded, "301"},
+        ReportCase{"1,005 to two decimals", Gross(0), "1,005", Kind::Rounded, "1,01", 2},
+        ReportCase{"last row", Gross(7), " 2,5 ", Kind::Rounded, "3"},
+        ReportCase{"grouped weight", Gross(0), "1.500,5", Kind::None, "1.500,5", 1},
+        ReportCase{"weight given decimals", Gross(0), "1500", Kind::None, "1.500,00", 2},
+        ReportCase{"a zero decimal dropped", Loading(0), "300,50", Kind::None, "300,5", 1},
+        ReportCase{"a note trimmed", 18, "  Express ", Kind::None, "Express"}),
+    [](const testing::TestParamInfo<ReportCase>& info) { return TestCaseName(info.param.what); });
 
 // The rules apply to the current box, the one being left; a mismatch (or a box
 // the form does not have) changes nothing.

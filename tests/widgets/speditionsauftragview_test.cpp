@@ -1,15 +1,17 @@
 // The forwarding-order view in a document window of the real main window,
 // offscreen: typing into the goods table and leaving a cell formats it and
-// updates the sums, also when Ctrl+S saves; the arrow keys move along the
-// goods columns.
+// updates the sums, also when Ctrl+S saves, and tells what it changed; the
+// arrow keys move along the goods columns.
 #include "app/mainframe.h"
 #include "documents/spedauftragdoc.h"
 #include "formviewwindow.h"
+#include "screenshot.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
 #include "views/speditionsauftragview.h"
 
 #include <QLocale>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -120,6 +122,42 @@ private Q_SLOTS:
         QCOMPARE(Text(sumBox), sum);
     }
 
+    // What the formatting changed beyond the same value is told in the status
+    // bar, and the cell is marked on the screen for a few seconds.
+    void leavingAChangedCellTellsTheClerk()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        constexpr int grossRow2 = 34;
+        TypeInto(grossRow2, QStringLiteral("abc"));
+        QTest::keyClick(m_view->Editor(), Qt::Key_Tab);
+        QCOMPARE(Text(grossRow2), QString());
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 QStringLiteral("Feld 24 Zeile 2: \"abc\" ist keine Zahl und wurde entfernt."));
+        QCOMPARE(m_view->ChangedBoxMark(), grossRow2);
+
+        // The mark is drawn around the cell, outside the current box's mark.
+        const QRect cell = DeviceRect(*m_view, grossRow2).translated(-m_view->ScrollPosition());
+        m_view->viewport()->repaint();
+        const QImage shown = m_view->viewport()->grab().toImage();
+        Shot(m_frame.get(), "spedition_changed_cell");
+        QCOMPARE(shown.pixelColor(cell.center().x(), cell.top() - 3), QColor(0xD0, 0x20, 0x20));
+
+        // Leaving a cell whose value stays as it was tells nothing new.
+        m_frame->statusBar()->clearMessage();
+        TypeInto(26, QStringLiteral("1500"));
+        QTest::keyClick(m_view->Editor(), Qt::Key_Tab);
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QString());
+        QCOMPARE(m_view->ChangedBoxMark(), grossRow2);
+
+        QTRY_COMPARE_WITH_TIMEOUT(m_view->ChangedBoxMark(), -1, 6000);
+        m_view->viewport()->repaint();
+        QVERIFY(m_view->viewport()->grab().toImage().pixelColor(
+                    cell.center().x(), cell.top() - 3) != QColor(0xD0, 0x20, 0x20));
+    }
+
     // Saving moves the text being typed into the store through the same rules.
     void ctrlSFormatsTheCurrentCellBeforeSaving()
     {
@@ -130,11 +168,18 @@ private Q_SLOTS:
             return;
         TypeInto(22, QStringLiteral("7 Paletten"));
         QVERIFY(m_doc->IsModified());
+        // What fits into the narrow cell.
+        const QString typed = m_view->Editor()->EditedText();
         QTest::keyClick(m_view->Editor(), Qt::Key_S, Qt::ControlModifier);
         QTRY_VERIFY(!m_doc->IsModified());
         QCOMPARE(m_view->CurrentBox(), 22);
         QCOMPARE(Text(22), QStringLiteral("7"));
         QCOMPARE(Text(kCountSum), QStringLiteral("7"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 QStringLiteral("Feld 19 Zeile 1: \"%1\" wurde zu \"7\".").arg(typed));
+        QVERIFY(typed.startsWith(QLatin1String("7 P")));
+        QCOMPARE(m_view->ChangedBoxMark(), 22);
+        Shot(m_frame.get(), "spedition_saved_changed_cell");
 
         CSpeditionsauftragDoc saved(UserSettings());
         QVERIFY(saved.OnOpenDocument(path));

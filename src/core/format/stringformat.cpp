@@ -3,8 +3,9 @@
 #include <QDate>
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
-#include <string>
+#include <cmath>
 
 namespace {
 
@@ -208,11 +209,20 @@ QString CStringFormat::FormatToday(int code)
 
 double CStringFormat::ParseNumber(const QString& text, QChar decimalChar, QChar thousandsChar)
 {
+    return ReadNumber(text, decimalChar, thousandsChar).value;
+}
+
+NumberReading CStringFormat::ReadNumber(const QString& text, QChar decimalChar, QChar thousandsChar)
+{
+    NumberReading reading;
     if (text.isEmpty())
-        return 0.0;
+        return reading;
     QString copy = text;
-    for (qsizetype at = copy.indexOf(thousandsChar); at > 0; at = copy.indexOf(thousandsChar))
+    bool removed = false;
+    for (qsizetype at = copy.indexOf(thousandsChar); at > 0; at = copy.indexOf(thousandsChar)) {
         copy.remove(at, 1);
+        removed = true;
+    }
     const qsizetype decimalAt = copy.indexOf(decimalChar);
     if (decimalAt >= 0)
         copy[decimalAt] = QLatin1Char('.');
@@ -220,12 +230,60 @@ double CStringFormat::ParseNumber(const QString& text, QChar decimalChar, QChar 
     qsizetype start = 0;
     while (start < copy.size() && IsCSpace(copy[start]))
         ++start;
+    const QString number = DecimalPrefix(copy, start);
+    if (removed) {
+        // The removal ran over the whole text, so the groups must hold every
+        // thousands character of it.
+        qsizetype at = 0;
+        while (at < text.size() && IsCSpace(text[at]))
+            ++at;
+        if (at < text.size() && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-')))
+            ++at;
+        const qsizetype length = GroupedDigitsLength(text, at, thousandsChar);
+        reading.grouped = length > 0 && text.indexOf(thousandsChar, at + length) < 0;
+    }
+    if (number.isEmpty())
+        return reading;
+    reading.found = true;
     // QLocale::c() reads without regard to the process's C locale, which the
     // application object has set to the user's.
-    return QLocale::c().toDouble(DecimalPrefix(copy, start));
+    reading.value = QLocale::c().toDouble(number);
+    reading.whole = std::all_of(copy.cbegin() + start + number.size(), copy.cend(), IsCSpace);
+    if (std::isfinite(reading.value))
+        reading.exact = DecimalNumber::FromCText(number);
+    return reading;
+}
+
+qsizetype CStringFormat::GroupedDigitsLength(QStringView text, qsizetype from, QChar thousandsChar)
+{
+    auto digitsFrom = [&text](qsizetype at) {
+        qsizetype end = at;
+        while (end < text.size() && IsDigit(text[end]))
+            ++end;
+        return end - at;
+    };
+    const qsizetype lead = from < text.size() ? digitsFrom(from) : 0;
+    if (lead < 1 || lead > 3)
+        return 0;
+    qsizetype at = from + lead;
+    int groups = 0;
+    for (; at < text.size() && text[at] == thousandsChar; at += 4, ++groups) {
+        if (digitsFrom(at + 1) != 3)
+            return 0;
+    }
+    return groups > 0 ? at - from : 0;
 }
 
 QString CStringFormat::FormatNumber(double value, int code) const
+{
+    if (const std::optional<DecimalNumber> decimal = DecimalNumber::FromDouble(value))
+        return FormatNumber(*decimal, code);
+    char buffer[8];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, written.ptr - buffer);
+}
+
+QString CStringFormat::FormatNumber(const DecimalNumber& value, int code) const
 {
     const quint16 word = quint16(code);
     int decimals = m_values.digits;
@@ -237,13 +295,7 @@ QString CStringFormat::FormatNumber(double value, int code) const
             groupSize = (word >> 4) & 0x0F;
     }
 
-    // std::to_chars is printf's fixed-point conversion in the "C" locale,
-    // whatever the process's locale is.
-    std::string buffer(size_t(330 + decimals), '\0');
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed, decimals);
-    QString text = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
-
+    QString text = value.ToFixed(decimals);
     qsizetype p = text.indexOf(QLatin1Char('.'));
     if (p >= 0)
         text[p] = m_values.decimalSeparator;

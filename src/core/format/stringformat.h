@@ -1,7 +1,12 @@
 #pragma once
 
+#include "format/decimalnumber.h"
+
 #include <QChar>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 class QDate;
 class QLocale;
@@ -36,6 +41,24 @@ struct RegionalValues
 // locale, which stands for none.
 int CountryCodeFor(const QLocale& locale);
 
+// A typed number as ParseNumber reads it, and what the reading left out, so
+// that a caller can tell a user whose text lost more than white space.
+struct NumberReading
+{
+    double value = 0.0; // ParseNumber's result
+    bool found = false; // a number was read at all (the value is 0 otherwise)
+    // The number took the whole text: nothing but white space and removed
+    // thousands characters around it.
+    bool whole = false;
+    // Every thousands character that was removed stood between groups of three
+    // digits of the number's whole part ("1.234.567,8"); "12.5" read as 125 is
+    // not grouped.
+    bool grouped = true;
+    // The number digit for digit as it was read; none when no number was read
+    // or when it is beyond a double (an infinity).
+    std::optional<DecimalNumber> exact;
+};
+
 // Dates and numbers as the forms write them, and numbers as users type them.
 // A value class, created where it is needed; creating it with no argument reads
 // the user's locale (QLocale::system()).
@@ -65,14 +88,27 @@ public:
     // (after white space) is read, independent of any locale. No number gives 0;
     // an overflow gives an infinity.
     static double ParseNumber(const QString& text, QChar decimalChar, QChar thousandsChar);
+    // ParseNumber with the details of the reading.
+    static NumberReading ReadNumber(const QString& text, QChar decimalChar, QChar thousandsChar);
+    // How many characters from `from` on are digits in groups of three: one to
+    // three digits, then one or more times the thousands character and exactly
+    // three digits, with no digit and no thousands character right after them
+    // ("1.234.567" gives 9). 0 when the text there is not such a run.
+    static qsizetype GroupedDigitsLength(QStringView text, qsizetype from, QChar thousandsChar);
 
     // Writes a number in fixed-point with the regional separators. Code 0xFFFF
     // (-1) takes the regional decimals and grouping; otherwise bits 0-3 give the
     // decimals (regional ones from 6 up) and bits 4-7 the group size (regional
     // one above 5), so 48 + n gives n decimals in groups of three. A group size
-    // of 0 means no grouping. Rounds as printf does; no separator follows the
-    // minus sign.
+    // of 0 means no grouping. Rounds on the value's shortest decimal form (the
+    // digits that read back as the same double, so 1.005 and not the binary
+    // fraction just below it), an exact half away from zero: 2.5 gives 3,
+    // -0.125 with two decimals -0,13. No separator follows the minus sign, and
+    // no minus sign stands before a value rounded to 0. Infinities and NaN are
+    // written as printf writes them.
     QString FormatNumber(double value, int code) const;
+    // The same for a number kept as its digits, rounded on exactly those.
+    QString FormatNumber(const DecimalNumber& value, int code) const;
 
 private:
     RegionalValues m_values;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settingkeys.h"
+#include "views/boxchange.h"
 #include "views/formtables.h"
 #include "views/formtype.h"
 
@@ -195,8 +196,10 @@ struct FormDescription
     QString (*boxName)(int index) = nullptr;
     // Runs when the view leaves page-1 box `box` (and when it re-selects it
     // before saving or printing), before the next box becomes current: the
-    // form's automatic formatting. The store's current box is `box`.
-    void (*leaveBox)(CFieldStore& store, const CSettingsStore& settings, int box) = nullptr;
+    // form's automatic formatting. The store's current box is `box`. Returns
+    // what the formatting changed in that box beyond trimming it and writing
+    // the same value anew (Kind::None for nothing to tell).
+    BoxChange (*leaveBox)(CFieldStore& store, const CSettingsStore& settings, int box) = nullptr;
 
     // The section of the form's settings.
     QString Section() const { return GetFormTypeInfo(type).section; }

@@ -12,6 +12,7 @@
 #include "printing/printcommand.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "views/boxchangemessage.h"
 #include "views/boxnames.h"
 #include "views/boxnavigation.h"
 #include "views/formtables.h"
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -37,6 +39,13 @@ namespace {
 // the white paper next to the black lines and the blue texts, in any palette.
 const QColor kCurrentBoxMark(0xF0, 0x8C, 0x00);
 constexpr int kCurrentBoxMarkWidth = 2; // pixels outside the box
+// A box whose text the formatting changed: a red frame around the current
+// box's mark and a light red over the box, long enough to be seen after the
+// eye has gone on to the next box; the sentence stays longer, to be read.
+const QColor kChangedBoxMark(0xD0, 0x20, 0x20);
+const QColor kChangedBoxTint(0xD0, 0x20, 0x20, 0x30);
+constexpr int kChangedBoxMarkMs = 4000;
+constexpr int kBoxChangeMessageMs = 10000;
 
 // Where the box texts are drawn: the edit widget sits exactly there.
 constexpr int kTextShift = CFormPainter::kTextShift;
@@ -283,6 +292,7 @@ void CKRFormView::OnDraw(QPainter& painter)
         m_formPainter->DrawForm(painter, m_nCurrentPage, m_nPublisher);
     }
     DrawCurrentBoxMark(painter);
+    DrawChangedBoxMark(painter);
 }
 
 QRect CKRFormView::CurrentBoxMarkRect() const
@@ -305,6 +315,45 @@ void CKRFormView::DrawCurrentBoxMark(QPainter& painter) const
     painter.resetTransform();
     painter.setClipRegion(QRegion(outer).subtracted(QRegion(outer.adjusted(w, w, -w, -w))));
     painter.fillRect(outer, kCurrentBoxMark);
+    painter.restore();
+}
+
+void CKRFormView::ShowBoxChange(const Forms::BoxChange& change)
+{
+    m_frame.statusBar()->showMessage(BoxChangeMessage(change), kBoxChangeMessageMs);
+    if (!m_changedBoxTimer) {
+        m_changedBoxTimer = new QTimer(this);
+        m_changedBoxTimer->setSingleShot(true);
+        connect(m_changedBoxTimer, &QTimer::timeout, this, [this] {
+            viewport()->update(ChangedBoxMarkRect().translated(-ScrollPosition()));
+            m_changedBox = -1;
+        });
+    }
+    viewport()->update(ChangedBoxMarkRect().translated(-ScrollPosition()));
+    m_changedBox = change.box;
+    m_changedBoxTimer->start(kChangedBoxMarkMs);
+    viewport()->update(ChangedBoxMarkRect().translated(-ScrollPosition()));
+}
+
+QRect CKRFormView::ChangedBoxMarkRect() const
+{
+    if (m_changedBox < 0 || m_nCurrentPage != 1 || !m_editor || !IsLayoutValid())
+        return QRect();
+    const int w = 2 * kCurrentBoxMarkWidth;
+    return ToDevice(GetBoxRect(m_changedBox, 1)).adjusted(-w, -w, w, w);
+}
+
+void CKRFormView::DrawChangedBoxMark(QPainter& painter) const
+{
+    const QRect outer = ChangedBoxMarkRect().translated(-ScrollPosition());
+    if (outer.isEmpty())
+        return;
+    const int w = kCurrentBoxMarkWidth;
+    painter.save();
+    painter.resetTransform();
+    painter.fillRect(outer.adjusted(2 * w, 2 * w, -2 * w, -2 * w), kChangedBoxTint);
+    painter.setClipRegion(QRegion(outer).subtracted(QRegion(outer.adjusted(w, w, -w, -w))));
+    painter.fillRect(outer, kChangedBoxMark);
     painter.restore();
 }
 
@@ -343,8 +392,10 @@ void CKRFormView::GoToBox(int index)
         return;
     CFieldStore& store = m_document.GetStore();
     const int left = store.GetCurrentField();
-    if (m_form.leaveBox && m_nCurrentPage == 1 && m_editor)
-        m_form.leaveBox(store, Settings(), left);
+    if (m_form.leaveBox && m_nCurrentPage == 1 && m_editor) {
+        if (const Forms::BoxChange change = m_form.leaveBox(store, Settings(), left))
+            ShowBoxChange(change);
+    }
     store.ActivateField(quint16(index), 0);
     // Leaving the guard box may switch the check box cross on or off; the
     // form's formatting may have rewritten other boxes.

@@ -18,6 +18,7 @@ class CKRDFormEditWindow;
 class CKrDocument;
 class CMainFrame;
 class QMenu;
+class QTimer;
 
 // A form on the screen, for every form of the engine: the blank form of the
 // shown page, the box editor over the current box, the box texts and the check
@@ -103,6 +104,9 @@ public:
     CKrDocument& Document() const { return m_document; }
     // Check box k in device pixels of the unscrolled view.
     QRect CheckBoxRect(int k) const { return m_checkRects.value(k); }
+    // The page-1 box whose text the form's formatting changed last, while it is
+    // marked on the screen (a few seconds), else -1.
+    int ChangedBoxMark() const { return m_changedBox; }
 
     // CKrEditHost: keys and the wheel the editor passes on, its own menu entries.
     void EditorKeyPressed(QKeyEvent* event) override;
@@ -165,6 +169,12 @@ private:
     // view; empty until the layout stands. Drawn on the screen only.
     QRect CurrentBoxMarkRect() const;
     void DrawCurrentBoxMark(QPainter& painter) const;
+    // Tells what the form's formatting changed in a box: a sentence in the
+    // main frame's status bar and a mark around the box for a few seconds,
+    // drawn on the screen only, outside the current box's mark.
+    void ShowBoxChange(const Forms::BoxChange& change);
+    QRect ChangedBoxMarkRect() const;
+    void DrawChangedBoxMark(QPainter& painter) const;
 
     const Forms::FormDescription& m_form;
     CKrDocument& m_document;
@@ -182,6 +192,8 @@ private:
     CursorKind m_cursorKind = kCursorForm;
     QVector<QRect> m_checkRects;
     QRect m_markRect;                          // where the current box's mark was last drawn
+    int m_changedBox = -1;                     // marked for a change, page 1
+    QTimer* m_changedBoxTimer = nullptr;       // ends the mark; made on first use
     mutable QVector<BoxName> m_boxNames;       // page 1, made on first use
     mutable QVector<BoxName> m_followBoxNames; // the follow-on box
 };
