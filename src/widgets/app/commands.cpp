@@ -160,7 +160,12 @@ QList<int> ToolbarLayout()
     return ids;
 }
 
-QIcon CommandIcon(const CommandInfo& info)
+namespace {
+
+// How much of a picture a disabled button shows.
+constexpr qreal kDisabledOpacity = 0.35;
+
+QIcon SourceIcon(const CommandInfo& info)
 {
     QIcon icon;
     if (info.themeIcon)
@@ -182,4 +187,35 @@ QIcon CommandIcon(const CommandInfo& info)
     painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(info.glyph));
     return QIcon(pixmap);
+}
+
+// Qt greys a disabled picture by the brightness of its pixels, which leaves
+// black and white strokes as they are: a picture drawn in the palette's text
+// colour would look enabled on a button that is not. The disabled picture is
+// the normal one faded into the toolbar instead.
+QIcon WithFadedDisabled(const QIcon& source)
+{
+    if (source.isNull())
+        return source;
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QPixmap normal = source.pixmap(QSize(size, size));
+        QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(kDisabledOpacity);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(faded, QIcon::Disabled);
+    }
+    return icon;
+}
+
+} // namespace
+
+QIcon CommandIcon(const CommandInfo& info)
+{
+    return WithFadedDisabled(SourceIcon(info));
 }

@@ -82,6 +82,9 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
     idle->setInterval(250);
     connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     idle->start();
+    // Until the first idle update every action would stand enabled, the
+    // formatting buttons among them, with no document to act on.
+    UpdateCommandUI();
     // A shortcut fires only while its action is enabled, and the idle update
     // may lag behind the last keystroke (Ctrl+S right after typing): the states
     // are brought up to date before every key is matched against the shortcuts.
@@ -98,6 +101,12 @@ CMainFrame::~CMainFrame()
     // sub-windows; their actions may already be gone by then.
     qApp->removeEventFilter(this);
     disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+void CMainFrame::SetApplicationTarget(CCommandTarget* target)
+{
+    m_application = target;
+    UpdateCommandUI();
 }
 
 void CMainFrame::CreateActions()
