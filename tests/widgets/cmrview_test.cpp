@@ -369,6 +369,53 @@ private Q_SLOTS:
         QCOMPARE(int(Store().GetCurrentField()), 0); // a checkbox is no box
     }
 
+    // The permit number counts while it is typed: the squares are repainted as
+    // it comes and goes, and the cross, the cursor and a click follow the text
+    // in the box before the box is left.
+    void permitNumberCountsWhileTyped()
+    {
+        Open();
+        if (QTest::currentTestFailed())
+            return;
+        struct PaintRecorder : QObject
+        {
+            QRegion painted;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent*>(event)->region();
+                return false;
+            }
+        } recorder;
+        const int guard = CmrLayout::kPermitGuardBox;
+        const int first = CmrLayout::kFirstPermitBox;
+        QCOMPARE(int(m_doc->m_wPermitType), 1);
+        ClickBox(guard);
+        QVERIFY(!ShowsCross(*m_view, first));
+        QCoreApplication::processEvents();
+        m_view->viewport()->installEventFilter(&recorder);
+        QTest::keyClicks(Editor(), QStringLiteral("4711"));
+        QCOMPARE(Store().GetFieldText(guard, 1), QString()); // not left yet
+        const QPoint square = DeviceRect(first).center() - m_view->ScrollPosition();
+        QTRY_VERIFY(recorder.painted.contains(square));
+        m_view->viewport()->removeEventFilter(&recorder);
+        QVERIFY(ShowsCross(*m_view, first));
+
+        const QRect third = DeviceRect(first + 2);
+        QTest::mouseMove(m_view->viewport(), third.center() - m_view->ScrollPosition());
+        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorPermit);
+        ClickBox(first + 2);
+        QCOMPARE(int(m_doc->m_wPermitType), 3);
+        QCOMPARE(int(Store().GetCurrentField()), guard);
+
+        Editor()->selectAll();
+        QTest::keyClick(Editor(), Qt::Key_Delete);
+        QVERIFY(!ShowsCross(*m_view, first + 2));
+        QTest::mouseMove(m_view->viewport(), QPoint(1, 1));
+        QTest::mouseMove(m_view->viewport(), third.center() - m_view->ScrollPosition());
+        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorForm);
+    }
+
     // The editor moves with the form; a zoom places it anew over box 0.
     void editorFollowsScrollingAndZoom()
     {

@@ -145,6 +145,22 @@ void CKRFormView::CreateEditor()
     m_editor->FieldActivated(current, page, store.GetFieldText(current, page));
     // Tab and Shift+Tab move between boxes, they are never typed into one.
     m_editor->installEventFilter(this);
+    // The cross follows the guard box as it is typed into, not only once the
+    // box is left.
+    connect(m_editor, &CKrEditWindow::documentModified, this, [this] {
+        if (m_nCurrentPage == 1 && m_form.checkGuardBox >= 0 &&
+            CurrentBox() == m_form.checkGuardBox)
+            UpdateCheckBoxes();
+    });
+}
+
+void CKRFormView::UpdateCheckBoxes()
+{
+    // The cross's pen reaches a little beyond its square.
+    constexpr int kPenReach = 3;
+    for (const QRect& check : m_checkRects)
+        viewport()->update(check.translated(-ScrollPosition())
+                               .adjusted(-kPenReach, -kPenReach, kPenReach, kPenReach));
 }
 
 QRect CKRFormView::EditRect(int index, int page) const

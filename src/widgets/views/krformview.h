@@ -144,6 +144,8 @@ private:
     // The check box (0 ..) under a point in logical units, or -1.
     int CheckBoxAt(const QPoint& logical) const;
     void ClickCheckBox(int k);
+    // Repaints the check boxes (their cross may have come or gone).
+    void UpdateCheckBoxes();
     // Tab and Shift+Tab as next and previous box; true when the key was one of them.
     bool HandleTabKey(QKeyEvent* event);
     // Whether a key is an enabled shortcut of the main window.
