@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -704,6 +705,41 @@ void CKRFormView::ClickCheckBox(int k)
     if (m_document.GetCheckWord() == word)
         return;
     m_document.SetCheckWord(word);
+    m_document.SetModifiedFlag();
+    RedrawNow();
+}
+
+void CKRFormView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A cross can be removed where it is seen: over its own square.
+    const int k = m_nCurrentPage == 1 && event->reason() == QContextMenuEvent::Mouse
+                      ? CheckBoxAt(DeviceToLogical(event->pos() + ScrollPosition()))
+                      : -1;
+    if (k < 0 || !m_contextMenu ||
+        k != m_form.CrossedCheckBox(m_document.GetCheckWord(), m_document.GetStore())) {
+        CKRScrollViewBase::contextMenuEvent(event);
+        return;
+    }
+    QAction remove(tr("Kreuz entfernen"));
+    connect(&remove, &QAction::triggered, this, &CKRFormView::RemoveCross);
+    QAction separator;
+    separator.setSeparator(true);
+    QAction* first = m_contextMenu->actions().value(0);
+    m_contextMenu->insertActions(first, {&remove, &separator});
+    m_contextMenu->exec(event->globalPos());
+    // The menu is the view's for the editor as well; the entry belongs to
+    // this square only.
+    if (m_contextMenu) {
+        m_contextMenu->removeAction(&remove);
+        m_contextMenu->removeAction(&separator);
+    }
+}
+
+void CKRFormView::RemoveCross()
+{
+    if (m_document.GetCheckWord() == 0)
+        return;
+    m_document.SetCheckWord(0);
     m_document.SetModifiedFlag();
     RedrawNow();
 }

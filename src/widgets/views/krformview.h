@@ -125,6 +125,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Over the crossed square: the view's menu with "Kreuz entfernen" first.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
@@ -144,6 +146,8 @@ private:
     // The check box (0 ..) under a point in logical units, or -1.
     int CheckBoxAt(const QPoint& logical) const;
     void ClickCheckBox(int k);
+    // No square crossed: the check word 0, the document modified.
+    void RemoveCross();
     // Repaints the check boxes (their cross may have come or gone).
     void UpdateCheckBoxes();
     // Tab and Shift+Tab as next and previous box; true when the key was one of them.
