@@ -70,6 +70,8 @@ QList<CommandInfo> BuildCommands()
         {Cmd::StatusBar, "Status&leiste", {}, nullptr, nullptr},
         {Cmd::ZoomIn, "Anzeige &größer", {K(ctrl | Qt::Key_Plus)}, "zoom-in", nullptr},
         {Cmd::ZoomOut, "Anzeige &kleiner", {K(ctrl | Qt::Key_Minus)}, "zoom-out", nullptr},
+        {Cmd::ZoomWholePage, QT_TRANSLATE_NOOP("Commands", "&Ganze Seite"), {}, "zoom-fit-best", nullptr},
+        {Cmd::ZoomPageWidth, QT_TRANSLATE_NOOP("Commands", "Seiten&breite"), {}, "zoom-fit-width", nullptr},
         {Cmd::Homepage, "Homepage im Internet...", {}, nullptr, nullptr},
         {Cmd::WebUpdate, "Tarvelomark Update vom Internet...", {}, nullptr, nullptr},
         {Cmd::ResetFonts, "", {K(ctrl | shift | alt | Qt::Key_F)}, nullptr, nullptr},
@@ -130,7 +132,8 @@ QList<MenuLayout> MainMenus(int resourceId)
         {"&Optionen",
          {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::CalibratePrinter, Cmd::FormDefaults,
           Cmd::EditAddresses, Cmd::ProgramOptions}},
-        {"&Ansicht", {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut}},
+        {"&Ansicht",
+         {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ZoomWholePage, Cmd::ZoomPageWidth}},
         {"&Hilfe", kHelpMenu},
     };
 }
@@ -153,7 +156,7 @@ QList<int> ToolbarLayout()
 {
     QList<int> ids = {Cmd::Exit, 0, Cmd::New, 0};
     ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste << Cmd::InsertAddress
-        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
+        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << Cmd::ZoomWholePage << Cmd::ZoomPageWidth << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
         << 0 << Cmd::AlignLeft << Cmd::AlignCenter << Cmd::AlignRight << 0 << Cmd::Margins
         << Cmd::Print << Cmd::PrintPreview << 0 << Cmd::Page1 << Cmd::Page2 << 0 << Cmd::About
         << Cmd::HelpGeneral;

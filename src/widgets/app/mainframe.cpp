@@ -125,7 +125,8 @@ void CMainFrame::CreateActions()
         m_actions.insert(id, action);
     }
     for (int id : {Cmd::InsertMode, Cmd::Bold, Cmd::AlignLeft, Cmd::AlignCenter,
-                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar})
+                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar,
+                   Cmd::ZoomWholePage, Cmd::ZoomPageWidth})
         m_actions.value(id)->setCheckable(true);
     m_actions.value(Cmd::StatusBar)->setChecked(true);
 

@@ -211,8 +211,15 @@ void CKRFormView::FollowAlignment()
 
 void CKRFormView::RebuildLayout()
 {
+    RebuildLayout(false);
+}
+
+void CKRFormView::RebuildLayout(bool keepCurrentBox)
+{
     if (m_nZoom < ViewZoom::kMinZoom)
         ComputeZoom();
+    if (const int fitted = FittedZoom())
+        m_nZoom = qint16(fitted);
     const int zoom = m_nZoom;
     SetFormScrollSizes();
     m_formPainter = std::make_unique<CFormPainter>(m_form, zoom);
@@ -221,10 +228,16 @@ void CKRFormView::RebuildLayout()
     HandRectsToEditor();
     if (m_editor) {
         m_editor->CreateScreenFonts(*viewport(), zoom);
-        m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
-        m_editor->setFocus();
-        // The editor took the focus without the view having it first.
-        UpdateStatusText();
+        if (keepCurrentBox) {
+            // Where the store's rectangle puts it, as activating the box would.
+            m_editor->setGeometry(
+                EditRect(CurrentBox(), m_nCurrentPage).translated(-ScrollPosition()));
+        } else {
+            m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
+            m_editor->setFocus();
+            // The editor took the focus without the view having it first.
+            UpdateStatusText();
+        }
     }
     SetLayoutValid();
     CurrentBoxChanged();
@@ -259,6 +272,22 @@ bool CKRFormView::KeepsPagePicture() const
 void CKRFormView::ZoomChanged()
 {
     EnsureLayout();
+}
+
+void CKRFormView::ZoomFollowedWindow()
+{
+    // The window's size is no reason to leave the box being typed into.
+    if (m_editor)
+        RebuildLayout(true);
+}
+
+ViewZoom::FitTarget CKRFormView::FitTarget() const
+{
+    // The document size is kept in millimetres.
+    const QString section = GetSection();
+    return {QSize(m_form.sheetWidth, m_form.sheetHeight),
+            QSize(Settings().Get(section, Settings::DocWidth) * 10,
+                  Settings().Get(section, Settings::DocLength) * 10)};
 }
 
 void CKRFormView::paintEvent(QPaintEvent* event)

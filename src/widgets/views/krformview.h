@@ -87,7 +87,8 @@ public:
 
     // Scales everything that depends on the zoom, hands the box rectangles and
     // the fonts to the editor and makes box 0 of the shown page current. Runs
-    // when the view is first shown and after every zoom change.
+    // when the view is first shown and after every zoom change. A zoom that
+    // follows the window is fitted first.
     void RebuildLayout();
 
     int CurrentPage() const { return m_nCurrentPage; }
@@ -120,6 +121,9 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ZoomChanged() override;
+    void ZoomFollowedWindow() override;
+    // The sheet, and the document size of the section's settings.
+    ViewZoom::FitTarget FitTarget() const override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -131,6 +135,9 @@ protected:
 
 private:
     void ReadFormSettings();
+    // RebuildLayout; with `keepCurrentBox` the editor stays on its box with
+    // its text, caret and undo, and only moves and takes the new fonts.
+    void RebuildLayout(bool keepCurrentBox);
     void SetFormScrollSizes();
     // Creates the editor on first use and rebuilds an invalid layout.
     void EnsureLayout();
