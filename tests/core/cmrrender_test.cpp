@@ -391,6 +391,39 @@ TEST(ViewZoomStart, StepsByDesktopHeight)
     EXPECT_EQ(ViewZoom::ScaledFactor(0), 100);
 }
 
+// The zoom that follows the window: the largest that fits the CMR sheet
+// (205 x 298 mm, the document 205 x 350 mm) besides the scroll bars the
+// document then needs, at 96 dpi.
+TEST(ViewZoomFit, LargestZoomThatFitsTheWindow)
+{
+    using ViewZoom::ZoomFit;
+    const QSize sheet(2050, 2980);
+    const QSize document(2050, 3500);
+    const qreal perUnit = 96 / 254.0;
+    struct Case
+    {
+        const char* what;
+        ZoomFit fit;
+        QSize window;
+        QSize document;
+        int zoom;
+    };
+    const Case cases[] = {
+        // The form window of a 1366 x 768 screen with its bars.
+        {"1366 x 768, whole page", ZoomFit::WholePage, {1364, 592}, document, 5},
+        {"1366 x 768, page width", ZoomFit::PageWidth, {1364, 592}, document, 17},
+        {"page width beside the vertical bar", ZoomFit::PageWidth, {1320, 592}, document, 16},
+        {"page width, nothing to scroll", ZoomFit::PageWidth, {1320, 5000}, sheet, 17},
+        {"too small for any zoom", ZoomFit::WholePage, {300, 200}, document, ViewZoom::kMinZoom},
+        {"huge window", ZoomFit::PageWidth, {10000, 10000}, document, ViewZoom::kMaxZoom},
+        {"not fitted", ZoomFit::Off, {1364, 592}, document, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ViewZoom::FitZoom(c.fit, {sheet, c.document}, {c.window, 16, perUnit, perUnit}),
+                  c.zoom)
+            << c.what;
+}
+
 struct ZoomCase
 {
     const char* what;

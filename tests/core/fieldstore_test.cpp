@@ -286,6 +286,28 @@ TEST(FieldStore, ActivateFieldMovesTheEditedTextIntoTheStore)
     EXPECT_EQ(store.GetFieldText(5, 1), QStringLiteral("five more"));
 }
 
+// What a box shows: the text being typed for the current box, without storing
+// it or reloading the editor; the stored text elsewhere and on another page.
+TEST(FieldStore, ShownTextIsTheTextBeingTypedInTheCurrentBox)
+{
+    CFieldStore store = CmrStore();
+    RecordingEditor editor;
+    store.SetEditor(&editor);
+    store.SetFieldText(5, QStringLiteral("stored"), 1);
+    store.SetFieldText(6, QStringLiteral("six"), 1);
+    ASSERT_EQ(store.ActivateField(5, 1), 0);
+    editor.edited = QStringLiteral("typed");
+    const int activations = editor.activations;
+    EXPECT_EQ(store.GetShownText(5, 1), QStringLiteral("typed"));
+    EXPECT_EQ(store.GetShownText(5, 0), QStringLiteral("typed"));
+    EXPECT_EQ(store.GetShownText(6, 1), QStringLiteral("six"));
+    EXPECT_EQ(store.GetShownText(0, 2), QString());
+    EXPECT_EQ(store.GetFieldText(5, 1), QStringLiteral("stored"));
+    EXPECT_EQ(editor.activations, activations);
+    store.SetEditor(nullptr);
+    EXPECT_EQ(store.GetShownText(5, 1), QStringLiteral("stored"));
+}
+
 // The format commands act on the current field of the current page; those that
 // change what the edit widget shows must first store the text typed so far.
 class FormatCommands : public ::testing::Test

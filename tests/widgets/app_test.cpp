@@ -132,6 +132,24 @@ protected:
         return false;
     }
 };
+
+// Pixels of a toolbar picture (16 x 16) that stand out from the toolbar's
+// ground by at least 96 grey levels: what the eye reads.
+int LegiblePixels(const QIcon& icon, QIcon::Mode mode, const QColor& ground)
+{
+    const QImage picture =
+        icon.pixmap(QSize(16, 16), mode).toImage().convertToFormat(QImage::Format_ARGB32);
+    int legible = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            const qreal a = c.alphaF();
+            const int gray = qRound(a * qGray(c.rgb()) + (1 - a) * qGray(ground.rgb()));
+            legible += std::abs(gray - qGray(ground.rgb())) >= 96;
+        }
+    }
+    return legible;
+}
 // Takes the addresses the program hands to the desktop instead of a browser.
 class UrlCatcher : public QObject
 {
@@ -923,23 +941,34 @@ private Q_SLOTS:
             for (QAction* action : toolbar->actions()) {
                 if (action->isSeparator())
                     continue;
-                const QImage picture = action->icon()
-                                           .pixmap(QSize(16, 16))
-                                           .toImage()
-                                           .convertToFormat(QImage::Format_ARGB32);
-                int legible = 0;
-                for (int y = 0; y < picture.height(); ++y) {
-                    for (int x = 0; x < picture.width(); ++x) {
-                        const QColor c = picture.pixelColor(x, y);
-                        const qreal a = c.alphaF();
-                        const int gray = qRound(a * qGray(c.rgb()) + (1 - a) * qGray(ground.rgb()));
-                        legible += std::abs(gray - qGray(ground.rgb())) >= 96;
-                    }
-                }
+                const int legible = LegiblePixels(action->icon(), QIcon::Normal, ground);
                 QVERIFY2(legible >= 8, qPrintable(QStringLiteral("%1 on %2: %3 pixels")
                                                       .arg(action->data().toInt())
                                                       .arg(ground.name())
                                                       .arg(legible)));
+            }
+        }
+    }
+
+    // With no note open the formatting buttons are disabled from the start, and
+    // look it on a light and on a dark toolbar: a picture drawn in the text
+    // colour keeps its strokes when Qt greys it.
+    void formattingButtonsAreDisabledWithNoNoteOpen()
+    {
+        CMainFrame frame(m_app.Settings());
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        for (const QPalette& palette : {light, DarkPalette(light)}) {
+            QApplication::setPalette(palette);
+            QTRY_COMPARE(frame.palette().color(QPalette::Window), palette.color(QPalette::Window));
+            const QColor ground = palette.color(QPalette::Window);
+            for (int id : {Cmd::FontBigger, Cmd::FontSmaller, Cmd::Bold, Cmd::AlignLeft,
+                           Cmd::AlignCenter, Cmd::AlignRight}) {
+                QAction* action = frame.Action(id);
+                QVERIFY2(!action->isEnabled(), qPrintable(QString::number(id)));
+                QVERIFY(LegiblePixels(action->icon(), QIcon::Normal, ground) >= 8);
+                QVERIFY2(LegiblePixels(action->icon(), QIcon::Disabled, ground) == 0,
+                         qPrintable(QStringLiteral("%1 on %2").arg(id).arg(ground.name())));
             }
         }
     }

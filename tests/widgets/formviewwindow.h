@@ -84,6 +84,22 @@ inline void ClickBox(CKRFormView& view, int index)
                       DeviceRect(view, index).center() - view.ScrollPosition());
 }
 
+// Whether the view shows the cross in the edit text colour inside a check box
+// (an index of the box table), with the form scrolled to it.
+inline bool ShowsCross(CKRFormView& view, int index)
+{
+    view.ScrollToPosition(QPoint(0, qMax(0, view.GetBoxRect(index, 1).top - 300)));
+    const QImage image = view.viewport()->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect inner = DeviceRect(view, index).adjusted(3, 3, -3, -3);
+    const QColor cross = view.EditTextColor();
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            if (image.pixelColor((QPoint(x, y) - view.ScrollPosition()) * ratio) == cross)
+                return true;
+    return false;
+}
+
 // Whether a command is enabled and checked in the view now; a command the view
 // does not know is disabled.
 inline CommandState ViewCommandState(CFormView& view, int id)
@@ -111,8 +127,13 @@ protected:
     // when the view does not come up.
     void Open(const std::function<void(Doc&)>& prepare = {})
     {
+        OpenDocument(std::make_unique<Doc>(*m_settings), prepare);
+    }
+
+    // The same for a document made elsewhere (a fixture of any form).
+    void OpenDocument(std::unique_ptr<Doc> doc, const std::function<void(Doc&)>& prepare = {})
+    {
         m_frame = std::make_unique<CMainFrame>(*m_settings);
-        auto doc = std::make_unique<Doc>(*m_settings);
         doc->OnNewDocument();
         if (prepare)
             prepare(*doc);

@@ -32,22 +32,7 @@ private:
         m_view->ScrollToPosition(QPoint(0, qMax(0, m_view->GetBoxRect(index, 1).top - 300)));
     }
     void Click(int index) { ClickBox(*m_view, index); }
-    // Whether the view shows the cross in the edit text colour inside a square.
-    bool Crossed(int index)
-    {
-        ScrollTo(index);
-        const QImage image = m_view->viewport()->grab().toImage();
-        const qreal ratio = image.devicePixelRatio();
-        const QRect inner = DeviceRect(index).adjusted(3, 3, -3, -3);
-        const QColor cross = m_view->EditTextColor();
-        for (int y = inner.top(); y <= inner.bottom(); ++y)
-            for (int x = inner.left(); x <= inner.right(); ++x) {
-                const QPoint p = (QPoint(x, y) - m_view->ScrollPosition()) * ratio;
-                if (image.pixelColor(p) == cross)
-                    return true;
-            }
-        return false;
-    }
+    bool Crossed(int index) { return ShowsCross(*m_view, index); }
     CommandState State(int id) const { return ViewCommandState(*m_view, id); }
 
 private Q_SLOTS:

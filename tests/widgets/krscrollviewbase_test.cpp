@@ -110,8 +110,10 @@ private Q_SLOTS:
         QTest::newRow("in at 25") << 25 << int(Cmd::ZoomIn) << 25 << false;
         QTest::newRow("in beyond 25") << 30 << int(Cmd::ZoomIn) << 30 << false;
         QTest::newRow("out from 11") << 11 << int(Cmd::ZoomOut) << 10 << true;
-        QTest::newRow("out at 10") << 10 << int(Cmd::ZoomOut) << 10 << false;
-        QTest::newRow("in below 10") << 8 << int(Cmd::ZoomIn) << 9 << true;
+        QTest::newRow("out below real size") << 10 << int(Cmd::ZoomOut) << 9 << true;
+        QTest::newRow("out from 5") << 5 << int(Cmd::ZoomOut) << 4 << true;
+        QTest::newRow("out at 4") << 4 << int(Cmd::ZoomOut) << 4 << false;
+        QTest::newRow("in below 4") << 3 << int(Cmd::ZoomIn) << 4 << true;
     }
 
     // A change stores the new zoom, redraws at once with the layout invalid and
@@ -150,8 +152,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("zoom");
         QTest::addColumn<bool>("in");
         QTest::addColumn<bool>("out");
-        QTest::newRow("10") << 10 << true << false;
-        QTest::newRow("11") << 11 << true << true;
+        QTest::newRow("4") << 4 << true << false;
+        QTest::newRow("10") << 10 << true << true;
         QTest::newRow("24") << 24 << true << true;
         QTest::newRow("25") << 25 << false << true;
     }

@@ -326,6 +326,14 @@ QString CFieldStore::GetFieldText(quint16 index, quint16 page) const
     return m_followTexts[pos];
 }
 
+QString CFieldStore::GetShownText(quint16 index, quint16 page) const
+{
+    page = ResolvePage(page);
+    if (m_editor && index == m_currentField && page == m_currentPage)
+        return m_editor->EditedText();
+    return GetFieldText(index, page);
+}
+
 void CFieldStore::SetCurrentText(const QString& text)
 {
     SetFieldText(m_currentField, text, 0);

@@ -129,6 +129,10 @@ public:
 
     QString GetCurrentText();
     QString GetFieldText(quint16 index, quint16 page) const;
+    // The text a box shows now: for the current box while an editor is
+    // attached, the text being edited (which the store learns only when the box
+    // is left); for any other box its stored text. Nothing is committed.
+    QString GetShownText(quint16 index, quint16 page) const;
     void SetCurrentText(const QString& text);
     void SetFieldText(quint16 index, const QString& text, quint16 page);
     int GetFieldTextLength(quint16 index, quint16 page) const;

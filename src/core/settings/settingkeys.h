@@ -62,6 +62,9 @@ inline constexpr IntSetting DocWidth{"DocWidth", 205, 1, 1000};   // mm
 inline constexpr IntSetting DocLength{"DocLength", 350, 1, 1000}; // mm
 // Default computed from the screen height.
 inline constexpr char kZoomFactor[] = "ZoomFactor";
+// 0: the zoom of "ZoomFactor"; 1 the whole page, 2 the page's width in the
+// window, whatever its size ("ZoomFactor" keeps the last zoom chosen by step).
+inline constexpr IntSetting ZoomFit{"ZoomModus", 0, 0, 2};
 inline constexpr char kZoomFactorLU[] = "ZoomFactorLU";
 inline constexpr char kWinFormScaledFactor[] = "WinFormScaledFactor";
 // Per cent; the dialog's up-down controls span 50 to 150.

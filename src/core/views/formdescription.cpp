@@ -61,7 +61,8 @@ bool FormDescription::MergedRowsOn(const CSettingsStore& settings) const
 
 bool FormDescription::CheckBoxesActive(const CFieldStore& store) const
 {
-    return checkGuardBox < 0 || !store.GetFieldText(quint16(checkGuardBox), 1).trimmed().isEmpty();
+    // The text being typed counts: the clerk sees the number in the box.
+    return checkGuardBox < 0 || !store.GetShownText(quint16(checkGuardBox), 1).trimmed().isEmpty();
 }
 
 int FormDescription::CrossedCheckBox(quint16 word, const CFieldStore& store) const

@@ -222,7 +222,8 @@ struct FormDescription
     // cross for 0, for a word beyond the check boxes (a damaged file), or while
     // the guard box is blank.
     int CrossedCheckBox(quint16 word, const CFieldStore& store) const;
-    // Whether the check boxes take a click now (the guard box, if any, filled).
+    // Whether the check boxes take a click now (the guard box, if any, filled;
+    // while it is being edited, with the text being typed).
     bool CheckBoxesActive(const CFieldStore& store) const;
     // Where an arrow key leads from a page-1 box, or -1 when it does not move.
     int ArrowTarget(bool down, int index) const;

@@ -83,6 +83,8 @@ struct CFormPainter::PageCache
     QStringList pageTexts, followTexts;
     QVector<quint16> pageFormats, followFormats;
     quint16 checkWord = 0;
+    // The square crossed: its guard box may be in the editor, not in the texts.
+    int crossed = -1;
     bool merged = false;
     QRgb textColor = 0;
     QFont painterFont;
@@ -94,8 +96,8 @@ struct CFormPainter::PageCache
     {
         return page == other.page && publisher == other.publisher && fields == other.fields &&
                fontGeneration == other.fontGeneration && checkWord == other.checkWord &&
-               merged == other.merged && textColor == other.textColor && hints == other.hints &&
-               scale == other.scale && painterFont == other.painterFont &&
+               crossed == other.crossed && merged == other.merged && textColor == other.textColor &&
+               hints == other.hints && scale == other.scale && painterFont == other.painterFont &&
                pageFormats == other.pageFormats && followFormats == other.followFormats &&
                pageTexts == other.pageTexts && followTexts == other.followTexts;
     }
@@ -304,6 +306,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
     wanted.pageFormats = store.PageFormats();
     wanted.followFormats = store.FollowFormats();
     wanted.checkWord = checkWord;
+    wanted.crossed = m_form.CrossedCheckBox(checkWord, store);
     wanted.merged = merged;
     wanted.textColor = textColor.rgba();
     wanted.painterFont = painter.font();

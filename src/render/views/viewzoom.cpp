@@ -2,6 +2,9 @@
 
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "views/formtables.h"
+
+#include <cmath>
 
 namespace ViewZoom {
 
@@ -44,6 +47,33 @@ int ComputeZoom(CSettingsStore& settings, const QString& section, const ScreenMe
                                QLatin1String(Settings::kWinFormScaledFactorOv), scaled);
     const qint64 zoom = qint64(override) * factor / 100;
     return int(qBound(qint64(1), zoom, qint64(kMaxComputedZoom)));
+}
+
+int FitZoom(ZoomFit fit, const FitTarget& target, const FitArea& area)
+{
+    if (fit == ZoomFit::Off)
+        return 0;
+    // As the view turns logical units into pixels.
+    const auto pixels = [](int tenthMm, int zoom, qreal perUnit) {
+        return int(std::lround(FormTables::Scale(tenthMm, zoom) * perUnit));
+    };
+    const int extent = area.scrollBarExtent;
+    for (int zoom = kMaxZoom; zoom > kMinZoom; --zoom) {
+        const int docWidth = pixels(target.document.width(), zoom, area.pixelsPerUnitX);
+        const int docHeight = pixels(target.document.height(), zoom, area.pixelsPerUnitY);
+        // A scroll bar takes room from the other direction, which may call for
+        // the other bar in turn.
+        bool vertical = docHeight > area.pixels.height();
+        const bool horizontal = docWidth > area.pixels.width() - (vertical ? extent : 0);
+        vertical = vertical || (horizontal && docHeight > area.pixels.height() - extent);
+        const int width = area.pixels.width() - (vertical ? extent : 0);
+        const int height = area.pixels.height() - (horizontal ? extent : 0);
+        const bool fitsWidth = pixels(target.sheet.width(), zoom, area.pixelsPerUnitX) <= width;
+        const bool fitsHeight = pixels(target.sheet.height(), zoom, area.pixelsPerUnitY) <= height;
+        if (fitsWidth && (fit == ZoomFit::PageWidth || fitsHeight))
+            return zoom;
+    }
+    return kMinZoom;
 }
 
 } // namespace ViewZoom

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class CSettingsStore;
@@ -10,7 +11,9 @@ class CSettingsStore;
 // that it can be computed without a screen.
 namespace ViewZoom {
 
-inline constexpr int kMinZoom = 10;
+// The smallest zoom shows a whole page in the form window of a 1366 x 768
+// screen (zoom 5 fits there), with room to spare for taller window bars.
+inline constexpr int kMinZoom = 4;
 inline constexpr int kMaxZoom = 25;
 // The zoom of printing: the printer receives true 0.1 mm.
 inline constexpr int kPrintZoom = 10;
@@ -38,10 +41,37 @@ int ScaledFactor(int dpiX);
 // (default: the display's scale) and answers override x factor / 100. The
 // answer lies between 1 and kMaxComputedZoom: a zero, negative or absurd stored
 // value would otherwise leave an empty form or one of millions of pixels.
-// (The zoom commands stay within 10..25; a screen scaled by 400 % with the
+// (The zoom commands stay within 4..25; a screen scaled by 400 % with the
 // largest factor needs 100.)
 inline constexpr int kMaxComputedZoom = 100;
 int ComputeZoom(CSettingsStore& settings, const QString& section, const ScreenMetrics& screen);
+
+// A zoom that follows the window: the whole sheet in sight, or the sheet as
+// wide as the window. The numbers are those stored as "ZoomModus".
+enum class ZoomFit { Off = 0, WholePage = 1, PageWidth = 2 };
+
+// What a fitted zoom fits into the window, in 0.1 mm at real size: the sheet,
+// and the scrollable document (whose size decides which scroll bars show).
+struct FitTarget
+{
+    QSize sheet;
+    QSize document;
+};
+
+// The window: the viewport's size in pixels without scroll bars, the width of
+// a scroll bar, and the pixels of one logical unit (0.1 mm at zoom 10).
+struct FitArea
+{
+    QSize pixels;
+    int scrollBarExtent = 0;
+    qreal pixelsPerUnitX = 0;
+    qreal pixelsPerUnitY = 0;
+};
+
+// The largest zoom of kMinZoom..kMaxZoom at which the sheet fits the window,
+// whole or by its width, besides the scroll bars the document needs at that
+// zoom; kMinZoom when none fits, 0 for ZoomFit::Off.
+int FitZoom(ZoomFit fit, const FitTarget& target, const FitArea& area);
 
 // The zoom commands: one step, nothing beyond the limits.
 inline bool CanZoomIn(int zoom)

@@ -181,6 +181,31 @@ bool Draw(QPainter& p, int id)
     case Cmd::ZoomOut:
         Magnifier(p, ink, id == Cmd::ZoomIn);
         return true;
+    case Cmd::ZoomWholePage:
+        // The whole sheet between the window's corners.
+        Sheet(p, QRectF(10, 6, 12, 20));
+        p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::SquareCap));
+        for (const QPointF& corner :
+             {QPointF(3, 3), QPointF(29, 3), QPointF(3, 29), QPointF(29, 29)}) {
+            const qreal dx = corner.x() < 16 ? 6 : -6;
+            const qreal dy = corner.y() < 16 ? 6 : -6;
+            p.drawLine(corner, corner + QPointF(dx, 0));
+            p.drawLine(corner, corner + QPointF(0, dy));
+        }
+        return true;
+    case Cmd::ZoomPageWidth:
+        // The sheet from one edge of the window to the other.
+        Sheet(p, QRectF(5, 3, 22, 26));
+        p.setPen(QPen(ink, 2.5));
+        p.drawLine(QPointF(2, 3), QPointF(2, 29));
+        p.drawLine(QPointF(30, 3), QPointF(30, 29));
+        p.setPen(QPen(kOnPaper, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(8, 16), QPointF(24, 16));
+        p.drawLine(QPointF(8, 16), QPointF(12, 12));
+        p.drawLine(QPointF(8, 16), QPointF(12, 20));
+        p.drawLine(QPointF(24, 16), QPointF(20, 12));
+        p.drawLine(QPointF(24, 16), QPointF(20, 20));
+        return true;
     case Cmd::Bold:
         Glyph(p, QStringLiteral("F"), 24);
         return true;

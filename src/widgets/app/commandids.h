@@ -69,6 +69,10 @@ enum : int {
     // Bars
     ToolbarPlaceholder = 59392,
     StatusBar = 59393,
+
+    // View: the zoom that follows the window
+    ZoomWholePage = 32878,
+    ZoomPageWidth = 32879,
 };
 
 } // namespace Cmd

@@ -55,6 +55,8 @@ const QHash<int, const char*>& PromptTexts()
         {Cmd::DisplaySize, "Legt die Anzeigegröße der Formulare fest.\nAnzeigegröße"},
         {Cmd::ZoomIn, "Vergrößert die Anzeige des Formulars.\nAnzeige größer"},
         {Cmd::ZoomOut, "Verkleinert die Anzeige des Formulars.\nAnzeige kleiner"},
+        {Cmd::ZoomWholePage, QT_TRANSLATE_NOOP("Commands", "Zeigt die ganze Seite des Formulars im Fenster, auch wenn sich seine Größe ändert.\nGanze Seite")},
+        {Cmd::ZoomPageWidth, QT_TRANSLATE_NOOP("Commands", "Zeigt das Formular so breit wie das Fenster, auch wenn sich seine Größe ändert.\nSeitenbreite")},
         {Cmd::Homepage, "Öffnet die Homepage im Internet.\nHomepage"},
         {Cmd::WebUpdate, "Sucht im Internet nach einer neueren Programmversion.\nUpdate"},
         {Cmd::ToolbarPlaceholder, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein/aus"},

@@ -73,6 +73,8 @@ QList<CommandInfo> BuildCommands()
         {Cmd::StatusBar, "Status&leiste", {}, nullptr, nullptr},
         {Cmd::ZoomIn, "Anzeige &größer", {K(ctrl | Qt::Key_Plus)}, "zoom-in", nullptr},
         {Cmd::ZoomOut, "Anzeige &kleiner", {K(ctrl | Qt::Key_Minus)}, "zoom-out", nullptr},
+        {Cmd::ZoomWholePage, QT_TRANSLATE_NOOP("Commands", "&Ganze Seite"), {}, "zoom-fit-best", nullptr},
+        {Cmd::ZoomPageWidth, QT_TRANSLATE_NOOP("Commands", "Seiten&breite"), {}, "zoom-fit-width", nullptr},
         {Cmd::Homepage, "Homepage im Internet...", {}, nullptr, nullptr},
         {Cmd::WebUpdate, "Tarvelomark Update vom Internet...", {}, nullptr, nullptr},
         {Cmd::ResetFonts, "", {K(ctrl | shift | alt | Qt::Key_F)}, nullptr, nullptr},
@@ -133,7 +135,8 @@ QList<MenuLayout> MainMenus(int resourceId)
         {"&Optionen",
          {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::CalibratePrinter, Cmd::FormDefaults,
           Cmd::EditAddresses, Cmd::ProgramOptions}},
-        {"&Ansicht", {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut}},
+        {"&Ansicht",
+         {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ZoomWholePage, Cmd::ZoomPageWidth}},
         {"&Hilfe", kHelpMenu},
     };
 }
@@ -156,14 +159,19 @@ QList<int> ToolbarLayout()
 {
     QList<int> ids = {Cmd::Exit, 0, Cmd::New, 0};
     ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste << Cmd::InsertAddress
-        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
+        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << Cmd::ZoomWholePage << Cmd::ZoomPageWidth << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
         << 0 << Cmd::AlignLeft << Cmd::AlignCenter << Cmd::AlignRight << 0 << Cmd::Margins
         << Cmd::Print << Cmd::PrintPreview << 0 << Cmd::Page1 << Cmd::Page2 << 0 << Cmd::About
         << Cmd::HelpGeneral;
     return ids;
 }
 
-QIcon CommandIcon(const CommandInfo& info)
+namespace {
+
+// How much of a picture a disabled button shows.
+constexpr qreal kDisabledOpacity = 0.35;
+
+QIcon SourceIcon(const CommandInfo& info)
 {
     QIcon icon;
     if (info.themeIcon)
@@ -185,4 +193,35 @@ QIcon CommandIcon(const CommandInfo& info)
     painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(info.glyph));
     return QIcon(pixmap);
+}
+
+// Qt greys a disabled picture by the brightness of its pixels, which leaves
+// black and white strokes as they are: a picture drawn in the palette's text
+// colour would look enabled on a button that is not. The disabled picture is
+// the normal one faded into the toolbar instead.
+QIcon WithFadedDisabled(const QIcon& source)
+{
+    if (source.isNull())
+        return source;
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QPixmap normal = source.pixmap(QSize(size, size));
+        QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(kDisabledOpacity);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(faded, QIcon::Disabled);
+    }
+    return icon;
+}
+
+} // namespace
+
+QIcon CommandIcon(const CommandInfo& info)
+{
+    return WithFadedDisabled(SourceIcon(info));
 }

@@ -82,6 +82,9 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
     idle->setInterval(250);
     connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     idle->start();
+    // Until the first idle update every action would stand enabled, the
+    // formatting buttons among them, with no document to act on.
+    UpdateCommandUI();
     // A shortcut fires only while its action is enabled, and the idle update
     // may lag behind the last keystroke (Ctrl+S right after typing): the states
     // are brought up to date before every key is matched against the shortcuts.
@@ -100,6 +103,12 @@ CMainFrame::~CMainFrame()
     disconnect(m_mdiArea, nullptr, this, nullptr);
 }
 
+void CMainFrame::SetApplicationTarget(CCommandTarget* target)
+{
+    m_application = target;
+    UpdateCommandUI();
+}
+
 void CMainFrame::CreateActions()
 {
     for (const CommandInfo& info : AllCommands()) {
@@ -116,7 +125,8 @@ void CMainFrame::CreateActions()
         m_actions.insert(id, action);
     }
     for (int id : {Cmd::InsertMode, Cmd::Bold, Cmd::AlignLeft, Cmd::AlignCenter,
-                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar})
+                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar,
+                   Cmd::ZoomWholePage, Cmd::ZoomPageWidth})
         m_actions.value(id)->setCheckable(true);
     m_actions.value(Cmd::StatusBar)->setChecked(true);
 

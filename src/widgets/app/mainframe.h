@@ -29,7 +29,7 @@ public:
     ~CMainFrame() override;
 
     // The application: the last target of every command. Not owned.
-    void SetApplicationTarget(CCommandTarget* target) { m_application = target; }
+    void SetApplicationTarget(CCommandTarget* target);
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CChildFrame* ActiveChild() const;

@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -159,6 +160,22 @@ void CKRFormView::CreateEditor()
     connect(m_editor, &CKrEditWindow::inputRefused, this, [this](qsizetype count) {
         m_frame.ShowStatusMessage(CKrEditWindow::RefusedInputMessage(count));
     });
+    // The cross follows the guard box as it is typed into, not only once the
+    // box is left.
+    connect(m_editor, &CKrEditWindow::documentModified, this, [this] {
+        if (m_nCurrentPage == 1 && m_form.checkGuardBox >= 0 &&
+            CurrentBox() == m_form.checkGuardBox)
+            UpdateCheckBoxes();
+    });
+}
+
+void CKRFormView::UpdateCheckBoxes()
+{
+    // The cross's pen reaches a little beyond its square.
+    constexpr int kPenReach = 3;
+    for (const QRect& check : m_checkRects)
+        viewport()->update(check.translated(-ScrollPosition())
+                               .adjusted(-kPenReach, -kPenReach, kPenReach, kPenReach));
 }
 
 QRect CKRFormView::EditRect(int index, int page) const
@@ -208,8 +225,15 @@ void CKRFormView::FollowAlignment()
 
 void CKRFormView::RebuildLayout()
 {
+    RebuildLayout(false);
+}
+
+void CKRFormView::RebuildLayout(bool keepCurrentBox)
+{
     if (m_nZoom < ViewZoom::kMinZoom)
         ComputeZoom();
+    if (const int fitted = FittedZoom())
+        m_nZoom = qint16(fitted);
     const int zoom = m_nZoom;
     SetFormScrollSizes();
     m_formPainter = std::make_unique<CFormPainter>(m_form, zoom);
@@ -218,10 +242,16 @@ void CKRFormView::RebuildLayout()
     HandRectsToEditor();
     if (m_editor) {
         m_editor->CreateScreenFonts(*viewport(), zoom);
-        m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
-        m_editor->setFocus();
-        // The editor took the focus without the view having it first.
-        UpdateStatusText();
+        if (keepCurrentBox) {
+            // Where the store's rectangle puts it, as activating the box would.
+            m_editor->setGeometry(
+                EditRect(CurrentBox(), m_nCurrentPage).translated(-ScrollPosition()));
+        } else {
+            m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
+            m_editor->setFocus();
+            // The editor took the focus without the view having it first.
+            UpdateStatusText();
+        }
     }
     SetLayoutValid();
     CurrentBoxChanged();
@@ -256,6 +286,22 @@ bool CKRFormView::KeepsPagePicture() const
 void CKRFormView::ZoomChanged()
 {
     EnsureLayout();
+}
+
+void CKRFormView::ZoomFollowedWindow()
+{
+    // The window's size is no reason to leave the box being typed into.
+    if (m_editor)
+        RebuildLayout(true);
+}
+
+ViewZoom::FitTarget CKRFormView::FitTarget() const
+{
+    // The document size is kept in millimetres.
+    const QString section = GetSection();
+    return {QSize(m_form.sheetWidth, m_form.sheetHeight),
+            QSize(Settings().Get(section, Settings::DocWidth) * 10,
+                  Settings().Get(section, Settings::DocLength) * 10)};
 }
 
 void CKRFormView::paintEvent(QPaintEvent* event)
@@ -744,6 +790,41 @@ void CKRFormView::ClickCheckBox(int k)
     if (m_document.GetCheckWord() == word)
         return;
     m_document.SetCheckWord(word);
+    m_document.SetModifiedFlag();
+    RedrawNow();
+}
+
+void CKRFormView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A cross can be removed where it is seen: over its own square.
+    const int k = m_nCurrentPage == 1 && event->reason() == QContextMenuEvent::Mouse
+                      ? CheckBoxAt(DeviceToLogical(event->pos() + ScrollPosition()))
+                      : -1;
+    if (k < 0 || !m_contextMenu ||
+        k != m_form.CrossedCheckBox(m_document.GetCheckWord(), m_document.GetStore())) {
+        CKRScrollViewBase::contextMenuEvent(event);
+        return;
+    }
+    QAction remove(tr("Kreuz entfernen"));
+    connect(&remove, &QAction::triggered, this, &CKRFormView::RemoveCross);
+    QAction separator;
+    separator.setSeparator(true);
+    QAction* first = m_contextMenu->actions().value(0);
+    m_contextMenu->insertActions(first, {&remove, &separator});
+    m_contextMenu->exec(event->globalPos());
+    // The menu is the view's for the editor as well; the entry belongs to
+    // this square only.
+    if (m_contextMenu) {
+        m_contextMenu->removeAction(&remove);
+        m_contextMenu->removeAction(&separator);
+    }
+}
+
+void CKRFormView::RemoveCross()
+{
+    if (m_document.GetCheckWord() == 0)
+        return;
+    m_document.SetCheckWord(0);
     m_document.SetModifiedFlag();
     RedrawNow();
 }

@@ -88,7 +88,8 @@ public:
 
     // Scales everything that depends on the zoom, hands the box rectangles and
     // the fonts to the editor and makes box 0 of the shown page current. Runs
-    // when the view is first shown and after every zoom change.
+    // when the view is first shown and after every zoom change. A zoom that
+    // follows the window is fitted first.
     void RebuildLayout();
 
     int CurrentPage() const { return m_nCurrentPage; }
@@ -124,15 +125,23 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ZoomChanged() override;
+    void ZoomFollowedWindow() override;
+    // The sheet, and the document size of the section's settings.
+    ViewZoom::FitTarget FitTarget() const override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Over the crossed square: the view's menu with "Kreuz entfernen" first.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     void ReadFormSettings();
+    // RebuildLayout; with `keepCurrentBox` the editor stays on its box with
+    // its text, caret and undo, and only moves and takes the new fonts.
+    void RebuildLayout(bool keepCurrentBox);
     void SetFormScrollSizes();
     // Creates the editor on first use and rebuilds an invalid layout.
     void EnsureLayout();
@@ -148,6 +157,10 @@ private:
     // The check box (0 ..) under a point in logical units, or -1.
     int CheckBoxAt(const QPoint& logical) const;
     void ClickCheckBox(int k);
+    // No square crossed: the check word 0, the document modified.
+    void RemoveCross();
+    // Repaints the check boxes (their cross may have come or gone).
+    void UpdateCheckBoxes();
     // Tab and Shift+Tab as next and previous box; true when the key was one of them.
     bool HandleTabKey(QKeyEvent* event);
     // Whether a key is an enabled shortcut of the main window.

@@ -45,7 +45,18 @@ void CKRScrollViewBase::SetSection(const QString& name)
 int CKRScrollViewBase::ComputeZoom()
 {
     m_nZoom = qint16(ViewZoom::ComputeZoom(m_settings, m_strSection, CurrentScreenMetrics()));
+    m_zoomFit = ViewZoom::ZoomFit(m_settings.Get(m_strSection, Settings::ZoomFit));
     return m_nZoom;
+}
+
+int CKRScrollViewBase::FittedZoom() const
+{
+    const ViewZoom::FitTarget target = FitTarget();
+    if (m_zoomFit == ViewZoom::ZoomFit::Off || target.sheet.isEmpty())
+        return 0;
+    const ViewZoom::FitArea area{maximumViewportSize(), verticalScrollBar()->sizeHint().width(),
+                                 PixelsPerUnitX(), PixelsPerUnitY()};
+    return ViewZoom::FitZoom(m_zoomFit, target, area);
 }
 
 ViewZoom::ScreenMetrics CKRScrollViewBase::CurrentScreenMetrics() const
@@ -77,21 +88,43 @@ void CKRScrollViewBase::OnZoomIn()
 {
     if (!CanZoomIn())
         return;
+    StoreZoomFit(ViewZoom::ZoomFit::Off);
     m_nZoom = qint16(ViewZoom::ZoomedIn(m_nZoom));
-    AfterZoomChange();
+    AfterZoomChange(true);
 }
 
 void CKRScrollViewBase::OnZoomOut()
 {
     if (!CanZoomOut())
         return;
+    StoreZoomFit(ViewZoom::ZoomFit::Off);
     m_nZoom = qint16(ViewZoom::ZoomedOut(m_nZoom));
-    AfterZoomChange();
+    AfterZoomChange(true);
 }
 
-void CKRScrollViewBase::AfterZoomChange()
+void CKRScrollViewBase::SetZoomFit(ViewZoom::ZoomFit fit)
 {
-    m_settings.WriteProfileInt(m_strSection, QLatin1String(Settings::kZoomFactor), m_nZoom);
+    StoreZoomFit(fit);
+    const int zoom = FittedZoom();
+    if (zoom == 0 || zoom == m_nZoom)
+        return;
+    m_nZoom = qint16(zoom);
+    // The zoom the user chose by steps stays stored for a return to steps.
+    AfterZoomChange(false);
+}
+
+void CKRScrollViewBase::StoreZoomFit(ViewZoom::ZoomFit fit)
+{
+    if (fit == m_zoomFit)
+        return;
+    m_zoomFit = fit;
+    m_settings.Set(m_strSection, Settings::ZoomFit, int(fit));
+}
+
+void CKRScrollViewBase::AfterZoomChange(bool stored)
+{
+    if (stored)
+        m_settings.WriteProfileInt(m_strSection, QLatin1String(Settings::kZoomFactor), m_nZoom);
     m_bLayoutValid = false;
     ZoomChanged();
     RedrawNow();
@@ -104,6 +137,10 @@ bool CKRScrollViewBase::OnZoomCommand(int id)
         OnZoomIn();
     else if (id == Cmd::ZoomOut)
         OnZoomOut();
+    else if (id == Cmd::ZoomWholePage)
+        SetZoomFit(ViewZoom::ZoomFit::WholePage);
+    else if (id == Cmd::ZoomPageWidth)
+        SetZoomFit(ViewZoom::ZoomFit::PageWidth);
     else
         return false;
     return true;
@@ -111,12 +148,18 @@ bool CKRScrollViewBase::OnZoomCommand(int id)
 
 bool CKRScrollViewBase::OnUpdateZoomCommand(int id, CommandState& state) const
 {
-    if (id == Cmd::ZoomIn)
+    if (id == Cmd::ZoomIn) {
         state.enabled = CanZoomIn();
-    else if (id == Cmd::ZoomOut)
+    } else if (id == Cmd::ZoomOut) {
         state.enabled = CanZoomOut();
-    else
+    } else if (id == Cmd::ZoomWholePage || id == Cmd::ZoomPageWidth) {
+        const auto fit =
+            id == Cmd::ZoomWholePage ? ViewZoom::ZoomFit::WholePage : ViewZoom::ZoomFit::PageWidth;
+        state.enabled = !FitTarget().sheet.isEmpty();
+        state.checked = m_zoomFit == fit;
+    } else {
         return false;
+    }
     return true;
 }
 
@@ -230,6 +273,26 @@ void CKRScrollViewBase::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    FollowWindow();
+}
+
+void CKRScrollViewBase::FollowWindow()
+{
+    // A hidden view takes its zoom when it is laid out to be shown.
+    if (!isVisible() || !m_bLayoutValid)
+        return;
+    const int zoom = FittedZoom();
+    if (zoom == 0 || zoom == m_nZoom)
+        return;
+    // The same part of the form stays in sight.
+    const QPoint scroll = ScrollPosition();
+    const int before = m_nZoom;
+    m_nZoom = qint16(zoom);
+    m_bLayoutValid = false;
+    ZoomFollowedWindow();
+    horizontalScrollBar()->setValue(scroll.x() * zoom / before);
+    verticalScrollBar()->setValue(scroll.y() * zoom / before);
+    viewport()->update();
 }
 
 void CKRScrollViewBase::scrollContentsBy(int dx, int dy)

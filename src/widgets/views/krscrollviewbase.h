@@ -25,9 +25,11 @@ class QPainter;
 // section is "Settings". The derived view's constructor calls SetSection and
 // ComputeZoom. Before drawing, the derived view rebuilds whatever depends on the
 // zoom when IsLayoutValid() is false (calling ComputeZoom again when the zoom is
-// below 10), and then calls SetLayoutValid(). A zoom command invalidates the
+// below the smallest, and taking FittedZoom() when the zoom follows the
+// window), and then calls SetLayoutValid(). A zoom command invalidates the
 // layout, stores the new zoom as "ZoomFactor" of the section, redraws at once
-// and scrolls to the top-left corner.
+// and scrolls to the top-left corner. While the zoom follows the window, a new
+// size of the window may change the zoom (ZoomFollowedWindow).
 //
 // Ownership: the settings store must outlive the view. The box editor, when the
 // derived view creates one, is a child of viewport() and moves with the form.
@@ -42,7 +44,8 @@ public:
 
     // The settings section of the form type ("CMR", ...).
     virtual void SetSection(const QString& name);
-    // Computes the zoom from the screen and the settings, stores and returns it.
+    // Computes the zoom from the screen and the settings, stores and returns it;
+    // reads whether the zoom follows the window as well.
     virtual int ComputeZoom();
 
     QString GetSection() const { return m_strSection; }
@@ -52,9 +55,14 @@ public:
     CSettingsStore& Settings() const { return m_settings; }
 
     // "Anzeige &größer" and "Anzeige &kleiner": one step, nothing beyond the
-    // limits 25 and 10.
+    // limits 25 and 4; a zoom that followed the window stops following it.
     void OnZoomIn();
     void OnZoomOut();
+    // "Ganze Seite" and "Seitenbreite": the zoom follows the window from now
+    // on (stored as "ZoomModus" of the section, "ZoomFactor" stays), until a
+    // zoom step. Off: the zoom stays as it is.
+    void SetZoomFit(ViewZoom::ZoomFit fit);
+    ViewZoom::ZoomFit GetZoomFit() const { return m_zoomFit; }
     bool CanZoomIn() const { return ViewZoom::CanZoomIn(m_nZoom); }
     bool CanZoomOut() const { return ViewZoom::CanZoomOut(m_nZoom); }
     // The zoom commands for the derived view's command routing: true when `id`
@@ -97,6 +105,12 @@ protected:
     virtual void OnDraw(QPainter& painter) = 0;
     // The screen ComputeZoom reads; tests replace it.
     virtual ViewZoom::ScreenMetrics CurrentScreenMetrics() const;
+    // What "Ganze Seite" and "Seitenbreite" fit into the window; a view with
+    // an empty sheet offers neither.
+    virtual ViewZoom::FitTarget FitTarget() const { return {}; }
+    // The zoom that fits the window now, for the zoom that follows the window;
+    // 0 when it follows nothing.
+    int FittedZoom() const;
 
 public:
     // The metrics of the screen a widget is on (the primary screen without
@@ -111,18 +125,26 @@ protected:
     // redrawn right after. A derived view that moves child widgets with the
     // layout rebuilds it here, since that must not happen while painting.
     virtual void ZoomChanged() {}
+    // A zoom that follows the window has changed with the window's size and
+    // invalidated the layout. A derived view rebuilds it here, keeping what
+    // the user was doing; the scroll position is scaled afterwards.
+    virtual void ZoomFollowedWindow() {}
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
     qint16 m_nZoom = 0;
+    ViewZoom::ZoomFit m_zoomFit = ViewZoom::ZoomFit::Off;
     qint16 m_nSavedZoom = 0;
     bool m_bLayoutValid = false;
     QString m_strSection;
 
 private:
-    void AfterZoomChange();
+    // `stored`: the new zoom is written as "ZoomFactor".
+    void AfterZoomChange(bool stored);
+    void StoreZoomFit(ViewZoom::ZoomFit fit);
+    void FollowWindow();
     void UpdateScrollBars();
 
     CSettingsStore& m_settings;
