@@ -43,7 +43,7 @@ template <typename Doc> struct FilledPage
             doc.GetStore().SetFieldText(
                 i, QStringLiteral("Mustermann GmbH\r\nHafenstraße %1").arg(i), 1);
         doc.SetCheckWord(checkWord);
-        form = Forms::FindFormDescription(doc.GetFormType(), settings);
+        form = &doc.Form();
         image =
             QImage(int(form->sheetWidth * kZoom / 100.0 / 25.4 * 96) + 1,
                    int(form->sheetHeight * kZoom / 100.0 / 25.4 * 96) + 1, QImage::Format_RGB32);

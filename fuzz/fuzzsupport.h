@@ -4,7 +4,6 @@
 
 #include "documents/documentfactory.h"
 #include "settings/settingsstore.h"
-#include "views/formdefinition.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -44,7 +43,7 @@ inline bool SameContents(const CKrDocument& a, const CKrDocument& b)
 {
     const CFieldStore& x = a.GetStore();
     const CFieldStore& y = b.GetStore();
-    const qsizetype formBoxes = GetFormDefinition(a.GetFormType(), a.GetSettings()).fieldCount;
+    const qsizetype formBoxes = a.Form().boxCount;
     return x.PageTexts() == y.PageTexts() && x.FollowTexts() == y.FollowTexts() &&
            SameWords(x.PageFormats().mid(0, formBoxes), y.PageFormats().mid(0, formBoxes)) &&
            SameWords(x.FollowFormats(), y.FollowFormats()) &&

@@ -287,22 +287,20 @@ int Build(const Input& json, const QString& outPath, CSettingsStore& settings, Q
 int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const QString& path,
                     int page, const QString& copies, QTextStream& err)
 {
-    QString error;
-    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
-    if (!form)
-        return Fail(err, error);
-    WholeNoteJob job = AllPagesJob(*form);
+    const Forms::FormDescription& form = document.Form();
+    WholeNoteJob job = AllPagesJob(form);
     if (page != 0)
         job.pages = {page};
     const bool all = copies == QLatin1String("labelled-all");
     if (all || copies == QLatin1String("labelled")) {
-        if (form->copyLabels.copies.isEmpty())
+        if (form.copyLabels.copies.isEmpty())
             return Fail(err, QStringLiteral("Das Formular %1 hat keine beschrifteten Exemplare.")
                                  .arg(GetFormTypeInfo(document.GetFormType()).name));
-        job.copies = LabelledOriginals(*form, all);
+        job.copies = LabelledOriginals(form, all);
     } else {
         job.copies.count = copies.isEmpty() ? 1 : copies.toInt();
     }
+    QString error;
     return SaveWholeNotePdf(document, settings, job, path, &error) ? kOk : Fail(err, error);
 }
 

@@ -7,7 +7,7 @@
 // the look, and only then).
 #include "documents/cmrdoc.h"
 #include "guienvironment.h"
-#include "printing/cmrprint.h"
+#include "printing/formprint.h"
 #include "rendercontext.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
@@ -75,7 +75,7 @@ QImage Printed(const CKrDocument& document, CSettingsStore& settings, int page)
     QImage image = Blank(5000, QSize(1050, 1485));
     {
         QPainter painter(&image);
-        CCmrPrint(document, settings).PrintPage(painter, page);
+        CFormPrint(document, settings).PrintPage(painter, page);
     }
     return image.convertToFormat(QImage::Format_Grayscale8);
 }

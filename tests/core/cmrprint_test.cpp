@@ -6,7 +6,7 @@
 #include "documents/cmrdoc.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/cmrprint.h"
+#include "printing/formprint.h"
 #include "printing/printjob.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
@@ -253,7 +253,7 @@ protected:
             writer.setPageLayout(
                 QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
-            CCmrPrint(document, Settings()).PreviewPage(painter, page, corner);
+            CFormPrint(document, Settings()).PreviewPage(painter, page, corner);
         }
         return ReadPdfWords(pdf).pages.value(0);
     }
@@ -357,7 +357,7 @@ protected:
         image.setDotsPerMeterY(10000);
         image.fill(Qt::white);
         QPainter painter(&image);
-        CCmrPrint(document, env.Settings()).PrintPage(painter, 1);
+        CFormPrint(document, env.Settings()).PrintPage(painter, 1);
         return image;
     }
 
@@ -400,8 +400,8 @@ TEST_F(PrintRaster, AlignmentMarksFollowPublisherAndMargins)
 TEST_F(PrintRaster, PermitCrossNeedsThePermitNumberAndAKnownType)
 {
     env.Settings().Set(kCmr, Settings::Publisher, 2);
-    const QRect second = CCmrPrint::PrintRect(CmrLayout::kFirstPermitBox + 1, 1, 2, false, {});
-    const QRect sender = CCmrPrint::PrintRect(kSender, 1, 2, false, {});
+    const QRect second = CFormPrint::PrintRect(CmrLayout::Description(), CmrLayout::kFirstPermitBox + 1, 1, 2, false, {});
+    const QRect sender = CFormPrint::PrintRect(CmrLayout::Description(), kSender, 1, 2, false, {});
 
     const QImage crossed = PrintFront(2, true);
     EXPECT_TRUE(Dark(crossed, second.center().x(), second.center().y()));

@@ -9,7 +9,7 @@
 #include "rendercontext.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
-#include "views/cmrformpainter.h"
+#include "views/formpainter.h"
 #include "views/cmrlayout.h"
 #include "views/formrender.h"
 #include "views/viewzoom.h"
@@ -45,7 +45,7 @@ struct Caption
     bool formVersion;
 };
 
-QVector<Caption> Page1Captions(const CCmrFormPainter& painter)
+QVector<Caption> Page1Captions(const CFormPainter& painter)
 {
     QVector<Caption> captions;
     const auto groups = CaptionPointGroups(kCaptionPointsPage1);
@@ -53,7 +53,7 @@ QVector<Caption> Page1Captions(const CCmrFormPainter& painter)
     for (int g = 0; g < groups.size(); ++g)
         for (int i = 0; i < groups[g].size(); ++i, ++index) {
             const bool bold = g == 0 || (g == 1 && i < kTitleLineCount);
-            const QFontMetricsF metrics(bold ? painter.BoldCaptionFont() : painter.CaptionFont());
+            const QFontMetricsF metrics(bold ? painter.Font(CmrLayout::kBoldCaptionFont) : painter.Font(CmrLayout::kCaptionFont));
             const QString text = g == 3 ? FormVersionLine(3) : CaptionText(1, index);
             const qreal width = metrics.horizontalAdvance(text);
             const qreal x = groups[g][i].x - (g == 0 ? width : 0);
@@ -81,17 +81,17 @@ QRectF LineArea(const Segment& s, int penWidth)
 
 TEST(CmrFormCaptions, FontHeightsFollowTheZoom)
 {
-    EXPECT_EQ(CCmrFormPainter::CaptionFontHeight(10), 30);
-    EXPECT_EQ(CCmrFormPainter::BoldCaptionFontHeight(10), 33);
-    EXPECT_EQ(CCmrFormPainter::CaptionFontHeight(14), 43);
-    EXPECT_EQ(CCmrFormPainter::BoldCaptionFontHeight(14), 46);
+    EXPECT_EQ(CFormPainter::FontHeight(CmrLayout::kCaptionFont, 10), 30);
+    EXPECT_EQ(CFormPainter::FontHeight(CmrLayout::kBoldCaptionFont, 10), 33);
+    EXPECT_EQ(CFormPainter::FontHeight(CmrLayout::kCaptionFont, 14), 43);
+    EXPECT_EQ(CFormPainter::FontHeight(CmrLayout::kBoldCaptionFont, 14), 46);
 }
 
 // Every caption lies inside the frame, clear of the typing areas and of every
 // line, and no two captions collide.
 TEST(CmrFormCaptions, Page1CaptionsStayInTheirBoxes)
 {
-    const CCmrFormPainter painter(10);
+    const CFormPainter painter(CmrLayout::Description(), 10);
     const QVector<Caption> captions = Page1Captions(painter);
     ASSERT_EQ(captions.size(), kCaptionsPage1Count);
     const QRectF frame(QPointF(kFrameLeft, kFrameTop), QPointF(kFrameRight, kFrameBottom));
@@ -120,7 +120,7 @@ TEST(CmrFormCaptions, Page1CaptionsStayInTheirBoxes)
 
 TEST(CmrFormCaptions, Page2CaptionsStayOnTheSheetAndOffTheAgreementsBox)
 {
-    const QFontMetricsF metrics(CCmrFormPainter(10).CaptionFont());
+    const QFontMetricsF metrics(CFormPainter(CmrLayout::Description(), 10).Font(CmrLayout::kCaptionFont));
     const auto points = CaptionPointGroups(kCaptionPointsPage2).value(0);
     ASSERT_EQ(points.size(), kCaptionsPage2Count);
     for (int i = 0; i < points.size(); ++i) {

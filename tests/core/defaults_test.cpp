@@ -2,7 +2,8 @@
 #include "documents/cmrdoc.h"
 #include "editor/fieldstore.h"
 #include "testsupport.h"
-#include "views/formdefinition.h"
+#include "views/cmrlayout.h"
+#include "views/nationallayout.h"
 
 #include <QMap>
 
@@ -29,7 +30,7 @@ QString Marker(int box)
 void Prepare(CFieldStore& store, quint16 boxes)
 {
     if (boxes == 0)
-        ApplyFormDefinition(store, GetCmrFormDefinition());
+        CmrLayout::Description().DefineBoxes(store);
     else
         store.DefineFields(boxes, 1, true);
     for (quint16 i = 0; i < store.GetFieldCount(); ++i)
@@ -54,6 +55,16 @@ struct Case
     Boxes expected;
 };
 
+// The national note's edition by its box count.
+const Forms::FormDescription& FormOf(const Case& c)
+{
+    if (c.type == FormType::National)
+        return NationalLayout::Description(c.boxes == NationalLayout::kBoxCount2007
+                                               ? NationalEdition::Edition2007
+                                               : NationalEdition::Edition2009);
+    return Forms::NewestDescription(c.type);
+}
+
 void Check(const Case& c)
 {
     SCOPED_TRACE(c.name);
@@ -62,7 +73,7 @@ void Check(const Case& c)
         c.setUp(env.Settings(), GetFormTypeInfo(c.type).section);
     CFieldStore store;
     Prepare(store, c.boxes);
-    FillDefaultTexts(c.type, store, env.Settings(), kToday);
+    FillDefaultTexts(FormOf(c), store, env.Settings(), kToday);
     EXPECT_EQ(Written(store), c.expected);
 }
 

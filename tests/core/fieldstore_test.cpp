@@ -1,7 +1,7 @@
 #include "documents/archive.h"
 #include "editor/fieldstore.h"
 #include "testsupport.h"
-#include "views/formdefinition.h"
+#include "views/cmrlayout.h"
 
 #include <QBuffer>
 
@@ -52,7 +52,7 @@ QByteArray RecordBytes(quint16 version, const QStringList& texts, const QVector<
 CFieldStore CmrStore()
 {
     CFieldStore store;
-    ApplyFormDefinition(store, GetCmrFormDefinition());
+    CmrLayout::Description().DefineBoxes(store);
     return store;
 }
 

@@ -11,7 +11,6 @@
 #include "guienvironment.h"
 #include "rendercontext.h"
 #include "testsupport.h"
-#include "views/formdefinition.h"
 #include "views/formdescription.h"
 #include "views/formpainter.h"
 
@@ -215,9 +214,11 @@ TEST_P(FormLayouts, TheStoreGetsTheFormsBoxes)
     TestEnvironment env;
     const FormDescription& form = Form();
     ChooseEdition(env.Settings());
-    const FormDefinition definition = GetFormDefinition(form.type, env.Settings());
-    EXPECT_EQ(definition.fieldCount, form.boxCount);
-    EXPECT_EQ(Forms::FindFormDescription(form.type, env.Settings()), &form);
+    EXPECT_EQ(&Forms::DescriptionForNew(form.type, env.Settings()), &form);
+    CFieldStore store;
+    form.DefineBoxes(store);
+    EXPECT_EQ(store.GetFieldCount(), form.boxCount);
+    EXPECT_EQ(store.GetFollowFieldCount(), 1);
 }
 
 // Measured with the real fonts at real size: every caption on the sheet, off
@@ -304,7 +305,7 @@ TEST_P(FormLayouts, KeptPageHasThePixelsOfDrawingAnew)
     const FormDescription& form = Form();
     ChooseEdition(env.Settings());
     CFieldStore store;
-    ApplyFormDefinition(store, GetFormDefinition(form.type, env.Settings()));
+    form.DefineBoxes(store);
     for (quint16 i = 0; i < store.GetFieldCount(); ++i)
         store.SetFieldText(i, QStringLiteral("Mustermann %1\r\nHafenstraße").arg(i), 1);
     constexpr int kZoom = 15;

@@ -253,7 +253,6 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     EXPECT_EQ(d.controlId, 135);
     EXPECT_EQ(d.contextMenuId, 119);
     EXPECT_TRUE(d.homeScrollsToTop);
-    EXPECT_EQ(d.marginDialogTitle, QStringLiteral("Ränder – Speditionsauftrag"));
     ASSERT_EQ(d.margins.size(), 1);
     EXPECT_STREQ(d.margins[0].left.key, "LeftMargin");
     EXPECT_STREQ(d.margins[0].top.key, "TopMargin");
@@ -419,7 +418,7 @@ TEST(ForwardingPrint, MarksInARasterOfTenthMillimetres)
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            CFormPrint(Description(), document, env.Settings()).PrintPage(painter, 1);
+            CFormPrint(document, env.Settings()).PrintPage(painter, 1);
         }
         auto dark = [&image](int x, int y) { return qGray(image.pixel(x + 20, y + 10)) < 128; };
         EXPECT_TRUE(dark(160, 50));  // the corner's horizontal stroke

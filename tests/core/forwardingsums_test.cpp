@@ -4,7 +4,7 @@
 #include "format/stringformat.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
-#include "views/formdefinition.h"
+#include "views/forwardinglayout.h"
 #include "views/forwardingsums.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +82,7 @@ TEST_P(ForwardingSums_Leave, FormatsTheBoxAndItsColumnsSum)
     ApplyOptions(settings, c.options);
 
     CFieldStore store;
-    ApplyFormDefinition(store, GetForwardingFormDefinition());
+    ForwardingLayout::Description().DefineBoxes(store);
     QMap<int, QString> expected;
     for (const auto& [box, text] : c.before) {
         store.SetFieldText(quint16(box), QString::fromUtf8(text), 1);
@@ -417,7 +417,7 @@ TEST(ForwardingSums, OnlyTheCurrentBoxOfTheFormIsFormatted)
 {
     TestEnvironment env;
     CFieldStore store;
-    ApplyFormDefinition(store, GetForwardingFormDefinition());
+    ForwardingLayout::Description().DefineBoxes(store);
     store.SetFieldText(quint16(Count(0)), QStringLiteral("7 Kisten"), 1);
     store.ActivateField(0, 1);
     const CStringFormat format(RegionalValues::ForCountry(49));

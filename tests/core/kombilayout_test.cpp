@@ -265,7 +265,6 @@ TEST(KombiLayout, KeysAddressBoxesAndWindowIds)
     ASSERT_EQ(Kombi().margins.size(), 1);
     EXPECT_STREQ(Kombi().margins[0].left.key, "LeftMargin");
     EXPECT_STREQ(Kombi().margins[0].top.key, "TopMargin");
-    EXPECT_EQ(Kombi().marginDialogTitle, QStringLiteral("R\u00e4nder \u2013 Kombi-Frachtbrief"));
     EXPECT_EQ(Kombi().addressBoxes, (QVector<int>{0, 1, 5}));
     EXPECT_EQ(Kombi().controlId, 133);
     EXPECT_EQ(Kombi().contextMenuId, 119);

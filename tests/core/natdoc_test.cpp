@@ -3,6 +3,8 @@
 #include "documents/documentfactory.h"
 #include "documents/loadmessages.h"
 #include "documents/natdoc.h"
+#include "views/forwardinglayout.h"
+#include "views/kombilayout.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -250,26 +252,25 @@ TEST_F(NatDocTest, EditionConversionOfARefusedRecordFailsTheOpen)
 
 struct AlignmentCase
 {
-    FormDefinition definition;
+    const Forms::FormDescription* form;
     int box;
     int alignment; // 0 left, 1 centred, 2 right
 };
 
-TEST(FormDefinitions, BoxesTakeTheAlignmentOfTheirColumn)
+TEST(FormDescriptions, BoxesTakeTheAlignmentOfTheirColumn)
 {
-    const FormDefinition nat2009 = GetNationalFormDefinition(Edition::Edition2009);
-    const FormDefinition nat2007 = GetNationalFormDefinition(Edition::Edition2007);
-    const FormDefinition kombi = GetKombiFormDefinition();
-    const FormDefinition forwarding = GetForwardingFormDefinition();
-    for (const FormDefinition& d : {nat2009, nat2007, kombi, forwarding}) {
-        EXPECT_EQ(d.alignment.size(), d.fieldCount);
-        EXPECT_EQ(d.followCount, 1);
-        EXPECT_EQ(d.fontSizeStep, 2);
+    const auto* nat2009 = &NationalLayout::Description(Edition::Edition2009);
+    const auto* nat2007 = &NationalLayout::Description(Edition::Edition2007);
+    const auto* kombi = &KombiLayout::Description();
+    const auto* forwarding = &ForwardingLayout::Description();
+    for (const Forms::FormDescription* d : Forms::AllFormDescriptions()) {
+        EXPECT_NE(d->alignments, nullptr);
+        EXPECT_EQ(d->fontSizeStep, 2);
     }
-    EXPECT_EQ(nat2009.fieldCount, 127);
-    EXPECT_EQ(nat2007.fieldCount, 126);
-    EXPECT_EQ(kombi.fieldCount, 138);
-    EXPECT_EQ(forwarding.fieldCount, 106);
+    EXPECT_EQ(nat2009->boxCount, 127);
+    EXPECT_EQ(nat2007->boxCount, 126);
+    EXPECT_EQ(kombi->boxCount, 138);
+    EXPECT_EQ(forwarding->boxCount, 106);
 
     const AlignmentCase cases[] = {
         // National 2009: goods weight, freight sums, pallets (number, exchange, kind).
@@ -335,19 +336,20 @@ TEST(FormDefinitions, BoxesTakeTheAlignmentOfTheirColumn)
         {forwarding, 105, 0},
     };
     for (const AlignmentCase& c : cases)
-        EXPECT_EQ(c.definition.alignment[c.box], c.alignment)
-            << GetFormTypeInfo(c.definition.type).name.data() << " " << c.definition.fieldCount
-            << " box " << c.box;
+        EXPECT_EQ(c.form->InitialFormat(c.box, 1), 2 | (c.alignment << 8))
+            << GetFormTypeInfo(c.form->type).name.data() << " " << c.form->boxCount << " box "
+            << c.box;
 }
 
-TEST(FormDefinitions, NationalEditionFollowsTheVersionSetting)
+TEST(FormDescriptions, NationalEditionOfANewNoteFollowsTheVersionSetting)
 {
     TestEnvironment env;
     const QString section = GetFormTypeInfo(FormType::National).section;
-    EXPECT_EQ(GetFormDefinition(FormType::National, env.Settings()).fieldCount, 127);
+    EXPECT_EQ(Forms::DescriptionForNew(FormType::National, env.Settings()).boxCount, 127);
     for (int version : {2007, 2010, 0}) {
         env.Settings().Set(section, Settings::NatVersion, version);
-        EXPECT_EQ(GetFormDefinition(FormType::National, env.Settings()).fieldCount, 126) << version;
+        EXPECT_EQ(Forms::DescriptionForNew(FormType::National, env.Settings()).boxCount, 126)
+            << version;
     }
 }
 

@@ -45,7 +45,6 @@ TEST(NationalLayoutBoxes, EditionsHaveTheirBoxCountsAndCheckBoxes)
         ASSERT_EQ(form.margins.size(), 1);
         EXPECT_STREQ(form.margins[0].left.key, "LeftMargin");
         EXPECT_STREQ(form.margins[0].top.key, "TopMargin");
-        EXPECT_EQ(form.marginDialogTitle, QString::fromUtf8("Ränder – Nationaler Frachtbrief"));
     }
 }
 

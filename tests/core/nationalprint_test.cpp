@@ -5,9 +5,12 @@
 #include "clirunner.h"
 #include "docfixtures.h"
 #include "guienvironment.h"
+#include "documents/natdoc.h"
 #include "printedpdf.h"
+#include "printing/printjob.h"
+#include "printing/wholenote.h"
 #include "settings/settingkeys.h"
-#include "views/formdefinition.h"
+#include "views/nationallayout.h"
 
 #include <gtest/gtest.h>
 
@@ -245,3 +248,37 @@ TEST_F(NationalPrint, ACheckWordBeyondTheCheckBoxesCrossesNothing)
 }
 
 } // namespace
+
+// A note keeps its edition: a 2007 note prints and renders as a 2007 note after
+// the setting has turned to 2009 (the 2009 table put every box from the tunnel
+// code on one box off).
+TEST_F(NationalPrint, ANoteKeepsItsEditionWhenTheSettingChanges)
+{
+    Settings().Set(kSection, Settings::NatVersion, 2007);
+    CFrachtbriefNatDoc note(Settings());
+    note.OnNewDocument();
+    note.GetStore().SetFieldText(47, QString::fromLatin1(kIssueText), 1); // box L of 2007
+    note.GetStore().SetFieldText(125, QStringLiteral("Palette"), 1);      // its last box
+
+    const auto printed = [&](const char* name) {
+        const QString print = env.FilePath(QStringLiteral("print-%1.pdf").arg(name));
+        QString error;
+        EXPECT_TRUE(PrintDocumentToPdf(note, Settings(), print, 1, 1, &error)) << error.toStdString();
+        const QString whole = env.FilePath(QStringLiteral("whole-%1.pdf").arg(name));
+        EXPECT_TRUE(SaveWholeNotePdf(note, Settings(), AllPagesJob(note.Form()), whole, &error))
+            << error.toStdString();
+        return std::make_pair(ReadPdfWords(print).pages.value(0),
+                              ReadPdfWords(whole).pages.value(0));
+    };
+    const auto as2007 = printed("2007");
+    Settings().Set(kSection, Settings::NatVersion, 2009);
+    const auto after = printed("2009");
+    for (const char* word : {kIssueText, "Palette"}) {
+        const auto before = FindWord(as2007.first, word);
+        ASSERT_TRUE(before) << word;
+        ExpectStartsAt(after.first, word, before->mm.left(), before->mm.top());
+        const auto drawn = FindWord(as2007.second, word);
+        ASSERT_TRUE(drawn) << word;
+        ExpectStartsAt(after.second, word, drawn->mm.left(), drawn->mm.top());
+    }
+}

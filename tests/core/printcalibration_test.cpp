@@ -288,8 +288,8 @@ TEST(CalibrationSettings, StoredUnderThePagesKeysAndTheProgramsCorrection)
 {
     TestEnvironment env;
     CSettingsStore& settings = env.Settings();
-    const Forms::FormDescription& cmr = *Forms::FindFormDescription(FormType::Cmr, settings);
-    const Forms::FormDescription& kombi = *Forms::FindFormDescription(FormType::Kombi, settings);
+    const Forms::FormDescription& cmr = Forms::DescriptionForNew(FormType::Cmr, settings);
+    const Forms::FormDescription& kombi = Forms::DescriptionForNew(FormType::Kombi, settings);
 
     ASSERT_TRUE(Calibration::WritePrintSettings(cmr, 2, {QPoint(-15, 10), 995, 1005}, settings));
     EXPECT_EQ(settings.Get(QStringLiteral("CMR"), Settings::LeftMargin2), -15);

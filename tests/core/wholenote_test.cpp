@@ -202,7 +202,7 @@ protected:
         image.setDotsPerMeterY(10000);
         image.fill(Qt::white);
         QPainter painter(&image);
-        DrawWholeNotePage(painter, CmrLayout::Description(), document, env.Settings(), 1, copy);
+        DrawWholeNotePage(painter, document, env.Settings(), 1, copy);
         return image;
     }
 

@@ -19,9 +19,10 @@
 #include "update/common_dlgwebupdated.h"
 #include "update/webupdatecommands.h"
 #include "views/formview.h"
-#include "views/frachtbriefnatview.h"
+#include "editor/krdeditwindows.h"
 #include "views/krformview.h"
-#include "views/natintview.h"
+#include "editor/krdeditwindows.h"
+#include "views/krformview.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -407,7 +408,7 @@ private Q_SLOTS:
         RejectNextDialog(&title);
         Frame()->UpdateCommandUI();
         Frame()->RouteCommand(command);
-        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 ") + name);
+        QCOMPARE(title, QStringLiteral("Vorgabetexte f\u00fcr ") + name);
     }
 
     void menusFollowTheActiveForm()
@@ -442,7 +443,7 @@ private Q_SLOTS:
     void addressCommandFollowsTheFormsAddressBoxes()
     {
         CChildFrame* child = m_app.NewDocument(FormType::National);
-        auto* view = qobject_cast<CFrachtbriefNatView*>(child->View().Widget());
+        auto* view = qobject_cast<CKRFormView*>(child->View().Widget());
         QVERIFY(view);
         QTRY_VERIFY(view->Editor() && view->IsLayoutValid());
         view->GoToBox(1);
@@ -458,14 +459,14 @@ private Q_SLOTS:
     void kombiNoteOpensInItsFormWithItsDefaults()
     {
         CChildFrame* child = m_app.NewDocument(FormType::Kombi);
-        auto* view = dynamic_cast<CFrachtbriefNatIntView*>(&child->View());
+        auto* view = dynamic_cast<CKRFormView*>(&child->View());
         QVERIFY(view);
         QTRY_VERIFY(view->Editor() && view->Editor()->hasFocus());
         Frame()->UpdateCommandUI();
         QString title;
         RejectNextDialog(&title);
         QTest::keyClick(view->Editor(), Qt::Key_F8);
-        QCOMPARE(title, QStringLiteral("Formularvorgaben \u2013 Kombi-Frachtbrief"));
+        QCOMPARE(title, QStringLiteral("Vorgabetexte f\u00fcr Kombi-Frachtbrief"));
     }
 
     void acceleratorsAreThoseOfTheTable()

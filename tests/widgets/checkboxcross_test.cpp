@@ -54,7 +54,7 @@ QStringList RightClickCheckBox(CKRFormView& view, int k, bool remove)
 
 Q_DECLARE_METATYPE(FormType)
 
-class CheckBoxCrossTest : public QObject, private FormViewFixture<CKrDocument, CKRFormView>
+class CheckBoxCrossTest : public QObject, private FormViewFixture<CKrDocument>
 {
     Q_OBJECT
 

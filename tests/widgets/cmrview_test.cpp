@@ -11,7 +11,6 @@
 #include "screenshot.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
-#include "views/cmrview.h"
 #include "views/formrender.h"
 #include "views/formtables.h"
 #include "views/viewfactory.h"
@@ -41,12 +40,12 @@ enum Move { Next, Previous };
 
 Q_DECLARE_METATYPE(Move)
 
-class CmrViewTest : public QObject, private FormViewFixture<CCMRDoc, CCMRView>
+class CmrViewTest : public QObject, private FormViewFixture<CCMRDoc>
 {
     Q_OBJECT
 
 private:
-    CKRDEditWindow_CMR* Editor() const { return m_view->Editor(); }
+    CKRDFormEditWindow* Editor() const { return m_view->Editor(); }
     CFieldStore& Store() const { return m_doc->GetStore(); }
 
     QRect DeviceRect(int index, int page = 1) const { return ::DeviceRect(*m_view, index, page); }
@@ -395,10 +394,10 @@ private Q_SLOTS:
         QTest::mouseMove(m_view->viewport(), permit.center() - m_view->ScrollPosition());
         const bool guardFilled = !guard.trimmed().isEmpty();
         QCOMPARE(m_view->GetCursorKind(),
-                 guardFilled ? CCMRView::kCursorPermit : CCMRView::kCursorForm);
+                 guardFilled ? CKRFormView::kCursorCheckBox : CKRFormView::kCursorForm);
         QTest::mouseMove(m_view->viewport(), DeviceRect(CmrLayout::kPermitGuardBox).center() -
                                                  m_view->ScrollPosition());
-        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorBox);
+        QCOMPARE(m_view->GetCursorKind(), CKRFormView::kCursorBox);
         ClickBox(CmrLayout::kFirstPermitBox + checkbox);
         QCOMPARE(int(m_doc->m_wPermitType), permitType);
         QCOMPARE(m_doc->IsModified(), modified);
@@ -439,7 +438,7 @@ private Q_SLOTS:
 
         const QRect third = DeviceRect(first + 2);
         QTest::mouseMove(m_view->viewport(), third.center() - m_view->ScrollPosition());
-        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorPermit);
+        QCOMPARE(m_view->GetCursorKind(), CKRFormView::kCursorCheckBox);
         ClickBox(first + 2);
         QCOMPARE(int(m_doc->m_wPermitType), 3);
         QCOMPARE(int(Store().GetCurrentField()), guard);
@@ -449,7 +448,7 @@ private Q_SLOTS:
         QVERIFY(!ShowsCross(*m_view, first + 2));
         QTest::mouseMove(m_view->viewport(), QPoint(1, 1));
         QTest::mouseMove(m_view->viewport(), third.center() - m_view->ScrollPosition());
-        QCOMPARE(m_view->GetCursorKind(), CCMRView::kCursorForm);
+        QCOMPARE(m_view->GetCursorKind(), CKRFormView::kCursorForm);
     }
 
     // The editor moves with the form; a zoom places it anew over box 0.

@@ -389,13 +389,13 @@ void DefaultsDialogsTest::editFormDefaultsRunsTheFormsDialog_data()
     QTest::addColumn<FormType>("type");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("cancelText");
-    QTest::newRow("CMR") << FormType::Cmr << "Formularvorgaben – CMR-Frachtbrief"
+    QTest::newRow("CMR") << FormType::Cmr << "Vorgabetexte für CMR-Frachtbrief"
                          << "Abbruch";
-    QTest::newRow("national") << FormType::National << "Formularvorgaben – Nationaler Frachtbrief"
+    QTest::newRow("national") << FormType::National << "Vorgabetexte für Nationaler Frachtbrief"
                               << "Abbruch";
-    QTest::newRow("Kombi") << FormType::Kombi << "Formularvorgaben – Kombi-Frachtbrief"
+    QTest::newRow("Kombi") << FormType::Kombi << "Vorgabetexte für Kombi-Frachtbrief"
                            << "Abbruch";
-    QTest::newRow("forwarding") << FormType::Forwarding << "Formularvorgaben – Speditionsauftrag"
+    QTest::newRow("forwarding") << FormType::Forwarding << "Vorgabetexte für Speditionsauftrag"
                                 << "Abbrechen";
 }
 

@@ -647,7 +647,7 @@ void EditorTest::formEditorsPassKeysAndWheelToTheirView()
     m_view->resize(600, 400);
     m_view->show();
     m_host.view = m_view.get();
-    auto* editor = new CKRDEditWindow_NatIntFb(*m_settings, &m_host);
+    auto* editor = new CKRDFormEditWindow(*m_settings, &m_host);
     QVERIFY(editor->Init(m_view.get(), 133, Store(), m_doc.get(), nullptr, *m_view, 10, Qt::black,
                          Qt::white));
     m_editor = editor;

@@ -8,9 +8,14 @@
 #include "app/commandtarget.h"
 #include "app/doctemplates.h"
 #include "app/mainframe.h"
+#include "editor/krdeditwindows.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
+#include "views/cmrlayout.h"
+#include "views/forwardinglayout.h"
+#include "views/kombilayout.h"
 #include "views/krformview.h"
+#include "views/nationallayout.h"
 #include "views/viewfactory.h"
 
 #include <QSettings>
@@ -36,16 +41,15 @@ inline std::unique_ptr<CSettingsStore> FormViewSettings(const QTemporaryDir& dir
 
 // Opens the document in a new window of `frame`, sized 1100 x 850, with the view
 // the program makes for it, and waits until the view has placed its editor and
-// given it the keyboard. The view, or null when it is not a `View` (the view and
-// the document are gone then) or did not come up (the window owns both).
-template <typename View>
-View* OpenFormView(std::unique_ptr<CKrDocument> document, CSettingsStore& settings,
-                   CMainFrame& frame)
+// given it the keyboard. The view, or null when it did not come up (the window
+// owns the view and the document).
+inline CKRFormView* OpenFormView(std::unique_ptr<CKrDocument> document, CSettingsStore& settings,
+                                 CMainFrame& frame)
 {
     const FormType type = document->GetFormType();
     frame.resize(1100, 850);
     CFormView* view = CreateFormView(*document, settings, frame);
-    auto* formView = dynamic_cast<View*>(view);
+    auto* formView = dynamic_cast<CKRFormView*>(view);
     if (!formView) {
         delete view;
         return nullptr;
@@ -111,9 +115,9 @@ inline CommandState ViewCommandState(CFormView& view, int id)
 }
 
 // What a form view test keeps for each case: settings of its own, the main
-// window and a view of `View` on a new `Doc`. The test calls UseSettings from
+// window and the form view on a new `Doc`. The test calls UseSettings from
 // its init slot and Close from its cleanup slot.
-template <typename Doc, typename View> class FormViewFixture
+template <typename Doc> class FormViewFixture
 {
 protected:
     void UseSettings(const QString& section, int zoom)
@@ -138,7 +142,7 @@ protected:
         if (prepare)
             prepare(*doc);
         m_doc = doc.get();
-        m_view = OpenFormView<View>(std::move(doc), *m_settings, *m_frame);
+        m_view = OpenFormView(std::move(doc), *m_settings, *m_frame);
         if (!m_view)
             m_doc = nullptr; // it may be gone with its window
         QVERIFY(m_view);
@@ -158,6 +162,6 @@ protected:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CSettingsStore> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
-    View* m_view = nullptr;
+    CKRFormView* m_view = nullptr;
     Doc* m_doc = nullptr; // owned by the document window
 };

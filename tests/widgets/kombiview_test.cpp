@@ -5,7 +5,6 @@
 #include "app/mainframe.h"
 #include "documents/natintdoc.h"
 #include "formviewwindow.h"
-#include "views/natintview.h"
 
 #include <QTest>
 
@@ -19,7 +18,7 @@ constexpr int kAdsp = KombiLayout::kFirstTermsBox + 3;
 } // namespace
 
 class KombiViewTest : public QObject,
-                      private FormViewFixture<CFrachtbriefNatIntDoc, CFrachtbriefNatIntView>
+                      private FormViewFixture<CFrachtbriefNatIntDoc>
 {
     Q_OBJECT
 

@@ -4,7 +4,6 @@
 // setting chooses.
 #include "documents/natdoc.h"
 #include "formviewwindow.h"
-#include "views/frachtbriefnatview.h"
 
 #include <QTest>
 
@@ -17,7 +16,7 @@ constexpr int kNein = 1;
 } // namespace
 
 class NationalViewTest : public QObject,
-                         private FormViewFixture<CFrachtbriefNatDoc, CFrachtbriefNatView>
+                         private FormViewFixture<CFrachtbriefNatDoc>
 {
     Q_OBJECT
 

@@ -235,13 +235,13 @@ void PrintingDialogsTest::printDialogFormKinds_data()
     QTest::addColumn<QStringList>("pages");
     const QStringList both{"Seite 1 drucken", "Seite 2 drucken"};
     const QStringList front{"Seite 1 drucken"};
-    QTest::newRow("CMR") << FormType::Cmr << "Drucken – CMR-Frachtbrief"
+    QTest::newRow("CMR") << FormType::Cmr << "CMR-Frachtbrief drucken"
                          << "CMR" << both;
-    QTest::newRow("national") << FormType::National << "Drucken – Nationaler Frachtbrief"
+    QTest::newRow("national") << FormType::National << "Nationaler Frachtbrief drucken"
                               << "NatFrachtbrief" << front;
-    QTest::newRow("Kombi") << FormType::Kombi << "Drucken – Kombi-Frachtbrief"
+    QTest::newRow("Kombi") << FormType::Kombi << "Kombi-Frachtbrief drucken"
                            << "KombiFrachtbrief" << front;
-    QTest::newRow("forwarding") << FormType::Forwarding << "Drucken – Speditionsauftrag"
+    QTest::newRow("forwarding") << FormType::Forwarding << "Speditionsauftrag drucken"
                                 << "Speditionsauftrag" << front;
 }
 
@@ -256,7 +256,7 @@ void PrintingDialogsTest::printDialogFormKinds()
     settings->WriteProfileInt(section, QStringLiteral("DruckAnzahl"), 7);
     settings->WriteProfileInt(section, QStringLiteral("ReUseDrucker"), 1);
     CDlgDrucken dialog(*settings, PrinterDescription{QStringLiteral("Laser"), true, 9});
-    dialog.SetFormKind(kind);
+    dialog.SetForm(Forms::NewestDescription(kind));
     dialog.show();
 
     QCOMPARE(dialog.windowTitle(), title);
@@ -340,7 +340,7 @@ void PrintingDialogsTest::printDialogDescribesPrinter()
     TempSettings settings;
     settings->WriteProfileInt(kKombi, QStringLiteral("DruckAnzahl"), 5);
     CDlgDrucken dialog(*settings, printer);
-    dialog.SetFormKind(FormType::Kombi);
+    dialog.SetForm(Forms::NewestDescription(FormType::Kombi));
     dialog.show();
     QCOMPARE(dialog.PaperName(), QStringLiteral("Legal 8 1/2 x 14 in"));
     QVERIFY(dialog.HintText().isEmpty());
@@ -463,8 +463,8 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::addColumn<QString>("shownTop");
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QString>("title");
-    const QString cmr = QStringLiteral("R\u00e4nder \u2013 CMR-Frachtbrief");
-    const QString kombi = QStringLiteral("R\u00e4nder \u2013 Kombi-Frachtbrief");
+    const QString cmr = QStringLiteral("R\u00e4nder bei Ausdruck CMR-Frachtbrief");
+    const QString kombi = QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
     QTest::newRow("CMR OK") << FormType::Cmr << true << 15 << -10 << "1.5 mm to the right"
                             << "1.0 mm to top"
                             << QStringList{"LeftMargin1=15", "TopMargin1=-10", "LeftMargin2=10",
@@ -484,11 +484,11 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::newRow("national OK")
         << FormType::National << true << 20 << 30 << "2.0 mm to the right" << "3.0 mm to bottom"
         << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder \u2013 Nationaler Frachtbrief");
+        << QStringLiteral("R\u00e4nder bei Ausdruck Nationaler Frachtbrief");
     QTest::newRow("forwarding OK")
         << FormType::Forwarding << true << 0 << 0 << "unchanged" << "unchanged"
         << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder \u2013 Speditionsauftrag");
+        << QStringLiteral("R\u00e4nder bei Ausdruck Speditionsauftrag");
 }
 
 void PrintingDialogsTest::marginCommand()
@@ -525,7 +525,7 @@ void PrintingDialogsTest::marginCommand()
         Child<QCheckBox>(page, "doNotShow")->setChecked(true);
         ClickStandard(dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
     });
-    QCOMPARE(EditPrintMargins(*settings, type, nullptr), ok);
+    QCOMPARE(EditPrintMargins(*settings, Forms::NewestDescription(type), nullptr), ok);
 
     QCOMPARE(shownTitle, title);
     QCOMPARE(leftText, shownLeft);

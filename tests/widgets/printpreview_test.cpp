@@ -132,7 +132,7 @@ private Q_SLOTS:
     void pagesAndViews()
     {
         {
-            CDlgSeitenansicht preview(CmrLayout::Description(), *m_document, *m_settings,
+            CDlgSeitenansicht preview(*m_document, *m_settings,
                                       m_frame->CurrentPrinter());
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
@@ -146,14 +146,14 @@ private Q_SLOTS:
             QVERIFY(!preview.PrintRequested());
         }
         QCOMPARE(m_settings->Get(kSettings, Settings::PreviewPages), 2);
-        CDlgSeitenansicht again(CmrLayout::Description(), *m_document, *m_settings,
+        CDlgSeitenansicht again(*m_document, *m_settings,
                                 m_frame->CurrentPrinter());
         QVERIFY(again.BothPages());
 
         // A one-page form has nothing to show beside its page.
         auto kombi = CreateDocument(FormType::Kombi, *m_settings);
         kombi->OnNewDocument();
-        CDlgSeitenansicht single(KombiLayout::Description(), *kombi, *m_settings,
+        CDlgSeitenansicht single(*kombi, *m_settings,
                                  m_frame->CurrentPrinter());
         single.show();
         QVERIFY(QTest::qWaitForWindowExposed(&single));
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QPrinter other(QPrinter::HighResolution);
         other.setOutputFormat(QPrinter::PdfFormat);
         other.setOutputFileName(Path("preview.pdf"));
-        CDlgSeitenansicht preview(CmrLayout::Description(), *m_document, *m_settings, other);
+        CDlgSeitenansicht preview(*m_document, *m_settings, other);
         preview.PaintSheets(&other);
         const PrintedPdf shown = Words(Path("preview.pdf"));
         QCOMPARE(shown.pages.size(), 2);
@@ -206,7 +206,7 @@ private Q_SLOTS:
     // "Ränder..." in the preview stores the margins and draws the preview anew.
     void marginsFromThePreview()
     {
-        CDlgSeitenansicht preview(CmrLayout::Description(), *m_document, *m_settings,
+        CDlgSeitenansicht preview(*m_document, *m_settings,
                                   m_frame->CurrentPrinter());
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));

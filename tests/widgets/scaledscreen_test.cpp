@@ -65,7 +65,7 @@ private:
         if (prepare)
             prepare(*doc);
         m_doc = doc.get();
-        m_view = OpenFormView<CKRFormView>(std::move(doc), *m_settings, *m_frame);
+        m_view = OpenFormView(std::move(doc), *m_settings, *m_frame);
         QVERIFY(m_view);
     }
 
@@ -109,9 +109,7 @@ private Q_SLOTS:
         QFETCH(FormType, type);
         int lowest = -1;
         Open(type, [&lowest](CKrDocument& doc) {
-            const auto* form = Forms::FindFormDescription(doc.GetFormType(), doc.GetSettings());
-            QVERIFY(form);
-            lowest = LowestBox(*form);
+            lowest = LowestBox(doc.Form());
             doc.GetStore().SetFieldText(quint16(lowest), kText, 1);
         });
         if (QTest::currentTestFailed())

@@ -8,7 +8,6 @@
 #include "screenshot.h"
 #include "settings/settingkeys.h"
 #include "settings/settingsstore.h"
-#include "views/speditionsauftragview.h"
 
 #include <QLocale>
 #include <QStatusBar>
@@ -26,7 +25,7 @@ constexpr int kLoadingSum = 79;
 
 class SpeditionsauftragViewTest
     : public QObject,
-      private FormViewFixture<CSpeditionsauftragDoc, CSpeditionsauftragView>
+      private FormViewFixture<CSpeditionsauftragDoc>
 {
     Q_OBJECT
 

@@ -6,135 +6,87 @@
 
 namespace {
 
-constexpr quint16 kPage = 1;
-
-// The 2007 national edition lacks the tunnel restriction code (box 44 of 2009),
-// so its boxes from there on sit one index lower.
-constexpr quint16 kNationalBoxes2007 = 126;
-constexpr quint16 kNationalBoxL2009 = 48;
-constexpr quint16 kNationalBoxL2007 = 47;
+using Forms::PlaceOfIssue;
 
 class Filler
 {
 public:
-    Filler(FormType type, CFieldStore& store, const CSettingsStore& settings, const QDate& today)
-        : m_store(store), m_settings(settings), m_section(GetFormTypeInfo(type).section),
+    Filler(const Forms::FormDescription& form, CFieldStore& store, const CSettingsStore& settings,
+           const QDate& today)
+        : m_form(form), m_store(store), m_settings(settings), m_section(form.Section()),
           m_today(today)
     {
     }
 
-    void Text(quint16 box, const TextSetting& setting)
+    void Texts()
     {
-        Put(box, m_settings.Get(m_section, setting));
+        for (const Forms::DefaultText& text : m_form.defaultTexts)
+            Put(text.box, m_settings.Get(m_section, text.setting));
     }
-    void Put(quint16 box, const QString& text) { m_store.SetFieldText(box, text, kPage); }
 
-    bool AutoDate() const { return m_settings.Get(m_section, Settings::AutoDate) != 0; }
-    QString Date() const
+    bool AutoDate() const
     {
-        return CStringFormat::FormatDate(m_settings.Get(m_section, Settings::DateFormat), m_today);
+        return m_form.dateBox >= 0 && m_settings.Get(m_section, Settings::AutoDate) != 0;
     }
-    QString City() const { return m_settings.Get(m_section, Settings::City); }
-    quint16 FieldCount() const { return m_store.GetFieldCount(); }
+
+    // The date, with the place where the form writes them together.
+    void Date()
+    {
+        const QString date =
+            CStringFormat::FormatDate(m_settings.Get(m_section, Settings::DateFormat), m_today);
+        if (m_form.placeOfIssue != PlaceOfIssue::BeforeDate) {
+            Put(m_form.dateBox, date);
+            return;
+        }
+        const QString place = City().trimmed();
+        Put(m_form.dateBox, place.isEmpty() ? date : QStringLiteral("%1 - %2").arg(place, date));
+    }
+
+    // The place in a box of its own.
+    void Place()
+    {
+        if (m_form.placeOfIssue == PlaceOfIssue::OwnBox) {
+            Put(m_form.placeBox, City());
+        } else if (m_form.placeOfIssue == PlaceOfIssue::OwnBoxIfGiven) {
+            const QString place = City().trimmed();
+            if (!place.isEmpty())
+                Put(m_form.placeBox, place);
+        }
+    }
 
 private:
+    QString City() const { return m_settings.Get(m_section, Settings::City); }
+    // A box the store lacks is skipped.
+    void Put(int box, const QString& text)
+    {
+        if (box >= 0 && box < m_store.GetFieldCount())
+            m_store.SetFieldText(quint16(box), text, 1);
+    }
+
+    const Forms::FormDescription& m_form;
     CFieldStore& m_store;
     const CSettingsStore& m_settings;
     const QString m_section;
     const QDate m_today;
 };
 
-// The box of the automatic date itself; the caller has checked that it is on.
-void PutDate(FormType type, Filler& f)
-{
-    switch (type) {
-    case FormType::Cmr:
-        f.Put(123, f.Date());
-        break;
-    case FormType::National: {
-        const QString place = f.City().trimmed();
-        const QString date = f.Date();
-        const quint16 boxL =
-            f.FieldCount() == kNationalBoxes2007 ? kNationalBoxL2007 : kNationalBoxL2009;
-        f.Put(boxL, place.isEmpty() ? date : QStringLiteral("%1 - %2").arg(place, date));
-        break;
-    }
-    case FormType::Kombi:
-        f.Put(45, f.Date());
-        break;
-    case FormType::Forwarding:
-        break;
-    }
-}
-
-void FillCmr(Filler& f)
-{
-    f.Text(0, Settings::CmrBox1);
-    f.Text(5, Settings::CmrBox16);
-    f.Text(124, Settings::CmrBox22);
-    f.Text(125, Settings::CmrBox23);
-    if (f.AutoDate()) {
-        PutDate(FormType::Cmr, f);
-        f.Put(122, f.City());
-    }
-}
-
-void FillNational(Filler& f)
-{
-    f.Text(0, Settings::NatBoxA);
-    f.Text(2, Settings::NatBoxB1);
-    f.Text(3, Settings::NatBoxB2);
-    f.Text(4, Settings::NatBoxB3);
-    if (f.AutoDate())
-        PutDate(FormType::National, f);
-}
-
-void FillKombi(Filler& f)
-{
-    f.Text(0, Settings::KombiBoxA);
-    f.Text(2, Settings::KombiBox2A);
-    f.Text(3, Settings::KombiBox2B);
-    f.Text(4, Settings::KombiBox2C);
-    f.Text(5, Settings::KombiBox2D);
-    if (f.AutoDate()) {
-        const QString place = f.City().trimmed();
-        if (!place.isEmpty())
-            f.Put(44, place);
-        PutDate(FormType::Kombi, f);
-    }
-}
-
-void FillForwarding(Filler& f)
-{
-    f.Text(2, Settings::SpaBox1);
-}
-
 } // namespace
 
-void FillDefaultTexts(FormType type, CFieldStore& store, const CSettingsStore& settings,
-                      const QDate& today)
+void FillDefaultTexts(const Forms::FormDescription& form, CFieldStore& store,
+                      const CSettingsStore& settings, const QDate& today)
 {
-    Filler filler(type, store, settings, today);
-    switch (type) {
-    case FormType::Cmr:
-        FillCmr(filler);
-        break;
-    case FormType::National:
-        FillNational(filler);
-        break;
-    case FormType::Kombi:
-        FillKombi(filler);
-        break;
-    case FormType::Forwarding:
-        FillForwarding(filler);
-        break;
+    Filler filler(form, store, settings, today);
+    filler.Texts();
+    if (filler.AutoDate()) {
+        filler.Date();
+        filler.Place();
     }
 }
 
-void ApplyAutomaticDate(FormType type, CFieldStore& store, const CSettingsStore& settings,
-                        const QDate& today)
+void ApplyAutomaticDate(const Forms::FormDescription& form, CFieldStore& store,
+                        const CSettingsStore& settings, const QDate& today)
 {
-    Filler filler(type, store, settings, today);
+    Filler filler(form, store, settings, today);
     if (filler.AutoDate())
-        PutDate(type, filler);
+        filler.Date();
 }

@@ -2,6 +2,7 @@
 
 #include "documents/archive.h"
 #include "settings/settingsstore.h"
+#include "views/cmrlayout.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ constexpr qsizetype kLegacyFrontBoxes = 173;
 
 } // namespace
 
-CCMRDoc::CCMRDoc(CSettingsStore& settings) : CKrDocument(FormType::Cmr, settings) {}
+CCMRDoc::CCMRDoc(CSettingsStore& settings) : CKrDocument(CmrLayout::Description(), settings) {}
 
 void CCMRDoc::DeleteContents()
 {

@@ -5,17 +5,44 @@
 #include "documents/natintdoc.h"
 #include "documents/spedauftragdoc.h"
 
+namespace {
+
+template <typename Doc>
+std::unique_ptr<CKrDocument> Make(const Forms::FormDescription&, CSettingsStore& settings)
+{
+    return std::make_unique<Doc>(settings);
+}
+
+std::unique_ptr<CKrDocument> MakeNational(const Forms::FormDescription& form,
+                                          CSettingsStore& settings)
+{
+    return std::make_unique<CFrachtbriefNatDoc>(settings, NationalLayout::EditionOf(form));
+}
+
+// The document class of each form: its file format.
+const struct
+{
+    FormType type;
+    std::unique_ptr<CKrDocument> (*make)(const Forms::FormDescription&, CSettingsStore&);
+} kDocuments[] = {
+    {FormType::Cmr, &Make<CCMRDoc>},
+    {FormType::National, &MakeNational},
+    {FormType::Kombi, &Make<CFrachtbriefNatIntDoc>},
+    {FormType::Forwarding, &Make<CSpeditionsauftragDoc>},
+};
+
+} // namespace
+
 std::unique_ptr<CKrDocument> CreateDocument(FormType type, CSettingsStore& settings)
 {
-    switch (type) {
-    case FormType::Cmr:
-        break;
-    case FormType::National:
-        return std::make_unique<CFrachtbriefNatDoc>(settings);
-    case FormType::Kombi:
-        return std::make_unique<CFrachtbriefNatIntDoc>(settings);
-    case FormType::Forwarding:
-        return std::make_unique<CSpeditionsauftragDoc>(settings);
-    }
+    return CreateDocument(Forms::DescriptionForNew(type, settings), settings);
+}
+
+std::unique_ptr<CKrDocument> CreateDocument(const Forms::FormDescription& form,
+                                            CSettingsStore& settings)
+{
+    for (const auto& document : kDocuments)
+        if (document.type == form.type)
+            return document.make(form, settings);
     return std::make_unique<CCMRDoc>(settings);
 }

@@ -6,7 +6,6 @@
 #include "documents/loadmessages.h"
 #include "documents/saveridentity.h"
 #include "files/safewrite.h"
-#include "views/formdefinition.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -26,17 +25,18 @@ QString UntitledTitle(FormType type)
 
 } // namespace
 
-CKrDocument::CKrDocument(FormType type, CSettingsStore& settings)
-    : m_type(type), m_settings(settings), m_title(UntitledTitle(type))
+CKrDocument::CKrDocument(const Forms::FormDescription& form, CSettingsStore& settings)
+    : m_form(&form), m_settings(settings),
+      m_title(UntitledTitle(form.type))
 {
-    ApplyFormDefinition(m_store, GetFormDefinition(type, settings));
+    form.DefineBoxes(m_store);
 }
 
 CKrDocument::~CKrDocument() = default;
 
 void CKrDocument::DeleteContents()
 {
-    FillDefaultTexts(m_type, m_store, m_settings, m_today ? m_today() : QDate::currentDate());
+    FillDefaultTexts(*m_form, m_store, m_settings, m_today ? m_today() : QDate::currentDate());
 }
 
 bool CKrDocument::OnNewDocument()
@@ -85,7 +85,7 @@ bool CKrDocument::OpenFromDevice(QIODevice& device, QString* errorMessage)
         *errorMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(failure);
     // The half-read store is given the form's boxes again, so that the document
     // stays usable for whoever still holds it.
-    ApplyFormDefinition(m_store, GetFormDefinition(m_type, m_settings));
+    m_form->DefineBoxes(m_store);
     DeleteContents();
     return false;
 }
@@ -193,17 +193,15 @@ void CKrDocument::ReadStoreRecord(CArchive& ar)
 
 void CKrDocument::InsertDefinedBox(quint16 index)
 {
-    const FormDefinition definition = GetFormDefinition(m_type, m_settings);
     m_store.InsertField(index, 1);
-    const quint16 align = index < definition.alignment.size() ? definition.alignment[index] : 0;
-    m_store.SetFieldFormat(index, 1, quint16(definition.fontSizeStep | (align << 8)));
+    m_store.SetFieldFormat(index, 1, m_form->InitialFormat(index, 1));
 }
 
 std::optional<quint16> CKrDocument::ReadMagicAndVersion(CArchive& ar, const QByteArray& magic,
                                                         quint16 oldest, quint16 newest)
 {
     if (ar.ReadRaw(magic.size()) != magic) {
-        m_nLoadError = GetFormTypeInfo(m_type).wrongFileMessage;
+        m_nLoadError = GetFormTypeInfo(GetFormType()).wrongFileMessage;
         return std::nullopt;
     }
     const quint16 version = ar.ReadWord();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/fieldstore.h"
+#include "views/formdescription.h"
 #include "views/formtype.h"
 
 #include <QByteArray>
@@ -17,6 +18,10 @@ class QIODevice;
 // What the four documents have in common: one filled-in form, its field store,
 // its file path, title and modified flag, and the load message of the last open.
 //
+// The document knows its form and edition for its whole life: whatever draws,
+// prints or exports a note takes the form from here, never from a setting that
+// may have changed since the note was made.
+//
 // Ownership: the document owns its field store; an editor widget edits it and
 // the view draws it, both by reference, and neither outlives the document. The
 // settings store is the program's and must outlive every document.
@@ -32,7 +37,8 @@ public:
     CKrDocument(const CKrDocument&) = delete;
     CKrDocument& operator=(const CKrDocument&) = delete;
 
-    FormType GetFormType() const { return m_type; }
+    FormType GetFormType() const { return m_form->type; }
+    const Forms::FormDescription& Form() const { return *m_form; }
     CFieldStore& GetStore() { return m_store; }
     const CFieldStore& GetStore() const { return m_store; }
     CSettingsStore& GetSettings() const { return m_settings; }
@@ -81,7 +87,7 @@ public:
     void SetClock(std::function<QDate()> today) { m_today = std::move(today); }
 
 protected:
-    CKrDocument(FormType type, CSettingsStore& settings);
+    CKrDocument(const Forms::FormDescription& form, CSettingsStore& settings);
 
     virtual void Store(CArchive& ar) = 0;
     // Leaves a load message (SetLoadError) for a file the document refuses.
@@ -117,7 +123,7 @@ protected:
     int m_nLoadError = 0;
 
 private:
-    FormType m_type;
+    const Forms::FormDescription* m_form;
     CSettingsStore& m_settings;
     CFieldStore m_store;
     int m_fileVersion = 0;

@@ -3,7 +3,6 @@
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
 #include "settings/settingsstore.h"
-#include "views/formdefinition.h"
 
 namespace {
 
@@ -29,7 +28,12 @@ void RequireBox(const CArchive& ar, const CFieldStore& store, quint16 index)
 } // namespace
 
 CFrachtbriefNatDoc::CFrachtbriefNatDoc(CSettingsStore& settings)
-    : CKrDocument(FormType::National, settings), m_edition(GetNationalEdition(settings))
+    : CFrachtbriefNatDoc(settings, GetNationalEdition(settings))
+{
+}
+
+CFrachtbriefNatDoc::CFrachtbriefNatDoc(CSettingsStore& settings, NationalEdition edition)
+    : CKrDocument(NationalLayout::Description(edition), settings)
 {
 }
 
@@ -47,7 +51,7 @@ void CFrachtbriefNatDoc::DeleteContents()
 void CFrachtbriefNatDoc::Store(CArchive& ar)
 {
     StoreCurrentVersion(ar, kMagic,
-                        m_edition == NationalEdition::Edition2009 ? kVersion2009 : kVersion2007);
+                        GetEdition() == NationalEdition::Edition2009 ? kVersion2009 : kVersion2007);
 }
 
 void CFrachtbriefNatDoc::Load(CArchive& ar)
@@ -59,9 +63,9 @@ void CFrachtbriefNatDoc::Load(CArchive& ar)
 
     if (*version == kVersion2009 || *version == kVersion2007) {
         LoadCurrentVersion(ar, kMagic);
-        if (*version == kVersion2009 && m_edition == NationalEdition::Edition2007)
+        if (*version == kVersion2009 && GetEdition() == NationalEdition::Edition2007)
             DeleteTunnelCodeBox(ar);
-        else if (*version == kVersion2007 && m_edition == NationalEdition::Edition2009)
+        else if (*version == kVersion2007 && GetEdition() == NationalEdition::Edition2009)
             InsertTunnelCodeBox(ar);
     } else {
         LoadLegacy(ar, *version);
@@ -93,7 +97,7 @@ void CFrachtbriefNatDoc::LoadLegacy(CArchive& ar, quint16 version)
     CFieldStore& store = GetStore();
     for (quint16 i = 0; i < kLegacyBoxes; ++i)
         store.SetFieldText(i, texts[i], 1);
-    if (m_edition == NationalEdition::Edition2009)
+    if (GetEdition() == NationalEdition::Edition2009)
         InsertTunnelCodeBox(ar);
 }
 
@@ -110,7 +114,7 @@ void CFrachtbriefNatDoc::DeleteTunnelCodeBox(const CArchive& ar)
     // A record shorter than its edition was padded to the 2009 boxes before
     // box 44 went; the 2007 form still needs all of its own, else its last box
     // would be missing until the file is opened again.
-    const quint16 formBoxes = GetFormDefinition(FormType::National, GetSettings()).fieldCount;
+    const quint16 formBoxes = quint16(Form().boxCount);
     while (GetStore().GetFieldCount() < formBoxes)
         InsertDefinedBox(GetStore().GetFieldCount());
 }

@@ -2,6 +2,7 @@
 
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
+#include "views/kombilayout.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr qsizetype kLegacyBoxes = 138;
 } // namespace
 
 CFrachtbriefNatIntDoc::CFrachtbriefNatIntDoc(CSettingsStore& settings)
-    : CKrDocument(FormType::Kombi, settings)
+    : CKrDocument(KombiLayout::Description(), settings)
 {
 }
 

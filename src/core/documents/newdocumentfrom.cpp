@@ -6,13 +6,13 @@
 std::unique_ptr<CKrDocument> NewDocumentFrom(const CKrDocument& original, CSettingsStore& settings,
                                              const QDate& today)
 {
-    std::unique_ptr<CKrDocument> copy = CreateDocument(original.GetFormType(), settings);
+    std::unique_ptr<CKrDocument> copy = CreateDocument(original.Form(), settings);
     copy->SetClock([today] { return today; });
     copy->OnNewDocument();
     copy->GetStore().CopyContents(original.GetStore());
     if (copy->HasCheckWord())
         copy->SetCheckWord(original.GetCheckWord());
-    ApplyAutomaticDate(copy->GetFormType(), copy->GetStore(), settings, today);
+    ApplyAutomaticDate(copy->Form(), copy->GetStore(), settings, today);
     copy->SetModifiedFlag();
     return copy;
 }

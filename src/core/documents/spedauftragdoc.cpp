@@ -2,6 +2,7 @@
 
 #include "documents/archive.h"
 #include "documents/loadmessages.h"
+#include "views/forwardinglayout.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ template <typename List> void RemoveEntry(const CArchive& ar, List& list, qsizet
 } // namespace
 
 CSpeditionsauftragDoc::CSpeditionsauftragDoc(CSettingsStore& settings)
-    : CKrDocument(FormType::Forwarding, settings)
+    : CKrDocument(ForwardingLayout::Description(), settings)
 {
 }
 

@@ -1080,6 +1080,13 @@ QString CellName(int index)
 const Forms::FormDescription& Description()
 {
     using namespace Forms;
+    static const QVector<quint8> alignments = FormTables::Alignments(
+        kBoxCount,
+        {73, 147, 148, 150, 151, 153, 154, 157, 158, 161, 162, 164, 165, 167, 168, 171, 172},
+        {12,  13,  14,  19,  20,  21,  26,  27,  28,  33,  34,  35,  40,  41,  42,  47,
+         48,  49,  54,  55,  56,  61,  62,  63,  69,  70,  71,  76,  79,  80,  82,  85,
+         86,  88,  91,  92,  94,  97,  98,  100, 103, 104, 106, 109, 110, 112, 115, 116,
+         128, 131, 134, 137, 140, 144, 145, 146, 149, 152, 156, 160, 163, 166, 170});
     static const FormDescription description = [] {
         const CaptionFont caption = kCaptionFont;
         const CaptionFont bold = kBoldCaptionFont;
@@ -1092,6 +1099,7 @@ const Forms::FormDescription& Description()
         d.boxCount = kBoxCount;
         d.checkBoxCount = kPermitBoxCount;
         d.checkGuardBox = kPermitGuardBox;
+        d.alignments = alignments.constData();
 
         PageDrawing front;
         front.lines = kLinesPage1;
@@ -1127,7 +1135,6 @@ const Forms::FormDescription& Description()
             {{}, kPrintRectsPublishers1To3, {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
         d.margins = {{Settings::LeftMargin1, Settings::TopMargin1},
                      {Settings::LeftMargin2, Settings::TopMargin2}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 CMR-Frachtbrief");
 
         // The note travels as three originals, red, blue and green, and often a
         // fourth in black. Each label reads upwards in the margin right of the
@@ -1141,6 +1148,13 @@ const Forms::FormDescription& Description()
         d.copyLabels.anchor = Anchor::RightBottom;
         d.copyLabels.at = QPoint(kFrameRight + 110, kFrameTop);
 
+        d.defaultTexts = {{0, Settings::CmrBox1},
+                          {5, Settings::CmrBox16},
+                          {124, Settings::CmrBox22},
+                          {125, Settings::CmrBox23}};
+        d.dateBox = 123;
+        d.placeOfIssue = PlaceOfIssue::OwnBox;
+        d.placeBox = 122;
         d.addressBoxes = {0, 1, 5, 6};
         d.boxName = CellName;
         d.mergedRows = &kMergedGoodsRows;

@@ -3,7 +3,6 @@
 #include "editor/fieldstore.h"
 #include "settings/settingsstore.h"
 #include "views/cmrlayout.h"
-#include "views/formdefinition.h"
 #include "views/forwardinglayout.h"
 #include "views/kombilayout.h"
 #include "views/nationallayout.h"
@@ -54,6 +53,24 @@ BoxRect FormDescription::PrintEntry(int index, int page, int publisher, bool mer
     return r;
 }
 
+quint16 FormDescription::InitialFormat(int index, int page) const
+{
+    if (page != 1 || index < 0 || index >= boxCount || !alignments)
+        return quint16(fontSizeStep);
+    return quint16(fontSizeStep | (alignments[index] << 8));
+}
+
+void FormDescription::DefineBoxes(CFieldStore& store) const
+{
+    store.DefineFields(quint16(boxCount), 1, true);
+    for (int i = 0; i < boxCount; ++i) {
+        store.SetFieldText(quint16(i), QString(), 1);
+        store.SetFieldFormat(quint16(i), 1, InitialFormat(i, 1));
+    }
+    store.SetFieldText(0, QString(), 2);
+    store.SetFieldFormat(0, 2, InitialFormat(0, 2));
+}
+
 bool FormDescription::MergedRowsOn(const CSettingsStore& settings) const
 {
     return mergedRows && settings.Get(Section(), mergedRowsSetting) == 1;
@@ -80,28 +97,67 @@ int FormDescription::ArrowTarget(bool down, int index) const
     return -1;
 }
 
-const FormDescription* FindFormDescription(FormType type, const CSettingsStore& settings)
+namespace {
+
+// Every form and edition, a form's newest edition first: a new note gets it
+// unless its settings choose another.
+struct Registered
 {
-    switch (type) {
-    case FormType::Cmr:
-        return &CmrLayout::Description();
-    case FormType::National:
-        return &NationalLayout::Description(GetNationalEdition(settings));
-    case FormType::Kombi:
-        return &KombiLayout::Description();
-    case FormType::Forwarding:
-        return &ForwardingLayout::Description();
+    const FormDescription& (*description)();
+    FormType type;
+    // Which edition a new note gets; null for a form with one edition.
+    bool (*chosen)(const CSettingsStore& settings);
+};
+
+const FormDescription& National2009()
+{
+    return NationalLayout::Description(NationalEdition::Edition2009);
+}
+const FormDescription& National2007()
+{
+    return NationalLayout::Description(NationalEdition::Edition2007);
+}
+bool National2007Chosen(const CSettingsStore& settings)
+{
+    return GetNationalEdition(settings) == NationalEdition::Edition2007;
+}
+
+const Registered kForms[] = {
+    {&CmrLayout::Description, FormType::Cmr, nullptr},
+    {&National2009, FormType::National, nullptr},
+    {&National2007, FormType::National, &National2007Chosen},
+    {&KombiLayout::Description, FormType::Kombi, nullptr},
+    {&ForwardingLayout::Description, FormType::Forwarding, nullptr},
+};
+
+} // namespace
+
+const FormDescription& DescriptionForNew(FormType type, const CSettingsStore& settings)
+{
+    const FormDescription* found = nullptr;
+    for (const Registered& form : kForms) {
+        if (form.type != type)
+            continue;
+        if (!found || (form.chosen && form.chosen(settings)))
+            found = &form.description();
     }
-    return nullptr;
+    return found ? *found : CmrLayout::Description();
+}
+
+const FormDescription& NewestDescription(FormType type)
+{
+    for (const Registered& form : kForms)
+        if (form.type == type)
+            return form.description();
+    return CmrLayout::Description();
 }
 
 QVector<const FormDescription*> AllFormDescriptions()
 {
-    return {&CmrLayout::Description(),
-            &NationalLayout::Description(NationalEdition::Edition2009),
-            &NationalLayout::Description(NationalEdition::Edition2007),
-            &KombiLayout::Description(),
-            &ForwardingLayout::Description()};
+    QVector<const FormDescription*> all;
+    for (const Registered& form : kForms)
+        all.append(&form.description());
+    return all;
 }
 
 } // namespace Forms

@@ -129,6 +129,21 @@ struct CopyLabels
     QPoint at;
 };
 
+// A box that a new note takes from the form's settings.
+struct DefaultText
+{
+    int box;
+    TextSetting setting;
+};
+
+// Where the place of issue goes when a new note gets the automatic date.
+enum class PlaceOfIssue {
+    None,          // the form keeps no place beside the date
+    OwnBox,        // in `placeBox`, as the setting holds it (empty too)
+    OwnBoxIfGiven, // in `placeBox`, trimmed, unless it is empty
+    BeforeDate,    // in the date box: "place - date", or the date alone
+};
+
 // An arrow key's move between the rows of a table: from every box of
 // `from`..`to` to the box `delta` further on.
 struct ArrowMove
@@ -154,6 +169,10 @@ struct FormDescription
     const BoxRect* boxes = nullptr;
     int boxCount = 0;
     int checkBoxCount = 0;
+    // How each page-1 box of a new note aligns its text (0 left, 1 centred,
+    // 2 right; boxCount entries), and the font-size step of every box.
+    const quint8* alignments = nullptr;
+    int fontSizeStep = 2;
     // The box whose text must hold more than white space for the check boxes to
     // count (cross shown, click taken), or -1.
     int checkGuardBox = -1;
@@ -164,11 +183,17 @@ struct FormDescription
 
     QVector<PublisherGroup> publisherGroups;
     QVector<PageMargins> margins; // one per page
-    QString marginDialogTitle;
 
     // The labelled originals of the whole form on plain paper; the mandatory
     // ones come first.
     CopyLabels copyLabels;
+
+    // The texts a new note starts with, and the automatic date's box (-1: the
+    // form has none) with the place of issue.
+    QVector<DefaultText> defaultTexts;
+    int dateBox = -1;
+    PlaceOfIssue placeOfIssue = PlaceOfIssue::None;
+    int placeBox = -1;
 
     // Boxes that take an address from the address book (page 1).
     QVector<int> addressBoxes;
@@ -203,6 +228,11 @@ struct FormDescription
 
     // The section of the form's settings.
     QString Section() const { return GetFormTypeInfo(type).section; }
+    // The format word a page-1 box of a new note starts with (page 2: the
+    // font-size step alone).
+    quint16 InitialFormat(int index, int page) const;
+    // Gives the store the form's boxes, all empty, in their initial formats.
+    void DefineBoxes(CFieldStore& store) const;
     // Entry `index` of the box table: page 1 takes 0 .. boxCount + checkBoxCount
     // (any other index is taken as 0), any other page the follow-on box.
     BoxRect BoxEntry(int index, int page) const;
@@ -230,9 +260,11 @@ struct FormDescription
     bool IsAddressBox(int index) const { return addressBoxes.contains(index); }
 };
 
-// The description of a form as its settings choose it now (the national note's
-// edition), or null for a form that has no drawn replica yet.
-const FormDescription* FindFormDescription(FormType type, const CSettingsStore& settings);
+// The description a new note of a form gets: the national note's edition is the
+// one its settings choose now. A note keeps its description for its life.
+const FormDescription& DescriptionForNew(FormType type, const CSettingsStore& settings);
+// A form's newest edition.
+const FormDescription& NewestDescription(FormType type);
 // Every form and edition the engine knows.
 QVector<const FormDescription*> AllFormDescriptions();
 

@@ -59,6 +59,16 @@ QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom)
     return scaled;
 }
 
+QVector<quint8> Alignments(int count, const QVector<int>& centred, const QVector<int>& right)
+{
+    QVector<quint8> alignments(count, 0);
+    for (int i : centred)
+        alignments[i] = 1;
+    for (int i : right)
+        alignments[i] = 2;
+    return alignments;
+}
+
 QString PublisherName(int publisher)
 {
     switch (publisher) {

@@ -91,6 +91,10 @@ struct MergedRows
     }
 };
 
+// The text alignment of `count` boxes (0 left, 1 centred, 2 right): left but
+// for the boxes listed.
+QVector<quint8> Alignments(int count, const QVector<int>& centred, const QVector<int>& right);
+
 // The form publisher's name ("Hersteller": 0 to 3), empty for any other value.
 QString PublisherName(int publisher);
 // A form's edition line: the edition text, " - " and the publisher's name, or

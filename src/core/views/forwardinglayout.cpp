@@ -583,6 +583,23 @@ QString CaptionText(int group, int point, int publisher)
     return QString();
 }
 
+// The three cells of the relation number centred; count, loading weight and
+// gross weight of every goods row, their sums and the pallet counts right.
+const QVector<quint8>& Alignments()
+{
+    static const QVector<quint8> alignments = [] {
+        constexpr int kFirstGoodsBox = 21;
+        constexpr int kGoodsRows = 8;
+        constexpr int kGoodsColumns = 7;
+        QVector<int> right{77, 79, 80, 101, 102, 103, 104};
+        for (int row = 0; row < kGoodsRows; ++row)
+            for (int column : {1, 5, 6})
+                right.append(kFirstGoodsBox + kGoodsColumns * row + column);
+        return FormTables::Alignments(kBoxCount, {7, 8, 9}, right);
+    }();
+    return alignments;
+}
+
 const Forms::FormDescription& Description()
 {
     using namespace Forms;
@@ -594,6 +611,7 @@ const Forms::FormDescription& Description()
         d.pageCount = 1;
         d.boxes = kBoxRects;
         d.boxCount = kBoxCount;
+        d.alignments = Alignments().constData();
 
         PageDrawing page;
         page.lines = kLines;
@@ -614,8 +632,8 @@ const Forms::FormDescription& Description()
                                              {{150, 2130}, {150, 2100}}};
         d.publisherGroups = {{{0}, kPrintRectsK, marks}, {{}, kPrintRectsO, marks}};
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Speditionsauftrag");
 
+        d.defaultTexts = {{2, Settings::SpaBox1}};
         d.addressBoxes = {2, 10, 15, 17};
         // Up and down the goods table's columns.
         d.arrowMoves = {{true, 21, 69, 7}, {false, 28, 76, -7}};

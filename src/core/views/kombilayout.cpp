@@ -964,6 +964,14 @@ const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
 const Forms::FormDescription& Description()
 {
     using namespace Forms;
+    static const QVector<quint8> alignments = FormTables::Alignments(
+        kBoxCount, {113, 114, 116, 117, 119, 120, 123, 124, 126, 127, 129, 130, 132, 133, 136, 137},
+        {19,  20,  22,  23,  25,  26,  28,  29, 31, 32, // goods: gross weight and volume
+         55,  57,                                       // payloads
+         70,  72,  75,  76,                             // freight rows: weight, freight, amount, sum
+         78,  80,  83,  84,  86,  88,  91,  92, 94, 97,
+         100, 103, 105, 108, 110,                 // euro cells of the totals
+         112, 115, 118, 122, 125, 128, 131, 135}); // pallet numbers
     static const FormDescription description = [] {
         FormDescription d;
         d.type = FormType::Kombi;
@@ -973,6 +981,7 @@ const Forms::FormDescription& Description()
         d.boxes = kBoxRects;
         d.boxCount = kBoxCount;
         d.checkBoxCount = kTermsBoxCount;
+        d.alignments = alignments.constData();
 
         PageDrawing page;
         page.lines = kLines;
@@ -1001,8 +1010,15 @@ const Forms::FormDescription& Description()
              kPrintRectsOthers,
              {corner, lowTick, {{100, 315}, {100, 335}}, {{100, 325}, {120, 325}}, midTick}}};
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-        d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Kombi-Frachtbrief");
 
+        d.defaultTexts = {{0, Settings::KombiBoxA},
+                          {2, Settings::KombiBox2A},
+                          {3, Settings::KombiBox2B},
+                          {4, Settings::KombiBox2C},
+                          {5, Settings::KombiBox2D}};
+        d.dateBox = 45;
+        d.placeOfIssue = PlaceOfIssue::OwnBoxIfGiven;
+        d.placeBox = 44;
         d.addressBoxes = {0, 1, 5};
         // clang-format off
         d.arrowMoves = {

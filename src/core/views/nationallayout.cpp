@@ -1,6 +1,7 @@
 #include "views/nationallayout.h"
 
 #include "settings/settingkeys.h"
+#include "settings/settingsstore.h"
 
 #include <iterator>
 
@@ -810,10 +811,28 @@ QVector<Forms::ArrowMove> ArrowMoves(NationalEdition edition)
     return moves;
 }
 
+// The text alignment of the 2009 edition's boxes; the 2007 edition's follow by
+// dropping box 44.
+QVector<quint8> Alignments(NationalEdition edition)
+{
+    QVector<quint8> alignments = FormTables::Alignments(
+        kBoxCount2009, {100, 101, 103, 104, 107, 108, 111, 112, 114, 115, 117, 118, 121, 122, 125, 126},
+        {23, 27,  31,  35,  39,                    // gross weight of the five goods rows
+         54, 56,                                   // payloads
+         72, 74,  75,  78,  80,  81,  84,  86, 87, // freight rows: agreed freight, amount, sum
+         88, 90,  92,  94,  95,  97,  98,          // sub-total, services, net, tax, total
+         99, 102, 106, 110, 113, 116, 120, 124});  // pallet numbers
+    if (edition == NationalEdition::Edition2007)
+        alignments.remove(kTunnelCodeBox);
+    return alignments;
+}
+
 Forms::FormDescription MakeDescription(NationalEdition edition)
 {
     using namespace Forms;
     const bool is2009 = edition == NationalEdition::Edition2009;
+    static const QVector<quint8> alignments2009 = Alignments(NationalEdition::Edition2009);
+    static const QVector<quint8> alignments2007 = Alignments(NationalEdition::Edition2007);
 
     // Both editions' tables live as long as the program.
     static const QVector<BoxRect> boxes2009(std::begin(kBoxes2009), std::end(kBoxes2009));
@@ -831,6 +850,7 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
     d.boxes = (is2009 ? boxes2009 : boxes2007).constData();
     d.boxCount = is2009 ? kBoxCount2009 : kBoxCount2007;
     d.checkBoxCount = kCheckBoxCount;
+    d.alignments = (is2009 ? alignments2009 : alignments2007).constData();
 
     PageDrawing page;
     page.lines = kLines;
@@ -865,8 +885,14 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
                           (is2009 ? printL2009 : printL2007).constData(),
                           {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
     d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
-    d.marginDialogTitle = QStringLiteral("R\u00e4nder \u2013 Nationaler Frachtbrief");
 
+    d.defaultTexts = {{0, Settings::NatBoxA},
+                      {2, Settings::NatBoxB1},
+                      {3, Settings::NatBoxB2},
+                      {4, Settings::NatBoxB3}};
+    // Box L, place and date of issue: one index lower without the tunnel code.
+    d.dateBox = is2009 ? 48 : 47;
+    d.placeOfIssue = PlaceOfIssue::BeforeDate;
     d.addressBoxes = {0, 5};
     d.arrowMoves = ArrowMoves(edition);
     d.controlId = 133;
@@ -876,6 +902,12 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
 
 } // namespace
 
+NationalEdition EditionOf(const Forms::FormDescription& form)
+{
+    return form.boxCount == kBoxCount2007 ? NationalEdition::Edition2007
+                                          : NationalEdition::Edition2009;
+}
+
 const Forms::FormDescription& Description(NationalEdition edition)
 {
     static const Forms::FormDescription edition2009 = MakeDescription(NationalEdition::Edition2009);
@@ -884,3 +916,10 @@ const Forms::FormDescription& Description(NationalEdition edition)
 }
 
 } // namespace NationalLayout
+
+NationalEdition GetNationalEdition(const CSettingsStore& settings)
+{
+    const int version =
+        settings.Get(GetFormTypeInfo(FormType::National).section, Settings::NatVersion);
+    return version == 2009 ? NationalEdition::Edition2009 : NationalEdition::Edition2007;
+}

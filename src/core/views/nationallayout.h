@@ -1,10 +1,18 @@
 #pragma once
 
-#include "views/formdefinition.h"
 #include "views/formdescription.h"
 #include "views/formtables.h"
 
 #include <QVector>
+
+class CSettingsStore;
+
+// The national note exists in two editions; the 2009 one has the tunnel
+// restriction code as an extra box at index 44.
+enum class NationalEdition { Edition2007, Edition2009 };
+// "Version" of the national section: 2009 selects the 2009 edition, any other
+// value the 2007 one.
+NationalEdition GetNationalEdition(const CSettingsStore& settings);
 
 // The national consignment note as data, in its two editions: where its boxes
 // lie on the screen and on the publishers' pre-printed sheets, and its lines and
@@ -90,5 +98,7 @@ extern const int kCaptionCount;
 
 // The national note of an edition for the form engine.
 const Forms::FormDescription& Description(NationalEdition edition);
+// The edition a description of the national note is.
+NationalEdition EditionOf(const Forms::FormDescription& form);
 
 } // namespace NationalLayout

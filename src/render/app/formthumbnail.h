@@ -1,9 +1,11 @@
 #pragma once
 
-#include "views/formtype.h"
+#include "views/formdescription.h"
 
 #include <QPixmap>
 
 // A small picture of a blank form for the new-file chooser: the sheet with the
-// form's title and the outline of its main blocks.
-QPixmap FormThumbnail(FormType type, const QSize& size);
+// form's own lines, drawn from its description, so that every form and edition
+// looks like itself.
+QPixmap FormThumbnail(const Forms::FormDescription& form, const QSize& size,
+                      qreal devicePixelRatio = 1);

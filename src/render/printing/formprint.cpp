@@ -24,9 +24,8 @@ QPen PaperPen(int width)
 
 } // namespace
 
-CFormPrint::CFormPrint(const Forms::FormDescription& form, const CKrDocument& document,
-                       CSettingsStore& settings)
-    : m_form(form), m_document(document), m_settings(settings)
+CFormPrint::CFormPrint(const CKrDocument& document, CSettingsStore& settings)
+    : m_form(document.Form()), m_document(document), m_settings(settings)
 {
 }
 

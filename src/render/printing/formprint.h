@@ -29,13 +29,13 @@ class QPainter;
 // page's margin keys; the field painter adds the print-area correction
 // "PrnFactorV"/"PrnFactorH" of "Settings" to every box text.
 //
-// Ownership: the description is static; the document and the settings store
-// must outlive the object; the document is only read.
+// Ownership: the document and the settings store must outlive the object; the
+// document is only read.
 class CFormPrint
 {
 public:
-    CFormPrint(const Forms::FormDescription& form, const CKrDocument& document,
-               CSettingsStore& settings);
+    // The document's form and edition.
+    CFormPrint(const CKrDocument& document, CSettingsStore& settings);
 
     // Prints page 1 (front) or, on a form with a back page, page 2 (any other
     // value counts as 2) onto the painter. The painter's state is restored.

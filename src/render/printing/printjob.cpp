@@ -30,14 +30,7 @@ QString PrintJobFailedMessage()
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
                         CSettingsStore& settings, int page, int copies, QString* error)
 {
-    const FormType type = document.GetFormType();
-    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
-    if (!form) {
-        SetError(error, QStringLiteral("F\u00fcr das Formular %1 gibt es noch keinen Druck.")
-                            .arg(GetFormTypeInfo(type).name));
-        return false;
-    }
-    if (page < 1 || page > form->pageCount) {
+    if (page < 1 || page > document.Form().pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
         return false;
     }
@@ -52,7 +45,7 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
         SetError(error, PrintJobFailedMessage());
         return false;
     }
-    CFormPrint sheet(*form, document, settings);
+    CFormPrint sheet(document, settings);
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !device.newPage()) {
             painter.end();

@@ -22,8 +22,7 @@ inline constexpr int kMaxPrintCopies = 99;
 
 // Prints `copies` pages onto the device, which must be set up already (printer,
 // paper, output file). The painter origin is the device's printable area; see
-// CFormPrint. False for a form without print rectangles, a page the form does not
-// have, a number of copies outside 1..kMaxPrintCopies, or when the device
+// CFormPrint. False for a page the form does not have, a number of copies outside 1..kMaxPrintCopies, or when the device
 // cannot be painted on or refuses a new page.
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
                         CSettingsStore& settings, int page, int copies, QString* error);

@@ -24,29 +24,25 @@ void SetError(QString* error, const QString& message)
         *error = message;
 }
 
-// The form, or null with the reason why the job cannot be drawn.
-const Forms::FormDescription* CheckedForm(const CKrDocument& document, CSettingsStore& settings,
-                                          const WholeNoteJob& job, QString* error)
+// Whether the job can be drawn, else false with the reason.
+bool CheckJob(const CKrDocument& document, const WholeNoteJob& job, QString* error)
 {
-    const Forms::FormDescription* form = DrawnForm(document, settings, error);
-    if (!form)
-        return nullptr;
     if (job.pages.isEmpty()) {
         SetError(error, QStringLiteral("Es ist keine Seite gew\u00e4hlt."));
-        return nullptr;
+        return false;
     }
     for (int page : job.pages) {
-        if (page < 1 || page > form->pageCount) {
+        if (page < 1 || page > document.Form().pageCount) {
             SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
-            return nullptr;
+            return false;
         }
     }
     if (job.copies.count < 1 || job.copies.count > kMaxPrintCopies) {
         SetError(error, QStringLiteral("Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.")
                             .arg(kMaxPrintCopies));
-        return nullptr;
+        return false;
     }
-    return form;
+    return true;
 }
 
 QString CreatorText()
@@ -92,9 +88,8 @@ WholeNoteJob AllPagesJob(const Forms::FormDescription& form)
     return job;
 }
 
-void DrawWholeNotePage(QPainter& painter, const Forms::FormDescription& form,
-                       const CKrDocument& document, CSettingsStore& settings, int page,
-                       const NoteCopy& copy)
+void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+                       int page, const NoteCopy& copy)
 {
     painter.save();
     Render::SetUpPaperPainter(painter);
@@ -102,15 +97,14 @@ void DrawWholeNotePage(QPainter& painter, const Forms::FormDescription& form,
     // is all in its ink.
     const QColor ink = copy.label.isEmpty() ? QColor() : copy.ink;
     RenderFormPage(painter, document, settings, page, 10, PageColours{ink, Qt::black});
-    CFormPainter(form, 10).DrawCopyLabel(painter, copy.label, copy.ink);
+    CFormPainter(document.Form(), 10).DrawCopyLabel(painter, copy.label, copy.ink);
     painter.restore();
 }
 
 bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
                     CSettingsStore& settings, const WholeNoteJob& job, QString* error)
 {
-    const Forms::FormDescription* form = CheckedForm(document, settings, job, error);
-    if (!form)
+    if (!CheckJob(document, job, error))
         return false;
     const QString failed = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
     QPainter painter;
@@ -119,7 +113,7 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
         return false;
     }
     bool first = true;
-    for (const NoteCopy& copy : PlanCopies(*form, job.copies)) {
+    for (const NoteCopy& copy : PlanCopies(document.Form(), job.copies)) {
         for (int page : job.pages) {
             if (!first && !device.newPage()) {
                 painter.end();
@@ -127,7 +121,7 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
                 return false;
             }
             first = false;
-            DrawWholeNotePage(painter, *form, document, settings, page, copy);
+            DrawWholeNotePage(painter, document, settings, page, copy);
         }
     }
     if (!painter.end()) {
@@ -140,15 +134,15 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
 bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const WholeNoteJob& job,
                   QByteArray* pdf, QString* error)
 {
-    const Forms::FormDescription* form = CheckedForm(document, settings, job, error);
-    if (!form)
+    if (!CheckJob(document, job, error))
         return false;
+    const Forms::FormDescription& form = document.Form();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        const QSizeF sheetMm(form->sheetWidth / 10.0, form->sheetHeight / 10.0);
+        const QSizeF sheetMm(form.sheetWidth / 10.0, form.sheetHeight / 10.0);
         writer.setPageLayout(
             QPageLayout(QPageSize(sheetMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF()));

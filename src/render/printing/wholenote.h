@@ -61,13 +61,12 @@ struct WholeNoteJob
 WholeNoteJob AllPagesJob(const Forms::FormDescription& form);
 
 // One page of the whole note for one copy. The painter's state is kept.
-void DrawWholeNotePage(QPainter& painter, const Forms::FormDescription& form,
-                       const CKrDocument& document, CSettingsStore& settings, int page,
-                       const NoteCopy& copy);
+void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+                       int page, const NoteCopy& copy);
 
 // The job onto a device that is set up already (a printer in full-page mode);
 // one page of the device per page of the job. False for a form without drawn
-// replica, a page the form does not have, a copy count outside
+// a page the form does not have, a copy count outside
 // 1 .. kMaxPrintCopies, or when the device refuses to paint or a new page.
 bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
                     CSettingsStore& settings, const WholeNoteJob& job, QString* error);

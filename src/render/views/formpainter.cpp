@@ -138,6 +138,16 @@ QFont CFormPainter::Font(const CaptionFont& font) const
 
 void CFormPainter::DrawForm(QPainter& painter, int page, int publisher, const QColor& ink) const
 {
+    if (page < 1 || page > m_form.pages.size())
+        return;
+    DrawLines(painter, page, ink);
+    painter.setPen(ink.isValid() ? ink : QColor(Qt::black));
+    for (const PlacedCaption& caption : Captions(page, publisher))
+        DrawCaption(painter, caption);
+}
+
+void CFormPainter::DrawLines(QPainter& painter, int page, const QColor& ink) const
+{
     const bool inked = ink.isValid();
     if (page < 1 || page > m_form.pages.size())
         return;
@@ -162,10 +172,6 @@ void CFormPainter::DrawForm(QPainter& painter, int page, int publisher, const QC
             painter.drawLine(Point(s.x1, s.y1), Point(s.x2, s.y2));
         }
     }
-
-    painter.setPen(inked ? ink : QColor(Qt::black));
-    for (const PlacedCaption& caption : Captions(page, publisher))
-        DrawCaption(painter, caption);
 }
 
 CFormPainter::PlacedCaption CFormPainter::CopyLabelCaption(const QString& text) const

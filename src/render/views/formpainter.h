@@ -69,6 +69,8 @@ public:
     // that one colour, its shaded areas as a tint of it (an original's colour,
     // or a faint form under a print preview); otherwise the form's own colours.
     void DrawForm(QPainter& painter, int page, int publisher, const QColor& ink = QColor()) const;
+    // The lines of a page alone, in the same way.
+    void DrawLines(QPainter& painter, int page, const QColor& ink = QColor()) const;
     // The label of an original where the form keeps it (CopyLabels), in `ink`;
     // nothing for a form without labels or an empty text.
     void DrawCopyLabel(QPainter& painter, const QString& text, const QColor& ink) const;

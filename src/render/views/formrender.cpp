@@ -48,10 +48,7 @@ void DrawPage(QPaintDevice& device, QPainter& painter, const Forms::FormDescript
 void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
                     int page, int zoom, const PageColours& colours)
 {
-    const Forms::FormDescription* form =
-        Forms::FindFormDescription(document.GetFormType(), settings);
-    if (!form)
-        return;
+    const Forms::FormDescription* form = &document.Form();
     painter.save();
     const QString section = form->Section();
     const CFormPainter formPainter(*form, zoom);
@@ -67,23 +64,10 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsSto
     painter.restore();
 }
 
-const Forms::FormDescription* DrawnForm(const CKrDocument& document,
-                                        const CSettingsStore& settings, QString* error)
-{
-    const FormType type = document.GetFormType();
-    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
-    if (!form)
-        SetError(error, QStringLiteral("Für das Formular %1 gibt es noch keine Darstellung.")
-                            .arg(GetFormTypeInfo(type).name));
-    return form;
-}
-
 bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
                           const QString& path, int page, int zoom, QString* error)
 {
-    const Forms::FormDescription* form = DrawnForm(document, settings, error);
-    if (!form)
-        return false;
+    const Forms::FormDescription* form = &document.Form();
     if (page < 1 || page > form->pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
         return false;

@@ -10,23 +10,12 @@ class CKrDocument;
 class CSettingsStore;
 class QPainter;
 
-// A document's form as the screen shows it, drawn into a picture or a PDF: the
-// blank form of one page with the texts of its boxes in the edit text colour,
-// read with the form's settings (publisher, merged goods rows, text colour, box
-// fonts) at the moment of drawing.
+// A document's form (and edition) as the screen shows it, drawn into a picture
+// or a PDF: the blank form of one page with the texts of its boxes in the edit
+// text colour, read with the form's settings (publisher, merged goods rows, text
+// colour, box fonts) at the moment of drawing.
 //
-// A QGuiApplication must exist. Only forms with a drawn replica can be rendered
-// (Forms::FindFormDescription); the others answer false with a message. Which
-// replica a form has may depend on its settings (the national note's edition).
-
-namespace Forms {
-struct FormDescription;
-}
-
-// The drawn replica of a document's form as its settings choose it now, or null
-// with a German message in `error` for a form that has none yet.
-const Forms::FormDescription* DrawnForm(const CKrDocument& document,
-                                        const CSettingsStore& settings, QString* error);
+// A QGuiApplication must exist.
 
 // The colours of a drawn page: the form's lines and captions in `ink` (invalid:
 // the form's own colours) and the box texts in `text` (invalid: the form's
@@ -46,7 +35,6 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsSto
 // Renders into `path`: a PNG (".png", 96 dots per inch, the sheet at the zoom on
 // white) or a PDF (".pdf", one page of the sheet's size at the zoom), chosen by
 // the extension. False with a German message in `error` for another extension,
-// a page the form does not have, a form without replica, or a file that cannot
-// be written.
+// a page the form does not have, or a file that cannot be written.
 bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
                           const QString& path, int page, int zoom, QString* error);

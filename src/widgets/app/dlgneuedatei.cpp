@@ -30,7 +30,8 @@ CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
     for (const DocTemplateInfo& form : DocTemplates()) {
         const QString name = FormName(form.type);
         auto* button = new QToolButton(this);
-        button->setIcon(QIcon(FormThumbnail(form.type, kPicture)));
+        button->setIcon(QIcon(
+            FormThumbnail(Forms::NewestDescription(form.type), kPicture, devicePixelRatioF())));
         button->setIconSize(kPicture);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoRaise(false);

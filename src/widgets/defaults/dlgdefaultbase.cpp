@@ -29,7 +29,7 @@ CDlgDefaultBase::CDlgDefaultBase(CSettingsStore& settings, FormType type, const 
     : QDialog(parent), m_settings(settings), m_type(type), m_today(today)
 {
     // The command is "Formularvorgaben"; the title adds the form's one name.
-    setWindowTitle(tr("Formularvorgaben – %1").arg(FormName(type)));
+    setWindowTitle(tr("Vorgabetexte für %1").arg(FormName(type)));
 }
 
 QStringList CDlgDefaultBase::PublisherNames()

@@ -7,22 +7,32 @@
 
 #include <memory>
 
+namespace {
+
+template <typename Dialog>
+std::unique_ptr<QDialog> Make(CSettingsStore& settings, QWidget* parent)
+{
+    return std::make_unique<Dialog>(settings, parent);
+}
+
+// Each form's defaults dialog.
+const struct
+{
+    FormType type;
+    std::unique_ptr<QDialog> (*make)(CSettingsStore&, QWidget*);
+} kDialogs[] = {
+    {FormType::Cmr, &Make<CDlgDefaultCMR>},
+    {FormType::National, &Make<CDlgDefaultNatFb>},
+    {FormType::Kombi, &Make<CDlgDefaultNatIntFb>},
+    {FormType::Forwarding, &Make<CDlgDefaultSpeditionsauftrag>},
+};
+
+} // namespace
+
 bool EditFormDefaults(FormType type, CSettingsStore& settings, QWidget* parent)
 {
-    std::unique_ptr<QDialog> dialog;
-    switch (type) {
-    case FormType::Cmr:
-        dialog = std::make_unique<CDlgDefaultCMR>(settings, parent);
-        break;
-    case FormType::National:
-        dialog = std::make_unique<CDlgDefaultNatFb>(settings, parent);
-        break;
-    case FormType::Kombi:
-        dialog = std::make_unique<CDlgDefaultNatIntFb>(settings, parent);
-        break;
-    case FormType::Forwarding:
-        dialog = std::make_unique<CDlgDefaultSpeditionsauftrag>(settings, parent);
-        break;
-    }
-    return dialog && dialog->exec() == QDialog::Accepted;
+    for (const auto& entry : kDialogs)
+        if (entry.type == type)
+            return entry.make(settings, parent)->exec() == QDialog::Accepted;
+    return false;
 }

@@ -17,36 +17,3 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 };
-
-// One editor class per form, so that each view owns the editor of its own form.
-class CKRDEditWindow_CMR : public CKRDFormEditWindow
-{
-    Q_OBJECT
-
-public:
-    using CKRDFormEditWindow::CKRDFormEditWindow;
-};
-
-class CKRDEditWindow_NatFb : public CKRDFormEditWindow
-{
-    Q_OBJECT
-
-public:
-    using CKRDFormEditWindow::CKRDFormEditWindow;
-};
-
-class CKRDEditWindow_NatIntFb : public CKRDFormEditWindow
-{
-    Q_OBJECT
-
-public:
-    using CKRDFormEditWindow::CKRDFormEditWindow;
-};
-
-class CKRDEditWindow_Spedauf : public CKRDFormEditWindow
-{
-    Q_OBJECT
-
-public:
-    using CKRDFormEditWindow::CKRDFormEditWindow;
-};

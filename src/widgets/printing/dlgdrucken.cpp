@@ -36,7 +36,7 @@ constexpr int kIconSize = 32;
 
 QString Title(FormType kind)
 {
-    return QCoreApplication::translate("CDlgDrucken", "Drucken – %1").arg(FormName(kind));
+    return QCoreApplication::translate("CDlgDrucken", "%1 drucken").arg(FormName(kind));
 }
 
 QLabel* IconLabel(PrintIcon icon, const char* name, QWidget* parent)
@@ -231,10 +231,9 @@ void CDlgDrucken::InitDialog()
     if (!portrait)
         m_hintText->setText(kLandscapeHint);
 
-    setWindowTitle(Title(m_formKind));
-    m_section = GetFormTypeInfo(m_formKind).section;
-    const Forms::FormDescription* form = Forms::FindFormDescription(m_formKind, m_settings);
-    const int pageCount = form ? form->pageCount : 1;
+    setWindowTitle(Title(m_form->type));
+    m_section = m_form->Section();
+    const int pageCount = m_form->pageCount;
     m_pageList->clear();
     for (int page = 1; page <= pageCount; ++page)
         m_pageList->addItem(QStringLiteral("Seite %1 drucken").arg(page));
@@ -254,9 +253,8 @@ void CDlgDrucken::InitDialog()
     m_reusePrinter->setChecked(m_settings.Get(m_section, Settings::ReusePrinter) == 1);
 
     QStringList labels;
-    if (form)
-        for (const Forms::CopyLabel& label : form->copyLabels.copies)
-            labels << QString::fromUtf8(label.text);
+    for (const Forms::CopyLabel& label : m_form->copyLabels.copies)
+        labels << QString::fromUtf8(label.text);
     m_formHasLabels = !labels.isEmpty();
     m_labelCopies->setVisible(m_formHasLabels);
     m_labelCopies->setToolTip(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/formtype.h"
+#include "views/formdescription.h"
 
 #include <QDialog>
 
@@ -53,8 +53,9 @@ public:
     CDlgDrucken(CSettingsStore& settings, const PrinterDescription& printer,
                 QWidget* parent = nullptr);
 
-    // CMR unless set; set it before the dialog is shown.
-    void SetFormKind(FormType kind) { m_formKind = kind; }
+    // The note's form and edition; the CMR note unless set. Set it before the
+    // dialog is shown.
+    void SetForm(const Forms::FormDescription& form) { m_form = &form; }
     // The page selected when the dialog opens (1 unless set; a page the form
     // does not have selects page 1).
     void SetInitialPage(int page) { m_initialPage = page; }
@@ -93,7 +94,7 @@ private:
     CSettingsStore& m_settings;
     QPrinter* m_printer = nullptr;
     PrinterDescription m_description;
-    FormType m_formKind = FormType::Cmr;
+    const Forms::FormDescription* m_form = &Forms::NewestDescription(FormType::Cmr);
     int m_initialPage = 1;
     bool m_formHasLabels = false;
     QString m_section;

@@ -35,10 +35,9 @@ QAction* AddAction(QToolBar* bar, const QString& text, const char* name)
 
 } // namespace
 
-CDlgSeitenansicht::CDlgSeitenansicht(const Forms::FormDescription& form,
-                                     const CKrDocument& document, CSettingsStore& settings,
+CDlgSeitenansicht::CDlgSeitenansicht(const CKrDocument& document, CSettingsStore& settings,
                                      QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_form(form), m_document(document), m_settings(settings)
+    : QDialog(parent), m_form(document.Form()), m_document(document), m_settings(settings)
 {
     m_preview = new QPrintPreviewWidget(&printer, this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -194,14 +193,14 @@ void CDlgSeitenansicht::PaintSheets(QPrinter* printer)
         for (int page = 1; page <= m_form.pageCount; ++page) {
             if (page > 1)
                 printer->newPage();
-            DrawWholeNotePage(painter, m_form, m_document, m_settings, page, copy);
+            DrawWholeNotePage(painter, m_document, m_settings, page, copy);
         }
         return;
     }
     // Where the printable area begins on the paper: there the printer starts,
     // and the form lies from the paper's own corner.
     const QPointF corner = printer->pageLayout().paintRect(QPageLayout::Millimeter).topLeft() * 10;
-    CFormPrint sheet(m_form, m_document, m_settings);
+    CFormPrint sheet(m_document, m_settings);
     for (int page = 1; page <= m_form.pageCount; ++page) {
         if (page > 1)
             printer->newPage();
@@ -211,7 +210,7 @@ void CDlgSeitenansicht::PaintSheets(QPrinter* printer)
 
 void CDlgSeitenansicht::EditMargins()
 {
-    if (EditPrintMargins(m_settings, m_form.type, this, CHelpTopicScope::ShowTopic))
+    if (EditPrintMargins(m_settings, m_form, this, CHelpTopicScope::ShowTopic))
         UpdatePreview();
 }
 

@@ -36,8 +36,8 @@ class CDlgSeitenansicht : public QDialog
     Q_OBJECT
 
 public:
-    CDlgSeitenansicht(const Forms::FormDescription& form, const CKrDocument& document,
-                      CSettingsStore& settings, QPrinter& printer, QWidget* parent = nullptr);
+    CDlgSeitenansicht(const CKrDocument& document, CSettingsStore& settings, QPrinter& printer,
+                      QWidget* parent = nullptr);
 
     // Plain paper with these copies instead of the pre-printed sheet; set it
     // before the dialog is shown.

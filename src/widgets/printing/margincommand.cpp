@@ -1,5 +1,6 @@
 #include "printing/margincommand.h"
 
+#include "app/formname.h"
 #include "app/helptopicscope.h"
 #include "printing/common_dlgmargin01.h"
 #include "printing/common_dlgmargin02.h"
@@ -7,6 +8,11 @@
 #include "views/formdescription.h"
 
 namespace {
+
+QString Title(const Forms::FormDescription& form)
+{
+    return QCoreApplication::translate("Margins", "R\u00e4nder bei Ausdruck %1").arg(FormName(form.type));
+}
 
 bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& form,
                       const QString& section, QWidget* parent,
@@ -16,7 +22,7 @@ bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& fo
     if (showHelp)
         QObject::connect(&sheet, &Common_DlgMargin02::HelpRequested, &sheet, showHelp);
     sheet.SetPageCount(2);
-    sheet.SetSheetTitle(form.marginDialogTitle);
+    sheet.SetSheetTitle(Title(form));
     sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
     sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
     sheet.SetHorizontal(1, settings.Get(section, Settings::LeftMargin1));
@@ -41,7 +47,7 @@ bool EditSinglePage(CSettingsStore& settings, const Forms::FormDescription& form
     Common_DlgMargin01 dialog(settings, parent);
     if (showHelp)
         QObject::connect(&dialog, &Common_DlgMargin01::HelpRequested, &dialog, showHelp);
-    dialog.SetTitle(form.marginDialogTitle);
+    dialog.SetTitle(Title(form));
     dialog.SetHorizontal(settings.Get(section, Settings::LeftMargin));
     dialog.SetVertical(settings.Get(section, Settings::TopMargin));
     dialog.SetDoNotShow(settings.Get(section, Settings::HideMarginDialog) != 0);
@@ -55,15 +61,12 @@ bool EditSinglePage(CSettingsStore& settings, const Forms::FormDescription& form
 
 } // namespace
 
-bool EditPrintMargins(CSettingsStore& settings, FormType type, QWidget* parent,
+bool EditPrintMargins(CSettingsStore& settings, const Forms::FormDescription& form, QWidget* parent,
                       const std::function<void(int)>& showHelp)
 {
     const CHelpTopicScope help(Common_DlgMargin01::kHelpContextId);
-    const Forms::FormDescription* form = Forms::FindFormDescription(type, settings);
-    if (!form)
-        return false;
-    const QString section = GetFormTypeInfo(type).section;
-    if (form->pageCount == 2)
-        return EditFrontAndBack(settings, *form, section, parent, showHelp);
-    return EditSinglePage(settings, *form, section, parent, showHelp);
+    const QString section = form.Section();
+    if (form.pageCount == 2)
+        return EditFrontAndBack(settings, form, section, parent, showHelp);
+    return EditSinglePage(settings, form, section, parent, showHelp);
 }

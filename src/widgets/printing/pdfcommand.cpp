@@ -30,15 +30,9 @@ QString ProposedPath(const CKrDocument& document)
 
 bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget* parent)
 {
-    QString error;
-    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
-    if (!form) {
-        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
-        return false;
-    }
     WholeNoteJob job;
     {
-        CDlgPdfSpeichern options(*form, settings, parent);
+        CDlgPdfSpeichern options(document.Form(), settings, parent);
         if (options.exec() != QDialog::Accepted)
             return false;
         job = options.Job();
@@ -55,6 +49,7 @@ bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget
             return false;
         path = dialog.selectedFiles().constFirst();
     }
+    QString error;
     if (SaveWholeNotePdf(document, settings, job, path, &error))
         return true;
     QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);

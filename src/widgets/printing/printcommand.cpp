@@ -36,13 +36,10 @@ void CommitEditedBox(CKrDocument& document)
 void PreviewFromPrintDialog(CDlgDrucken& dialog, const CKrDocument& document,
                             CSettingsStore& settings, QPrinter& printer)
 {
-    const Forms::FormDescription* form = DrawnForm(document, settings, nullptr);
-    if (!form)
-        return;
     bool print = false;
     int page = 1;
     {
-        CDlgSeitenansicht preview(*form, document, settings, printer, &dialog);
+        CDlgSeitenansicht preview(document, settings, printer, &dialog);
         if (dialog.PlainPaper())
             preview.SetPlainPaper(CopyPlan{dialog.ChosenCopies(), dialog.LabelledCopies()});
         preview.SetCurrentPage(dialog.ChosenPage());
@@ -142,7 +139,7 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
     // printer chosen there.
     for (;;) {
         if (settings.Get(section, Settings::HideMarginDialog) != 1) {
-            EditPrintMargins(settings, type, parent, CHelpTopicScope::ShowTopic);
+            EditPrintMargins(settings, document.Form(), parent, CHelpTopicScope::ShowTopic);
         }
         CommitEditedBox(document);
 
@@ -157,7 +154,7 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
         {
             CHelpTopicScope help(CDlgDrucken::kHelpContextId);
             CDlgDrucken dialog(settings, printer, parent);
-            dialog.SetFormKind(type);
+            dialog.SetForm(document.Form());
             dialog.SetInitialPage(initialPage);
             QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog, CHelpTopicScope::ShowTopic);
             QObject::connect(&dialog, &CDlgDrucken::PreviewRequested, &dialog,
@@ -190,17 +187,11 @@ bool RunPrintPreview(CKrDocument& document, CSettingsStore& settings, CMainFrame
                      QWidget* parent, int page)
 {
     const FormType type = document.GetFormType();
-    QString error;
-    const Forms::FormDescription* form = DrawnForm(document, settings, &error);
-    if (!form) {
-        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
-        return false;
-    }
     CommitEditedBox(document);
     SelectRememberedPrinter(type, settings, frame);
     bool print = false;
     {
-        CDlgSeitenansicht preview(*form, document, settings, frame.CurrentPrinter(), parent);
+        CDlgSeitenansicht preview(document, settings, frame.CurrentPrinter(), parent);
         const QString section = Section(type);
         if (settings.Get(section, Settings::PlainPaper) == 1)
             preview.SetPlainPaper(

@@ -82,11 +82,12 @@ bool IsEditingCommand(int id)
 
 } // namespace
 
-CKRFormView::CKRFormView(const Forms::FormDescription& form, CKrDocument& document,
-                         CSettingsStore& settings, CMainFrame& frame, QWidget* parent)
-    : CKRScrollViewBase(settings, parent), m_form(form), m_document(document), m_frame(frame)
+CKRFormView::CKRFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
+                         QWidget* parent)
+    : CKRScrollViewBase(settings, parent), m_form(document.Form()), m_document(document),
+      m_frame(frame)
 {
-    SetSection(form.Section());
+    SetSection(m_form.Section());
     ComputeZoom();
     m_editTextColor =
         CFormPainter::ColorFromSetting(settings.Get(GetSection(), Settings::EditTextColor));
@@ -94,7 +95,7 @@ CKRFormView::CKRFormView(const Forms::FormDescription& form, CKrDocument& docume
 
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
-    m_contextMenu = frame.CreateContextMenu(form.contextMenuId, this);
+    m_contextMenu = frame.CreateContextMenu(m_form.contextMenuId, this);
 }
 
 CKRFormView::~CKRFormView()
@@ -145,7 +146,7 @@ int CKRFormView::CheckBoxAt(const QPoint& logical) const
 void CKRFormView::CreateEditor()
 {
     CFieldStore& store = m_document.GetStore();
-    m_editor = CreateEditWindow();
+    m_editor = new CKRDFormEditWindow(Settings(), this);
     m_editor->Init(viewport(), m_form.controlId, store, &m_document, m_contextMenu, *viewport(),
                    m_nZoom, Qt::black, Qt::white);
     // The new editor is empty. Load the current box into it before anything
@@ -566,7 +567,7 @@ bool CKRFormView::OnCommand(int id)
         RunFormDefaults();
         return true;
     case Cmd::Margins:
-        EditPrintMargins(Settings(), m_form.type, this, CHelpTopicScope::ShowTopic);
+        EditPrintMargins(Settings(), m_form, this, CHelpTopicScope::ShowTopic);
         return true;
     case Cmd::CalibratePrinter:
         RunPrinterCalibration(m_form, Settings(), m_frame, m_nCurrentPage, this);

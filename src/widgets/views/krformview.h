@@ -23,8 +23,8 @@ class QTimer;
 // A form on the screen, for every form of the engine: the blank form of the
 // shown page, the box editor over the current box, the box texts and the check
 // box cross in the edit text colour, and the moves between boxes (and pages) by
-// keyboard, menu and mouse. What differs between the forms is the description
-// it is given; the form's thin view class only names it and makes the editor.
+// keyboard, menu and mouse. What differs between the forms is the document's
+// form description (and edition).
 //
 // Units: box rectangles (GetBoxRect) are logical units of the view, 0.1 mm of
 // the sheet times zoom / 10, y downwards from the top edge of the sheet. The
@@ -33,7 +33,7 @@ class QTimer;
 // becomes current.
 //
 // Ownership: the document, its field store, the settings store and the main
-// frame outlive the view; the description is static. The view owns the editor
+// frame outlive the view; the description is static data. The view owns the editor
 // (a child of its viewport) and its context menu. The editor is created and
 // placed when the view is first shown; until then the store holds every text and
 // nothing needs committing.
@@ -56,6 +56,8 @@ public:
     // Page Up and Page Down move the form by this many logical units.
     static constexpr int kPageScrollUnits = 700;
 
+    CKRFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
+                QWidget* parent = nullptr);
     ~CKRFormView() override;
 
     const Forms::FormDescription& Form() const { return m_form; }
@@ -102,6 +104,7 @@ public:
     CursorKind GetCursorKind() const { return m_cursorKind; }
     // Null until the view is first shown.
     CKRDFormEditWindow* FormEditor() const { return m_editor; }
+    CKRDFormEditWindow* Editor() const { return m_editor; }
     CKrDocument& Document() const { return m_document; }
     // Check box k in device pixels of the unscrolled view.
     QRect CheckBoxRect(int k) const { return m_checkRects.value(k); }
@@ -115,11 +118,6 @@ public:
     void EditorCommand(int id) override;
 
 protected:
-    CKRFormView(const Forms::FormDescription& form, CKrDocument& document, CSettingsStore& settings,
-                CMainFrame& frame, QWidget* parent);
-    // The form's own editor class.
-    virtual CKRDFormEditWindow* CreateEditWindow() = 0;
-
     void OnDraw(QPainter& painter) override;
 
     bool event(QEvent* event) override;
