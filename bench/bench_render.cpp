@@ -60,7 +60,7 @@ template <typename Doc> void RenderFilledPage1(benchmark::State& state, quint16 
         QPainter painter(&f.image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setTransform(Render::TenthMillimetreTransform(f.image, 10));
-        RenderFormPage(painter, f.doc, f.settings, 1, kZoom);
+        RenderFormPage(painter, f.doc, PrintContext::Read(f.doc.Form(), f.settings), 1, kZoom);
         painter.end();
         benchmark::DoNotOptimize(f.image.constBits());
     }
@@ -105,7 +105,7 @@ void BM_LabelledCmrPdfInMemory(benchmark::State& state)
     job.copies = LabelledOriginals(form, true);
     QByteArray pdf;
     for (auto _ : state) {
-        WholeNotePdf(f.doc, f.settings, job, &pdf, nullptr);
+        WholeNotePdf(f.doc, PrintContext::Read(f.doc.Form(), f.settings), job, &pdf, nullptr);
         benchmark::DoNotOptimize(pdf.constData());
     }
     state.counters["bytes"] = double(pdf.size());
@@ -121,7 +121,7 @@ void BM_RepaintCmrViewPage1Zoom25(benchmark::State& state)
 {
     FilledPage<CCMRDoc> f(1);
     const CFormPainter formPainter(*f.form, kZoom);
-    CFieldPainter fields(f.settings);
+    CFieldPainter fields(CBoxFontHeights::Read(f.settings));
     fields.CreateScreenFonts(f.image.logicalDpiY(), kZoom);
     for (auto _ : state) {
         QPainter painter(&f.image);
@@ -159,7 +159,8 @@ void BM_RenderCmrToPdf(benchmark::State& state)
     const QString path = dir.filePath(QStringLiteral("note.pdf"));
     for (auto _ : state) {
         QString error;
-        if (!RenderDocumentToFile(doc, settings, path, 1, 10, &error)) {
+        if (!RenderDocumentToFile(doc, PrintContext::Read(doc.Form(), settings), path, 1, 10,
+                                  &error)) {
             state.SkipWithError(qPrintable(error));
             return;
         }

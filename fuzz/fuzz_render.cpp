@@ -96,7 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         QPainter painter(&image);
         painter.scale(1.0 / zoom, 1.0 / zoom);
-        RenderFormPage(painter, *document, settings, page, zoom);
+        RenderFormPage(painter, *document, PrintContext::Read(document->Form(), settings), page,
+                       zoom);
     }
 
     QByteArray pdf;
@@ -106,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     writer.setResolution(72);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     QString error;
-    if (!PrintDocumentPages(writer, *document, settings, page, 1, &error))
+    if (!PrintDocumentPages(writer, *document, PrintContext::Read(document->Form(), settings), page,
+                            1, &error))
         std::abort();
     return 0;
 }

@@ -186,18 +186,15 @@ struct Input
     QString path; // as given; "-" for standard input
     QByteArray bytes;
     bool fromStdin() const { return path == QLatin1String("-"); }
-    QString name() const
-    {
-        return fromStdin() ? QStringLiteral("Standardeingabe") : path;
-    }
+    QString name() const { return fromStdin() ? QStringLiteral("Standardeingabe") : path; }
 };
 
 bool ReadInput(Input& input, QTextStream& err)
 {
     QFile file;
-    const bool opened = input.fromStdin() ? file.open(stdin, QIODevice::ReadOnly)
-                                          : (file.setFileName(input.path),
-                                             file.open(QIODevice::ReadOnly));
+    const bool opened = input.fromStdin()
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(input.path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         Fail(err, QStringLiteral("%1: %2").arg(input.name(), file.errorString()));
         return false;
@@ -301,16 +298,18 @@ int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const
         job.copies.count = copies.isEmpty() ? 1 : copies.toInt();
     }
     QString error;
-    return SaveWholeNotePdf(document, settings, job, path, &error) ? kOk : Fail(err, error);
+    return SaveWholeNotePdf(document, PrintContext::Read(form, settings), job, path, &error)
+               ? kOk
+               : Fail(err, error);
 }
 
 // What render and print take besides the files.
 struct DrawOptions
 {
-    int page = 1;     // 0: all pages (render only)
+    int page = 1; // 0: all pages (render only)
     int zoom = 10;
     bool zoomGiven = false;
-    QString copies;   // render: N, "labelled", "labelled-all"; empty: none given
+    QString copies;      // render: N, "labelled", "labelled-all"; empty: none given
     int printCopies = 0; // print: 0 for the form's "DruckAnzahl"
 };
 
@@ -339,7 +338,8 @@ int RenderOne(const Input& input, const QString& outPath, const DrawOptions& o,
     if (wholeNote)
         return RenderWholeNote(*document, settings, outPath, o.page, o.copies, err);
     QString error;
-    return RenderDocumentToFile(*document, settings, outPath, o.page, o.zoom, &error)
+    return RenderDocumentToFile(*document, PrintContext::Read(document->Form(), settings), outPath,
+                                o.page, o.zoom, &error)
                ? kOk
                : Fail(err, error);
 }
@@ -362,15 +362,15 @@ int PrintOne(const Input& input, const QString& outPath, const DrawOptions& o,
         return Fail(err, QStringLiteral("%1: %2").arg(input.name(),
                                                       LoadMessageText(document->GetLoadError())));
     // As the print dialog would offer it.
-    const int copies =
-        o.printCopies > 0
-            ? o.printCopies
-            : qBound(1,
-                     settings.Get(GetFormTypeInfo(document->GetFormType()).section,
-                                  Settings::Copies),
-                     kMaxPrintCopies);
+    const int copies = o.printCopies > 0
+                           ? o.printCopies
+                           : qBound(1,
+                                    settings.Get(GetFormTypeInfo(document->GetFormType()).section,
+                                                 Settings::Copies),
+                                    kMaxPrintCopies);
     QString error;
-    return PrintDocumentToPdf(*document, settings, outPath, o.page, copies, &error)
+    return PrintDocumentToPdf(*document, PrintContext::Read(document->Form(), settings), outPath,
+                              o.page, copies, &error)
                ? kOk
                : Fail(err, error);
 }
@@ -391,9 +391,9 @@ struct Command
     const char* name;
     const char* arguments; // as the help shows them
     const char* summary;
-    QStringList options;   // names from Options()
+    QStringList options; // names from Options()
     int minArguments;
-    int maxArguments;      // -1: any number
+    int maxArguments; // -1: any number
     int (*run)(const QCommandLineParser& parser, const QStringList& arguments, Context& c);
 };
 
@@ -415,8 +415,8 @@ const QList<QCommandLineOption>& Options()
          QStringLiteral("Schreibt je Eingabedatei eine Ausgabe gleichen Namens in diesen Ordner; "
                         "nötig bei mehreren Eingabedateien."),
          QStringLiteral("ORDNER")},
-        {QStringLiteral("format"),
-         QStringLiteral("Mit --output-dir: pdf (Vorgabe) oder png."), QStringLiteral("FORMAT")},
+        {QStringLiteral("format"), QStringLiteral("Mit --output-dir: pdf (Vorgabe) oder png."),
+         QStringLiteral("FORMAT")},
         {QStringLiteral("compact"), QStringLiteral("JSON ohne Einrückung, eine Zeile.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Diese Hilfe.")},
         {QStringLiteral("version"), QStringLiteral("Die Version des Programms.")},
@@ -434,8 +434,8 @@ const QCommandLineOption& Option(const QString& name)
 
 int UsageError(const QString& command, const QString& message, QTextStream& err)
 {
-    err << "tarvelomark-cli" << (command.isEmpty() ? QString() : QLatin1Char(' ') + command)
-        << ": " << message << '\n'
+    err << "tarvelomark-cli" << (command.isEmpty() ? QString() : QLatin1Char(' ') + command) << ": "
+        << message << '\n'
         << "Hilfe: tarvelomark-cli " << (command.isEmpty() ? QString() : command + QLatin1Char(' '))
         << "--help\n";
     return kUsage;
@@ -491,8 +491,7 @@ bool ReadDrawOptions(const QCommandLineParser& p, const QString& command, DrawOp
             UsageError(command,
                        QStringLiteral("--copies nimmt 1 bis %1%2, nicht \"%3\".")
                            .arg(kMaxPrintCopies)
-                           .arg(render ? QStringLiteral(", labelled oder labelled-all")
-                                       : QString(),
+                           .arg(render ? QStringLiteral(", labelled oder labelled-all") : QString(),
                                 copies),
                        err);
             return false;
@@ -509,7 +508,8 @@ int RunBatch(const QString& command, const QStringList& inputs, const QString& o
              const std::function<int(const Input&, const QString&)>& one)
 {
     if (!QDir(outputDir).exists() && !QDir().mkpath(outputDir))
-        return Fail(c.err, QStringLiteral("%1: Der Ordner lässt sich nicht anlegen.").arg(outputDir));
+        return Fail(c.err,
+                    QStringLiteral("%1: Der Ordner lässt sich nicht anlegen.").arg(outputDir));
     int failed = 0;
     QSet<QString> written;
     for (const QString& path : inputs) {
@@ -522,15 +522,19 @@ int RunBatch(const QString& command, const QStringList& inputs, const QString& o
         // Two inputs of one name (from different folders) must not overwrite
         // each other's output.
         for (int n = 2; written.contains(out); ++n)
-            out = QDir(outputDir).filePath(
-                QStringLiteral("%1-%2%3").arg(QFileInfo(path).completeBaseName()).arg(n).arg(suffix));
+            out = QDir(outputDir).filePath(QStringLiteral("%1-%2%3")
+                                               .arg(QFileInfo(path).completeBaseName())
+                                               .arg(n)
+                                               .arg(suffix));
         written.insert(out);
         Input input{path, {}};
         if (one(input, out) != kOk)
             ++failed;
     }
     if (failed > 0)
-        c.err << QStringLiteral("%1 von %2 Dateien nicht verarbeitet.\n").arg(failed).arg(inputs.size());
+        c.err << QStringLiteral("%1 von %2 Dateien nicht verarbeitet.\n")
+                     .arg(failed)
+                     .arg(inputs.size());
     return failed > 0 ? kFailed : kOk;
 }
 
@@ -681,24 +685,55 @@ int RunExportAddresses(const QCommandLineParser&, const QStringList& args, Conte
 const QList<Command>& Commands()
 {
     static const QList<Command> commands = {
-        {"dump", "DATEI|- ...",
+        {"dump",
+         "DATEI|- ...",
          "Dokument oder Adressdatendatei als JSON ausgeben (\"-\": Standardeingabe).",
-         {"compact", "output-dir"}, 1, -1, RunDump},
-        {"build", "JSON|- AUSGABE", "Dokument oder Adressdatendatei aus JSON erzeugen.", {}, 2, 2,
+         {"compact", "output-dir"},
+         1,
+         -1,
+         RunDump},
+        {"build",
+         "JSON|- AUSGABE",
+         "Dokument oder Adressdatendatei aus JSON erzeugen.",
+         {},
+         2,
+         2,
          RunBuild},
-        {"new", "FORMULAR AUSGABE",
-         "Neues Dokument (cmr, national, kombi, forwarding) mit Vorgabetexten.", {}, 2, 2, RunNew},
-        {"render", "DATEI... AUSGABE.png|AUSGABE.pdf",
+        {"new",
+         "FORMULAR AUSGABE",
+         "Neues Dokument (cmr, national, kombi, forwarding) mit Vorgabetexten.",
+         {},
+         2,
+         2,
+         RunNew},
+        {"render",
+         "DATEI... AUSGABE.png|AUSGABE.pdf",
          "Formular mit Feldtexten zeichnen, wie der Bildschirm es zeigt; mit --copies oder "
          "--page all das ganze Formular als PDF.",
-         {"page", "zoom", "copies", "output-dir", "format"}, 1, -1, RunRender},
-        {"print", "DATEI... AUSGABE.pdf",
+         {"page", "zoom", "copies", "output-dir", "format"},
+         1,
+         -1,
+         RunRender},
+        {"print",
+         "DATEI... AUSGABE.pdf",
          "Den Druck auf das Vordruckformular als A4-PDF schreiben, eine Seite je Kopie.",
-         {"page", "copies", "output-dir"}, 1, -1, RunPrint},
-        {"import-addresses", "QUELLE.csv|QUELLE.vcf ADRESSDATEI",
-         "Adressen übernehmen, die der Adressdatendatei fehlen.", {}, 2, 2, RunImportAddresses},
-        {"export-addresses", "ADRESSDATEI AUSGABE.csv|AUSGABE.vcf",
-         "Adressen für Tabellen (CSV) oder Adressbücher (vCard) schreiben.", {}, 2, 2,
+         {"page", "copies", "output-dir"},
+         1,
+         -1,
+         RunPrint},
+        {"import-addresses",
+         "QUELLE.csv|QUELLE.vcf ADRESSDATEI",
+         "Adressen übernehmen, die der Adressdatendatei fehlen.",
+         {},
+         2,
+         2,
+         RunImportAddresses},
+        {"export-addresses",
+         "ADRESSDATEI AUSGABE.csv|AUSGABE.vcf",
+         "Adressen für Tabellen (CSV) oder Adressbücher (vCard) schreiben.",
+         {},
+         2,
+         2,
          RunExportAddresses},
     };
     return commands;
@@ -745,7 +780,8 @@ QString Help()
         help += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(command.name), QString::fromUtf8(command.arguments),
                          Wrapped(QString::fromUtf8(command.summary), 6, 6));
-    help += QStringLiteral("\nAllgemeine Optionen:\n") + OptionHelp(Option(QStringLiteral("help"))) +
+    help += QStringLiteral("\nAllgemeine Optionen:\n") +
+            OptionHelp(Option(QStringLiteral("help"))) +
             OptionHelp(Option(QStringLiteral("version"))) +
             QStringLiteral("\nHilfe zu einem Befehl: tarvelomark-cli BEFEHL --help\n"
                            "Exit-Status: 0 erledigt, 1 eine Datei ließ sich nicht lesen oder\n"

@@ -86,13 +86,15 @@ protected:
     {
         const QString pdf = env.FilePath(QStringLiteral("calibration%1.pdf").arg(++m_prints));
         QString error;
-        EXPECT_TRUE(PrintCalibrationPageToPdf(form, page, env.Settings(), pdf, &error))
+        EXPECT_TRUE(PrintCalibrationPageToPdf(form, page, PrintContext::Read(form, env.Settings()),
+                                              pdf, &error))
             << error.toStdString();
         const QImage raster = RasterPdfPage(pdf);
         EXPECT_NEAR(raster.width(), 2100, 1);
         EXPECT_NEAR(raster.height(), 2970, 1);
         std::array<QPointF, 2> found;
-        const auto expected = CalibrationCrosshairs(form, page, env.Settings());
+        const auto expected =
+            CalibrationCrosshairs(form, page, PrintContext::Read(form, env.Settings()));
         for (size_t i = 0; i < found.size(); ++i) {
             found[i] =
                 QPointF(FindArm(raster, expected[i], false), FindArm(raster, expected[i], true));
@@ -123,7 +125,8 @@ TEST_F(CalibrationPrint, CrosshairsAreWhereTheBoxCornersArePrinted)
                 for (const PrintSettings& values : settings) {
                     UseSettings(*form, page, publisher, values);
                     const Calibration::Marks marks = Calibration::MarksFor(*form, page, publisher);
-                    const auto at = CalibrationCrosshairs(*form, page, env.Settings());
+                    const auto at = CalibrationCrosshairs(
+                        *form, page, PrintContext::Read(*form, env.Settings()));
                     for (size_t i = 0; i < at.size(); ++i)
                         EXPECT_EQ(at[i], Calibration::PrintedPosition(marks[i].sheet, values))
                             << GetFormTypeInfo(form->type).name.data() << " page " << page
@@ -231,7 +234,8 @@ TEST(CalibrationPageArea, EverythingStaysOnThePrintableArea)
             for (const PrintSettings& values : settings) {
                 env.Settings().Set(form->Section(), Settings::Publisher, 0);
                 ASSERT_TRUE(Calibration::WritePrintSettings(*form, page, values, env.Settings()));
-                const auto centres = CalibrationCrosshairs(*form, page, env.Settings());
+                const auto centres =
+                    CalibrationCrosshairs(*form, page, PrintContext::Read(*form, env.Settings()));
                 for (const QSize& area : areas) {
                     SCOPED_TRACE(testing::Message()
                                  << GetFormTypeInfo(form->type).name.data() << " page " << page
@@ -245,7 +249,8 @@ TEST(CalibrationPageArea, EverythingStaysOnThePrintableArea)
                         QPainter painter(&image);
                         painter.setViewport(band, band, image.width(), image.height());
                         painter.setWindow(0, 0, image.width(), image.height());
-                        DrawCalibrationPage(painter, *form, page, env.Settings(), area);
+                        DrawCalibrationPage(painter, *form, page,
+                                            PrintContext::Read(*form, env.Settings()), area);
                     }
                     const QRect inside(QPoint(band, band), area);
                     const QStringList outside = InkOutside(image, inside);
@@ -280,7 +285,8 @@ TEST_F(CalibrationPrint, KeepsToTheAreaTheDeviceCanPrint)
     EXPECT_NEAR(area.width(), 1980, 1);
     EXPECT_NEAR(area.height(), 2850, 1);
     EXPECT_LE(area.width(), 1980);
-    ASSERT_TRUE(PrintCalibrationPage(writer, form, 1, env.Settings(), nullptr));
+    ASSERT_TRUE(
+        PrintCalibrationPage(writer, form, 1, PrintContext::Read(form, env.Settings()), nullptr));
     buffer.close();
     const QString pdf = env.FilePath(QStringLiteral("margins.pdf"));
     QFile file(pdf);
@@ -292,7 +298,7 @@ TEST_F(CalibrationPrint, KeepsToTheAreaTheDeviceCanPrint)
     const QStringList outside = InkOutside(raster, QRect(60, 60, 1980, 2850));
     EXPECT_TRUE(outside.isEmpty()) << outside.join(' ').toStdString();
     // The lower right corner of the forwarding order lies beyond such an area.
-    const auto centres = CalibrationCrosshairs(form, 1, env.Settings());
+    const auto centres = CalibrationCrosshairs(form, 1, PrintContext::Read(form, env.Settings()));
     EXPECT_TRUE(Calibration::FitCrosshair(centres[0], QSize(1980, 2850)).onPage);
     EXPECT_FALSE(Calibration::FitCrosshair(centres[1], QSize(1980, 2850)).onPage);
     QStringList words;
@@ -307,7 +313,8 @@ TEST_F(CalibrationPrint, PageSaysWhatItIsAndWithWhichSettings)
     const Forms::FormDescription& cmr = Form(FormType::Cmr);
     UseSettings(cmr, 2, 3, {QPoint(15, -10), 1005, 990});
     const QString pdf = env.FilePath(QStringLiteral("words.pdf"));
-    ASSERT_TRUE(PrintCalibrationPageToPdf(cmr, 2, env.Settings(), pdf, nullptr));
+    ASSERT_TRUE(
+        PrintCalibrationPageToPdf(cmr, 2, PrintContext::Read(cmr, env.Settings()), pdf, nullptr));
     const PrintedPdf printed = ReadPdfWords(pdf);
     ASSERT_EQ(printed.pages.size(), 1);
     QStringList words;
@@ -323,7 +330,8 @@ TEST_F(CalibrationPrint, PageSaysWhatItIsAndWithWhichSettings)
     // A file that cannot be written is told by its name.
     QString error;
     const QString nowhere = env.FilePath(QStringLiteral("fehlt/blatt.pdf"));
-    EXPECT_FALSE(PrintCalibrationPageToPdf(cmr, 1, env.Settings(), nowhere, &error));
+    EXPECT_FALSE(PrintCalibrationPageToPdf(cmr, 1, PrintContext::Read(cmr, env.Settings()), nowhere,
+                                           &error));
     EXPECT_TRUE(error.contains(nowhere)) << error.toStdString();
     EXPECT_TRUE(error.contains(QStringLiteral("konnte nicht geschrieben werden")))
         << error.toStdString();

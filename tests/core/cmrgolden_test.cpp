@@ -64,7 +64,7 @@ QImage Screen(const CKrDocument& document, CSettingsStore& settings, int page, i
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setTransform(Render::TenthMillimetreTransform(image, 10));
-    RenderFormPage(painter, document, settings, page, zoom);
+    RenderFormPage(painter, document, PrintContext::Read(document.Form(), settings), page, zoom);
     return image;
 }
 
@@ -75,7 +75,8 @@ QImage Printed(const CKrDocument& document, CSettingsStore& settings, int page)
     QImage image = Blank(5000, QSize(1050, 1485));
     {
         QPainter painter(&image);
-        CFormPrint(document, settings).PrintPage(painter, page);
+        CFormPrint(document, PrintContext::Read(document.Form(), settings))
+            .PrintPage(painter, page);
     }
     return image.convertToFormat(QImage::Format_Grayscale8);
 }

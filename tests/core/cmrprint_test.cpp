@@ -253,7 +253,8 @@ protected:
             writer.setPageLayout(
                 QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
-            CFormPrint(document, Settings()).PreviewPage(painter, page, corner);
+            CFormPrint(document, PrintContext::Read(document.Form(), Settings()))
+                .PreviewPage(painter, page, corner);
         }
         return ReadPdfWords(pdf).pages.value(0);
     }
@@ -357,7 +358,8 @@ protected:
         image.setDotsPerMeterY(10000);
         image.fill(Qt::white);
         QPainter painter(&image);
-        CFormPrint(document, env.Settings()).PrintPage(painter, 1);
+        CFormPrint(document, PrintContext::Read(document.Form(), env.Settings()))
+            .PrintPage(painter, 1);
         return image;
     }
 
@@ -400,7 +402,8 @@ TEST_F(PrintRaster, AlignmentMarksFollowPublisherAndMargins)
 TEST_F(PrintRaster, PermitCrossNeedsThePermitNumberAndAKnownType)
 {
     env.Settings().Set(kCmr, Settings::Publisher, 2);
-    const QRect second = CFormPrint::PrintRect(CmrLayout::Description(), CmrLayout::kFirstPermitBox + 1, 1, 2, false, {});
+    const QRect second = CFormPrint::PrintRect(CmrLayout::Description(),
+                                               CmrLayout::kFirstPermitBox + 1, 1, 2, false, {});
     const QRect sender = CFormPrint::PrintRect(CmrLayout::Description(), kSender, 1, 2, false, {});
 
     const QImage crossed = PrintFront(2, true);

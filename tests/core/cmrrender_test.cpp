@@ -9,8 +9,8 @@
 #include "rendercontext.h"
 #include "settings/settingkeys.h"
 #include "testsupport.h"
-#include "views/formpainter.h"
 #include "views/cmrlayout.h"
+#include "views/formpainter.h"
 #include "views/formrender.h"
 #include "views/viewzoom.h"
 
@@ -53,7 +53,8 @@ QVector<Caption> Page1Captions(const CFormPainter& painter)
     for (int g = 0; g < groups.size(); ++g)
         for (int i = 0; i < groups[g].size(); ++i, ++index) {
             const bool bold = g == 0 || (g == 1 && i < kTitleLineCount);
-            const QFontMetricsF metrics(bold ? painter.Font(CmrLayout::kBoldCaptionFont) : painter.Font(CmrLayout::kCaptionFont));
+            const QFontMetricsF metrics(bold ? painter.Font(CmrLayout::kBoldCaptionFont)
+                                             : painter.Font(CmrLayout::kCaptionFont));
             const QString text = g == 3 ? FormVersionLine(3) : CaptionText(1, index);
             const qreal width = metrics.horizontalAdvance(text);
             const qreal x = groups[g][i].x - (g == 0 ? width : 0);
@@ -120,7 +121,8 @@ TEST(CmrFormCaptions, Page1CaptionsStayInTheirBoxes)
 
 TEST(CmrFormCaptions, Page2CaptionsStayOnTheSheetAndOffTheAgreementsBox)
 {
-    const QFontMetricsF metrics(CFormPainter(CmrLayout::Description(), 10).Font(CmrLayout::kCaptionFont));
+    const QFontMetricsF metrics(
+        CFormPainter(CmrLayout::Description(), 10).Font(CmrLayout::kCaptionFont));
     const auto points = CaptionPointGroups(kCaptionPointsPage2).value(0);
     ASSERT_EQ(points.size(), kCaptionsPage2Count);
     for (int i = 0; i < points.size(); ++i) {
@@ -145,7 +147,7 @@ QImage RenderAtTableScale(const CKrDocument& document, CSettingsStore& settings,
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setTransform(Render::TenthMillimetreTransform(image, 10));
-    RenderFormPage(painter, document, settings, page, 10);
+    RenderFormPage(painter, document, PrintContext::Read(document.Form(), settings), page, 10);
     return image;
 }
 
@@ -366,7 +368,9 @@ TEST_F(CmrRenderFiles, EveryFormHasAReplica)
             auto document = CreateDocument(type, env.Settings());
             document->OnNewDocument();
             QString error;
-            EXPECT_TRUE(RenderDocumentToFile(*document, env.Settings(), png, 1, 10, &error))
+            EXPECT_TRUE(RenderDocumentToFile(*document,
+                                             PrintContext::Read(document->Form(), env.Settings()),
+                                             png, 1, 10, &error))
                 << error.toStdString();
             EXPECT_TRUE(error.isEmpty());
             EXPECT_TRUE(QFile::remove(png));
@@ -481,8 +485,7 @@ INSTANTIATE_TEST_SUITE_P(
         ZoomCase{"no screen", {0, 0, true}, -1, -1, 19, 19, 100},
         ZoomCase{"an override of 0", {1080, 96, true}, -1, 0, 1, 11, 100},
         ZoomCase{"a negative stored zoom", {1080, 96, true}, -5, -1, 1, -5, 100},
-        ZoomCase{
-            "an absurd stored zoom", {1080, 96, true}, 2000000000, -1, 100, 2000000000, 100}),
+        ZoomCase{"an absurd stored zoom", {1080, 96, true}, 2000000000, -1, 100, 2000000000, 100}),
     [](const testing::TestParamInfo<ZoomCase>& info) { return TestCaseName(info.param.what); });
 
 } // namespace

@@ -309,7 +309,7 @@ TEST_P(FormLayouts, KeptPageHasThePixelsOfDrawingAnew)
     for (quint16 i = 0; i < store.GetFieldCount(); ++i)
         store.SetFieldText(i, QStringLiteral("Mustermann %1\r\nHafenstraße").arg(i), 1);
     constexpr int kZoom = 15;
-    CFieldPainter fields(env.Settings());
+    CFieldPainter fields(CBoxFontHeights::Read(env.Settings()));
     fields.CreateScreenFonts(96, kZoom);
     const CFormPainter painter(form, kZoom);
     quint16 checkWord = 1;

@@ -418,7 +418,8 @@ TEST(ForwardingPrint, MarksInARasterOfTenthMillimetres)
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            CFormPrint(document, env.Settings()).PrintPage(painter, 1);
+            CFormPrint(document, PrintContext::Read(document.Form(), env.Settings()))
+                .PrintPage(painter, 1);
         }
         auto dark = [&image](int x, int y) { return qGray(image.pixel(x + 20, y + 10)) < 128; };
         EXPECT_TRUE(dark(160, 50));  // the corner's horizontal stroke

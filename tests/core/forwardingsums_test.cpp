@@ -350,7 +350,7 @@ TEST_P(ForwardingSums_Report, TellsWhatTheFormattingChanged)
     TestEnvironment env;
     ApplyOptions(env.Settings(), Decimals(c.decimals, c.decimals));
     CFieldStore store;
-    ApplyFormDefinition(store, GetForwardingFormDefinition());
+    ForwardingLayout::Description().DefineBoxes(store);
     store.SetFieldText(quint16(c.box), QString::fromUtf8(c.typed), 1);
     store.ActivateField(quint16(c.box), 1);
 

@@ -268,7 +268,7 @@ protected:
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setTransform(Render::TenthMillimetreTransform(image, 10));
-        RenderFormPage(painter, doc, env.Settings(), 1, 10);
+        RenderFormPage(painter, doc, PrintContext::Read(doc.Form(), env.Settings()), 1, 10);
         return image;
     }
 

@@ -4,8 +4,8 @@
 // of the national section, the edition line, and a check word no box belongs to.
 #include "clirunner.h"
 #include "docfixtures.h"
-#include "guienvironment.h"
 #include "documents/natdoc.h"
+#include "guienvironment.h"
 #include "printedpdf.h"
 #include "printing/printjob.h"
 #include "printing/wholenote.h"
@@ -261,11 +261,12 @@ TEST_F(NationalPrint, ANoteKeepsItsEditionWhenTheSettingChanges)
     note.GetStore().SetFieldText(125, QStringLiteral("Palette"), 1);      // its last box
 
     const auto printed = [&](const char* name) {
+        const PrintContext context = PrintContext::Read(note.Form(), Settings());
         const QString print = env.FilePath(QStringLiteral("print-%1.pdf").arg(name));
         QString error;
-        EXPECT_TRUE(PrintDocumentToPdf(note, Settings(), print, 1, 1, &error)) << error.toStdString();
+        EXPECT_TRUE(PrintDocumentToPdf(note, context, print, 1, 1, &error)) << error.toStdString();
         const QString whole = env.FilePath(QStringLiteral("whole-%1.pdf").arg(name));
-        EXPECT_TRUE(SaveWholeNotePdf(note, Settings(), AllPagesJob(note.Form()), whole, &error))
+        EXPECT_TRUE(SaveWholeNotePdf(note, context, AllPagesJob(note.Form()), whole, &error))
             << error.toStdString();
         return std::make_pair(ReadPdfWords(print).pages.value(0),
                               ReadPdfWords(whole).pages.value(0));

@@ -20,7 +20,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 TVM_GUI_TEST_ENVIRONMENT();
@@ -202,7 +201,8 @@ protected:
         image.setDotsPerMeterY(10000);
         image.fill(Qt::white);
         QPainter painter(&image);
-        DrawWholeNotePage(painter, document, env.Settings(), 1, copy);
+        DrawWholeNotePage(painter, document, PrintContext::Read(document.Form(), env.Settings()), 1,
+                          copy);
         return image;
     }
 

@@ -802,7 +802,7 @@ private Q_SLOTS:
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
         painter.setTransform(Render::TenthMillimetreTransform(sheet, 10));
-        RenderFormPage(painter, *m_doc, *m_settings, 1, 10);
+        RenderFormPage(painter, *m_doc, PrintContext::Read(m_doc->Form(), *m_settings), 1, 10);
         painter.end();
         QCOMPARE(MarkPixels(sheet, QRegion(sheet.rect())), 0);
     }

@@ -73,7 +73,7 @@ private Q_SLOTS:
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
             m_dir->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat));
-        m_painter = std::make_unique<CFieldPainter>(*m_settings);
+        m_painter = std::make_unique<CFieldPainter>(CBoxFontHeights::Read(*m_settings));
     }
 
     void fontHeightsFollowZoomFactorAndSettings();
@@ -124,9 +124,10 @@ void FieldPainterTest::fontHeightsFollowZoomFactorAndSettings()
     // Printing leaves the edit fonts alone.
     QCOMPARE(p.CellHeight(F::Edit, 4, false), 43);
 
-    // The settings are read at every build; unusable values fall back.
+    // The heights given are taken at every build; unusable settings fall back.
     WriteSetting(Settings::kSectionFont, "DFont2", 60);
     WriteSetting(Settings::kSectionFont, "PFont0B", -4);
+    p.SetFontHeights(CBoxFontHeights::Read(*m_settings));
     p.CreateScreenFonts(96, 12);
     p.CreatePrinterFonts(100);
     QCOMPARE(p.CellHeight(F::Display, 2, false), 60);
@@ -309,8 +310,7 @@ void FieldPainterTest::printFactorsScaleAboutTheOrigin()
     QFETCH(int, factorV);
     QFETCH(int, factorH);
     QFETCH(QRect, expected);
-    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorV, factorV);
-    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorH, factorH);
+    m_painter->SetPrintAreaCorrection({factorH, factorV});
     QCOMPARE(m_painter->ScaledPrintRect(QRect(500, 1000, 1000, 200)), expected);
 }
 
@@ -324,11 +324,11 @@ void FieldPainterTest::printedTextMovesWithTheFactors()
         }));
     };
     const Ink plain = print();
-    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorH, 1020);
+    m_painter->SetPrintAreaCorrection({1020, 1000});
     const Ink wider = print();
     QCOMPARE(wider.box.left() - plain.box.left(), 10);
     QCOMPARE(wider.box.top(), plain.box.top());
-    m_settings->Set(QLatin1String(Settings::kSectionSettings), Settings::PrnFactorV, 970);
+    m_painter->SetPrintAreaCorrection({1020, 970});
     const Ink higher = print();
     QCOMPARE(higher.box.top() - plain.box.top(), -6);
     // Drawing for the screen ignores the factors.

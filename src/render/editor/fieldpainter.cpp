@@ -1,12 +1,10 @@
 #include "editor/fieldpainter.h"
 
 #include "editor/fieldstore.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointF>
 
@@ -17,19 +15,11 @@ namespace {
 
 constexpr int kNormalWeight = 400;
 constexpr int kBoldWeight = 700;
-// Font settings are plain integers anyone can edit; a value of zero or below, or
-// an absurdly large one, would give no text or a font the size of the screen.
-constexpr int kMaxSettingHeight = 1000;
 constexpr int kDefaultCellHeight = 16;
 
 constexpr std::array<int, 5> kInitialNormal = {30, 38, 42, 46, 52};
 constexpr std::array<int, 5> kInitialBold = {28, 38, 42, 46, 52};
 constexpr std::array<int, 7> kNormalSizes = {0, 1, 2, 3, 4, 8, 9};
-
-QString FontSection()
-{
-    return QString::fromLatin1(Settings::kSectionFont);
-}
 
 bool IsBreak(QChar c)
 {
@@ -157,7 +147,7 @@ QStringList BreakBoxText(const QString& text, const QFontMetricsF& metrics, qrea
     return lines;
 }
 
-CFieldPainter::CFieldPainter(CSettingsStore& settings) : m_settings(settings)
+CFieldPainter::CFieldPainter(const CBoxFontHeights& heights) : m_heights(heights)
 {
     for (Family family : {Family::Display, Family::Edit, Family::Printer})
         for (int size = 0; size <= 4; ++size) {
@@ -252,14 +242,9 @@ void CFieldPainter::Set(Family family, int size, bool bold, int cellHeight)
         Set(*entry, LogicalFont{cellHeight, bold ? kBoldWeight : kNormalWeight});
 }
 
-int CFieldPainter::SettingValue(char prefix, int size, bool bold) const
+int CFieldPainter::HeightValue(char family, int size, bool bold) const
 {
-    const int fallback = Settings::FontKeyDefault(prefix, size, bold);
-    const int value = m_settings.GetProfileInt(
-        FontSection(), QLatin1String(Settings::FontKeyName(prefix, size, bold)), fallback);
-    if (value < 1)
-        return fallback;
-    return qMin(value, kMaxSettingHeight);
+    return m_heights.Height(family, size, bold);
 }
 
 void CFieldPainter::CreateScreenFonts(int screenDpiY, int zoom)
@@ -271,12 +256,12 @@ void CFieldPainter::CreateScreenFonts(int screenDpiY, int zoom)
                 continue;
             // Heights in the view's units at this zoom: a value v is v / 1.2 tenths
             // of a millimetre on the form whatever the zoom.
-            const int display = qMax(1, SettingValue('D', size, bold) * zoom / 12);
+            const int display = qMax(1, HeightValue('D', size, bold) * zoom / 12);
             Set(Family::Display, size, bold, display);
 
             // The edit widget works in pixels: the same length, through hundredths
             // of a millimetre, at the screen's resolution.
-            const int hundredths = SettingValue('E', size, bold) * zoom / 12 * 10;
+            const int hundredths = HeightValue('E', size, bold) * zoom / 12 * 10;
             const int pixels = qMax(1, qRound(hundredths * qreal(screenDpiY) / 2540.0));
             const int type = size <= 4 ? (bold ? 16 + size : size) : (size == 8 ? 65 : 66);
             DefineFont(type, LogicalFont{pixels, kNormalWeight});
@@ -289,7 +274,7 @@ void CFieldPainter::CreatePrinterFonts(int factorPercent)
         for (bool bold : {false, true}) {
             if (bold && size > 4)
                 continue;
-            const int height = qMax(1, SettingValue('P', size, bold) * factorPercent / 100);
+            const int height = qMax(1, HeightValue('P', size, bold) * factorPercent / 100);
             const int type = size <= 4 ? (bold ? 24 + size : 8 + size) : (size == 8 ? 67 : 68);
             DefineFont(type, LogicalFont{height, kNormalWeight});
         }
@@ -355,9 +340,8 @@ std::optional<QFont> CFieldPainter::FontForType(Family family, int fontType, boo
 
 QRect CFieldPainter::ScaledPrintRect(const QRect& rect) const
 {
-    const QString section = QString::fromLatin1(Settings::kSectionSettings);
-    const qint64 factorV = m_settings.Get(section, Settings::PrnFactorV);
-    const qint64 factorH = m_settings.Get(section, Settings::PrnFactorH);
+    const qint64 factorV = m_correction.vertical;
+    const qint64 factorH = m_correction.horizontal;
     qint64 left = rect.x(), right = qint64(rect.x()) + rect.width();
     qint64 top = rect.y(), bottom = qint64(rect.y()) + rect.height();
     // Integer division truncates towards zero, as the printed layout expects.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/printcontext.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -9,7 +11,6 @@
 #include <optional>
 
 class CFieldStore;
-class CSettingsStore;
 class QPainter;
 
 class QFontMetricsF;
@@ -33,9 +34,10 @@ struct LogicalFont
 //     multiplied by zoom / 10 (the same units as the view's scaled box rectangles);
 //   - edit fonts are for the edit widget and are in device pixels of the screen;
 //   - printer fonts draw onto paper; their heights are in 0.1 mm of the sheet.
-// Heights come from the section "Font" of the settings, read every time a family
-// is rebuilt. Until then the table holds the program's initial heights; the
-// small sizes do not exist before the first rebuild.
+// Heights come from the font heights the painter is given (the section "Font"
+// of the settings, read by the caller), taken every time a family is rebuilt.
+// Until then the table holds the program's initial heights; the small sizes do
+// not exist before the first rebuild.
 //
 // Drawing contract (DrawBoxText, DrawField, PrintBoxText, PrintField):
 //   - The caller sets up the painter: its transform maps the logical units onto
@@ -53,15 +55,14 @@ struct LogicalFont
 //     the box, at the last space that lets it fit; a single word wider than the
 //     box runs past its right edge. Nothing is clipped: lines beyond the bottom
 //     are drawn below the box. Single-line mode draws everything on one line.
-//   - The Print variants scale the rectangle by the settings "PrnFactorV" and
-//     "PrnFactorH" (per mille, about the origin of the logical coordinates, read
-//     for every call) before doing the same as the Draw variants.
+//   - The Print variants scale the rectangle by the print-area correction
+//     (per mille, about the origin of the logical coordinates, see
+//     SetPrintAreaCorrection) before doing the same as the Draw variants.
 //   - The painter's state is left as it was found, except its font when one was
 //     selected.
 // A QGuiApplication must exist (fonts are measured through the font database).
 //
-// Ownership: the settings store must outlive the painter. The field store is
-// only read, during the call.
+// The painter reads no settings; the field store is only read, during the call.
 class CFieldPainter
 {
 public:
@@ -77,7 +78,15 @@ public:
     static constexpr int kLeftTextInset = 10;
     static constexpr int kRightTextInset = 12;
 
-    explicit CFieldPainter(CSettingsStore& settings);
+    explicit CFieldPainter(const CBoxFontHeights& heights = CBoxFontHeights());
+
+    // The heights the next rebuild of a family takes.
+    void SetFontHeights(const CBoxFontHeights& heights) { m_heights = heights; }
+    // The print-area correction of the Print variants (none unless set).
+    void SetPrintAreaCorrection(const PrintAreaCorrection& correction)
+    {
+        m_correction = correction;
+    }
 
     // Display fonts for the zoom (tenths, 10 = real size): height = value × zoom / 12.
     // Edit fonts: the same length converted to pixels at the screen's vertical
@@ -137,14 +146,15 @@ private:
     const Entry* Find(Family family, int size, bool bold) const;
     void Set(Family family, int size, bool bold, int cellHeight);
     void Set(Entry& entry, const LogicalFont& font);
-    int SettingValue(char prefix, int size, bool bold) const;
+    int HeightValue(char family, int size, bool bold) const;
 
     void Draw(QPainter& painter, QRect rect, const std::optional<QFont>& font, quint16 alignment,
               const QString& text, bool singleLine) const;
     void DrawStoredField(QPainter& painter, const QRect& rect, const CFieldStore& store,
                          quint16 index, quint16 page, bool singleLine, Family family) const;
 
-    CSettingsStore& m_settings;
+    CBoxFontHeights m_heights;
+    PrintAreaCorrection m_correction;
     FontSet m_display, m_edit, m_printer;
     quint64 m_generation = 0;
 };

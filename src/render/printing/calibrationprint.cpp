@@ -6,7 +6,6 @@
 #include "printing/printjob.h"
 #include "rendercontext.h"
 #include "settings/language.h"
-#include "settings/settingsstore.h"
 #include "views/formtables.h"
 
 #include <QCoreApplication>
@@ -186,12 +185,13 @@ void DrawExplanation(QPainter& painter, const QRect& area, const QStringList& li
 } // namespace
 
 std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, int page,
-                                            CSettingsStore& settings)
+                                            const PrintContext& context)
 {
-    const int publisher = settings.Get(form.Section(), Settings::Publisher);
-    const QPoint offset = Calibration::ReadPrintSettings(form, page, settings).margins;
+    const int publisher = context.publisher;
+    const QPoint offset = context.Margins(page);
     const Calibration::Marks marks = Calibration::MarksFor(form, page, publisher);
-    const CFieldPainter fields(settings);
+    CFieldPainter fields(context.fonts);
+    fields.SetPrintAreaCorrection(context.correction);
     std::array<QPoint, 2> at;
     for (size_t i = 0; i < at.size(); ++i) {
         // The box as the print routine hands it to the field painter, and the
@@ -206,12 +206,13 @@ std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, 
 }
 
 void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
-                         CSettingsStore& settings, const QSize& printable)
+                         const PrintContext& context, const QSize& printable)
 {
-    const int publisher = settings.Get(form.Section(), Settings::Publisher);
-    const Calibration::PrintSettings values = Calibration::ReadPrintSettings(form, page, settings);
+    const int publisher = context.publisher;
+    const Calibration::PrintSettings values{context.Margins(page), context.correction.horizontal,
+                                            context.correction.vertical};
     const Calibration::Marks marks = Calibration::MarksFor(form, page, publisher);
-    const std::array<QPoint, 2> crosshairs = CalibrationCrosshairs(form, page, settings);
+    const std::array<QPoint, 2> crosshairs = CalibrationCrosshairs(form, page, context);
     const QRect area(QPoint(0, 0), printable);
 
     painter.save();
@@ -255,11 +256,11 @@ QSize PrintableArea(const QPaintDevice& device)
 }
 
 bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
-                          CSettingsStore& settings, QString* error)
+                          const PrintContext& context, QString* error)
 {
     QPainter painter;
     if (painter.begin(&device)) {
-        DrawCalibrationPage(painter, form, page, settings, PrintableArea(device));
+        DrawCalibrationPage(painter, form, page, context, PrintableArea(device));
         if (painter.end())
             return true;
     }
@@ -269,12 +270,12 @@ bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescriptio
 }
 
 bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
-                               CSettingsStore& settings, const QString& path, QString* error)
+                               const PrintContext& context, const QString& path, QString* error)
 {
     return PrintToA4Pdf(
         path,
         [&](QPagedPaintDevice& device, QString* jobError) {
-            return PrintCalibrationPage(device, form, page, settings, jobError);
+            return PrintCalibrationPage(device, form, page, context, jobError);
         },
         error);
 }

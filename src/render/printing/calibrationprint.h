@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/printcalibration.h"
+#include "printing/printcontext.h"
 
 #include <QPoint>
 #include <QSize>
@@ -8,7 +9,6 @@
 
 #include <array>
 
-class CSettingsStore;
 class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
@@ -17,28 +17,25 @@ class QPainter;
 // with millimetre scales where the print routine puts the top-left corner of
 // the box nearest the top left and the bottom-right corner of the box nearest
 // the bottom right of the form's publisher's sheet, with the page's margins and
-// the print-area correction as they are stored now (see printcalibration.h),
-// and a few lines that say what the page is and how to read it.
+// the print-area correction of the print context (see printcalibration.h), and
+// a few lines that say what the page is and how to read it.
 //
 // Units and origin are those of CFormPrint: 0.1 mm of the paper, y downwards,
 // from the top-left corner of the printable area; the painter's origin must be
 // that corner. A QGuiApplication must exist (fonts are measured).
 //
-// Settings are read when the page is drawn: "Hersteller" and the page's margin
-// keys from the form's section, "PrnFactorH"/"PrnFactorV" from "Settings".
-// Nothing is written.
 
 // Where the two crosshairs are printed: the box corners exactly as the box
 // texts are placed.
 std::array<QPoint, 2> CalibrationCrosshairs(const Forms::FormDescription& form, int page,
-                                            CSettingsStore& settings);
+                                            const PrintContext& context);
 
 // Draws the page onto the painter; its state is restored. `printable` is the
 // size of the area the device can print (0.1 mm): every crosshair and text stays
 // within it (see Calibration::FitCrosshair), and a crosshair whose centre lies
 // outside it is left out and named in the explanation.
 void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, int page,
-                         CSettingsStore& settings, const QSize& printable);
+                         const PrintContext& context, const QSize& printable);
 
 // The size of what a device can print, in 0.1 mm: a printer's printable area
 // (not a whole page), a PDF writer's page less its margins.
@@ -47,8 +44,8 @@ QSize PrintableArea(const QPaintDevice& device);
 // One calibration page onto a device that is set up already (a printer or a
 // PDF writer). False with a German message when the device cannot be painted on.
 bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
-                          CSettingsStore& settings, QString* error);
+                          const PrintContext& context, QString* error);
 
 // The same into an A4 PDF without margins, as the command-line print does.
 bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
-                               CSettingsStore& settings, const QString& path, QString* error);
+                               const PrintContext& context, const QString& path, QString* error);

@@ -3,7 +3,6 @@
 #include "documents/krdocument.h"
 #include "editor/fieldpainter.h"
 #include "rendercontext.h"
-#include "settings/settingsstore.h"
 #include "views/formpainter.h"
 
 #include <QPainter>
@@ -24,17 +23,9 @@ QPen PaperPen(int width)
 
 } // namespace
 
-CFormPrint::CFormPrint(const CKrDocument& document, CSettingsStore& settings)
-    : m_form(document.Form()), m_document(document), m_settings(settings)
+CFormPrint::CFormPrint(const CKrDocument& document, const PrintContext& context)
+    : m_form(document.Form()), m_document(document), m_context(context)
 {
-}
-
-QPoint CFormPrint::PrintOffset(int page) const
-{
-    const Forms::PageMargins& keys =
-        m_form.margins.at(qBound(1, page, int(m_form.margins.size())) - 1);
-    const QString section = m_form.Section();
-    return QPoint(m_settings.Get(section, keys.left), m_settings.Get(section, keys.top));
 }
 
 QRect CFormPrint::PrintRect(const Forms::FormDescription& form, int index, int page, int publisher,
@@ -46,19 +37,17 @@ QRect CFormPrint::PrintRect(const Forms::FormDescription& form, int index, int p
 
 QRect CFormPrint::GetPrintRect(int index, int page) const
 {
-    return PrintRect(m_form, index, page, m_publisher, m_merged, m_offset);
+    return PrintRect(m_form, index, page, m_context.publisher, m_context.mergedRows, m_offset);
 }
 
 void CFormPrint::PrintPage(QPainter& painter, int page)
 {
-    const QString section = m_form.Section();
     const bool front = page == 1 || m_form.pageCount < 2;
-    m_publisher = m_settings.Get(section, Settings::Publisher);
-    m_merged = m_form.MergedRowsOn(m_settings);
-    m_offset = PrintOffset(front ? 1 : 2);
+    m_offset = m_context.Margins(front ? 1 : 2);
 
-    CFieldPainter fields(m_settings);
-    fields.CreatePrinterFonts(m_settings.Get(section, Settings::PrinterFontFactor));
+    CFieldPainter fields(m_context.fonts);
+    fields.SetPrintAreaCorrection(m_context.correction);
+    fields.CreatePrinterFonts(m_context.printerFontFactor);
 
     painter.save();
     Render::SetUpPaperPainter(painter);
@@ -85,8 +74,7 @@ void CFormPrint::PreviewPage(QPainter& painter, int page, const QPointF& printab
     Render::SetUpPaperPainter(painter);
     painter.translate(-printableCorner.x(), -printableCorner.y());
     CFormPainter(m_form, 10)
-        .DrawForm(painter, front ? 1 : 2, m_settings.Get(m_form.Section(), Settings::Publisher),
-                  PreviewFormInk());
+        .DrawForm(painter, front ? 1 : 2, m_context.publisher, PreviewFormInk());
     painter.restore();
     PrintPage(painter, page);
 }
@@ -94,7 +82,7 @@ void CFormPrint::PreviewPage(QPainter& painter, int page, const QPointF& printab
 void CFormPrint::PrintMarks(QPainter& painter) const
 {
     painter.setPen(PaperPen(kMarkPenWidth));
-    for (const Forms::MarkPolyline& mark : m_form.GroupOf(m_publisher).marks) {
+    for (const Forms::MarkPolyline& mark : m_form.GroupOf(m_context.publisher).marks) {
         QVector<QPoint> points;
         for (const QPoint& p : mark)
             points.append(p + m_offset);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/printcontext.h"
 #include "views/formdescription.h"
 
 #include <QColor>
@@ -9,7 +10,6 @@
 
 class CFieldPainter;
 class CKrDocument;
-class CSettingsStore;
 class QPainter;
 
 // One printed page of any form of the engine on its publisher's pre-printed
@@ -23,19 +23,17 @@ class QPainter;
 // PrintPage sets the 0.1 mm transform itself and never scales to fit the paper.
 // The zoom of any view plays no part: the print tables are real size.
 //
-// Settings are read at the moment of printing, from the form's section:
-// "Hersteller" (the publisher's sheet), the joined cells of the form (the CMR
-// note's "Feld6Modus"), "DruckerSchriftFaktor" (printer font factor) and the
-// page's margin keys; the field painter adds the print-area correction
-// "PrnFactorV"/"PrnFactorH" of "Settings" to every box text.
+// What the settings say (publisher, joined cells, margins, printer font factor,
+// print-area correction, box fonts) comes in the print context, read once per
+// job; nothing is read while printing.
 //
-// Ownership: the document and the settings store must outlive the object; the
-// document is only read.
+// Ownership: the document must outlive the object and is only read; the
+// context is copied.
 class CFormPrint
 {
 public:
-    // The document's form and edition.
-    CFormPrint(const CKrDocument& document, CSettingsStore& settings);
+    // The document's form and edition, printed as the context says.
+    CFormPrint(const CKrDocument& document, const PrintContext& context);
 
     // Prints page 1 (front) or, on a form with a back page, page 2 (any other
     // value counts as 2) onto the painter. The painter's state is restored.
@@ -50,9 +48,6 @@ public:
     void PreviewPage(QPainter& painter, int page, const QPointF& printableCorner);
     // The ink of that faint form.
     static QColor PreviewFormInk();
-
-    // The shift of a page in 0.1 mm, right and down positive.
-    QPoint PrintOffset(int page) const;
 
     // Where the text of a box is printed, before the print-area correction: the
     // publisher's rectangle (page 1, the check boxes after the boxes) or the
@@ -69,9 +64,7 @@ private:
 
     const Forms::FormDescription& m_form;
     const CKrDocument& m_document;
-    CSettingsStore& m_settings;
-    // Set anew for every page.
-    int m_publisher = 0;
-    bool m_merged = false;
+    const PrintContext m_context;
+    // The shift of the page being printed.
     QPoint m_offset;
 };

@@ -28,7 +28,7 @@ QString PrintJobFailedMessage()
 }
 
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
-                        CSettingsStore& settings, int page, int copies, QString* error)
+                        const PrintContext& context, int page, int copies, QString* error)
 {
     if (page < 1 || page > document.Form().pageCount) {
         SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
@@ -45,7 +45,7 @@ bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
         SetError(error, PrintJobFailedMessage());
         return false;
     }
-    CFormPrint sheet(document, settings);
+    CFormPrint sheet(document, context);
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !device.newPage()) {
             painter.end();
@@ -74,21 +74,22 @@ bool PrintToA4Pdf(const QString& path, const PrintToDevice& print, QString* erro
     QString jobError;
     if (!print(writer, &jobError)) {
         // A file that cannot be opened is the usual cause; say which one.
-        SetError(error, jobError == PrintJobFailedMessage()
-                            ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
-                            : jobError);
+        SetError(error,
+                 jobError == PrintJobFailedMessage()
+                     ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
+                     : jobError);
         return false;
     }
     return WriteFileSafely(path, pdf, error);
 }
 
-bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
-                        int page, int copies, QString* error)
+bool PrintDocumentToPdf(const CKrDocument& document, const PrintContext& context,
+                        const QString& path, int page, int copies, QString* error)
 {
     return PrintToA4Pdf(
         path,
         [&](QPagedPaintDevice& device, QString* jobError) {
-            return PrintDocumentPages(device, document, settings, page, copies, jobError);
+            return PrintDocumentPages(device, document, context, page, copies, jobError);
         },
         error);
 }

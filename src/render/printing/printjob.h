@@ -1,13 +1,12 @@
 #pragma once
 
-#include "views/formtype.h"
+#include "printing/printcontext.h"
 
 #include <QString>
 
 #include <functional>
 
 class CKrDocument;
-class CSettingsStore;
 class QPagedPaintDevice;
 
 // A print job onto pre-printed sheets: the same page of a document once per
@@ -22,15 +21,15 @@ inline constexpr int kMaxPrintCopies = 99;
 
 // Prints `copies` pages onto the device, which must be set up already (printer,
 // paper, output file). The painter origin is the device's printable area; see
-// CFormPrint. False for a page the form does not have, a number of copies outside 1..kMaxPrintCopies, or when the device
-// cannot be painted on or refuses a new page.
+// CFormPrint. False for a page the form does not have, a number of copies
+// outside 1..kMaxPrintCopies, or when the device cannot be painted on or refuses a new page.
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
-                        CSettingsStore& settings, int page, int copies, QString* error);
+                        const PrintContext& context, int page, int copies, QString* error);
 
 // The same into a PDF file: A4 portrait at true size without margins (a PDF has
 // no unprintable border), with the texts as real text.
-bool PrintDocumentToPdf(const CKrDocument& document, CSettingsStore& settings, const QString& path,
-                        int page, int copies, QString* error);
+bool PrintDocumentToPdf(const CKrDocument& document, const PrintContext& context,
+                        const QString& path, int page, int copies, QString* error);
 
 // The message of a job the device refused.
 QString PrintJobFailedMessage();

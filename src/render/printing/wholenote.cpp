@@ -5,7 +5,6 @@
 #include "printing/printjob.h"
 #include "rendercontext.h"
 #include "settings/regeditmanagment.h"
-#include "settings/settingsstore.h"
 #include "views/formpainter.h"
 #include "views/formrender.h"
 
@@ -88,7 +87,7 @@ WholeNoteJob AllPagesJob(const Forms::FormDescription& form)
     return job;
 }
 
-void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, const PrintContext& context,
                        int page, const NoteCopy& copy)
 {
     painter.save();
@@ -96,13 +95,13 @@ void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, CSettings
     // A plain copy keeps the form's own colours (its grey shading); an original
     // is all in its ink.
     const QColor ink = copy.label.isEmpty() ? QColor() : copy.ink;
-    RenderFormPage(painter, document, settings, page, 10, PageColours{ink, Qt::black});
+    RenderFormPage(painter, document, context, page, 10, PageColours{ink, Qt::black});
     CFormPainter(document.Form(), 10).DrawCopyLabel(painter, copy.label, copy.ink);
     painter.restore();
 }
 
 bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
-                    CSettingsStore& settings, const WholeNoteJob& job, QString* error)
+                    const PrintContext& context, const WholeNoteJob& job, QString* error)
 {
     if (!CheckJob(document, job, error))
         return false;
@@ -121,7 +120,7 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
                 return false;
             }
             first = false;
-            DrawWholeNotePage(painter, document, settings, page, copy);
+            DrawWholeNotePage(painter, document, context, page, copy);
         }
     }
     if (!painter.end()) {
@@ -131,7 +130,7 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
     return true;
 }
 
-bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const WholeNoteJob& job,
+bool WholeNotePdf(const CKrDocument& document, const PrintContext& context, const WholeNoteJob& job,
                   QByteArray* pdf, QString* error)
 {
     if (!CheckJob(document, job, error))
@@ -148,7 +147,7 @@ bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const W
                         QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(document.GetTitle());
         writer.setCreator(CreatorText());
-        if (!PrintWholeNote(writer, document, settings, job, error))
+        if (!PrintWholeNote(writer, document, context, job, error))
             return false;
     }
     if (pdf)
@@ -156,9 +155,9 @@ bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const W
     return true;
 }
 
-bool SaveWholeNotePdf(const CKrDocument& document, CSettingsStore& settings,
+bool SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
                       const WholeNoteJob& job, const QString& path, QString* error)
 {
     QByteArray pdf;
-    return WholeNotePdf(document, settings, job, &pdf, error) && WriteFileSafely(path, pdf, error);
+    return WholeNotePdf(document, context, job, &pdf, error) && WriteFileSafely(path, pdf, error);
 }

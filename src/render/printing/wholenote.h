@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/printcontext.h"
 #include "views/formdescription.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QVector>
 
 class CKrDocument;
-class CSettingsStore;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -23,8 +23,8 @@ class QPainter;
 // painter's device, which must be the corner of the paper (a PDF page, or a
 // printer in full-page mode); the 0.1 mm transform is set here.
 //
-// Settings of the form's section are read at drawing: the publisher (the
-// edition line), the joined cells and the box fonts of section "Font".
+// The print context gives the publisher (the edition line), the joined cells
+// and the box fonts.
 // A QGuiApplication must exist. Failures come back as false with a German
 // message in `error`; nothing is shown to the user here.
 
@@ -61,22 +61,22 @@ struct WholeNoteJob
 WholeNoteJob AllPagesJob(const Forms::FormDescription& form);
 
 // One page of the whole note for one copy. The painter's state is kept.
-void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, const PrintContext& context,
                        int page, const NoteCopy& copy);
 
 // The job onto a device that is set up already (a printer in full-page mode);
-// one page of the device per page of the job. False for a form without drawn
-// a page the form does not have, a copy count outside
-// 1 .. kMaxPrintCopies, or when the device refuses to paint or a new page.
+// one page of the device per page of the job. False for a page the form does
+// not have, a copy count outside 1 .. kMaxPrintCopies, or when the device
+// refuses to paint or a new page.
 bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
-                    CSettingsStore& settings, const WholeNoteJob& job, QString* error);
+                    const PrintContext& context, const WholeNoteJob& job, QString* error);
 
 // The job as a PDF in memory: pages of the sheet's size, real text, the
 // document's title as the PDF's title and the program with its version as its
 // creator.
-bool WholeNotePdf(const CKrDocument& document, CSettingsStore& settings, const WholeNoteJob& job,
+bool WholeNotePdf(const CKrDocument& document, const PrintContext& context, const WholeNoteJob& job,
                   QByteArray* pdf, QString* error);
 // The same written to `path` as one piece (WriteFileSafely): a failure keeps
 // any file that was there.
-bool SaveWholeNotePdf(const CKrDocument& document, CSettingsStore& settings,
+bool SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
                       const WholeNoteJob& job, const QString& path, QString* error);

@@ -4,7 +4,6 @@
 #include "editor/fieldpainter.h"
 #include "files/safewrite.h"
 #include "rendercontext.h"
-#include "settings/settingsstore.h"
 #include "views/formdescription.h"
 #include "views/formpainter.h"
 #include "views/viewzoom.h"
@@ -35,36 +34,32 @@ QSizeF ZoomedSheetMm(const Forms::FormDescription& form, int zoom)
 }
 
 void DrawPage(QPaintDevice& device, QPainter& painter, const Forms::FormDescription& form,
-              const CKrDocument& document, CSettingsStore& settings, int page, int zoom)
+              const CKrDocument& document, const PrintContext& context, int page, int zoom)
 {
     painter.setTransform(Render::TenthMillimetreTransform(device, 10));
     const QSizeF sheet = ZoomedSheetMm(form, zoom) * 10;
     painter.fillRect(QRectF(QPointF(0, 0), sheet), Qt::white);
-    RenderFormPage(painter, document, settings, page, zoom);
+    RenderFormPage(painter, document, context, page, zoom);
 }
 
 } // namespace
 
-void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+void RenderFormPage(QPainter& painter, const CKrDocument& document, const PrintContext& context,
                     int page, int zoom, const PageColours& colours)
 {
-    const Forms::FormDescription* form = &document.Form();
     painter.save();
-    const QString section = form->Section();
-    const CFormPainter formPainter(*form, zoom);
-    CFieldPainter fields(settings);
+    const CFormPainter formPainter(document.Form(), zoom);
+    CFieldPainter fields(context.fonts);
     fields.CreateScreenFonts(painter.device() ? painter.device()->logicalDpiY() : 96, zoom);
     const QColor textColor =
-        colours.text.isValid()
-            ? colours.text
-            : CFormPainter::ColorFromSetting(settings.Get(section, Settings::EditTextColor));
-    formPainter.DrawForm(painter, page, settings.Get(section, Settings::Publisher), colours.ink);
+        colours.text.isValid() ? colours.text : CFormPainter::ColorFromSetting(context.textColor);
+    formPainter.DrawForm(painter, page, context.publisher, colours.ink);
     formPainter.DrawBoxes(painter, page, fields, document.GetStore(), document.GetCheckWord(),
-                          form->MergedRowsOn(settings), textColor);
+                          context.mergedRows, textColor);
     painter.restore();
 }
 
-bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
+bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
                           const QString& path, int page, int zoom, QString* error)
 {
     const Forms::FormDescription* form = &document.Form();
@@ -91,7 +86,7 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::TextAntialiasing);
-            DrawPage(image, painter, *form, document, settings, page, zoom);
+            DrawPage(image, painter, *form, document, context, page, zoom);
         }
         QByteArray png;
         QBuffer buffer(&png);
@@ -121,7 +116,7 @@ bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
                      QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
             return false;
         }
-        DrawPage(writer, painter, *form, document, settings, page, zoom);
+        DrawPage(writer, painter, *form, document, context, page, zoom);
         if (!painter.end()) {
             SetError(error,
                      QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));

@@ -1,25 +1,24 @@
 #pragma once
 
-#include "views/formtype.h"
+#include "printing/printcontext.h"
 
 #include <QColor>
 #include <QSizeF>
 #include <QString>
 
 class CKrDocument;
-class CSettingsStore;
 class QPainter;
 
 // A document's form (and edition) as the screen shows it, drawn into a picture
 // or a PDF: the blank form of one page with the texts of its boxes in the edit
-// text colour, read with the form's settings (publisher, merged goods rows, text
-// colour, box fonts) at the moment of drawing.
+// text colour, as the print context has the publisher, the joined cells, the
+// text colour and the box fonts.
 //
 // A QGuiApplication must exist.
 
 // The colours of a drawn page: the form's lines and captions in `ink` (invalid:
 // the form's own colours) and the box texts in `text` (invalid: the form's
-// "EditTextColor", as on the screen).
+// text colour of the context, as on the screen).
 struct PageColours
 {
     QColor ink;
@@ -29,12 +28,12 @@ struct PageColours
 // Draws page `page` (1 or 2) at `zoom` (tenths, 10 = real size) onto a painter
 // whose transform maps 0.1 mm, y downwards, origin at the top-left corner of the
 // sheet. The painter's state is kept.
-void RenderFormPage(QPainter& painter, const CKrDocument& document, CSettingsStore& settings,
+void RenderFormPage(QPainter& painter, const CKrDocument& document, const PrintContext& context,
                     int page, int zoom, const PageColours& colours = {});
 
 // Renders into `path`: a PNG (".png", 96 dots per inch, the sheet at the zoom on
 // white) or a PDF (".pdf", one page of the sheet's size at the zoom), chosen by
 // the extension. False with a German message in `error` for another extension,
 // a page the form does not have, or a file that cannot be written.
-bool RenderDocumentToFile(const CKrDocument& document, CSettingsStore& settings,
+bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
                           const QString& path, int page, int zoom, QString* error);

@@ -98,7 +98,7 @@ QString CleanPastedText(const QString& text)
 } // namespace
 
 CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
-    : m_host(host), m_painter(settings)
+    : m_settings(settings), m_host(host), m_painter(CBoxFontHeights::Read(settings))
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -174,12 +174,16 @@ bool CKrEditWindow::Init(QWidget* parentView, int controlId, CFieldStore& store,
 
 void CKrEditWindow::CreateScreenFonts(const QPaintDevice& screen, int zoom)
 {
+    // The font settings as they are now: a rebuild takes any change of them.
+    m_painter.SetFontHeights(CBoxFontHeights::Read(m_settings));
     m_painter.CreateScreenFonts(screen.logicalDpiY(), zoom);
     ApplyFieldFont();
 }
 
 void CKrEditWindow::CreatePrinterFonts(int factorPercent)
 {
+    m_painter.SetFontHeights(CBoxFontHeights::Read(m_settings));
+    m_painter.SetPrintAreaCorrection(PrintAreaCorrection::Read(m_settings));
     m_painter.CreatePrinterFonts(factorPercent);
 }
 

@@ -212,6 +212,7 @@ private:
         QString text;
     };
 
+    CSettingsStore& m_settings;
     CKrEditHost* m_host;
     CFieldStore* m_store = nullptr;
     CKrDocument* m_document = nullptr;

@@ -332,9 +332,9 @@ void CDlgDruckerEinmessen::Recompute()
     m_applyButton->setEnabled(changes);
     m_resultLabel->setText(ResultText());
     QPalette palette = m_resultLabel->palette();
-    palette.setColor(QPalette::WindowText,
-                     m_result.ok() ? this->palette().color(QPalette::WindowText)
-                                   : QColor(Qt::red).darker(130));
+    palette.setColor(QPalette::WindowText, m_result.ok()
+                                               ? this->palette().color(QPalette::WindowText)
+                                               : QColor(Qt::red).darker(130));
     m_resultLabel->setPalette(palette);
 }
 
@@ -424,7 +424,8 @@ void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& s
         PrepareSheetPrinter(printer, false);
         printer.setFromTo(1, 1);
         printer.setDocName(QStringLiteral("Kalibrierblatt"));
-        if (!PrintCalibrationPage(printer, form, sheetPage, settings, error))
+        if (!PrintCalibrationPage(printer, form, sheetPage, PrintContext::Read(form, settings),
+                                  error))
             return false;
         if (printer.printerState() == QPrinter::Error) {
             *error = PrintJobFailedMessage();

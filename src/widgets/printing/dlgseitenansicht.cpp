@@ -185,6 +185,8 @@ void CDlgSeitenansicht::UpdatePreview()
 void CDlgSeitenansicht::PaintSheets(QPrinter* printer)
 {
     PrepareSheetPrinter(*printer, m_plain);
+    // Read once per repaint: the margins may have changed since the last one.
+    const PrintContext context = PrintContext::Read(m_form, m_settings);
     QPainter painter;
     if (!painter.begin(printer))
         return;
@@ -193,14 +195,14 @@ void CDlgSeitenansicht::PaintSheets(QPrinter* printer)
         for (int page = 1; page <= m_form.pageCount; ++page) {
             if (page > 1)
                 printer->newPage();
-            DrawWholeNotePage(painter, m_document, m_settings, page, copy);
+            DrawWholeNotePage(painter, m_document, context, page, copy);
         }
         return;
     }
     // Where the printable area begins on the paper: there the printer starts,
     // and the form lies from the paper's own corner.
     const QPointF corner = printer->pageLayout().paintRect(QPageLayout::Millimeter).topLeft() * 10;
-    CFormPrint sheet(m_document, m_settings);
+    CFormPrint sheet(m_document, context);
     for (int page = 1; page <= m_form.pageCount; ++page) {
         if (page > 1)
             printer->newPage();

@@ -7,11 +7,14 @@
 #include "settings/settingsstore.h"
 #include "views/formdescription.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Title(const Forms::FormDescription& form)
 {
-    return QCoreApplication::translate("Margins", "R\u00e4nder bei Ausdruck %1").arg(FormName(form.type));
+    return QCoreApplication::translate("Margins", "R\u00e4nder bei Ausdruck %1")
+        .arg(FormName(form.type));
 }
 
 bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& form,
@@ -41,8 +44,8 @@ bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& fo
 }
 
 bool EditSinglePage(CSettingsStore& settings, const Forms::FormDescription& form,
-                    const QString& section,
-                    QWidget* parent, const std::function<void(int)>& showHelp)
+                    const QString& section, QWidget* parent,
+                    const std::function<void(int)>& showHelp)
 {
     Common_DlgMargin01 dialog(settings, parent);
     if (showHelp)

@@ -50,7 +50,8 @@ bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget
         path = dialog.selectedFiles().constFirst();
     }
     QString error;
-    if (SaveWholeNotePdf(document, settings, job, path, &error))
+    if (SaveWholeNotePdf(document, PrintContext::Read(document.Form(), settings), job, path,
+                         &error))
         return true;
     QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
     return false;

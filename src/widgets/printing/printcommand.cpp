@@ -106,7 +106,8 @@ bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsSto
     PrepareSheetPrinter(printer, false);
     printer.setFromTo(1, copies);
     NameJob(printer, document);
-    return PrintDocumentPages(printer, document, settings, page, copies, error) &&
+    return PrintDocumentPages(printer, document, PrintContext::Read(document.Form(), settings),
+                              page, copies, error) &&
            JobSucceeded(printer, error);
 }
 
@@ -120,7 +121,9 @@ bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
     WholeNoteJob job;
     job.pages = {page};
     job.copies = copies;
-    return PrintWholeNote(printer, document, settings, job, error) && JobSucceeded(printer, error);
+    return PrintWholeNote(printer, document, PrintContext::Read(document.Form(), settings), job,
+                          error) &&
+           JobSucceeded(printer, error);
 }
 
 bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
@@ -156,7 +159,8 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
             CDlgDrucken dialog(settings, printer, parent);
             dialog.SetForm(document.Form());
             dialog.SetInitialPage(initialPage);
-            QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog, CHelpTopicScope::ShowTopic);
+            QObject::connect(&dialog, &CDlgDrucken::HelpRequested, &dialog,
+                             CHelpTopicScope::ShowTopic);
             QObject::connect(&dialog, &CDlgDrucken::PreviewRequested, &dialog,
                              [&] { PreviewFromPrintDialog(dialog, document, settings, printer); });
             result = dialog.exec();
