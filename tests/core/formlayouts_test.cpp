@@ -108,15 +108,6 @@ QVector<QRectF> CaptionInks(const CFormPainter& painter, const CFormPainter::Pla
     return inks;
 }
 
-std::string Name(const FormDescription* form)
-{
-    std::string name = GetFormTypeInfo(form->type).name.data();
-    for (const QChar c : form->editionText)
-        if (c.isLetterOrNumber())
-            name += char(c.toLatin1());
-    return name;
-}
-
 class FormLayouts : public testing::TestWithParam<const FormDescription*>
 {
 protected:
@@ -361,7 +352,7 @@ TEST_P(FormLayouts, KeptPageHasThePixelsOfDrawingAnew)
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormLayouts, testing::ValuesIn(Forms::AllFormDescriptions()),
                          [](const testing::TestParamInfo<const FormDescription*>& info) {
-                             return Name(info.param);
+                             return FormTestName(info.param);
                          });
 
 } // namespace

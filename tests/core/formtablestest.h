@@ -1,8 +1,10 @@
 #pragma once
 
+#include "views/formdescription.h"
 #include "views/formtables.h"
 
 #include <ostream>
+#include <string>
 
 // Found by argument-dependent lookup from the assertions on table entries.
 namespace FormTables {
@@ -41,4 +43,14 @@ struct TellingRow
 inline void PrintTo(const TellingRow& row, std::ostream* os)
 {
     *os << row.what;
+}
+
+// A test name for every form and edition of the engine: "cmr2009", "national072009".
+inline std::string FormTestName(const Forms::FormDescription* form)
+{
+    std::string name = GetFormTypeInfo(form->type).name.data();
+    for (const QChar c : form->editionText)
+        if (c.isLetterOrNumber())
+            name += char(c.toLatin1());
+    return name;
 }

@@ -268,9 +268,10 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     for (const auto& m : moves)
         EXPECT_EQ(d.ArrowTarget(m.down, m.from), m.to) << m.down << ' ' << m.from;
 
+    const QVector<BoxRect> tableK(std::begin(kPrintRectsK), std::end(kPrintRectsK));
+    const QVector<BoxRect> tableO(std::begin(kPrintRectsO), std::end(kPrintRectsO));
     for (int publisher : {0, 1, 2, 3, 9})
-        EXPECT_EQ(d.GroupOf(publisher).printRects, publisher == 0 ? kPrintRectsK : kPrintRectsO)
-            << publisher;
+        EXPECT_EQ(d.GroupOf(publisher).printRects, publisher == 0 ? tableK : tableO) << publisher;
 }
 
 // ---------------------------------------------------------------------------

@@ -92,9 +92,12 @@ TEST(KombiLayout, TheFollowOnBoxFollowsTheCheckBoxesAndPrintsWhereItIsShown)
 // sheet of 2 and 3, and so does any other number.
 TEST(KombiLayout, OnlyPublisherZeroPrintsOnTableK)
 {
-    EXPECT_EQ(Kombi().GroupOf(0).printRects, kPrintRectsPublisher0);
+    const QVector<BoxRect> tableK(std::begin(kPrintRectsPublisher0),
+                                  std::end(kPrintRectsPublisher0));
+    const QVector<BoxRect> tableO(std::begin(kPrintRectsOthers), std::end(kPrintRectsOthers));
+    EXPECT_EQ(Kombi().GroupOf(0).printRects, tableK);
     for (int publisher : {1, 2, 3, 9})
-        EXPECT_EQ(Kombi().GroupOf(publisher).printRects, kPrintRectsOthers) << publisher;
+        EXPECT_EQ(Kombi().GroupOf(publisher).printRects, tableO) << publisher;
 }
 
 // ---------------------------------------------------------------------------

@@ -30,6 +30,7 @@ namespace CmrLayout {
 
 using CmrRect = FormTables::BoxRect;
 using FormTables::CaptionPoint;
+using FormTables::CaptionRecord;
 using FormTables::Segment;
 
 using FormTables::CaptionPointGroups;
@@ -94,6 +95,17 @@ extern const char* const kCaptionsPage1[];
 extern const int kCaptionsPage1Count;
 extern const char* const kCaptionsPage2[];
 extern const int kCaptionsPage2Count;
+
+// The boxes (0 .. 175), the permit checkboxes and the back page's box.
+extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
+// The captions of each page, in drawing order.
+extern const FormTables::CaptionRecord kCaptionRecordsPage1[];
+extern const int kCaptionRecordsPage1Count;
+extern const FormTables::CaptionRecord kCaptionRecordsPage2[];
+extern const int kCaptionRecordsPage2Count;
+
+// The publishers' sheets: publisher 0's and the one of every other publisher.
+QVector<Forms::PublisherGroup> Sheets();
 
 // Caption text i of a page (1 or 2); empty beyond the table.
 QString CaptionText(int page, int i);

@@ -9,6 +9,14 @@
 
 namespace Forms {
 
+QVector<BoxRect> Rects(const BoxRecord* boxes, int count)
+{
+    QVector<BoxRect> rects;
+    for (int i = 0; i < count; ++i)
+        rects.append(boxes[i].rect);
+    return rects;
+}
+
 BoxRect FormDescription::BoxEntry(int index, int page) const
 {
     if (page != 1)
@@ -43,7 +51,7 @@ BoxRect FormDescription::PrintEntry(int index, int page, int publisher, bool mer
 {
     if (page != 1)
         return FollowBox();
-    const BoxRect* table = GroupOf(publisher).printRects;
+    const QVector<BoxRect>& table = GroupOf(publisher).printRects;
     BoxRect r = table[index >= 0 && index < boxCount + checkBoxCount ? index : 0];
     if (merged && mergedRows && mergedRows->IsRowStart(index)) {
         const BoxRect& last = table[index + mergedRows->span - 1];

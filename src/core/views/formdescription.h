@@ -98,7 +98,7 @@ using MarkPolyline = QVector<QPoint>;
 struct PublisherGroup
 {
     QVector<int> publishers;
-    const BoxRect* printRects = nullptr;
+    QVector<BoxRect> printRects;
     QVector<MarkPolyline> marks;
 };
 
@@ -128,6 +128,44 @@ struct CopyLabels
     Anchor anchor = Anchor::LeftBottom;
     QPoint at;
 };
+
+// What a box means to the data exchange with other programs. None: free
+// text, which nothing reads by its meaning.
+enum class BoxMeaning : quint8 { None };
+
+// What a new note writes into a box by itself, with the automatic date.
+enum class BoxFill : quint8 {
+    None,
+    Date,         // the date
+    PlaceAndDate, // "place - date", or the date alone without a place
+    Place,        // the place of issue as the setting holds it (empty too)
+    PlaceIfGiven, // the place of issue, trimmed, unless it is empty
+};
+
+// How a box aligns its text (the format word's alignment).
+inline constexpr quint8 kLeft = 0;
+inline constexpr quint8 kCentred = 1;
+inline constexpr quint8 kRight = 2;
+
+// A box of the form: where the screen shows it, how a new note aligns its
+// text, what it means for the data exchange, what assistive technology calls
+// it where the captions do not tell (UTF-8, or null: the box is then named
+// after the captions nearest to it), the setting a new note takes its text
+// from (or null) and what a new note writes into it by itself. Check boxes and
+// the follow-on box use the rectangle alone.
+struct BoxRecord
+{
+    BoxRect rect;
+    quint8 align = kLeft;
+    BoxMeaning meaning = BoxMeaning::None;
+    const char* name = nullptr;
+    const TextSetting* defaultText = nullptr;
+    BoxFill fill = BoxFill::None;
+};
+
+// The rectangles of the first `count` records, for the publishers' sheets
+// (FormTables::SheetTable).
+QVector<BoxRect> Rects(const BoxRecord* boxes, int count);
 
 // A box that a new note takes from the form's settings.
 struct DefaultText

@@ -59,6 +59,24 @@ QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom)
     return scaled;
 }
 
+QVector<BoxRect> SheetTable(QVector<BoxRect> screen, const QVector<ShiftRow>& shifts,
+                            const QVector<RectOverride>& overrides)
+{
+    for (int i = 0; i < screen.size(); ++i) {
+        for (const ShiftRow& row : shifts) {
+            if (i < row.first || i > row.last)
+                continue;
+            BoxRect& r = screen[i];
+            r = {r.left + row.dx, r.top + row.dy, r.right + row.dx, r.bottom + row.dy};
+            break;
+        }
+    }
+    for (const RectOverride& box : overrides)
+        if (box.box >= 0 && box.box < screen.size())
+            screen[box.box] = box.rect;
+    return screen;
+}
+
 QVector<quint8> Alignments(int count, const QVector<int>& centred, const QVector<int>& right)
 {
     QVector<quint8> alignments(count, 0);

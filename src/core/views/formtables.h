@@ -35,6 +35,18 @@ struct CaptionPoint
     qint32 x, y;
 };
 
+// A caption of a page: its point (x, y, y negative as in the line tables), its
+// caption group (an index into the page's groups, which say font, anchor and
+// where the text comes from) and its text (UTF-8), or null where the group
+// takes its texts from elsewhere (the edition line, a hook).
+struct CaptionRecord
+{
+    qint32 x;
+    qint32 y;
+    int group;
+    const char* text;
+};
+
 inline constexpr qint32 kGroupEnd = -2500;
 inline constexpr qint32 kGroupEndSecond = -1;
 inline constexpr qint32 kTableEnd = -6000;
@@ -62,6 +74,30 @@ inline BoxRect Scale(const BoxRect& r, int zoom)
 // scaled: scaled, a separator would reach the end limit from zoom 20 on and cut
 // the table short. The copy ends with kTableEnd.
 QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom);
+
+// Where a publisher's sheet has the boxes of the screen's table: the entries
+// `first` to `last` moved right by `dx` and down by `dy`.
+struct ShiftRow
+{
+    int first;
+    int last;
+    int dx;
+    int dy;
+};
+
+// A box that the sheet has in a size of its own.
+struct RectOverride
+{
+    int box;
+    BoxRect rect;
+};
+
+// A publisher's sheet made from the screen's table: every entry of `screen`
+// where the screen has it, moved by the first shift row that names it, and the
+// overridden entries replaced (the last override of an entry wins). Rows and
+// overrides beyond the table are ignored.
+QVector<BoxRect> SheetTable(QVector<BoxRect> screen, const QVector<ShiftRow>& shifts,
+                            const QVector<RectOverride>& overrides = {});
 
 // Cells of a table's rows that a setting joins into one box: in each of `rows`
 // rows (the first starting at `firstBox`, each `stride` boxes after the one

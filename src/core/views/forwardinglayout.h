@@ -30,6 +30,7 @@
 namespace ForwardingLayout {
 
 using FormTables::BoxRect;
+using FormTables::CaptionRecord;
 
 inline constexpr int kBoxCount = 106;
 inline constexpr int kFollowEntry = 106;
@@ -57,6 +58,15 @@ extern const qint32 kCaptionPoints[];
 // footer's texts are not among them (CaptionText).
 extern const char* const kCaptions[];
 extern const int kCaptionCount;
+
+// The boxes and the follow-on box.
+extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
+// The captions in drawing order.
+extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const int kCaptionRecordCount;
+
+// The publishers' sheets: K for publisher 0, O for every other.
+QVector<Forms::PublisherGroup> Sheets();
 
 // Where the VDA note lies from its point for a publisher (y downwards): on
 // publisher 0's sheet 3 mm further left and 150 mm higher, on the others at

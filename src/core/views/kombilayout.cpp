@@ -2,11 +2,24 @@
 
 #include "settings/settingkeys.h"
 
+#include <iterator>
+
 namespace KombiLayout {
 
 using FormTables::kGroupEnd;
 using FormTables::kGroupEndSecond;
 using FormTables::kTableEnd;
+
+using namespace Forms;
+
+namespace {
+
+constexpr int kBold = int(CaptionGroup::Bold);
+constexpr int kNormal = int(CaptionGroup::Normal);
+constexpr int kSmall = int(CaptionGroup::Small);
+constexpr int kEditionLine = int(CaptionGroup::EditionLine);
+
+} // namespace
 
 // clang-format off
 
@@ -957,9 +970,385 @@ const char* const kCaptions[] = {
     "Groupe d'emballage",
 };
 
+// The boxes, the terms check boxes and the follow-on box. The entry comments
+// name the box of the printed form.
+const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
+    {{120, 100, 930, 320}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBoxA}, // 0: A sender
+    {{120, 380, 930, 600}, kLeft}, // 1: B consignee
+    {{1180, 300, 1980, 345}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2A}, // 2: dispatch place: place
+    {{1180, 345, 1980, 390}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2B}, // 3: dispatch place: loading place
+    {{1180, 390, 1980, 445}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2C}, // 4: dispatch place: municipal area
+    {{1180, 445, 1980, 490}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2D}, // 5: dispatch place: country
+    {{330, 655, 930, 700}, kLeft}, // 6: C destination: place
+    {{330, 700, 930, 745}, kLeft}, // 7: C destination: unloading place
+    {{330, 745, 930, 800}, kLeft}, // 8: C destination: municipal area
+    {{330, 800, 930, 845}, kLeft}, // 9: C destination: country
+    {{1200, 540, 1980, 580}, kLeft}, // 10: further loading places, line 1
+    {{1200, 580, 1980, 620}, kLeft}, // 11: further loading places, line 2
+    {{1200, 630, 1980, 670}, kLeft}, // 12: further unloading places, line 1
+    {{1200, 670, 1980, 710}, kLeft}, // 13: further unloading places, line 2
+    {{1200, 720, 1980, 760}, kLeft}, // 14: vehicle change, line 1
+    {{1200, 760, 1980, 800}, kLeft}, // 15: vehicle change, line 2
+    {{1200, 800, 1980, 840}, kLeft}, // 16: vehicle change, line 3
+    {{120, 915, 1290, 1030}, kLeft}, // 17: L sender's instructions
+    {{160, 1130, 1430, 1170}, kLeft}, // 18: goods row 1: E-H description
+    {{1450, 1130, 1710, 1170}, kRight}, // 19: goods row 1: I gross weight
+    {{1730, 1130, 1990, 1170}, kRight}, // 20: goods row 1: K volume
+    {{160, 1170, 1430, 1210}, kLeft}, // 21: goods row 2: E-H description
+    {{1450, 1170, 1710, 1210}, kRight}, // 22: goods row 2: I gross weight
+    {{1730, 1170, 1990, 1210}, kRight}, // 23: goods row 2: K volume
+    {{160, 1210, 1430, 1250}, kLeft}, // 24: goods row 3: E-H description
+    {{1450, 1210, 1710, 1250}, kRight}, // 25: goods row 3: I gross weight
+    {{1730, 1210, 1990, 1250}, kRight}, // 26: goods row 3: K volume
+    {{160, 1250, 1430, 1290}, kLeft}, // 27: goods row 4: E-H description
+    {{1450, 1250, 1710, 1290}, kRight}, // 28: goods row 4: I gross weight
+    {{1730, 1250, 1990, 1290}, kRight}, // 29: goods row 4: K volume
+    {{160, 1290, 1430, 1330}, kLeft}, // 30: goods row 5: E-H description
+    {{1450, 1290, 1710, 1330}, kRight}, // 31: goods row 5: I gross weight
+    {{1730, 1290, 1990, 1330}, kRight}, // 32: goods row 5: K volume
+    {{170, 1398, 470, 1443}, kLeft}, // 33: SN statistics number 1
+    {{170, 1448, 470, 1493}, kLeft}, // 34: SN statistics number 2
+    {{170, 1498, 470, 1543}, kLeft}, // 35: SN statistics number 3
+    {{170, 1548, 470, 1593}, kLeft}, // 36: SN statistics number 4
+    {{170, 1598, 470, 1643}, kLeft}, // 37: SN statistics number 5
+    {{545, 1445, 790, 1490}, kLeft}, // 38: O dangerous goods: UN number
+    {{810, 1445, 1150, 1490}, kLeft}, // 39: O dangerous goods: label model number
+    {{1170, 1445, 1450, 1490}, kLeft}, // 40: O dangerous goods: packing group
+    {{1470, 1445, 1990, 1490}, kLeft}, // 41: O dangerous goods: name
+    {{1480, 915, 1980, 960}, kLeft}, // 42: M Freivermerk
+    {{1480, 960, 1980, 1005}, kLeft}, // 43: M Nachnahme
+    {{160, 1738, 450, 1778}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::PlaceIfGiven}, // 44: D place of issue
+    {{508, 1738, 818, 1778}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::Date}, // 45: D date of issue
+    {{120, 1815, 813, 1930}, kLeft}, // 46: D sender's signature and stamp
+    {{848, 1752, 1045, 1790}, kLeft}, // 47: Q receipt: place
+    {{1103, 1752, 1300, 1790}, kLeft}, // 48: Q receipt: date
+    {{848, 1815, 1300, 1930}, kLeft}, // 49: Q consignee's signature and stamp
+    {{1380, 1748, 1600, 1790}, kLeft}, // 50: R taken over: day
+    {{1705, 1748, 1990, 1790}, kLeft}, // 51: R taken over: hour
+    {{1330, 1815, 1990, 1930}, kLeft}, // 52: R carrier's signature and stamp
+    {{1500, 195, 1980, 245}, kLeft}, // 53: number of the note
+    {{490, 1550, 840, 1595}, kLeft}, // 54: T lorry registration
+    {{860, 1550, 990, 1595}, kRight}, // 55: T lorry payload
+    {{1010, 1550, 1190, 1595}, kLeft}, // 56: T trailer
+    {{1210, 1550, 1340, 1595}, kRight}, // 57: T trailer payload
+    {{1360, 1550, 1560, 1595}, kLeft}, // 58: T driver
+    {{1580, 1550, 1780, 1595}, kLeft}, // 59: T co-driver
+    {{1800, 1550, 1990, 1595}, kLeft}, // 60: T distance in km
+    {{870, 1610, 1400, 1655}, kLeft}, // 61: permit number
+    {{550, 2538, 790, 2583}, kLeft}, // 62: vehicle provided for loading: day
+    {{895, 2538, 1300, 2583}, kLeft}, // 63: vehicle provided for loading: hour
+    {{550, 2588, 790, 2633}, kLeft}, // 64: loading finished: day
+    {{895, 2588, 1300, 2633}, kLeft}, // 65: loading finished: hour
+    {{550, 2638, 790, 2683}, kLeft}, // 66: vehicle provided for unloading: day
+    {{895, 2638, 1300, 2683}, kLeft}, // 67: vehicle provided for unloading: hour
+    {{550, 2688, 790, 2733}, kLeft}, // 68: unloading finished: day
+    {{895, 2688, 1300, 2733}, kLeft}, // 69: unloading finished: hour
+    {{110, 2095, 305, 2135}, kRight}, // 70: P freight row 1: chargeable weight
+    {{325, 2095, 550, 2135}, kLeft}, // 71: P freight row 1: description
+    {{570, 2095, 700, 2135}, kRight}, // 72: P freight row 1: agreed freight, euros
+    {{715, 2095, 775, 2135}, kLeft}, // 73: P freight row 1: agreed freight, cents
+    {{790, 2095, 965, 2135}, kLeft}, // 74: P freight row 1: additional agreements
+    {{985, 2095, 1090, 2135}, kRight}, // 75: P freight row 1: amount
+    {{1110, 2095, 1230, 2135}, kRight}, // 76: P freight row 1: sum, euros
+    {{1245, 2095, 1305, 2135}, kLeft}, // 77: P freight row 1: sum, cents
+    {{110, 2135, 305, 2175}, kRight}, // 78: P freight row 2: chargeable weight
+    {{325, 2135, 550, 2175}, kLeft}, // 79: P freight row 2: description
+    {{570, 2135, 700, 2175}, kRight}, // 80: P freight row 2: agreed freight, euros
+    {{715, 2135, 775, 2175}, kLeft}, // 81: P freight row 2: agreed freight, cents
+    {{790, 2135, 965, 2175}, kLeft}, // 82: P freight row 2: additional agreements
+    {{985, 2135, 1090, 2175}, kRight}, // 83: P freight row 2: amount
+    {{1110, 2135, 1230, 2175}, kRight}, // 84: P freight row 2: sum, euros
+    {{1245, 2135, 1305, 2175}, kLeft}, // 85: P freight row 2: sum, cents
+    {{110, 2175, 305, 2215}, kRight}, // 86: P freight row 3: chargeable weight
+    {{325, 2175, 550, 2215}, kLeft}, // 87: P freight row 3: description
+    {{570, 2175, 700, 2215}, kRight}, // 88: P freight row 3: agreed freight, euros
+    {{715, 2175, 775, 2215}, kLeft}, // 89: P freight row 3: agreed freight, cents
+    {{790, 2175, 965, 2215}, kLeft}, // 90: P freight row 3: additional agreements
+    {{985, 2175, 1090, 2215}, kRight}, // 91: P freight row 3: amount
+    {{1110, 2175, 1230, 2215}, kRight}, // 92: P freight row 3: sum, euros
+    {{1245, 2175, 1305, 2215}, kLeft}, // 93: P freight row 3: sum, cents
+    {{1110, 2215, 1230, 2255}, kRight}, // 94: Zwischensumme, euros
+    {{1245, 2215, 1305, 2255}, kLeft}, // 95: Zwischensumme, cents
+    {{325, 2255, 1090, 2295}, kLeft}, // 96: Nebenleistungen 1: text
+    {{1110, 2255, 1230, 2295}, kRight}, // 97: Nebenleistungen 1: euros
+    {{1245, 2255, 1305, 2295}, kLeft}, // 98: Nebenleistungen 1: cents
+    {{325, 2295, 1090, 2335}, kLeft}, // 99: Nebenleistungen 2: text
+    {{1110, 2295, 1230, 2335}, kRight}, // 100: Nebenleistungen 2: euros
+    {{1245, 2295, 1305, 2335}, kLeft}, // 101: Nebenleistungen 2: cents
+    {{325, 2335, 1090, 2375}, kLeft}, // 102: Nebenleistungen 3: text
+    {{1110, 2335, 1230, 2375}, kRight}, // 103: Nebenleistungen 3: euros
+    {{1245, 2335, 1305, 2375}, kLeft}, // 104: Nebenleistungen 3: cents
+    {{1110, 2375, 1230, 2415}, kRight}, // 105: net amount, euros
+    {{1245, 2375, 1305, 2415}, kLeft}, // 106: net amount, cents
+    {{852, 2415, 902, 2455}, kLeft}, // 107: value-added tax rate
+    {{1110, 2415, 1230, 2455}, kRight}, // 108: value-added tax, euros
+    {{1245, 2415, 1305, 2455}, kLeft}, // 109: value-added tax, cents
+    {{1110, 2455, 1230, 2495}, kRight}, // 110: total, euros
+    {{1245, 2455, 1305, 2495}, kLeft}, // 111: total, cents
+    {{1570, 2090, 1740, 2130}, kRight}, // 112: sender's pallets, Euro pallets: number
+    {{1760, 2090, 1865, 2130}, kCentred}, // 113: sender's pallets, Euro pallets: no exchange
+    {{1885, 2090, 1990, 2130}, kCentred}, // 114: sender's pallets, Euro pallets: exchange
+    {{1570, 2130, 1740, 2170}, kRight}, // 115: sender's pallets, grid box pallets: number
+    {{1760, 2130, 1865, 2170}, kCentred}, // 116: sender's pallets, grid box pallets: no exchange
+    {{1885, 2130, 1990, 2170}, kCentred}, // 117: sender's pallets, grid box pallets: exchange
+    {{1570, 2170, 1740, 2210}, kRight}, // 118: sender's pallets, single-use pallets: number
+    {{1760, 2170, 1865, 2210}, kCentred}, // 119: sender's pallets, single-use pallets: no exchange
+    {{1885, 2170, 1990, 2210}, kCentred}, // 120: sender's pallets, single-use pallets: exchange
+    {{1320, 2210, 1550, 2250}, kLeft}, // 121: sender's pallets, free row: kind
+    {{1570, 2210, 1740, 2250}, kRight}, // 122: sender's pallets, free row: number
+    {{1760, 2210, 1865, 2250}, kCentred}, // 123: sender's pallets, free row: no exchange
+    {{1885, 2210, 1990, 2250}, kCentred}, // 124: sender's pallets, free row: exchange
+    {{1570, 2490, 1740, 2530}, kRight}, // 125: consignee's pallets, Euro pallets: number
+    {{1760, 2490, 1865, 2530}, kCentred}, // 126: consignee's pallets, Euro pallets: no exchange
+    {{1885, 2490, 1990, 2530}, kCentred}, // 127: consignee's pallets, Euro pallets: exchange
+    {{1570, 2530, 1740, 2570}, kRight}, // 128: consignee's pallets, grid box pallets: number
+    {{1760, 2530, 1865, 2570}, kCentred}, // 129: consignee's pallets, grid box pallets: no exchange
+    {{1885, 2530, 1990, 2570}, kCentred}, // 130: consignee's pallets, grid box pallets: exchange
+    {{1570, 2570, 1740, 2610}, kRight}, // 131: consignee's pallets, single-use pallets: number
+    {{1760, 2570, 1865, 2610}, kCentred}, // 132: consignee's pallets, single-use pallets: no exchange
+    {{1885, 2570, 1990, 2610}, kCentred}, // 133: consignee's pallets, single-use pallets: exchange
+    {{1320, 2610, 1550, 2650}, kLeft}, // 134: consignee's pallets, free row: kind
+    {{1570, 2610, 1740, 2650}, kRight}, // 135: consignee's pallets, free row: number
+    {{1760, 2610, 1865, 2650}, kCentred}, // 136: consignee's pallets, free row: no exchange
+    {{1885, 2610, 1990, 2650}, kCentred}, // 137: consignee's pallets, free row: exchange
+    {{100, 2820, 130, 2850}}, // 138: ADR check box
+    {{1050, 2860, 1080, 2890}}, // 139: HGB check box
+    {{1500, 2815, 1530, 2845}}, // 140: VBGL / AGL check box
+    {{1500, 2895, 1530, 2925}}, // 141: ADSp check box
+    {{100, 250, 1870, 1100}}, // 142: follow-on page
+};
+
+const CaptionRecord kCaptionRecords[] = {
+    // bold: title, box letters, goods row numbers
+    {990, -105, kBold, "FRACHTBRIEF"},
+    {990, -145, kBold, "national* / international*"},
+    {1440, -238, kBold, "Nr."},
+    {108, -85, kBold, "A"},
+    {108, -365, kBold, "B"},
+    {108, -645, kBold, "C"},
+    {108, -1733, kBold, "D"},
+    {156, -1107, kBold, "E"},
+    {446, -1107, kBold, "F"},
+    {746, -1107, kBold, "G"},
+    {1006, -1107, kBold, "H"},
+    {1446, -1107, kBold, "I"},
+    {1726, -1107, kBold, "K"},
+    {108, -895, kBold, "L"},
+    {1318, -895, kBold, "M"},
+    {488, -1364, kBold, "O"},
+    {108, -2030, kBold, "P"},
+    {836, -1731, kBold, "Q"},
+    {1320, -1733, kBold, "R"},
+    {488, -1545, kBold, "T"},
+    {108, -1364, kBold, "SN"},
+    {117, -1164, kBold, "1"},
+    {117, -1204, kBold, "2"},
+    {117, -1244, kBold, "3"},
+    {117, -1284, kBold, "4"},
+    {117, -1324, kBold, "5"},
+    // normal: headings
+    {1540, -100, kNormal, "für den gewerblichen"},
+    {1540, -130, kNormal, "Güterfernverkehr"},
+    {985, -292, kNormal, "Versandort"},
+    {140, -643, kNormal, "Bestimmungsort"},
+    {985, -532, kNormal, "Erklärungen, Vereinbarungen"},
+    {985, -567, kNormal, "Weitere"},
+    {985, -592, kNormal, "Beladestellen"},
+    {985, -657, kNormal, "Weitere"},
+    {985, -682, kNormal, "Entladestellen"},
+    {985, -747, kNormal, "KFZ-Wechsel"},
+    {985, -772, kNormal, "in"},
+    {140, -1070, kNormal, "Bezeichnung der Sendung"},
+    {140, -2026, kNormal, "Frachtberechnung im Binnenverkehr"},
+    {142, -2848, kNormal, "Beförderung vereinbart nach Abschnitt 1.5.1 des ADR (M 121)"},
+    {1430, -1650, kNormal, "Güterkraftverkehr innerdeutsch"},
+    // small: German captions and the French beneath
+    {140, -76, kSmall, "Absender (Name, Anschrift, Land)"},
+    {140, -99, kSmall, "Expéditeur (nom, adresse, pays)"},
+    {140, -356, kSmall, "Empfänger (Name, Anschrift, Land)"},
+    {140, -379, kSmall, "Destinataire (nom, adresse, pays)"},
+    {140, -887, kSmall, "Anweisungen des Absenders (Zoll- und sonstige amtliche Behandlung)"},
+    {140, -911, kSmall, "Instructions de l'expéditeur (formalités douaniéres et autres)"},
+    {985, -340, kSmall, "Ort / Lieu"},
+    {985, -385, kSmall, "Beladestelle"},
+    {985, -416, kSmall, "Gemeinde-"},
+    {985, -439, kSmall, " bereich"},
+    {985, -485, kSmall, "Land / Pays"},
+    {140, -695, kSmall, "Ort / Lieu"},
+    {140, -740, kSmall, "Entladestelle"},
+    {140, -771, kSmall, "Gemeinde-"},
+    {140, -794, kSmall, " bereich"},
+    {140, -840, kSmall, "Land / Pays"},
+    {186, -1104, kSmall, "Kennzeichen/Nr."},
+    {186, -1128, kSmall, "Marques et numéros"},
+    {476, -1104, kSmall, "Anzahl der Packstücke"},
+    {476, -1128, kSmall, "Nombre dés colis"},
+    {776, -1104, kSmall, "Art der Verpackung"},
+    {776, -1128, kSmall, "Mode d`emballage"},
+    {1036, -1104, kSmall, "Bezeichnung des Gutes"},
+    {1036, -1128, kSmall, "Nature de la marchandise"},
+    {1476, -1104, kSmall, "Bruttogewicht kg"},
+    {1476, -1128, kSmall, "Pois brut. kg"},
+    {1756, -1104, kSmall, "Umfang in m³"},
+    {1756, -1128, kSmall, "Cubage m³"},
+    {990, -178, kSmall, "*nichtzutreffendes streichen!"},
+    {495, -1650, kSmall, "Ordnungs-Nr. der Genehmigung"},
+    {520, -1545, kSmall, "Amtliches Kennzeichen LKW"},
+    {865, -1545, kSmall, "Nutzlast"},
+    {1015, -1545, kSmall, "Anhänger"},
+    {1215, -1545, kSmall, "Nutzlast"},
+    {1365, -1521, kSmall, "Fahrzeug-"},
+    {1365, -1545, kSmall, "führer"},
+    {1585, -1545, kSmall, "Begleiter"},
+    {1805, -1521, kSmall, "Entfer-"},
+    {1805, -1545, kSmall, "nung km"},
+    {110, -2575, kSmall, "Beladung Fahrzeug bereitgestellt"},
+    {500, -2575, kSmall, "Tag"},
+    {810, -2575, kSmall, "Stunde"},
+    {110, -2625, kSmall, "Beladung beendet"},
+    {500, -2625, kSmall, "Tag"},
+    {810, -2625, kSmall, "Stunde"},
+    {110, -2675, kSmall, "Entladung Fahrzeug bereitgestellt"},
+    {500, -2675, kSmall, "Tag"},
+    {810, -2675, kSmall, "Stunde"},
+    {110, -2725, kSmall, "Entladung beendet"},
+    {500, -2725, kSmall, "Tag"},
+    {810, -2725, kSmall, "Stunde"},
+    {160, -1356, kSmall, "Statistiknummer"},
+    {160, -1380, kSmall, "No. statistique"},
+    {130, -1433, kSmall, "1"},
+    {130, -1483, kSmall, "2"},
+    {130, -1533, kSmall, "3"},
+    {130, -1583, kSmall, "4"},
+    {130, -1633, kSmall, "5"},
+    {520, -1356, kSmall, "Sondervorschriften"},
+    {520, -1380, kSmall, "Prescriptions particulières"},
+    {1350, -887, kSmall, "Frachtzahlungsanweisungen"},
+    {1350, -911, kSmall, "Prescription d´affranchissement"},
+    {1325, -955, kSmall, "Freivermerk"},
+    {1325, -1000, kSmall, "Nachnahme"},
+    {160, -1733, kSmall, "Ausgefertigt in"},
+    {160, -1808, kSmall, "Etablie à"},
+    {868, -1727, kSmall, "Empfang der Sendung bescheinigt"},
+    {868, -1751, kSmall, "Réception des marchandises"},
+    {1350, -1730, kSmall, "Gut und Frachtbrief übernommen"},
+    {458, -1773, kSmall, ",den"},
+    {1050, -1785, kSmall, ",den"},
+    {1330, -1785, kSmall, "Tag"},
+    {1620, -1785, kSmall, "Stunde"},
+    {120, -1955, kSmall, "Unterschrift und Stempel des Absenders"},
+    {120, -1979, kSmall, "(Signature et timbre de l`expéditeur)"},
+    {838, -1955, kSmall, "Unterschrift und Stempel des Empfängers"},
+    {838, -1979, kSmall, "(Signature et timbre de destinataire)"},
+    {1330, -1955, kSmall, "Unterschrift und Stempel des Frachtführers"},
+    {1330, -1979, kSmall, "(Signature et timbre de transporteur)"},
+    {110, -2090, kSmall, "frachtpfl. Gew. kg"},
+    {325, -2090, kSmall, "Bezeichnung"},
+    {567, -2066, kSmall, "vereinbarte Fracht"},
+    {567, -2090, kSmall, "Betrag"},
+    {785, -2066, kSmall, "zusätzliche Vereinbarungen"},
+    {985, -2090, kSmall, "Betrag"},
+    {1110, -2090, kSmall, "Summe"},
+    {900, -2250, kSmall, "Zwischensumme"},
+    {110, -2290, kSmall, "Nebenleistungen"},
+    {970, -2410, kSmall, "Nettobtrag"},
+    {835, -2450, kSmall, "+        % Umsatzsteuer"},
+    {686, -2490, kSmall, "Beförderungsentgelt"},
+    {921, -2490, kSmall, "Gesamtsumme"},
+    {1325, -2025, kSmall, "Paletten-Absender - Expéditeur des palettes"},
+    {1325, -2425, kSmall, "Paletten-Empfänger - Destinataire des palettes"},
+    {1325, -2086, kSmall, "Art"},
+    {1575, -2086, kSmall, "Anzahl"},
+    {1765, -2062, kSmall, "Kein"},
+    {1765, -2086, kSmall, "Tausch"},
+    {1890, -2086, kSmall, "Tausch"},
+    {1325, -2486, kSmall, "Art"},
+    {1575, -2486, kSmall, "Anzahl"},
+    {1765, -2462, kSmall, "Kein"},
+    {1765, -2486, kSmall, "Tausch"},
+    {1890, -2486, kSmall, "Tausch"},
+    {1325, -2125, kSmall, "Euro-Palette"},
+    {1325, -2165, kSmall, "Gitterbox-Palette"},
+    {1325, -2205, kSmall, "Einfach-Palette"},
+    {1325, -2525, kSmall, "Euro-Palette"},
+    {1325, -2565, kSmall, "Gitterbox-Palette"},
+    {1325, -2605, kSmall, "Einfach-Palette"},
+    {1325, -2785, kSmall, "Bestätigung des Empfängers/Datum/Unterschrift"},
+    {1325, -2380, kSmall, "Bestätigung des Fahrers/Datum/Unterschrift"},
+    {1092, -2852, kSmall, "Für die Beförderung gelten"},
+    {1092, -2874, kSmall, "die Bestimmungen"},
+    {1092, -2896, kSmall, "des HGB §§ 407 ff (ohne allge-"},
+    {1092, -2918, kSmall, "meine Geschäftsbedingungen)"},
+    {1542, -2826, kSmall, "Für die Beförderung"},
+    {1542, -2848, kSmall, "gelten die Bestimmungen"},
+    {1542, -2870, kSmall, "des VBGL / AGL"},
+    {1542, -2908, kSmall, "Für die Beförderung"},
+    {1542, -2930, kSmall, "gelten die Bestimmungen"},
+    {1542, -2952, kSmall, "der ADSp"},
+    {1475, -1418, kSmall, "Bez."},
+    {1532, -1418, kSmall, "s.H."},
+    {1475, -1442, kSmall, "Nom"},
+    {1535, -1442, kSmall, "voit H"},
+    {815, -1418, kSmall, "Gefahrzettelmuster-Nr."},
+    {815, -1442, kSmall, "Numéro d'etiquette"},
+    {495, -1418, kSmall, "UN-Nummer"},
+    {495, -1442, kSmall, "Numéro UN"},
+    {495, -1482, kSmall, "UN"},
+    {1175, -1418, kSmall, "Verp.-Gruppe"},
+    {1175, -1442, kSmall, "Groupe d'emballage"},
+    // edition line
+    {100, -2970, kEditionLine, nullptr},
+};
+
 // clang-format on
 
+const int kCaptionRecordCount = int(std::size(kCaptionRecords));
+
 const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
+
+QVector<Forms::PublisherGroup> Sheets()
+{
+    using FormTables::SheetTable;
+    const QVector<KombiRect> screen = Rects(kBoxRecords, kPrintTableSize);
+    // Publisher 0's sheet sits 1 mm lower at the top and has the loading and
+    // unloading times under the vehicle data, in narrower rows; so the
+    // signature row, the freight calculation and the sender's pallets lie
+    // 16.7 mm lower, the consignee's pallets 5.1 mm lower, and the terms check
+    // boxes higher than on the screen.
+    const QVector<KombiRect> sheetK =
+        SheetTable(screen,
+                   {{0, 43, 0, 10},      // addresses, places, goods, dangerous goods, payment
+                    {44, 52, 0, 167},    // place and date of issue, receipt, taking over
+                    {53, 61, 0, 10},     // note number, vehicle, permit number
+                    {70, 124, 0, 167},   // freight calculation, sender's pallets
+                    {125, 137, 0, 51},   // consignee's pallets
+                    {138, 138, 10, -70}, // ADR
+                    {139, 141, 0, -20}}, // HGB, VBGL / AGL, ADSp
+                   {{62, {550, 1712, 790, 1750}}, // vehicle provided for loading
+                    {63, {895, 1712, 1300, 1750}},
+                    {64, {550, 1750, 790, 1788}}, // loading finished
+                    {65, {895, 1750, 1300, 1788}},
+                    {66, {550, 1788, 790, 1826}}, // vehicle provided for unloading
+                    {67, {895, 1788, 1300, 1826}},
+                    {68, {550, 1826, 790, 1864}}, // unloading finished
+                    {69, {895, 1826, 1300, 1864}}});
+    // The other publishers' sheets match the screen form; only their terms
+    // check boxes sit 2 mm higher.
+    const QVector<KombiRect> sheetO =
+        SheetTable(screen, {{kFirstTermsBox, kFollowEntry - 1, 0, -20}});
+    // The corner at the top-left of the frame and the two ticks further down
+    // are alike on every sheet; the mark beside the consignee's box follows
+    // the publisher's sheet.
+    const Forms::MarkPolyline corner{{100, 80}, {100, 50}, {130, 50}};
+    const Forms::MarkPolyline lowTick{{100, 2620}, {100, 2650}};
+    const Forms::MarkPolyline midTick{{100, 2130}, {100, 2100}};
+    return {{{0},
+             sheetK,
+             {corner, lowTick, {{100, 335}, {100, 355}}, {{100, 345}, {120, 345}}, midTick}},
+            {{},
+             sheetO,
+             {corner, lowTick, {{100, 315}, {100, 335}}, {{100, 325}, {120, 325}}, midTick}}};
+}
 
 const Forms::FormDescription& Description()
 {
@@ -968,9 +1357,9 @@ const Forms::FormDescription& Description()
         kBoxCount, {113, 114, 116, 117, 119, 120, 123, 124, 126, 127, 129, 130, 132, 133, 136, 137},
         {19,  20,  22,  23,  25,  26,  28,  29, 31, 32, // goods: gross weight and volume
          55,  57,                                       // payloads
-         70,  72,  75,  76,                             // freight rows: weight, freight, amount, sum
+         70,  72,  75,  76, // freight rows: weight, freight, amount, sum
          78,  80,  83,  84,  86,  88,  91,  92, 94, 97,
-         100, 103, 105, 108, 110,                 // euro cells of the totals
+         100, 103, 105, 108, 110,                  // euro cells of the totals
          112, 115, 118, 122, 125, 128, 131, 135}); // pallet numbers
     static const FormDescription description = [] {
         FormDescription d;
@@ -1004,10 +1393,10 @@ const Forms::FormDescription& Description()
         const MarkPolyline midTick{{100, 2130}, {100, 2100}};
         d.publisherGroups = {
             {{0},
-             kPrintRectsPublisher0,
+             QVector<KombiRect>(std::begin(kPrintRectsPublisher0), std::end(kPrintRectsPublisher0)),
              {corner, lowTick, {{100, 335}, {100, 355}}, {{100, 345}, {120, 345}}, midTick}},
             {{},
-             kPrintRectsOthers,
+             QVector<KombiRect>(std::begin(kPrintRectsOthers), std::end(kPrintRectsOthers)),
              {corner, lowTick, {{100, 315}, {100, 335}}, {{100, 325}, {120, 325}}, midTick}}};
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
 

@@ -29,6 +29,7 @@
 namespace KombiLayout {
 
 using KombiRect = FormTables::BoxRect;
+using FormTables::CaptionRecord;
 
 inline constexpr int kBoxCount = 138;
 inline constexpr int kFirstTermsBox = 138;
@@ -63,6 +64,15 @@ extern const qint32 kCaptionPoints[];
 // groups are walked; the edition line is not among them.
 extern const char* const kCaptions[];
 extern const int kCaptionCount;
+
+// The boxes, the terms check boxes and the follow-on box.
+extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
+// The captions in drawing order.
+extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const int kCaptionRecordCount;
+
+// The publishers' sheets: K for publisher 0, O for every other.
+QVector<Forms::PublisherGroup> Sheets();
 
 // The text of the edition line before the publisher's name.
 inline constexpr const char* kEditionText = "01.2007";

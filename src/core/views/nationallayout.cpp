@@ -11,6 +11,20 @@ using FormTables::kGroupEnd;
 using FormTables::kGroupEndSecond;
 using FormTables::kTableEnd;
 
+using namespace Forms;
+
+namespace {
+
+constexpr int kLetters = int(CaptionGroup::Letters);
+constexpr int kLineNumbers = int(CaptionGroup::LineNumbers);
+constexpr int kHeadings = int(CaptionGroup::Headings);
+constexpr int kBoxCaptions = int(CaptionGroup::Captions);
+constexpr int kOnly2007 = int(CaptionGroup::Only2007);
+constexpr int kOnly2009 = int(CaptionGroup::Only2009);
+constexpr int kEditionLine = int(CaptionGroup::EditionLine);
+
+} // namespace
+
 // clang-format off
 
 // Screen boxes of the 2009 edition. The entry comments name the box of the
@@ -683,7 +697,327 @@ const char* const kCaptions[] = {
     "07/2009",
 };
 
+// The 2009 edition's boxes, check boxes and follow-on box. The entry comments
+// name the box of the printed form. Boxes keep to the typing lines of the left
+// strip: the n-th line ends at 113 + 63.5 (n - 1).
+const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009] = {
+    {{120, 113, 900, 300}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxA}, // 0: A sender
+    {{1660, 187, 1930, 239}, kLeft}, // 1: note number (NR.)
+    {{1050, 116, 1520, 173}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB1}, // 2: B dispatch place: loading place (Belade-stelle)
+    {{945, 179, 1520, 237}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB2}, // 3: B dispatch place: second line
+    {{945, 243, 1520, 300}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB3}, // 4: B dispatch place: third line
+    {{120, 370, 900, 554}, kLeft}, // 5: C consignee
+    {{300, 560, 900, 681}, kLeft}, // 6: C notify address (Meldeadresse)
+    {{1060, 370, 1520, 427}, kLeft}, // 7: D destination: unloading place (Entlade-stelle)
+    {{945, 433, 1520, 491}, kLeft}, // 8: D destination: second line
+    {{945, 497, 1520, 554}, kLeft}, // 9: D destination: third line
+    {{120, 751, 900, 808}, kLeft}, // 10: E declarations and agreements, line 1
+    {{120, 814, 900, 872}, kLeft}, // 11: E declarations and agreements, line 2
+    {{120, 878, 900, 935}, kLeft}, // 12: E declarations and agreements, line 3
+    {{120, 941, 900, 999}, kLeft}, // 13: E declarations and agreements, line 4
+    {{945, 624, 1520, 681}, kLeft}, // 14: F further loading places, line 1
+    {{945, 687, 1520, 745}, kLeft}, // 15: F further loading places, line 2
+    {{945, 814, 1520, 872}, kLeft}, // 16: G further unloading places, line 1
+    {{945, 878, 1520, 935}, kLeft}, // 17: G further unloading places, line 2
+    {{1150, 941, 1520, 999}, kLeft}, // 18: change of vehicle in (KFZ-Wechsel in), line 1
+    {{945, 1005, 1520, 1062}, kLeft}, // 19: change of vehicle in, line 2
+    {{110, 1195, 410, 1253}, kLeft}, // 20: H goods row 1: number, kind and packing
+    {{430, 1195, 650, 1253}, kLeft}, // 21: H goods row 1: marks and numbers
+    {{670, 1195, 1240, 1253}, kLeft}, // 22: H goods row 1: description and contents
+    {{1260, 1195, 1525, 1253}, kRight}, // 23: H goods row 1: gross weight or volume
+    {{110, 1259, 410, 1316}, kLeft}, // 24: H goods row 2: number, kind and packing
+    {{430, 1259, 650, 1316}, kLeft}, // 25: H goods row 2: marks and numbers
+    {{670, 1259, 1240, 1316}, kLeft}, // 26: H goods row 2: description and contents
+    {{1260, 1259, 1525, 1316}, kRight}, // 27: H goods row 2: gross weight or volume
+    {{110, 1322, 410, 1380}, kLeft}, // 28: H goods row 3: number, kind and packing
+    {{430, 1322, 650, 1380}, kLeft}, // 29: H goods row 3: marks and numbers
+    {{670, 1322, 1240, 1380}, kLeft}, // 30: H goods row 3: description and contents
+    {{1260, 1322, 1525, 1380}, kRight}, // 31: H goods row 3: gross weight or volume
+    {{110, 1386, 410, 1443}, kLeft}, // 32: H goods row 4: number, kind and packing
+    {{430, 1386, 650, 1443}, kLeft}, // 33: H goods row 4: marks and numbers
+    {{670, 1386, 1240, 1443}, kLeft}, // 34: H goods row 4: description and contents
+    {{1260, 1386, 1525, 1443}, kRight}, // 35: H goods row 4: gross weight or volume
+    {{110, 1449, 410, 1507}, kLeft}, // 36: H goods row 5: number, kind and packing
+    {{430, 1449, 650, 1507}, kLeft}, // 37: H goods row 5: marks and numbers
+    {{670, 1449, 1240, 1507}, kLeft}, // 38: H goods row 5: description and contents
+    {{1260, 1449, 1525, 1507}, kRight}, // 39: H goods row 5: gross weight or volume
+    {{160, 1576, 280, 1634}, kLeft}, // 40: dangerous goods: UN number
+    {{300, 1576, 395, 1634}, kLeft}, // 41: dangerous goods: name (Ben.)
+    {{415, 1576, 610, 1634}, kLeft}, // 42: dangerous goods: label model number
+    {{630, 1576, 750, 1634}, kLeft}, // 43: dangerous goods: packing group
+    {{772, 1576, 990, 1634}, kLeft}, // 44: dangerous goods: tunnel restriction code
+    {{310, 1640, 1525, 1697}, kLeft}, // 45: I free-delivery note (Freivermerk)
+    {{1010, 1576, 1525, 1634}, kLeft}, // 46: K cash on delivery (Nachnahmebetrag)
+    {{1545, 1767, 1940, 2012}, kLeft}, // 47: special provisions (Sondervorschriften)
+    {{120, 1760, 680, 1950}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::PlaceAndDate}, // 48: L place and date of issue
+    {{120, 2338, 1215, 2459}, kLeft}, // 49: M receipt of the consignment
+    {{760, 1767, 950, 1824}, kLeft}, // 50: O taken over: day
+    {{1060, 1767, 1250, 1824}, kLeft}, // 51: O taken over: hour
+    {{700, 1830, 1525, 1951}, kLeft}, // 52: O taken over: carrier's signature area
+    {{1545, 370, 1802, 427}, kLeft}, // 53: N lorry registration (Amtl. Kennz. LKW)
+    {{1822, 370, 1940, 427}, kRight}, // 54: N lorry payload
+    {{1545, 497, 1802, 554}, kLeft}, // 55: N trailer
+    {{1822, 497, 1940, 554}, kRight}, // 56: N trailer payload
+    {{1688, 560, 1940, 618}, kLeft}, // 57: N driver (Fahrzeugführer)
+    {{1688, 624, 1940, 681}, kLeft}, // 58: N co-driver (Begleiter)
+    {{1688, 687, 1940, 742}, kLeft}, // 59: N distance in km
+    {{1597, 814, 1717, 872}, kLeft}, // 60: N vehicle provided for loading: day
+    {{1818, 814, 1940, 872}, kLeft}, // 61: N vehicle provided for loading: hour
+    {{1597, 941, 1717, 999}, kLeft}, // 62: N loading finished: day
+    {{1818, 941, 1940, 999}, kLeft}, // 63: N loading finished: hour
+    {{1597, 1068, 1717, 1126}, kLeft}, // 64: N vehicle provided for unloading: day
+    {{1818, 1068, 1940, 1126}, kLeft}, // 65: N vehicle provided for unloading: hour
+    {{1597, 1195, 1717, 1250}, kLeft}, // 66: N unloading finished: day
+    {{1818, 1195, 1940, 1250}, kLeft}, // 67: N unloading finished: hour
+    {{1545, 1386, 1940, 1507}, kLeft}, // 68: N carrier's reservations: short reason
+    {{1545, 1576, 1940, 1694}, kLeft}, // 69: N carrier's reservations: place, date, signature
+    {{110, 2084, 330, 2142}, kLeft}, // 70: P freight row 1: chargeable weight
+    {{350, 2084, 630, 2142}, kLeft}, // 71: P freight row 1: description
+    {{650, 2084, 890, 2142}, kRight}, // 72: P freight row 1: agreed freight
+    {{910, 2084, 1240, 2142}, kLeft}, // 73: P freight row 1: additional agreements
+    {{1260, 2084, 1525, 2142}, kRight}, // 74: P freight row 1: amount
+    {{1545, 2087, 1940, 2142}, kRight}, // 75: P freight row 1: sum
+    {{110, 2148, 330, 2205}, kLeft}, // 76: P freight row 2: chargeable weight
+    {{350, 2148, 630, 2205}, kLeft}, // 77: P freight row 2: description
+    {{650, 2148, 890, 2205}, kRight}, // 78: P freight row 2: agreed freight
+    {{910, 2148, 1240, 2205}, kLeft}, // 79: P freight row 2: additional agreements
+    {{1260, 2148, 1525, 2205}, kRight}, // 80: P freight row 2: amount
+    {{1545, 2148, 1940, 2205}, kRight}, // 81: P freight row 2: sum
+    {{110, 2211, 330, 2269}, kLeft}, // 82: P freight row 3: chargeable weight
+    {{350, 2211, 630, 2269}, kLeft}, // 83: P freight row 3: description
+    {{650, 2211, 890, 2269}, kRight}, // 84: P freight row 3: agreed freight
+    {{910, 2211, 1240, 2269}, kLeft}, // 85: P freight row 3: additional agreements
+    {{1260, 2211, 1525, 2269}, kRight}, // 86: P freight row 3: amount
+    {{1545, 2211, 1940, 2269}, kRight}, // 87: P freight row 3: sum
+    {{1545, 2275, 1940, 2332}, kRight}, // 88: sub-total (Zwischensumme)
+    {{1235, 2402, 1525, 2459}, kLeft}, // 89: additional services 1: text
+    {{1545, 2402, 1940, 2459}, kRight}, // 90: additional services 1: amount
+    {{1235, 2465, 1525, 2523}, kLeft}, // 91: additional services 2: text
+    {{1545, 2465, 1940, 2523}, kRight}, // 92: additional services 2: amount
+    {{1235, 2529, 1525, 2586}, kLeft}, // 93: additional services 3: text
+    {{1545, 2529, 1940, 2586}, kRight}, // 94: additional services 3: amount
+    {{1545, 2592, 1940, 2650}, kRight}, // 95: net amount (Nettobetrag)
+    {{1257, 2656, 1315, 2713}, kLeft}, // 96: tax rate (+ .. % Umsatzsteuer)
+    {{1545, 2656, 1940, 2713}, kRight}, // 97: tax amount
+    {{1545, 2719, 1940, 2774}, kRight}, // 98: total (Beförderungsentgelt, Gesamtsumme)
+    {{340, 2592, 435, 2650}, kRight}, // 99: pallets of the sender, Euro pallets: number
+    {{455, 2592, 550, 2650}, kCentred}, // 100: pallets of the sender, Euro pallets: no exchange
+    {{570, 2592, 665, 2650}, kCentred}, // 101: pallets of the sender, Euro pallets: exchange
+    {{340, 2656, 435, 2713}, kRight}, // 102: pallets of the sender, grid box pallets: number
+    {{455, 2656, 550, 2713}, kCentred}, // 103: pallets of the sender, grid box pallets: no exchange
+    {{570, 2656, 665, 2713}, kCentred}, // 104: pallets of the sender, grid box pallets: exchange
+    {{110, 2719, 320, 2777}, kLeft}, // 105: pallets of the sender, free row 1: kind
+    {{340, 2719, 435, 2777}, kRight}, // 106: pallets of the sender, free row 1: number
+    {{455, 2719, 550, 2777}, kCentred}, // 107: pallets of the sender, free row 1: no exchange
+    {{570, 2719, 665, 2777}, kCentred}, // 108: pallets of the sender, free row 1: exchange
+    {{110, 2783, 320, 2840}, kLeft}, // 109: pallets of the sender, free row 2: kind
+    {{340, 2783, 435, 2840}, kRight}, // 110: pallets of the sender, free row 2: number
+    {{455, 2783, 550, 2840}, kCentred}, // 111: pallets of the sender, free row 2: no exchange
+    {{570, 2783, 665, 2840}, kCentred}, // 112: pallets of the sender, free row 2: exchange
+    {{915, 2592, 1002, 2650}, kRight}, // 113: pallets of the consignee, Euro pallets: number
+    {{1022, 2592, 1109, 2650}, kCentred}, // 114: pallets of the consignee, Euro pallets: no exchange
+    {{1129, 2592, 1215, 2650}, kCentred}, // 115: pallets of the consignee, Euro pallets: exchange
+    {{915, 2656, 1002, 2713}, kRight}, // 116: pallets of the consignee, grid box pallets: number
+    {{1022, 2656, 1109, 2713}, kCentred}, // 117: pallets of the consignee, grid box pallets: no exchange
+    {{1129, 2656, 1215, 2713}, kCentred}, // 118: pallets of the consignee, grid box pallets: exchange
+    {{685, 2719, 895, 2777}, kLeft}, // 119: pallets of the consignee, free row 1: kind
+    {{915, 2719, 1002, 2777}, kRight}, // 120: pallets of the consignee, free row 1: number
+    {{1022, 2719, 1109, 2777}, kCentred}, // 121: pallets of the consignee, free row 1: no exchange
+    {{1129, 2719, 1215, 2777}, kCentred}, // 122: pallets of the consignee, free row 1: exchange
+    {{685, 2783, 895, 2840}, kLeft}, // 123: pallets of the consignee, free row 2: kind
+    {{915, 2783, 1002, 2840}, kRight}, // 124: pallets of the consignee, free row 2: number
+    {{1022, 2783, 1109, 2840}, kCentred}, // 125: pallets of the consignee, free row 2: no exchange
+    {{1129, 2783, 1215, 2840}, kCentred}, // 126: pallets of the consignee, free row 2: exchange
+    {{635, 1008, 685, 1058}}, // 127: check box "ja" (open vehicle)
+    {{735, 1008, 785, 1058}}, // 128: check box "nein"
+    {{100, 250, 1870, 1100}}, // 129: the follow-on page's box
+};
+
+const CaptionRecord kCaptionRecords[] = {
+    // letters of the groups, bold, left and bottom at the point
+    {1550, -100, kLetters, "FRACHTBRIEF"},
+    {1550, -235, kLetters, "NR."},
+    {110, -107, kLetters, "A"},
+    {945, -107, kLetters, "B"},
+    {110, -361, kLetters, "C"},
+    {945, -361, kLetters, "D"},
+    {110, -742, kLetters, "E"},
+    {945, -615, kLetters, "F"},
+    {945, -805, kLetters, "G"},
+    {110, -1123, kLetters, "H"},
+    {110, -1674, kLetters, "I"},
+    {1010, -1567, kLetters, "K"},
+    {110, -1758, kLetters, "L"},
+    {110, -2329, kLetters, "M"},
+    {1543, -361, kLetters, "N"},
+    {700, -1758, kLetters, "O"},
+    {110, -2048, kLetters, "P"},
+    // line numbers of the left strip, right and bottom at the point
+    {65, -100, kLineNumbers, "1"},
+    {65, -163, kLineNumbers, "2"},
+    {65, -227, kLineNumbers, "3"},
+    {65, -290, kLineNumbers, "4"},
+    {65, -354, kLineNumbers, "5"},
+    {65, -417, kLineNumbers, "6"},
+    {65, -481, kLineNumbers, "7"},
+    {65, -544, kLineNumbers, "8"},
+    {65, -608, kLineNumbers, "9"},
+    {65, -671, kLineNumbers, "10"},
+    {65, -735, kLineNumbers, "11"},
+    {65, -798, kLineNumbers, "12"},
+    {65, -862, kLineNumbers, "13"},
+    {65, -925, kLineNumbers, "14"},
+    {65, -989, kLineNumbers, "15"},
+    {65, -1052, kLineNumbers, "16"},
+    {65, -1116, kLineNumbers, "17"},
+    {65, -1179, kLineNumbers, "18"},
+    {65, -1243, kLineNumbers, "19"},
+    {65, -1306, kLineNumbers, "20"},
+    {65, -1370, kLineNumbers, "21"},
+    {65, -1433, kLineNumbers, "22"},
+    {65, -1497, kLineNumbers, "23"},
+    {65, -1560, kLineNumbers, "24"},
+    {65, -1624, kLineNumbers, "25"},
+    {65, -1687, kLineNumbers, "26"},
+    {65, -1751, kLineNumbers, "27"},
+    {65, -1814, kLineNumbers, "28"},
+    {65, -1878, kLineNumbers, "29"},
+    {65, -1941, kLineNumbers, "30"},
+    {65, -2005, kLineNumbers, "31"},
+    {65, -2068, kLineNumbers, "32"},
+    {65, -2132, kLineNumbers, "33"},
+    {65, -2195, kLineNumbers, "34"},
+    {65, -2259, kLineNumbers, "35"},
+    {65, -2322, kLineNumbers, "36"},
+    {65, -2386, kLineNumbers, "37"},
+    {65, -2449, kLineNumbers, "38"},
+    {65, -2513, kLineNumbers, "39"},
+    {65, -2576, kLineNumbers, "40"},
+    {65, -2640, kLineNumbers, "41"},
+    {65, -2703, kLineNumbers, "42"},
+    {65, -2767, kLineNumbers, "43"},
+    {65, -2830, kLineNumbers, "44"},
+    {65, -2894, kLineNumbers, "45"},
+    // group captions
+    {150, -2048, kHeadings, "Frachtberechnung"},
+    {1550, -140, kHeadings, "für den gewerblichen"},
+    {1550, -172, kHeadings, "Güterfernverkehr"},
+    {150, -107, kHeadings, "Absender"},
+    {985, -107, kHeadings, "Versandort"},
+    {150, -361, kHeadings, "Empfänger"},
+    {985, -361, kHeadings, "Bestimmungsort"},
+    {150, -742, kHeadings, "Erklärungen, Vereinbarungen"},
+    {985, -615, kHeadings, "Weitere Beladestellen"},
+    {985, -805, kHeadings, "Weitere Entladestellen"},
+    {150, -1123, kHeadings, "Bezeichnung der Sendung"},
+    {150, -1674, kHeadings, "Freivermerk"},
+    {1050, -1567, kHeadings, "Nachnahmebetrag"},
+    {150, -1758, kHeadings, "Ort und Tag der Ausstellung"},
+    {150, -2329, kHeadings, "Empfang der Sendung bescheinigt"},
+    {740, -1758, kHeadings, "Gut und Frachtbrief übernommen"},
+    // box captions
+    {120, -594, kBoxCaptions, "Meldeadresse"},
+    {945, -143, kBoxCaptions, "Belade-"},
+    {945, -172, kBoxCaptions, "stelle"},
+    {945, -397, kBoxCaptions, "Entlade-"},
+    {945, -426, kBoxCaptions, "stelle"},
+    {945, -975, kBoxCaptions, "KFZ-Wechsel in"},
+    {180, -1056, kBoxCaptions, "Beförderung mit offenem Fahrzeug"},
+    {695, -1056, kBoxCaptions, "ja"},
+    {795, -1056, kBoxCaptions, "nein"},
+    {110, -1159, kBoxCaptions, "Anzahl, Art,"},
+    {110, -1188, kBoxCaptions, "Verpackung"},
+    {430, -1159, kBoxCaptions, "Zeichen"},
+    {430, -1188, kBoxCaptions, "Nr."},
+    {670, -1159, kBoxCaptions, "Bezeichnung des Gutes"},
+    {670, -1188, kBoxCaptions, "Inhalt"},
+    {1260, -1159, kBoxCaptions, "Brutogewicht kg/"},
+    {1260, -1188, kBoxCaptions, "Volumen m³"},
+    {1545, -1758, kBoxCaptions, "Sondervorschriften"},
+    {700, -1801, kBoxCaptions, "Tag"},
+    {965, -1801, kBoxCaptions, "Stunde"},
+    {120, -2010, kBoxCaptions, "Unterschrift des Absenders"},
+    {120, -2518, kBoxCaptions, "Unterschrift des Empfängers"},
+    {700, -2010, kBoxCaptions, "Anschrift und Unterschrift des Frachtführers"},
+    {1545, -1290, kBoxCaptions, "Vorbehalte bei Übernahme"},
+    {1545, -1317, kBoxCaptions, "durch den Frachtführer"},
+    {1545, -1377, kBoxCaptions, "kurze Begründung"},
+    {1545, -1567, kBoxCaptions, "Ort/Datum/Unterschrift"},
+    {1572, -361, kBoxCaptions, "Amtl. Kennz. LKW"},
+    {1822, -361, kBoxCaptions, "Nutzlast"},
+    {1545, -488, kBoxCaptions, "Anhänger"},
+    {1822, -488, kBoxCaptions, "Nutzlast"},
+    {1545, -587, kBoxCaptions, "Fahrzeug-"},
+    {1545, -617, kBoxCaptions, "Führer"},
+    {1545, -658, kBoxCaptions, "Begleiter"},
+    {1545, -714, kBoxCaptions, "Entfer-"},
+    {1545, -744, kBoxCaptions, "nung km"},
+    {1542, -805, kBoxCaptions, "Beladung Fahrzg. bereitgestellt"},
+    {1545, -848, kBoxCaptions, "Tag"},
+    {1724, -848, kBoxCaptions, "Stunde"},
+    {1542, -932, kBoxCaptions, "Beladung beendet"},
+    {1545, -975, kBoxCaptions, "Tag"},
+    {1724, -975, kBoxCaptions, "Stunde"},
+    {1542, -1059, kBoxCaptions, "Entladung Fahrzg. bereitgestellt"},
+    {1545, -1102, kBoxCaptions, "Tag"},
+    {1724, -1102, kBoxCaptions, "Stunde"},
+    {1542, -1186, kBoxCaptions, "Entladung beendet"},
+    {1545, -1229, kBoxCaptions, "Tag"},
+    {1724, -1229, kBoxCaptions, "Stunde"},
+    {110, -2077, kBoxCaptions, "frachtpfl. Gew. kg"},
+    {350, -2077, kBoxCaptions, "Bezeichnung"},
+    {650, -2048, kBoxCaptions, "vereinbarte Fracht"},
+    {650, -2077, kBoxCaptions, "Betrag"},
+    {910, -2048, kBoxCaptions, "zusätzliche"},
+    {910, -2077, kBoxCaptions, "Vereinbarungen"},
+    {1260, -2077, kBoxCaptions, "Betrag"},
+    {1545, -2077, kBoxCaptions, "Summe"},
+    {1235, -2309, kBoxCaptions, "Zwischensumme"},
+    {1235, -2391, kBoxCaptions, "Nebenleistungen"},
+    {1235, -2626, kBoxCaptions, "Nettobetrag"},
+    {1235, -2690, kBoxCaptions, "+"},
+    {1321, -2690, kBoxCaptions, "% Umsatzsteuer"},
+    {1235, -2746, kBoxCaptions, "Beförderungs-"},
+    {1235, -2776, kBoxCaptions, "entgelt, Gesamtsumme"},
+    {110, -2556, kBoxCaptions, "Paletten - Absender -"},
+    {685, -2556, kBoxCaptions, "Paletten - Empfänger -"},
+    {110, -2585, kBoxCaptions, "Art"},
+    {110, -2626, kBoxCaptions, "Euro-Palette"},
+    {110, -2690, kBoxCaptions, "Gitterbox-Palette"},
+    {340, -2585, kBoxCaptions, "Anzahl"},
+    {455, -2556, kBoxCaptions, "Kein"},
+    {455, -2585, kBoxCaptions, "Tausch"},
+    {570, -2585, kBoxCaptions, "Tausch"},
+    {685, -2585, kBoxCaptions, "Art"},
+    {685, -2626, kBoxCaptions, "Euro-Palette"},
+    {685, -2690, kBoxCaptions, "Gitterbox-Palette"},
+    {915, -2585, kBoxCaptions, "Anzahl"},
+    {1022, -2556, kBoxCaptions, "Kein"},
+    {1022, -2585, kBoxCaptions, "Tausch"},
+    {1129, -2585, kBoxCaptions, "Tausch"},
+    {685, -2899, kBoxCaptions, "Bestätigung des Empfängers/Datum/Unterschrift"},
+    {110, -2899, kBoxCaptions, "Bestätigung des Fahrers/Datum/Unterschrift"},
+    {110, -1567, kBoxCaptions, "UN-Nummer"},
+    {110, -1610, kBoxCaptions, "UN"},
+    {300, -1540, kBoxCaptions, "Ben."},
+    {300, -1569, kBoxCaptions, "s. oben"},
+    // 2007 edition only: dangerous-goods headings
+    {413, -1567, kOnly2007, "Gefahrenzettelmuster-Nr."},
+    {820, -1567, kOnly2007, "Verp.-Gruppe"},
+    // 2009 edition only: dangerous-goods headings
+    {413, -1540, kOnly2009, "Gefahrenzettel-"},
+    {413, -1569, kOnly2009, "muster-Nr."},
+    {630, -1540, kOnly2009, "Verp.-"},
+    {630, -1569, kOnly2009, "Gruppe"},
+    {767, -1540, kOnly2009, "Tunnelbeschränk-"},
+    {767, -1569, kOnly2009, "ungscode"},
+    // edition line with the publisher
+    {10, -2950, kEditionLine, nullptr},
+};
+
 // clang-format on
+
+const int kCaptionRecordCount = int(std::size(kCaptionRecords));
 
 const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
 
@@ -816,7 +1150,8 @@ QVector<Forms::ArrowMove> ArrowMoves(NationalEdition edition)
 QVector<quint8> Alignments(NationalEdition edition)
 {
     QVector<quint8> alignments = FormTables::Alignments(
-        kBoxCount2009, {100, 101, 103, 104, 107, 108, 111, 112, 114, 115, 117, 118, 121, 122, 125, 126},
+        kBoxCount2009,
+        {100, 101, 103, 104, 107, 108, 111, 112, 114, 115, 117, 118, 121, 122, 125, 126},
         {23, 27,  31,  35,  39,                    // gross weight of the five goods rows
          54, 56,                                   // payloads
          72, 74,  75,  78,  80,  81,  84,  86, 87, // freight rows: agreed freight, amount, sum
@@ -879,10 +1214,10 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
 
     // The corner mark at the sheet's upper left, and a tick further down.
     d.publisherGroups = {{{0, 1},
-                          (is2009 ? printK2009 : printK2007).constData(),
+                          is2009 ? printK2009 : printK2007,
                           {{{100, 75}, {100, 45}, {130, 45}}, {{100, 2130}, {100, 2100}}}},
                          {{},
-                          (is2009 ? printL2009 : printL2007).constData(),
+                          is2009 ? printL2009 : printL2007,
                           {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
     d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
 
@@ -901,6 +1236,70 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
 }
 
 } // namespace
+
+namespace {
+
+// The boxes of an edition numbered as in the 2009 edition: the 2007 edition's
+// label model number and packing group take the room of the tunnel
+// restriction code, which InEdition then drops.
+QVector<Forms::BoxRecord> RecordsIn2009Numbering(NationalEdition edition)
+{
+    QVector<Forms::BoxRecord> records(std::begin(kBoxRecords2009), std::end(kBoxRecords2009));
+    if (edition == NationalEdition::Edition2007) {
+        records[kLabelModelBox].rect = kDangerousGoods2007[0];
+        records[kPackingGroupBox].rect = kDangerousGoods2007[1];
+    }
+    return records;
+}
+
+// A table in the 2009 numbering as the edition has it: in the 2007 edition
+// every entry after the tunnel restriction code one index lower.
+template <typename Entry> QVector<Entry> InEdition(QVector<Entry> table, NationalEdition edition)
+{
+    if (edition == NationalEdition::Edition2007)
+        table.remove(kTunnelCodeBox);
+    return table;
+}
+
+} // namespace
+
+QVector<Forms::BoxRecord> BoxRecords(NationalEdition edition)
+{
+    return InEdition(RecordsIn2009Numbering(edition), edition);
+}
+
+QVector<Forms::PublisherGroup> Sheets(NationalEdition edition)
+{
+    using FormTables::SheetTable;
+    // The follow-on box lies alike on every sheet.
+    const QVector<BoxRecord> boxes = RecordsIn2009Numbering(edition);
+    const QVector<BoxRect> screen = Rects(boxes.constData(), kBoxCount2009 + kCheckBoxCount);
+    // Sheet K (publishers 0 and 1) has the columns of the screen, but the rows
+    // of its sheet lie lower or higher by region: its open-vehicle question
+    // has a line of its own below E, and its goods table more room above it.
+    const QVector<BoxRect> sheetK =
+        SheetTable(screen,
+                   {{0, 0, 0, -10},    // A
+                    {1, 1, 0, 20},     // note number
+                    {2, 4, 0, -10},    // B
+                    {5, 9, 0, 20},     // C, notify address, D
+                    {10, 19, 0, 60},   // E, F, G, change of vehicle
+                    {20, 39, 0, 110},  // H
+                    {40, 52, 0, 90},   // dangerous goods, I, K, special provisions, L, M, O
+                    {53, 67, 0, 60},   // N: vehicle and times
+                    {68, 126, 0, 90}}, // N: reservations, P, totals, pallets
+                   {{127, {630, 1145, 680, 1195}}, {128, {735, 1145, 785, 1195}}});
+    // Sheet L (every other publisher) is the screen's but for the check boxes.
+    const QVector<BoxRect> sheetL =
+        SheetTable(screen, {}, {{127, {630, 1020, 670, 1060}}, {128, {730, 1020, 770, 1060}}});
+    // The corner mark at the sheet's upper left, and a tick further down.
+    return {{{0, 1},
+             InEdition(sheetK, edition),
+             {{{100, 75}, {100, 45}, {130, 45}}, {{100, 2130}, {100, 2100}}}},
+            {{},
+             InEdition(sheetL, edition),
+             {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
+}
 
 NationalEdition EditionOf(const Forms::FormDescription& form)
 {

@@ -45,6 +45,7 @@ NationalEdition GetNationalEdition(const CSettingsStore& settings);
 namespace NationalLayout {
 
 using FormTables::BoxRect;
+using FormTables::CaptionRecord;
 
 inline constexpr int kBoxCount2009 = 127;
 inline constexpr int kBoxCount2007 = 126;
@@ -95,6 +96,18 @@ extern const qint32 kCaptionPoints[];
 // two are the editions' texts, "01/2007" and "07/2009".
 extern const char* const kCaptions[];
 extern const int kCaptionCount;
+
+// The 2009 edition's boxes, check boxes and follow-on box.
+extern const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009];
+// The captions of both editions in drawing order; the edition decides which
+// of the edition groups is drawn.
+extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const int kCaptionRecordCount;
+
+// An edition's boxes, check boxes and follow-on box.
+QVector<Forms::BoxRecord> BoxRecords(NationalEdition edition);
+// An edition's publishers' sheets: K for publishers 0 and 1, L for every other.
+QVector<Forms::PublisherGroup> Sheets(NationalEdition edition);
 
 // The national note of an edition for the form engine.
 const Forms::FormDescription& Description(NationalEdition edition);
