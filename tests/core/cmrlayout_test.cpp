@@ -43,14 +43,14 @@ const CmrRect kSheet{0, 0, kSheetWidth, kSheetHeight};
 TEST(CmrLayoutBoxes, EveryPage1BoxLiesInsideTheFrameAndNoTwoOverlap)
 {
     for (int i = 0; i < kPage2Entry; ++i) {
-        const CmrRect& a = kBoxRects[i];
+        const CmrRect& a = kBoxRecords[i].rect;
         EXPECT_LT(a.left, a.right) << i;
         EXPECT_LT(a.top, a.bottom) << i;
         EXPECT_TRUE(Inside(a, kFrame)) << "box " << i << ' ' << a;
         for (int j = i + 1; j < kPage2Entry; ++j)
-            EXPECT_FALSE(InteriorsOverlap(a, kBoxRects[j])) << "boxes " << i << " and " << j;
+            EXPECT_FALSE(InteriorsOverlap(a, kBoxRecords[j].rect)) << "boxes " << i << " and " << j;
     }
-    EXPECT_TRUE(Inside(kBoxRects[kPage2Entry], kSheet));
+    EXPECT_TRUE(Inside(kBoxRecords[kPage2Entry].rect, kSheet));
 }
 
 TEST(CmrLayoutBoxes, NoLineRunsThroughATypingArea)
@@ -59,7 +59,7 @@ TEST(CmrLayoutBoxes, NoLineRunsThroughATypingArea)
     for (const auto& group : groups)
         for (const Segment& s : group)
             for (int i = 0; i < kBoxCount; ++i)
-                EXPECT_FALSE(CrossesInterior(s, kBoxRects[i]))
+                EXPECT_FALSE(CrossesInterior(s, kBoxRecords[i].rect))
                     << "segment " << s.x1 << ',' << s.y1 << ' ' << s.x2 << ',' << s.y2
                     << " crosses box " << i;
 }
@@ -67,7 +67,8 @@ TEST(CmrLayoutBoxes, NoLineRunsThroughATypingArea)
 TEST(CmrLayoutBoxes, PrintRectanglesLieOnTheSheet)
 {
     for (int i = 0; i < kPrintTableSize; ++i) {
-        for (const CmrRect& r : {kPrintRectsPublisher0[i], kPrintRectsPublishers1To3[i]}) {
+        for (const CmrRect& r :
+             {GetPrintTableRect(i, 1, 0, false), GetPrintTableRect(i, 1, 1, false)}) {
             EXPECT_LT(r.left, r.right) << i;
             EXPECT_LT(r.top, r.bottom) << i;
             EXPECT_TRUE(Inside(r, kSheet)) << i << ' ' << r;
@@ -81,48 +82,45 @@ class CmrLayoutTellingRows : public testing::TestWithParam<TellingRow>
 
 TEST_P(CmrLayoutTellingRows, MatchExactly)
 {
-    EXPECT_EQ(GetParam().table[GetParam().index], GetParam().expected) << GetParam().what;
+    EXPECT_EQ(GetParam().Actual(Description()), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CmrLayoutTellingRows,
-    testing::Values(
-        TellingRow{"sender", kBoxRects, 0, {70, 150, 950, 350}},
-        TellingRow{"carrier", kBoxRects, 5, {990, 405, 1870, 605}},
-        TellingRow{"goods row 1, box 6", kBoxRects, 8, {70, 1168, 360, 1208}},
-        TellingRow{"goods row 1, box 7", kBoxRects, 9, {370, 1168, 620, 1208}},
-        TellingRow{"goods row 1, box 8", kBoxRects, 10, {630, 1168, 850, 1208}},
-        TellingRow{"goods row 1, box 9", kBoxRects, 11, {860, 1168, 1180, 1208}},
-        TellingRow{"goods row 1, box 10", kBoxRects, 12, {1205, 1168, 1415, 1208}},
-        TellingRow{"goods row 1, box 11", kBoxRects, 13, {1430, 1168, 1645, 1208}},
-        TellingRow{"goods row 1, box 12", kBoxRects, 14, {1660, 1168, 1870, 1208}},
-        TellingRow{"goods row 9, box 6", kBoxRects, 64, {70, 1488, 360, 1528}},
-        TellingRow{"goods row 9, box 12", kBoxRects, 70, {1660, 1488, 1870, 1528}},
-        TellingRow{"permit number", kBoxRects, 174, {350, 2790, 1000, 2850}},
-        TellingRow{"beside the title", kBoxRects, 175, {1400, 150, 1850, 210}},
-        TellingRow{"checkbox National", kBoxRects, 176, {1010, 2800, 1060, 2855}},
-        TellingRow{"checkbox Bilateral", kBoxRects, 177, {1240, 2800, 1290, 2855}},
-        TellingRow{"checkbox EG", kBoxRects, 178, {1470, 2800, 1520, 2855}},
-        TellingRow{"checkbox CEMT", kBoxRects, 179, {1670, 2800, 1720, 2855}},
-        TellingRow{"back page", kBoxRects, 180, {100, 250, 1870, 1100}},
-        TellingRow{"print 0: sender", kPrintRectsPublisher0, 0, {70, 150, 950, 350}},
-        TellingRow{"print 1-3: sender", kPrintRectsPublishers1To3, 0, {70, 150, 950, 350}},
-        TellingRow{"print 0: goods", kPrintRectsPublisher0, 8, {70, 1158, 360, 1198}},
-        TellingRow{"print 1-3: goods", kPrintRectsPublishers1To3, 8, {70, 1168, 360, 1208}},
-        TellingRow{"print 0: permit no.", kPrintRectsPublisher0, 174, {350, 2780, 1000, 2840}},
-        TellingRow{
-            "print 1-3: permit no.", kPrintRectsPublishers1To3, 174, {350, 2860, 1000, 2920}},
-        TellingRow{"print 0: checkbox", kPrintRectsPublisher0, 176, {1010, 2790, 1060, 2835}},
-        TellingRow{
-            "print 1-3: checkbox", kPrintRectsPublishers1To3, 176, {1020, 2860, 1050, 2900}}),
+    testing::Values(TellingRow{"sender", -1, 0, {70, 150, 950, 350}},
+                    TellingRow{"carrier", -1, 5, {990, 405, 1870, 605}},
+                    TellingRow{"goods row 1, box 6", -1, 8, {70, 1168, 360, 1208}},
+                    TellingRow{"goods row 1, box 7", -1, 9, {370, 1168, 620, 1208}},
+                    TellingRow{"goods row 1, box 8", -1, 10, {630, 1168, 850, 1208}},
+                    TellingRow{"goods row 1, box 9", -1, 11, {860, 1168, 1180, 1208}},
+                    TellingRow{"goods row 1, box 10", -1, 12, {1205, 1168, 1415, 1208}},
+                    TellingRow{"goods row 1, box 11", -1, 13, {1430, 1168, 1645, 1208}},
+                    TellingRow{"goods row 1, box 12", -1, 14, {1660, 1168, 1870, 1208}},
+                    TellingRow{"goods row 9, box 6", -1, 64, {70, 1488, 360, 1528}},
+                    TellingRow{"goods row 9, box 12", -1, 70, {1660, 1488, 1870, 1528}},
+                    TellingRow{"permit number", -1, 174, {350, 2790, 1000, 2850}},
+                    TellingRow{"beside the title", -1, 175, {1400, 150, 1850, 210}},
+                    TellingRow{"checkbox National", -1, 176, {1010, 2800, 1060, 2855}},
+                    TellingRow{"checkbox Bilateral", -1, 177, {1240, 2800, 1290, 2855}},
+                    TellingRow{"checkbox EG", -1, 178, {1470, 2800, 1520, 2855}},
+                    TellingRow{"checkbox CEMT", -1, 179, {1670, 2800, 1720, 2855}},
+                    TellingRow{"back page", -1, 180, {100, 250, 1870, 1100}},
+                    TellingRow{"print 0: sender", 0, 0, {70, 150, 950, 350}},
+                    TellingRow{"print 1-3: sender", 1, 0, {70, 150, 950, 350}},
+                    TellingRow{"print 0: goods", 0, 8, {70, 1158, 360, 1198}},
+                    TellingRow{"print 1-3: goods", 1, 8, {70, 1168, 360, 1208}},
+                    TellingRow{"print 0: permit no.", 0, 174, {350, 2780, 1000, 2840}},
+                    TellingRow{"print 1-3: permit no.", 1, 174, {350, 2860, 1000, 2920}},
+                    TellingRow{"print 0: checkbox", 0, 176, {1010, 2790, 1060, 2835}},
+                    TellingRow{"print 1-3: checkbox", 1, 176, {1020, 2860, 1050, 2900}}),
     [](const testing::TestParamInfo<TellingRow>& info) { return TestCaseName(info.param.what); });
 
 TEST(CmrLayoutBoxes, GoodsRowsFollowEachOther40Apart)
 {
     for (int r = 1; r < kGoodsRowCount; ++r)
         for (int c = 0; c < kGoodsRowStride; ++c) {
-            const CmrRect& above = kBoxRects[kGoodsFirstBox + 7 * (r - 1) + c];
-            const CmrRect& box = kBoxRects[kGoodsFirstBox + 7 * r + c];
+            const CmrRect& above = kBoxRecords[kGoodsFirstBox + 7 * (r - 1) + c].rect;
+            const CmrRect& box = kBoxRecords[kGoodsFirstBox + 7 * r + c].rect;
             EXPECT_EQ(box, (CmrRect{above.left, above.top + 40, above.right, above.bottom + 40}))
                 << "row " << r << " column " << c;
         }
@@ -178,7 +176,14 @@ TEST(CmrLayoutLines, Page2StartsWithTheGreyColumnsAndHasNoSeparators)
     EXPECT_TRUE(ruleFound);
 }
 
-TEST(CmrLayoutCaptions, Page1TextsComeInTableOrder)
+// The captions of a page in drawing order.
+QVector<CaptionRecord> Captions(int page)
+{
+    const Forms::PageDrawing& drawing = Description().pages.at(page - 1);
+    return QVector<CaptionRecord>(drawing.captions, drawing.captions + drawing.captionCount);
+}
+
+TEST(CmrLayoutCaptions, Page1TextsComeInDrawingOrder)
 {
     QStringList expected;
     for (int i = 1; i <= 27; ++i)
@@ -273,24 +278,26 @@ TEST(CmrLayoutCaptions, Page1TextsComeInTableOrder)
                              "Verp.",
                              "Gruppe",
                              "Tunnelbeschränk-",
-                             "ungscode",
-                             "2009"})
+                             "ungscode"})
         expected << QString::fromUtf8(text);
 
+    // The groups follow each other: 27 box numbers, 84 title lines and
+    // captions, 9 dangerous-goods captions, and the form-version line, which
+    // has no text of its own.
+    const QVector<CaptionRecord> captions = Captions(1);
+    ASSERT_EQ(captions.size(), 27 + 84 + 9 + 1);
     QStringList actual;
-    for (int i = 0; i < kCaptionsPage1Count; ++i)
-        actual << CaptionText(1, i);
+    for (int i = 0; i < captions.size(); ++i) {
+        const int group = i < 27 ? 0 : i < 27 + 84 ? 1 : i < 27 + 84 + 9 ? 2 : 3;
+        EXPECT_EQ(captions[i].group, group) << i;
+        if (group < 3)
+            actual << QString::fromUtf8(captions[i].text);
+    }
     EXPECT_EQ(actual, expected);
-
-    const auto groups = CaptionPointGroups(kCaptionPointsPage1);
-    ASSERT_EQ(groups.size(), 4);
-    EXPECT_EQ(groups[0].size(), 27);
-    EXPECT_EQ(groups[1].size(), 84);
-    EXPECT_EQ(groups[2].size(), 9);
-    ASSERT_EQ(groups[3].size(), 1);
-    EXPECT_EQ(groups[3][0].x, 10);
-    EXPECT_EQ(groups[3][0].y, -2950);
-    EXPECT_TRUE(CaptionText(1, kCaptionsPage1Count).isEmpty());
+    EXPECT_EQ(captions.last().x, 10);
+    EXPECT_EQ(captions.last().y, -2950);
+    EXPECT_EQ(captions.last().text, nullptr);
+    EXPECT_STREQ(kEditionText, "2009");
 }
 
 TEST(CmrLayoutCaptions, TellingPositions)
@@ -314,53 +321,50 @@ TEST(CmrLayoutCaptions, TellingPositions)
         {"EG", 1535, -2850},
         {"CEMT", 1740, -2850},
     };
-    QVector<CaptionPoint> points;
-    for (const auto& group : CaptionPointGroups(kCaptionPointsPage1))
-        points += group;
-    ASSERT_EQ(points.size(), kCaptionsPage1Count);
+    const QVector<CaptionRecord> captions = Captions(1);
     for (const Expected& e : telling) {
         bool found = false;
-        for (int i = 0; i < points.size() && !found; ++i)
-            found = CaptionText(1, i) == QString::fromUtf8(e.text) && points[i].x == e.x &&
-                    points[i].y == e.y;
+        for (const CaptionRecord& c : captions)
+            found = found || (c.text && qstrcmp(c.text, e.text) == 0 && c.x == e.x && c.y == e.y);
         EXPECT_TRUE(found) << e.text;
     }
     // The dangerous-goods row is a two-line heading.
-    const auto groups = CaptionPointGroups(kCaptionPointsPage1);
-    for (const CaptionPoint& p : groups[2])
-        EXPECT_TRUE(p.y == -1570 || p.y == -1590) << p.y;
+    for (const CaptionRecord& c : captions) {
+        if (c.group == int(Page1CaptionGroup::DangerousGoods)) {
+            EXPECT_TRUE(c.y == -1570 || c.y == -1590) << c.y;
+        }
+    }
 }
 
 TEST(CmrLayoutCaptions, Page2PointsAndTexts)
 {
-    const auto groups = CaptionPointGroups(kCaptionPointsPage2);
-    ASSERT_EQ(groups.size(), 1);
-    const CaptionPoint expected[] = {
-        {70, -180}, {70, -1270}, {570, -1270}, {1070, -1270}, {1560, -1270}};
-    ASSERT_EQ(groups[0].size(), 5);
+    const QVector<CaptionRecord> captions = Captions(2);
+    const QPoint expected[] = {{70, -180}, {70, -1270}, {570, -1270}, {1070, -1270}, {1560, -1270}};
+    ASSERT_EQ(captions.size(), 5);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(groups[0][i].x, expected[i].x);
-        EXPECT_EQ(groups[0][i].y, expected[i].y);
+        EXPECT_EQ(QPoint(captions[i].x, captions[i].y), expected[i]) << i;
+        EXPECT_EQ(captions[i].group, 0) << i;
     }
-    ASSERT_EQ(kCaptionsPage2Count, 5);
-    EXPECT_TRUE(CaptionText(2, 0).startsWith(QLatin1String("Sonstige Vereinbarungen / ")));
-    EXPECT_EQ(CaptionText(2, 4), QLatin1String("DANSK OVERSAETTELSE"));
+    EXPECT_TRUE(QString::fromUtf8(captions[0].text)
+                    .startsWith(QLatin1String("Sonstige Vereinbarungen / ")));
+    EXPECT_STREQ(captions[4].text, "DANSK OVERSAETTELSE");
 }
 
 // Caption anchors and the cell above them stay out of every typing area; the
 // drawn extents are checked with real fonts by the render tests.
 TEST(CmrLayoutCaptions, AnchorsLieInsideTheFrameAndOutsideTypingAreas)
 {
-    const auto groups = CaptionPointGroups(kCaptionPointsPage1);
-    for (int g = 0; g < 3; ++g)
-        for (const CaptionPoint& p : groups[g]) {
-            const CmrRect cell{p.x - 1, -p.y - 30, p.x + 1, -p.y};
-            EXPECT_TRUE(Inside(cell, kFrame)) << p.x << ',' << p.y;
-            for (int i = 0; i < kPage2Entry; ++i)
-                EXPECT_FALSE(InteriorsOverlap(cell, kBoxRects[i]))
-                    << p.x << ',' << p.y << " in box " << i;
+    for (const CaptionRecord& p : Captions(1)) {
+        if (p.group == int(Page1CaptionGroup::FormVersion)) {
+            EXPECT_GT(-p.y, kFrameBottom);
+            continue;
         }
-    EXPECT_GT(-groups[3][0].y, kFrameBottom);
+        const CmrRect cell{p.x - 1, -p.y - 30, p.x + 1, -p.y};
+        EXPECT_TRUE(Inside(cell, kFrame)) << p.x << ',' << p.y;
+        for (int i = 0; i < kPage2Entry; ++i)
+            EXPECT_FALSE(InteriorsOverlap(cell, kBoxRecords[i].rect))
+                << p.x << ',' << p.y << " in box " << i;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -379,21 +383,16 @@ TEST(CmrLayoutScale, TruncatesTowardsZeroAndKeepsTheMarkersAtEveryZoom)
         EXPECT_EQ(groups[3].size(), 32) << zoom;
         EXPECT_EQ(groups[1][3].y2, Scale(-2855, zoom)) << zoom;
         EXPECT_EQ(lines.last(), kTableEnd);
-
-        const QVector<qint32> points = ScaleTable(kCaptionPointsPage1, 2, zoom);
-        const auto pointGroups = CaptionPointGroups(points.constData());
-        ASSERT_EQ(pointGroups.size(), 4) << zoom;
-        EXPECT_EQ(pointGroups[3][0].y, Scale(-2950, zoom)) << zoom;
     }
 }
 
 TEST(CmrLayoutView, GetBoxRectScalesAndFallsBackToBox0)
 {
     EXPECT_EQ(GetBoxRect(5, 1, 14, false), (CmrRect{1386, 567, 2618, 847}));
-    EXPECT_EQ(GetBoxRect(0, 2, 10, false), kBoxRects[kPage2Entry]);
-    EXPECT_EQ(GetBoxRect(180, 1, 10, false), kBoxRects[kPage2Entry]);
-    EXPECT_EQ(GetBoxRect(181, 1, 10, false), kBoxRects[0]);
-    EXPECT_EQ(GetBoxRect(-1, 1, 10, false), kBoxRects[0]);
+    EXPECT_EQ(GetBoxRect(0, 2, 10, false), kBoxRecords[kPage2Entry].rect);
+    EXPECT_EQ(GetBoxRect(180, 1, 10, false), kBoxRecords[kPage2Entry].rect);
+    EXPECT_EQ(GetBoxRect(181, 1, 10, false), kBoxRecords[0].rect);
+    EXPECT_EQ(GetBoxRect(-1, 1, 10, false), kBoxRecords[0].rect);
 }
 
 TEST(CmrLayoutView, MergedGoodsRowsStretchTheFirstBoxOverTheFourth)
@@ -401,17 +400,17 @@ TEST(CmrLayoutView, MergedGoodsRowsStretchTheFirstBoxOverTheFourth)
     for (int r = 0; r < kGoodsRowCount; ++r) {
         const int first = kGoodsFirstBox + kGoodsRowStride * r;
         const CmrRect merged = GetBoxRect(first, 1, 10, true);
-        EXPECT_EQ(merged.left, kBoxRects[first].left);
-        EXPECT_EQ(merged.top, kBoxRects[first].top);
-        EXPECT_EQ(merged.right, kBoxRects[first + 3].right);
-        EXPECT_EQ(merged.bottom, kBoxRects[first + 3].bottom);
-        EXPECT_EQ(GetBoxRect(first, 1, 10, false), kBoxRects[first]);
-        EXPECT_EQ(GetBoxRect(first + 1, 1, 10, true), kBoxRects[first + 1]);
+        EXPECT_EQ(merged.left, kBoxRecords[first].rect.left);
+        EXPECT_EQ(merged.top, kBoxRecords[first].rect.top);
+        EXPECT_EQ(merged.right, kBoxRecords[first + 3].rect.right);
+        EXPECT_EQ(merged.bottom, kBoxRecords[first + 3].rect.bottom);
+        EXPECT_EQ(GetBoxRect(first, 1, 10, false), kBoxRecords[first].rect);
+        EXPECT_EQ(GetBoxRect(first + 1, 1, 10, true), kBoxRecords[first + 1].rect);
         const CmrRect printed = GetPrintTableRect(first, 1, 0, true);
-        EXPECT_EQ(printed.right, kPrintRectsPublisher0[first + 3].right);
+        EXPECT_EQ(printed.right, GetPrintTableRect(first + 3, 1, 0, false).right);
     }
     // The merged box does not spill onto the page's other boxes.
-    EXPECT_EQ(GetBoxRect(0, 2, 10, true), kBoxRects[kPage2Entry]);
+    EXPECT_EQ(GetBoxRect(0, 2, 10, true), kBoxRecords[kPage2Entry].rect);
 }
 
 TEST(CmrLayoutView, MergedGoodsTargets)
@@ -435,9 +434,9 @@ TEST(CmrLayoutView, PrintTablesByPublisher)
     }
     EXPECT_FALSE(GetPrintTableRect(8, 1, 0, false) == GetPrintTableRect(8, 1, 2, false));
     for (int publisher : {0, 1, 2, 3})
-        EXPECT_EQ(GetPrintTableRect(0, 2, publisher, false), kBoxRects[kPage2Entry]);
+        EXPECT_EQ(GetPrintTableRect(0, 2, publisher, false), kBoxRecords[kPage2Entry].rect);
     // The print tables end with the checkboxes; beyond them box 0 is used.
-    EXPECT_EQ(GetPrintTableRect(180, 1, 0, false), kPrintRectsPublisher0[0]);
+    EXPECT_EQ(GetPrintTableRect(180, 1, 0, false), GetPrintTableRect(0, 1, 0, false));
 }
 
 TEST(CmrLayoutView, FormVersionLineNamesThePublisher)

@@ -48,27 +48,28 @@ struct Caption
 QVector<Caption> Page1Captions(const CFormPainter& painter)
 {
     QVector<Caption> captions;
-    const auto groups = CaptionPointGroups(kCaptionPointsPage1);
-    int index = 0;
-    for (int g = 0; g < groups.size(); ++g)
-        for (int i = 0; i < groups[g].size(); ++i, ++index) {
-            const bool bold = g == 0 || (g == 1 && i < kTitleLineCount);
-            const QFontMetricsF metrics(bold ? painter.Font(CmrLayout::kBoldCaptionFont)
-                                             : painter.Font(CmrLayout::kCaptionFont));
-            const QString text = g == 3 ? FormVersionLine(3) : CaptionText(1, index);
-            const qreal width = metrics.horizontalAdvance(text);
-            const qreal x = groups[g][i].x - (g == 0 ? width : 0);
-            const qreal baseline = -groups[g][i].y - metrics.descent();
-            captions.append({text, metrics.tightBoundingRect(text).translated(x, baseline),
-                             QRectF(x, baseline - metrics.capHeight(), width, metrics.capHeight()),
-                             g == 3});
-        }
+    int inGroup[4] = {};
+    for (int r = 0; r < kCaptionRecordsPage1Count; ++r) {
+        const CaptionRecord& c = kCaptionRecordsPage1[r];
+        const int g = c.group;
+        const bool bold = g == 0 || (g == 1 && inGroup[g] < kTitleLineCount);
+        ++inGroup[g];
+        const QFontMetricsF metrics(bold ? painter.Font(CmrLayout::kBoldCaptionFont)
+                                         : painter.Font(CmrLayout::kCaptionFont));
+        const QString text = g == 3 ? FormVersionLine(3) : QString::fromUtf8(c.text);
+        const qreal width = metrics.horizontalAdvance(text);
+        const qreal x = c.x - (g == 0 ? width : 0);
+        const qreal baseline = -c.y - metrics.descent();
+        captions.append({text, metrics.tightBoundingRect(text).translated(x, baseline),
+                         QRectF(x, baseline - metrics.capHeight(), width, metrics.capHeight()),
+                         g == 3});
+    }
     return captions;
 }
 
 QRectF TypingArea(int i)
 {
-    const CmrRect& r = kBoxRects[i];
+    const CmrRect& r = kBoxRecords[i].rect;
     return QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom));
 }
 
@@ -94,7 +95,7 @@ TEST(CmrFormCaptions, Page1CaptionsStayInTheirBoxes)
 {
     const CFormPainter painter(CmrLayout::Description(), 10);
     const QVector<Caption> captions = Page1Captions(painter);
-    ASSERT_EQ(captions.size(), kCaptionsPage1Count);
+    ASSERT_EQ(captions.size(), kCaptionRecordsPage1Count);
     const QRectF frame(QPointF(kFrameLeft, kFrameTop), QPointF(kFrameRight, kFrameBottom));
     const auto lineGroups = LineGroups(kLinesPage1);
 
@@ -123,12 +124,11 @@ TEST(CmrFormCaptions, Page2CaptionsStayOnTheSheetAndOffTheAgreementsBox)
 {
     const QFontMetricsF metrics(
         CFormPainter(CmrLayout::Description(), 10).Font(CmrLayout::kCaptionFont));
-    const auto points = CaptionPointGroups(kCaptionPointsPage2).value(0);
-    ASSERT_EQ(points.size(), kCaptionsPage2Count);
-    for (int i = 0; i < points.size(); ++i) {
-        const QString text = CaptionText(2, i);
-        const QRectF ink = metrics.tightBoundingRect(text).translated(
-            points[i].x, -points[i].y - metrics.descent());
+    for (int i = 0; i < kCaptionRecordsPage2Count; ++i) {
+        const CaptionRecord& c = kCaptionRecordsPage2[i];
+        const QString text = QString::fromUtf8(c.text);
+        const QRectF ink =
+            metrics.tightBoundingRect(text).translated(c.x, -c.y - metrics.descent());
         EXPECT_TRUE(QRectF(0, 0, kSheetWidth, kSheetHeight).contains(ink)) << i;
         EXPECT_FALSE(ink.intersects(TypingArea(kPage2Entry))) << i;
         for (const Segment& s : LineGroups(kLinesPage2).value(0).mid(kPage2FilledRectCount))
@@ -200,7 +200,7 @@ TEST_P(CmrPermitCross, IsDrawnOnlyWhenThePermitNumberIsFilledIn)
     const QImage image = RenderAtTableScale(document, env.Settings());
 
     for (int k = 0; k < kPermitBoxCount; ++k) {
-        const int blue = BlueIn(image, Area(kBoxRects[kFirstPermitBox + k], 4));
+        const int blue = BlueIn(image, Area(kBoxRecords[kFirstPermitBox + k].rect, 4));
         if (k == c.crossedCheckbox)
             EXPECT_GT(blue, 40) << c.what << ": checkbox " << k;
         else
@@ -208,8 +208,8 @@ TEST_P(CmrPermitCross, IsDrawnOnlyWhenThePermitNumberIsFilledIn)
     }
     // Where an out-of-range permit type would point: box 0 and the back page's
     // box, both empty in this document.
-    EXPECT_EQ(BlueIn(image, Area(kBoxRects[0])), 0) << c.what;
-    EXPECT_EQ(BlueIn(image, Area(kBoxRects[kPage2Entry])), 0) << c.what;
+    EXPECT_EQ(BlueIn(image, Area(kBoxRecords[0].rect)), 0) << c.what;
+    EXPECT_EQ(BlueIn(image, Area(kBoxRecords[kPage2Entry].rect)), 0) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -233,17 +233,17 @@ TEST(CmrRender, BoxTextsLieInTheirBoxesInTheEditColour)
     document.GetStore().SetFieldText(14, QStringLiteral("2,4"), 1); // right-aligned
     document.GetStore().SetFieldText(0, QStringLiteral("Sonstige Vereinbarung"), 2);
     const QImage front = RenderAtTableScale(document, env.Settings());
-    EXPECT_GT(BlueIn(front, Area(kBoxRects[0])), 100);
-    const CmrRect volume = kBoxRects[14];
+    EXPECT_GT(BlueIn(front, Area(kBoxRecords[0].rect)), 100);
+    const CmrRect volume = kBoxRecords[14].rect;
     const int mid = (volume.left + volume.right) / 2;
     EXPECT_EQ(BlueIn(front, QRect(QPoint(volume.left, volume.top), QPoint(mid, volume.bottom))), 0);
     EXPECT_GT(BlueIn(front, QRect(QPoint(mid, volume.top), QPoint(volume.right, volume.bottom))),
               0);
 
     const QImage back = RenderAtTableScale(document, env.Settings(), 2);
-    EXPECT_GT(BlueIn(back, Area(kBoxRects[kPage2Entry])), 100);
+    EXPECT_GT(BlueIn(back, Area(kBoxRecords[kPage2Entry].rect)), 100);
     EXPECT_EQ(back.pixel(200, 2000), qRgb(0xC0, 0xC0, 0xC0)); // a translation column
-    EXPECT_EQ(BlueIn(back, Area(kBoxRects[14])), 0);          // the front's texts stay on the front
+    EXPECT_EQ(BlueIn(back, Area(kBoxRecords[14].rect)), 0);   // the front's texts stay on the front
 }
 
 TEST(CmrRender, ThePublisherChangesOnlyTheFootOfTheForm)

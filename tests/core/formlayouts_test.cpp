@@ -175,14 +175,15 @@ TEST_P(FormLayouts, TablesMatchTheirDescriptions)
     ASSERT_EQ(form.pages.size(), form.pageCount);
     for (const Forms::PageDrawing& drawing : form.pages) {
         EXPECT_EQ(FormTables::LineGroups(drawing.lines).size(), drawing.lineStyles.size());
-        const auto points = FormTables::CaptionPointGroups(drawing.captionPoints);
-        ASSERT_EQ(points.size(), drawing.captionGroups.size());
-        // Every caption string is taken by exactly one point.
-        int taken = 0;
-        for (int g = 0; g < points.size(); ++g)
-            if (drawing.captionGroups[g].source == Forms::CaptionSource::Table)
-                taken += int(points[g].size());
-        EXPECT_EQ(taken, drawing.captionCount);
+        // A caption has a text of its own exactly where its group takes the
+        // records' texts.
+        for (int i = 0; i < drawing.captionCount; ++i) {
+            const FormTables::CaptionRecord& caption = drawing.captions[i];
+            ASSERT_TRUE(caption.group >= 0 && caption.group < drawing.captionGroups.size()) << i;
+            const bool ownText =
+                drawing.captionGroups[caption.group].source == Forms::CaptionSource::Table;
+            EXPECT_EQ(caption.text != nullptr, ownText) << "caption " << i;
+        }
     }
 }
 

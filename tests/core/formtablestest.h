@@ -31,13 +31,20 @@ inline std::ostream& operator<<(std::ostream& os, const Segment& s)
 
 } // namespace FormTables
 
-// A row the paper form fixes exactly: entry `index` of a box or print table.
+// A row the paper form fixes exactly: entry `index` of the box table
+// (publisher -1) or of a publisher's print table.
 struct TellingRow
 {
     const char* what;
-    const FormTables::BoxRect* table;
+    int publisher;
     int index;
     FormTables::BoxRect expected;
+
+    FormTables::BoxRect Actual(const Forms::FormDescription& form) const
+    {
+        return publisher < 0 ? form.BoxEntry(index, 1)
+                             : form.PrintEntry(index, 1, publisher, false);
+    }
 };
 
 inline void PrintTo(const TellingRow& row, std::ostream* os)

@@ -39,31 +39,30 @@ class ForwardingTellingRows : public testing::TestWithParam<TellingRow>
 
 TEST_P(ForwardingTellingRows, MatchExactly)
 {
-    EXPECT_EQ(GetParam().table[GetParam().index], GetParam().expected);
+    EXPECT_EQ(GetParam().Actual(Description()), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ForwardingTellingRows,
-    testing::Values(
-        TellingRow{"order number", kBoxRects, 0, {1400, 60, 1990, 120}},
-        TellingRow{"shipper", kBoxRects, 2, {160, 110, 1050, 300}},
-        TellingRow{"count of row 0", kBoxRects, 22, {630, 1030, 740, 1075}},
-        TellingRow{"sum of the counts", kBoxRects, 77, {630, 1440, 740, 1485}},
-        TellingRow{"sum of the gross weights", kBoxRects, 80, {1825, 1440, 2005, 1485}},
-        TellingRow{"foot area", kBoxRects, 105, {160, 2620, 2005, 2850}},
-        TellingRow{"follow on box", kBoxRects, kFollowEntry, {100, 250, 1870, 1100}},
-        TellingRow{"K order number", kPrintRectsK, 0, {1400, 90, 1990, 140}},
-        TellingRow{"K shipper", kPrintRectsK, 2, {160, 110, 1080, 300}},
-        TellingRow{"K count of row 0", kPrintRectsK, 22, {630, 1030, 740, 1075}},
-        TellingRow{"K sum of the counts", kPrintRectsK, 77, {630, 1430, 740, 1475}},
-        TellingRow{"K sum of the gross weights", kPrintRectsK, 80, {1825, 1430, 2005, 1475}},
-        TellingRow{"K foot area", kPrintRectsK, 105, {160, 2630, 2005, 2860}},
-        TellingRow{"O order number", kPrintRectsO, 0, {1400, 60, 1990, 120}},
-        TellingRow{"O shipper", kPrintRectsO, 2, {160, 110, 1050, 300}},
-        TellingRow{"O count of row 0", kPrintRectsO, 22, {620, 1030, 730, 1075}},
-        TellingRow{"O sum of the counts", kPrintRectsO, 77, {620, 1430, 730, 1475}},
-        TellingRow{"O sum of the gross weights", kPrintRectsO, 80, {1815, 1430, 1980, 1475}},
-        TellingRow{"O foot area", kPrintRectsO, 105, {160, 2600, 2005, 2830}}),
+    testing::Values(TellingRow{"order number", -1, 0, {1400, 60, 1990, 120}},
+                    TellingRow{"shipper", -1, 2, {160, 110, 1050, 300}},
+                    TellingRow{"count of row 0", -1, 22, {630, 1030, 740, 1075}},
+                    TellingRow{"sum of the counts", -1, 77, {630, 1440, 740, 1485}},
+                    TellingRow{"sum of the gross weights", -1, 80, {1825, 1440, 2005, 1485}},
+                    TellingRow{"foot area", -1, 105, {160, 2620, 2005, 2850}},
+                    TellingRow{"follow on box", -1, kFollowEntry, {100, 250, 1870, 1100}},
+                    TellingRow{"K order number", 0, 0, {1400, 90, 1990, 140}},
+                    TellingRow{"K shipper", 0, 2, {160, 110, 1080, 300}},
+                    TellingRow{"K count of row 0", 0, 22, {630, 1030, 740, 1075}},
+                    TellingRow{"K sum of the counts", 0, 77, {630, 1430, 740, 1475}},
+                    TellingRow{"K sum of the gross weights", 0, 80, {1825, 1430, 2005, 1475}},
+                    TellingRow{"K foot area", 0, 105, {160, 2630, 2005, 2860}},
+                    TellingRow{"O order number", 1, 0, {1400, 60, 1990, 120}},
+                    TellingRow{"O shipper", 1, 2, {160, 110, 1050, 300}},
+                    TellingRow{"O count of row 0", 1, 22, {620, 1030, 730, 1075}},
+                    TellingRow{"O sum of the counts", 1, 77, {620, 1430, 730, 1475}},
+                    TellingRow{"O sum of the gross weights", 1, 80, {1815, 1430, 1980, 1475}},
+                    TellingRow{"O foot area", 1, 105, {160, 2600, 2005, 2830}}),
     [](const testing::TestParamInfo<TellingRow>& info) { return TestCaseName(info.param.what); });
 
 TEST(ForwardingLayout, GoodsRowsLie45UnitsApartInTheirColumns)
@@ -71,7 +70,7 @@ TEST(ForwardingLayout, GoodsRowsLie45UnitsApartInTheirColumns)
     const int columnLines[] = {150, 620, 750, 1035, 1080, 1670, 1810, 2010};
     for (int row = 0; row < 8; ++row) {
         for (int column = 0; column < 7; ++column) {
-            const BoxRect& r = kBoxRects[21 + 7 * row + column];
+            const BoxRect& r = kBoxRecords[21 + 7 * row + column].rect;
             EXPECT_EQ(r.top, 1030 + 45 * row) << row << '/' << column;
             EXPECT_EQ(r.bottom, 1075 + 45 * row) << row << '/' << column;
             EXPECT_GT(r.left, columnLines[column]) << row << '/' << column;
@@ -268,10 +267,11 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     for (const auto& m : moves)
         EXPECT_EQ(d.ArrowTarget(m.down, m.from), m.to) << m.down << ' ' << m.from;
 
-    const QVector<BoxRect> tableK(std::begin(kPrintRectsK), std::end(kPrintRectsK));
-    const QVector<BoxRect> tableO(std::begin(kPrintRectsO), std::end(kPrintRectsO));
-    for (int publisher : {0, 1, 2, 3, 9})
-        EXPECT_EQ(d.GroupOf(publisher).printRects, publisher == 0 ? tableK : tableO) << publisher;
+    // Publisher 0 prints on sheet K, every other publisher on sheet O.
+    ASSERT_EQ(d.publisherGroups.size(), 2);
+    EXPECT_EQ(d.GroupOf(0).publishers, QVector<int>{0});
+    for (int publisher : {1, 2, 3, 9})
+        EXPECT_EQ(&d.GroupOf(publisher), &d.publisherGroups[1]) << publisher;
 }
 
 // ---------------------------------------------------------------------------

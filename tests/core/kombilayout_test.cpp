@@ -92,12 +92,10 @@ TEST(KombiLayout, TheFollowOnBoxFollowsTheCheckBoxesAndPrintsWhereItIsShown)
 // sheet of 2 and 3, and so does any other number.
 TEST(KombiLayout, OnlyPublisherZeroPrintsOnTableK)
 {
-    const QVector<BoxRect> tableK(std::begin(kPrintRectsPublisher0),
-                                  std::end(kPrintRectsPublisher0));
-    const QVector<BoxRect> tableO(std::begin(kPrintRectsOthers), std::end(kPrintRectsOthers));
-    EXPECT_EQ(Kombi().GroupOf(0).printRects, tableK);
+    ASSERT_EQ(Kombi().publisherGroups.size(), 2);
+    EXPECT_EQ(Kombi().GroupOf(0).publishers, QVector<int>{0});
     for (int publisher : {1, 2, 3, 9})
-        EXPECT_EQ(Kombi().GroupOf(publisher).printRects, tableO) << publisher;
+        EXPECT_EQ(&Kombi().GroupOf(publisher), &Kombi().publisherGroups[1]) << publisher;
 }
 
 // ---------------------------------------------------------------------------

@@ -264,7 +264,7 @@ TEST(FormDescriptions, BoxesTakeTheAlignmentOfTheirColumn)
     const auto* kombi = &KombiLayout::Description();
     const auto* forwarding = &ForwardingLayout::Description();
     for (const Forms::FormDescription* d : Forms::AllFormDescriptions()) {
-        EXPECT_NE(d->alignments, nullptr);
+        EXPECT_NE(d->boxes, nullptr);
         EXPECT_EQ(d->fontSizeStep, 2);
     }
     EXPECT_EQ(nat2009->boxCount, 127);

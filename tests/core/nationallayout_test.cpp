@@ -239,20 +239,18 @@ QStringList DrawnTexts(Edition edition, int publisher)
 
 TEST(NationalLayoutCaptions, GroupsHoldTheFormsTexts)
 {
-    const auto groups = FormTables::CaptionPointGroups(kCaptionPoints);
-    ASSERT_EQ(groups.size(), kCaptionGroupCount);
+    // The groups follow each other in drawing order.
     const int sizes[] = {17, 45, 16, 85, 2, 6, 1};
     int first[kCaptionGroupCount] = {};
     for (int g = 0, next = 0; g < kCaptionGroupCount; ++g) {
-        EXPECT_EQ(groups[g].size(), sizes[g]) << g;
         first[g] = next;
-        next += int(groups[g].size());
+        next += sizes[g];
     }
-    // The edition line takes no string; the last two are the editions' texts.
-    ASSERT_EQ(kCaptionCount, 17 + 45 + 16 + 85 + 2 + 6 + 2);
-    const auto text = [](int i) { return QString::fromUtf8(kCaptions[i]); };
-    EXPECT_EQ(text(kCaptionCount - 2), QLatin1String("01/2007"));
-    EXPECT_EQ(text(kCaptionCount - 1), QLatin1String("07/2009"));
+    ASSERT_EQ(kCaptionRecordCount, 17 + 45 + 16 + 85 + 2 + 6 + 1);
+    for (int g = 0; g < kCaptionGroupCount; ++g)
+        for (int i = first[g]; i < first[g] + sizes[g]; ++i)
+            EXPECT_EQ(kCaptionRecords[i].group, g) << i;
+    const auto text = [](int i) { return QString::fromUtf8(kCaptionRecords[i].text); };
 
     const int letters = first[int(CaptionGroup::Letters)];
     EXPECT_EQ(text(letters), QLatin1String("FRACHTBRIEF"));
@@ -265,14 +263,19 @@ TEST(NationalLayoutCaptions, GroupsHoldTheFormsTexts)
     // Line numbers 1 to 45, right-aligned at x 65, one every 63.5 units.
     const int numbers = first[int(CaptionGroup::LineNumbers)];
     for (int i = 0; i < 45; ++i) {
+        const FormTables::CaptionRecord& p = kCaptionRecords[numbers + i];
         EXPECT_EQ(text(numbers + i), QString::number(i + 1));
-        const FormTables::CaptionPoint p = groups[int(CaptionGroup::LineNumbers)][i];
         EXPECT_EQ(p.x, 65);
         EXPECT_EQ(p.y, -(100 + 127 * i / 2)) << i;
     }
-    const FormTables::CaptionPoint edition = groups[int(CaptionGroup::EditionLine)][0];
+    // The edition line takes the edition's text with the publisher.
+    const FormTables::CaptionRecord& edition =
+        kCaptionRecords[first[int(CaptionGroup::EditionLine)]];
     EXPECT_EQ(edition.x, 10);
     EXPECT_EQ(edition.y, -2950);
+    EXPECT_EQ(edition.text, nullptr);
+    EXPECT_EQ(Form(k2007).editionText, QLatin1String("01/2007"));
+    EXPECT_EQ(Form(k2009).editionText, QLatin1String("07/2009"));
 
     const int headings = first[int(CaptionGroup::Headings)];
     EXPECT_EQ(text(headings), QLatin1String("Frachtberechnung"));
@@ -285,14 +288,15 @@ TEST(NationalLayoutCaptions, GroupsHoldTheFormsTexts)
     EXPECT_EQ(text(first[int(CaptionGroup::Only2009)] + 5), QLatin1String("ungscode"));
 
     const Forms::PageDrawing& page = Form(k2009).pages[0];
+    EXPECT_EQ(page.captions, kCaptionRecords);
     EXPECT_EQ(page.captionGroups[int(CaptionGroup::Letters)].font.weight, 700);
     EXPECT_EQ(page.captionGroups[int(CaptionGroup::LineNumbers)].anchor,
               Forms::Anchor::RightBottom);
     EXPECT_EQ(page.captionGroups[int(CaptionGroup::Captions)].anchor, Forms::Anchor::LeftBottom);
 }
 
-// Groups 5 and 6 take their strings in both editions, so each edition draws
-// its own headings and nothing after them shifts.
+// Groups 5 and 6 are drawn in one edition each, so each edition draws its own
+// headings and nothing after them shifts.
 TEST(NationalLayoutCaptions, EachEditionDrawsItsOwnDangerousGoodsHeadings)
 {
     const QStringList only2007 = {"Gefahrenzettelmuster-Nr.", "Verp.-Gruppe"};

@@ -21,7 +21,7 @@ int LowestBox(const Forms::FormDescription& form)
 {
     int lowest = 0;
     for (int i = 1; i < form.boxCount; ++i)
-        if (form.boxes[i].bottom > form.boxes[lowest].bottom)
+        if (form.BoxEntry(i, 1).bottom > form.BoxEntry(lowest, 1).bottom)
             lowest = i;
     return lowest;
 }
@@ -80,8 +80,8 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = FormViewSettings(*m_dir, QString(), kZoom);
-        for (FormType type : {FormType::Cmr, FormType::National, FormType::Kombi,
-                              FormType::Forwarding})
+        for (FormType type :
+             {FormType::Cmr, FormType::National, FormType::Kombi, FormType::Forwarding})
             m_settings->WriteProfileInt(GetFormTypeInfo(type).section,
                                         QLatin1String(Settings::kZoomFactor), kZoom);
     }

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Forms::PlaceOfIssue;
+using Forms::BoxFill;
 
 class Filler
 {
@@ -20,46 +20,48 @@ public:
 
     void Texts()
     {
-        for (const Forms::DefaultText& text : m_form.defaultTexts)
-            Put(text.box, m_settings.Get(m_section, text.setting));
+        for (int box = 0; box < m_form.boxCount; ++box)
+            if (const TextSetting* setting = m_form.boxes[box].defaultText)
+                Put(box, m_settings.Get(m_section, *setting));
     }
 
-    bool AutoDate() const
-    {
-        return m_form.dateBox >= 0 && m_settings.Get(m_section, Settings::AutoDate) != 0;
-    }
+    bool AutoDate() const { return m_settings.Get(m_section, Settings::AutoDate) != 0; }
 
-    // The date, with the place where the form writes them together.
-    void Date()
+    // The date, with the place where the form writes them together; with
+    // `place` also the place in a box of its own.
+    void Date(bool place)
     {
         const QString date =
             CStringFormat::FormatDate(m_settings.Get(m_section, Settings::DateFormat), m_today);
-        if (m_form.placeOfIssue != PlaceOfIssue::BeforeDate) {
-            Put(m_form.dateBox, date);
-            return;
-        }
-        const QString place = City().trimmed();
-        Put(m_form.dateBox, place.isEmpty() ? date : QStringLiteral("%1 - %2").arg(place, date));
-    }
-
-    // The place in a box of its own.
-    void Place()
-    {
-        if (m_form.placeOfIssue == PlaceOfIssue::OwnBox) {
-            Put(m_form.placeBox, City());
-        } else if (m_form.placeOfIssue == PlaceOfIssue::OwnBoxIfGiven) {
-            const QString place = City().trimmed();
-            if (!place.isEmpty())
-                Put(m_form.placeBox, place);
+        const QString city = m_settings.Get(m_section, Settings::City);
+        const QString trimmed = city.trimmed();
+        for (int box = 0; box < m_form.boxCount; ++box) {
+            switch (m_form.boxes[box].fill) {
+            case BoxFill::None:
+                break;
+            case BoxFill::Date:
+                Put(box, date);
+                break;
+            case BoxFill::PlaceAndDate:
+                Put(box, trimmed.isEmpty() ? date : QStringLiteral("%1 - %2").arg(trimmed, date));
+                break;
+            case BoxFill::Place:
+                if (place)
+                    Put(box, city);
+                break;
+            case BoxFill::PlaceIfGiven:
+                if (place && !trimmed.isEmpty())
+                    Put(box, trimmed);
+                break;
+            }
         }
     }
 
 private:
-    QString City() const { return m_settings.Get(m_section, Settings::City); }
     // A box the store lacks is skipped.
     void Put(int box, const QString& text)
     {
-        if (box >= 0 && box < m_store.GetFieldCount())
+        if (box < m_store.GetFieldCount())
             m_store.SetFieldText(quint16(box), text, 1);
     }
 
@@ -77,10 +79,8 @@ void FillDefaultTexts(const Forms::FormDescription& form, CFieldStore& store,
 {
     Filler filler(form, store, settings, today);
     filler.Texts();
-    if (filler.AutoDate()) {
-        filler.Date();
-        filler.Place();
-    }
+    if (filler.AutoDate())
+        filler.Date(true);
 }
 
 void ApplyAutomaticDate(const Forms::FormDescription& form, CFieldStore& store,
@@ -88,5 +88,5 @@ void ApplyAutomaticDate(const Forms::FormDescription& form, CFieldStore& store,
 {
     Filler filler(form, store, settings, today);
     if (filler.AutoDate())
-        filler.Date();
+        filler.Date(false);
 }

@@ -9,9 +9,9 @@ class CSettingsStore;
 
 // Writes the default texts of a new or reset document of the given form into
 // page 1 of its store, reading every key afresh from the form's settings section:
-// the form's default texts (FormDescription::defaultTexts) and, with the
-// automatic date, the date and the place of issue ("Stadt") where the form
-// keeps them (dateBox, placeOfIssue).
+// the boxes' default texts (BoxRecord::defaultText) and, with the automatic
+// date, the date and the place of issue ("Stadt") where the form's boxes keep
+// them (BoxRecord::fill).
 //
 // The automatic date ("AutoDatum", default on) is today in the section's
 // "Datumformat" (default 2: "05. März 2024"). Boxes not named keep their text;

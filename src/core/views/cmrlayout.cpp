@@ -20,561 +20,6 @@ constexpr int kBackCaptions = 0;
 
 // clang-format off
 
-// Screen boxes. The entry comments name the box of the printed form.
-const CmrRect kBoxRects[kBoxTableSize] = {
-    {70, 150, 950, 350}, // 0: box 1 sender
-    {70, 405, 950, 605}, // 1: box 2 consignee
-    {170, 660, 950, 755}, // 2: box 3 place of delivery: place, country
-    {170, 805, 950, 925}, // 3: box 4 taking over: place, country, date
-    {70, 975, 950, 1115}, // 4: box 5 documents attached
-    {990, 405, 1870, 605}, // 5: box 16 carrier
-    {990, 660, 1870, 835}, // 6: box 17 successive carriers
-    {990, 885, 1870, 1115}, // 7: box 18 carrier's reservations
-    {70, 1168, 360, 1208}, // 8: goods row 1: 6 marks
-    {370, 1168, 620, 1208}, // 9: goods row 1: 7 packages
-    {630, 1168, 850, 1208}, // 10: goods row 1: 8 packing
-    {860, 1168, 1180, 1208}, // 11: goods row 1: 9 nature of goods
-    {1205, 1168, 1415, 1208}, // 12: goods row 1: 10 statistical no.
-    {1430, 1168, 1645, 1208}, // 13: goods row 1: 11 gross weight
-    {1660, 1168, 1870, 1208}, // 14: goods row 1: 12 volume
-    {70, 1208, 360, 1248}, // 15: goods row 2: 6 marks
-    {370, 1208, 620, 1248}, // 16: goods row 2: 7 packages
-    {630, 1208, 850, 1248}, // 17: goods row 2: 8 packing
-    {860, 1208, 1180, 1248}, // 18: goods row 2: 9 nature of goods
-    {1205, 1208, 1415, 1248}, // 19: goods row 2: 10 statistical no.
-    {1430, 1208, 1645, 1248}, // 20: goods row 2: 11 gross weight
-    {1660, 1208, 1870, 1248}, // 21: goods row 2: 12 volume
-    {70, 1248, 360, 1288}, // 22: goods row 3: 6 marks
-    {370, 1248, 620, 1288}, // 23: goods row 3: 7 packages
-    {630, 1248, 850, 1288}, // 24: goods row 3: 8 packing
-    {860, 1248, 1180, 1288}, // 25: goods row 3: 9 nature of goods
-    {1205, 1248, 1415, 1288}, // 26: goods row 3: 10 statistical no.
-    {1430, 1248, 1645, 1288}, // 27: goods row 3: 11 gross weight
-    {1660, 1248, 1870, 1288}, // 28: goods row 3: 12 volume
-    {70, 1288, 360, 1328}, // 29: goods row 4: 6 marks
-    {370, 1288, 620, 1328}, // 30: goods row 4: 7 packages
-    {630, 1288, 850, 1328}, // 31: goods row 4: 8 packing
-    {860, 1288, 1180, 1328}, // 32: goods row 4: 9 nature of goods
-    {1205, 1288, 1415, 1328}, // 33: goods row 4: 10 statistical no.
-    {1430, 1288, 1645, 1328}, // 34: goods row 4: 11 gross weight
-    {1660, 1288, 1870, 1328}, // 35: goods row 4: 12 volume
-    {70, 1328, 360, 1368}, // 36: goods row 5: 6 marks
-    {370, 1328, 620, 1368}, // 37: goods row 5: 7 packages
-    {630, 1328, 850, 1368}, // 38: goods row 5: 8 packing
-    {860, 1328, 1180, 1368}, // 39: goods row 5: 9 nature of goods
-    {1205, 1328, 1415, 1368}, // 40: goods row 5: 10 statistical no.
-    {1430, 1328, 1645, 1368}, // 41: goods row 5: 11 gross weight
-    {1660, 1328, 1870, 1368}, // 42: goods row 5: 12 volume
-    {70, 1368, 360, 1408}, // 43: goods row 6: 6 marks
-    {370, 1368, 620, 1408}, // 44: goods row 6: 7 packages
-    {630, 1368, 850, 1408}, // 45: goods row 6: 8 packing
-    {860, 1368, 1180, 1408}, // 46: goods row 6: 9 nature of goods
-    {1205, 1368, 1415, 1408}, // 47: goods row 6: 10 statistical no.
-    {1430, 1368, 1645, 1408}, // 48: goods row 6: 11 gross weight
-    {1660, 1368, 1870, 1408}, // 49: goods row 6: 12 volume
-    {70, 1408, 360, 1448}, // 50: goods row 7: 6 marks
-    {370, 1408, 620, 1448}, // 51: goods row 7: 7 packages
-    {630, 1408, 850, 1448}, // 52: goods row 7: 8 packing
-    {860, 1408, 1180, 1448}, // 53: goods row 7: 9 nature of goods
-    {1205, 1408, 1415, 1448}, // 54: goods row 7: 10 statistical no.
-    {1430, 1408, 1645, 1448}, // 55: goods row 7: 11 gross weight
-    {1660, 1408, 1870, 1448}, // 56: goods row 7: 12 volume
-    {70, 1448, 360, 1488}, // 57: goods row 8: 6 marks
-    {370, 1448, 620, 1488}, // 58: goods row 8: 7 packages
-    {630, 1448, 850, 1488}, // 59: goods row 8: 8 packing
-    {860, 1448, 1180, 1488}, // 60: goods row 8: 9 nature of goods
-    {1205, 1448, 1415, 1488}, // 61: goods row 8: 10 statistical no.
-    {1430, 1448, 1645, 1488}, // 62: goods row 8: 11 gross weight
-    {1660, 1448, 1870, 1488}, // 63: goods row 8: 12 volume
-    {70, 1488, 360, 1528}, // 64: goods row 9: 6 marks
-    {370, 1488, 620, 1528}, // 65: goods row 9: 7 packages
-    {630, 1488, 850, 1528}, // 66: goods row 9: 8 packing
-    {860, 1488, 1180, 1528}, // 67: goods row 9: 9 nature of goods
-    {1205, 1488, 1415, 1528}, // 68: goods row 9: 10 statistical no.
-    {1430, 1488, 1645, 1528}, // 69: goods row 9: 11 gross weight
-    {1660, 1488, 1870, 1528}, // 70: goods row 9: 12 volume
-    {130, 1600, 390, 1645}, // 71: dangerous goods: UN number
-    {410, 1600, 990, 1645}, // 72: dangerous goods: name
-    {1010, 1600, 1260, 1645}, // 73: dangerous goods: label model no.
-    {1280, 1600, 1490, 1645}, // 74: dangerous goods: packing group
-    {1510, 1600, 1870, 1645}, // 75: dangerous goods: tunnel restriction code
-    {1255, 1837, 1385, 1873}, // 76: box 20 carriage charges: sender
-    {1395, 1837, 1455, 1873}, // 77: box 20 carriage charges: sender cents
-    {1465, 1837, 1545, 1873}, // 78: box 20 carriage charges: currency (sender)
-    {1555, 1837, 1635, 1873}, // 79: box 20 carriage charges: currency (consignee)
-    {1645, 1837, 1805, 1873}, // 80: box 20 carriage charges: consignee
-    {1815, 1837, 1875, 1873}, // 81: box 20 carriage charges: consignee cents
-    {1255, 1877, 1385, 1913}, // 82: box 20 deductions: sender
-    {1395, 1877, 1455, 1913}, // 83: box 20 deductions: sender cents
-    {1465, 1877, 1545, 1913}, // 84: box 20 deductions: currency (sender)
-    {1555, 1877, 1635, 1913}, // 85: box 20 deductions: currency (consignee)
-    {1645, 1877, 1805, 1913}, // 86: box 20 deductions: consignee
-    {1815, 1877, 1875, 1913}, // 87: box 20 deductions: consignee cents
-    {1255, 1917, 1385, 1953}, // 88: box 20 balance: sender
-    {1395, 1917, 1455, 1953}, // 89: box 20 balance: sender cents
-    {1465, 1917, 1545, 1953}, // 90: box 20 balance: currency (sender)
-    {1555, 1917, 1635, 1953}, // 91: box 20 balance: currency (consignee)
-    {1645, 1917, 1805, 1953}, // 92: box 20 balance: consignee
-    {1815, 1917, 1875, 1953}, // 93: box 20 balance: consignee cents
-    {1255, 1957, 1385, 1993}, // 94: box 20 supplements: sender
-    {1395, 1957, 1455, 1993}, // 95: box 20 supplements: sender cents
-    {1465, 1957, 1545, 1993}, // 96: box 20 supplements: currency (sender)
-    {1555, 1957, 1635, 1993}, // 97: box 20 supplements: currency (consignee)
-    {1645, 1957, 1805, 1993}, // 98: box 20 supplements: consignee
-    {1815, 1957, 1875, 1993}, // 99: box 20 supplements: consignee cents
-    {1255, 1997, 1385, 2033}, // 100: box 20 additional charges: sender
-    {1395, 1997, 1455, 2033}, // 101: box 20 additional charges: sender cents
-    {1465, 1997, 1545, 2033}, // 102: box 20 additional charges: currency (sender)
-    {1555, 1997, 1635, 2033}, // 103: box 20 additional charges: currency (consignee)
-    {1645, 1997, 1805, 2033}, // 104: box 20 additional charges: consignee
-    {1815, 1997, 1875, 2033}, // 105: box 20 additional charges: consignee cents
-    {1255, 2037, 1385, 2073}, // 106: box 20 miscellaneous: sender
-    {1395, 2037, 1455, 2073}, // 107: box 20 miscellaneous: sender cents
-    {1465, 2037, 1545, 2073}, // 108: box 20 miscellaneous: currency (sender)
-    {1555, 2037, 1635, 2073}, // 109: box 20 miscellaneous: currency (consignee)
-    {1645, 2037, 1805, 2073}, // 110: box 20 miscellaneous: consignee
-    {1815, 2037, 1875, 2073}, // 111: box 20 miscellaneous: consignee cents
-    {1255, 2077, 1385, 2113}, // 112: box 20 total: sender
-    {1395, 2077, 1455, 2113}, // 113: box 20 total: sender cents
-    {1465, 2077, 1545, 2113}, // 114: box 20 total: currency (sender)
-    {1555, 2077, 1635, 2113}, // 115: box 20 total: currency (consignee)
-    {1645, 2077, 1805, 2113}, // 116: box 20 total: consignee
-    {1815, 2077, 1875, 2113}, // 117: box 20 total: consignee cents
-    {70, 1695, 960, 1825}, // 118: box 13 sender's instructions
-    {70, 1875, 960, 1915}, // 119: box 14 instructions as to payment
-    {250, 1925, 960, 1985}, // 120: box 15 cash on delivery
-    {990, 1695, 1870, 1775}, // 121: box 19 special agreements
-    {1175, 2125, 1480, 2195}, // 122: box 21 established in
-    {1545, 2125, 1870, 2195}, // 123: box 21 on (date)
-    {70, 2245, 650, 2455}, // 124: box 22 sender's signature and stamp
-    {680, 2245, 1260, 2455}, // 125: box 23 carrier's signature and stamp
-    {55, 2563, 285, 2602}, // 126: box 25 tariff distance leg 1: from
-    {295, 2563, 525, 2602}, // 127: box 25 tariff distance leg 1: to
-    {535, 2563, 655, 2602}, // 128: box 25 tariff distance leg 1: km
-    {55, 2608, 285, 2647}, // 129: box 25 tariff distance leg 2: from
-    {295, 2608, 525, 2647}, // 130: box 25 tariff distance leg 2: to
-    {535, 2608, 655, 2647}, // 131: box 25 tariff distance leg 2: km
-    {55, 2653, 285, 2692}, // 132: box 25 tariff distance leg 3: from
-    {295, 2653, 525, 2692}, // 133: box 25 tariff distance leg 3: to
-    {535, 2653, 655, 2692}, // 134: box 25 tariff distance leg 3: km
-    {55, 2698, 285, 2737}, // 135: box 25 tariff distance leg 4: from
-    {295, 2698, 525, 2737}, // 136: box 25 tariff distance leg 4: to
-    {535, 2698, 655, 2737}, // 137: box 25 tariff distance leg 4: km
-    {55, 2743, 285, 2782}, // 138: box 25 tariff distance leg 5: from
-    {295, 2743, 525, 2782}, // 139: box 25 tariff distance leg 5: to
-    {535, 2743, 655, 2782}, // 140: box 25 tariff distance leg 5: km
-    {500, 1995, 960, 2055}, // 141: box 26 carrier's contracting party
-    {405, 2105, 685, 2145}, // 142: box 27 registration: lorry
-    {695, 2105, 970, 2145}, // 143: box 27 registration: trailer
-    {405, 2155, 685, 2195}, // 144: box 27 payload: lorry
-    {695, 2155, 970, 2195}, // 145: box 27 payload: trailer
-    {915, 2563, 1025, 2602}, // 146: pallets at the sender, Euro pallets: number
-    {1035, 2563, 1145, 2602}, // 147: pallets at the sender, Euro pallets: no exchange
-    {1155, 2563, 1265, 2602}, // 148: pallets at the sender, Euro pallets: exchange
-    {915, 2608, 1025, 2647}, // 149: pallets at the sender, box pallets: number
-    {1035, 2608, 1145, 2647}, // 150: pallets at the sender, box pallets: no exchange
-    {1155, 2608, 1265, 2647}, // 151: pallets at the sender, box pallets: exchange
-    {915, 2653, 1025, 2692}, // 152: pallets at the sender, one-way pallets: number
-    {1035, 2653, 1145, 2692}, // 153: pallets at the sender, one-way pallets: no exchange
-    {1155, 2653, 1265, 2692}, // 154: pallets at the sender, one-way pallets: exchange
-    {665, 2698, 905, 2737}, // 155: pallets at the sender, other kind: kind
-    {915, 2698, 1025, 2737}, // 156: pallets at the sender, other kind: number
-    {1035, 2698, 1145, 2737}, // 157: pallets at the sender, other kind: no exchange
-    {1155, 2698, 1265, 2737}, // 158: pallets at the sender, other kind: exchange
-    {1045, 2745, 1265, 2782}, // 159: pallets at the sender: driver's confirmation
-    {1525, 2563, 1635, 2602}, // 160: pallets at the consignee, Euro pallets: number
-    {1645, 2563, 1755, 2602}, // 161: pallets at the consignee, Euro pallets: no exchange
-    {1765, 2563, 1875, 2602}, // 162: pallets at the consignee, Euro pallets: exchange
-    {1525, 2608, 1635, 2647}, // 163: pallets at the consignee, box pallets: number
-    {1645, 2608, 1755, 2647}, // 164: pallets at the consignee, box pallets: no exchange
-    {1765, 2608, 1875, 2647}, // 165: pallets at the consignee, box pallets: exchange
-    {1525, 2653, 1635, 2692}, // 166: pallets at the consignee, one-way pallets: number
-    {1645, 2653, 1755, 2692}, // 167: pallets at the consignee, one-way pallets: no exchange
-    {1765, 2653, 1875, 2692}, // 168: pallets at the consignee, one-way pallets: exchange
-    {1275, 2698, 1515, 2737}, // 169: pallets at the consignee, other kind: kind
-    {1525, 2698, 1635, 2737}, // 170: pallets at the consignee, other kind: number
-    {1645, 2698, 1755, 2737}, // 171: pallets at the consignee, other kind: no exchange
-    {1765, 2698, 1875, 2737}, // 172: pallets at the consignee, other kind: exchange
-    {1655, 2745, 1875, 2782}, // 173: pallets at the consignee: consignee's confirmation
-    {350, 2790, 1000, 2850}, // 174: permit number used
-    {1400, 150, 1850, 210}, // 175: beside the title
-    {1010, 2800, 1060, 2855}, // 176: permit checkbox 1
-    {1240, 2800, 1290, 2855}, // 177: permit checkbox 2
-    {1470, 2800, 1520, 2855}, // 178: permit checkbox 3
-    {1670, 2800, 1720, 2855}, // 179: permit checkbox 4
-    {100, 250, 1870, 1100}, // 180: back page
-};
-
-// Publisher 0's sheets carry the goods rows and everything below them 1 mm
-// higher than the screen form; its checkboxes are shorter.
-const CmrRect kPrintRectsPublisher0[kPrintTableSize] = {
-    {70, 150, 950, 350}, // 0: box 1 sender
-    {70, 405, 950, 605}, // 1: box 2 consignee
-    {170, 660, 950, 755}, // 2: box 3 place of delivery: place, country
-    {170, 805, 950, 925}, // 3: box 4 taking over: place, country, date
-    {70, 975, 950, 1115}, // 4: box 5 documents attached
-    {990, 405, 1870, 605}, // 5: box 16 carrier
-    {990, 660, 1870, 835}, // 6: box 17 successive carriers
-    {990, 885, 1870, 1115}, // 7: box 18 carrier's reservations
-    {70, 1158, 360, 1198}, // 8: goods row 1: 6 marks
-    {370, 1158, 620, 1198}, // 9: goods row 1: 7 packages
-    {630, 1158, 850, 1198}, // 10: goods row 1: 8 packing
-    {860, 1158, 1180, 1198}, // 11: goods row 1: 9 nature of goods
-    {1205, 1158, 1415, 1198}, // 12: goods row 1: 10 statistical no.
-    {1430, 1158, 1645, 1198}, // 13: goods row 1: 11 gross weight
-    {1660, 1158, 1870, 1198}, // 14: goods row 1: 12 volume
-    {70, 1198, 360, 1238}, // 15: goods row 2: 6 marks
-    {370, 1198, 620, 1238}, // 16: goods row 2: 7 packages
-    {630, 1198, 850, 1238}, // 17: goods row 2: 8 packing
-    {860, 1198, 1180, 1238}, // 18: goods row 2: 9 nature of goods
-    {1205, 1198, 1415, 1238}, // 19: goods row 2: 10 statistical no.
-    {1430, 1198, 1645, 1238}, // 20: goods row 2: 11 gross weight
-    {1660, 1198, 1870, 1238}, // 21: goods row 2: 12 volume
-    {70, 1238, 360, 1278}, // 22: goods row 3: 6 marks
-    {370, 1238, 620, 1278}, // 23: goods row 3: 7 packages
-    {630, 1238, 850, 1278}, // 24: goods row 3: 8 packing
-    {860, 1238, 1180, 1278}, // 25: goods row 3: 9 nature of goods
-    {1205, 1238, 1415, 1278}, // 26: goods row 3: 10 statistical no.
-    {1430, 1238, 1645, 1278}, // 27: goods row 3: 11 gross weight
-    {1660, 1238, 1870, 1278}, // 28: goods row 3: 12 volume
-    {70, 1278, 360, 1318}, // 29: goods row 4: 6 marks
-    {370, 1278, 620, 1318}, // 30: goods row 4: 7 packages
-    {630, 1278, 850, 1318}, // 31: goods row 4: 8 packing
-    {860, 1278, 1180, 1318}, // 32: goods row 4: 9 nature of goods
-    {1205, 1278, 1415, 1318}, // 33: goods row 4: 10 statistical no.
-    {1430, 1278, 1645, 1318}, // 34: goods row 4: 11 gross weight
-    {1660, 1278, 1870, 1318}, // 35: goods row 4: 12 volume
-    {70, 1318, 360, 1358}, // 36: goods row 5: 6 marks
-    {370, 1318, 620, 1358}, // 37: goods row 5: 7 packages
-    {630, 1318, 850, 1358}, // 38: goods row 5: 8 packing
-    {860, 1318, 1180, 1358}, // 39: goods row 5: 9 nature of goods
-    {1205, 1318, 1415, 1358}, // 40: goods row 5: 10 statistical no.
-    {1430, 1318, 1645, 1358}, // 41: goods row 5: 11 gross weight
-    {1660, 1318, 1870, 1358}, // 42: goods row 5: 12 volume
-    {70, 1358, 360, 1398}, // 43: goods row 6: 6 marks
-    {370, 1358, 620, 1398}, // 44: goods row 6: 7 packages
-    {630, 1358, 850, 1398}, // 45: goods row 6: 8 packing
-    {860, 1358, 1180, 1398}, // 46: goods row 6: 9 nature of goods
-    {1205, 1358, 1415, 1398}, // 47: goods row 6: 10 statistical no.
-    {1430, 1358, 1645, 1398}, // 48: goods row 6: 11 gross weight
-    {1660, 1358, 1870, 1398}, // 49: goods row 6: 12 volume
-    {70, 1398, 360, 1438}, // 50: goods row 7: 6 marks
-    {370, 1398, 620, 1438}, // 51: goods row 7: 7 packages
-    {630, 1398, 850, 1438}, // 52: goods row 7: 8 packing
-    {860, 1398, 1180, 1438}, // 53: goods row 7: 9 nature of goods
-    {1205, 1398, 1415, 1438}, // 54: goods row 7: 10 statistical no.
-    {1430, 1398, 1645, 1438}, // 55: goods row 7: 11 gross weight
-    {1660, 1398, 1870, 1438}, // 56: goods row 7: 12 volume
-    {70, 1438, 360, 1478}, // 57: goods row 8: 6 marks
-    {370, 1438, 620, 1478}, // 58: goods row 8: 7 packages
-    {630, 1438, 850, 1478}, // 59: goods row 8: 8 packing
-    {860, 1438, 1180, 1478}, // 60: goods row 8: 9 nature of goods
-    {1205, 1438, 1415, 1478}, // 61: goods row 8: 10 statistical no.
-    {1430, 1438, 1645, 1478}, // 62: goods row 8: 11 gross weight
-    {1660, 1438, 1870, 1478}, // 63: goods row 8: 12 volume
-    {70, 1478, 360, 1518}, // 64: goods row 9: 6 marks
-    {370, 1478, 620, 1518}, // 65: goods row 9: 7 packages
-    {630, 1478, 850, 1518}, // 66: goods row 9: 8 packing
-    {860, 1478, 1180, 1518}, // 67: goods row 9: 9 nature of goods
-    {1205, 1478, 1415, 1518}, // 68: goods row 9: 10 statistical no.
-    {1430, 1478, 1645, 1518}, // 69: goods row 9: 11 gross weight
-    {1660, 1478, 1870, 1518}, // 70: goods row 9: 12 volume
-    {130, 1590, 390, 1635}, // 71: dangerous goods: UN number
-    {410, 1590, 990, 1635}, // 72: dangerous goods: name
-    {1010, 1590, 1260, 1635}, // 73: dangerous goods: label model no.
-    {1280, 1590, 1490, 1635}, // 74: dangerous goods: packing group
-    {1510, 1590, 1870, 1635}, // 75: dangerous goods: tunnel restriction code
-    {1255, 1827, 1385, 1863}, // 76: box 20 carriage charges: sender
-    {1395, 1827, 1455, 1863}, // 77: box 20 carriage charges: sender cents
-    {1465, 1827, 1545, 1863}, // 78: box 20 carriage charges: currency (sender)
-    {1555, 1827, 1635, 1863}, // 79: box 20 carriage charges: currency (consignee)
-    {1645, 1827, 1805, 1863}, // 80: box 20 carriage charges: consignee
-    {1815, 1827, 1875, 1863}, // 81: box 20 carriage charges: consignee cents
-    {1255, 1867, 1385, 1903}, // 82: box 20 deductions: sender
-    {1395, 1867, 1455, 1903}, // 83: box 20 deductions: sender cents
-    {1465, 1867, 1545, 1903}, // 84: box 20 deductions: currency (sender)
-    {1555, 1867, 1635, 1903}, // 85: box 20 deductions: currency (consignee)
-    {1645, 1867, 1805, 1903}, // 86: box 20 deductions: consignee
-    {1815, 1867, 1875, 1903}, // 87: box 20 deductions: consignee cents
-    {1255, 1907, 1385, 1943}, // 88: box 20 balance: sender
-    {1395, 1907, 1455, 1943}, // 89: box 20 balance: sender cents
-    {1465, 1907, 1545, 1943}, // 90: box 20 balance: currency (sender)
-    {1555, 1907, 1635, 1943}, // 91: box 20 balance: currency (consignee)
-    {1645, 1907, 1805, 1943}, // 92: box 20 balance: consignee
-    {1815, 1907, 1875, 1943}, // 93: box 20 balance: consignee cents
-    {1255, 1947, 1385, 1983}, // 94: box 20 supplements: sender
-    {1395, 1947, 1455, 1983}, // 95: box 20 supplements: sender cents
-    {1465, 1947, 1545, 1983}, // 96: box 20 supplements: currency (sender)
-    {1555, 1947, 1635, 1983}, // 97: box 20 supplements: currency (consignee)
-    {1645, 1947, 1805, 1983}, // 98: box 20 supplements: consignee
-    {1815, 1947, 1875, 1983}, // 99: box 20 supplements: consignee cents
-    {1255, 1987, 1385, 2023}, // 100: box 20 additional charges: sender
-    {1395, 1987, 1455, 2023}, // 101: box 20 additional charges: sender cents
-    {1465, 1987, 1545, 2023}, // 102: box 20 additional charges: currency (sender)
-    {1555, 1987, 1635, 2023}, // 103: box 20 additional charges: currency (consignee)
-    {1645, 1987, 1805, 2023}, // 104: box 20 additional charges: consignee
-    {1815, 1987, 1875, 2023}, // 105: box 20 additional charges: consignee cents
-    {1255, 2027, 1385, 2063}, // 106: box 20 miscellaneous: sender
-    {1395, 2027, 1455, 2063}, // 107: box 20 miscellaneous: sender cents
-    {1465, 2027, 1545, 2063}, // 108: box 20 miscellaneous: currency (sender)
-    {1555, 2027, 1635, 2063}, // 109: box 20 miscellaneous: currency (consignee)
-    {1645, 2027, 1805, 2063}, // 110: box 20 miscellaneous: consignee
-    {1815, 2027, 1875, 2063}, // 111: box 20 miscellaneous: consignee cents
-    {1255, 2067, 1385, 2103}, // 112: box 20 total: sender
-    {1395, 2067, 1455, 2103}, // 113: box 20 total: sender cents
-    {1465, 2067, 1545, 2103}, // 114: box 20 total: currency (sender)
-    {1555, 2067, 1635, 2103}, // 115: box 20 total: currency (consignee)
-    {1645, 2067, 1805, 2103}, // 116: box 20 total: consignee
-    {1815, 2067, 1875, 2103}, // 117: box 20 total: consignee cents
-    {70, 1685, 960, 1815}, // 118: box 13 sender's instructions
-    {70, 1865, 960, 1905}, // 119: box 14 instructions as to payment
-    {250, 1915, 960, 1975}, // 120: box 15 cash on delivery
-    {990, 1685, 1870, 1765}, // 121: box 19 special agreements
-    {1175, 2115, 1480, 2185}, // 122: box 21 established in
-    {1545, 2115, 1870, 2185}, // 123: box 21 on (date)
-    {70, 2235, 650, 2445}, // 124: box 22 sender's signature and stamp
-    {680, 2235, 1260, 2445}, // 125: box 23 carrier's signature and stamp
-    {55, 2553, 285, 2592}, // 126: box 25 tariff distance leg 1: from
-    {295, 2553, 525, 2592}, // 127: box 25 tariff distance leg 1: to
-    {535, 2553, 655, 2592}, // 128: box 25 tariff distance leg 1: km
-    {55, 2598, 285, 2637}, // 129: box 25 tariff distance leg 2: from
-    {295, 2598, 525, 2637}, // 130: box 25 tariff distance leg 2: to
-    {535, 2598, 655, 2637}, // 131: box 25 tariff distance leg 2: km
-    {55, 2643, 285, 2682}, // 132: box 25 tariff distance leg 3: from
-    {295, 2643, 525, 2682}, // 133: box 25 tariff distance leg 3: to
-    {535, 2643, 655, 2682}, // 134: box 25 tariff distance leg 3: km
-    {55, 2688, 285, 2727}, // 135: box 25 tariff distance leg 4: from
-    {295, 2688, 525, 2727}, // 136: box 25 tariff distance leg 4: to
-    {535, 2688, 655, 2727}, // 137: box 25 tariff distance leg 4: km
-    {55, 2733, 285, 2772}, // 138: box 25 tariff distance leg 5: from
-    {295, 2733, 525, 2772}, // 139: box 25 tariff distance leg 5: to
-    {535, 2733, 655, 2772}, // 140: box 25 tariff distance leg 5: km
-    {500, 1985, 960, 2045}, // 141: box 26 carrier's contracting party
-    {405, 2095, 685, 2135}, // 142: box 27 registration: lorry
-    {695, 2095, 970, 2135}, // 143: box 27 registration: trailer
-    {405, 2145, 685, 2185}, // 144: box 27 payload: lorry
-    {695, 2145, 970, 2185}, // 145: box 27 payload: trailer
-    {915, 2553, 1025, 2592}, // 146: pallets at the sender, Euro pallets: number
-    {1035, 2553, 1145, 2592}, // 147: pallets at the sender, Euro pallets: no exchange
-    {1155, 2553, 1265, 2592}, // 148: pallets at the sender, Euro pallets: exchange
-    {915, 2598, 1025, 2637}, // 149: pallets at the sender, box pallets: number
-    {1035, 2598, 1145, 2637}, // 150: pallets at the sender, box pallets: no exchange
-    {1155, 2598, 1265, 2637}, // 151: pallets at the sender, box pallets: exchange
-    {915, 2643, 1025, 2682}, // 152: pallets at the sender, one-way pallets: number
-    {1035, 2643, 1145, 2682}, // 153: pallets at the sender, one-way pallets: no exchange
-    {1155, 2643, 1265, 2682}, // 154: pallets at the sender, one-way pallets: exchange
-    {665, 2688, 905, 2727}, // 155: pallets at the sender, other kind: kind
-    {915, 2688, 1025, 2727}, // 156: pallets at the sender, other kind: number
-    {1035, 2688, 1145, 2727}, // 157: pallets at the sender, other kind: no exchange
-    {1155, 2688, 1265, 2727}, // 158: pallets at the sender, other kind: exchange
-    {1045, 2735, 1265, 2772}, // 159: pallets at the sender: driver's confirmation
-    {1525, 2553, 1635, 2592}, // 160: pallets at the consignee, Euro pallets: number
-    {1645, 2553, 1755, 2592}, // 161: pallets at the consignee, Euro pallets: no exchange
-    {1765, 2553, 1875, 2592}, // 162: pallets at the consignee, Euro pallets: exchange
-    {1525, 2598, 1635, 2637}, // 163: pallets at the consignee, box pallets: number
-    {1645, 2598, 1755, 2637}, // 164: pallets at the consignee, box pallets: no exchange
-    {1765, 2598, 1875, 2637}, // 165: pallets at the consignee, box pallets: exchange
-    {1525, 2643, 1635, 2682}, // 166: pallets at the consignee, one-way pallets: number
-    {1645, 2643, 1755, 2682}, // 167: pallets at the consignee, one-way pallets: no exchange
-    {1765, 2643, 1875, 2682}, // 168: pallets at the consignee, one-way pallets: exchange
-    {1275, 2688, 1515, 2727}, // 169: pallets at the consignee, other kind: kind
-    {1525, 2688, 1635, 2727}, // 170: pallets at the consignee, other kind: number
-    {1645, 2688, 1755, 2727}, // 171: pallets at the consignee, other kind: no exchange
-    {1765, 2688, 1875, 2727}, // 172: pallets at the consignee, other kind: exchange
-    {1655, 2735, 1875, 2772}, // 173: pallets at the consignee: consignee's confirmation
-    {350, 2780, 1000, 2840}, // 174: permit number used
-    {1400, 140, 1850, 200}, // 175: beside the title
-    {1010, 2790, 1060, 2835}, // 176: permit checkbox 1
-    {1240, 2790, 1290, 2835}, // 177: permit checkbox 2
-    {1470, 2790, 1520, 2835}, // 178: permit checkbox 3
-    {1670, 2790, 1720, 2835}, // 179: permit checkbox 4
-};
-
-// The sheets of publishers 1 to 3 match the screen form down to the pallet
-// blocks; their permit line sits 7 mm lower, with narrower checkboxes.
-const CmrRect kPrintRectsPublishers1To3[kPrintTableSize] = {
-    {70, 150, 950, 350}, // 0: box 1 sender
-    {70, 405, 950, 605}, // 1: box 2 consignee
-    {170, 660, 950, 755}, // 2: box 3 place of delivery: place, country
-    {170, 805, 950, 925}, // 3: box 4 taking over: place, country, date
-    {70, 975, 950, 1115}, // 4: box 5 documents attached
-    {990, 405, 1870, 605}, // 5: box 16 carrier
-    {990, 660, 1870, 835}, // 6: box 17 successive carriers
-    {990, 885, 1870, 1115}, // 7: box 18 carrier's reservations
-    {70, 1168, 360, 1208}, // 8: goods row 1: 6 marks
-    {370, 1168, 620, 1208}, // 9: goods row 1: 7 packages
-    {630, 1168, 850, 1208}, // 10: goods row 1: 8 packing
-    {860, 1168, 1180, 1208}, // 11: goods row 1: 9 nature of goods
-    {1205, 1168, 1415, 1208}, // 12: goods row 1: 10 statistical no.
-    {1430, 1168, 1645, 1208}, // 13: goods row 1: 11 gross weight
-    {1660, 1168, 1870, 1208}, // 14: goods row 1: 12 volume
-    {70, 1208, 360, 1248}, // 15: goods row 2: 6 marks
-    {370, 1208, 620, 1248}, // 16: goods row 2: 7 packages
-    {630, 1208, 850, 1248}, // 17: goods row 2: 8 packing
-    {860, 1208, 1180, 1248}, // 18: goods row 2: 9 nature of goods
-    {1205, 1208, 1415, 1248}, // 19: goods row 2: 10 statistical no.
-    {1430, 1208, 1645, 1248}, // 20: goods row 2: 11 gross weight
-    {1660, 1208, 1870, 1248}, // 21: goods row 2: 12 volume
-    {70, 1248, 360, 1288}, // 22: goods row 3: 6 marks
-    {370, 1248, 620, 1288}, // 23: goods row 3: 7 packages
-    {630, 1248, 850, 1288}, // 24: goods row 3: 8 packing
-    {860, 1248, 1180, 1288}, // 25: goods row 3: 9 nature of goods
-    {1205, 1248, 1415, 1288}, // 26: goods row 3: 10 statistical no.
-    {1430, 1248, 1645, 1288}, // 27: goods row 3: 11 gross weight
-    {1660, 1248, 1870, 1288}, // 28: goods row 3: 12 volume
-    {70, 1288, 360, 1328}, // 29: goods row 4: 6 marks
-    {370, 1288, 620, 1328}, // 30: goods row 4: 7 packages
-    {630, 1288, 850, 1328}, // 31: goods row 4: 8 packing
-    {860, 1288, 1180, 1328}, // 32: goods row 4: 9 nature of goods
-    {1205, 1288, 1415, 1328}, // 33: goods row 4: 10 statistical no.
-    {1430, 1288, 1645, 1328}, // 34: goods row 4: 11 gross weight
-    {1660, 1288, 1870, 1328}, // 35: goods row 4: 12 volume
-    {70, 1328, 360, 1368}, // 36: goods row 5: 6 marks
-    {370, 1328, 620, 1368}, // 37: goods row 5: 7 packages
-    {630, 1328, 850, 1368}, // 38: goods row 5: 8 packing
-    {860, 1328, 1180, 1368}, // 39: goods row 5: 9 nature of goods
-    {1205, 1328, 1415, 1368}, // 40: goods row 5: 10 statistical no.
-    {1430, 1328, 1645, 1368}, // 41: goods row 5: 11 gross weight
-    {1660, 1328, 1870, 1368}, // 42: goods row 5: 12 volume
-    {70, 1368, 360, 1408}, // 43: goods row 6: 6 marks
-    {370, 1368, 620, 1408}, // 44: goods row 6: 7 packages
-    {630, 1368, 850, 1408}, // 45: goods row 6: 8 packing
-    {860, 1368, 1180, 1408}, // 46: goods row 6: 9 nature of goods
-    {1205, 1368, 1415, 1408}, // 47: goods row 6: 10 statistical no.
-    {1430, 1368, 1645, 1408}, // 48: goods row 6: 11 gross weight
-    {1660, 1368, 1870, 1408}, // 49: goods row 6: 12 volume
-    {70, 1408, 360, 1448}, // 50: goods row 7: 6 marks
-    {370, 1408, 620, 1448}, // 51: goods row 7: 7 packages
-    {630, 1408, 850, 1448}, // 52: goods row 7: 8 packing
-    {860, 1408, 1180, 1448}, // 53: goods row 7: 9 nature of goods
-    {1205, 1408, 1415, 1448}, // 54: goods row 7: 10 statistical no.
-    {1430, 1408, 1645, 1448}, // 55: goods row 7: 11 gross weight
-    {1660, 1408, 1870, 1448}, // 56: goods row 7: 12 volume
-    {70, 1448, 360, 1488}, // 57: goods row 8: 6 marks
-    {370, 1448, 620, 1488}, // 58: goods row 8: 7 packages
-    {630, 1448, 850, 1488}, // 59: goods row 8: 8 packing
-    {860, 1448, 1180, 1488}, // 60: goods row 8: 9 nature of goods
-    {1205, 1448, 1415, 1488}, // 61: goods row 8: 10 statistical no.
-    {1430, 1448, 1645, 1488}, // 62: goods row 8: 11 gross weight
-    {1660, 1448, 1870, 1488}, // 63: goods row 8: 12 volume
-    {70, 1488, 360, 1528}, // 64: goods row 9: 6 marks
-    {370, 1488, 620, 1528}, // 65: goods row 9: 7 packages
-    {630, 1488, 850, 1528}, // 66: goods row 9: 8 packing
-    {860, 1488, 1180, 1528}, // 67: goods row 9: 9 nature of goods
-    {1205, 1488, 1415, 1528}, // 68: goods row 9: 10 statistical no.
-    {1430, 1488, 1645, 1528}, // 69: goods row 9: 11 gross weight
-    {1660, 1488, 1870, 1528}, // 70: goods row 9: 12 volume
-    {130, 1600, 390, 1645}, // 71: dangerous goods: UN number
-    {410, 1600, 990, 1645}, // 72: dangerous goods: name
-    {1010, 1600, 1260, 1645}, // 73: dangerous goods: label model no.
-    {1280, 1600, 1490, 1645}, // 74: dangerous goods: packing group
-    {1510, 1600, 1870, 1645}, // 75: dangerous goods: tunnel restriction code
-    {1255, 1837, 1385, 1873}, // 76: box 20 carriage charges: sender
-    {1395, 1837, 1455, 1873}, // 77: box 20 carriage charges: sender cents
-    {1465, 1837, 1545, 1873}, // 78: box 20 carriage charges: currency (sender)
-    {1555, 1837, 1635, 1873}, // 79: box 20 carriage charges: currency (consignee)
-    {1645, 1837, 1805, 1873}, // 80: box 20 carriage charges: consignee
-    {1815, 1837, 1875, 1873}, // 81: box 20 carriage charges: consignee cents
-    {1255, 1877, 1385, 1913}, // 82: box 20 deductions: sender
-    {1395, 1877, 1455, 1913}, // 83: box 20 deductions: sender cents
-    {1465, 1877, 1545, 1913}, // 84: box 20 deductions: currency (sender)
-    {1555, 1877, 1635, 1913}, // 85: box 20 deductions: currency (consignee)
-    {1645, 1877, 1805, 1913}, // 86: box 20 deductions: consignee
-    {1815, 1877, 1875, 1913}, // 87: box 20 deductions: consignee cents
-    {1255, 1917, 1385, 1953}, // 88: box 20 balance: sender
-    {1395, 1917, 1455, 1953}, // 89: box 20 balance: sender cents
-    {1465, 1917, 1545, 1953}, // 90: box 20 balance: currency (sender)
-    {1555, 1917, 1635, 1953}, // 91: box 20 balance: currency (consignee)
-    {1645, 1917, 1805, 1953}, // 92: box 20 balance: consignee
-    {1815, 1917, 1875, 1953}, // 93: box 20 balance: consignee cents
-    {1255, 1957, 1385, 1993}, // 94: box 20 supplements: sender
-    {1395, 1957, 1455, 1993}, // 95: box 20 supplements: sender cents
-    {1465, 1957, 1545, 1993}, // 96: box 20 supplements: currency (sender)
-    {1555, 1957, 1635, 1993}, // 97: box 20 supplements: currency (consignee)
-    {1645, 1957, 1805, 1993}, // 98: box 20 supplements: consignee
-    {1815, 1957, 1875, 1993}, // 99: box 20 supplements: consignee cents
-    {1255, 1997, 1385, 2033}, // 100: box 20 additional charges: sender
-    {1395, 1997, 1455, 2033}, // 101: box 20 additional charges: sender cents
-    {1465, 1997, 1545, 2033}, // 102: box 20 additional charges: currency (sender)
-    {1555, 1997, 1635, 2033}, // 103: box 20 additional charges: currency (consignee)
-    {1645, 1997, 1805, 2033}, // 104: box 20 additional charges: consignee
-    {1815, 1997, 1875, 2033}, // 105: box 20 additional charges: consignee cents
-    {1255, 2037, 1385, 2073}, // 106: box 20 miscellaneous: sender
-    {1395, 2037, 1455, 2073}, // 107: box 20 miscellaneous: sender cents
-    {1465, 2037, 1545, 2073}, // 108: box 20 miscellaneous: currency (sender)
-    {1555, 2037, 1635, 2073}, // 109: box 20 miscellaneous: currency (consignee)
-    {1645, 2037, 1805, 2073}, // 110: box 20 miscellaneous: consignee
-    {1815, 2037, 1875, 2073}, // 111: box 20 miscellaneous: consignee cents
-    {1255, 2077, 1385, 2113}, // 112: box 20 total: sender
-    {1395, 2077, 1455, 2113}, // 113: box 20 total: sender cents
-    {1465, 2077, 1545, 2113}, // 114: box 20 total: currency (sender)
-    {1555, 2077, 1635, 2113}, // 115: box 20 total: currency (consignee)
-    {1645, 2077, 1805, 2113}, // 116: box 20 total: consignee
-    {1815, 2077, 1875, 2113}, // 117: box 20 total: consignee cents
-    {70, 1695, 960, 1825}, // 118: box 13 sender's instructions
-    {70, 1875, 960, 1915}, // 119: box 14 instructions as to payment
-    {250, 1925, 960, 1985}, // 120: box 15 cash on delivery
-    {990, 1695, 1870, 1775}, // 121: box 19 special agreements
-    {1175, 2125, 1480, 2195}, // 122: box 21 established in
-    {1545, 2125, 1870, 2195}, // 123: box 21 on (date)
-    {70, 2245, 650, 2455}, // 124: box 22 sender's signature and stamp
-    {680, 2245, 1260, 2455}, // 125: box 23 carrier's signature and stamp
-    {55, 2563, 285, 2602}, // 126: box 25 tariff distance leg 1: from
-    {295, 2563, 525, 2602}, // 127: box 25 tariff distance leg 1: to
-    {535, 2563, 655, 2602}, // 128: box 25 tariff distance leg 1: km
-    {55, 2608, 285, 2647}, // 129: box 25 tariff distance leg 2: from
-    {295, 2608, 525, 2647}, // 130: box 25 tariff distance leg 2: to
-    {535, 2608, 655, 2647}, // 131: box 25 tariff distance leg 2: km
-    {55, 2653, 285, 2692}, // 132: box 25 tariff distance leg 3: from
-    {295, 2653, 525, 2692}, // 133: box 25 tariff distance leg 3: to
-    {535, 2653, 655, 2692}, // 134: box 25 tariff distance leg 3: km
-    {55, 2698, 285, 2737}, // 135: box 25 tariff distance leg 4: from
-    {295, 2698, 525, 2737}, // 136: box 25 tariff distance leg 4: to
-    {535, 2698, 655, 2737}, // 137: box 25 tariff distance leg 4: km
-    {55, 2743, 285, 2782}, // 138: box 25 tariff distance leg 5: from
-    {295, 2743, 525, 2782}, // 139: box 25 tariff distance leg 5: to
-    {535, 2743, 655, 2782}, // 140: box 25 tariff distance leg 5: km
-    {500, 1995, 960, 2055}, // 141: box 26 carrier's contracting party
-    {405, 2105, 685, 2145}, // 142: box 27 registration: lorry
-    {695, 2105, 970, 2145}, // 143: box 27 registration: trailer
-    {405, 2155, 685, 2195}, // 144: box 27 payload: lorry
-    {695, 2155, 970, 2195}, // 145: box 27 payload: trailer
-    {915, 2563, 1025, 2602}, // 146: pallets at the sender, Euro pallets: number
-    {1035, 2563, 1145, 2602}, // 147: pallets at the sender, Euro pallets: no exchange
-    {1155, 2563, 1265, 2602}, // 148: pallets at the sender, Euro pallets: exchange
-    {915, 2608, 1025, 2647}, // 149: pallets at the sender, box pallets: number
-    {1035, 2608, 1145, 2647}, // 150: pallets at the sender, box pallets: no exchange
-    {1155, 2608, 1265, 2647}, // 151: pallets at the sender, box pallets: exchange
-    {915, 2653, 1025, 2692}, // 152: pallets at the sender, one-way pallets: number
-    {1035, 2653, 1145, 2692}, // 153: pallets at the sender, one-way pallets: no exchange
-    {1155, 2653, 1265, 2692}, // 154: pallets at the sender, one-way pallets: exchange
-    {665, 2698, 905, 2737}, // 155: pallets at the sender, other kind: kind
-    {915, 2698, 1025, 2737}, // 156: pallets at the sender, other kind: number
-    {1035, 2698, 1145, 2737}, // 157: pallets at the sender, other kind: no exchange
-    {1155, 2698, 1265, 2737}, // 158: pallets at the sender, other kind: exchange
-    {1045, 2745, 1265, 2782}, // 159: pallets at the sender: driver's confirmation
-    {1525, 2563, 1635, 2602}, // 160: pallets at the consignee, Euro pallets: number
-    {1645, 2563, 1755, 2602}, // 161: pallets at the consignee, Euro pallets: no exchange
-    {1765, 2563, 1875, 2602}, // 162: pallets at the consignee, Euro pallets: exchange
-    {1525, 2608, 1635, 2647}, // 163: pallets at the consignee, box pallets: number
-    {1645, 2608, 1755, 2647}, // 164: pallets at the consignee, box pallets: no exchange
-    {1765, 2608, 1875, 2647}, // 165: pallets at the consignee, box pallets: exchange
-    {1525, 2653, 1635, 2692}, // 166: pallets at the consignee, one-way pallets: number
-    {1645, 2653, 1755, 2692}, // 167: pallets at the consignee, one-way pallets: no exchange
-    {1765, 2653, 1875, 2692}, // 168: pallets at the consignee, one-way pallets: exchange
-    {1275, 2698, 1515, 2737}, // 169: pallets at the consignee, other kind: kind
-    {1525, 2698, 1635, 2737}, // 170: pallets at the consignee, other kind: number
-    {1645, 2698, 1755, 2737}, // 171: pallets at the consignee, other kind: no exchange
-    {1765, 2698, 1875, 2737}, // 172: pallets at the consignee, other kind: exchange
-    {1655, 2745, 1875, 2782}, // 173: pallets at the consignee: consignee's confirmation
-    {350, 2860, 1000, 2920}, // 174: permit number used
-    {1400, 150, 1850, 210}, // 175: beside the title
-    {1020, 2860, 1050, 2900}, // 176: permit checkbox 1
-    {1250, 2860, 1280, 2900}, // 177: permit checkbox 2
-    {1480, 2860, 1510, 2900}, // 178: permit checkbox 3
-    {1680, 2860, 1710, 2900}, // 179: permit checkbox 4
-};
-
 const qint32 kLinesPage1[] = {
     // dangerous-goods row dividers (2-unit pen)
     400, -1530, 400, -1650,
@@ -680,263 +125,6 @@ const qint32 kLinesPage1[] = {
     kTableEnd,
 };
 
-const qint32 kCaptionPointsPage1[] = {
-    // box numbers, right and bottom at the point
-    104, -135, // 1
-    104, -390, // 2
-    104, -650, // 3
-    104, -795, // 4
-    104, -965, // 5
-    104, -1155, // 6
-    410, -1155, // 7
-    670, -1155, // 8
-    900, -1155, // 9
-    1245, -1155, // 10
-    1475, -1155, // 11
-    1705, -1155, // 12
-    104, -1685, // 13
-    104, -1865, // 14
-    104, -1960, // 15
-    1035, -390, // 16
-    1035, -650, // 17
-    1035, -875, // 18
-    1035, -1685, // 19
-    1035, -1825, // 20
-    1035, -2160, // 21
-    104, -2235, // 22
-    714, -2235, // 23
-    1324, -2235, // 24
-    104, -2490, // 25
-    104, -2030, // 26
-    104, -2095, // 27
-    kGroupEnd, kGroupEndSecond,
-    // title lines and box captions, left and bottom at the point
-    1024, -170, // INTERNATIONALER
-    1024, -220, // FRACHTBRIEF
-    1024, -270, // LETTRE DE VOITURE
-    1024, -320, // INTERNATIONAL
-    104, -135, // Absender (Name, Anschrift, Land)
-    104, -390, // Empfänger (Name, Anschrift, Land)
-    104, -650, // Auslieferungsort des Gutes
-    70, -695, // Ort
-    70, -730, // Land
-    104, -795, // Ort und Tag der Übernahme des Gutes
-    70, -840, // Ort
-    70, -875, // Land
-    70, -910, // Datum
-    104, -965, // Beigefügte Dokumente
-    104, -1155, // Kennzeichen
-    410, -1155, // Anzahl
-    670, -1155, // Art d. Verp.
-    900, -1155, // Bezeichnung
-    1245, -1155, // Statistiknr.
-    1475, -1155, // Bruttogewicht
-    1705, -1155, // Umfang in m³
-    104, -1685, // Anweisungen des Absenders
-    104, -1960, // Rückerst.
-    104, -1865, // Frachtzahlungsanweisungen
-    520, -1865, // Frei
-    640, -1865, // Unfrei
-    1035, -390, // Frachtführer (Name, Anschrift, Land)
-    1035, -650, // Nachfolgende Frachtführer (Name, Anschrift, Land)
-    1035, -875, // Vorbehalte und Bemerkungen der Frachtführer
-    1035, -1825, // Zu zahlen vom:
-    1265, -1825, // Absender
-    1475, -1825, // Währung
-    1655, -1825, // Empfänger
-    990, -1870, // Fracht
-    990, -1910, // Ermäßigungen
-    990, -1950, // Zwischensumme
-    990, -1990, // Zuschläge
-    990, -2030, // Nebengebühren
-    990, -2070, // Sonstiges
-    990, -2110, // Gesamtsumme
-    1035, -1685, // Besondere Vereinbarungen
-    1035, -2160, // Ausgef. in:
-    1500, -2160, // am
-    104, -2235, // Unterschrift und Stempel des Absenders
-    714, -2235, // Unterschrift und Stempel des Frachtführers
-    1324, -2235, // Gut empfangen
-    1290, -2300, // Datum
-    1400, -2300, // am_______________20___
-    1290, -2450, // Unterschrift und Stempel des Empfängers
-    104, -2490, // Angaben zur Ermittlung der Tarifentfernung
-    70, -2555, // von
-    310, -2555, // bis
-    550, -2555, // km
-    104, -2030, // Vertragspartner d. Frachtf.
-    70, -2140, // Amtl. Kennzeichen
-    70, -2190, // Nutzlast in kg
-    415, -2095, // Kfz
-    705, -2095, // Anhänger
-    70, -2840, // Benutzte Gen.-Nr.
-    1075, -2850, // National
-    1305, -2850, // Bilateral
-    1535, -2850, // EG
-    1740, -2850, // CEMT
-    680, -2490, // Paletten-Absender
-    1290, -2490, // Paletten-Empfänger
-    680, -2555, // Art
-    925, -2555, // Anzahl
-    1045, -2527, // Kein
-    1045, -2555, // Tausch
-    1165, -2555, // Tausch
-    680, -2598, // Euro-Palette
-    680, -2643, // Gitterboxpalette
-    680, -2688, // Einfach-Palette
-    1290, -2555, // Art
-    1535, -2555, // Anzahl
-    1655, -2527, // Kein
-    1655, -2555, // Tausch
-    1775, -2555, // Tausch
-    1290, -2598, // Euro-Palette
-    1290, -2643, // Gitterboxpalette
-    1290, -2688, // Einfach-Palette
-    1290, -2778, // Bestätigung des Empfängers
-    680, -2778, // Bestätigung des Fahrers
-    70, -1640, // UN
-    kGroupEnd, kGroupEndSecond,
-    // dangerous-goods row
-    70, -1590, // UN-Nummer
-    420, -1570, // Bez.
-    420, -1590, // s. Nr. 9
-    1020, -1570, // Gefahrzettel-
-    1020, -1590, // muster-Nr.
-    1290, -1570, // Verp.
-    1290, -1590, // Gruppe
-    1520, -1570, // Tunnelbeschränk-
-    1520, -1590, // ungscode
-    kGroupEnd, kGroupEndSecond,
-    // form-version line
-    10, -2950,
-    kGroupEnd, kGroupEndSecond,
-    kTableEnd,
-};
-
-const char* const kCaptionsPage1[] = {
-    "1 ",
-    "2 ",
-    "3 ",
-    "4 ",
-    "5 ",
-    "6 ",
-    "7 ",
-    "8 ",
-    "9 ",
-    "10 ",
-    "11 ",
-    "12 ",
-    "13 ",
-    "14 ",
-    "15 ",
-    "16 ",
-    "17 ",
-    "18 ",
-    "19 ",
-    "20 ",
-    "21 ",
-    "22 ",
-    "23 ",
-    "24 ",
-    "25 ",
-    "26 ",
-    "27 ",
-    "INTERNATIONALER",
-    "FRACHTBRIEF",
-    "LETTRE DE VOITURE",
-    "INTERNATIONAL",
-    "Absender (Name, Anschrift, Land)",
-    "Empfänger (Name, Anschrift, Land)",
-    "Auslieferungsort des Gutes",
-    "Ort",
-    "Land",
-    "Ort und Tag der Übernahme des Gutes",
-    "Ort",
-    "Land",
-    "Datum",
-    "Beigefügte Dokumente",
-    "Kennzeichen",
-    "Anzahl",
-    "Art d. Verp.",
-    "Bezeichnung",
-    "Statistiknr.",
-    "Bruttogewicht",
-    "Umfang in m³",
-    "Anweisungen des Absenders",
-    "Rückerst.",
-    "Frachtzahlungsanweisungen",
-    "Frei",
-    "Unfrei",
-    "Frachtführer (Name, Anschrift, Land)",
-    "Nachfolgende Frachtführer (Name, Anschrift, Land)",
-    "Vorbehalte und Bemerkungen der Frachtführer",
-    "Zu zahlen vom:",
-    "Absender",
-    "Währung",
-    "Empfänger",
-    "Fracht",
-    "Ermäßigungen",
-    "Zwischensumme",
-    "Zuschläge",
-    "Nebengebühren",
-    "Sonstiges",
-    "Gesamtsumme",
-    "Besondere Vereinbarungen",
-    "Ausgef. in:",
-    "am",
-    "Unterschrift und Stempel des Absenders",
-    "Unterschrift und Stempel des Frachtführers",
-    "Gut empfangen",
-    "Datum",
-    "am_______________20___",
-    "Unterschrift und Stempel des Empfängers",
-    "Angaben zur Ermittlung der Tarifentfernung",
-    "von",
-    "bis",
-    "km",
-    "Vertragspartner d. Frachtf.",
-    "Amtl. Kennzeichen",
-    "Nutzlast in kg",
-    "Kfz",
-    "Anhänger",
-    "Benutzte Gen.-Nr.",
-    "National",
-    "Bilateral",
-    "EG",
-    "CEMT",
-    "Paletten-Absender",
-    "Paletten-Empfänger",
-    "Art",
-    "Anzahl",
-    "Kein",
-    "Tausch",
-    "Tausch",
-    "Euro-Palette",
-    "Gitterboxpalette",
-    "Einfach-Palette",
-    "Art",
-    "Anzahl",
-    "Kein",
-    "Tausch",
-    "Tausch",
-    "Euro-Palette",
-    "Gitterboxpalette",
-    "Einfach-Palette",
-    "Bestätigung des Empfängers",
-    "Bestätigung des Fahrers",
-    "UN",
-    "UN-Nummer",
-    "Bez.",
-    "s. Nr. 9",
-    "Gefahrzettel-",
-    "muster-Nr.",
-    "Verp.",
-    "Gruppe",
-    "Tunnelbeschränk-",
-    "ungscode",
-    "2009",
-};
-
 // Page 2: the four translation columns (opposite corners of grey fills), then
 // the frame of the special-agreements box.
 const qint32 kLinesPage2[] = {
@@ -949,24 +137,6 @@ const qint32 kLinesPage2[] = {
     1880, -200, 1880, -1130,
     70, -1130, 1880, -1130,
     kTableEnd,
-};
-
-const qint32 kCaptionPointsPage2[] = {
-    70, -180,
-    70, -1270,
-    570, -1270,
-    1070, -1270,
-    1560, -1270,
-    kTableEnd,
-};
-
-const char* const kCaptionsPage2[] = {
-    ("Sonstige Vereinbarungen / Conventions particullères / Speciale overeenkomsten / "
-     "Convenzioni particolari / Special agreements / Saerlige aftaler"),
-    "NEDERLANDS TEKST",
-    "TRADUZIONE ITALIANA",
-    "ENGLISH TRANSLATION",
-    "DANSK OVERSAETTELSE",
 };
 
 // The boxes of page 1, the permit checkboxes and the back page's box. The
@@ -1284,7 +454,8 @@ const CaptionRecord kCaptionRecordsPage1[] = {
 };
 
 const CaptionRecord kCaptionRecordsPage2[] = {
-    {70, -180, kBackCaptions, "Sonstige Vereinbarungen / Conventions particullères / Speciale overeenkomsten / Convenzioni particolari / Special agreements / Saerlige aftaler"},
+    {70, -180, kBackCaptions, "Sonstige Vereinbarungen / Conventions particullères / Speciale overeenkomsten / "
+                              "Convenzioni particolari / Special agreements / Saerlige aftaler"},
     {70, -1270, kBackCaptions, "NEDERLANDS TEKST"},
     {570, -1270, kBackCaptions, "TRADUZIONE ITALIANA"},
     {1070, -1270, kBackCaptions, "ENGLISH TRANSLATION"},
@@ -1295,9 +466,6 @@ const CaptionRecord kCaptionRecordsPage2[] = {
 
 const int kCaptionRecordsPage1Count = int(std::size(kCaptionRecordsPage1));
 const int kCaptionRecordsPage2Count = int(std::size(kCaptionRecordsPage2));
-
-const int kCaptionsPage1Count = int(sizeof(kCaptionsPage1) / sizeof(kCaptionsPage1[0]));
-const int kCaptionsPage2Count = int(sizeof(kCaptionsPage2) / sizeof(kCaptionsPage2[0]));
 
 int PenWidth(Page1LineGroup group)
 {
@@ -1311,40 +479,6 @@ int PenWidth(Page1LineGroup group)
         return 1;
     }
     return 1;
-}
-
-QVector<Forms::PublisherGroup> Sheets()
-{
-    using FormTables::SheetTable;
-    const QVector<CmrRect> screen = Rects(kBoxRecords, kPrintTableSize);
-    // The corner mark lies where the publisher's sheet has its first frame
-    // line; the tick further down is the same on every sheet.
-    const Forms::MarkPolyline tick{{50, 2130}, {50, 2100}};
-    // Publisher 0's sheets carry the goods rows and every box after them 1 mm
-    // higher than the screen form, the one beside the title too; its
-    // checkboxes are shorter.
-    const QVector<CmrRect> sheet0 = SheetTable(screen, {{kGoodsFirstBox, kBoxCount - 1, 0, -10}},
-                                               {{176, {1010, 2790, 1060, 2835}},
-                                                {177, {1240, 2790, 1290, 2835}},
-                                                {178, {1470, 2790, 1520, 2835}},
-                                                {179, {1670, 2790, 1720, 2835}}});
-    // The sheets of publishers 1 to 3 match the screen form but for the permit
-    // line, which sits 7 mm lower, with narrower checkboxes.
-    const QVector<CmrRect> sheets1To3 =
-        SheetTable(screen, {{kPermitGuardBox, kPermitGuardBox, 0, 70}},
-                   {{176, {1020, 2860, 1050, 2900}},
-                    {177, {1250, 2860, 1280, 2900}},
-                    {178, {1480, 2860, 1510, 2900}},
-                    {179, {1680, 2860, 1710, 2900}}});
-    return {{{0}, sheet0, {{{50, 130}, {50, 100}, {80, 100}}, tick}},
-            {{}, sheets1To3, {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
-}
-
-QString CaptionText(int page, int i)
-{
-    const char* const* texts = page == 2 ? kCaptionsPage2 : kCaptionsPage1;
-    const int count = page == 2 ? kCaptionsPage2Count : kCaptionsPage1Count;
-    return i >= 0 && i < count ? QString::fromUtf8(texts[i]) : QString();
 }
 
 bool IsGoodsRowStart(int index)
@@ -1379,80 +513,38 @@ QString FormVersionLine(int publisher)
 
 namespace {
 
-// The cells whose captions belong to their whole grid: named one by one, in
-// the order of the box table (see the header).
-QString CellName(int index)
+// The publishers' sheets: publisher 0's and the one of every other publisher.
+QVector<PublisherGroup> Sheets()
 {
-    static const char* const dangerous[] = {"UN-Nummer", "Bezeichnung", "Gefahrzettelmuster-Nr.",
-                                            "Verpackungsgruppe", "Tunnelbeschränkungscode"};
-    static const char* const charges[] = {"Fracht",     "Ermäßigungen",  "Zwischensumme",
-                                          "Zuschläge",  "Nebengebühren", "Sonstiges",
-                                          "Gesamtsumme"};
-    static const char* const payers[] = {"Absender",          "Absender, Cent", "Währung Absender",
-                                         "Währung Empfänger", "Empfänger",      "Empfänger, Cent"};
-    static const char* const legs[] = {"von", "bis", "km"};
-    static const char* const vehicles[] = {"Amtliches Kennzeichen, Kfz",
-                                           "Amtliches Kennzeichen, Anhänger", "Nutzlast in kg, Kfz",
-                                           "Nutzlast in kg, Anhänger"};
-    static const char* const pallets[] = {"Euro-Palette", "Gitterboxpalette", "Einfach-Palette"};
-    static const char* const counts[] = {"Anzahl", "kein Tausch", "Tausch"};
-    const auto u = [](const char* text) { return QString::fromUtf8(text); };
-
-    if (index >= 71 && index <= 75)
-        return QStringLiteral("Gefahrgut: ") + u(dangerous[index - 71]);
-    if (index >= 76 && index <= 117)
-        return QStringLiteral("20 %1, %2")
-            .arg(u(charges[(index - 76) / 6]), u(payers[(index - 76) % 6]));
-    if (index >= 126 && index <= 140)
-        return QStringLiteral("25 Tarifentfernung, Abschnitt %1: %2")
-            .arg((index - 126) / 3 + 1)
-            .arg(u(legs[(index - 126) % 3]));
-    if (index >= 142 && index <= 145)
-        return QStringLiteral("27 ") + u(vehicles[index - 142]);
-    if (index >= 146 && index <= 173) {
-        const bool sender = index < 160;
-        const int cell = index - (sender ? 146 : 160);
-        const QString block =
-            sender ? QStringLiteral("Paletten-Absender: ") : QStringLiteral("Paletten-Empfänger: ");
-        if (cell < 9)
-            return block + u(pallets[cell / 3]) + QStringLiteral(", ") + u(counts[cell % 3]);
-        if (cell == 9)
-            return block + QStringLiteral("andere Art");
-        if (cell < 13)
-            return block + QStringLiteral("andere Art, ") + u(counts[cell - 10]);
-        return block + (sender ? QStringLiteral("Bestätigung des Fahrers")
-                               : QStringLiteral("Bestätigung des Empfängers"));
-    }
-    switch (index) {
-    case 120:
-        return QStringLiteral("15 Rückerstattung");
-    case 122:
-        return QStringLiteral("21 Ausgefertigt in");
-    case 123:
-        return QStringLiteral("21 Ausgefertigt am");
-    case 141:
-        return QStringLiteral("26 Vertragspartner des Frachtführers");
-    case 174:
-        return QStringLiteral("Benutzte Genehmigungsnummer");
-    case 175:
-        return QStringLiteral("Feld neben dem Titel");
-    default:
-        return QString();
-    }
+    using FormTables::SheetTable;
+    const QVector<CmrRect> screen = Rects(kBoxRecords, kPrintTableSize);
+    // The corner mark lies where the publisher's sheet has its first frame
+    // line; the tick further down is the same on every sheet.
+    const MarkPolyline tick{{50, 2130}, {50, 2100}};
+    // Publisher 0's sheets carry the goods rows and every box after them 1 mm
+    // higher than the screen form, the one beside the title too; its
+    // checkboxes are shorter.
+    const QVector<CmrRect> sheet0 = SheetTable(screen, {{kGoodsFirstBox, kBoxCount - 1, 0, -10}},
+                                               {{176, {1010, 2790, 1060, 2835}},
+                                                {177, {1240, 2790, 1290, 2835}},
+                                                {178, {1470, 2790, 1520, 2835}},
+                                                {179, {1670, 2790, 1720, 2835}}});
+    // The sheets of publishers 1 to 3 match the screen form but for the permit
+    // line, which sits 7 mm lower, with narrower checkboxes.
+    const QVector<CmrRect> sheets1To3 =
+        SheetTable(screen, {{kPermitGuardBox, kPermitGuardBox, 0, 70}},
+                   {{176, {1020, 2860, 1050, 2900}},
+                    {177, {1250, 2860, 1280, 2900}},
+                    {178, {1480, 2860, 1510, 2900}},
+                    {179, {1680, 2860, 1710, 2900}}});
+    return {{{0}, sheet0, {{{50, 130}, {50, 100}, {80, 100}}, tick}},
+            {{}, sheets1To3, {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
 }
 
 } // namespace
 
 const Forms::FormDescription& Description()
 {
-    using namespace Forms;
-    static const QVector<quint8> alignments = FormTables::Alignments(
-        kBoxCount,
-        {73, 147, 148, 150, 151, 153, 154, 157, 158, 161, 162, 164, 165, 167, 168, 171, 172},
-        {12,  13,  14,  19,  20,  21,  26,  27,  28,  33,  34,  35,  40,  41,  42,  47,
-         48,  49,  54,  55,  56,  61,  62,  63,  69,  70,  71,  76,  79,  80,  82,  85,
-         86,  88,  91,  92,  94,  97,  98,  100, 103, 104, 106, 109, 110, 112, 115, 116,
-         128, 131, 134, 137, 140, 144, 145, 146, 149, 152, 156, 160, 163, 166, 170});
     static const FormDescription description = [] {
         const CaptionFont caption = kCaptionFont;
         const CaptionFont bold = kBoldCaptionFont;
@@ -1461,49 +553,34 @@ const Forms::FormDescription& Description()
         d.sheetWidth = kSheetWidth;
         d.sheetHeight = kSheetHeight;
         d.pageCount = 2;
-        d.boxes = kBoxRects;
+        d.boxes = kBoxRecords;
         d.boxCount = kBoxCount;
         d.checkBoxCount = kPermitBoxCount;
         d.checkGuardBox = kPermitGuardBox;
-        d.alignments = alignments.constData();
 
         PageDrawing front;
         front.lines = kLinesPage1;
         for (int g = 0; g < kPage1LineGroupCount; ++g)
             front.lineStyles.append(LineStyle{PenWidth(Page1LineGroup(g))});
-        front.captionPoints = kCaptionPointsPage1;
+        front.captions = kCaptionRecordsPage1;
+        front.captionCount = kCaptionRecordsPage1Count;
         front.captionGroups = {
             {bold, Anchor::RightBottom},                              // box numbers
             {caption, Anchor::LeftBottom, CaptionSource::Table, true, // title and captions
              kTitleLineCount, bold},
             {caption},                                                  // dangerous goods
             {caption, Anchor::LeftBottom, CaptionSource::EditionLine}}; // form version
-        front.captions = kCaptionsPage1;
-        // The last caption string is the edition; the edition line takes it
-        // with the publisher.
-        front.captionCount = kCaptionsPage1Count - 1;
 
         PageDrawing back;
         back.lines = kLinesPage2;
         back.lineStyles = {{2, 0x000000, kPage2FilledRectCount, 0xC0C0C0}};
-        back.captionPoints = kCaptionPointsPage2;
+        back.captions = kCaptionRecordsPage2;
+        back.captionCount = kCaptionRecordsPage2Count;
         back.captionGroups = {{caption}};
-        back.captions = kCaptionsPage2;
-        back.captionCount = kCaptionsPage2Count;
         d.pages = {front, back};
-        d.editionText = CaptionText(1, kCaptionsPage1Count - 1);
+        d.editionText = QString::fromLatin1(kEditionText);
 
-        // The corner mark lies where the publisher's sheet has its first frame
-        // line; the tick further down is the same on every sheet.
-        const MarkPolyline tick{{50, 2130}, {50, 2100}};
-        d.publisherGroups = {
-            {{0},
-             QVector<CmrRect>(std::begin(kPrintRectsPublisher0), std::end(kPrintRectsPublisher0)),
-             {{{50, 130}, {50, 100}, {80, 100}}, tick}},
-            {{},
-             QVector<CmrRect>(std::begin(kPrintRectsPublishers1To3),
-                              std::end(kPrintRectsPublishers1To3)),
-             {{{50, 150}, {50, 120}, {80, 120}}, tick}}};
+        d.publisherGroups = Sheets();
         d.margins = {{Settings::LeftMargin1, Settings::TopMargin1},
                      {Settings::LeftMargin2, Settings::TopMargin2}};
 
@@ -1519,15 +596,7 @@ const Forms::FormDescription& Description()
         d.copyLabels.anchor = Anchor::RightBottom;
         d.copyLabels.at = QPoint(kFrameRight + 110, kFrameTop);
 
-        d.defaultTexts = {{0, Settings::CmrBox1},
-                          {5, Settings::CmrBox16},
-                          {124, Settings::CmrBox22},
-                          {125, Settings::CmrBox23}};
-        d.dateBox = 123;
-        d.placeOfIssue = PlaceOfIssue::OwnBox;
-        d.placeBox = 122;
         d.addressBoxes = {0, 1, 5, 6};
-        d.boxName = CellName;
         d.mergedRows = &kMergedGoodsRows;
         d.mergedRowsSetting = Settings::MergedGoodsRows;
         d.controlId = 132;

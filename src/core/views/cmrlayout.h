@@ -10,9 +10,10 @@
 // publishers' pre-printed sheets, and the lines and captions of its two pages.
 //
 // Units: 0.1 mm of the sheet (205 x 298 mm), origin at its top-left corner.
-// Rectangles keep y as a positive distance from the top edge. The flat line and
-// caption-point tables keep y negative (the drawing convention of the 0.1 mm
-// mapping, where y grows upwards); drawing code with y downwards negates it.
+// Rectangles keep y as a positive distance from the top edge. The flat line
+// tables and the caption points keep y negative (the drawing convention of the
+// 0.1 mm mapping, where y grows upwards); drawing code with y downwards negates
+// it.
 //
 // Box numbering of page 1 (index: box of the printed form):
 //   0 sender (1), 1 consignee (2), 2 place of delivery (3), 3 place and date of
@@ -29,11 +30,9 @@
 namespace CmrLayout {
 
 using CmrRect = FormTables::BoxRect;
-using FormTables::CaptionPoint;
 using FormTables::CaptionRecord;
 using FormTables::Segment;
 
-using FormTables::CaptionPointGroups;
 using FormTables::kEndLimit;
 using FormTables::kGroupEnd;
 using FormTables::kGroupEndSecond;
@@ -74,41 +73,27 @@ enum class Page1LineGroup { DangerousGoods, MainDivision, Heavy, Fine };
 inline constexpr int kPage1LineGroupCount = 4;
 int PenWidth(Page1LineGroup group);
 
-// Caption groups of page 1, in table order.
+// Caption groups of page 1.
 enum class Page1CaptionGroup { BoxNumbers, Captions, DangerousGoods, FormVersion };
-inline constexpr int kTitleLineCount = 4; // the first entries of the Captions group
+inline constexpr int kTitleLineCount = 4; // the first captions of the Captions group
 // The caption font and the bold one of box numbers and title lines.
 inline constexpr Forms::CaptionFont kCaptionFont{37, 400};
 inline constexpr Forms::CaptionFont kBoldCaptionFont{40, 700};
 inline constexpr int kPage2FilledRectCount = 4;
 
-// The tables themselves.
-extern const CmrRect kBoxRects[kBoxTableSize];
-extern const CmrRect kPrintRectsPublisher0[kPrintTableSize];
-extern const CmrRect kPrintRectsPublishers1To3[kPrintTableSize];
+// The tables themselves: the boxes, the permit checkboxes and the back page's
+// box; the lines and the captions of each page, in drawing order. The
+// publishers' sheets are made from the boxes (Description).
+extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
 extern const qint32 kLinesPage1[];
 extern const qint32 kLinesPage2[];
-extern const qint32 kCaptionPointsPage1[];
-extern const qint32 kCaptionPointsPage2[];
-// UTF-8, taken one after the other as the caption points are walked.
-extern const char* const kCaptionsPage1[];
-extern const int kCaptionsPage1Count;
-extern const char* const kCaptionsPage2[];
-extern const int kCaptionsPage2Count;
-
-// The boxes (0 .. 175), the permit checkboxes and the back page's box.
-extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
-// The captions of each page, in drawing order.
-extern const FormTables::CaptionRecord kCaptionRecordsPage1[];
+extern const CaptionRecord kCaptionRecordsPage1[];
 extern const int kCaptionRecordsPage1Count;
-extern const FormTables::CaptionRecord kCaptionRecordsPage2[];
+extern const CaptionRecord kCaptionRecordsPage2[];
 extern const int kCaptionRecordsPage2Count;
 
-// The publishers' sheets: publisher 0's and the one of every other publisher.
-QVector<Forms::PublisherGroup> Sheets();
-
-// Caption text i of a page (1 or 2); empty beyond the table.
-QString CaptionText(int page, int i);
+// The text of the form-version line before the publisher's name.
+inline constexpr const char* kEditionText = "2009";
 
 // The CMR note for the form engine.
 const Forms::FormDescription& Description();

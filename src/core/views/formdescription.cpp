@@ -17,18 +17,21 @@ QVector<BoxRect> Rects(const BoxRecord* boxes, int count)
     return rects;
 }
 
+const BoxRecord& FormDescription::Box(int index) const
+{
+    return boxes[index >= 0 && index <= boxCount + checkBoxCount ? index : 0];
+}
+
 BoxRect FormDescription::BoxEntry(int index, int page) const
 {
-    if (page != 1)
-        return FollowBox();
-    return boxes[index >= 0 && index <= boxCount + checkBoxCount ? index : 0];
+    return page == 1 ? Box(index).rect : FollowBox();
 }
 
 BoxRect FormDescription::ScreenRect(int index, int page, int zoom, bool merged) const
 {
     BoxRect r = BoxEntry(index, page);
     if (page == 1 && merged && mergedRows && mergedRows->IsRowStart(index)) {
-        const BoxRect& last = boxes[index + mergedRows->span - 1];
+        const BoxRect& last = boxes[index + mergedRows->span - 1].rect;
         r.right = last.right;
         r.bottom = last.bottom;
     }
@@ -63,9 +66,9 @@ BoxRect FormDescription::PrintEntry(int index, int page, int publisher, bool mer
 
 quint16 FormDescription::InitialFormat(int index, int page) const
 {
-    if (page != 1 || index < 0 || index >= boxCount || !alignments)
+    if (page != 1 || index < 0 || index >= boxCount)
         return quint16(fontSizeStep);
-    return quint16(fontSizeStep | (alignments[index] << 8));
+    return quint16(fontSizeStep | (boxes[index].align << 8));
 }
 
 void FormDescription::DefineBoxes(CFieldStore& store) const

@@ -18,7 +18,8 @@ class CSettingsStore;
 // these, plus the few hooks declared at the end.
 //
 // Units and conventions are those of FormTables: 0.1 mm of the sheet, box
-// rectangles with y downwards, flat line and caption tables with y negative.
+// rectangles with y downwards, flat line tables and caption points with y
+// negative.
 //
 // Lifetime: descriptions are static data of the program; the pointers inside
 // point at static tables. Nothing here is ever freed or changed.
@@ -58,10 +59,8 @@ struct CaptionFont
 // Which corner of a caption's text lies on its point.
 enum class Anchor { LeftBottom, RightBottom };
 
-// Where a caption group's texts come from: the page's caption string table,
-// taken one after the other as the points are walked (a group that is not drawn
-// still takes its strings); the form's edition line with the publisher; or the
-// form's caption hook (nothing is taken from the table).
+// Where a caption group's texts come from: each caption record's own text; the
+// form's edition line with the publisher; or the form's caption hook.
 enum class CaptionSource { Table, EditionLine, Hook };
 
 struct CaptionGroup
@@ -70,29 +69,29 @@ struct CaptionGroup
     Anchor anchor = Anchor::LeftBottom;
     CaptionSource source = CaptionSource::Table;
     bool drawn = true;
-    // The group's first `leadingCount` texts in `leadingFont` (title lines).
+    // The group's first `leadingCount` captions in `leadingFont` (title lines).
     int leadingCount = 0;
     CaptionFont leadingFont;
 };
 
 // One page of the form as the screen shows it: its flat line table with a style
-// per group, its flat caption point table with a group description per group,
-// and the caption strings (UTF-8).
+// per group, and its `captionCount` captions in drawing order, each naming one
+// of the caption groups.
 struct PageDrawing
 {
     const qint32* lines = nullptr;
     QVector<LineStyle> lineStyles;
-    const qint32* captionPoints = nullptr;
-    QVector<CaptionGroup> captionGroups;
-    const char* const* captions = nullptr;
+    const FormTables::CaptionRecord* captions = nullptr;
     int captionCount = 0;
+    QVector<CaptionGroup> captionGroups;
 };
 
 // A polyline of a registration mark, relative to the print shift of the page.
 using MarkPolyline = QVector<QPoint>;
 
 // The publishers that share a sheet: where every box and check box lies on it
-// (table entries as in the box table, without the follow-on box) and the marks
+// (entries as in the box table, without the follow-on box; the forms make them
+// with FormTables::SheetTable from the screen's rectangles) and the marks
 // printed for lining the sheet up. An empty `publishers` list stands for every
 // publisher no other group lists.
 struct PublisherGroup
@@ -167,21 +166,6 @@ struct BoxRecord
 // (FormTables::SheetTable).
 QVector<BoxRect> Rects(const BoxRecord* boxes, int count);
 
-// A box that a new note takes from the form's settings.
-struct DefaultText
-{
-    int box;
-    TextSetting setting;
-};
-
-// Where the place of issue goes when a new note gets the automatic date.
-enum class PlaceOfIssue {
-    None,          // the form keeps no place beside the date
-    OwnBox,        // in `placeBox`, as the setting holds it (empty too)
-    OwnBoxIfGiven, // in `placeBox`, trimmed, unless it is empty
-    BeforeDate,    // in the date box: "place - date", or the date alone
-};
-
 // An arrow key's move between the rows of a table: from every box of
 // `from`..`to` to the box `delta` further on.
 struct ArrowMove
@@ -203,13 +187,13 @@ struct FormDescription
     int pageCount = 1;
 
     // The box table: `boxCount` boxes, then `checkBoxCount` check boxes, then
-    // the follow-on box.
-    const BoxRect* boxes = nullptr;
+    // the follow-on box. The boxes' records hold their alignments, names,
+    // default texts and automatic dates; no box number of the form's own
+    // stands anywhere else.
+    const BoxRecord* boxes = nullptr;
     int boxCount = 0;
     int checkBoxCount = 0;
-    // How each page-1 box of a new note aligns its text (0 left, 1 centred,
-    // 2 right; boxCount entries), and the font-size step of every box.
-    const quint8* alignments = nullptr;
+    // The font-size step every box of a new note starts with.
     int fontSizeStep = 2;
     // The box whose text must hold more than white space for the check boxes to
     // count (cross shown, click taken), or -1.
@@ -225,13 +209,6 @@ struct FormDescription
     // The labelled originals of the whole form on plain paper; the mandatory
     // ones come first.
     CopyLabels copyLabels;
-
-    // The texts a new note starts with, and the automatic date's box (-1: the
-    // form has none) with the place of issue.
-    QVector<DefaultText> defaultTexts;
-    int dateBox = -1;
-    PlaceOfIssue placeOfIssue = PlaceOfIssue::None;
-    int placeBox = -1;
 
     // Boxes that take an address from the address book (page 1).
     QVector<int> addressBoxes;
@@ -249,14 +226,11 @@ struct FormDescription
 
     // Declared hooks; null where the form has none.
     //
-    // The text of caption `point` of a group of source Hook, for a publisher.
+    // The text of a group's caption `point` (counted within the group, in
+    // drawing order) for a group of source Hook, for a publisher.
     QString (*captionText)(int group, int point, int publisher) = nullptr;
     // How far a caption group lies from its points for a publisher (y downwards).
     QPoint (*captionShift)(int group, int publisher) = nullptr;
-    // What assistive technology calls page-1 box `index` where the captions do
-    // not tell it (cells of a grid without captions of their own), or empty:
-    // the box is then named after the captions nearest to it.
-    QString (*boxName)(int index) = nullptr;
     // Runs when the view leaves page-1 box `box` (and when it re-selects it
     // before saving or printing), before the next box becomes current: the
     // form's automatic formatting. The store's current box is `box`. Returns
@@ -271,10 +245,14 @@ struct FormDescription
     quint16 InitialFormat(int index, int page) const;
     // Gives the store the form's boxes, all empty, in their initial formats.
     void DefineBoxes(CFieldStore& store) const;
+    // Record `index` of the box table (0 .. boxCount + checkBoxCount; any
+    // other index is taken as 0).
+    const BoxRecord& Box(int index) const;
     // Entry `index` of the box table: page 1 takes 0 .. boxCount + checkBoxCount
     // (any other index is taken as 0), any other page the follow-on box.
     BoxRect BoxEntry(int index, int page) const;
-    BoxRect FollowBox() const { return boxes[boxCount + checkBoxCount]; }
+    BoxRect FollowBox() const { return boxes[boxCount + checkBoxCount].rect; }
+
     // The screen rectangle of a box at the zoom, joined cells stretched.
     BoxRect ScreenRect(int index, int page, int zoom, bool merged) const;
     // The publishers' sheet a publisher prints on.

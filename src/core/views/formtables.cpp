@@ -37,11 +37,6 @@ QVector<QVector<Segment>> LineGroups(const qint32* table)
     });
 }
 
-QVector<QVector<CaptionPoint>> CaptionPointGroups(const qint32* table)
-{
-    return Groups<CaptionPoint>(table, 2, [](const qint32* p) { return CaptionPoint{p[0], p[1]}; });
-}
-
 QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom)
 {
     QVector<qint32> scaled;
@@ -75,16 +70,6 @@ QVector<BoxRect> SheetTable(QVector<BoxRect> screen, const QVector<ShiftRow>& sh
         if (box.box >= 0 && box.box < screen.size())
             screen[box.box] = box.rect;
     return screen;
-}
-
-QVector<quint8> Alignments(int count, const QVector<int>& centred, const QVector<int>& right)
-{
-    QVector<quint8> alignments(count, 0);
-    for (int i : centred)
-        alignments[i] = 1;
-    for (int i : right)
-        alignments[i] = 2;
-    return alignments;
 }
 
 QString PublisherName(int publisher)

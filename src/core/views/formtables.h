@@ -3,17 +3,18 @@
 #include <QString>
 #include <QVector>
 
-// The table types every form is drawn from, and the walkers of its flat tables.
+// The table types every form is drawn from, the walker of its flat line tables
+// and the maker of its publishers' sheets.
 //
 // Units: 0.1 mm of the sheet, origin at its top-left corner. Rectangles keep y
-// as a positive distance from the top edge. The flat line and caption-point
-// tables keep y negative (the drawing convention of the 0.1 mm mapping, where y
-// grows upwards); drawing code with y downwards negates it.
+// as a positive distance from the top edge. The flat line tables and the
+// caption points keep y negative (the drawing convention of the 0.1 mm mapping,
+// where y grows upwards); drawing code with y downwards negates it.
 //
-// A flat table is a run of records (4 values for a line segment, 2 for a
-// caption point) in groups: a group ends with the pair (kGroupEnd,
-// kGroupEndSecond); any value below kSeparatorLimit where a record would start
-// ends a group, and one at or below kEndLimit ends the table.
+// A flat line table is a run of records (4 values for a line segment) in
+// groups: a group ends with the pair (kGroupEnd, kGroupEndSecond); any value
+// below kSeparatorLimit where a record would start ends a group, and one at or
+// below kEndLimit ends the table.
 namespace FormTables {
 
 // Left, top, right, bottom; y downwards.
@@ -28,11 +29,6 @@ struct BoxRect
 struct Segment
 {
     qint32 x1, y1, x2, y2;
-};
-
-struct CaptionPoint
-{
-    qint32 x, y;
 };
 
 // A caption of a page: its point (x, y, y negative as in the line tables), its
@@ -56,8 +52,6 @@ inline constexpr qint32 kEndLimit = -5000;
 // The groups of a flat line table (each segment x1, y1, x2, y2 as stored). A
 // table without separators is one group.
 QVector<QVector<Segment>> LineGroups(const qint32* table);
-// The groups of a flat caption-point table.
-QVector<QVector<CaptionPoint>> CaptionPointGroups(const qint32* table);
 
 // The scale of the screen: a table value times the zoom (tenths, 10 = real size)
 // divided by 10, truncated towards zero.
@@ -69,8 +63,8 @@ inline BoxRect Scale(const BoxRect& r, int zoom)
 {
     return {Scale(r.left, zoom), Scale(r.top, zoom), Scale(r.right, zoom), Scale(r.bottom, zoom)};
 }
-// A flat table of records of `recordWidth` values (4 for lines, 2 for caption
-// points) scaled for the zoom, up to its end. Separators are copied, not
+// A flat table of records of `recordWidth` values (4 for lines) scaled for the
+// zoom, up to its end. Separators are copied, not
 // scaled: scaled, a separator would reach the end limit from zoom 20 on and cut
 // the table short. The copy ends with kTableEnd.
 QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom);
@@ -126,10 +120,6 @@ struct MergedRows
         return column >= 1 && column < span ? index - column : index;
     }
 };
-
-// The text alignment of `count` boxes (0 left, 1 centred, 2 right): left but
-// for the boxes listed.
-QVector<quint8> Alignments(int count, const QVector<int>& centred, const QVector<int>& right);
 
 // The form publisher's name ("Hersteller": 0 to 3), empty for any other value.
 QString PublisherName(int publisher);

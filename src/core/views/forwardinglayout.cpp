@@ -7,8 +7,6 @@
 
 namespace ForwardingLayout {
 
-using FormTables::kGroupEnd;
-using FormTables::kGroupEndSecond;
 using FormTables::kTableEnd;
 
 using namespace Forms;
@@ -23,342 +21,6 @@ constexpr int kFooter = int(CaptionGroupId::Footer);
 } // namespace
 
 // clang-format off
-
-// Screen boxes. The entry comments name the field of the printed form. A typed
-// line takes 4.5 mm, as a goods row does; the addresses have four lines or more.
-const BoxRect kBoxRects[kBoxTableSize] = {
-    {1400, 60, 1990, 120}, // 0: field 3 order number
-    {1090, 160, 2000, 215}, // 1: field 4 shipper's number at the forwarder
-    {160, 110, 1050, 300}, // 2: field 1 shipper/supplier (address)
-    {400, 305, 1050, 350}, // 3: field 2 supplier number
-    {160, 395, 1050, 470}, // 4: field 5 loading place
-    {1460, 325, 1810, 370}, // 5: field 8 consignment number
-    {1090, 325, 1440, 370}, // 6: field 6 date
-    {1825, 265, 1880, 345}, // 7: field 7 relation number, first cell
-    {1890, 265, 1945, 345}, // 8: field 7 relation number, second cell
-    {1955, 265, 2005, 345}, // 9: field 7 relation number, third cell
-    {1090, 410, 2000, 585}, // 10: field 9 forwarder (address)
-    {1320, 595, 2000, 640}, // 11: field 10 forwarder number
-    {1200, 665, 1580, 710}, // 12: forwarder's telephone
-    {1660, 665, 2000, 710}, // 13: forwarder's fax
-    {1400, 740, 2000, 785}, // 14: field 13 bordereau/loading list number
-    {160, 510, 1050, 700}, // 15: field 11 consignee (address)
-    {400, 705, 1050, 750}, // 16: field 12 consignee number
-    {160, 790, 1050, 930}, // 17: field 14 delivery/unloading place (address)
-    {1090, 825, 2000, 870}, // 18: field 15 shipper's note for the forwarder
-    {1320, 885, 1600, 930}, // 19: field 16 arrival date
-    {1810, 885, 2000, 930}, // 20: field 17 arrival time
-    {160, 1030, 610, 1075}, // 21: goods row 0: 18 marks and numbers
-    {630, 1030, 740, 1075}, // 22: goods row 0: 19 count
-    {760, 1030, 1025, 1075}, // 23: goods row 0: 20 package
-    {1040, 1030, 1075, 1075}, // 24: goods row 0: 21 SF
-    {1090, 1030, 1660, 1075}, // 25: goods row 0: 22 contents
-    {1675, 1030, 1805, 1075}, // 26: goods row 0: 23 loading weight
-    {1825, 1030, 2005, 1075}, // 27: goods row 0: 24 gross weight
-    {160, 1075, 610, 1120}, // 28: goods row 1: 18 marks and numbers
-    {630, 1075, 740, 1120}, // 29: goods row 1: 19 count
-    {760, 1075, 1025, 1120}, // 30: goods row 1: 20 package
-    {1040, 1075, 1075, 1120}, // 31: goods row 1: 21 SF
-    {1090, 1075, 1660, 1120}, // 32: goods row 1: 22 contents
-    {1675, 1075, 1805, 1120}, // 33: goods row 1: 23 loading weight
-    {1825, 1075, 2005, 1120}, // 34: goods row 1: 24 gross weight
-    {160, 1120, 610, 1165}, // 35: goods row 2: 18 marks and numbers
-    {630, 1120, 740, 1165}, // 36: goods row 2: 19 count
-    {760, 1120, 1025, 1165}, // 37: goods row 2: 20 package
-    {1040, 1120, 1075, 1165}, // 38: goods row 2: 21 SF
-    {1090, 1120, 1660, 1165}, // 39: goods row 2: 22 contents
-    {1675, 1120, 1805, 1165}, // 40: goods row 2: 23 loading weight
-    {1825, 1120, 2005, 1165}, // 41: goods row 2: 24 gross weight
-    {160, 1165, 610, 1210}, // 42: goods row 3: 18 marks and numbers
-    {630, 1165, 740, 1210}, // 43: goods row 3: 19 count
-    {760, 1165, 1025, 1210}, // 44: goods row 3: 20 package
-    {1040, 1165, 1075, 1210}, // 45: goods row 3: 21 SF
-    {1090, 1165, 1660, 1210}, // 46: goods row 3: 22 contents
-    {1675, 1165, 1805, 1210}, // 47: goods row 3: 23 loading weight
-    {1825, 1165, 2005, 1210}, // 48: goods row 3: 24 gross weight
-    {160, 1210, 610, 1255}, // 49: goods row 4: 18 marks and numbers
-    {630, 1210, 740, 1255}, // 50: goods row 4: 19 count
-    {760, 1210, 1025, 1255}, // 51: goods row 4: 20 package
-    {1040, 1210, 1075, 1255}, // 52: goods row 4: 21 SF
-    {1090, 1210, 1660, 1255}, // 53: goods row 4: 22 contents
-    {1675, 1210, 1805, 1255}, // 54: goods row 4: 23 loading weight
-    {1825, 1210, 2005, 1255}, // 55: goods row 4: 24 gross weight
-    {160, 1255, 610, 1300}, // 56: goods row 5: 18 marks and numbers
-    {630, 1255, 740, 1300}, // 57: goods row 5: 19 count
-    {760, 1255, 1025, 1300}, // 58: goods row 5: 20 package
-    {1040, 1255, 1075, 1300}, // 59: goods row 5: 21 SF
-    {1090, 1255, 1660, 1300}, // 60: goods row 5: 22 contents
-    {1675, 1255, 1805, 1300}, // 61: goods row 5: 23 loading weight
-    {1825, 1255, 2005, 1300}, // 62: goods row 5: 24 gross weight
-    {160, 1300, 610, 1345}, // 63: goods row 6: 18 marks and numbers
-    {630, 1300, 740, 1345}, // 64: goods row 6: 19 count
-    {760, 1300, 1025, 1345}, // 65: goods row 6: 20 package
-    {1040, 1300, 1075, 1345}, // 66: goods row 6: 21 SF
-    {1090, 1300, 1660, 1345}, // 67: goods row 6: 22 contents
-    {1675, 1300, 1805, 1345}, // 68: goods row 6: 23 loading weight
-    {1825, 1300, 2005, 1345}, // 69: goods row 6: 24 gross weight
-    {160, 1345, 610, 1390}, // 70: goods row 7: 18 marks and numbers
-    {630, 1345, 740, 1390}, // 71: goods row 7: 19 count
-    {760, 1345, 1025, 1390}, // 72: goods row 7: 20 package
-    {1040, 1345, 1075, 1390}, // 73: goods row 7: 21 SF
-    {1090, 1345, 1660, 1390}, // 74: goods row 7: 22 contents
-    {1675, 1345, 1805, 1390}, // 75: goods row 7: 23 loading weight
-    {1825, 1345, 2005, 1390}, // 76: goods row 7: 24 gross weight
-    {630, 1440, 740, 1485}, // 77: field 25 sum of the counts
-    {760, 1440, 1540, 1485}, // 78: field 26 volume / loading metres
-    {1675, 1440, 1805, 1485}, // 79: field 27 sum of the loading weights
-    {1825, 1440, 2005, 1485}, // 80: field 28 sum of the gross weights
-    {160, 1565, 380, 1745}, // 81: field 29 dangerous goods: UN number
-    {400, 1565, 1070, 1745}, // 82: field 29 dangerous goods: name
-    {1090, 1565, 1380, 1745}, // 83: field 29 dangerous goods: label model
-    {1400, 1565, 1700, 1745}, // 84: field 29 dangerous goods: packing group
-    {1720, 1565, 2000, 1745}, // 85: field 29 dangerous goods: net mass
-    {160, 1790, 2000, 1945}, // 86: field 29 dangerous goods: special provisions
-    {160, 1990, 760, 2035}, // 87: field 30 carriage terms
-    {780, 1990, 1375, 2035}, // 88: field 31 value for transport insurance
-    {1395, 1990, 2000, 2035}, // 89: field 32 cash on delivery
-    {1090, 2075, 2000, 2205}, // 90: field 33 enclosures
-    {160, 2075, 600, 2130}, // 91: field 34 customer's order number
-    {620, 2075, 1070, 2130}, // 92: field 35 account assignment
-    {160, 2175, 600, 2230}, // 93: field 36 vehicle number
-    {620, 2175, 1070, 2230}, // 94: field 37 lorry code
-    {160, 2275, 600, 2330}, // 95: field 38 kind of dispatch
-    {620, 2275, 1070, 2330}, // 96: field 39 billing key
-    {160, 2405, 1070, 2545}, // 97: field 40 receipt by the consignee
-    {1570, 2280, 2000, 2430}, // 98: field 41 receipt by the driver: signature
-    {1090, 2380, 1330, 2430}, // 99: field 41 receipt by the driver: date
-    {1350, 2380, 1550, 2430}, // 100: field 41 receipt by the driver: time
-    {1300, 2505, 1710, 2550}, // 101: field 42 Euro flat pallets
-    {1300, 2555, 1710, 2600}, // 102: field 42 Euro box pallets
-    {1925, 2505, 2005, 2550}, // 103: field 42 Euro flat pallets exchanged
-    {1925, 2555, 2005, 2600}, // 104: field 42 Euro box pallets exchanged
-    {160, 2620, 2005, 2850}, // 105: fields 43 and 46, the free area at the foot
-    {100, 250, 1870, 1100}, // 106: the follow-on box (the form has no second page)
-};
-
-// Publisher 0's sheet: the order number and the field below it 2 to 3 mm lower,
-// the shipper's box up to the divider, the sum row 1 mm higher, the foot 1 mm
-// lower.
-const BoxRect kPrintRectsK[kPrintTableSize] = {
-    {1400, 90, 1990, 140}, // 0: field 3 order number
-    {1090, 180, 2000, 235}, // 1: field 4 shipper's number at the forwarder
-    {160, 110, 1080, 300}, // 2: field 1 shipper/supplier (address)
-    {400, 305, 1050, 350}, // 3: field 2 supplier number
-    {160, 395, 1050, 470}, // 4: field 5 loading place
-    {1460, 325, 1810, 370}, // 5: field 8 consignment number
-    {1090, 325, 1440, 370}, // 6: field 6 date
-    {1825, 265, 1880, 345}, // 7: field 7 relation number, first cell
-    {1890, 265, 1945, 345}, // 8: field 7 relation number, second cell
-    {1955, 265, 2005, 345}, // 9: field 7 relation number, third cell
-    {1090, 410, 2000, 585}, // 10: field 9 forwarder (address)
-    {1320, 595, 2000, 640}, // 11: field 10 forwarder number
-    {1200, 665, 1580, 710}, // 12: forwarder's telephone
-    {1660, 665, 2000, 710}, // 13: forwarder's fax
-    {1400, 740, 2000, 785}, // 14: field 13 bordereau/loading list number
-    {160, 510, 1050, 700}, // 15: field 11 consignee (address)
-    {400, 705, 1050, 750}, // 16: field 12 consignee number
-    {160, 790, 1050, 930}, // 17: field 14 delivery/unloading place (address)
-    {1090, 825, 2000, 870}, // 18: field 15 shipper's note for the forwarder
-    {1320, 885, 1600, 930}, // 19: field 16 arrival date
-    {1810, 885, 2000, 930}, // 20: field 17 arrival time
-    {160, 1030, 610, 1075}, // 21: goods row 0: 18 marks and numbers
-    {630, 1030, 740, 1075}, // 22: goods row 0: 19 count
-    {760, 1030, 1025, 1075}, // 23: goods row 0: 20 package
-    {1040, 1030, 1075, 1075}, // 24: goods row 0: 21 SF
-    {1090, 1030, 1660, 1075}, // 25: goods row 0: 22 contents
-    {1675, 1030, 1805, 1075}, // 26: goods row 0: 23 loading weight
-    {1825, 1030, 2005, 1075}, // 27: goods row 0: 24 gross weight
-    {160, 1075, 610, 1120}, // 28: goods row 1: 18 marks and numbers
-    {630, 1075, 740, 1120}, // 29: goods row 1: 19 count
-    {760, 1075, 1025, 1120}, // 30: goods row 1: 20 package
-    {1040, 1075, 1075, 1120}, // 31: goods row 1: 21 SF
-    {1090, 1075, 1660, 1120}, // 32: goods row 1: 22 contents
-    {1675, 1075, 1805, 1120}, // 33: goods row 1: 23 loading weight
-    {1825, 1075, 2005, 1120}, // 34: goods row 1: 24 gross weight
-    {160, 1120, 610, 1165}, // 35: goods row 2: 18 marks and numbers
-    {630, 1120, 740, 1165}, // 36: goods row 2: 19 count
-    {760, 1120, 1025, 1165}, // 37: goods row 2: 20 package
-    {1040, 1120, 1075, 1165}, // 38: goods row 2: 21 SF
-    {1090, 1120, 1660, 1165}, // 39: goods row 2: 22 contents
-    {1675, 1120, 1805, 1165}, // 40: goods row 2: 23 loading weight
-    {1825, 1120, 2005, 1165}, // 41: goods row 2: 24 gross weight
-    {160, 1165, 610, 1210}, // 42: goods row 3: 18 marks and numbers
-    {630, 1165, 740, 1210}, // 43: goods row 3: 19 count
-    {760, 1165, 1025, 1210}, // 44: goods row 3: 20 package
-    {1040, 1165, 1075, 1210}, // 45: goods row 3: 21 SF
-    {1090, 1165, 1660, 1210}, // 46: goods row 3: 22 contents
-    {1675, 1165, 1805, 1210}, // 47: goods row 3: 23 loading weight
-    {1825, 1165, 2005, 1210}, // 48: goods row 3: 24 gross weight
-    {160, 1210, 610, 1255}, // 49: goods row 4: 18 marks and numbers
-    {630, 1210, 740, 1255}, // 50: goods row 4: 19 count
-    {760, 1210, 1025, 1255}, // 51: goods row 4: 20 package
-    {1040, 1210, 1075, 1255}, // 52: goods row 4: 21 SF
-    {1090, 1210, 1660, 1255}, // 53: goods row 4: 22 contents
-    {1675, 1210, 1805, 1255}, // 54: goods row 4: 23 loading weight
-    {1825, 1210, 2005, 1255}, // 55: goods row 4: 24 gross weight
-    {160, 1255, 610, 1300}, // 56: goods row 5: 18 marks and numbers
-    {630, 1255, 740, 1300}, // 57: goods row 5: 19 count
-    {760, 1255, 1025, 1300}, // 58: goods row 5: 20 package
-    {1040, 1255, 1075, 1300}, // 59: goods row 5: 21 SF
-    {1090, 1255, 1660, 1300}, // 60: goods row 5: 22 contents
-    {1675, 1255, 1805, 1300}, // 61: goods row 5: 23 loading weight
-    {1825, 1255, 2005, 1300}, // 62: goods row 5: 24 gross weight
-    {160, 1300, 610, 1345}, // 63: goods row 6: 18 marks and numbers
-    {630, 1300, 740, 1345}, // 64: goods row 6: 19 count
-    {760, 1300, 1025, 1345}, // 65: goods row 6: 20 package
-    {1040, 1300, 1075, 1345}, // 66: goods row 6: 21 SF
-    {1090, 1300, 1660, 1345}, // 67: goods row 6: 22 contents
-    {1675, 1300, 1805, 1345}, // 68: goods row 6: 23 loading weight
-    {1825, 1300, 2005, 1345}, // 69: goods row 6: 24 gross weight
-    {160, 1345, 610, 1390}, // 70: goods row 7: 18 marks and numbers
-    {630, 1345, 740, 1390}, // 71: goods row 7: 19 count
-    {760, 1345, 1025, 1390}, // 72: goods row 7: 20 package
-    {1040, 1345, 1075, 1390}, // 73: goods row 7: 21 SF
-    {1090, 1345, 1660, 1390}, // 74: goods row 7: 22 contents
-    {1675, 1345, 1805, 1390}, // 75: goods row 7: 23 loading weight
-    {1825, 1345, 2005, 1390}, // 76: goods row 7: 24 gross weight
-    {630, 1430, 740, 1475}, // 77: field 25 sum of the counts
-    {760, 1430, 1540, 1475}, // 78: field 26 volume / loading metres
-    {1675, 1430, 1805, 1475}, // 79: field 27 sum of the loading weights
-    {1825, 1430, 2005, 1475}, // 80: field 28 sum of the gross weights
-    {160, 1565, 380, 1745}, // 81: field 29 dangerous goods: UN number
-    {400, 1565, 1070, 1745}, // 82: field 29 dangerous goods: name
-    {1090, 1565, 1380, 1745}, // 83: field 29 dangerous goods: label model
-    {1400, 1565, 1700, 1745}, // 84: field 29 dangerous goods: packing group
-    {1720, 1565, 2000, 1745}, // 85: field 29 dangerous goods: net mass
-    {160, 1790, 2000, 1945}, // 86: field 29 dangerous goods: special provisions
-    {160, 1990, 760, 2035}, // 87: field 30 carriage terms
-    {780, 1990, 1375, 2035}, // 88: field 31 value for transport insurance
-    {1395, 1990, 2000, 2035}, // 89: field 32 cash on delivery
-    {1090, 2075, 2000, 2205}, // 90: field 33 enclosures
-    {160, 2075, 600, 2130}, // 91: field 34 customer's order number
-    {620, 2075, 1070, 2130}, // 92: field 35 account assignment
-    {160, 2175, 600, 2230}, // 93: field 36 vehicle number
-    {620, 2175, 1070, 2230}, // 94: field 37 lorry code
-    {160, 2275, 600, 2330}, // 95: field 38 kind of dispatch
-    {620, 2275, 1070, 2330}, // 96: field 39 billing key
-    {160, 2405, 1070, 2545}, // 97: field 40 receipt by the consignee
-    {1570, 2280, 2000, 2430}, // 98: field 41 receipt by the driver: signature
-    {1090, 2380, 1330, 2430}, // 99: field 41 receipt by the driver: date
-    {1350, 2380, 1550, 2430}, // 100: field 41 receipt by the driver: time
-    {1300, 2505, 1710, 2550}, // 101: field 42 Euro flat pallets
-    {1300, 2555, 1710, 2600}, // 102: field 42 Euro box pallets
-    {1925, 2505, 2005, 2550}, // 103: field 42 Euro flat pallets exchanged
-    {1925, 2555, 2005, 2600}, // 104: field 42 Euro box pallets exchanged
-    {160, 2630, 2005, 2860}, // 105: fields 43 and 46, the free area at the foot
-};
-
-// Every other publisher's sheet: the goods table 1 mm further left, its sum row
-// also 1 mm higher and the gross-weight sum narrower, the dangerous goods 1 mm
-// and everything below them 2 mm higher.
-const BoxRect kPrintRectsO[kPrintTableSize] = {
-    {1400, 60, 1990, 120}, // 0: field 3 order number
-    {1090, 160, 2000, 215}, // 1: field 4 shipper's number at the forwarder
-    {160, 110, 1050, 300}, // 2: field 1 shipper/supplier (address)
-    {400, 305, 1050, 350}, // 3: field 2 supplier number
-    {160, 395, 1050, 470}, // 4: field 5 loading place
-    {1460, 325, 1810, 370}, // 5: field 8 consignment number
-    {1090, 325, 1440, 370}, // 6: field 6 date
-    {1825, 265, 1880, 345}, // 7: field 7 relation number, first cell
-    {1890, 265, 1945, 345}, // 8: field 7 relation number, second cell
-    {1955, 265, 2005, 345}, // 9: field 7 relation number, third cell
-    {1090, 410, 2000, 585}, // 10: field 9 forwarder (address)
-    {1320, 595, 2000, 640}, // 11: field 10 forwarder number
-    {1200, 665, 1580, 710}, // 12: forwarder's telephone
-    {1660, 665, 2000, 710}, // 13: forwarder's fax
-    {1400, 740, 2000, 785}, // 14: field 13 bordereau/loading list number
-    {160, 510, 1050, 700}, // 15: field 11 consignee (address)
-    {400, 705, 1050, 750}, // 16: field 12 consignee number
-    {160, 790, 1050, 930}, // 17: field 14 delivery/unloading place (address)
-    {1090, 825, 2000, 870}, // 18: field 15 shipper's note for the forwarder
-    {1320, 885, 1600, 930}, // 19: field 16 arrival date
-    {1810, 885, 2000, 930}, // 20: field 17 arrival time
-    {150, 1030, 600, 1075}, // 21: goods row 0: 18 marks and numbers
-    {620, 1030, 730, 1075}, // 22: goods row 0: 19 count
-    {750, 1030, 1015, 1075}, // 23: goods row 0: 20 package
-    {1030, 1030, 1065, 1075}, // 24: goods row 0: 21 SF
-    {1080, 1030, 1650, 1075}, // 25: goods row 0: 22 contents
-    {1665, 1030, 1795, 1075}, // 26: goods row 0: 23 loading weight
-    {1815, 1030, 1995, 1075}, // 27: goods row 0: 24 gross weight
-    {150, 1075, 600, 1120}, // 28: goods row 1: 18 marks and numbers
-    {620, 1075, 730, 1120}, // 29: goods row 1: 19 count
-    {750, 1075, 1015, 1120}, // 30: goods row 1: 20 package
-    {1030, 1075, 1065, 1120}, // 31: goods row 1: 21 SF
-    {1080, 1075, 1650, 1120}, // 32: goods row 1: 22 contents
-    {1665, 1075, 1795, 1120}, // 33: goods row 1: 23 loading weight
-    {1815, 1075, 1995, 1120}, // 34: goods row 1: 24 gross weight
-    {150, 1120, 600, 1165}, // 35: goods row 2: 18 marks and numbers
-    {620, 1120, 730, 1165}, // 36: goods row 2: 19 count
-    {750, 1120, 1015, 1165}, // 37: goods row 2: 20 package
-    {1030, 1120, 1065, 1165}, // 38: goods row 2: 21 SF
-    {1080, 1120, 1650, 1165}, // 39: goods row 2: 22 contents
-    {1665, 1120, 1795, 1165}, // 40: goods row 2: 23 loading weight
-    {1815, 1120, 1995, 1165}, // 41: goods row 2: 24 gross weight
-    {150, 1165, 600, 1210}, // 42: goods row 3: 18 marks and numbers
-    {620, 1165, 730, 1210}, // 43: goods row 3: 19 count
-    {750, 1165, 1015, 1210}, // 44: goods row 3: 20 package
-    {1030, 1165, 1065, 1210}, // 45: goods row 3: 21 SF
-    {1080, 1165, 1650, 1210}, // 46: goods row 3: 22 contents
-    {1665, 1165, 1795, 1210}, // 47: goods row 3: 23 loading weight
-    {1815, 1165, 1995, 1210}, // 48: goods row 3: 24 gross weight
-    {150, 1210, 600, 1255}, // 49: goods row 4: 18 marks and numbers
-    {620, 1210, 730, 1255}, // 50: goods row 4: 19 count
-    {750, 1210, 1015, 1255}, // 51: goods row 4: 20 package
-    {1030, 1210, 1065, 1255}, // 52: goods row 4: 21 SF
-    {1080, 1210, 1650, 1255}, // 53: goods row 4: 22 contents
-    {1665, 1210, 1795, 1255}, // 54: goods row 4: 23 loading weight
-    {1815, 1210, 1995, 1255}, // 55: goods row 4: 24 gross weight
-    {150, 1255, 600, 1300}, // 56: goods row 5: 18 marks and numbers
-    {620, 1255, 730, 1300}, // 57: goods row 5: 19 count
-    {750, 1255, 1015, 1300}, // 58: goods row 5: 20 package
-    {1030, 1255, 1065, 1300}, // 59: goods row 5: 21 SF
-    {1080, 1255, 1650, 1300}, // 60: goods row 5: 22 contents
-    {1665, 1255, 1795, 1300}, // 61: goods row 5: 23 loading weight
-    {1815, 1255, 1995, 1300}, // 62: goods row 5: 24 gross weight
-    {150, 1300, 600, 1345}, // 63: goods row 6: 18 marks and numbers
-    {620, 1300, 730, 1345}, // 64: goods row 6: 19 count
-    {750, 1300, 1015, 1345}, // 65: goods row 6: 20 package
-    {1030, 1300, 1065, 1345}, // 66: goods row 6: 21 SF
-    {1080, 1300, 1650, 1345}, // 67: goods row 6: 22 contents
-    {1665, 1300, 1795, 1345}, // 68: goods row 6: 23 loading weight
-    {1815, 1300, 1995, 1345}, // 69: goods row 6: 24 gross weight
-    {150, 1345, 600, 1390}, // 70: goods row 7: 18 marks and numbers
-    {620, 1345, 730, 1390}, // 71: goods row 7: 19 count
-    {750, 1345, 1015, 1390}, // 72: goods row 7: 20 package
-    {1030, 1345, 1065, 1390}, // 73: goods row 7: 21 SF
-    {1080, 1345, 1650, 1390}, // 74: goods row 7: 22 contents
-    {1665, 1345, 1795, 1390}, // 75: goods row 7: 23 loading weight
-    {1815, 1345, 1995, 1390}, // 76: goods row 7: 24 gross weight
-    {620, 1430, 730, 1475}, // 77: field 25 sum of the counts
-    {750, 1430, 1530, 1475}, // 78: field 26 volume / loading metres
-    {1665, 1430, 1795, 1475}, // 79: field 27 sum of the loading weights
-    {1815, 1430, 1980, 1475}, // 80: field 28 sum of the gross weights
-    {160, 1555, 380, 1735}, // 81: field 29 dangerous goods: UN number
-    {400, 1555, 1070, 1735}, // 82: field 29 dangerous goods: name
-    {1090, 1555, 1380, 1735}, // 83: field 29 dangerous goods: label model
-    {1400, 1555, 1700, 1735}, // 84: field 29 dangerous goods: packing group
-    {1720, 1555, 2000, 1735}, // 85: field 29 dangerous goods: net mass
-    {160, 1780, 2000, 1935}, // 86: field 29 dangerous goods: special provisions
-    {160, 1970, 760, 2015}, // 87: field 30 carriage terms
-    {780, 1970, 1375, 2015}, // 88: field 31 value for transport insurance
-    {1395, 1970, 2000, 2015}, // 89: field 32 cash on delivery
-    {1090, 2055, 2000, 2185}, // 90: field 33 enclosures
-    {160, 2055, 600, 2110}, // 91: field 34 customer's order number
-    {620, 2055, 1070, 2110}, // 92: field 35 account assignment
-    {160, 2155, 600, 2210}, // 93: field 36 vehicle number
-    {620, 2155, 1070, 2210}, // 94: field 37 lorry code
-    {160, 2255, 600, 2310}, // 95: field 38 kind of dispatch
-    {620, 2255, 1070, 2310}, // 96: field 39 billing key
-    {160, 2385, 1070, 2525}, // 97: field 40 receipt by the consignee
-    {1570, 2260, 2000, 2410}, // 98: field 41 receipt by the driver: signature
-    {1090, 2360, 1330, 2410}, // 99: field 41 receipt by the driver: date
-    {1350, 2360, 1550, 2410}, // 100: field 41 receipt by the driver: time
-    {1300, 2485, 1710, 2530}, // 101: field 42 Euro flat pallets
-    {1300, 2535, 1710, 2580}, // 102: field 42 Euro box pallets
-    {1925, 2485, 2005, 2530}, // 103: field 42 Euro flat pallets exchanged
-    {1925, 2535, 2005, 2580}, // 104: field 42 Euro box pallets exchanged
-    {160, 2600, 2005, 2830}, // 105: fields 43 and 46, the free area at the foot
-};
 
 // One group, all with the 2-unit pen.
 const qint32 kLines[] = {
@@ -402,175 +64,6 @@ const qint32 kLines[] = {
     1885, -260, 1885, -350,
     1950, -260, 1950, -350,
     kTableEnd,
-};
-
-const qint32 kCaptionPoints[] = {
-    // the title
-    1090, -280,
-    kGroupEnd, kGroupEndSecond,
-    // the captions, left and bottom at the point
-    160, -85, // 1) Versender/Lieferant
-    160, -345, // 2) Lieferanten-Nr.
-    1090, -115, // 3) Speditionsauftrags-Nr.
-    1090, -155, // 4) Nr. Versender beim Versand-Spediteur:
-    160, -390, // 5) Beladestelle
-    1090, -320, // 6) Datum
-    1825, -255, // 7) Relations-Nr.
-    1460, -320, // 8) Sendungsnummer
-    1090, -405, // 9) Versandspediteur
-    1090, -633, // 10) Spediteur-Nr.
-    160, -505, // 11) Empfänger
-    160, -745, // 12) Empfänger-Nr.
-    1090, -780, // 13) Bordero-/Ladeliste-Nr.
-    160, -785, // 14) Anliefer-/Abladestelle
-    1090, -820, // 15) Versandvermerk für den Versandspediteur
-    1090, -925, // 16) Eintrefftermin
-    1620, -925, // 17) Eintreffzeit
-    160, -975, // 18) Zeichen und Nr.
-    630, -975, // 19)
-    760, -975, // 20)
-    1040, -975, // 21)
-    1090, -975, // 22)
-    1680, -975, // 23) Lade-
-    1820, -975, // 24) Brutto-
-    630, -1437, // 25)
-    760, -1437, // 26)
-    1680, -1437, // 27)
-    1825, -1437, // 28)
-    160, -1525, // 29) Gefahrgut
-    160, -1985, // 30) Frankatur
-    780, -1985, // 31) Warenwert für Transportversicherung
-    1395, -1985, // 32) Versender-Nachnahme
-    1090, -2070, // 33) Anlagen
-    160, -2070, // 34) Auftragsnummer-Kunde
-    620, -2070, // 35) Kontierung
-    160, -2170, // 36) Transportmittel-Nr.
-    620, -2170, // 37) LKW-Code
-    160, -2270, // 38) Versandart
-    620, -2270, // 39) Abrechnungs-Schl.
-    160, -2370, // 40) Empfangsbestätigung des Warenempfängers
-    1090, -2240, // 41) Empfangsbestätigung des Fahrers
-    1090, -2495, // 42) Diese Sendung enthält
-    160, -2885, // 43) Es gelten die Allgemeinen Deutschen Spediteurbedingungen (ADSp)
-    205, -2915, // in ihrer jeweils neuesten Fassung.
-    1300, -2885, // 46) Für
-    1090, -703, // Telefon
-    1600, -703, // Fax
-    160, -1010, // Packstück-Identifikations-Nr.
-    630, -1010, // Anzahl
-    760, -1010, // Packstück
-    1040, -1010, // SF
-    1090, -1010, // Inhalt
-    1680, -1010, // Gewicht kg
-    1820, -1010, // Gewicht kg
-    525, -1475, // Summe
-    805, -1437, // Rauminhalt cdm / Lademeter
-    1565, -1475, // Summen
-    160, -1560, // UN-Nr.:
-    400, -1560, // Gefahrgut-Bezeichnung
-    1090, -1560, // Gefahrzettelmuster-Nr.
-    1400, -1560, // Verpackungsgruppe
-    1720, -1560, // Nettomasse kg/l
-    160, -1785, // Hinweise auf Sondervorschriften
-    160, -2400, // Obige Sendung vollständig und in ordnungsgemäßem Zustand erhalten
-    160, -2590, // Firmenstempel / Unterschrift
-    1090, -2270, // Obige Sendung vollständig und in ordnungsgemäßem Zustand übernommen
-    1090, -2460, // Datum
-    1350, -2460, // Uhrzeit
-    1570, -2460, // Unterschnrift
-    1730, -2495, // davon getauscht
-    1090, -2540, // Euro-Flach-Pal.
-    1730, -2540, // Euro-Flach-Pal.
-    1090, -2590, // Euro-Gitter-Pal.
-    1730, -2590, // Euro-Gitter-Pal.
-    kGroupEnd, kGroupEndSecond,
-    // the VDA note, upwards (moved by CaptionShift)
-    140, -2850,
-    kGroupEnd, kGroupEndSecond,
-    // the footer, upwards (texts from CaptionText)
-    50, -2900,
-    130, -2900,
-    kGroupEnd, kGroupEndSecond,
-    kTableEnd,
-};
-
-const char* const kCaptions[] = {
-    "SPEDITIONSAUFTRAG",
-    "1) Versender/Lieferant",
-    "2) Lieferanten-Nr.",
-    "3) Speditionsauftrags-Nr.",
-    "4) Nr. Versender beim Versand-Spediteur:",
-    "5) Beladestelle",
-    "6) Datum",
-    "7) Relations-Nr.",
-    "8) Sendungsnummer",
-    "9) Versandspediteur",
-    "10) Spediteur-Nr.",
-    "11) Empfänger",
-    "12) Empfänger-Nr.",
-    "13) Bordero-/Ladeliste-Nr.",
-    "14) Anliefer-/Abladestelle",
-    "15) Versandvermerk für den Versandspediteur",
-    "16) Eintrefftermin",
-    "17) Eintreffzeit",
-    "18) Zeichen und Nr.",
-    "19)",
-    "20)",
-    "21)",
-    "22)",
-    "23) Lade-",
-    "24) Brutto-",
-    "25)",
-    "26)",
-    "27)",
-    "28)",
-    "29) Gefahrgut",
-    "30) Frankatur",
-    "31) Warenwert für Transportversicherung",
-    "32) Versender-Nachnahme",
-    "33) Anlagen",
-    "34) Auftragsnummer-Kunde",
-    "35) Kontierung",
-    "36) Transportmittel-Nr.",
-    "37) LKW-Code",
-    "38) Versandart",
-    "39) Abrechnungs-Schl.",
-    "40) Empfangsbestätigung des Warenempfängers",
-    "41) Empfangsbestätigung des Fahrers",
-    "42) Diese Sendung enthält",
-    "43) Es gelten die Allgemeinen Deutschen Spediteurbedingungen (ADSp)",
-    "in ihrer jeweils neuesten Fassung.",
-    "46) Für",
-    "Telefon",
-    "Fax",
-    "Packstück-Identifikations-Nr.",
-    "Anzahl",
-    "Packstück",
-    "SF",
-    "Inhalt",
-    "Gewicht kg",
-    "Gewicht kg",
-    "Summe",
-    "Rauminhalt cdm / Lademeter",
-    "Summen",
-    "UN-Nr.:",
-    "Gefahrgut-Bezeichnung",
-    "Gefahrzettelmuster-Nr.",
-    "Verpackungsgruppe",
-    "Nettomasse kg/l",
-    "Hinweise auf Sondervorschriften",
-    "Obige Sendung vollständig und in ordnungsgemäßem Zustand erhalten",
-    "Firmenstempel / Unterschrift",
-    "Obige Sendung vollständig und in ordnungsgemäßem Zustand übernommen",
-    "Datum",
-    "Uhrzeit",
-    "Unterschnrift",
-    "davon getauscht",
-    "Euro-Flach-Pal.",
-    "Euro-Flach-Pal.",
-    "Euro-Gitter-Pal.",
-    "Euro-Gitter-Pal.",
-    "Vordruck entspricht VDA-Empfehlung 4922 Vers. 3, Ausgabe September 2004 nach DIN 5018",
 };
 
 // The boxes and the follow-on box. The entry comments name the field of the
@@ -775,8 +268,6 @@ const CaptionRecord kCaptionRecords[] = {
 
 const int kCaptionRecordCount = int(std::size(kCaptionRecords));
 
-const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
-
 QPoint CaptionShift(int group, int publisher)
 {
     // Publisher 0's sheet prints the note higher up, beside the goods table.
@@ -796,24 +287,10 @@ QString CaptionText(int group, int point, int publisher)
     return QString();
 }
 
-// The three cells of the relation number centred; count, loading weight and
-// gross weight of every goods row, their sums and the pallet counts right.
-const QVector<quint8>& Alignments()
-{
-    static const QVector<quint8> alignments = [] {
-        constexpr int kFirstGoodsBox = 21;
-        constexpr int kGoodsRows = 8;
-        constexpr int kGoodsColumns = 7;
-        QVector<int> right{77, 79, 80, 101, 102, 103, 104};
-        for (int row = 0; row < kGoodsRows; ++row)
-            for (int column : {1, 5, 6})
-                right.append(kFirstGoodsBox + kGoodsColumns * row + column);
-        return FormTables::Alignments(kBoxCount, {7, 8, 9}, right);
-    }();
-    return alignments;
-}
+namespace {
 
-QVector<Forms::PublisherGroup> Sheets()
+// The publishers' sheets: K for publisher 0, O for every other.
+QVector<PublisherGroup> Sheets()
 {
     using FormTables::SheetTable;
     const QVector<BoxRect> screen = Rects(kBoxRecords, kPrintTableSize);
@@ -831,47 +308,38 @@ QVector<Forms::PublisherGroup> Sheets()
         {{80, {1815, 1430, 1980, 1475}}});
     // The same marks on every sheet: a corner at the frame's top-left and two
     // ticks on its left edge.
-    const QVector<Forms::MarkPolyline> marks = {
+    const QVector<MarkPolyline> marks = {
         {{170, 50}, {150, 50}, {150, 70}}, {{150, 1900}, {150, 1930}}, {{150, 2130}, {150, 2100}}};
     return {{{0}, sheetK, marks}, {{}, sheetO, marks}};
 }
 
+} // namespace
+
 const Forms::FormDescription& Description()
 {
-    using namespace Forms;
     static const FormDescription description = [] {
         FormDescription d;
         d.type = FormType::Forwarding;
         d.sheetWidth = kSheetWidth;
         d.sheetHeight = kSheetHeight;
         d.pageCount = 1;
-        d.boxes = kBoxRects;
+        d.boxes = kBoxRecords;
         d.boxCount = kBoxCount;
-        d.alignments = Alignments().constData();
 
         PageDrawing page;
         page.lines = kLines;
         page.lineStyles = {LineStyle{kPenWidth}};
-        page.captionPoints = kCaptionPoints;
+        page.captions = kCaptionRecords;
+        page.captionCount = kCaptionRecordCount;
         page.captionGroups = {{kTitleFont},
                               {kCaptionFont},
                               {kUpwardsFont},
                               {kUpwardsFont, Anchor::LeftBottom, CaptionSource::Hook}};
-        page.captions = kCaptions;
-        page.captionCount = kCaptionCount;
         d.pages = {page};
 
-        // The same marks on every sheet: a corner at the frame's top-left and
-        // two ticks on its left edge.
-        const QVector<MarkPolyline> marks = {{{170, 50}, {150, 50}, {150, 70}},
-                                             {{150, 1900}, {150, 1930}},
-                                             {{150, 2130}, {150, 2100}}};
-        d.publisherGroups = {
-            {{0}, QVector<BoxRect>(std::begin(kPrintRectsK), std::end(kPrintRectsK)), marks},
-            {{}, QVector<BoxRect>(std::begin(kPrintRectsO), std::end(kPrintRectsO)), marks}};
+        d.publisherGroups = Sheets();
         d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
 
-        d.defaultTexts = {{2, Settings::SpaBox1}};
         d.addressBoxes = {2, 10, 15, 17};
         // Up and down the goods table's columns.
         d.arrowMoves = {{true, 21, 69, 7}, {false, 28, 76, -7}};

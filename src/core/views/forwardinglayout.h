@@ -14,8 +14,8 @@
 // the publisher's footer turned to read upwards along the left edge.
 //
 // Units: 0.1 mm of the A4 sheet, origin at its top-left corner. Rectangles keep
-// y as a positive distance from the top edge; the flat line and caption-point
-// tables keep y negative (FormTables).
+// y as a positive distance from the top edge; the flat line table and the
+// caption points keep y negative (FormTables).
 //
 // Box numbering (index: field of the printed form):
 //   0 (3) order number, 1 (4) shipper's number at the forwarder, 2 (1) shipper,
@@ -40,7 +40,7 @@ inline constexpr int kPrintTableSize = 106;
 inline constexpr int kSheetWidth = 2100;
 inline constexpr int kSheetHeight = 2970;
 
-// Caption groups, in table order.
+// Caption groups.
 enum class CaptionGroupId { Title, Captions, VdaNote, Footer };
 inline constexpr Forms::CaptionFont kTitleFont{72, 700};         // 6 x zoom
 inline constexpr Forms::CaptionFont kCaptionFont{34, 400};       // 34 x zoom / 12
@@ -48,25 +48,14 @@ inline constexpr Forms::CaptionFont kUpwardsFont{30, 400, true}; // 30 x zoom / 
 // Every line of the form is drawn with this pen (logical units).
 inline constexpr int kPenWidth = 2;
 
-// The tables themselves.
-extern const BoxRect kBoxRects[kBoxTableSize];
-extern const BoxRect kPrintRectsK[kPrintTableSize]; // publisher 0
-extern const BoxRect kPrintRectsO[kPrintTableSize]; // every other publisher
-extern const qint32 kLines[];
-extern const qint32 kCaptionPoints[];
-// UTF-8, taken one after the other as the caption points are walked; the
-// footer's texts are not among them (CaptionText).
-extern const char* const kCaptions[];
-extern const int kCaptionCount;
-
-// The boxes and the follow-on box.
+// The tables themselves: the boxes and the follow-on box; the lines; the
+// captions in drawing order, the footer's without texts of their own
+// (CaptionText). Publisher 0's sheet (K) and every other publisher's (O) are
+// made from the boxes (Description).
 extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
-// The captions in drawing order.
-extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const qint32 kLines[];
+extern const CaptionRecord kCaptionRecords[];
 extern const int kCaptionRecordCount;
-
-// The publishers' sheets: K for publisher 0, O for every other.
-QVector<Forms::PublisherGroup> Sheets();
 
 // Where the VDA note lies from its point for a publisher (y downwards): on
 // publisher 0's sheet 3 mm further left and 150 mm higher, on the others at

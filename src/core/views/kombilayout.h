@@ -8,9 +8,9 @@
 // lines and its German captions with the French beneath.
 //
 // Units: 0.1 mm of an A4 sheet, origin at its top-left corner. Rectangles keep
-// y as a positive distance from the top edge. The flat line and caption-point
-// tables keep y negative (the drawing convention of the 0.1 mm mapping, where y
-// grows upwards); drawing code with y downwards negates it.
+// y as a positive distance from the top edge. The flat line tables and the
+// caption points keep y negative (the drawing convention of the 0.1 mm mapping,
+// where y grows upwards); drawing code with y downwards negates it.
 //
 // Box numbering (index: box of the printed form):
 //   0 sender (A), 1 consignee (B), 2..5 dispatch place, 6..9 destination (C),
@@ -48,31 +48,19 @@ inline constexpr int kFrameBottom = 2795;
 enum class LineGroup { Lines, Heavy, WritingLines };
 inline constexpr int kLineGroupCount = 3;
 
-// Caption groups in table order.
+// Caption groups.
 enum class CaptionGroup { Bold, Normal, Small, EditionLine };
 inline constexpr Forms::CaptionFont kBoldFont{40, 700};
 inline constexpr Forms::CaptionFont kNormalFont{37, 400};
 inline constexpr Forms::CaptionFont kSmallFont{34, 400};
 
-extern const KombiRect kBoxRects[kBoxTableSize];
-// Publisher 0's sheet (table K) and every other publisher's (table O).
-extern const KombiRect kPrintRectsPublisher0[kPrintTableSize];
-extern const KombiRect kPrintRectsOthers[kPrintTableSize];
-extern const qint32 kLines[];
-extern const qint32 kCaptionPoints[];
-// UTF-8, taken one after the other as the caption points of the first three
-// groups are walked; the edition line is not among them.
-extern const char* const kCaptions[];
-extern const int kCaptionCount;
-
-// The boxes, the terms check boxes and the follow-on box.
+// The tables themselves: the boxes, the terms check boxes and the follow-on
+// box; the lines; the captions in drawing order. Publisher 0's sheet (K) and
+// every other publisher's (O) are made from the boxes (Description).
 extern const Forms::BoxRecord kBoxRecords[kBoxTableSize];
-// The captions in drawing order.
-extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const qint32 kLines[];
+extern const CaptionRecord kCaptionRecords[];
 extern const int kCaptionRecordCount;
-
-// The publishers' sheets: K for publisher 0, O for every other.
-QVector<Forms::PublisherGroup> Sheets();
 
 // The text of the edition line before the publisher's name.
 inline constexpr const char* kEditionText = "01.2007";

@@ -27,142 +27,6 @@ constexpr int kEditionLine = int(CaptionGroup::EditionLine);
 
 // clang-format off
 
-// Screen boxes of the 2009 edition. The entry comments name the box of the
-// printed form. Boxes keep to the typing lines of the left strip: the n-th line
-// ends at 113 + 63.5 (n - 1).
-const BoxRect kBoxes2009[kBoxTableSize2009] = {
-    {120, 113, 900, 300}, // 0: A sender
-    {1660, 187, 1930, 239}, // 1: note number (NR.)
-    {1050, 116, 1520, 173}, // 2: B dispatch place: loading place (Belade-stelle)
-    {945, 179, 1520, 237}, // 3: B dispatch place: second line
-    {945, 243, 1520, 300}, // 4: B dispatch place: third line
-    {120, 370, 900, 554}, // 5: C consignee
-    {300, 560, 900, 681}, // 6: C notify address (Meldeadresse)
-    {1060, 370, 1520, 427}, // 7: D destination: unloading place (Entlade-stelle)
-    {945, 433, 1520, 491}, // 8: D destination: second line
-    {945, 497, 1520, 554}, // 9: D destination: third line
-    {120, 751, 900, 808}, // 10: E declarations and agreements, line 1
-    {120, 814, 900, 872}, // 11: E declarations and agreements, line 2
-    {120, 878, 900, 935}, // 12: E declarations and agreements, line 3
-    {120, 941, 900, 999}, // 13: E declarations and agreements, line 4
-    {945, 624, 1520, 681}, // 14: F further loading places, line 1
-    {945, 687, 1520, 745}, // 15: F further loading places, line 2
-    {945, 814, 1520, 872}, // 16: G further unloading places, line 1
-    {945, 878, 1520, 935}, // 17: G further unloading places, line 2
-    {1150, 941, 1520, 999}, // 18: change of vehicle in (KFZ-Wechsel in), line 1
-    {945, 1005, 1520, 1062}, // 19: change of vehicle in, line 2
-    {110, 1195, 410, 1253}, // 20: H goods row 1: number, kind and packing
-    {430, 1195, 650, 1253}, // 21: H goods row 1: marks and numbers
-    {670, 1195, 1240, 1253}, // 22: H goods row 1: description and contents
-    {1260, 1195, 1525, 1253}, // 23: H goods row 1: gross weight or volume
-    {110, 1259, 410, 1316}, // 24: H goods row 2: number, kind and packing
-    {430, 1259, 650, 1316}, // 25: H goods row 2: marks and numbers
-    {670, 1259, 1240, 1316}, // 26: H goods row 2: description and contents
-    {1260, 1259, 1525, 1316}, // 27: H goods row 2: gross weight or volume
-    {110, 1322, 410, 1380}, // 28: H goods row 3: number, kind and packing
-    {430, 1322, 650, 1380}, // 29: H goods row 3: marks and numbers
-    {670, 1322, 1240, 1380}, // 30: H goods row 3: description and contents
-    {1260, 1322, 1525, 1380}, // 31: H goods row 3: gross weight or volume
-    {110, 1386, 410, 1443}, // 32: H goods row 4: number, kind and packing
-    {430, 1386, 650, 1443}, // 33: H goods row 4: marks and numbers
-    {670, 1386, 1240, 1443}, // 34: H goods row 4: description and contents
-    {1260, 1386, 1525, 1443}, // 35: H goods row 4: gross weight or volume
-    {110, 1449, 410, 1507}, // 36: H goods row 5: number, kind and packing
-    {430, 1449, 650, 1507}, // 37: H goods row 5: marks and numbers
-    {670, 1449, 1240, 1507}, // 38: H goods row 5: description and contents
-    {1260, 1449, 1525, 1507}, // 39: H goods row 5: gross weight or volume
-    {160, 1576, 280, 1634}, // 40: dangerous goods: UN number
-    {300, 1576, 395, 1634}, // 41: dangerous goods: name (Ben.)
-    {415, 1576, 610, 1634}, // 42: dangerous goods: label model number
-    {630, 1576, 750, 1634}, // 43: dangerous goods: packing group
-    {772, 1576, 990, 1634}, // 44: dangerous goods: tunnel restriction code
-    {310, 1640, 1525, 1697}, // 45: I free-delivery note (Freivermerk)
-    {1010, 1576, 1525, 1634}, // 46: K cash on delivery (Nachnahmebetrag)
-    {1545, 1767, 1940, 2012}, // 47: special provisions (Sondervorschriften)
-    {120, 1760, 680, 1950}, // 48: L place and date of issue
-    {120, 2338, 1215, 2459}, // 49: M receipt of the consignment
-    {760, 1767, 950, 1824}, // 50: O taken over: day
-    {1060, 1767, 1250, 1824}, // 51: O taken over: hour
-    {700, 1830, 1525, 1951}, // 52: O taken over: carrier's signature area
-    {1545, 370, 1802, 427}, // 53: N lorry registration (Amtl. Kennz. LKW)
-    {1822, 370, 1940, 427}, // 54: N lorry payload
-    {1545, 497, 1802, 554}, // 55: N trailer
-    {1822, 497, 1940, 554}, // 56: N trailer payload
-    {1688, 560, 1940, 618}, // 57: N driver (Fahrzeugführer)
-    {1688, 624, 1940, 681}, // 58: N co-driver (Begleiter)
-    {1688, 687, 1940, 742}, // 59: N distance in km
-    {1597, 814, 1717, 872}, // 60: N vehicle provided for loading: day
-    {1818, 814, 1940, 872}, // 61: N vehicle provided for loading: hour
-    {1597, 941, 1717, 999}, // 62: N loading finished: day
-    {1818, 941, 1940, 999}, // 63: N loading finished: hour
-    {1597, 1068, 1717, 1126}, // 64: N vehicle provided for unloading: day
-    {1818, 1068, 1940, 1126}, // 65: N vehicle provided for unloading: hour
-    {1597, 1195, 1717, 1250}, // 66: N unloading finished: day
-    {1818, 1195, 1940, 1250}, // 67: N unloading finished: hour
-    {1545, 1386, 1940, 1507}, // 68: N carrier's reservations: short reason
-    {1545, 1576, 1940, 1694}, // 69: N carrier's reservations: place, date, signature
-    {110, 2084, 330, 2142}, // 70: P freight row 1: chargeable weight
-    {350, 2084, 630, 2142}, // 71: P freight row 1: description
-    {650, 2084, 890, 2142}, // 72: P freight row 1: agreed freight
-    {910, 2084, 1240, 2142}, // 73: P freight row 1: additional agreements
-    {1260, 2084, 1525, 2142}, // 74: P freight row 1: amount
-    {1545, 2087, 1940, 2142}, // 75: P freight row 1: sum
-    {110, 2148, 330, 2205}, // 76: P freight row 2: chargeable weight
-    {350, 2148, 630, 2205}, // 77: P freight row 2: description
-    {650, 2148, 890, 2205}, // 78: P freight row 2: agreed freight
-    {910, 2148, 1240, 2205}, // 79: P freight row 2: additional agreements
-    {1260, 2148, 1525, 2205}, // 80: P freight row 2: amount
-    {1545, 2148, 1940, 2205}, // 81: P freight row 2: sum
-    {110, 2211, 330, 2269}, // 82: P freight row 3: chargeable weight
-    {350, 2211, 630, 2269}, // 83: P freight row 3: description
-    {650, 2211, 890, 2269}, // 84: P freight row 3: agreed freight
-    {910, 2211, 1240, 2269}, // 85: P freight row 3: additional agreements
-    {1260, 2211, 1525, 2269}, // 86: P freight row 3: amount
-    {1545, 2211, 1940, 2269}, // 87: P freight row 3: sum
-    {1545, 2275, 1940, 2332}, // 88: sub-total (Zwischensumme)
-    {1235, 2402, 1525, 2459}, // 89: additional services 1: text
-    {1545, 2402, 1940, 2459}, // 90: additional services 1: amount
-    {1235, 2465, 1525, 2523}, // 91: additional services 2: text
-    {1545, 2465, 1940, 2523}, // 92: additional services 2: amount
-    {1235, 2529, 1525, 2586}, // 93: additional services 3: text
-    {1545, 2529, 1940, 2586}, // 94: additional services 3: amount
-    {1545, 2592, 1940, 2650}, // 95: net amount (Nettobetrag)
-    {1257, 2656, 1315, 2713}, // 96: tax rate (+ .. % Umsatzsteuer)
-    {1545, 2656, 1940, 2713}, // 97: tax amount
-    {1545, 2719, 1940, 2774}, // 98: total (Beförderungsentgelt, Gesamtsumme)
-    {340, 2592, 435, 2650}, // 99: pallets of the sender, Euro pallets: number
-    {455, 2592, 550, 2650}, // 100: pallets of the sender, Euro pallets: no exchange
-    {570, 2592, 665, 2650}, // 101: pallets of the sender, Euro pallets: exchange
-    {340, 2656, 435, 2713}, // 102: pallets of the sender, grid box pallets: number
-    {455, 2656, 550, 2713}, // 103: pallets of the sender, grid box pallets: no exchange
-    {570, 2656, 665, 2713}, // 104: pallets of the sender, grid box pallets: exchange
-    {110, 2719, 320, 2777}, // 105: pallets of the sender, free row 1: kind
-    {340, 2719, 435, 2777}, // 106: pallets of the sender, free row 1: number
-    {455, 2719, 550, 2777}, // 107: pallets of the sender, free row 1: no exchange
-    {570, 2719, 665, 2777}, // 108: pallets of the sender, free row 1: exchange
-    {110, 2783, 320, 2840}, // 109: pallets of the sender, free row 2: kind
-    {340, 2783, 435, 2840}, // 110: pallets of the sender, free row 2: number
-    {455, 2783, 550, 2840}, // 111: pallets of the sender, free row 2: no exchange
-    {570, 2783, 665, 2840}, // 112: pallets of the sender, free row 2: exchange
-    {915, 2592, 1002, 2650}, // 113: pallets of the consignee, Euro pallets: number
-    {1022, 2592, 1109, 2650}, // 114: pallets of the consignee, Euro pallets: no exchange
-    {1129, 2592, 1215, 2650}, // 115: pallets of the consignee, Euro pallets: exchange
-    {915, 2656, 1002, 2713}, // 116: pallets of the consignee, grid box pallets: number
-    {1022, 2656, 1109, 2713}, // 117: pallets of the consignee, grid box pallets: no exchange
-    {1129, 2656, 1215, 2713}, // 118: pallets of the consignee, grid box pallets: exchange
-    {685, 2719, 895, 2777}, // 119: pallets of the consignee, free row 1: kind
-    {915, 2719, 1002, 2777}, // 120: pallets of the consignee, free row 1: number
-    {1022, 2719, 1109, 2777}, // 121: pallets of the consignee, free row 1: no exchange
-    {1129, 2719, 1215, 2777}, // 122: pallets of the consignee, free row 1: exchange
-    {685, 2783, 895, 2840}, // 123: pallets of the consignee, free row 2: kind
-    {915, 2783, 1002, 2840}, // 124: pallets of the consignee, free row 2: number
-    {1022, 2783, 1109, 2840}, // 125: pallets of the consignee, free row 2: no exchange
-    {1129, 2783, 1215, 2840}, // 126: pallets of the consignee, free row 2: exchange
-    {635, 1008, 685, 1058}, // 127: check box "ja" (open vehicle)
-    {735, 1008, 785, 1058}, // 128: check box "nein"
-    {100, 250, 1870, 1100}, // 129: the follow-on page's box
-};
-
 const BoxRect kDangerousGoods2007[2] = {
     {415, 1576, 800, 1634}, // dangerous goods: label model number
     {820, 1576, 990, 1634}, // dangerous goods: packing group
@@ -329,372 +193,6 @@ const qint32 kLines[] = {
     1535, -1510, 1950, -1510, // N: reservations
     kGroupEnd, kGroupEndSecond,
     kTableEnd,
-};
-
-const qint32 kCaptionPoints[] = {
-    // letters of the groups, bold, left and bottom at the point
-    1550, -100, // FRACHTBRIEF
-    1550, -235, // NR.
-    110, -107, // A
-    945, -107, // B
-    110, -361, // C
-    945, -361, // D
-    110, -742, // E
-    945, -615, // F
-    945, -805, // G
-    110, -1123, // H
-    110, -1674, // I
-    1010, -1567, // K
-    110, -1758, // L
-    110, -2329, // M
-    1543, -361, // N
-    700, -1758, // O
-    110, -2048, // P
-    kGroupEnd, kGroupEndSecond,
-    // line numbers of the left strip, right and bottom at the point
-    65, -100,
-    65, -163,
-    65, -227,
-    65, -290,
-    65, -354,
-    65, -417,
-    65, -481,
-    65, -544,
-    65, -608,
-    65, -671,
-    65, -735,
-    65, -798,
-    65, -862,
-    65, -925,
-    65, -989,
-    65, -1052,
-    65, -1116,
-    65, -1179,
-    65, -1243,
-    65, -1306,
-    65, -1370,
-    65, -1433,
-    65, -1497,
-    65, -1560,
-    65, -1624,
-    65, -1687,
-    65, -1751,
-    65, -1814,
-    65, -1878,
-    65, -1941,
-    65, -2005,
-    65, -2068,
-    65, -2132,
-    65, -2195,
-    65, -2259,
-    65, -2322,
-    65, -2386,
-    65, -2449,
-    65, -2513,
-    65, -2576,
-    65, -2640,
-    65, -2703,
-    65, -2767,
-    65, -2830,
-    65, -2894,
-    kGroupEnd, kGroupEndSecond,
-    // group captions
-    150, -2048, // Frachtberechnung
-    1550, -140, // für den gewerblichen
-    1550, -172, // Güterfernverkehr
-    150, -107, // Absender
-    985, -107, // Versandort
-    150, -361, // Empfänger
-    985, -361, // Bestimmungsort
-    150, -742, // Erklärungen, Vereinbarungen
-    985, -615, // Weitere Beladestellen
-    985, -805, // Weitere Entladestellen
-    150, -1123, // Bezeichnung der Sendung
-    150, -1674, // Freivermerk
-    1050, -1567, // Nachnahmebetrag
-    150, -1758, // Ort und Tag der Ausstellung
-    150, -2329, // Empfang der Sendung bescheinigt
-    740, -1758, // Gut und Frachtbrief übernommen
-    kGroupEnd, kGroupEndSecond,
-    // box captions
-    120, -594, // Meldeadresse
-    945, -143, // Belade-
-    945, -172, // stelle
-    945, -397, // Entlade-
-    945, -426, // stelle
-    945, -975, // KFZ-Wechsel in
-    180, -1056, // Beförderung mit offenem Fahrzeug
-    695, -1056, // ja
-    795, -1056, // nein
-    110, -1159, // Anzahl, Art,
-    110, -1188, // Verpackung
-    430, -1159, // Zeichen
-    430, -1188, // Nr.
-    670, -1159, // Bezeichnung des Gutes
-    670, -1188, // Inhalt
-    1260, -1159, // Brutogewicht kg/
-    1260, -1188, // Volumen m³
-    1545, -1758, // Sondervorschriften
-    700, -1801, // Tag
-    965, -1801, // Stunde
-    120, -2010, // Unterschrift des Absenders
-    120, -2518, // Unterschrift des Empfängers
-    700, -2010, // Anschrift und Unterschrift des Frachtführers
-    1545, -1290, // Vorbehalte bei Übernahme
-    1545, -1317, // durch den Frachtführer
-    1545, -1377, // kurze Begründung
-    1545, -1567, // Ort/Datum/Unterschrift
-    1572, -361, // Amtl. Kennz. LKW
-    1822, -361, // Nutzlast
-    1545, -488, // Anhänger
-    1822, -488, // Nutzlast
-    1545, -587, // Fahrzeug-
-    1545, -617, // Führer
-    1545, -658, // Begleiter
-    1545, -714, // Entfer-
-    1545, -744, // nung km
-    1542, -805, // Beladung Fahrzg. bereitgestellt
-    1545, -848, // Tag
-    1724, -848, // Stunde
-    1542, -932, // Beladung beendet
-    1545, -975, // Tag
-    1724, -975, // Stunde
-    1542, -1059, // Entladung Fahrzg. bereitgestellt
-    1545, -1102, // Tag
-    1724, -1102, // Stunde
-    1542, -1186, // Entladung beendet
-    1545, -1229, // Tag
-    1724, -1229, // Stunde
-    110, -2077, // frachtpfl. Gew. kg
-    350, -2077, // Bezeichnung
-    650, -2048, // vereinbarte Fracht
-    650, -2077, // Betrag
-    910, -2048, // zusätzliche
-    910, -2077, // Vereinbarungen
-    1260, -2077, // Betrag
-    1545, -2077, // Summe
-    1235, -2309, // Zwischensumme
-    1235, -2391, // Nebenleistungen
-    1235, -2626, // Nettobetrag
-    1235, -2690, // +
-    1321, -2690, // % Umsatzsteuer
-    1235, -2746, // Beförderungs-
-    1235, -2776, // entgelt, Gesamtsumme
-    110, -2556, // Paletten - Absender -
-    685, -2556, // Paletten - Empfänger -
-    110, -2585, // Art
-    110, -2626, // Euro-Palette
-    110, -2690, // Gitterbox-Palette
-    340, -2585, // Anzahl
-    455, -2556, // Kein
-    455, -2585, // Tausch
-    570, -2585, // Tausch
-    685, -2585, // Art
-    685, -2626, // Euro-Palette
-    685, -2690, // Gitterbox-Palette
-    915, -2585, // Anzahl
-    1022, -2556, // Kein
-    1022, -2585, // Tausch
-    1129, -2585, // Tausch
-    685, -2899, // Bestätigung des Empfängers/Datum/Unterschrift
-    110, -2899, // Bestätigung des Fahrers/Datum/Unterschrift
-    110, -1567, // UN-Nummer
-    110, -1610, // UN
-    300, -1540, // Ben.
-    300, -1569, // s. oben
-    kGroupEnd, kGroupEndSecond,
-    // 2007 edition only: dangerous-goods headings
-    413, -1567, // Gefahrenzettelmuster-Nr.
-    820, -1567, // Verp.-Gruppe
-    kGroupEnd, kGroupEndSecond,
-    // 2009 edition only: dangerous-goods headings
-    413, -1540, // Gefahrenzettel-
-    413, -1569, // muster-Nr.
-    630, -1540, // Verp.-
-    630, -1569, // Gruppe
-    767, -1540, // Tunnelbeschränk-
-    767, -1569, // ungscode
-    kGroupEnd, kGroupEndSecond,
-    // edition line with the publisher
-    10, -2950,
-    kGroupEnd, kGroupEndSecond,
-    kTableEnd,
-};
-
-const char* const kCaptions[] = {
-    "FRACHTBRIEF",
-    "NR.",
-    "A",
-    "B",
-    "C",
-    "D",
-    "E",
-    "F",
-    "G",
-    "H",
-    "I",
-    "K",
-    "L",
-    "M",
-    "N",
-    "O",
-    "P",
-    "1",
-    "2",
-    "3",
-    "4",
-    "5",
-    "6",
-    "7",
-    "8",
-    "9",
-    "10",
-    "11",
-    "12",
-    "13",
-    "14",
-    "15",
-    "16",
-    "17",
-    "18",
-    "19",
-    "20",
-    "21",
-    "22",
-    "23",
-    "24",
-    "25",
-    "26",
-    "27",
-    "28",
-    "29",
-    "30",
-    "31",
-    "32",
-    "33",
-    "34",
-    "35",
-    "36",
-    "37",
-    "38",
-    "39",
-    "40",
-    "41",
-    "42",
-    "43",
-    "44",
-    "45",
-    "Frachtberechnung",
-    "für den gewerblichen",
-    "Güterfernverkehr",
-    "Absender",
-    "Versandort",
-    "Empfänger",
-    "Bestimmungsort",
-    "Erklärungen, Vereinbarungen",
-    "Weitere Beladestellen",
-    "Weitere Entladestellen",
-    "Bezeichnung der Sendung",
-    "Freivermerk",
-    "Nachnahmebetrag",
-    "Ort und Tag der Ausstellung",
-    "Empfang der Sendung bescheinigt",
-    "Gut und Frachtbrief übernommen",
-    "Meldeadresse",
-    "Belade-",
-    "stelle",
-    "Entlade-",
-    "stelle",
-    "KFZ-Wechsel in",
-    "Beförderung mit offenem Fahrzeug",
-    "ja",
-    "nein",
-    "Anzahl, Art,",
-    "Verpackung",
-    "Zeichen",
-    "Nr.",
-    "Bezeichnung des Gutes",
-    "Inhalt",
-    "Brutogewicht kg/",
-    "Volumen m³",
-    "Sondervorschriften",
-    "Tag",
-    "Stunde",
-    "Unterschrift des Absenders",
-    "Unterschrift des Empfängers",
-    "Anschrift und Unterschrift des Frachtführers",
-    "Vorbehalte bei Übernahme",
-    "durch den Frachtführer",
-    "kurze Begründung",
-    "Ort/Datum/Unterschrift",
-    "Amtl. Kennz. LKW",
-    "Nutzlast",
-    "Anhänger",
-    "Nutzlast",
-    "Fahrzeug-",
-    "Führer",
-    "Begleiter",
-    "Entfer-",
-    "nung km",
-    "Beladung Fahrzg. bereitgestellt",
-    "Tag",
-    "Stunde",
-    "Beladung beendet",
-    "Tag",
-    "Stunde",
-    "Entladung Fahrzg. bereitgestellt",
-    "Tag",
-    "Stunde",
-    "Entladung beendet",
-    "Tag",
-    "Stunde",
-    "frachtpfl. Gew. kg",
-    "Bezeichnung",
-    "vereinbarte Fracht",
-    "Betrag",
-    "zusätzliche",
-    "Vereinbarungen",
-    "Betrag",
-    "Summe",
-    "Zwischensumme",
-    "Nebenleistungen",
-    "Nettobetrag",
-    "+",
-    "% Umsatzsteuer",
-    "Beförderungs-",
-    "entgelt, Gesamtsumme",
-    "Paletten - Absender -",
-    "Paletten - Empfänger -",
-    "Art",
-    "Euro-Palette",
-    "Gitterbox-Palette",
-    "Anzahl",
-    "Kein",
-    "Tausch",
-    "Tausch",
-    "Art",
-    "Euro-Palette",
-    "Gitterbox-Palette",
-    "Anzahl",
-    "Kein",
-    "Tausch",
-    "Tausch",
-    "Bestätigung des Empfängers/Datum/Unterschrift",
-    "Bestätigung des Fahrers/Datum/Unterschrift",
-    "UN-Nummer",
-    "UN",
-    "Ben.",
-    "s. oben",
-    "Gefahrenzettelmuster-Nr.",
-    "Verp.-Gruppe",
-    "Gefahrenzettel-",
-    "muster-Nr.",
-    "Verp.-",
-    "Gruppe",
-    "Tunnelbeschränk-",
-    "ungscode",
-    "01/2007",
-    "07/2009",
 };
 
 // The 2009 edition's boxes, check boxes and follow-on box. The entry comments
@@ -1019,8 +517,6 @@ const CaptionRecord kCaptionRecords[] = {
 
 const int kCaptionRecordCount = int(std::size(kCaptionRecords));
 
-const int kCaptionCount = int(sizeof(kCaptions) / sizeof(kCaptions[0]));
-
 int PenWidth(LineGroup group)
 {
     switch (group) {
@@ -1038,67 +534,67 @@ int PenWidth(LineGroup group)
 
 namespace {
 
-// Publisher group K (publishers 0 and 1) has the columns of the screen, but the
-// rows of its sheet lie lower or higher by region: its open-vehicle question has
-// a line of its own below E, and its goods table more room above it.
-struct RowShift
+// The boxes of an edition numbered as in the 2009 edition: the 2007 edition's
+// label model number and packing group take the room of the tunnel
+// restriction code, which InEdition then drops.
+QVector<BoxRecord> RecordsIn2009Numbering(NationalEdition edition)
 {
-    int first; // 2009 indices
-    int last;
-    int dy;
-};
-
-constexpr RowShift kSheetKShifts[] = {
-    {0, 0, -10},   // A
-    {1, 1, 20},    // note number
-    {2, 4, -10},   // B
-    {5, 9, 20},    // C, notify address, D
-    {10, 19, 60},  // E, F, G, change of vehicle
-    {20, 39, 110}, // H
-    {40, 52, 90},  // dangerous goods, I, K, special provisions, L, M, O
-    {53, 67, 60},  // N: vehicle and times
-    {68, 126, 90}, // N: reservations, P, totals, pallets
-};
-
-// Where the check boxes "ja" and "nein" lie on the sheets of K and of L (every
-// other publisher).
-constexpr BoxRect kCheckBoxesK[kCheckBoxCount] = {{630, 1145, 680, 1195}, {735, 1145, 785, 1195}};
-constexpr BoxRect kCheckBoxesL[kCheckBoxCount] = {{630, 1020, 670, 1060}, {730, 1020, 770, 1060}};
-
-int SheetKShift(int index2009)
-{
-    for (const RowShift& shift : kSheetKShifts)
-        if (index2009 >= shift.first && index2009 <= shift.last)
-            return shift.dy;
-    return 0;
+    QVector<BoxRecord> records(std::begin(kBoxRecords2009), std::end(kBoxRecords2009));
+    if (edition == NationalEdition::Edition2007) {
+        records[kLabelModelBox].rect = kDangerousGoods2007[0];
+        records[kPackingGroupBox].rect = kDangerousGoods2007[1];
+    }
+    return records;
 }
 
-BoxRect Shifted(const BoxRect& r, int dy)
+// A table in the 2009 numbering as the edition has it: in the 2007 edition
+// every entry after the tunnel restriction code one index lower.
+template <typename Entry> QVector<Entry> InEdition(QVector<Entry> table, NationalEdition edition)
 {
-    return {r.left, r.top + dy, r.right, r.bottom + dy};
-}
-
-// The 2009 edition's boxes with the given check boxes; on publisher K's sheet
-// the rows shifted.
-QVector<BoxRect> PrintTable2009(const BoxRect (&checkBoxes)[kCheckBoxCount], bool sheetK)
-{
-    QVector<BoxRect> table;
-    for (int i = 0; i < kBoxCount2009; ++i)
-        table.append(Shifted(kBoxes2009[i], sheetK ? SheetKShift(i) : 0));
-    for (const BoxRect& r : checkBoxes)
-        table.append(r);
+    if (edition == NationalEdition::Edition2007)
+        table.remove(kTunnelCodeBox);
     return table;
 }
 
-// A table of the 2007 edition from one of the 2009 edition: the label model
-// number and the packing group widened over the tunnel restriction code, which
-// goes; every later entry moves down one index.
-QVector<BoxRect> Table2007(QVector<BoxRect> table2009, int dangerousGoodsShift)
+// An edition's boxes, check boxes and follow-on box.
+QVector<BoxRecord> BoxRecords(NationalEdition edition)
 {
-    table2009[kLabelModelBox] = Shifted(kDangerousGoods2007[0], dangerousGoodsShift);
-    table2009[kPackingGroupBox] = Shifted(kDangerousGoods2007[1], dangerousGoodsShift);
-    table2009.remove(kTunnelCodeBox);
-    return table2009;
+    return InEdition(RecordsIn2009Numbering(edition), edition);
+}
+
+// An edition's publishers' sheets: K for publishers 0 and 1, L for every other.
+QVector<PublisherGroup> Sheets(NationalEdition edition)
+{
+    using FormTables::SheetTable;
+    // A sheet holds the boxes and check boxes; the follow-on box lies alike on
+    // every sheet.
+    const QVector<BoxRecord> boxes = RecordsIn2009Numbering(edition);
+    const QVector<BoxRect> screen = Rects(boxes.constData(), kBoxCount2009 + kCheckBoxCount);
+    // Sheet K (publishers 0 and 1) has the columns of the screen, but the rows
+    // of its sheet lie lower or higher by region: its open-vehicle question
+    // has a line of its own below E, and its goods table more room above it.
+    const QVector<BoxRect> sheetK =
+        SheetTable(screen,
+                   {{0, 0, 0, -10},    // A
+                    {1, 1, 0, 20},     // note number
+                    {2, 4, 0, -10},    // B
+                    {5, 9, 0, 20},     // C, notify address, D
+                    {10, 19, 0, 60},   // E, F, G, change of vehicle
+                    {20, 39, 0, 110},  // H
+                    {40, 52, 0, 90},   // dangerous goods, I, K, special provisions, L, M, O
+                    {53, 67, 0, 60},   // N: vehicle and times
+                    {68, 126, 0, 90}}, // N: reservations, P, totals, pallets
+                   {{127, {630, 1145, 680, 1195}}, {128, {735, 1145, 785, 1195}}});
+    // Sheet L (every other publisher) is the screen's but for the check boxes.
+    const QVector<BoxRect> sheetL =
+        SheetTable(screen, {}, {{127, {630, 1020, 670, 1060}}, {128, {730, 1020, 770, 1060}}});
+    // The corner mark at the sheet's upper left, and a tick further down.
+    return {{{0, 1},
+             InEdition(sheetK, edition),
+             {{{100, 75}, {100, 45}, {130, 45}}, {{100, 2130}, {100, 2100}}}},
+            {{},
+             InEdition(sheetL, edition),
+             {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
 }
 
 // Arrow-key moves of the 2009 edition: to the same cell of the next or previous
@@ -1131,7 +627,7 @@ constexpr Forms::ArrowMove kArrowMoves2009[] = {
 
 // The same moves join the same boxes of the 2007 edition, whose boxes after the
 // tunnel restriction code have an index one lower.
-QVector<Forms::ArrowMove> ArrowMoves(NationalEdition edition)
+QVector<ArrowMove> ArrowMoves(NationalEdition edition)
 {
     QVector<Forms::ArrowMove> moves(std::begin(kArrowMoves2009), std::end(kArrowMoves2009));
     if (edition == NationalEdition::Edition2009)
@@ -1145,47 +641,20 @@ QVector<Forms::ArrowMove> ArrowMoves(NationalEdition edition)
     return moves;
 }
 
-// The text alignment of the 2009 edition's boxes; the 2007 edition's follow by
-// dropping box 44.
-QVector<quint8> Alignments(NationalEdition edition)
+FormDescription MakeDescription(NationalEdition edition)
 {
-    QVector<quint8> alignments = FormTables::Alignments(
-        kBoxCount2009,
-        {100, 101, 103, 104, 107, 108, 111, 112, 114, 115, 117, 118, 121, 122, 125, 126},
-        {23, 27,  31,  35,  39,                    // gross weight of the five goods rows
-         54, 56,                                   // payloads
-         72, 74,  75,  78,  80,  81,  84,  86, 87, // freight rows: agreed freight, amount, sum
-         88, 90,  92,  94,  95,  97,  98,          // sub-total, services, net, tax, total
-         99, 102, 106, 110, 113, 116, 120, 124});  // pallet numbers
-    if (edition == NationalEdition::Edition2007)
-        alignments.remove(kTunnelCodeBox);
-    return alignments;
-}
-
-Forms::FormDescription MakeDescription(NationalEdition edition)
-{
-    using namespace Forms;
     const bool is2009 = edition == NationalEdition::Edition2009;
-    static const QVector<quint8> alignments2009 = Alignments(NationalEdition::Edition2009);
-    static const QVector<quint8> alignments2007 = Alignments(NationalEdition::Edition2007);
-
-    // Both editions' tables live as long as the program.
-    static const QVector<BoxRect> boxes2009(std::begin(kBoxes2009), std::end(kBoxes2009));
-    static const QVector<BoxRect> printK2009 = PrintTable2009(kCheckBoxesK, true);
-    static const QVector<BoxRect> printL2009 = PrintTable2009(kCheckBoxesL, false);
-    static const QVector<BoxRect> boxes2007 = Table2007(boxes2009, 0);
-    static const QVector<BoxRect> printK2007 = Table2007(printK2009, SheetKShift(kLabelModelBox));
-    static const QVector<BoxRect> printL2007 = Table2007(printL2009, 0);
+    // The 2007 edition's boxes live as long as the program.
+    static const QVector<BoxRecord> boxes2007 = BoxRecords(NationalEdition::Edition2007);
 
     FormDescription d;
     d.type = FormType::National;
     d.sheetWidth = kSheetWidth;
     d.sheetHeight = kSheetHeight;
     d.pageCount = 1;
-    d.boxes = (is2009 ? boxes2009 : boxes2007).constData();
+    d.boxes = is2009 ? kBoxRecords2009 : boxes2007.constData();
     d.boxCount = is2009 ? kBoxCount2009 : kBoxCount2007;
     d.checkBoxCount = kCheckBoxCount;
-    d.alignments = (is2009 ? alignments2009 : alignments2007).constData();
 
     PageDrawing page;
     page.lines = kLines;
@@ -1196,7 +665,8 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
             (group != LineGroup::Only2007 || !is2009) && (group != LineGroup::Only2009 || is2009);
         page.lineStyles.append(style);
     }
-    page.captionPoints = kCaptionPoints;
+    page.captions = kCaptionRecords;
+    page.captionCount = kCaptionRecordCount;
     const CaptionFont caption = kCaptionFont;
     page.captionGroups = {{kBoldCaptionFont, Anchor::LeftBottom}, // letters, title
                           {caption, Anchor::RightBottom},         // line numbers
@@ -1205,29 +675,12 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
                           {caption, Anchor::LeftBottom, CaptionSource::Table, !is2009}, // 2007 only
                           {caption, Anchor::LeftBottom, CaptionSource::Table, is2009},  // 2009 only
                           {caption, Anchor::LeftBottom, CaptionSource::EditionLine}};
-    page.captions = kCaptions;
-    // The last two strings are the editions' texts; the edition line takes one
-    // of them with the publisher.
-    page.captionCount = kCaptionCount - 2;
     d.pages = {page};
-    d.editionText = QString::fromUtf8(kCaptions[kCaptionCount - (is2009 ? 1 : 2)]);
+    d.editionText = QString::fromLatin1(is2009 ? kEditionText2009 : kEditionText2007);
 
-    // The corner mark at the sheet's upper left, and a tick further down.
-    d.publisherGroups = {{{0, 1},
-                          is2009 ? printK2009 : printK2007,
-                          {{{100, 75}, {100, 45}, {130, 45}}, {{100, 2130}, {100, 2100}}}},
-                         {{},
-                          is2009 ? printL2009 : printL2007,
-                          {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
+    d.publisherGroups = Sheets(edition);
     d.margins = {{Settings::LeftMargin, Settings::TopMargin}};
 
-    d.defaultTexts = {{0, Settings::NatBoxA},
-                      {2, Settings::NatBoxB1},
-                      {3, Settings::NatBoxB2},
-                      {4, Settings::NatBoxB3}};
-    // Box L, place and date of issue: one index lower without the tunnel code.
-    d.dateBox = is2009 ? 48 : 47;
-    d.placeOfIssue = PlaceOfIssue::BeforeDate;
     d.addressBoxes = {0, 5};
     d.arrowMoves = ArrowMoves(edition);
     d.controlId = 133;
@@ -1236,70 +689,6 @@ Forms::FormDescription MakeDescription(NationalEdition edition)
 }
 
 } // namespace
-
-namespace {
-
-// The boxes of an edition numbered as in the 2009 edition: the 2007 edition's
-// label model number and packing group take the room of the tunnel
-// restriction code, which InEdition then drops.
-QVector<Forms::BoxRecord> RecordsIn2009Numbering(NationalEdition edition)
-{
-    QVector<Forms::BoxRecord> records(std::begin(kBoxRecords2009), std::end(kBoxRecords2009));
-    if (edition == NationalEdition::Edition2007) {
-        records[kLabelModelBox].rect = kDangerousGoods2007[0];
-        records[kPackingGroupBox].rect = kDangerousGoods2007[1];
-    }
-    return records;
-}
-
-// A table in the 2009 numbering as the edition has it: in the 2007 edition
-// every entry after the tunnel restriction code one index lower.
-template <typename Entry> QVector<Entry> InEdition(QVector<Entry> table, NationalEdition edition)
-{
-    if (edition == NationalEdition::Edition2007)
-        table.remove(kTunnelCodeBox);
-    return table;
-}
-
-} // namespace
-
-QVector<Forms::BoxRecord> BoxRecords(NationalEdition edition)
-{
-    return InEdition(RecordsIn2009Numbering(edition), edition);
-}
-
-QVector<Forms::PublisherGroup> Sheets(NationalEdition edition)
-{
-    using FormTables::SheetTable;
-    // The follow-on box lies alike on every sheet.
-    const QVector<BoxRecord> boxes = RecordsIn2009Numbering(edition);
-    const QVector<BoxRect> screen = Rects(boxes.constData(), kBoxCount2009 + kCheckBoxCount);
-    // Sheet K (publishers 0 and 1) has the columns of the screen, but the rows
-    // of its sheet lie lower or higher by region: its open-vehicle question
-    // has a line of its own below E, and its goods table more room above it.
-    const QVector<BoxRect> sheetK =
-        SheetTable(screen,
-                   {{0, 0, 0, -10},    // A
-                    {1, 1, 0, 20},     // note number
-                    {2, 4, 0, -10},    // B
-                    {5, 9, 0, 20},     // C, notify address, D
-                    {10, 19, 0, 60},   // E, F, G, change of vehicle
-                    {20, 39, 0, 110},  // H
-                    {40, 52, 0, 90},   // dangerous goods, I, K, special provisions, L, M, O
-                    {53, 67, 0, 60},   // N: vehicle and times
-                    {68, 126, 0, 90}}, // N: reservations, P, totals, pallets
-                   {{127, {630, 1145, 680, 1195}}, {128, {735, 1145, 785, 1195}}});
-    // Sheet L (every other publisher) is the screen's but for the check boxes.
-    const QVector<BoxRect> sheetL =
-        SheetTable(screen, {}, {{127, {630, 1020, 670, 1060}}, {128, {730, 1020, 770, 1060}}});
-    // The corner mark at the sheet's upper left, and a tick further down.
-    return {{{0, 1},
-             InEdition(sheetK, edition),
-             {{{100, 75}, {100, 45}, {130, 45}}, {{100, 2130}, {100, 2100}}}},
-            {{},
-             InEdition(sheetL, edition),
-             {{{120, 63}, {100, 63}, {100, 83}}, {{100, 1800}, {100, 1820}}}}};
-}
 
 NationalEdition EditionOf(const Forms::FormDescription& form)
 {

@@ -19,8 +19,8 @@ NationalEdition GetNationalEdition(const CSettingsStore& settings);
 // captions.
 //
 // Units: 0.1 mm of the sheet (205 x 298 mm), origin at its top-left corner.
-// Rectangles keep y as a positive distance from the top edge; the flat line and
-// caption-point tables keep y negative (see FormTables).
+// Rectangles keep y as a positive distance from the top edge; the flat line
+// tables and the caption points keep y negative (see FormTables).
 //
 // The sheet: a left strip with the 45 typing-line numbers (one line every
 // 6.35 mm, the first ending 11.3 mm from the top; the boxes keep to these
@@ -66,8 +66,7 @@ enum class LineGroup { MainDivision, Heavy, Only2007, Only2009, Fine };
 inline constexpr int kLineGroupCount = 5;
 int PenWidth(LineGroup group);
 
-// Caption groups in table order. Only2007 and Only2009 take their strings in
-// both editions and are drawn in one.
+// Caption groups. Only2007 and Only2009 are drawn in one edition each.
 enum class CaptionGroup {
     Letters,
     LineNumbers,
@@ -84,30 +83,20 @@ inline constexpr Forms::CaptionFont kCaptionFont{37, 400};
 inline constexpr Forms::CaptionFont kBoldCaptionFont{40, 700};
 
 // The tables themselves. The 2009 edition's boxes, check boxes and follow-on
-// box; the 2007 edition's tables are made from these (Description).
-extern const BoxRect kBoxes2009[kBoxTableSize2009];
+// box; the 2007 edition's boxes and both editions' publishers' sheets are made
+// from these (Description).
+extern const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009];
 // The 2007 edition's label model number and packing group.
 extern const BoxRect kDangerousGoods2007[2];
-// Lines and caption points of both editions; the edition decides which of the
-// edition groups is drawn.
+// Lines and captions of both editions, the captions in drawing order; the
+// edition decides which of the edition groups is drawn.
 extern const qint32 kLines[];
-extern const qint32 kCaptionPoints[];
-// UTF-8, taken one after the other as the caption points are walked; the last
-// two are the editions' texts, "01/2007" and "07/2009".
-extern const char* const kCaptions[];
-extern const int kCaptionCount;
-
-// The 2009 edition's boxes, check boxes and follow-on box.
-extern const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009];
-// The captions of both editions in drawing order; the edition decides which
-// of the edition groups is drawn.
-extern const FormTables::CaptionRecord kCaptionRecords[];
+extern const CaptionRecord kCaptionRecords[];
 extern const int kCaptionRecordCount;
 
-// An edition's boxes, check boxes and follow-on box.
-QVector<Forms::BoxRecord> BoxRecords(NationalEdition edition);
-// An edition's publishers' sheets: K for publishers 0 and 1, L for every other.
-QVector<Forms::PublisherGroup> Sheets(NationalEdition edition);
+// The editions' texts of the edition line, before the publisher's name.
+inline constexpr const char* kEditionText2007 = "01/2007";
+inline constexpr const char* kEditionText2009 = "07/2009";
 
 // The national note of an edition for the form engine.
 const Forms::FormDescription& Description(NationalEdition edition);

@@ -195,34 +195,37 @@ QVector<CFormPainter::PlacedCaption> CFormPainter::Captions(int page, int publis
     if (page < 1 || page > m_form.pages.size())
         return captions;
     const PageDrawing& drawing = m_form.pages[page - 1];
-    const auto groups = FormTables::CaptionPointGroups(drawing.captionPoints);
-    int next = 0; // the next string of the caption table
-    for (int g = 0; g < groups.size(); ++g) {
-        const CaptionGroup group = drawing.captionGroups.value(g);
-        const QPoint shift = m_form.captionShift ? m_form.captionShift(g, publisher) : QPoint();
-        for (int i = 0; i < groups[g].size(); ++i) {
-            QString text;
-            switch (group.source) {
-            case CaptionSource::Table:
-                if (next < drawing.captionCount)
-                    text = QString::fromUtf8(drawing.captions[next]);
-                ++next;
-                break;
-            case CaptionSource::EditionLine:
-                text = FormTables::EditionLine(m_form.editionText, publisher);
-                break;
-            case CaptionSource::Hook:
-                if (m_form.captionText)
-                    text = m_form.captionText(g, i, publisher);
-                break;
-            }
-            if (!group.drawn || text.isEmpty())
-                continue;
-            const FormTables::CaptionPoint& p = groups[g][i];
-            captions.append({text, i < group.leadingCount ? group.leadingFont : group.font,
-                             Point(p.x + shift.x(), p.y - shift.y()),
-                             group.anchor == Anchor::RightBottom});
+    // How many captions of each group came before: the leading ones take the
+    // group's leading font, and the hook tells its captions apart by it.
+    QVector<int> counted(drawing.captionGroups.size(), 0);
+    for (int r = 0; r < drawing.captionCount; ++r) {
+        const FormTables::CaptionRecord& record = drawing.captions[r];
+        if (record.group < 0 || record.group >= drawing.captionGroups.size())
+            continue;
+        const CaptionGroup& group = drawing.captionGroups[record.group];
+        const int i = counted[record.group]++;
+        if (!group.drawn)
+            continue;
+        QString text;
+        switch (group.source) {
+        case CaptionSource::Table:
+            text = QString::fromUtf8(record.text);
+            break;
+        case CaptionSource::EditionLine:
+            text = FormTables::EditionLine(m_form.editionText, publisher);
+            break;
+        case CaptionSource::Hook:
+            if (m_form.captionText)
+                text = m_form.captionText(record.group, i, publisher);
+            break;
         }
+        if (text.isEmpty())
+            continue;
+        const QPoint shift =
+            m_form.captionShift ? m_form.captionShift(record.group, publisher) : QPoint();
+        captions.append({text, i < group.leadingCount ? group.leadingFont : group.font,
+                         Point(record.x + shift.x(), record.y - shift.y()),
+                         group.anchor == Anchor::RightBottom});
     }
     return captions;
 }

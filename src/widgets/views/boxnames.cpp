@@ -176,12 +176,10 @@ QVector<BoxName> BoxNames(const Forms::FormDescription& form, int page, int publ
     QVector<BoxName> names(count);
     for (int i = 0; i < count; ++i) {
         const Parts& p = parts[i];
-        if (page == 1 && form.boxName) {
-            const QString own = form.boxName(i);
-            if (!own.isEmpty()) {
-                names[i] = {own, own};
-                continue;
-            }
+        if (page == 1 && form.Box(i).name) {
+            const QString own = QString::fromUtf8(form.Box(i).name);
+            names[i] = {own, own};
+            continue;
         }
         if (!p.column && !p.row) {
             names[i].name = QCoreApplication::translate("BoxNames", "Feld %1").arg(i + 1);

@@ -13,7 +13,7 @@
 // left, and the row number where several boxes would otherwise share a name.
 // For example "1 Absender" or "6 Kennzeichen, Zeile 2". Cells of a grid whose
 // captions belong to the whole grid take the name the form gives them
-// (FormDescription::boxName). A box without any caption is "Feld <index + 1>".
+// (BoxRecord::name). A box without any caption is "Feld <index + 1>".
 //
 // Units are those of the description; nothing is drawn and no font is needed.
 struct BoxName
