@@ -1,10 +1,12 @@
 // What every form description of the engine must keep, whatever its geometry:
 // boxes on the sheet and apart from each other, no line through a typing area,
-// print rectangles on the paper, captions that are all used and that stay clear
-// of the boxes, the lines and each other, moves and address boxes that name
-// boxes of the form, labels of the originals in the margin, and a kept page
-// picture that shows what drawing anew shows. Each form's telling rows are
-// tested with the form.
+// a print rectangle for every box and check box of every publisher group, on
+// the paper, caption records of existing groups on the sheet that stay clear of
+// the boxes, the lines and each other, box records with a valid alignment, a
+// name that says something and default-text and date roles that a new note can
+// fill, moves and address boxes that name boxes of the form, labels of the
+// originals in the margin, and a kept page picture that shows what drawing
+// anew shows. Each form's telling rows are tested with the form.
 #include "editor/fieldpainter.h"
 #include "editor/fieldstore.h"
 #include "formtablestest.h"
@@ -156,8 +158,14 @@ TEST_P(FormLayouts, PrintRectanglesAndMarksLieOnTheA4Paper)
     const FormDescription& form = Form();
     ASSERT_FALSE(form.publisherGroups.isEmpty());
     int catchAll = 0;
+    QVector<int> listed;
     for (const Forms::PublisherGroup& group : form.publisherGroups) {
         catchAll += group.publishers.isEmpty() ? 1 : 0;
+        for (int publisher : group.publishers) {
+            EXPECT_FALSE(listed.contains(publisher)) << "publisher " << publisher << " twice";
+            listed.append(publisher);
+        }
+        ASSERT_EQ(group.printRects.size(), form.boxCount + form.checkBoxCount);
         for (int i = 0; i < form.boxCount + form.checkBoxCount; ++i)
             EXPECT_TRUE(OnSheet(group.printRects[i], 2100, 2970)) << "print box " << i;
         EXPECT_FALSE(group.marks.isEmpty());
@@ -175,16 +183,76 @@ TEST_P(FormLayouts, TablesMatchTheirDescriptions)
     ASSERT_EQ(form.pages.size(), form.pageCount);
     for (const Forms::PageDrawing& drawing : form.pages) {
         EXPECT_EQ(FormTables::LineGroups(drawing.lines).size(), drawing.lineStyles.size());
-        // A caption has a text of its own exactly where its group takes the
-        // records' texts.
+        ASSERT_GT(drawing.captionCount, 0);
         for (int i = 0; i < drawing.captionCount; ++i) {
             const FormTables::CaptionRecord& caption = drawing.captions[i];
-            ASSERT_TRUE(caption.group >= 0 && caption.group < drawing.captionGroups.size()) << i;
+            ASSERT_TRUE(caption.group >= 0 && caption.group < drawing.captionGroups.size())
+                << "caption " << i << " of group " << caption.group;
+            // A caption has a text of its own exactly where its group takes
+            // the records' texts.
             const bool ownText =
                 drawing.captionGroups[caption.group].source == Forms::CaptionSource::Table;
             EXPECT_EQ(caption.text != nullptr, ownText) << "caption " << i;
+            if (caption.text) {
+                EXPECT_STRNE(caption.text, "") << "caption " << i;
+            }
+            // The point lies on the sheet, for every publisher the group may move it for.
+            for (int publisher : {0, 1, 2, 3, 9}) {
+                const QPoint shift =
+                    form.captionShift ? form.captionShift(caption.group, publisher) : QPoint();
+                EXPECT_TRUE(QRect(0, 0, form.sheetWidth + 1, form.sheetHeight + 1)
+                                .contains(caption.x + shift.x(), -caption.y + shift.y()))
+                    << "caption " << i << " at " << caption.x << ',' << caption.y;
+            }
         }
     }
+}
+
+// The records of the boxes: alignments the format word can hold, names that say
+// something, and roles a new note can fill, each once and on a box of page 1.
+TEST_P(FormLayouts, BoxRecordsHoldWhatANewNoteNeeds)
+{
+    const FormDescription& form = Form();
+    QVector<QByteArray> settings;
+    int dates = 0, places = 0, datesWithPlace = 0;
+    for (int i = 0; i <= form.boxCount + form.checkBoxCount; ++i) {
+        const Forms::BoxRecord& box = form.Box(i);
+        EXPECT_LE(box.align, Forms::kRight) << "box " << i;
+        if (box.name) {
+            EXPECT_FALSE(QString::fromUtf8(box.name).trimmed().isEmpty()) << "box " << i;
+        }
+        if (i >= form.boxCount) {
+            // Check boxes and the follow-on box are drawn and crossed only.
+            EXPECT_EQ(box.align, Forms::kLeft) << "box " << i;
+            EXPECT_EQ(box.name, nullptr) << "box " << i;
+            EXPECT_EQ(box.defaultText, nullptr) << "box " << i;
+            EXPECT_EQ(box.fill, Forms::BoxFill::None) << "box " << i;
+            continue;
+        }
+        if (box.defaultText) {
+            EXPECT_FALSE(settings.contains(box.defaultText->key)) << box.defaultText->key;
+            settings.append(box.defaultText->key);
+        }
+        switch (box.fill) {
+        case Forms::BoxFill::None:
+            break;
+        case Forms::BoxFill::Date:
+            ++dates;
+            break;
+        case Forms::BoxFill::PlaceAndDate:
+            ++datesWithPlace;
+            break;
+        case Forms::BoxFill::Place:
+        case Forms::BoxFill::PlaceIfGiven:
+            ++places;
+            break;
+        }
+        // A box a new note writes a date or place into takes no default text.
+        EXPECT_FALSE(box.defaultText && box.fill != Forms::BoxFill::None) << "box " << i;
+    }
+    // One date at most; a place of its own only beside a date without one.
+    EXPECT_LE(dates + datesWithPlace, 1);
+    EXPECT_LE(places, dates);
 }
 
 TEST_P(FormLayouts, MovesAndAddressBoxesNameBoxesOfTheForm)
@@ -196,8 +264,11 @@ TEST_P(FormLayouts, MovesAndAddressBoxesNameBoxesOfTheForm)
         EXPECT_LT(move.to + move.delta, form.boxCount);
         EXPECT_LE(0, move.from + move.delta);
     }
-    for (int box : form.addressBoxes)
+    for (int i = 0; i < form.addressBoxes.size(); ++i) {
+        const int box = form.addressBoxes[i];
         EXPECT_TRUE(box >= 0 && box < form.boxCount) << box;
+        EXPECT_EQ(form.addressBoxes.indexOf(box), i) << "address box " << box << " twice";
+    }
     EXPECT_TRUE(form.checkGuardBox < form.boxCount);
 }
 

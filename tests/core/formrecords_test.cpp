@@ -237,6 +237,23 @@ INSTANTIATE_TEST_SUITE_P(Forms, FormRecords, testing::ValuesIn(kTelling),
                              return TestCaseName(info.param.what);
                          });
 
+// A publisher's sheet from the screen's table: runs of boxes moved, the first
+// row naming a box moving it; a few boxes of their own, the last override of a
+// box winning; rows and overrides beyond the table left out.
+TEST(SheetTable, MovesRowsAndTakesTheBoxesOfItsOwn)
+{
+    using FormTables::BoxRect;
+    const QVector<BoxRect> screen{
+        {0, 0, 10, 10}, {20, 0, 30, 10}, {40, 0, 50, 10}, {60, 0, 70, 10}};
+    const QVector<BoxRect> sheet = FormTables::SheetTable(
+        screen, {{1, 2, 5, -3}, {2, 2, 100, 100}, {3, 9, 0, 7}},
+        {{0, {1, 2, 3, 4}}, {0, {5, 6, 7, 8}}, {4, {9, 9, 9, 9}}, {-1, {9, 9, 9, 9}}});
+    const QVector<BoxRect> expected{
+        {5, 6, 7, 8}, {25, -3, 35, 7}, {45, -3, 55, 7}, {60, 7, 70, 17}};
+    EXPECT_EQ(sheet, expected);
+    EXPECT_EQ(FormTables::SheetTable(screen, {}), screen);
+}
+
 // The CMR note's alignments are fixed box by box: these centred, these right,
 // every other page-1 box left.
 TEST(CmrRecords, EveryBoxHasItsAlignment)
