@@ -187,9 +187,8 @@ struct FormDescription
     int pageCount = 1;
 
     // The box table: `boxCount` boxes, then `checkBoxCount` check boxes, then
-    // the follow-on box. The boxes' records hold their alignments, names,
-    // default texts and automatic dates; no box number of the form's own
-    // stands anywhere else.
+    // the follow-on box. The records of the boxes hold their alignments,
+    // names, default texts and automatic dates.
     const BoxRecord* boxes = nullptr;
     int boxCount = 0;
     int checkBoxCount = 0;
@@ -252,7 +251,6 @@ struct FormDescription
     // (any other index is taken as 0), any other page the follow-on box.
     BoxRect BoxEntry(int index, int page) const;
     BoxRect FollowBox() const { return boxes[boxCount + checkBoxCount].rect; }
-
     // The screen rectangle of a box at the zoom, joined cells stretched.
     BoxRect ScreenRect(int index, int page, int zoom, bool merged) const;
     // The publishers' sheet a publisher prints on.

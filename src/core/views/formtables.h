@@ -64,9 +64,9 @@ inline BoxRect Scale(const BoxRect& r, int zoom)
     return {Scale(r.left, zoom), Scale(r.top, zoom), Scale(r.right, zoom), Scale(r.bottom, zoom)};
 }
 // A flat table of records of `recordWidth` values (4 for lines) scaled for the
-// zoom, up to its end. Separators are copied, not
-// scaled: scaled, a separator would reach the end limit from zoom 20 on and cut
-// the table short. The copy ends with kTableEnd.
+// zoom, up to its end. Separators are copied, not scaled: scaled, a separator
+// would reach the end limit from zoom 20 on and cut the table short. The copy
+// ends with kTableEnd.
 QVector<qint32> ScaleTable(const qint32* table, int recordWidth, int zoom);
 
 // Where a publisher's sheet has the boxes of the screen's table: the entries
