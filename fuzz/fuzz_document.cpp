@@ -29,7 +29,6 @@ void LeaveEveryBox(CKrDocument& document, CSettingsStore& settings)
     CFieldStore& store = document.GetStore();
     const CStringFormat format(RegionalValues::ForCountry(49));
     for (quint16 box = 0; box < store.GetFieldCount(); ++box) {
-        store.ActivateField(box, 1);
         ForwardingSums::LeaveBox(store, settings, box, format);
     }
     // Counts and their sum are whole numbers written plainly, or nothing.

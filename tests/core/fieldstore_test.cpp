@@ -121,12 +121,11 @@ TEST(FieldStoreRecord, MoreBoxesThanIndicesCanAddressAreRefusedBeforeReading)
 TEST(FieldStoreRecord, VersionOneHasNoFollowOnPages)
 {
     CFieldStore store = CmrStore();
-    store.SetFollowFieldRect(0, 1, 2, 3, 4);
     Read(store, RecordBytes(1, {QStringLiteral("a")}, {1}));
     EXPECT_EQ(store.GetPageWord(), 0x1000);
     EXPECT_EQ(store.GetFollowFieldCount(), 0);
     EXPECT_EQ(store.GetPageCount(), 1);
-    EXPECT_EQ(store.GetFollowFieldLeft(0), 0);
+    EXPECT_FALSE(store.Exists(0, 2));
 }
 
 TEST(FieldStoreRecord, ForeignMagicOrNewerVersionCutsBackToOneField)
@@ -168,12 +167,12 @@ TEST(FieldStore, OutOfRangeAnswersAsDocumented)
 
     store.SetFieldText(n, QStringLiteral("x"), 1);
     EXPECT_EQ(store.GetFieldText(n, 1), QString());
-    EXPECT_EQ(store.SetFieldRect(n, 1, 2, 3, 4), -1);
-    EXPECT_EQ(store.SetFollowFieldRect(1, 1, 2, 3, 4), -1);
-    EXPECT_EQ(store.ActivateField(n, 1), -1);
-    EXPECT_EQ(store.ActivateField(1, 2), -1);
-    EXPECT_EQ(store.GetFieldLeft(n), 0);
-    EXPECT_EQ(store.GetCurrentField(), 0);
+    EXPECT_FALSE(store.Exists(n, 1));
+    EXPECT_FALSE(store.Exists(1, 2));
+    EXPECT_TRUE(store.Exists(0, 2));
+    // There is no page 0: a box is always named with its page.
+    EXPECT_FALSE(store.Exists(0, 0));
+    EXPECT_THROW(store.GetFieldFormat(0, 0), CInvalidArgException);
 }
 
 TEST(FieldStore, FormatWordOperations)
@@ -215,8 +214,6 @@ TEST(FieldStore, FormatWritesLeaveCopiesAlone)
 TEST(FieldStore, InsertAndDeleteShiftPageOneOnly)
 {
     CFieldStore store = CmrStore();
-    QString message;
-    store.SetMessageHandler([&](const QString& text) { message = text; });
     store.SetFieldText(75, QStringLiteral("old75"), 1);
     store.InsertField(75, 1);
     store.SetFontSize(75, 1, 2);
@@ -230,12 +227,10 @@ TEST(FieldStore, InsertAndDeleteShiftPageOneOnly)
     EXPECT_THROW(store.DeleteField(176, 1), CInvalidArgException);
     EXPECT_THROW(store.InsertField(177, 1), CInvalidArgException);
 
+    // The follow-on pages share their boxes: nothing changes there.
     store.InsertField(0, 2);
-    EXPECT_EQ(message, QStringLiteral("Funktion nicht implementiert!"));
+    store.DeleteField(0, 3);
     EXPECT_EQ(store.GetFollowFieldCount(), 1);
-    message.clear();
-    store.DeleteField(0, 3); // other pages: nothing at all
-    EXPECT_TRUE(message.isEmpty());
 }
 
 TEST(FieldStore, DefineFieldsKeepsExistingEntries)
@@ -255,80 +250,12 @@ TEST(FieldStore, DefineFieldsKeepsExistingEntries)
     EXPECT_EQ(store.GetFieldFormat(4, 1), 0);
 }
 
-class RecordingEditor : public CFieldStore::Editor
+// The format commands act on one box of one page; bold, size and alignment
+// keep the rest of the format word.
+TEST(FieldStoreFormat, SizeStepStopsAtBothEndsAndKeepsTheOtherBits)
 {
-public:
-    QString edited;
-    QString loaded;
-    int activations = 0;
-    QString EditedText() const override { return edited; }
-    void FieldActivated(quint16, quint16, const QString& text) override
-    {
-        loaded = text;
-        ++activations;
-    }
-};
-
-TEST(FieldStore, ActivateFieldMovesTheEditedTextIntoTheStore)
-{
-    CFieldStore store = CmrStore();
-    RecordingEditor editor;
-    store.SetEditor(&editor);
-    store.SetFieldText(5, QStringLiteral("five"), 1);
-    editor.edited = QStringLiteral("typed");
-    ASSERT_EQ(store.ActivateField(5, 0), 0);
-    EXPECT_EQ(store.GetFieldText(0, 1), QStringLiteral("typed"));
-    EXPECT_EQ(editor.loaded, QStringLiteral("five"));
-    editor.edited = QStringLiteral("five more");
-    EXPECT_EQ(store.GetCurrentText(), QStringLiteral("five more"));
-    ASSERT_EQ(store.ActivateField(0, 2), 0);
-    EXPECT_EQ(store.GetCurrentPage(), 2);
-    EXPECT_EQ(store.GetFieldText(5, 1), QStringLiteral("five more"));
-}
-
-// What a box shows: the text being typed for the current box, without storing
-// it or reloading the editor; the stored text elsewhere and on another page.
-TEST(FieldStore, ShownTextIsTheTextBeingTypedInTheCurrentBox)
-{
-    CFieldStore store = CmrStore();
-    RecordingEditor editor;
-    store.SetEditor(&editor);
-    store.SetFieldText(5, QStringLiteral("stored"), 1);
-    store.SetFieldText(6, QStringLiteral("six"), 1);
-    ASSERT_EQ(store.ActivateField(5, 1), 0);
-    editor.edited = QStringLiteral("typed");
-    const int activations = editor.activations;
-    EXPECT_EQ(store.GetShownText(5, 1), QStringLiteral("typed"));
-    EXPECT_EQ(store.GetShownText(5, 0), QStringLiteral("typed"));
-    EXPECT_EQ(store.GetShownText(6, 1), QStringLiteral("six"));
-    EXPECT_EQ(store.GetShownText(0, 2), QString());
-    EXPECT_EQ(store.GetFieldText(5, 1), QStringLiteral("stored"));
-    EXPECT_EQ(editor.activations, activations);
-    store.SetEditor(nullptr);
-    EXPECT_EQ(store.GetShownText(5, 1), QStringLiteral("stored"));
-}
-
-// The format commands act on the current field of the current page; those that
-// change what the edit widget shows must first store the text typed so far.
-class FormatCommands : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        store.DefineFields(3, 1, true);
-        store.SetEditor(&editor);
-        store.ActivateField(1, 1);
-        editor.activations = 0;
-        editor.edited = QStringLiteral("typed");
-    }
-    quint16 Format() const { return store.GetFieldFormat(1, 1); }
-
     CFieldStore store;
-    RecordingEditor editor;
-};
-
-TEST_F(FormatCommands, SizeStepStopsAtBothEndsAndKeepsTheOtherBits)
-{
+    store.DefineFields(3, 1, true);
     struct Case
     {
         quint16 size;
@@ -339,69 +266,34 @@ TEST_F(FormatCommands, SizeStepStopsAtBothEndsAndKeepsTheOtherBits)
         SCOPED_TRACE(c.size);
         const quint16 before = quint16(CFieldStore::kAlignRight | CFieldStore::kBold | c.size);
         store.SetFieldFormat(1, 1, before);
-        EXPECT_EQ(store.CanFontBigger(), c.bigger);
-        EXPECT_EQ(store.CanFontSmaller(), c.smaller);
-
-        editor.activations = 0;
-        store.FontBigger();
-        EXPECT_EQ(Format(), c.bigger ? before + 1 : before);
-        EXPECT_EQ(editor.activations, c.bigger ? 1 : 0);
-
+        EXPECT_EQ(store.CanFontBigger(1, 1), c.bigger);
+        EXPECT_EQ(store.CanFontSmaller(1, 1), c.smaller);
+        store.FontBigger(1, 1);
+        EXPECT_EQ(store.GetFieldFormat(1, 1), c.bigger ? before + 1 : before);
         store.SetFieldFormat(1, 1, before);
-        store.FontSmaller();
-        EXPECT_EQ(Format(), c.smaller ? before - 1 : before);
+        store.FontSmaller(1, 1);
+        EXPECT_EQ(store.GetFieldFormat(1, 1), c.smaller ? before - 1 : before);
     }
-    EXPECT_EQ(store.GetFieldText(1, 1), QStringLiteral("typed"));
+    EXPECT_FALSE(store.CanFontBigger(3, 1)); // no such box
 }
 
-TEST_F(FormatCommands, BoldToggleReactivatesButSetAndClearDoNot)
+TEST(FieldStoreFormat, BoldAndAlignmentTouchTheirBitsOfOneBox)
 {
+    CFieldStore store;
+    store.DefineFields(3, 1, true);
     store.SetFieldFormat(1, 1, 0x0203);
-    store.ToggleBold();
-    EXPECT_EQ(Format(), 0x0213);
-    EXPECT_TRUE(store.IsBoldCurrent());
-    EXPECT_EQ(editor.activations, 1);
-    EXPECT_EQ(store.GetFieldText(1, 1), QStringLiteral("typed"));
-    store.ToggleBold();
-    EXPECT_EQ(Format(), 0x0203);
+    store.SetBold(1, 1, true);
+    store.SetBold(1, 1, true);
+    EXPECT_EQ(store.GetFieldFormat(1, 1), 0x0213);
+    store.SetBold(1, 1, false);
+    EXPECT_EQ(store.GetFieldFormat(1, 1), 0x0203);
 
-    editor.activations = 0;
-    store.SetBoldCurrent();
-    store.SetBoldCurrent();
-    EXPECT_EQ(Format(), 0x0213);
-    store.ClearBoldCurrent();
-    EXPECT_EQ(Format(), 0x0203);
-    EXPECT_EQ(editor.activations, 0);
-}
-
-TEST_F(FormatCommands, AlignmentReactivatesOnlyTheCurrentField)
-{
-    store.SetFieldFormat(1, 1, quint16(CFieldStore::kAlignRight | CFieldStore::kBold | 3));
-    store.AlignCenterCurrent();
-    EXPECT_EQ(Format(), 0x0113);
-    EXPECT_TRUE(store.IsAlignCenterCurrent());
-    EXPECT_FALSE(store.IsAlignLeftCurrent() || store.IsAlignRightCurrent());
-    EXPECT_EQ(editor.activations, 1);
-
-    store.AlignRight(1, 0); // page 0 is the current page
-    EXPECT_TRUE(store.IsAlignRightCurrent());
-    EXPECT_EQ(editor.activations, 2);
-
-    editor.activations = 0;
-    store.AlignRight(2, 1);
-    store.AlignRight(0, 2); // same index, other page
-    store.ClearAlignment(1, 1);
-    EXPECT_EQ(editor.activations, 0);
-    EXPECT_EQ(store.GetFieldFormat(2, 1), 0x0201);
+    store.SetAlignment(1, 1, CFieldStore::kAlignCenter);
+    EXPECT_EQ(store.GetFieldFormat(1, 1), 0x0103);
+    store.SetAlignment(0, 2, CFieldStore::kAlignRight); // same index, other page
     EXPECT_EQ(store.GetFieldFormat(0, 2), 0x0201);
-    EXPECT_TRUE(store.IsAlignLeftCurrent());
-    EXPECT_EQ(Format(), 0x0013);
-
-    // A value outside 0, 256, 512 is none of the three.
-    store.SetFieldFormat(1, 1, 0x0301);
-    EXPECT_FALSE(store.IsAlignLeftCurrent() || store.IsAlignCenterCurrent() ||
-                 store.IsAlignRightCurrent());
-    EXPECT_THROW(store.AlignLeft(3, 1), CInvalidArgException);
+    EXPECT_EQ(store.GetFieldFormat(0, 1), 0x0001);
+    EXPECT_THROW(store.SetAlignment(3, 1, CFieldStore::kAlignLeft), CInvalidArgException);
 }
 
 } // namespace

@@ -389,13 +389,15 @@ TEST_P(FormLayouts, KeptPageHasThePixelsOfDrawingAnew)
         p.setTransform(Render::TenthMillimetreTransform(image, 10) * scroll *
                        QTransform::fromTranslate(margin, margin));
         if (kept) {
-            painter.DrawPage(p, 1, 0, fields, store, checkWord, false, Qt::blue);
+            painter.DrawPage(p, 1, 0, fields, store, form.CrossedCheckBox(checkWord, store), false,
+                             Qt::blue);
         } else {
             p.fillRect(QRect(0, 0, FormTables::Scale(form.sheetWidth, kZoom),
                              FormTables::Scale(form.sheetHeight, kZoom)),
                        Qt::white);
             painter.DrawForm(p, 1, 0);
-            painter.DrawBoxes(p, 1, fields, store, checkWord, false, Qt::blue);
+            painter.DrawBoxes(p, 1, fields, store, form.CrossedCheckBox(checkWord, store), false,
+                              Qt::blue);
         }
         p.end();
         return image.copy(margin, margin, 900, 700);

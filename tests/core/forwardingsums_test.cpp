@@ -90,14 +90,12 @@ TEST_P(ForwardingSums_Leave, FormatsTheBoxAndItsColumnsSum)
     }
     for (const auto& [box, text] : c.after)
         expected[box] = QString::fromUtf8(text);
-    store.ActivateField(quint16(c.left), 1);
 
     const CStringFormat format(RegionalValues::ForCountry(c.options.english ? 44 : 49));
     ForwardingSums::LeaveBox(store, settings, c.left, format);
 
     for (int box = 0; box < store.GetFieldCount(); ++box)
         EXPECT_EQ(store.GetFieldText(quint16(box), 1), expected.value(box)) << "box " << box;
-    EXPECT_EQ(store.GetCurrentField(), c.left);
 }
 
 Options Decimals(int d23, int d24)
@@ -352,7 +350,6 @@ TEST_P(ForwardingSums_Report, TellsWhatTheFormattingChanged)
     CFieldStore store;
     ForwardingLayout::Description().DefineBoxes(store);
     store.SetFieldText(quint16(c.box), QString::fromUtf8(c.typed), 1);
-    store.ActivateField(quint16(c.box), 1);
 
     const Forms::BoxChange change = ForwardingSums::LeaveBox(
         store, env.Settings(), c.box, CStringFormat(RegionalValues::ForCountry(49)));
@@ -411,17 +408,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"a note trimmed", 18, "  Express ", Kind::None, "Express"}),
     [](const testing::TestParamInfo<ReportCase>& info) { return TestCaseName(info.param.what); });
 
-// The rules apply to the current box, the one being left; a mismatch (or a box
-// the form does not have) changes nothing.
-TEST(ForwardingSums, OnlyTheCurrentBoxOfTheFormIsFormatted)
+// The rules apply to the box being left; a box the form does not have changes
+// nothing.
+TEST(ForwardingSums, OnlyBoxesOfTheFormAreFormatted)
 {
     TestEnvironment env;
     CFieldStore store;
     ForwardingLayout::Description().DefineBoxes(store);
     store.SetFieldText(quint16(Count(0)), QStringLiteral("7 Kisten"), 1);
-    store.ActivateField(0, 1);
     const CStringFormat format(RegionalValues::ForCountry(49));
-    for (int box : {Count(0), -1, 106, 5000})
+    for (int box : {-1, 106, 5000})
         ForwardingSums::LeaveBox(store, env.Settings(), box, format);
     EXPECT_EQ(store.GetFieldText(quint16(Count(0)), 1), QStringLiteral("7 Kisten"));
     EXPECT_EQ(store.GetFieldText(kCountSum, 1), QString());

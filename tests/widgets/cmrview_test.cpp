@@ -169,14 +169,14 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         ClickBox(2);
-        QCOMPARE(int(Store().GetCurrentField()), 2);
+        QCOMPARE(int(m_view->CurrentBox()), 2);
         QVERIFY(EditorOver(2));
         QVERIFY(!m_doc->IsModified());
 
         QTest::keyClicks(Editor(), QStringLiteral("Lyon"));
         QVERIFY(m_doc->IsModified());
         ClickBox(120);
-        QCOMPARE(int(Store().GetCurrentField()), 120);
+        QCOMPARE(int(m_view->CurrentBox()), 120);
         QCOMPARE(Store().GetFieldText(2, 1), QStringLiteral("Lyon"));
         QVERIFY(Editor()->hasFocus());
     }
@@ -212,7 +212,7 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         ClickBox(clicked);
-        QCOMPARE(int(Store().GetCurrentField()), current);
+        QCOMPARE(int(m_view->CurrentBox()), current);
         QVERIFY(EditorOver(current));
         QVERIFY(EditorOnForm().right() > DeviceRect(reachesTo).left());
         QVERIFY(!m_doc->IsModified());
@@ -284,7 +284,7 @@ private Q_SLOTS:
             m_view->ScrollToPosition(QPoint(0, 0));
             QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier,
                               m_view->LogicalToDevice(logical));
-            QCOMPARE(int(Store().GetCurrentField()), 5);
+            QCOMPARE(int(m_view->CurrentBox()), 5);
         }
     }
 
@@ -319,12 +319,12 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         m_view->GoToBox(start);
-        QCOMPARE(int(Store().GetCurrentField()), start);
+        QCOMPARE(int(m_view->CurrentBox()), start);
         if (move == Next)
             QTest::keyClick(Editor(), Qt::Key_Tab);
         else
             QTest::keyClick(Editor(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(int(Store().GetCurrentField()), current);
+        QCOMPARE(int(m_view->CurrentBox()), current);
         QVERIFY(EditorOver(current));
         QVERIFY(Editor()->hasFocus());
         m_view->CommitCurrentField();
@@ -343,7 +343,7 @@ private Q_SLOTS:
 
         QTest::keyClick(Editor(), Qt::Key_2, Qt::AltModifier);
         QCOMPARE(m_view->CurrentPage(), 2);
-        QCOMPARE(int(Store().GetCurrentPage()), 2);
+        QCOMPARE(int(m_view->CurrentPage()), 2);
         QCOMPARE(m_view->ScrollPosition(), QPoint(0, 0));
         QVERIFY(EditorOver(0, 2));
         QVERIFY(State(Cmd::Page2).checked);
@@ -352,13 +352,13 @@ private Q_SLOTS:
 
         QTest::keyClicks(Editor(), QStringLiteral("hinten"));
         QTest::keyClick(Editor(), Qt::Key_Tab); // no moves on the back page
-        QCOMPARE(int(Store().GetCurrentField()), 0);
-        QCOMPARE(int(Store().GetCurrentPage()), 2);
+        QCOMPARE(int(m_view->CurrentBox()), 0);
+        QCOMPARE(int(m_view->CurrentPage()), 2);
 
         QTest::keyClick(Editor(), Qt::Key_1, Qt::AltModifier);
         QCOMPARE(m_view->CurrentPage(), 1);
-        QCOMPARE(int(Store().GetCurrentPage()), 1);
-        QCOMPARE(int(Store().GetCurrentField()), 0);
+        QCOMPARE(int(m_view->CurrentPage()), 1);
+        QCOMPARE(int(m_view->CurrentBox()), 0);
         QVERIFY(EditorOver(0));
         QCOMPARE(Store().GetFieldText(0, 2), QStringLiteral("hinten"));
         QCOMPARE(Store().GetFieldText(0, 1), QString());
@@ -401,7 +401,7 @@ private Q_SLOTS:
         ClickBox(CmrLayout::kFirstPermitBox + checkbox);
         QCOMPARE(int(m_doc->m_wPermitType), permitType);
         QCOMPARE(m_doc->IsModified(), modified);
-        QCOMPARE(int(Store().GetCurrentField()), 0); // a checkbox is no box
+        QCOMPARE(int(m_view->CurrentBox()), 0); // a checkbox is no box
     }
 
     // The permit number counts while it is typed: the squares are repainted as
@@ -441,7 +441,7 @@ private Q_SLOTS:
         QCOMPARE(m_view->GetCursorKind(), CKRFormView::kCursorCheckBox);
         ClickBox(first + 2);
         QCOMPARE(int(m_doc->m_wPermitType), 3);
-        QCOMPARE(int(Store().GetCurrentField()), guard);
+        QCOMPARE(int(m_view->CurrentBox()), guard);
 
         Editor()->selectAll();
         QTest::keyClick(Editor(), Qt::Key_Delete);
@@ -480,7 +480,7 @@ private Q_SLOTS:
             QTest::keyClick(Editor(), key, Qt::ControlModifier);
             QTRY_COMPARE(m_view->GetZoom(), zoom);
             QTRY_VERIFY(m_view->IsLayoutValid());
-            QCOMPARE(int(Store().GetCurrentField()), 0);
+            QCOMPARE(int(m_view->CurrentBox()), 0);
             QVERIFY(EditorOver(0));
             QCOMPARE(m_settings->GetProfileInt(kCmr, QLatin1String(Settings::kZoomFactor), 0),
                      zoom);
@@ -518,7 +518,7 @@ private Q_SLOTS:
         const int grown = m_view->GetZoom();
         QVERIFY(m_view->IsLayoutValid());
         QVERIFY(SheetFits());
-        QCOMPARE(int(Store().GetCurrentField()), 60);
+        QCOMPARE(int(m_view->CurrentBox()), 60);
         QVERIFY(EditorOver(60));
         QCOMPARE(Editor()->toPlainText(), QStringLiteral("12"));
 
@@ -619,11 +619,11 @@ private Q_SLOTS:
         m_frame->UpdateCommandUI();
         QTest::keyClick(Editor(), Qt::Key_F8);
         QVERIFY(m_view->MergedGoodsRows());
-        QCOMPARE(int(Store().GetCurrentField()), 8);
+        QCOMPARE(int(m_view->CurrentBox()), 8);
         QVERIFY(EditorOver(8));
         QVERIFY(EditorOnForm().right() > DeviceRect(11).left());
         ClickBox(10);
-        QCOMPARE(int(Store().GetCurrentField()), 8);
+        QCOMPARE(int(m_view->CurrentBox()), 8);
     }
 
     // The formatting commands act on the current box and report its state.
@@ -791,7 +791,7 @@ private Q_SLOTS:
         const int edge = box0.width() + box0.height();
         QVERIFY2(marked(0) > edge, qPrintable(QString::number(marked(0))));
         QTest::keyClick(Editor(), Qt::Key_Tab);
-        QCOMPARE(int(Store().GetCurrentField()), 1);
+        QCOMPARE(int(m_view->CurrentBox()), 1);
         QTRY_COMPARE(marked(0), 0);
         QVERIFY(marked(1) > edge);
 

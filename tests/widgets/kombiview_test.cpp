@@ -23,7 +23,7 @@ class KombiViewTest : public QObject,
     Q_OBJECT
 
 private:
-    int CurrentBox() const { return m_doc->GetStore().GetCurrentField(); }
+    int CurrentBox() const { return m_view->CurrentBox(); }
 
     QRect DeviceRect(int index) const { return ::DeviceRect(*m_view, index); }
     void ScrollTo(int index)

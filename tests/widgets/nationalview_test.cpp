@@ -21,7 +21,7 @@ class NationalViewTest : public QObject,
     Q_OBJECT
 
 private:
-    int CurrentBox() const { return m_doc->GetStore().GetCurrentField(); }
+    int CurrentBox() const { return m_view->CurrentBox(); }
 
     // Scrolls the question into sight and clicks the middle of check box k.
     void ClickCheckBox(int k)

@@ -122,7 +122,6 @@ bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
 
 bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
 {
-    m_store.CommitCurrent();
     // The whole file is made in memory first, so that nothing touches the disk
     // before it is complete.
     QByteArray bytes;

@@ -59,7 +59,8 @@ public:
     // Reads the file. False, with a German message, when it cannot be opened or
     // is damaged; the document is then reset and must be discarded.
     bool OnOpenDocument(const QString& path, QString* errorMessage = nullptr);
-    // Commits the box being edited and writes the file through CSafeFileWriter:
+    // Writes the file through CSafeFileWriter (whoever edits a box has written
+    // its text into the store first):
     // a failed or interrupted save (full disk, a link of another user) leaves the
     // old file whole and answers false with a German message.
     bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);

@@ -3,68 +3,12 @@
 #include "documents/archive.h"
 #include "format/linebreaks.h"
 
-namespace {
-
-QString NotImplementedText()
-{
-    return QStringLiteral("Funktion nicht implementiert!");
-}
-
-quint16 At(const QVector<quint16>& list, quint16 index)
-{
-    return index < list.size() ? list[index] : 0;
-}
-
-} // namespace
-
-void CFieldStore::Rects::resize(qsizetype n)
-{
-    left.resize(n);
-    top.resize(n);
-    right.resize(n);
-    bottom.resize(n);
-}
-
-void CFieldStore::Rects::insert(qsizetype i)
-{
-    left.insert(i, 0);
-    top.insert(i, 0);
-    right.insert(i, 0);
-    bottom.insert(i, 0);
-}
-
-void CFieldStore::Rects::remove(qsizetype i)
-{
-    left.remove(i);
-    top.remove(i);
-    right.remove(i);
-    bottom.remove(i);
-}
-
-int CFieldStore::Rects::set(quint16 index, quint16 l, quint16 t, quint16 r, quint16 b)
-{
-    if (index >= left.size())
-        return -1;
-    left[index] = l;
-    top[index] = t;
-    right[index] = r;
-    bottom[index] = b;
-    return 0;
-}
-
 CFieldStore::CFieldStore() = default;
-
-void CFieldStore::ShowMessage(const QString& text) const
-{
-    if (m_messageHandler)
-        m_messageHandler(text);
-}
 
 void CFieldStore::DefineFields(quint16 fieldCount, quint16 followCount, bool initialise)
 {
     const quint16 oldCount = m_fieldCount;
     m_fieldCount = fieldCount;
-    m_rects.resize(fieldCount);
     m_texts.resize(fieldCount);
     m_formats.resize(fieldCount);
     if (initialise)
@@ -74,7 +18,6 @@ void CFieldStore::DefineFields(quint16 fieldCount, quint16 followCount, bool ini
     const quint16 oldFollow = m_followCount;
     m_followCount = followCount;
     m_pageWord = followCount > 0 ? (kModeFollowPages | 2) : kModeSinglePage;
-    m_followRects.resize(followCount);
     m_followTexts.resize(followCount);
     m_followFormats.resize(followCount);
     if (initialise)
@@ -82,90 +25,14 @@ void CFieldStore::DefineFields(quint16 fieldCount, quint16 followCount, bool ini
             m_followFormats[i] = 1;
 }
 
-int CFieldStore::SetFieldRect(quint16 index, quint16 left, quint16 top, quint16 right,
-                              quint16 bottom)
-{
-    return index < m_fieldCount ? m_rects.set(index, left, top, right, bottom) : -1;
-}
-
-int CFieldStore::SetFieldRect(quint16 index, const QRect& r)
-{
-    return SetFieldRect(index, quint16(r.left()), quint16(r.top()), quint16(r.left() + r.width()),
-                        quint16(r.top() + r.height()));
-}
-
-int CFieldStore::GetFieldRect(quint16 index, QRect& rect) const
-{
-    if (index >= m_fieldCount)
-        return -1;
-    rect = QRect(QPoint(m_rects.left[index], m_rects.top[index]),
-                 QPoint(m_rects.right[index] - 1, m_rects.bottom[index] - 1));
-    return 0;
-}
-
-int CFieldStore::SetFollowFieldRect(quint16 index, quint16 left, quint16 top, quint16 right,
-                                    quint16 bottom)
-{
-    return index < m_followCount ? m_followRects.set(index, left, top, right, bottom) : -1;
-}
-
-int CFieldStore::SetFollowFieldRect(quint16 index, const QRect& r)
-{
-    return SetFollowFieldRect(index, quint16(r.left()), quint16(r.top()),
-                              quint16(r.left() + r.width()), quint16(r.top() + r.height()));
-}
-
-int CFieldStore::ActivateField(quint16 index, quint16 page)
-{
-    page = ResolvePage(page);
-    if (index >= (page == 1 ? m_fieldCount : m_followCount))
-        return -1;
-    if (m_editor)
-        SetFieldText(m_currentField, m_editor->EditedText(), m_currentPage);
-    m_currentField = index;
-    m_currentPage = page;
-    if (m_editor)
-        m_editor->FieldActivated(index, page, GetFieldText(index, page));
-    return 0;
-}
-
 quint16 CFieldStore::GetPageCount() const
 {
     return GetPageMode() == kModeSinglePage ? 1 : (m_pageWord & 0xFF);
 }
 
-quint16 CFieldStore::GetFieldBottom(quint16 index) const
+bool CFieldStore::Exists(quint16 index, quint16 page) const
 {
-    return At(m_rects.bottom, index);
-}
-quint16 CFieldStore::GetFieldTop(quint16 index) const
-{
-    return At(m_rects.top, index);
-}
-quint16 CFieldStore::GetFieldRight(quint16 index) const
-{
-    return At(m_rects.right, index);
-}
-quint16 CFieldStore::GetFieldLeft(quint16 index) const
-{
-    return At(m_rects.left, index);
-}
-
-quint16 CFieldStore::GetFollowFieldBottom(quint16 index) const
-{
-    return GetPageMode() == kModeSinglePage ? 0 : At(m_followRects.bottom, index);
-}
-quint16 CFieldStore::GetFollowFieldTop(quint16 index) const
-{
-    return GetPageMode() == kModeSinglePage ? 0 : At(m_followRects.top, index);
-}
-quint16 CFieldStore::GetFollowFieldRight(quint16 index) const
-{
-    return GetPageMode() == kModeSinglePage ? 0 : At(m_followRects.right, index);
-}
-quint16 CFieldStore::GetFollowFieldLeft(quint16 index) const
-{
-    return GetPageMode() == kModeSinglePage ? 0 : At(m_followRects.left, index);
+    return page >= 1 && index < (page == 1 ? m_fieldCount : m_followCount);
 }
 
 qsizetype CFieldStore::FollowPosition(quint16 index, quint16 page) const
@@ -205,117 +72,71 @@ void CFieldStore::SetFontSize(quint16 index, quint16 page, quint16 size)
 
 bool CFieldStore::IsBold(quint16 index, quint16 page) const
 {
-    return FormatAt(index, ResolvePage(page)) & kBold;
+    return FormatAt(index, page) & kBold;
 }
 
 void CFieldStore::SetFieldFormat(quint16 index, quint16 page, quint16 format)
 {
-    FormatAt(index, ResolvePage(page)) = format;
+    FormatAt(index, page) = format;
 }
 
 quint16 CFieldStore::GetFieldFormat(quint16 index, quint16 page) const
 {
-    return FormatAt(index, ResolvePage(page));
+    return FormatAt(index, page);
 }
 
 quint16 CFieldStore::GetAlignment(quint16 index, quint16 page) const
 {
-    page = ResolvePage(page);
-    if (index >= (page == 1 ? m_fieldCount : m_followCount))
+    if (!Exists(index, page))
         return 0;
     return FormatAt(index, page) & kAlignMask;
 }
 
 quint16 CFieldStore::GetFontSize(quint16 index, quint16 page) const
 {
-    page = ResolvePage(page);
-    if (index >= (page == 1 ? m_fieldCount : m_followCount))
+    if (!Exists(index, page))
         return 64;
     return FormatAt(index, page) & kSizeMask;
 }
 
-void CFieldStore::ToggleBold()
+void CFieldStore::SetBold(quint16 index, quint16 page, bool bold)
 {
-    FormatAt(m_currentField, m_currentPage) ^= kBold;
-    CommitCurrent();
+    quint16& format = FormatAt(index, page);
+    format = bold ? quint16(format | kBold) : quint16(format & ~kBold);
 }
 
-void CFieldStore::SetBoldCurrent()
+bool CFieldStore::CanFontBigger(quint16 index, quint16 page) const
 {
-    FormatAt(m_currentField, m_currentPage) |= kBold;
+    return Exists(index, page) && (GetFieldFormat(index, page) & kSizeMask) <= kMaxFontSize - 1;
 }
 
-void CFieldStore::ClearBoldCurrent()
+bool CFieldStore::CanFontSmaller(quint16 index, quint16 page) const
 {
-    FormatAt(m_currentField, m_currentPage) &= quint16(~kBold);
+    return Exists(index, page) && (GetFieldFormat(index, page) & kSizeMask) != 0;
 }
 
-bool CFieldStore::CanFontBigger() const
+void CFieldStore::FontBigger(quint16 index, quint16 page)
 {
-    return (GetFieldFormat(m_currentField, 0) & kSizeMask) <= kMaxFontSize - 1;
-}
-
-bool CFieldStore::CanFontSmaller() const
-{
-    return (GetFieldFormat(m_currentField, 0) & kSizeMask) != 0;
-}
-
-void CFieldStore::FontBigger()
-{
-    if (!CanFontBigger())
-        return;
     // The step sits in the low bits and is at most 3 here, so adding one keeps
     // bold and alignment.
-    ++FormatAt(m_currentField, m_currentPage);
-    CommitCurrent();
+    if (CanFontBigger(index, page))
+        ++FormatAt(index, page);
 }
 
-void CFieldStore::FontSmaller()
+void CFieldStore::FontSmaller(quint16 index, quint16 page)
 {
-    if (!CanFontSmaller())
-        return;
-    --FormatAt(m_currentField, m_currentPage);
-    CommitCurrent();
+    if (CanFontSmaller(index, page))
+        --FormatAt(index, page);
 }
 
 void CFieldStore::SetAlignment(quint16 index, quint16 page, quint16 alignment)
 {
-    page = ResolvePage(page);
     quint16& format = FormatAt(index, page);
-    format = quint16((format & ~kAlignMask) | alignment);
-    if (m_editor && index == m_currentField && page == m_currentPage)
-        CommitCurrent();
-}
-
-void CFieldStore::AlignLeft(quint16 index, quint16 page)
-{
-    SetAlignment(index, page, kAlignLeft);
-}
-
-void CFieldStore::AlignRight(quint16 index, quint16 page)
-{
-    SetAlignment(index, page, kAlignRight);
-}
-
-void CFieldStore::AlignCenter(quint16 index, quint16 page)
-{
-    SetAlignment(index, page, kAlignCenter);
-}
-
-void CFieldStore::ClearAlignment(quint16 index, quint16 page)
-{
-    FormatAt(index, ResolvePage(page)) &= quint16(~kAlignMask);
-}
-
-QString CFieldStore::GetCurrentText()
-{
-    CommitCurrent();
-    return GetFieldText(m_currentField, 0);
+    format = quint16((format & ~kAlignMask) | (alignment & kAlignMask));
 }
 
 QString CFieldStore::GetFieldText(quint16 index, quint16 page) const
 {
-    page = ResolvePage(page);
     if (page == 1)
         return index < m_texts.size() ? m_texts[index] : QString();
     if (index >= m_followTexts.size())
@@ -326,24 +147,8 @@ QString CFieldStore::GetFieldText(quint16 index, quint16 page) const
     return m_followTexts[pos];
 }
 
-QString CFieldStore::GetShownText(quint16 index, quint16 page) const
-{
-    page = ResolvePage(page);
-    if (m_editor && index == m_currentField && page == m_currentPage)
-        return m_editor->EditedText();
-    return GetFieldText(index, page);
-}
-
-void CFieldStore::SetCurrentText(const QString& text)
-{
-    SetFieldText(m_currentField, text, 0);
-    if (m_editor)
-        m_editor->FieldActivated(m_currentField, m_currentPage, text);
-}
-
 void CFieldStore::SetFieldText(quint16 index, const QString& text, quint16 page)
 {
-    page = ResolvePage(page);
     if (page == 1) {
         if (index >= m_fieldCount)
             return;
@@ -362,7 +167,6 @@ void CFieldStore::SetFieldText(quint16 index, const QString& text, quint16 page)
 
 int CFieldStore::GetFieldTextLength(quint16 index, quint16 page) const
 {
-    page = ResolvePage(page);
     if (page == 1) {
         if (index >= m_texts.size())
             throw CInvalidArgException("field index out of range");
@@ -380,12 +184,10 @@ void CFieldStore::InsertField(quint16 index, quint16 page)
         if (index > m_fieldCount || m_fieldCount == 0xFFFF)
             throw CInvalidArgException("insert position out of range");
         ++m_fieldCount;
-        m_rects.insert(index);
         m_texts.insert(index, QString());
         m_formats.insert(index, 1);
-    } else if (page == 2) {
-        ShowMessage(NotImplementedText());
     }
+    // The follow-on pages share one set of boxes; none is inserted or deleted.
 }
 
 void CFieldStore::DeleteField(quint16 index, quint16 page)
@@ -394,12 +196,10 @@ void CFieldStore::DeleteField(quint16 index, quint16 page)
         if (index >= m_fieldCount)
             throw CInvalidArgException("delete position out of range");
         --m_fieldCount;
-        m_rects.remove(index);
         m_texts.removeAt(index);
         m_formats.remove(index);
-    } else if (page == 2) {
-        ShowMessage(NotImplementedText());
     }
+    // The follow-on pages share one set of boxes; none is inserted or deleted.
 }
 
 void CFieldStore::CopyContents(const CFieldStore& other)
@@ -412,10 +212,6 @@ void CFieldStore::CopyContents(const CFieldStore& other)
     m_pageWord = other.m_pageWord;
     m_followTexts = other.m_followTexts;
     m_followFormats = other.m_followFormats;
-    if (m_currentField >= (m_currentPage == 1 ? m_fieldCount : m_followCount)) {
-        m_currentField = 0;
-        m_currentPage = 1;
-    }
 }
 
 void CFieldStore::Serialize(CArchive& ar)

@@ -87,17 +87,28 @@ bool FormDescription::MergedRowsOn(const CSettingsStore& settings) const
     return mergedRows && settings.Get(Section(), mergedRowsSetting) == 1;
 }
 
+bool FormDescription::CheckBoxesActive(const QString& guardText) const
+{
+    return checkGuardBox < 0 || !guardText.trimmed().isEmpty();
+}
+
 bool FormDescription::CheckBoxesActive(const CFieldStore& store) const
 {
-    // The text being typed counts: the clerk sees the number in the box.
-    return checkGuardBox < 0 || !store.GetShownText(quint16(checkGuardBox), 1).trimmed().isEmpty();
+    return checkGuardBox < 0 || CheckBoxesActive(store.GetFieldText(quint16(checkGuardBox), 1));
+}
+
+int FormDescription::CrossedCheckBox(quint16 word, const QString& guardText) const
+{
+    if (word == 0 || word > checkBoxCount || !CheckBoxesActive(guardText))
+        return -1;
+    return word - 1;
 }
 
 int FormDescription::CrossedCheckBox(quint16 word, const CFieldStore& store) const
 {
-    if (word == 0 || word > checkBoxCount || !CheckBoxesActive(store))
-        return -1;
-    return word - 1;
+    if (checkGuardBox < 0)
+        return CrossedCheckBox(word, QString());
+    return CrossedCheckBox(word, store.GetFieldText(quint16(checkGuardBox), 1));
 }
 
 int FormDescription::ArrowTarget(bool down, int index) const

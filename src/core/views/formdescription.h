@@ -232,7 +232,8 @@ struct FormDescription
     QPoint (*captionShift)(int group, int publisher) = nullptr;
     // Runs when the view leaves page-1 box `box` (and when it re-selects it
     // before saving or printing), before the next box becomes current: the
-    // form's automatic formatting. The store's current box is `box`. Returns
+    // form's automatic formatting, on the text the store holds for `box` (the
+    // view has written the text being typed there first). Returns
     // what the formatting changed in that box beyond trimming it and writing
     // the same value anew (Kind::None for nothing to tell).
     BoxChange (*leaveBox)(CFieldStore& store, const CSettingsStore& settings, int box) = nullptr;
@@ -264,11 +265,13 @@ struct FormDescription
     bool MergedRowsOn(const CSettingsStore& settings) const;
     // The check box a check word crosses (0 .. checkBoxCount - 1), or -1: no
     // cross for 0, for a word beyond the check boxes (a damaged file), or while
-    // the guard box is blank.
+    // the guard box is blank: its stored text, or the text it shows while it is
+    // being typed into.
     int CrossedCheckBox(quint16 word, const CFieldStore& store) const;
-    // Whether the check boxes take a click now (the guard box, if any, filled;
-    // while it is being edited, with the text being typed).
+    int CrossedCheckBox(quint16 word, const QString& guardText) const;
+    // Whether the check boxes take a click now (the guard box, if any, filled).
     bool CheckBoxesActive(const CFieldStore& store) const;
+    bool CheckBoxesActive(const QString& guardText) const;
     // Where an arrow key leads from a page-1 box, or -1 when it does not move.
     int ArrowTarget(bool down, int index) const;
     bool IsAddressBox(int index) const { return addressBoxes.contains(index); }

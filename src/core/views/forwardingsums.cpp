@@ -161,8 +161,7 @@ void WriteWeightSum(CFieldStore& store, int column, const CStringFormat& format,
 BoxChange LeaveBox(CFieldStore& store, const CSettingsStore& settings, int box,
                    const CStringFormat& format)
 {
-    if (box < 0 || box >= store.GetFieldCount() || box != store.GetCurrentField() ||
-        store.GetCurrentPage() != 1)
+    if (box < 0 || box >= store.GetFieldCount())
         return {};
     const QString section = GetFormTypeInfo(FormType::Forwarding).section;
     const int column = GoodsColumn(box);
@@ -176,7 +175,7 @@ BoxChange LeaveBox(CFieldStore& store, const CSettingsStore& settings, int box,
     const int decimals = stored >= 0 && stored <= kMaxDecimals ? stored : 0;
     const QChar thousandsChar = format.Values().thousandsSeparator;
 
-    const QString typed = store.GetCurrentText();
+    const QString typed = store.GetFieldText(quint16(box), 1);
     const QString trimmed = typed.trimmed();
     BoxChange change;
     change.after = trimmed;
@@ -190,7 +189,7 @@ BoxChange LeaveBox(CFieldStore& store, const CSettingsStore& settings, int box,
         change.kind = WeightChange(trimmed, reading, decimals);
     }
     if (change.after != typed)
-        store.SetCurrentText(change.after);
+        store.SetFieldText(quint16(box), change.after, 1);
 
     if (column == kCountColumn && settings.Get(section, Settings::SumColumn25) != 0)
         WriteCountSum(store, thousandsChar);

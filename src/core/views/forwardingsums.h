@@ -29,9 +29,8 @@ class CStringFormat;
 // a wrong or negative total and rounds as exactly as its cells.
 //
 // Settings are read from the section "Speditionsauftrag" at every run. The
-// store's current box must be `box` (page 1); its edited text is taken from the
-// editor first. Sum boxes are written directly, without becoming current.
-// Boxes outside the store are ignored.
+// text of page-1 box `box` is taken from the store, where the view has written
+// what was typed into it. Boxes outside the store are ignored.
 //
 // What the formatting did to a goods cell beyond trimming it and writing the
 // same value anew is returned, with the cell's field (19, 23 or 24) and row

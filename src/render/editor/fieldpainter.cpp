@@ -420,13 +420,13 @@ void CFieldPainter::DrawStoredField(QPainter& painter, const QRect& rect, const 
                                     quint16 index, quint16 page, bool singleLine,
                                     Family family) const
 {
-    if (page == 0)
-        page = store.GetCurrentPage();
     // A position the store does not hold has no format and no text: nothing to
     // draw (asking the store for its format would throw).
     qsizetype position = index;
     bool exists;
-    if (page == 1) {
+    if (page == 0) {
+        exists = false;
+    } else if (page == 1) {
         exists = index < store.GetFieldCount() && position < store.PageFormats().size();
     } else {
         position = qsizetype(page - 2) * store.GetFollowFieldCount() + index;

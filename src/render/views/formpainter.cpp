@@ -82,8 +82,6 @@ struct CFormPainter::PageCache
     quint64 fontGeneration = 0;
     QStringList pageTexts, followTexts;
     QVector<quint16> pageFormats, followFormats;
-    quint16 checkWord = 0;
-    // The square crossed: its guard box may be in the editor, not in the texts.
     int crossed = -1;
     bool merged = false;
     QRgb textColor = 0;
@@ -95,7 +93,7 @@ struct CFormPainter::PageCache
     bool Shows(const PageCache& other) const
     {
         return page == other.page && publisher == other.publisher && fields == other.fields &&
-               fontGeneration == other.fontGeneration && checkWord == other.checkWord &&
+               fontGeneration == other.fontGeneration && 
                crossed == other.crossed && merged == other.merged && textColor == other.textColor &&
                hints == other.hints && scale == other.scale && painterFont == other.painterFont &&
                pageFormats == other.pageFormats && followFormats == other.followFormats &&
@@ -255,7 +253,7 @@ QRectF CFormPainter::CaptionInk(const PlacedCaption& caption) const
 }
 
 void CFormPainter::DrawBoxes(QPainter& painter, int page, const CFieldPainter& fields,
-                             const CFieldStore& store, quint16 checkWord, bool merged,
+                             const CFieldStore& store, int crossed, bool merged,
                              const QColor& textColor) const
 {
     painter.setPen(textColor);
@@ -266,7 +264,6 @@ void CFormPainter::DrawBoxes(QPainter& painter, int page, const CFieldPainter& f
     for (int i = 0; i < m_form.boxCount; ++i)
         fields.DrawField(painter, ScreenTextRect(i, 1, merged), store, quint16(i), 1, false);
 
-    const int crossed = m_form.CrossedCheckBox(checkWord, store);
     if (crossed < 0)
         return;
     const BoxRect r = m_form.ScreenRect(m_form.boxCount + crossed, 1, m_zoom, false);
@@ -282,15 +279,15 @@ QRect CFormPainter::SheetRect() const
 
 void CFormPainter::DrawPageDirectly(QPainter& painter, int page, int publisher,
                                     const CFieldPainter& fields, const CFieldStore& store,
-                                    quint16 checkWord, bool merged, const QColor& textColor) const
+                                    int crossed, bool merged, const QColor& textColor) const
 {
     painter.fillRect(SheetRect(), Qt::white);
     DrawForm(painter, page, publisher);
-    DrawBoxes(painter, page, fields, store, checkWord, merged, textColor);
+    DrawBoxes(painter, page, fields, store, crossed, merged, textColor);
 }
 
 void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
-                            const CFieldStore& store, quint16 checkWord, bool merged,
+                            const CFieldStore& store, int crossed, bool merged,
                             const QColor& textColor) const
 {
     const QTransform transform = painter.combinedTransform();
@@ -298,7 +295,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
     // disagree about the scale; such a view is drawn anew every time.
     if (!m_keepPage || !IsRasterDevice(painter) || painter.device()->devicePixelRatio() != 1 ||
         transform.type() > QTransform::TxScale || transform.m11() <= 0 || transform.m22() <= 0) {
-        DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
+        DrawPageDirectly(painter, page, publisher, fields, store, crossed, merged, textColor);
         return;
     }
     // The picture is drawn without the whole pixels of the shift, so that
@@ -314,8 +311,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
     wanted.followTexts = store.FollowTexts();
     wanted.pageFormats = store.PageFormats();
     wanted.followFormats = store.FollowFormats();
-    wanted.checkWord = checkWord;
-    wanted.crossed = m_form.CrossedCheckBox(checkWord, store);
+    wanted.crossed = crossed;
     wanted.merged = merged;
     wanted.textColor = textColor.rgba();
     wanted.painterFont = painter.font();
@@ -328,7 +324,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
         const QSize size(qCeil(sheet.right()), qCeil(sheet.bottom()));
         if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxCachePixels) {
             m_pageCache.reset();
-            DrawPageDirectly(painter, page, publisher, fields, store, checkWord, merged, textColor);
+            DrawPageDirectly(painter, page, publisher, fields, store, crossed, merged, textColor);
             return;
         }
         // Transparent around the paper, so that the desk shows where the sheet
@@ -339,7 +335,7 @@ void CFormPainter::DrawPage(QPainter& painter, int page, int publisher, const CF
         picture.setRenderHints(wanted.hints);
         picture.setFont(wanted.painterFont);
         picture.setTransform(wanted.scale);
-        DrawPageDirectly(picture, page, publisher, fields, store, checkWord, merged, textColor);
+        DrawPageDirectly(picture, page, publisher, fields, store, crossed, merged, textColor);
         picture.end();
         m_pageCache = std::make_shared<PageCache>(std::move(wanted));
     }

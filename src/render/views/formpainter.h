@@ -76,10 +76,10 @@ public:
     void DrawCopyLabel(QPainter& painter, const QString& text, const QColor& ink) const;
     // The label as it is drawn, for measuring.
     PlacedCaption CopyLabelCaption(const QString& text) const;
-    // The texts of a page's boxes in `textColor`, then on page 1 the cross of the
-    // check word when the form shows one (FormDescription::CrossedCheckBox).
+    // The texts of a page's boxes in `textColor`, then on page 1 the cross over
+    // check box `crossed` (-1: none; see FormDescription::CrossedCheckBox).
     void DrawBoxes(QPainter& painter, int page, const CFieldPainter& fields,
-                   const CFieldStore& store, quint16 checkWord, bool merged,
+                   const CFieldStore& store, int crossed, bool merged,
                    const QColor& textColor) const;
 
     // The whole page as the view shows it: the paper (the sheet at the zoom, in
@@ -92,7 +92,7 @@ public:
     // screens scaled by the desktop (device pixel ratio other than 1) are drawn
     // directly.
     void DrawPage(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
-                  const CFieldStore& store, quint16 checkWord, bool merged,
+                  const CFieldStore& store, int crossed, bool merged,
                   const QColor& textColor) const;
     // Forgets the kept picture of DrawPage.
     void DropPageCache() const;
@@ -120,7 +120,7 @@ private:
     QPoint Point(qint32 x, qint32 y) const; // table point (y negative) to logical
     QRect SheetRect() const;
     void DrawPageDirectly(QPainter& painter, int page, int publisher, const CFieldPainter& fields,
-                          const CFieldStore& store, quint16 checkWord, bool merged,
+                          const CFieldStore& store, int crossed, bool merged,
                           const QColor& textColor) const;
 
     const Forms::FormDescription& m_form;

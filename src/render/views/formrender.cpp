@@ -54,7 +54,9 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, const PrintC
     const QColor textColor =
         colours.text.isValid() ? colours.text : CFormPainter::ColorFromSetting(context.textColor);
     formPainter.DrawForm(painter, page, context.publisher, colours.ink);
-    formPainter.DrawBoxes(painter, page, fields, document.GetStore(), document.GetCheckWord(),
+    const CFieldStore& store = document.GetStore();
+    formPainter.DrawBoxes(painter, page, fields, store,
+                          document.Form().CrossedCheckBox(document.GetCheckWord(), store),
                           context.mergedRows, textColor);
     painter.restore();
 }

@@ -123,33 +123,20 @@ CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
     });
 }
 
-CKrEditWindow::~CKrEditWindow()
-{
-    if (m_store && m_store->GetEditor() == this) {
-        // Whatever was typed since the last activation stays with the document.
-        m_store->SetFieldText(m_store->GetCurrentField(), EditedText(), 0);
-        m_store->SetEditor(nullptr);
-    }
-}
+CKrEditWindow::~CKrEditWindow() = default;
 
 bool CKrEditWindow::CreateEditWindow(QWidget* parentView, int controlId, CFieldStore& store,
                                      CKrDocument* document, QMenu* contextMenu)
 {
-    if (m_store && m_store != &store && m_store->GetEditor() == this)
-        m_store->SetEditor(nullptr);
     m_contextMenu = contextMenu;
     m_document = document;
     m_controlId = controlId;
     m_store = &store;
-
-    // Another editor of the store must not hand its text to the new field 0.
-    store.SetEditor(nullptr);
-    if (store.GetFieldCount() < 1) {
+    if (store.GetFieldCount() < 1)
         store.DefineFields(1, 0, true);
-        store.ActivateField(0, 1);
-    }
-    store.SetInsertMode(true);
-    store.SetEditor(this);
+    m_index = 0;
+    m_page = 1;
+    m_insertMode = true;
 
     setParent(parentView);
     setGeometry(QRect(QPoint(10, 10), QPoint(19, 19)));
@@ -267,13 +254,12 @@ void CKrEditWindow::ApplyColors()
 
 void CKrEditWindow::SetInsertMode(bool on)
 {
-    if (m_store)
-        m_store->SetInsertMode(on);
+    m_insertMode = on;
 }
 
 bool CKrEditWindow::GetInsertMode() const
 {
-    return !m_store || m_store->GetInsertMode();
+    return m_insertMode;
 }
 
 QString CKrEditWindow::InsertModeStatusText() const
@@ -304,30 +290,45 @@ void CKrEditWindow::ApplyFieldFont()
 {
     if (!m_store)
         return;
-    const quint16 index = m_store->GetCurrentField();
-    const quint16 size = m_store->GetFontSize(index, 0);
+    const quint16 size = m_store->GetFontSize(m_index, m_page);
     // A size the table does not know (or a field that does not exist) keeps the
     // font the widget has.
     if (size > CFieldStore::kMaxFontSize)
         return;
-    if (const auto font =
-            m_painter.FontForType(CFieldPainter::Family::Edit, size, m_store->IsBold(index, 0)))
+    if (const auto font = m_painter.FontForType(CFieldPainter::Family::Edit, size,
+                                                m_store->IsBold(m_index, m_page)))
         setFont(*font);
 }
 
-QRect CKrEditWindow::FieldRect(quint16 index, quint16 page) const
+void CKrEditWindow::PlaceOnBox()
 {
-    QRect rect;
-    if (page == 1) {
-        m_store->GetFieldRect(index, rect);
-    } else {
-        rect = QRect(QPoint(m_store->GetFollowFieldLeft(index), m_store->GetFollowFieldTop(index)),
-                     QPoint(m_store->GetFollowFieldRight(index) - 1,
-                            m_store->GetFollowFieldBottom(index) - 1));
-    }
+    QRect rect = m_boxRect;
     if (m_host)
         rect.translate(-m_host->ScrollPosition());
-    return rect;
+    setGeometry(rect);
+}
+
+void CKrEditWindow::MoveTo(const QRect& boxRect)
+{
+    m_boxRect = boxRect;
+    PlaceOnBox();
+}
+
+bool CKrEditWindow::Commit()
+{
+    if (!m_store || !m_store->Exists(m_index, m_page))
+        return false;
+    const QString text = EditedText();
+    if (m_store->GetFieldText(m_index, m_page) == text)
+        return false;
+    m_store->SetFieldText(m_index, text, m_page);
+    return true;
+}
+
+void CKrEditWindow::Reload()
+{
+    if (m_store)
+        ShowBox(m_index, m_page, m_boxRect);
 }
 
 QString CKrEditWindow::RawText() const
@@ -349,18 +350,23 @@ void CKrEditWindow::LoadText(const QString& storedText)
     --m_loading;
 }
 
-void CKrEditWindow::FieldActivated(quint16 index, quint16 page, const QString& text)
+void CKrEditWindow::ShowBox(quint16 index, quint16 page, const QRect& boxRect)
 {
+    if (!m_store)
+        return;
+    const QString text = m_store->Exists(index, page) ? m_store->GetFieldText(index, page) : QString();
     // The history belongs to the box and its text: another box, or a text
     // replaced from outside, ends it. A paste's cleaning comes back through
     // here while the paste is still under way; it is part of the paste's step.
-    const bool sameBox = index == m_historyField && page == m_historyPage;
+    const bool sameBox = index == m_index && page == m_page && m_shown;
     if (!m_editing && (!sameBox || text != EditedText()))
         ClearHistory();
-    m_historyField = index;
-    m_historyPage = page;
+    m_index = index;
+    m_page = page;
+    m_shown = true;
+    m_boxRect = boxRect;
     ApplyAlignment(m_store->GetAlignment(index, page));
-    setGeometry(FieldRect(index, page));
+    PlaceOnBox();
     LoadText(text);
     ApplyFieldFont();
     EndTypingRun(); // the caret is back at the start
@@ -674,10 +680,9 @@ void CKrEditWindow::Paste()
     const QString clip = QApplication::clipboard()->text();
     ApplyEdit(EditKind::Other, 0, [&] {
         InsertFitting(clip);
-        if (m_store) {
-            // The cleaning covers the whole box text, not only what was pasted.
-            m_store->SetCurrentText(CleanPastedText(m_store->GetCurrentText()));
-        }
+        // The cleaning covers the whole box text, not only what was pasted; the
+        // box is shown anew from its start, as after a move into it.
+        LoadText(CleanPastedText(EditedText()));
     });
     NotifyModified();
 }
@@ -865,6 +870,36 @@ void CKrEditWindow::ScrollIntoView()
     }
 }
 
+void CKrEditWindow::Format(int id)
+{
+    // The text typed so far goes with the box; the widget then shows the box in
+    // its new format.
+    Commit();
+    switch (id) {
+    case Cmd::FontBigger:
+        m_store->FontBigger(m_index, m_page);
+        break;
+    case Cmd::FontSmaller:
+        m_store->FontSmaller(m_index, m_page);
+        break;
+    case Cmd::Bold:
+        m_store->SetBold(m_index, m_page, !m_store->IsBold(m_index, m_page));
+        break;
+    case Cmd::AlignLeft:
+        m_store->SetAlignment(m_index, m_page, CFieldStore::kAlignLeft);
+        break;
+    case Cmd::AlignCenter:
+        m_store->SetAlignment(m_index, m_page, CFieldStore::kAlignCenter);
+        break;
+    case Cmd::AlignRight:
+        m_store->SetAlignment(m_index, m_page, CFieldStore::kAlignRight);
+        break;
+    default:
+        return;
+    }
+    Reload();
+}
+
 bool CKrEditWindow::OnCommand(int id)
 {
     if (!m_store)
@@ -895,22 +930,12 @@ bool CKrEditWindow::OnCommand(int id)
                 m_host->UpdateStatusText();
             return true;
         case Cmd::FontBigger:
-            m_store->FontBigger();
-            break;
         case Cmd::FontSmaller:
-            m_store->FontSmaller();
-            break;
         case Cmd::Bold:
-            m_store->ToggleBold();
-            break;
         case Cmd::AlignLeft:
-            m_store->AlignLeftCurrent();
-            break;
         case Cmd::AlignCenter:
-            m_store->AlignCenterCurrent();
-            break;
         case Cmd::AlignRight:
-            m_store->AlignRightCurrent();
+            Format(id);
             break;
         default:
             return false;
@@ -945,22 +970,22 @@ bool CKrEditWindow::OnUpdateCommand(int id, CommandState& state)
                                          : Utf8("Einfügemodus einschalten");
             return true;
         case Cmd::FontBigger:
-            state.enabled = m_store->CanFontBigger();
+            state.enabled = m_store->CanFontBigger(m_index, m_page);
             return true;
         case Cmd::FontSmaller:
-            state.enabled = m_store->CanFontSmaller();
+            state.enabled = m_store->CanFontSmaller(m_index, m_page);
             return true;
         case Cmd::Bold:
-            state.checked = m_store->IsBoldCurrent();
+            state.checked = m_store->IsBold(m_index, m_page);
             return true;
         case Cmd::AlignLeft:
-            state.checked = m_store->IsAlignLeftCurrent();
+            state.checked = m_store->GetAlignment(m_index, m_page) == CFieldStore::kAlignLeft;
             return true;
         case Cmd::AlignCenter:
-            state.checked = m_store->IsAlignCenterCurrent();
+            state.checked = m_store->GetAlignment(m_index, m_page) == CFieldStore::kAlignCenter;
             return true;
         case Cmd::AlignRight:
-            state.checked = m_store->IsAlignRightCurrent();
+            state.checked = m_store->GetAlignment(m_index, m_page) == CFieldStore::kAlignRight;
             return true;
         default:
             return false;

@@ -21,14 +21,15 @@ class QMenu;
 //
 // Ownership: the view creates the editor and owns it (as its child widget); the
 // field store belongs to the document, which outlives the view and its editor.
-// While the editor exists it is the store's Editor: the text of the current box
-// lives in the widget until CFieldStore::ActivateField moves it into the store.
+// The editor knows which box is current and whether it types over; the text of
+// the current box lives in the widget until Commit writes it into the store.
 // The settings store, the host and a context menu handed in must outlive the
 // editor.
 //
-// Units: box rectangles in the store are device pixels of the unscrolled view;
-// the widget is placed at that rectangle minus the host's scroll position. The
-// drawing calls take the painter's logical units (see CFieldPainter).
+// Units: the box rectangle the view hands in is in device pixels of the
+// unscrolled view; the widget is placed at that rectangle minus the host's
+// scroll position. The drawing calls take the painter's logical units (see
+// CFieldPainter).
 //
 // Typing is limited to what the box shows: text that would need more lines than
 // fit into the box at the box's edit font is refused with a beep (inputRefused
@@ -41,7 +42,7 @@ class QMenu;
 // becomes current or when the box's text is replaced from outside (an address
 // taken over, a number formatted on leaving the box); placing the box again
 // with the text it has (a format command, saving) keeps it.
-class CKrEditWindow : public QPlainTextEdit, public CFieldStore::Editor, public CCommandTarget
+class CKrEditWindow : public QPlainTextEdit, public CCommandTarget
 {
     Q_OBJECT
 
@@ -140,9 +141,20 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
-    // CFieldStore::Editor
-    QString EditedText() const override;
-    void FieldActivated(quint16 index, quint16 page, const QString& text) override;
+    // Makes box (index, page) the current one: the widget goes onto its
+    // rectangle and shows its stored text in its format. The text typed into
+    // the box before must have been committed.
+    void ShowBox(quint16 index, quint16 page, const QRect& boxRect);
+    // Writes the text being typed into the store; true when it changed there.
+    bool Commit();
+    // Shows the current box anew from the store (its text or format changed).
+    void Reload();
+    // The current box's rectangle moved (another zoom, another alignment).
+    void MoveTo(const QRect& boxRect);
+    quint16 CurrentIndex() const { return m_index; }
+    quint16 CurrentPage() const { return m_page; }
+    // The whole text being edited, as the store keeps texts (CR LF breaks).
+    QString EditedText() const;
 
     // The alignment the widget shows the current box with.
     Qt::Alignment EditAlignment() const;
@@ -203,7 +215,9 @@ private:
     void ApplyFieldFont();
     void ApplyColors();
     void ApplyAlignment(quint16 alignment);
-    QRect FieldRect(quint16 index, quint16 page) const;
+    void PlaceOnBox();
+    // A formatting command on the current box.
+    void Format(int id);
 
     struct MenuItem
     {
@@ -228,8 +242,11 @@ private:
     int m_editing = 0;        // user edits in progress
     QVector<Snapshot> m_undo; // oldest first
     QVector<Snapshot> m_redo; // the step undone last at the end
-    int m_historyField = -1;  // the box the history belongs to
-    int m_historyPage = -1;
+    quint16 m_index = 0; // the current box
+    quint16 m_page = 1;
+    bool m_shown = false; // whether a box was shown yet
+    QRect m_boxRect;
+    bool m_insertMode = true;
     qsizetype m_refusedRun = 0;
     bool m_groupOpen = false;
     EditKind m_groupKind = EditKind::Other;

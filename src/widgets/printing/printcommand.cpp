@@ -22,15 +22,6 @@ QString Section(FormType type)
     return GetFormTypeInfo(type).section;
 }
 
-// The text typed into the current box lives in the edit widget until the store
-// takes it back; the printout must show it.
-void CommitEditedBox(CKrDocument& document)
-{
-    CFieldStore& store = document.GetStore();
-    if (store.GetEditor())
-        store.CommitCurrent();
-}
-
 // The preview of what the print dialog would print now; printing from there
 // accepts the dialog with the page the preview showed.
 void PreviewFromPrintDialog(CDlgDrucken& dialog, const CKrDocument& document,
@@ -144,7 +135,6 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
         if (settings.Get(section, Settings::HideMarginDialog) != 1) {
             EditPrintMargins(settings, document.Form(), parent, CHelpTopicScope::ShowTopic);
         }
-        CommitEditedBox(document);
 
         SelectRememberedPrinter(type, settings, frame);
         QPrinter& printer = frame.CurrentPrinter();
@@ -191,7 +181,6 @@ bool RunPrintPreview(CKrDocument& document, CSettingsStore& settings, CMainFrame
                      QWidget* parent, int page)
 {
     const FormType type = document.GetFormType();
-    CommitEditedBox(document);
     SelectRememberedPrinter(type, settings, frame);
     bool print = false;
     {

@@ -117,7 +117,23 @@ void CKRFormView::ReadFormSettings()
 
 int CKRFormView::CurrentBox() const
 {
-    return m_document.GetStore().GetCurrentField();
+    // Until the editor is made, the first box of the page is the current one.
+    return m_editor ? m_editor->CurrentIndex() : 0;
+}
+
+QString CKRFormView::GuardText() const
+{
+    if (m_form.checkGuardBox < 0)
+        return QString();
+    // The text being typed counts: the clerk sees the number in the box.
+    if (m_editor && m_nCurrentPage == 1 && CurrentBox() == m_form.checkGuardBox)
+        return m_editor->EditedText();
+    return m_document.GetStore().GetFieldText(quint16(m_form.checkGuardBox), 1);
+}
+
+int CKRFormView::CrossedCheckBox() const
+{
+    return m_form.CrossedCheckBox(m_document.GetCheckWord(), GuardText());
 }
 
 BoxRect CKRFormView::GetBoxRect(int index, int page) const
@@ -149,12 +165,10 @@ void CKRFormView::CreateEditor()
     m_editor = new CKRDFormEditWindow(Settings(), this);
     m_editor->Init(viewport(), m_form.controlId, store, &m_document, m_contextMenu, *viewport(),
                    m_nZoom, Qt::black, Qt::white);
-    // The new editor is empty. Load the current box into it before anything
-    // activates a box, or the first activation would store that emptiness over
-    // the text the document was opened with.
-    const quint16 current = store.GetCurrentField();
-    const quint16 page = store.GetCurrentPage();
-    m_editor->FieldActivated(current, page, store.GetFieldText(current, page));
+    // The new editor is empty. Load the first box into it before anything
+    // moves on, or the first move would store that emptiness over the text the
+    // document was opened with.
+    m_editor->ShowBox(0, quint16(m_nCurrentPage), EditRect(0, m_nCurrentPage));
     // Tab and Shift+Tab move between boxes, they are never typed into one.
     m_editor->installEventFilter(this);
     // The beep alone goes unheard on most desktops.
@@ -202,12 +216,8 @@ QRect CKRFormView::EditRect(int index, int page) const
     return ToDevice(r);
 }
 
-void CKRFormView::HandRectsToEditor()
+void CKRFormView::PlaceCheckBoxes()
 {
-    CFieldStore& store = m_document.GetStore();
-    for (int i = 0; i < m_form.boxCount; ++i)
-        store.SetFieldRect(quint16(i), EditRect(i, 1));
-    store.SetFollowFieldRect(0, EditRect(0, 2));
     m_checkRects.clear();
     for (int k = 0; k < m_form.checkBoxCount; ++k)
         m_checkRects.append(ToDevice(GetBoxRect(m_form.boxCount + k, 1)));
@@ -215,13 +225,8 @@ void CKRFormView::HandRectsToEditor()
 
 void CKRFormView::FollowAlignment()
 {
-    CFieldStore& store = m_document.GetStore();
-    const quint16 current = store.GetCurrentField();
-    if (m_nCurrentPage == 1)
-        store.SetFieldRect(current, EditRect(current, 1));
-    else
-        store.SetFollowFieldRect(current, EditRect(current, 2));
-    store.CommitCurrent(); // places the widget on the new rectangle
+    if (m_editor)
+        m_editor->MoveTo(EditRect(CurrentBox(), m_nCurrentPage));
 }
 
 void CKRFormView::RebuildLayout()
@@ -240,15 +245,14 @@ void CKRFormView::RebuildLayout(bool keepCurrentBox)
     m_formPainter = std::make_unique<CFormPainter>(m_form, zoom);
     m_formPainter->KeepPage(m_active);
 
-    HandRectsToEditor();
+    PlaceCheckBoxes();
     if (m_editor) {
         m_editor->CreateScreenFonts(*viewport(), zoom);
         if (keepCurrentBox) {
-            // Where the store's rectangle puts it, as activating the box would.
-            m_editor->setGeometry(
-                EditRect(CurrentBox(), m_nCurrentPage).translated(-ScrollPosition()));
+            m_editor->MoveTo(EditRect(CurrentBox(), m_nCurrentPage));
         } else {
-            m_document.GetStore().ActivateField(0, quint16(m_nCurrentPage));
+            m_editor->Commit();
+            m_editor->ShowBox(0, quint16(m_nCurrentPage), EditRect(0, m_nCurrentPage));
             m_editor->setFocus();
             // The editor took the focus without the view having it first.
             UpdateStatusText();
@@ -329,7 +333,7 @@ void CKRFormView::OnDraw(QPainter& painter)
     // viewport's background.
     if (m_editor) {
         m_formPainter->DrawPage(painter, m_nCurrentPage, m_nPublisher, m_editor->Painter(),
-                                m_document.GetStore(), m_document.GetCheckWord(), MergedGoodsRows(),
+                                m_document.GetStore(), CrossedCheckBox(), MergedGoodsRows(),
                                 m_editTextColor);
     } else {
         const int zoom = m_formPainter->Zoom();
@@ -435,23 +439,24 @@ void CKRFormView::GoToBox(int index)
 {
     if (MergedGoodsRows() && m_nCurrentPage == 1)
         index = m_form.mergedRows->Target(index);
-    if (index < 0 || index > 0xFFFF)
-        return;
     CFieldStore& store = m_document.GetStore();
-    const int left = store.GetCurrentField();
-    if (m_form.leaveBox && m_nCurrentPage == 1 && m_editor) {
+    if (!m_editor || !store.Exists(quint16(qBound(0, index, 0xFFFF)), quint16(m_nCurrentPage)) ||
+        index < 0 || index > 0xFFFF)
+        return;
+    // The one place where typed text reaches the store: the box being left.
+    const int left = CurrentBox();
+    m_editor->Commit();
+    if (m_form.leaveBox && m_nCurrentPage == 1) {
         if (const Forms::BoxChange change = m_form.leaveBox(store, Settings(), left))
             ShowBoxChange(change);
     }
-    store.ActivateField(quint16(index), 0);
+    m_editor->ShowBox(quint16(index), quint16(m_nCurrentPage), EditRect(index, m_nCurrentPage));
     // Leaving the guard box may switch the check box cross on or off; the
     // form's formatting may have rewritten other boxes.
     if (m_nCurrentPage == 1 && (left == m_form.checkGuardBox || m_form.leaveBox))
         RedrawNow();
-    if (m_editor) {
-        m_editor->setFocus();
-        m_editor->ScrollIntoView();
-    }
+    m_editor->setFocus();
+    m_editor->ScrollIntoView();
     UpdateStatusText();
     CurrentBoxChanged();
 }
@@ -475,8 +480,11 @@ void CKRFormView::ShowPage(int page)
     // Scrolling first places the editor for the new scroll position; the
     // activation stores the text of the page being left before it loads box 0.
     ScrollToPosition(QPoint(0, 0));
+    if (m_editor)
+        m_editor->Commit();
     m_nCurrentPage = page;
-    m_document.GetStore().ActivateField(0, quint16(page));
+    if (m_editor)
+        m_editor->ShowBox(0, quint16(page), EditRect(0, page));
     CurrentBoxChanged();
     RedrawNow();
     UpdateStatusText();
@@ -494,7 +502,8 @@ void CKRFormView::InsertAddress()
     const std::optional<QString> text = m_insertAddressHook(this);
     if (!text)
         return;
-    m_document.GetStore().SetCurrentText(*text);
+    m_document.GetStore().SetFieldText(quint16(CurrentBox()), *text, 1);
+    m_editor->Reload();
     GoToBox(CurrentBox());
     m_document.SetModifiedFlag();
 }
@@ -507,7 +516,7 @@ void CKRFormView::RunFormDefaults()
     ReadFormSettings();
     // Merging the goods rows changes the size of their first boxes; the editor
     // must learn it now, not only at the next zoom change.
-    HandRectsToEditor();
+    PlaceCheckBoxes();
     if (m_editor && IsLayoutValid())
         GoToBox(CurrentBox());
     RedrawNow();
@@ -774,7 +783,7 @@ void CKRFormView::mousePressEvent(QMouseEvent* event)
             }
         }
         const int k = CheckBoxAt(point);
-        if (k >= 0 && m_form.CheckBoxesActive(m_document.GetStore())) {
+        if (k >= 0 && m_form.CheckBoxesActive(GuardText())) {
             ClickCheckBox(k);
             return;
         }
@@ -802,7 +811,7 @@ void CKRFormView::contextMenuEvent(QContextMenuEvent* event)
                       ? CheckBoxAt(DeviceToLogical(event->pos() + ScrollPosition()))
                       : -1;
     if (k < 0 || !m_contextMenu ||
-        k != m_form.CrossedCheckBox(m_document.GetCheckWord(), m_document.GetStore())) {
+        k != CrossedCheckBox()) {
         CKRScrollViewBase::contextMenuEvent(event);
         return;
     }
@@ -839,7 +848,7 @@ void CKRFormView::mouseMoveEvent(QMouseEvent* event)
         for (int i = 0; i < m_form.boxCount && kind == kCursorForm; ++i)
             if (Contains(GetBoxRect(i, 1), logical))
                 kind = kCursorBox;
-        if (kind == kCursorForm && m_form.CheckBoxesActive(m_document.GetStore())) {
+        if (kind == kCursorForm && m_form.CheckBoxesActive(GuardText())) {
             for (const QRect& check : m_checkRects)
                 if (check.contains(device))
                     kind = kCursorCheckBox;

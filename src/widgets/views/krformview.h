@@ -96,6 +96,10 @@ public:
 
     int CurrentPage() const { return m_nCurrentPage; }
     int CurrentBox() const;
+    // The guard box's text as the clerk sees it (while typed into, the text
+    // being typed), and the check box crossed now.
+    QString GuardText() const;
+    int CrossedCheckBox() const;
     bool MergedGoodsRows() const { return m_merged; }
     int Publisher() const { return m_nPublisher; }
     QColor EditTextColor() const { return m_editTextColor; }
@@ -144,7 +148,7 @@ private:
     // Creates the editor on first use and rebuilds an invalid layout.
     void EnsureLayout();
     void CreateEditor();
-    void HandRectsToEditor();
+    void PlaceCheckBoxes();
     // Where the edit widget lies for a box: the part of it the box's text is
     // drawn in, by its alignment; device pixels of the unscrolled view.
     QRect EditRect(int index, int page) const;
