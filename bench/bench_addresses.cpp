@@ -1,9 +1,9 @@
 // Opening the address book with many records: reading the file, sorting the
 // names and showing the list must stay quick for the largest books customers
 // keep (a hundred thousand records).
-#include "addresses/addressfile.h"
-#include "addresses/common_dlgadressdaten.h"
+#include "core/addresses/addressfile.h"
 #include "guibenchmain.h"
+#include "widgets/addresses/common_dlgadressdaten.h"
 
 #include <QAbstractButton>
 #include <QApplication>

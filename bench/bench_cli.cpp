@@ -1,9 +1,9 @@
 // Turning a folder of notes into PDFs with one call of the command-line tool: the
 // fonts and settings are loaded once, so what counts is the work per note.
-#include "clicommands.h"
-#include "documents/cmrdoc.h"
+#include "cli/clicommands.h"
+#include "core/documents/cmrdoc.h"
+#include "core/settings/settingsstore.h"
 #include "guibenchmain.h"
-#include "settings/settingsstore.h"
 
 #include <QDir>
 #include <QGuiApplication>

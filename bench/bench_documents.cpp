@@ -1,8 +1,8 @@
 // Load and save of a filled CMR note: opening and saving must feel instant even
 // for a note with every box filled.
-#include "documents/cmrdoc.h"
-#include "documents/saveridentity.h"
-#include "settings/settingsstore.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/saveridentity.h"
+#include "core/settings/settingsstore.h"
 
 #include <QBuffer>
 #include <QSettings>
@@ -15,8 +15,8 @@ namespace {
 struct Fixture
 {
     QTemporaryDir dir;
-    CSettingsStore settings{std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")),
-                                                        QSettings::IniFormat)};
+    CSettingsStore settings{
+        std::make_unique<QSettings>(dir.filePath(QStringLiteral("b.ini")), QSettings::IniFormat)};
     QByteArray filled;
 
     Fixture()
@@ -25,8 +25,9 @@ struct Fixture
         doc.OnNewDocument();
         for (quint16 i = 0; i < doc.GetStore().GetFieldCount(); ++i)
             doc.GetStore().SetFieldText(
-                i, QStringLiteral("Spedition Mustermann GmbH\r\nHafenstraße %1\r\n20457 Hamburg")
-                       .arg(i),
+                i,
+                QStringLiteral("Spedition Mustermann GmbH\r\nHafenstraße %1\r\n20457 Hamburg")
+                    .arg(i),
                 1);
         QBuffer buffer(&filled);
         buffer.open(QIODevice::WriteOnly);

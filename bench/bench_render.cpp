@@ -1,17 +1,17 @@
 // Drawing a completely filled form page at the largest zoom: what one repaint
 // of a form view costs in the worst case; and the largest PDF of a whole note.
-#include "documents/cmrdoc.h"
-#include "documents/natdoc.h"
-#include "documents/natintdoc.h"
-#include "documents/spedauftragdoc.h"
-#include "editor/fieldpainter.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/natdoc.h"
+#include "core/documents/natintdoc.h"
+#include "core/documents/spedauftragdoc.h"
+#include "core/forms/formdescription.h"
+#include "core/settings/settingsstore.h"
 #include "guibenchmain.h"
-#include "printing/wholenote.h"
-#include "rendercontext.h"
-#include "settings/settingsstore.h"
-#include "views/formdescription.h"
-#include "views/formpainter.h"
-#include "views/formrender.h"
+#include "render/printing/wholenote.h"
+#include "render/rendercontext.h"
+#include "render/text/fieldpainter.h"
+#include "render/views/formpainter.h"
+#include "render/views/formrender.h"
 
 #include <QGuiApplication>
 #include <QImage>

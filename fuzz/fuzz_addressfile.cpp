@@ -2,8 +2,8 @@
 // be refused for its header or raise CArchiveException, never crash, hang or
 // allocate unboundedly. A list that loads must come back unchanged from being
 // written and read again.
-#include "addresses/addressfile.h"
-#include "documents/archive.h"
+#include "core/addresses/addressfile.h"
+#include "core/documents/archive.h"
 
 #include <QBuffer>
 

@@ -2,7 +2,7 @@
 // must give records, refusals or a message for the whole file, never crash, hang
 // or allocate unboundedly. What was taken must survive being exported and
 // imported again: exactly as CSV, record for record as vCard.
-#include "addresses/addressexchange.h"
+#include "core/addresses/addressexchange.h"
 
 #include <cstdint>
 #include <cstdlib>

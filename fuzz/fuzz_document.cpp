@@ -8,8 +8,8 @@
 // formatting of every box, as a user leaving each one runs it.
 #include "fuzzsupport.h"
 
-#include "format/stringformat.h"
-#include "views/forwardingsums.h"
+#include "core/format/stringformat.h"
+#include "core/forms/forwardingsums.h"
 
 #include <QRegularExpression>
 
@@ -34,9 +34,9 @@ void LeaveEveryBox(CKrDocument& document, CSettingsStore& settings)
     // Counts and their sum are whole numbers written plainly, or nothing.
     static const QRegularExpression whole(QStringLiteral("^(-?[1-9][0-9]*)?$"));
     for (int row = 0; row <= ForwardingSums::kGoodsRows; ++row) {
-        const int box = row < ForwardingSums::kGoodsRows
-                            ? ForwardingSums::kFirstGoodsBox + 1 + row * ForwardingSums::kGoodsColumns
-                            : ForwardingSums::kCountSumBox;
+        const int box = row < ForwardingSums::kGoodsRows ? ForwardingSums::kFirstGoodsBox + 1 +
+                                                               row * ForwardingSums::kGoodsColumns
+                                                         : ForwardingSums::kCountSumBox;
         if (!whole.match(store.GetFieldText(quint16(box), 1)).hasMatch())
             std::abort();
     }

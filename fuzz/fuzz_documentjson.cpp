@@ -3,7 +3,7 @@
 // names. A refused JSON must leave the document exactly as it was (nothing half
 // applied); an accepted one must give a document that survives a save and a
 // reload, and a dump of it must build the same document again.
-#include "documents/documentjson.h"
+#include "core/documents/documentjson.h"
 #include "fuzzsupport.h"
 
 #include <QJsonDocument>

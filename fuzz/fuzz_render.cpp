@@ -7,8 +7,8 @@
 // which the drawing must survive. Nothing may crash, hang or trip the
 // sanitizers; a print job must succeed.
 #include "fuzzsupport.h"
-#include "printing/printjob.h"
-#include "views/formrender.h"
+#include "render/printing/printjob.h"
+#include "render/views/formrender.h"
 
 #include <QGuiApplication>
 #include <QImage>

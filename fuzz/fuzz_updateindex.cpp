@@ -3,8 +3,8 @@
 // entries the header allows, never crash, hang or read without bound. The last
 // entry read then goes into the download page, whose markup must not change
 // with what the entry's texts hold.
-#include "update/updateindex.h"
-#include "update/updatepage.h"
+#include "core/update/updateindex.h"
+#include "core/update/updatepage.h"
 #include "updatefixtures.h"
 
 #include <QBuffer>

@@ -2,8 +2,8 @@
 // the check that a document survives a save and a reload unchanged.
 #pragma once
 
-#include "documents/documentfactory.h"
-#include "settings/settingsstore.h"
+#include "core/documents/documentfactory.h"
+#include "core/settings/settingsstore.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "app/helpwindow.h"
-#include "app/tarvelomarkapp.h"
+#include "widgets/app/helpwindow.h"
+#include "widgets/app/tarvelomarkapp.h"
 
 int main(int argc, char* argv[])
 {

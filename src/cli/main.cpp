@@ -1,5 +1,5 @@
-#include "clicommands.h"
-#include "settings/settingsstore.h"
+#include "cli/clicommands.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

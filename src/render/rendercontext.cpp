@@ -1,4 +1,4 @@
-#include "rendercontext.h"
+#include "render/rendercontext.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // Addresses in and out as CSV and vCard: files as spreadsheets and address
 // programs write them, round trips of our own files, and files that are not
 // what they claim.
-#include "addresses/addressexchange.h"
-#include "addresses/addressmerge.h"
+#include "core/addresses/addressexchange.h"
+#include "core/addresses/addressmerge.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +31,8 @@ const QStringList kRecords = {
 TEST(AddressExchange, OwnFilesComeBackUnchanged)
 {
     for (AddressFormat format : {AddressFormat::Csv, AddressFormat::VCard}) {
-        const QByteArray bytes = format == AddressFormat::Csv ? WriteAddressCsv(kRecords)
-                                                              : WriteAddressVCards(kRecords);
+        const QByteArray bytes =
+            format == AddressFormat::Csv ? WriteAddressCsv(kRecords) : WriteAddressVCards(kRecords);
         const AddressImport import = ReadAddresses(bytes, format);
         EXPECT_TRUE(import.error.isEmpty()) << import.error.toStdString();
         EXPECT_TRUE(import.refused.isEmpty()) << import.refused.join('\n').toStdString();
@@ -82,20 +82,27 @@ TEST(AddressExchange, FilesOfOtherPrograms)
          {R({"Spedition Berg GmbH", "Hafenstraße 12", "24103 Kiel"}),
           R({"Müller; Söhne", "Lager 2", "Tor \"Nord\"", "80331 München"})},
          0},
-        {"older spreadsheet: Windows-1252, no mark, LF only", AddressFormat::Csv,
+        {"older spreadsheet: Windows-1252, no mark, LF only",
+         AddressFormat::Csv,
          "M\xFCller GmbH;Stra\xDF"
          "e 1;12345 K\xF6ln\n",
          {R({"Müller GmbH", "Straße 1", "12345 Köln"})},
          0},
-        {"Unicode text: UTF-16 with tabs", AddressFormat::Csv,
-         QByteArray("\xFF\xFE") +
-             QByteArray(reinterpret_cast<const char*>(u"Berg\tKai 3\r\n"), 24),
+        {"Unicode text: UTF-16 with tabs",
+         AddressFormat::Csv,
+         QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(u"Berg\tKai 3\r\n"), 24),
          {R({"Berg", "Kai 3"})},
          0},
-        {"our own header row is skipped", AddressFormat::Csv, "Zeile 1;Zeile 2\r\nA;B\r\n",
-         {R({"A", "B"})}, 0},
-        {"a file cut inside quotes keeps the rows before", AddressFormat::Csv,
-         "A;B\r\n\"C;D\r\nE", {R({"A", "B"})}, 1},
+        {"our own header row is skipped",
+         AddressFormat::Csv,
+         "Zeile 1;Zeile 2\r\nA;B\r\n",
+         {R({"A", "B"})},
+         0},
+        {"a file cut inside quotes keeps the rows before",
+         AddressFormat::Csv,
+         "A;B\r\n\"C;D\r\nE",
+         {R({"A", "B"})},
+         1},
         {"address program vCard 3.0: folding, escapes, groups, parameters",
          AddressFormat::VCard,
          "BEGIN:VCARD\r\n"
@@ -114,12 +121,14 @@ TEST(AddressExchange, FilesOfOtherPrograms)
          {R({"Berg, Kiel GmbH", "Ayşe Öztürk", "Hafenstraße 12", "Tor 3", "24103 Kiel",
              "Deutschland"})},
          0},
-        {"vCard 4.0 with a name only in N and a quoted parameter", AddressFormat::VCard,
+        {"vCard 4.0 with a name only in N and a quoted parameter",
+         AddressFormat::VCard,
          "BEGIN:VCARD\nVERSION:4.0\nN:Hansen;Jens;;Dr.;\n"
          "ADR;LABEL=\"Kai 3: Tor 1\":;;Kai 3;Kiel;;24143;\nEND:VCARD\n",
          {R({"Dr. Jens Hansen", "Kai 3", "24143 Kiel"})},
          0},
-        {"vCard 2.1, a card without name and address, a cut-off card", AddressFormat::VCard,
+        {"vCard 2.1, a card without name and address, a cut-off card",
+         AddressFormat::VCard,
          "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Alt\r\nEND:VCARD\r\n"
          "BEGIN:VCARD\r\nVERSION:3.0\r\nTEL:1\r\nEND:VCARD\r\n"
          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Gut\r\nEND:VCARD\r\n"
@@ -161,8 +170,8 @@ TEST(AddressExchange, FilesThatAreNoneAreRefusedWhole)
 TEST(AddressExchange, EveryTruncationIsReadOrRefused)
 {
     for (AddressFormat format : {AddressFormat::Csv, AddressFormat::VCard}) {
-        const QByteArray whole = format == AddressFormat::Csv ? WriteAddressCsv(kRecords)
-                                                              : WriteAddressVCards(kRecords);
+        const QByteArray whole =
+            format == AddressFormat::Csv ? WriteAddressCsv(kRecords) : WriteAddressVCards(kRecords);
         for (qsizetype size = 0; size < whole.size(); ++size) {
             const AddressImport import = ReadAddresses(whole.left(size), format);
             if (!import.error.isEmpty())

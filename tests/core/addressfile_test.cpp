@@ -1,6 +1,6 @@
-#include "addresses/addressfile.h"
 #include "clirunner.h"
-#include "documents/archive.h"
+#include "core/addresses/addressfile.h"
+#include "core/documents/archive.h"
 #include "testsupport.h"
 
 #include <QBuffer>

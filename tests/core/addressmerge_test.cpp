@@ -1,5 +1,5 @@
-#include "addresses/addressfile.h"
-#include "addresses/addressmerge.h"
+#include "core/addresses/addressfile.h"
+#include "core/addresses/addressmerge.h"
 #include "testsupport.h"
 
 #include <QFile>

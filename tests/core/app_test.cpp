@@ -1,6 +1,6 @@
-#include "app/commandline.h"
-#include "app/doctemplates.h"
-#include "app/recentfiles.h"
+#include "core/app/commandline.h"
+#include "core/app/doctemplates.h"
+#include "core/app/recentfiles.h"
 #include "testsupport.h"
 
 #include <QDateTime>
@@ -79,8 +79,8 @@ TEST(RecentFiles, MostRecentFirstSixAtMostKeptInSettings)
     for (int i = 1; i <= 7; ++i)
         list.Add(QStringLiteral("/f/%1.cmr").arg(i));
     list.Add("/f/4.cmr");
-    EXPECT_EQ(list.Files(), QStringList({"/f/4.cmr", "/f/7.cmr", "/f/6.cmr", "/f/5.cmr",
-                                         "/f/3.cmr", "/f/2.cmr"}));
+    EXPECT_EQ(list.Files(), QStringList({"/f/4.cmr", "/f/7.cmr", "/f/6.cmr", "/f/5.cmr", "/f/3.cmr",
+                                         "/f/2.cmr"}));
     list.Remove("/f/6.cmr");
     list.Save(env.Settings());
 

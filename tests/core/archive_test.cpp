@@ -1,4 +1,4 @@
-#include "documents/archive.h"
+#include "core/documents/archive.h"
 #include "testsupport.h"
 
 #include <QBuffer>
@@ -19,8 +19,7 @@ QByteArray Written(const std::function<void(CArchive&)>& write)
     return bytes;
 }
 
-template <typename Read>
-auto ReadFrom(const QByteArray& bytes, Read read)
+template <typename Read> auto ReadFrom(const QByteArray& bytes, Read read)
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
@@ -58,10 +57,8 @@ TEST(ArchiveWrite, EncodingsAreByteExact)
     EXPECT_EQ(Written([](CArchive& ar) { ar.WriteCount(0xFFFF); }), Hex("FFFF FFFF0000"));
     EXPECT_EQ(Written([](CArchive& ar) { ar.WriteLineString(QStringLiteral("PC")); }),
               Hex("5000 4300 0A00"));
-    EXPECT_EQ(Written([](CArchive& ar) { ar.WriteWordList({1, 0x1206}); }),
-              Hex("0200 0100 0612"));
-    EXPECT_EQ(Written([](CArchive& ar) { ar.WriteStringList({QString()}); }),
-              Hex("0100 FFFEFF00"));
+    EXPECT_EQ(Written([](CArchive& ar) { ar.WriteWordList({1, 0x1206}); }), Hex("0200 0100 0612"));
+    EXPECT_EQ(Written([](CArchive& ar) { ar.WriteStringList({QString()}); }), Hex("0100 FFFEFF00"));
 }
 
 struct StringCase
@@ -96,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("A")},
         StringCase{"wide_byte_length", Hex("FF FEFF 01 DC00"), QStringLiteral("Ü")},
         StringCase{"wide_word_length", Hex("FF FEFF FF 0100 4100"), QStringLiteral("A")},
-        StringCase{"wide_dword_length", Hex("FF FEFF FF FFFF 01000000 4100"),
-                   QStringLiteral("A")},
+        StringCase{"wide_dword_length", Hex("FF FEFF FF FFFF 01000000 4100"), QStringLiteral("A")},
         StringCase{"empty_wide", Hex("FF FEFF 00"), QString()},
         StringCase{"empty_narrow", Hex("00"), QString()}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -124,9 +120,9 @@ TEST(ArchiveRead, CountAndLists)
               0x10002u);
     EXPECT_EQ(ReadFrom(Hex("0200 0100 FFFF"), [](CArchive& ar) { return ar.ReadWordList(); }),
               QVector<quint16>({1, 0xFFFF}));
-    EXPECT_EQ(ReadFrom(Hex("0200 00 FFFEFF01 4100"),
-                       [](CArchive& ar) { return ar.ReadStringList(); }),
-              QStringList({"", "A"}));
+    EXPECT_EQ(
+        ReadFrom(Hex("0200 00 FFFEFF01 4100"), [](CArchive& ar) { return ar.ReadStringList(); }),
+        QStringList({"", "A"}));
 }
 
 TEST(ArchiveRead, TruncatedItemsAndImpossibleLengthsAreArchiveErrors)
@@ -142,8 +138,7 @@ TEST(ArchiveRead, TruncatedItemsAndImpossibleLengthsAreArchiveErrors)
     EXPECT_EQ(ErrorReading(Hex("FF FEFF 02 4100 42"), string), C::BadLength);
     // Lengths the file cannot hold are refused before anything is allocated.
     EXPECT_EQ(ErrorReading(Hex("FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF"), string), C::BadLength);
-    EXPECT_EQ(ErrorReading(Hex("FF FEFF FF FFFF FFFFFFFF 0000000000000080"), string),
-              C::BadLength);
+    EXPECT_EQ(ErrorReading(Hex("FF FEFF FF FFFF FFFFFFFF 0000000000000080"), string), C::BadLength);
     EXPECT_EQ(ErrorReading(Hex("FFFF FFFFFFFF"), strings), C::BadLength);
     EXPECT_EQ(ErrorReading(Hex("FFFF FFFFFF7F 0100"), words), C::BadLength);
     EXPECT_EQ(ErrorReading(Hex("0300 00 00"), strings), C::BadLength);

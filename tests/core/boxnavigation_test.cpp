@@ -1,5 +1,5 @@
-#include "views/boxnavigation.h"
-#include "views/formdescription.h"
+#include "core/forms/boxnavigation.h"
+#include "core/forms/formdescription.h"
 
 #include <QMap>
 

@@ -2,10 +2,10 @@
 // texts land, found again in a raster of the printed PDF, and one pass of
 // reading, solving and printing again that brings a printer with a known offset
 // and scale onto the sheet.
+#include "core/settings/settingkeys.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/calibrationprint.h"
-#include "settings/settingkeys.h"
+#include "render/printing/calibrationprint.h"
 #include "testsupport.h"
 
 #include <QBuffer>

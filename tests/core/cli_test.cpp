@@ -1,7 +1,7 @@
 #include "clirunner.h"
 #include "cmrfixtures.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentjson.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentjson.h"
 #include "guienvironment.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clicommands.h"
+#include "cli/clicommands.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,8 +1,8 @@
 #include "cmrfixtures.h"
-#include "documents/archive.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
-#include "documents/loadmessages.h"
+#include "core/documents/archive.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/documents/loadmessages.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -178,8 +178,7 @@ const LoadCase kLoadCases[] = {
          EXPECT_EQ(At(d, 76), QStringLiteral("b75"));
          EXPECT_EQ(At(d, 0, 2), QStringLiteral("hinten"));
      }},
-    {"legacy_111_does_not_rotate",
-     Legacy(111, 1, StringList(Numbered(173)), StringList({})), 0,
+    {"legacy_111_does_not_rotate", Legacy(111, 1, StringList(Numbered(173)), StringList({})), 0,
      [](const CCMRDoc& d) {
          EXPECT_EQ(At(d, 71), QStringLiteral("b71"));
          EXPECT_EQ(At(d, 73), QStringLiteral("b73"));

@@ -27,8 +27,8 @@ inline QByteArray StringList(const QStringList& texts)
 inline QByteArray Current(quint16 version, quint16 permit, const QStringList& texts,
                           const QString& back = QString())
 {
-    QByteArray bytes = Header(version) + Word(permit) + Word(0x1206) + Word(2) +
-                       StringList(texts) + Word(quint16(texts.size()));
+    QByteArray bytes = Header(version) + Word(permit) + Word(0x1206) + Word(2) + StringList(texts) +
+                       Word(quint16(texts.size()));
     for (qsizetype i = 0; i < texts.size(); ++i)
         bytes += Word(2);
     bytes += Word(0x2002) + Word(1) + StringList({back}) + Word(1) + Word(2);

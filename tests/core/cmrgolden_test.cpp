@@ -5,13 +5,13 @@
 //
 // Set TVM_WRITE_GOLDEN=1 to write the pictures anew (after a wanted change of
 // the look, and only then).
-#include "documents/cmrdoc.h"
+#include "core/documents/cmrdoc.h"
+#include "core/settings/settingkeys.h"
 #include "guienvironment.h"
-#include "printing/formprint.h"
-#include "rendercontext.h"
-#include "settings/settingkeys.h"
+#include "render/printing/formprint.h"
+#include "render/rendercontext.h"
+#include "render/views/formrender.h"
 #include "testsupport.h"
-#include "views/formrender.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,6 +1,6 @@
+#include "core/forms/cmrlayout.h"
 #include "formtablestest.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
 
 #include <gtest/gtest.h>
 

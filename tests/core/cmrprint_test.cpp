@@ -1,16 +1,16 @@
 // Printing onto pre-printed CMR sheets: the PDF of `tarvelomark-cli print` read
 // back with pdftotext, positions in millimetres of the paper; and the marks and
 // the permit cross in a raster of 0.1 mm pixels.
-#include "clicommands.h"
+#include "cli/clicommands.h"
 #include "cmrfixtures.h"
-#include "documents/cmrdoc.h"
+#include "core/documents/cmrdoc.h"
+#include "core/forms/cmrlayout.h"
+#include "core/settings/settingkeys.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/formprint.h"
-#include "printing/printjob.h"
-#include "settings/settingkeys.h"
+#include "render/printing/formprint.h"
+#include "render/printing/printjob.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,18 @@
 // The drawn CMR form: caption extents measured with the real fonts, the box
 // texts and the permit cross in control renders, the PNG and PDF output of the
 // command-line tool, and the zoom arithmetic of the form views.
-#include "clicommands.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
-#include "editor/fieldstore.h"
+#include "cli/clicommands.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/cmrlayout.h"
+#include "core/settings/settingkeys.h"
 #include "guienvironment.h"
-#include "rendercontext.h"
-#include "settings/settingkeys.h"
+#include "render/rendercontext.h"
+#include "render/views/formpainter.h"
+#include "render/views/formrender.h"
+#include "render/views/viewzoom.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
-#include "views/formpainter.h"
-#include "views/formrender.h"
-#include "views/viewzoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "defaults/defaulttexts.h"
-#include "documents/cmrdoc.h"
-#include "editor/fieldstore.h"
+#include "core/defaults/defaulttexts.h"
+#include "core/documents/cmrdoc.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/cmrlayout.h"
+#include "core/forms/nationallayout.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
-#include "views/nationallayout.h"
 
 #include <QMap>
 

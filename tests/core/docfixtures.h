@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cmrfixtures.h"
-#include "documents/archiveexception.h"
+#include "core/documents/archiveexception.h"
 
 #include <QBuffer>
 #include <QVector>

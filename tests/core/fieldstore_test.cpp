@@ -1,7 +1,7 @@
-#include "documents/archive.h"
-#include "editor/fieldstore.h"
+#include "core/documents/archive.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/cmrlayout.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
 
 #include <QBuffer>
 

@@ -2,8 +2,8 @@
 // link is followed only where that is safe, a lock left behind does not block a
 // shared file for good. What needs root (a real full disk, links and locks of
 // other users) is tests/files/files_test.sh.
-#include "files/filelock.h"
-#include "files/safewrite.h"
+#include "core/files/filelock.h"
+#include "core/files/safewrite.h"
 #include "testsupport.h"
 
 #include <QDateTime>

@@ -1,5 +1,5 @@
-#include "format/linebreaks.h"
-#include "format/stringformat.h"
+#include "core/format/linebreaks.h"
+#include "core/format/stringformat.h"
 
 #include <QDate>
 #include <QLocale>
@@ -382,7 +382,7 @@ TEST(LineBreaks, StoredTextsUseCrLfEditControlsLf)
         const char* edited;
     } cases[] = {
         {"a\r\nb", "a\nb"},
-        {"a\rb", "a\nb"},          // a lone CR is a line break too
+        {"a\rb", "a\nb"}, // a lone CR is a line break too
         {"a\r\n\r\nb", "a\n\nb"},
         {"", ""},
     };

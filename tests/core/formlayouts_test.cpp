@@ -7,14 +7,14 @@
 // fill, moves and address boxes that name boxes of the form, labels of the
 // originals in the margin, and a kept page picture that shows what drawing
 // anew shows. Each form's telling rows are tested with the form.
-#include "editor/fieldpainter.h"
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/formdescription.h"
 #include "formtablestest.h"
 #include "guienvironment.h"
-#include "rendercontext.h"
+#include "render/rendercontext.h"
+#include "render/text/fieldpainter.h"
+#include "render/views/formpainter.h"
 #include "testsupport.h"
-#include "views/formdescription.h"
-#include "views/formpainter.h"
 
 #include <QFontMetricsF>
 #include <QImage>

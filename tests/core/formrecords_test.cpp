@@ -4,13 +4,13 @@
 // boxes a new note fills by itself. Each form's telling rows of the box and
 // print tables are tested with the form; what every table keeps is tested in
 // formlayouts_test.cpp.
+#include "core/forms/cmrlayout.h"
+#include "core/forms/formdescription.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/forms/kombilayout.h"
+#include "core/forms/nationallayout.h"
 #include "formtablestest.h"
 #include "testsupport.h"
-#include "views/cmrlayout.h"
-#include "views/formdescription.h"
-#include "views/forwardinglayout.h"
-#include "views/kombilayout.h"
-#include "views/nationallayout.h"
 
 #include <gtest/gtest.h>
 

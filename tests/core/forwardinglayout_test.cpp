@@ -4,15 +4,15 @@
 // printed PDF, in millimetres). The invariants every form keeps are in
 // formlayouts_test.cpp.
 #include "clirunner.h"
-#include "documents/spedauftragdoc.h"
+#include "core/documents/spedauftragdoc.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/settings/settingkeys.h"
 #include "formtablestest.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/formprint.h"
-#include "settings/settingkeys.h"
+#include "render/printing/formprint.h"
+#include "render/views/formpainter.h"
 #include "testsupport.h"
-#include "views/formpainter.h"
-#include "views/forwardinglayout.h"
 
 #include <gtest/gtest.h>
 
@@ -249,7 +249,6 @@ TEST(ForwardingLayout, EditingAndPrintingOfTheForm)
     const Forms::FormDescription& d = Description();
     EXPECT_EQ(d.boxCount, 106);
     EXPECT_EQ(d.checkBoxCount, 0);
-    EXPECT_EQ(d.controlId, 135);
     EXPECT_EQ(d.contextMenuId, 119);
     EXPECT_TRUE(d.homeScrollsToTop);
     ASSERT_EQ(d.margins.size(), 1);

@@ -1,11 +1,11 @@
 // The forwarding order's formatting of the box being left and the sums of the
 // goods table, on a field store without any window.
-#include "editor/fieldstore.h"
-#include "format/stringformat.h"
-#include "settings/settingkeys.h"
+#include "core/fields/fieldstore.h"
+#include "core/format/stringformat.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/forms/forwardingsums.h"
+#include "core/settings/settingkeys.h"
 #include "testsupport.h"
-#include "views/forwardinglayout.h"
-#include "views/forwardingsums.h"
 
 #include <gtest/gtest.h>
 

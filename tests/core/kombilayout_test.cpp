@@ -2,13 +2,13 @@
 // its lines and captions as the paper form has them, the registration marks, and
 // the rules of arrows, addresses and the terms word. The invariants every form
 // keeps are tested over all forms in formlayouts_test.cpp.
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/kombilayout.h"
+#include "core/settings/settingkeys.h"
 #include "formtablestest.h"
 #include "guienvironment.h"
-#include "settings/settingkeys.h"
+#include "render/views/formpainter.h"
 #include "testsupport.h"
-#include "views/formpainter.h"
-#include "views/kombilayout.h"
 
 #include <gtest/gtest.h>
 
@@ -267,7 +267,6 @@ TEST(KombiLayout, KeysAddressBoxesAndWindowIds)
     EXPECT_STREQ(Kombi().margins[0].left.key, "LeftMargin");
     EXPECT_STREQ(Kombi().margins[0].top.key, "TopMargin");
     EXPECT_EQ(Kombi().addressBoxes, (QVector<int>{0, 1, 5}));
-    EXPECT_EQ(Kombi().controlId, 133);
     EXPECT_EQ(Kombi().contextMenuId, 119);
     EXPECT_EQ(Kombi().checkGuardBox, -1);
     EXPECT_FALSE(Kombi().homeScrollsToTop);

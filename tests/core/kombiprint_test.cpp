@@ -3,15 +3,15 @@
 // the terms cross in a raster of 0.1 mm pixels), and the terms cross the screen
 // draws.
 #include "clirunner.h"
-#include "documents/natintdoc.h"
-#include "editor/fieldstore.h"
+#include "core/documents/natintdoc.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/kombilayout.h"
+#include "core/settings/settingkeys.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "rendercontext.h"
-#include "settings/settingkeys.h"
+#include "render/rendercontext.h"
+#include "render/views/formrender.h"
 #include "testsupport.h"
-#include "views/formrender.h"
-#include "views/kombilayout.h"
 
 #include <gtest/gtest.h>
 

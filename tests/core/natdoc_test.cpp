@@ -1,10 +1,10 @@
 #include "clirunner.h"
+#include "core/documents/documentfactory.h"
+#include "core/documents/loadmessages.h"
+#include "core/documents/natdoc.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/forms/kombilayout.h"
 #include "docfixtures.h"
-#include "documents/documentfactory.h"
-#include "documents/loadmessages.h"
-#include "documents/natdoc.h"
-#include "views/forwardinglayout.h"
-#include "views/kombilayout.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
+#include "core/documents/loadmessages.h"
+#include "core/documents/natintdoc.h"
 #include "docfixtures.h"
-#include "documents/loadmessages.h"
-#include "documents/natintdoc.h"
 
 #include <gtest/gtest.h>
 

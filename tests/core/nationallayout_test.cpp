@@ -2,11 +2,11 @@
 // 2007 edition made from the 2009 one, lines and captions by group and edition,
 // and the arrow-key moves. What every form keeps (boxes apart, captions clear)
 // is tested for all forms in formlayouts_test.cpp.
+#include "core/forms/nationallayout.h"
 #include "formtablestest.h"
 #include "guienvironment.h"
+#include "render/views/formpainter.h"
 #include "testsupport.h"
-#include "views/formpainter.h"
-#include "views/nationallayout.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,6 @@ TEST(NationalLayoutBoxes, EditionsHaveTheirBoxCountsAndCheckBoxes)
         EXPECT_EQ(form.pageCount, 1);
         EXPECT_EQ(form.sheetWidth, 2050);
         EXPECT_EQ(form.sheetHeight, 2980);
-        EXPECT_EQ(form.controlId, 133);
         EXPECT_EQ(form.contextMenuId, 119);
         EXPECT_EQ(form.addressBoxes, QVector<int>({0, 5}));
         ASSERT_EQ(form.margins.size(), 1);

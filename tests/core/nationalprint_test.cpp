@@ -3,14 +3,14 @@
 // pdftotext, the marks and the cross in a raster of 0.1 mm pixels), the margins
 // of the national section, the edition line, and a check word no box belongs to.
 #include "clirunner.h"
+#include "core/documents/natdoc.h"
+#include "core/forms/nationallayout.h"
+#include "core/settings/settingkeys.h"
 #include "docfixtures.h"
-#include "documents/natdoc.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/printjob.h"
-#include "printing/wholenote.h"
-#include "settings/settingkeys.h"
-#include "views/nationallayout.h"
+#include "render/printing/printjob.h"
+#include "render/printing/wholenote.h"
 
 #include <gtest/gtest.h>
 

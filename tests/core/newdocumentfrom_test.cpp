@@ -1,11 +1,11 @@
 // "Neu aus diesem Dokument": the new note carries everything the original's file
 // would carry, with only the automatic date written afresh, and leaves the
 // original as it was.
-#include "documents/documentfactory.h"
-#include "documents/newdocumentfrom.h"
-#include "editor/fieldstore.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/documents/documentfactory.h"
+#include "core/documents/newdocumentfrom.h"
+#include "core/fields/fieldstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -89,11 +89,13 @@ TEST_P(NewDocumentFromTest, WithoutTheAutomaticDateEveryTextStays)
     EXPECT_EQ(Texts(*NewDocumentFrom(*original, env.Settings(), kToday)), Texts(*original));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NewDocumentFromTest,
-    testing::Values(Case{"cmr", FormType::Cmr, 123, 2}, Case{"national", FormType::National, 48, 1},
-                    Case{"kombi", FormType::Kombi, 45, 4},
-                    Case{"forwarding", FormType::Forwarding, -1, 0}),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Forms, NewDocumentFromTest,
+                         testing::Values(Case{"cmr", FormType::Cmr, 123, 2},
+                                         Case{"national", FormType::National, 48, 1},
+                                         Case{"kombi", FormType::Kombi, 45, 4},
+                                         Case{"forwarding", FormType::Forwarding, -1, 0}),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

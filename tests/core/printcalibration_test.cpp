@@ -1,8 +1,8 @@
 // The arithmetic of the printer calibration: readings of a calibration page
 // printed on a printer with a known offset and scale must give back the margins
 // and the print-area correction that cancel them, on every form and page.
-#include "printing/printcalibration.h"
-#include "settings/settingkeys.h"
+#include "core/printing/printcalibration.h"
+#include "core/settings/settingkeys.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

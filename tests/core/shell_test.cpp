@@ -1,12 +1,12 @@
 // The program's version helper, the display size in the settings and the
 // "new document" template.
-#include "app/newfiletemplate.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
-#include "settings/displaysize.h"
-#include "settings/regeditmanagment.h"
+#include "core/app/newfiletemplate.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/settings/displaysize.h"
+#include "core/settings/regeditmanagment.h"
+#include "render/views/viewzoom.h"
 #include "testsupport.h"
-#include "views/viewzoom.h"
 
 #include <QBuffer>
 #include <QDate>

@@ -1,6 +1,6 @@
+#include "core/documents/loadmessages.h"
+#include "core/documents/spedauftragdoc.h"
 #include "docfixtures.h"
-#include "documents/loadmessages.h"
-#include "documents/spedauftragdoc.h"
 
 #include <gtest/gtest.h>
 

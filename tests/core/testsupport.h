@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/saveridentity.h"
-#include "settings/settingsstore.h"
+#include "core/documents/saveridentity.h"
+#include "core/settings/settingsstore.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "update/updateindex.h"
-#include "update/updatepage.h"
+#include "core/update/updateindex.h"
+#include "core/update/updatepage.h"
 #include "updatefixtures.h"
 
 #include <QBuffer>

@@ -4,14 +4,14 @@
 // written completely, which must leave the file that was there as it was.
 #include "clirunner.h"
 #include "cmrfixtures.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/forms/cmrlayout.h"
+#include "core/settings/regeditmanagment.h"
 #include "guienvironment.h"
 #include "printedpdf.h"
-#include "printing/wholenote.h"
-#include "settings/regeditmanagment.h"
-#include "views/cmrlayout.h"
-#include "views/formpainter.h"
+#include "render/printing/wholenote.h"
+#include "render/views/formpainter.h"
 
 #include <QDir>
 #include <QFile>

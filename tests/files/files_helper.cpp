@@ -10,7 +10,7 @@
 //
 // Saves BYTES bytes into FILE through the program's safe writer and is killed
 // (SIGKILL, as by kill -9) once KILLED_AFTER of them are in the temporary file.
-#include "files/safewrite.h"
+#include "core/files/safewrite.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -10,12 +10,12 @@
 //   tvm_print_headless mark IMAGE DPI
 //       the top-left corner of the printout's upper alignment mark in a raster
 //       of a printed page: "X Y" in millimetres from the page corner.
-#include "app/mainframe.h"
-#include "documents/documentfactory.h"
-#include "documents/krdocument.h"
-#include "printing/printcommand.h"
-#include "printing/printjob.h"
-#include "settings/settingsstore.h"
+#include "core/documents/documentfactory.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/printjob.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/printing/printcommand.h"
 
 #include <QApplication>
 #include <QImage>

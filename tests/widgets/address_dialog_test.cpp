@@ -1,14 +1,14 @@
 // The address dialog, its file questions and the program options, driven through
 // their controls offscreen on address files in a folder of their own.
-#include "addresses/addresscommands.h"
-#include "addresses/addressexchange.h"
-#include "addresses/addresslistmodel.h"
-#include "addresses/common_dlgadressdaten.h"
-#include "addresses/dlgmissingaddressfile.h"
-#include "addresses/dlgprogramoptions.h"
-#include "app/krdwinappex.h"
+#include "core/addresses/addressexchange.h"
+#include "core/settings/settingsstore.h"
 #include "screenshot.h"
-#include "settings/settingsstore.h"
+#include "widgets/addresses/addresscommands.h"
+#include "widgets/addresses/addresslistmodel.h"
+#include "widgets/addresses/common_dlgadressdaten.h"
+#include "widgets/addresses/dlgmissingaddressfile.h"
+#include "widgets/addresses/dlgprogramoptions.h"
+#include "widgets/app/krdwinappex.h"
 
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
@@ -328,8 +328,8 @@ void AddressDialogTest::buttonsOfTheModes()
     ModalDriver driver;
     driver.Then([](QWidget* d) {
         QCOMPARE(VisibleButtons(d),
-                 (QStringList{"Bearbeiten", "Datensatz löschen", "Dialog beenden",
-                              "Exportieren...", "Importieren...", "Neuer Datensatz"}));
+                 (QStringList{"Bearbeiten", "Datensatz löschen", "Dialog beenden", "Exportieren...",
+                              "Importieren...", "Neuer Datensatz"}));
         Click(d, "editRecord");
         QCOMPARE(VisibleButtons(d), (QStringList{"Abbruch", "Speichern"}));
         QVERIFY(Record(d)->isEnabled());
@@ -792,8 +792,9 @@ void AddressDialogTest::importShowsWhatItTakesAndKeepsOthersRecords()
         QCOMPARE(records->count(), 2);
         QCOMPARE(records->item(0)->text(), QStringLiteral("Name · Ort"));
         QCOMPARE(records->item(1)->checkState(), Qt::Checked);
-        QVERIFY(d->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(
-            QStringLiteral("1 Adresse ist schon im Adressbuch")));
+        QVERIFY(d->findChild<QLabel*>(QStringLiteral("summary"))
+                    ->text()
+                    .contains(QStringLiteral("1 Adresse ist schon im Adressbuch")));
         auto* refused = d->findChild<QListWidget*>(QStringLiteral("refusedEntries"));
         QVERIFY(refused && refused->count() == 1);
         QVERIFY(refused->item(0)->text().startsWith(QStringLiteral("Zeile 4")));

@@ -1,28 +1,26 @@
 // Drives the real application object and main window offscreen.
-#include "addresses/addressfile.h"
-#include "addresses/dlgprogramoptions.h"
-#include "app/childframe.h"
-#include "app/commandids.h"
-#include "app/common_dlgsetdisplaysizefactor.h"
-#include "app/common_dlgsupportinfo.h"
-#include "app/dlghelpdialog.h"
-#include "app/dlgneuedatei.h"
-#include "app/helpwindow.h"
-#include "app/splashwnd.h"
-#include "app/tarvelomarkapp.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
+#include "core/addresses/addressfile.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/settings/settingsstore.h"
 #include "palettes.h"
 #include "screenshot.h"
-#include "settings/resetcommands.h"
-#include "settings/settingsstore.h"
-#include "update/common_dlgwebupdated.h"
-#include "update/webupdatecommands.h"
-#include "views/formview.h"
-#include "editor/krdeditwindows.h"
-#include "views/krformview.h"
-#include "editor/krdeditwindows.h"
-#include "views/krformview.h"
+#include "widgets/addresses/dlgprogramoptions.h"
+#include "widgets/app/childframe.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/common_dlgsetdisplaysizefactor.h"
+#include "widgets/app/common_dlgsupportinfo.h"
+#include "widgets/app/dlghelpdialog.h"
+#include "widgets/app/dlgneuedatei.h"
+#include "widgets/app/helpwindow.h"
+#include "widgets/app/splashwnd.h"
+#include "widgets/app/tarvelomarkapp.h"
+#include "widgets/editor/krdeditwindows.h"
+#include "widgets/settings/resetcommands.h"
+#include "widgets/update/common_dlgwebupdated.h"
+#include "widgets/update/webupdatecommands.h"
+#include "widgets/views/formview.h"
+#include "widgets/views/krformview.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -100,8 +98,7 @@ void AnswerMessageBoxes(QList<QMessageBox::StandardButton> answers)
 }
 
 // Runs `act` on the next visible top-level window of type T once it appears.
-template <typename T, typename F>
-void OnNextWindow(F act)
+template <typename T, typename F> void OnNextWindow(F act)
 {
     QTimer::singleShot(0, [act] {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -418,12 +415,27 @@ private Q_SLOTS:
         QCOMPARE(MenuTexts(Frame()->menuBar()->actions()),
                  QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Ansicht", "&Hilfe"}));
         QCOMPARE(MenuTexts(TopMenu(Frame(), "&Bearbeiten")->actions()),
-                 QStringList({"Vorgaben einfügen...", "-", "&Rückgängig (nicht möglich)",
-                              "&Wiederherstellen (nicht möglich)", "&Ausschneiden",
-                              "&Kopieren", "&Einfügen", "Alles aus&wählen", "Einfügemodus ausschalten", "-",
-                              "&Nächstes Eingabefeld", "&Voheriges Eingabefeld", "Seite &1",
-                              "Seite &2", "-", "Schrift &größer", "Schrift &kleiner",
-                              "Schrift &fett", "-", "Text &linksbündig", "Text &zentriert",
+                 QStringList({"Vorgaben einfügen...",
+                              "-",
+                              "&Rückgängig (nicht möglich)",
+                              "&Wiederherstellen (nicht möglich)",
+                              "&Ausschneiden",
+                              "&Kopieren",
+                              "&Einfügen",
+                              "Alles aus&wählen",
+                              "Einfügemodus ausschalten",
+                              "-",
+                              "&Nächstes Eingabefeld",
+                              "&Voheriges Eingabefeld",
+                              "Seite &1",
+                              "Seite &2",
+                              "-",
+                              "Schrift &größer",
+                              "Schrift &kleiner",
+                              "Schrift &fett",
+                              "-",
+                              "Text &linksbündig",
+                              "Text &zentriert",
                               "Text &rechtsbündig"}));
 
         QVERIFY(m_app.NewDocument(FormType::Kombi));

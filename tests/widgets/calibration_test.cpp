@@ -3,13 +3,13 @@
 // is refused with its reason and stores nothing; numbers show with the decimal
 // comma and no text is cut at any size of the window. CTest runs this suite at
 // QT_SCALE_FACTOR 1, 1.5 and 2.
-#include "printing/dlgdruckereinmessen.h"
-#include "printing/printcalibration.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/forms/cmrlayout.h"
+#include "core/printing/printcalibration.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 #include "screenshot.h"
 #include "tempsettings.h"
-#include "views/cmrlayout.h"
+#include "widgets/printing/dlgdruckereinmessen.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -109,8 +109,8 @@ private Q_SLOTS:
 
         // A printer 1.5 mm too far right, 1 mm too high and 100.5 % large.
         const Calibration::Marks marks = Calibration::MarksFor(form, 1, 0);
-        const Calibration::Readings readings = Calibration::SimulatedReadings(
-            marks, {}, QPointF(15, -10), QPointF(1.005, 1.005));
+        const Calibration::Readings readings =
+            Calibration::SimulatedReadings(marks, {}, QPointF(15, -10), QPointF(1.005, 1.005));
         Type(dialog, readings);
         const Calibration::Result expected = Calibration::Solve(marks, *dialog.Readings(), {});
         QVERIFY(expected.ok());

@@ -1,10 +1,10 @@
 // The crosses of the forms' check boxes (the CMR permit, the Kombi terms, the
 // national note's open-vehicle question) in a document window of the real main
 // window, offscreen: a cross is taken away from the menu of its square.
-#include "documents/documentfactory.h"
-#include "editor/krdeditwindows.h"
+#include "core/documents/documentfactory.h"
+#include "core/forms/cmrlayout.h"
 #include "formviewwindow.h"
-#include "views/cmrlayout.h"
+#include "widgets/editor/krdeditwindows.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,19 +1,19 @@
 // The CMR form view in a document window of the real main window, offscreen,
 // driven by key and mouse events: which box becomes current, where the editor
 // lies, what reaches the document.
-#include "app/commandids.h"
-#include "app/mainframe.h"
-#include "documents/cmrdoc.h"
-#include "editor/krdeditwindows.h"
+#include "core/documents/cmrdoc.h"
+#include "core/forms/formtables.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 #include "formviewwindow.h"
 #include "palettes.h"
-#include "rendercontext.h"
+#include "render/rendercontext.h"
+#include "render/views/formrender.h"
 #include "screenshot.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/formrender.h"
-#include "views/formtables.h"
-#include "views/viewfactory.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/editor/krdeditwindows.h"
+#include "widgets/views/viewfactory.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,13 +1,13 @@
 // The four default-texts dialogs, driven through their controls offscreen.
-#include "app/krdwinappex.h"
-#include "defaults/dlgdefaultcmr.h"
-#include "defaults/dlgdefaultnatfb.h"
-#include "defaults/dlgdefaultnatintfb.h"
-#include "defaults/dlgdefaultspeditionsauftrag.h"
-#include "defaults/dlgtooltip.h"
-#include "defaults/formdefaults.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 #include "tempsettings.h"
+#include "widgets/app/krdwinappex.h"
+#include "widgets/defaults/dlgdefaultcmr.h"
+#include "widgets/defaults/dlgdefaultnatfb.h"
+#include "widgets/defaults/dlgdefaultnatintfb.h"
+#include "widgets/defaults/dlgdefaultspeditionsauftrag.h"
+#include "widgets/defaults/dlgtooltip.h"
+#include "widgets/defaults/formdefaults.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +31,6 @@ Q_DECLARE_METATYPE(FormType)
 namespace {
 
 const QDate kToday(2024, 3, 5);
-
 
 QString Section(FormType type)
 {

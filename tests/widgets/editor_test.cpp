@@ -1,13 +1,13 @@
 // The box editor on a bare parent widget, offscreen: typing limits, overwrite
 // mode, clipboard, undo and redo, the modified flag and the way text moves
 // between the widget and the field store.
-#include "app/commandids.h"
-#include "documents/cmrdoc.h"
-#include "editor/krdeditwindows.h"
-#include "editor/kredithost.h"
-#include "editor/kreditwindow.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/documents/cmrdoc.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/commandids.h"
+#include "widgets/editor/krdeditwindows.h"
+#include "widgets/editor/kredithost.h"
+#include "widgets/editor/kreditwindow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -168,8 +168,8 @@ private Q_SLOTS:
         m_host.editor = m_editor;
         QPainter unused;
         QVERIFY(!m_editor->DrawField(unused, QRect(), 0, 1, false)); // not created yet
-        QVERIFY(m_editor->Init(m_view.get(), 132, Store(), m_doc.get(), nullptr, *m_view, 10,
-                               Qt::black, Qt::white));
+        QVERIFY(m_editor->Init(m_view.get(), Store(), m_doc.get(), nullptr, *m_view, 10, Qt::black,
+                               Qt::white));
         Layout();
         m_doc->SetModifiedFlag(false);
     }
@@ -676,7 +676,7 @@ void EditorTest::formEditorsPassKeysAndWheelToTheirView()
     m_view->show();
     m_host.view = m_view.get();
     auto* editor = new CKRDFormEditWindow(*m_settings, &m_host);
-    QVERIFY(editor->Init(m_view.get(), 133, Store(), m_doc.get(), nullptr, *m_view, 10, Qt::black,
+    QVERIFY(editor->Init(m_view.get(), Store(), m_doc.get(), nullptr, *m_view, 10, Qt::black,
                          Qt::white));
     m_editor = editor;
     m_host.editor = editor;
@@ -694,7 +694,6 @@ void EditorTest::formEditorsPassKeysAndWheelToTheirView()
     QApplication::sendEvent(editor->viewport(), &wheel);
     QCOMPARE(m_host.wheels, 1);
 }
-
 
 QTEST_MAIN(EditorTest)
 #include "editor_test.moc"

@@ -1,7 +1,7 @@
-#include "editor/fieldpainter.h"
-#include "editor/fieldstore.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/fields/fieldstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "render/text/fieldpainter.h"
 
 #include <QFontMetricsF>
 #include <QImage>

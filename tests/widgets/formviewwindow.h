@@ -4,19 +4,19 @@
 // document window of the real main window as the application opens one, and the
 // ways of reaching its boxes and its command states.
 
-#include "app/childframe.h"
-#include "app/commandtarget.h"
-#include "app/doctemplates.h"
-#include "app/mainframe.h"
-#include "editor/krdeditwindows.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/cmrlayout.h"
-#include "views/forwardinglayout.h"
-#include "views/kombilayout.h"
-#include "views/krformview.h"
-#include "views/nationallayout.h"
-#include "views/viewfactory.h"
+#include "core/app/doctemplates.h"
+#include "core/forms/cmrlayout.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/forms/kombilayout.h"
+#include "core/forms/nationallayout.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/childframe.h"
+#include "widgets/app/commandtarget.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/editor/krdeditwindows.h"
+#include "widgets/views/krformview.h"
+#include "widgets/views/viewfactory.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

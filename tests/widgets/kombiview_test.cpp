@@ -1,10 +1,10 @@
 // The Kombi form view in a document window of the real main window, offscreen,
 // driven by mouse and keys: the terms check boxes as one choice, the arrow moves
 // between table rows and the address boxes.
-#include "app/commandids.h"
-#include "app/mainframe.h"
-#include "documents/natintdoc.h"
+#include "core/documents/natintdoc.h"
 #include "formviewwindow.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/mainframe.h"
 
 #include <QTest>
 
@@ -17,8 +17,7 @@ constexpr int kAdsp = KombiLayout::kFirstTermsBox + 3;
 
 } // namespace
 
-class KombiViewTest : public QObject,
-                      private FormViewFixture<CFrachtbriefNatIntDoc>
+class KombiViewTest : public QObject, private FormViewFixture<CFrachtbriefNatIntDoc>
 {
     Q_OBJECT
 

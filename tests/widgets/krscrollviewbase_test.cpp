@@ -1,7 +1,7 @@
-#include "app/commandids.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/krscrollviewbase.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/commandids.h"
+#include "widgets/views/krscrollviewbase.h"
 
 #include <QPainter>
 #include <QScrollBar>

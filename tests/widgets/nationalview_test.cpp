@@ -2,7 +2,7 @@
 // offscreen: the open-vehicle question's cross on the screen and in the
 // document, the arrow keys between table rows, and the edition the "Version"
 // setting chooses.
-#include "documents/natdoc.h"
+#include "core/documents/natdoc.h"
 #include "formviewwindow.h"
 
 #include <QTest>
@@ -15,8 +15,7 @@ constexpr int kNein = 1;
 
 } // namespace
 
-class NationalViewTest : public QObject,
-                         private FormViewFixture<CFrachtbriefNatDoc>
+class NationalViewTest : public QObject, private FormViewFixture<CFrachtbriefNatDoc>
 {
     Q_OBJECT
 

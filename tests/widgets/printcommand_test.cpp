@@ -1,16 +1,16 @@
 // The print command with its dialogs answered by the test, printing into PDF
 // files: the order of the dialogs, the copies as pages, the printer setup that
 // starts the command over, and a remembered printer that no longer exists.
-#include "app/mainframe.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/forms/cmrlayout.h"
+#include "core/settings/settingsstore.h"
 #include "modalanswerer.h"
-#include "printing/common_dlgmargin02.h"
-#include "printing/dlgdrucken.h"
-#include "printing/printcommand.h"
 #include "printingfixture.h"
-#include "settings/settingsstore.h"
-#include "views/cmrlayout.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/printing/common_dlgmargin02.h"
+#include "widgets/printing/dlgdrucken.h"
+#include "widgets/printing/printcommand.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "printing/common_cdlgprintsizecorr.h"
-#include "printing/common_dlgmargin01.h"
-#include "printing/common_dlgmargin02.h"
-#include "printing/dlgdrucken.h"
-#include "printing/dlgprinterfontsize.h"
-#include "printing/margincommand.h"
-#include "printing/papernames.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 #include "tempsettings.h"
+#include "widgets/printing/common_cdlgprintsizecorr.h"
+#include "widgets/printing/common_dlgmargin01.h"
+#include "widgets/printing/common_dlgmargin02.h"
+#include "widgets/printing/dlgdrucken.h"
+#include "widgets/printing/dlgprinterfontsize.h"
+#include "widgets/printing/margincommand.h"
+#include "widgets/printing/papernames.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -481,13 +481,14 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::newRow("Kombi cancel") << FormType::Kombi << false << 7 << -193 << "0.7 mm to the right"
                                   << "19.3 mm to top"
                                   << QStringList{"LeftMargin=7", "TopMargin=-193"} << kombi;
-    QTest::newRow("national OK")
-        << FormType::National << true << 20 << 30 << "2.0 mm to the right" << "3.0 mm to bottom"
-        << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder bei Ausdruck Nationaler Frachtbrief");
+    QTest::newRow("national OK") << FormType::National << true << 20 << 30 << "2.0 mm to the right"
+                                 << "3.0 mm to bottom"
+                                 << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
+                                 << QStringLiteral(
+                                        "R\u00e4nder bei Ausdruck Nationaler Frachtbrief");
     QTest::newRow("forwarding OK")
-        << FormType::Forwarding << true << 0 << 0 << "unchanged" << "unchanged"
-        << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
+        << FormType::Forwarding << true << 0 << 0 << "unchanged"
+        << "unchanged" << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
         << QStringLiteral("R\u00e4nder bei Ausdruck Speditionsauftrag");
 }
 
@@ -753,7 +754,7 @@ void PrintingDialogsTest::issue16_stepButtonsLeadBackIntoTheRange()
         const char* typed;
         int steps;
         const char* shown;
-    } rows[] = {{"", 1, "1"}, {"", -1, "99"}, {"150", -1, "99"}, {"0", 1, "1"},
+    } rows[] = {{"", 1, "1"},    {"", -1, "99"}, {"150", -1, "99"}, {"0", 1, "1"},
                 {"99", 1, "99"}, {"1", -1, "1"}, {"4", 2, "6"}};
     for (const auto& row : rows) {
         edit->setText(QLatin1String(row.typed));

@@ -3,9 +3,9 @@
 // What the print command tests share: a main window whose printer writes a PDF
 // into a folder of the case's own, and a new CMR note on the same settings.
 
-#include "app/mainframe.h"
-#include "documents/cmrdoc.h"
-#include "settings/settingsstore.h"
+#include "core/documents/cmrdoc.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/mainframe.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

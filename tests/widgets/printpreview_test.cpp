@@ -4,24 +4,24 @@
 // choice of the print dialog, and the PDF command with its options, all
 // answered by the test and printing into PDF files read back with the poppler
 // tools.
-#include "app/childframe.h"
-#include "app/commandids.h"
-#include "app/mainframe.h"
-#include "documents/cmrdoc.h"
-#include "documents/documentfactory.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/documentfactory.h"
+#include "core/forms/cmrlayout.h"
+#include "core/forms/kombilayout.h"
+#include "core/settings/settingsstore.h"
 #include "formviewwindow.h"
 #include "modalanswerer.h"
 #include "pdfreadback.h"
-#include "printing/common_dlgmargin02.h"
-#include "printing/dlgdrucken.h"
-#include "printing/dlgpdfspeichern.h"
-#include "printing/dlgseitenansicht.h"
-#include "printing/pdfcommand.h"
-#include "printing/printcommand.h"
 #include "printingfixture.h"
-#include "settings/settingsstore.h"
-#include "views/cmrlayout.h"
-#include "views/kombilayout.h"
+#include "widgets/app/childframe.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/printing/common_dlgmargin02.h"
+#include "widgets/printing/dlgdrucken.h"
+#include "widgets/printing/dlgpdfspeichern.h"
+#include "widgets/printing/dlgseitenansicht.h"
+#include "widgets/printing/pdfcommand.h"
+#include "widgets/printing/printcommand.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -132,8 +132,7 @@ private Q_SLOTS:
     void pagesAndViews()
     {
         {
-            CDlgSeitenansicht preview(*m_document, *m_settings,
-                                      m_frame->CurrentPrinter());
+            CDlgSeitenansicht preview(*m_document, *m_settings, m_frame->CurrentPrinter());
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
             QCOMPARE(preview.PreviewWidget()->pageCount(), 2);
@@ -146,15 +145,13 @@ private Q_SLOTS:
             QVERIFY(!preview.PrintRequested());
         }
         QCOMPARE(m_settings->Get(kSettings, Settings::PreviewPages), 2);
-        CDlgSeitenansicht again(*m_document, *m_settings,
-                                m_frame->CurrentPrinter());
+        CDlgSeitenansicht again(*m_document, *m_settings, m_frame->CurrentPrinter());
         QVERIFY(again.BothPages());
 
         // A one-page form has nothing to show beside its page.
         auto kombi = CreateDocument(FormType::Kombi, *m_settings);
         kombi->OnNewDocument();
-        CDlgSeitenansicht single(*kombi, *m_settings,
-                                 m_frame->CurrentPrinter());
+        CDlgSeitenansicht single(*kombi, *m_settings, m_frame->CurrentPrinter());
         single.show();
         QVERIFY(QTest::qWaitForWindowExposed(&single));
         QCOMPARE(single.PreviewWidget()->pageCount(), 1);
@@ -206,8 +203,7 @@ private Q_SLOTS:
     // "Ränder..." in the preview stores the margins and draws the preview anew.
     void marginsFromThePreview()
     {
-        CDlgSeitenansicht preview(*m_document, *m_settings,
-                                  m_frame->CurrentPrinter());
+        CDlgSeitenansicht preview(*m_document, *m_settings, m_frame->CurrentPrinter());
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         QSignalSpy redrawn(preview.PreviewWidget(), &QPrintPreviewWidget::paintRequested);

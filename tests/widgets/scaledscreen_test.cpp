@@ -2,10 +2,10 @@
 // page are drawn as on an unscaled screen, whether they come with the document
 // or were just typed and left. CTest runs this suite at QT_SCALE_FACTOR 1, 1.5
 // and 2.
-#include "app/mainframe.h"
-#include "documents/documentfactory.h"
-#include "editor/krdeditwindows.h"
+#include "core/documents/documentfactory.h"
 #include "formviewwindow.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/editor/krdeditwindows.h"
 
 #include <QScrollBar>
 #include <QTest>

@@ -1,13 +1,13 @@
 // The small windows of the application shell: display size, introductory help,
 // splash window, reset question, about box and support information.
-#include "app/common_dlgsetdisplaysizefactor.h"
-#include "app/common_dlgsupportinfo.h"
-#include "app/dlgabout.h"
-#include "app/dlghelpdialog.h"
-#include "app/helpwindow.h"
-#include "app/splashwnd.h"
 #include "screenshot.h"
-#include "settings/resetcommands.h"
+#include "widgets/app/common_dlgsetdisplaysizefactor.h"
+#include "widgets/app/common_dlgsupportinfo.h"
+#include "widgets/app/dlgabout.h"
+#include "widgets/app/dlghelpdialog.h"
+#include "widgets/app/helpwindow.h"
+#include "widgets/app/splashwnd.h"
+#include "widgets/settings/resetcommands.h"
 
 #include <QApplication>
 #include <QCheckBox>

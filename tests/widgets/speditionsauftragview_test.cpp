@@ -2,12 +2,12 @@
 // offscreen: typing into the goods table and leaving a cell formats it and
 // updates the sums, also when Ctrl+S saves, and tells what it changed; the
 // arrow keys move along the goods columns.
-#include "app/mainframe.h"
-#include "documents/spedauftragdoc.h"
+#include "core/documents/spedauftragdoc.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 #include "formviewwindow.h"
 #include "screenshot.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "widgets/app/mainframe.h"
 
 #include <QLocale>
 #include <QStatusBar>
@@ -23,9 +23,7 @@ constexpr int kLoadingSum = 79;
 
 } // namespace
 
-class SpeditionsauftragViewTest
-    : public QObject,
-      private FormViewFixture<CSpeditionsauftragDoc>
+class SpeditionsauftragViewTest : public QObject, private FormViewFixture<CSpeditionsauftragDoc>
 {
     Q_OBJECT
 

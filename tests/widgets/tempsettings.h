@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QMap>
 #include <QSettings>

@@ -5,8 +5,8 @@
 // serves on 127.0.0.1 (port 8080 unless given) one update index per case, for
 // the version of this build, and prints the "UpdateServer" value of each case.
 #include "localhttpserver.h"
-#include "update/webupdatecommands.h"
 #include "updatecases.h"
+#include "widgets/update/webupdatecommands.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/updateindex.h"
+#include "core/update/updateindex.h"
 
 #include <QList>
 

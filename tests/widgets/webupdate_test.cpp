@@ -1,14 +1,14 @@
 // The update dialog against the local test server: each answer of the server,
 // the network failures, the download page and the home page command. No browser
 // starts: the tests put in their own opener.
+#include "core/settings/settingsstore.h"
 #include "localhttpserver.h"
 #include "modalanswerer.h"
-#include "settings/settingsstore.h"
 #include "tempsettings.h"
-#include "update/common_dlgwebupdated.h"
-#include "update/webupdatecommands.h"
 #include "updatecases.h"
 #include "updatefixtures.h"
+#include "widgets/update/common_dlgwebupdated.h"
+#include "widgets/update/webupdatecommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "addresses/addressexchange.h"
+#include "core/addresses/addressexchange.h"
 
-#include "documents/codepage.h"
+#include "core/documents/codepage.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -27,8 +27,7 @@ QString CleanLine(const QString& line)
         QChar& c = clean[i];
         if (c.category() == QChar::Other_Control) {
             c = QLatin1Char(' ');
-        } else if (c.isHighSurrogate() && i + 1 < clean.size() &&
-                   clean[i + 1].isLowSurrogate()) {
+        } else if (c.isHighSurrogate() && i + 1 < clean.size() && clean[i + 1].isLowSurrogate()) {
             ++i;
         } else if (c.isSurrogate()) {
             // Half a pair (from a damaged UTF-16 file) cannot be written as UTF-8.
@@ -165,7 +164,8 @@ QVector<CsvRow> ParseCsv(const QString& text)
             endCell();
             rowStarted = true;
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             ++line;
             endRow();
@@ -372,7 +372,9 @@ QStringList CardLines(const VCard& card)
         lines.append(name);
     if (card.hasAdr) {
         // ADR: post office box; extended; street; locality; region; postcode; country.
-        const auto at = [&](int i) { return i < card.adr.size() ? card.adr.at(i).trimmed() : QString(); };
+        const auto at = [&](int i) {
+            return i < card.adr.size() ? card.adr.at(i).trimmed() : QString();
+        };
         for (int i : {0, 1, 2})
             for (const QString& line : SplitLines(at(i)))
                 if (!CleanLine(line).isEmpty())
@@ -510,8 +512,9 @@ AddressImport ReadAddressVCards(const QByteArray& bytes)
         }
         if (c.version != QLatin1String("3.0") && c.version != QLatin1String("4.0")) {
             import.refused.append(
-                entry + QStringLiteral(": vCard-Version \"%1\" wird nicht gelesen (nur 3.0 und 4.0).")
-                            .arg(c.version));
+                entry +
+                QStringLiteral(": vCard-Version \"%1\" wird nicht gelesen (nur 3.0 und 4.0).")
+                    .arg(c.version));
             return;
         }
         const QStringList recordLines = CardLines(c);

@@ -1,9 +1,9 @@
-#include "addresses/addressfile.h"
+#include "core/addresses/addressfile.h"
 
-#include "documents/archive.h"
-#include "files/filelock.h"
-#include "files/safewrite.h"
-#include "settings/settingsstore.h"
+#include "core/documents/archive.h"
+#include "core/files/filelock.h"
+#include "core/files/safewrite.h"
+#include "core/settings/settingsstore.h"
 
 #include <QBuffer>
 #include <QDir>

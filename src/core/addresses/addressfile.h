@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/filelock.h"
+#include "core/files/filelock.h"
 
 #include <QString>
 #include <QStringList>

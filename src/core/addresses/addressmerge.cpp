@@ -1,7 +1,7 @@
-#include "addresses/addressmerge.h"
+#include "core/addresses/addressmerge.h"
 
-#include "addresses/addressfile.h"
-#include "documents/archiveexception.h"
+#include "core/addresses/addressfile.h"
+#include "core/documents/archiveexception.h"
 
 #include <QFile>
 #include <QSet>

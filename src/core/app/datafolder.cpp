@@ -1,4 +1,4 @@
-#include "app/datafolder.h"
+#include "core/app/datafolder.h"
 
 #include <QDir>
 

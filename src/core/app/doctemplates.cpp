@@ -1,4 +1,4 @@
-#include "app/doctemplates.h"
+#include "core/app/doctemplates.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/formtype.h"
+#include "core/forms/formtype.h"
 
 #include <QLatin1String>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "app/newfiletemplate.h"
+#include "core/app/newfiletemplate.h"
 
-#include "app/doctemplates.h"
-#include "documents/archiveexception.h"
-#include "documents/documentfactory.h"
-#include "documents/krdocument.h"
-#include "settings/settingsstore.h"
+#include "core/app/doctemplates.h"
+#include "core/documents/archiveexception.h"
+#include "core/documents/documentfactory.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
 
 #include <QBuffer>
 #include <QDir>

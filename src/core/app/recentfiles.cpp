@@ -1,7 +1,7 @@
-#include "app/recentfiles.h"
+#include "core/app/recentfiles.h"
 
-#include "app/commandline.h"
-#include "settings/settingsstore.h"
+#include "core/app/commandline.h"
+#include "core/settings/settingsstore.h"
 
 #include <QSettings>
 

@@ -1,8 +1,8 @@
-#include "defaults/defaulttexts.h"
+#include "core/defaults/defaulttexts.h"
 
-#include "editor/fieldstore.h"
-#include "format/stringformat.h"
-#include "settings/settingsstore.h"
+#include "core/fields/fieldstore.h"
+#include "core/format/stringformat.h"
+#include "core/settings/settingsstore.h"
 
 namespace {
 

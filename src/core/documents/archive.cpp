@@ -1,6 +1,6 @@
-#include "documents/archive.h"
+#include "core/documents/archive.h"
 
-#include "documents/codepage.h"
+#include "core/documents/codepage.h"
 
 #include <QIODevice>
 #include <QSysInfo>
@@ -16,8 +16,7 @@ CArchiveException::CArchiveException(Cause cause, qint64 offset, const QString& 
 // before every string (a system call per string for a file) made large address
 // books slow to open.
 CArchive::CArchive(QIODevice* device, Mode mode)
-    : m_device(device),
-      m_mode(mode),
+    : m_device(device), m_mode(mode),
       m_size(mode == Load && device && !device->isSequential() ? device->size() : -1)
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/archiveexception.h"
+#include "core/documents/archiveexception.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "documents/cmrdoc.h"
+#include "core/documents/cmrdoc.h"
 
-#include "documents/archive.h"
-#include "settings/settingsstore.h"
-#include "views/cmrlayout.h"
+#include "core/documents/archive.h"
+#include "core/forms/cmrlayout.h"
+#include "core/settings/settingsstore.h"
 
 namespace {
 

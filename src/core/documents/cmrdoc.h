@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/krdocument.h"
+#include "core/documents/krdocument.h"
 
 // A CMR consignment note (".cmr"): 176 boxes on the front, one on the back, and
 // the permit type crossed at the foot of the front page.

@@ -1,9 +1,9 @@
-#include "documents/documentfactory.h"
+#include "core/documents/documentfactory.h"
 
-#include "documents/cmrdoc.h"
-#include "documents/natdoc.h"
-#include "documents/natintdoc.h"
-#include "documents/spedauftragdoc.h"
+#include "core/documents/cmrdoc.h"
+#include "core/documents/natdoc.h"
+#include "core/documents/natintdoc.h"
+#include "core/documents/spedauftragdoc.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "documents/documentjson.h"
+#include "core/documents/documentjson.h"
 
-#include "documents/krdocument.h"
-#include "documents/loadmessages.h"
+#include "core/documents/krdocument.h"
+#include "core/documents/loadmessages.h"
 
 #include <QJsonArray>
 
@@ -83,16 +83,15 @@ bool CheckMembers(const QJsonObject& json, QString* error)
     return true;
 }
 
-bool ReadWord(const QJsonObject& json, const char* key, std::optional<quint16>& out,
-              QString* error)
+bool ReadWord(const QJsonObject& json, const char* key, std::optional<quint16>& out, QString* error)
 {
     const QJsonValue value = json.value(QLatin1String(key));
     if (value.isUndefined())
         return true;
     const int number = value.toInt(-1);
     if (!value.isDouble() || number < 0 || number > 0xFFFF) {
-        *error = QStringLiteral("\"%1\" muss eine Zahl von 0 bis 65535 sein.")
-                     .arg(QLatin1String(key));
+        *error =
+            QStringLiteral("\"%1\" muss eine Zahl von 0 bis 65535 sein.").arg(QLatin1String(key));
         return false;
     }
     out = quint16(number);
@@ -114,8 +113,7 @@ QJsonObject DocumentToJson(const CKrDocument& document)
     json[QStringLiteral("pageWord")] = int(store.GetPageWord());
     json[QStringLiteral("followCount")] = int(store.GetFollowFieldCount());
     json[QStringLiteral("fields")] = FieldsToJson(store.PageTexts(), store.PageFormats());
-    json[QStringLiteral("followFields")] =
-        FieldsToJson(store.FollowTexts(), store.FollowFormats());
+    json[QStringLiteral("followFields")] = FieldsToJson(store.FollowTexts(), store.FollowFormats());
     return json;
 }
 

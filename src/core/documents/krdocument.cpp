@@ -1,11 +1,11 @@
-#include "documents/krdocument.h"
+#include "core/documents/krdocument.h"
 
-#include "app/doctemplates.h"
-#include "defaults/defaulttexts.h"
-#include "documents/archive.h"
-#include "documents/loadmessages.h"
-#include "documents/saveridentity.h"
-#include "files/safewrite.h"
+#include "core/app/doctemplates.h"
+#include "core/defaults/defaulttexts.h"
+#include "core/documents/archive.h"
+#include "core/documents/loadmessages.h"
+#include "core/documents/saveridentity.h"
+#include "core/files/safewrite.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -26,8 +26,7 @@ QString UntitledTitle(FormType type)
 } // namespace
 
 CKrDocument::CKrDocument(const Forms::FormDescription& form, CSettingsStore& settings)
-    : m_form(&form), m_settings(settings),
-      m_title(UntitledTitle(form.type))
+    : m_form(&form), m_settings(settings), m_title(UntitledTitle(form.type))
 {
     form.DefineBoxes(m_store);
 }

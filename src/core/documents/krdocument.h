@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/fieldstore.h"
-#include "views/formdescription.h"
-#include "views/formtype.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/formdescription.h"
+#include "core/forms/formtype.h"
 
 #include <QByteArray>
 #include <QDate>

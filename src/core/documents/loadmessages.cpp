@@ -1,4 +1,4 @@
-#include "documents/loadmessages.h"
+#include "core/documents/loadmessages.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "documents/natdoc.h"
+#include "core/documents/natdoc.h"
 
-#include "documents/archive.h"
-#include "documents/loadmessages.h"
-#include "settings/settingsstore.h"
+#include "core/documents/archive.h"
+#include "core/documents/loadmessages.h"
+#include "core/settings/settingsstore.h"
 
 namespace {
 

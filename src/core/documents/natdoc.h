@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/krdocument.h"
-#include "views/nationallayout.h"
+#include "core/documents/krdocument.h"
+#include "core/forms/nationallayout.h"
 
 // A national consignment note (".fbr"): one page in the 2009 edition (127 boxes)
 // or the 2007 edition (126 boxes, no tunnel restriction code at index 44), and

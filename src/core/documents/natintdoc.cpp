@@ -1,8 +1,8 @@
-#include "documents/natintdoc.h"
+#include "core/documents/natintdoc.h"
 
-#include "documents/archive.h"
-#include "documents/loadmessages.h"
-#include "views/kombilayout.h"
+#include "core/documents/archive.h"
+#include "core/documents/loadmessages.h"
+#include "core/forms/kombilayout.h"
 
 namespace {
 

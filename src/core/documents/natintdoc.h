@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/krdocument.h"
+#include "core/documents/krdocument.h"
 
 // A Kombi consignment note (".fb1") for national and international use: one page
 // of 138 boxes and the four terms check boxes at its foot.

@@ -1,7 +1,7 @@
-#include "documents/newdocumentfrom.h"
+#include "core/documents/newdocumentfrom.h"
 
-#include "defaults/defaulttexts.h"
-#include "documents/documentfactory.h"
+#include "core/defaults/defaulttexts.h"
+#include "core/documents/documentfactory.h"
 
 std::unique_ptr<CKrDocument> NewDocumentFrom(const CKrDocument& original, CSettingsStore& settings,
                                              const QDate& today)

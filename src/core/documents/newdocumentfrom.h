@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/krdocument.h"
+#include "core/documents/krdocument.h"
 
 #include <QDate>
 

@@ -1,4 +1,4 @@
-#include "documents/saveridentity.h"
+#include "core/documents/saveridentity.h"
 
 #include <QSysInfo>
 

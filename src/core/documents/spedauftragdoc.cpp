@@ -1,8 +1,8 @@
-#include "documents/spedauftragdoc.h"
+#include "core/documents/spedauftragdoc.h"
 
-#include "documents/archive.h"
-#include "documents/loadmessages.h"
-#include "views/forwardinglayout.h"
+#include "core/documents/archive.h"
+#include "core/documents/loadmessages.h"
+#include "core/forms/forwardinglayout.h"
 
 namespace {
 

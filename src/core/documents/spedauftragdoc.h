@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/krdocument.h"
+#include "core/documents/krdocument.h"
 
 // A forwarding order (".spa"): one page of 106 boxes and no check boxes.
 //

@@ -1,6 +1,6 @@
-#include "files/filelock.h"
+#include "core/files/filelock.h"
 
-#include "files/safewrite.h"
+#include "core/files/safewrite.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/safewrite.h"
+#include "core/files/safewrite.h"
 
 #include <QFile>
 #include <QFileInfo>

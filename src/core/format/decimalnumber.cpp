@@ -1,4 +1,4 @@
-#include "format/decimalnumber.h"
+#include "core/format/decimalnumber.h"
 
 #include <algorithm>
 #include <charconv>

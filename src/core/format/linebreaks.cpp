@@ -1,4 +1,4 @@
-#include "format/linebreaks.h"
+#include "core/format/linebreaks.h"
 
 QString ToEditLines(const QString& stored)
 {

@@ -1,4 +1,4 @@
-#include "format/stringformat.h"
+#include "core/format/stringformat.h"
 
 #include <QDate>
 #include <QLocale>

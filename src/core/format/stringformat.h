@@ -1,6 +1,6 @@
 #pragma once
 
-#include "format/decimalnumber.h"
+#include "core/format/decimalnumber.h"
 
 #include <QChar>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "printing/printcalibration.h"
+#include "core/printing/printcalibration.h"
 
-#include "settings/language.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/language.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
-#include "printing/printcontext.h"
+#include "core/printing/printcontext.h"
 
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 namespace {
 

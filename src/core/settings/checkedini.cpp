@@ -1,4 +1,4 @@
-#include "settings/checkedini.h"
+#include "core/settings/checkedini.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "settings/displaysize.h"
+#include "core/settings/displaysize.h"
 
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 namespace DisplaySize {
 

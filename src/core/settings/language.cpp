@@ -1,6 +1,6 @@
-#include "settings/language.h"
+#include "core/settings/language.h"
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 UiLanguage CurrentLanguage(const CSettingsStore& settings)
 {

@@ -1,7 +1,7 @@
-#include "settings/regeditmanagment.h"
+#include "core/settings/regeditmanagment.h"
 
-#include "app/datafolder.h"
-#include "documents/saveridentity.h"
+#include "core/app/datafolder.h"
+#include "core/documents/saveridentity.h"
 
 #include <QFileInfo>
 #include <QLocale>

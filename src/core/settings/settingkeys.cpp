@@ -1,4 +1,4 @@
-#include "settings/settingkeys.h"
+#include "core/settings/settingkeys.h"
 
 #include <array>
 

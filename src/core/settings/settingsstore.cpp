@@ -1,6 +1,6 @@
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
-#include "settings/checkedini.h"
+#include "core/settings/checkedini.h"
 
 #include <QSettings>
 

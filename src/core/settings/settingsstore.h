@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settingkeys.h"
+#include "core/settings/settingkeys.h"
 
 #include <QString>
 

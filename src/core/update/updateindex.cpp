@@ -1,7 +1,7 @@
-#include "update/updateindex.h"
+#include "core/update/updateindex.h"
 
-#include "documents/codepage.h"
-#include "format/linebreaks.h"
+#include "core/documents/codepage.h"
+#include "core/format/linebreaks.h"
 
 #include <QIODevice>
 

@@ -1,4 +1,4 @@
-#include "update/updatepage.h"
+#include "core/update/updatepage.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,10 @@
-#include "app/formthumbnail.h"
+#include "render/app/formthumbnail.h"
 
-#include "views/formpainter.h"
+#include "render/views/formpainter.h"
 
 #include <QPainter>
 
-QPixmap FormThumbnail(const Forms::FormDescription& form, const QSize& size,
-                      qreal devicePixelRatio)
+QPixmap FormThumbnail(const Forms::FormDescription& form, const QSize& size, qreal devicePixelRatio)
 {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);

@@ -1,12 +1,12 @@
-#include "printing/calibrationprint.h"
+#include "render/printing/calibrationprint.h"
 
-#include "app/doctemplates.h"
-#include "editor/fieldpainter.h"
-#include "printing/formprint.h"
-#include "printing/printjob.h"
-#include "rendercontext.h"
-#include "settings/language.h"
-#include "views/formtables.h"
+#include "core/app/doctemplates.h"
+#include "core/forms/formtables.h"
+#include "core/settings/language.h"
+#include "render/printing/formprint.h"
+#include "render/printing/printjob.h"
+#include "render/rendercontext.h"
+#include "render/text/fieldpainter.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/printcalibration.h"
-#include "printing/printcontext.h"
+#include "core/printing/printcalibration.h"
+#include "core/printing/printcontext.h"
 
 #include <QPoint>
 #include <QSize>

@@ -1,9 +1,9 @@
-#include "printing/formprint.h"
+#include "render/printing/formprint.h"
 
-#include "documents/krdocument.h"
-#include "editor/fieldpainter.h"
-#include "rendercontext.h"
-#include "views/formpainter.h"
+#include "core/documents/krdocument.h"
+#include "render/rendercontext.h"
+#include "render/text/fieldpainter.h"
+#include "render/views/formpainter.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/printcontext.h"
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
+#include "core/printing/printcontext.h"
 
 #include <QColor>
 #include <QPoint>

@@ -1,9 +1,9 @@
-#include "printing/printjob.h"
+#include "render/printing/printjob.h"
 
-#include "documents/krdocument.h"
-#include "files/safewrite.h"
-#include "printing/formprint.h"
-#include "views/formdescription.h"
+#include "core/documents/krdocument.h"
+#include "core/files/safewrite.h"
+#include "core/forms/formdescription.h"
+#include "render/printing/formprint.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,12 +1,12 @@
-#include "printing/wholenote.h"
+#include "render/printing/wholenote.h"
 
-#include "documents/krdocument.h"
-#include "files/safewrite.h"
-#include "printing/printjob.h"
-#include "rendercontext.h"
-#include "settings/regeditmanagment.h"
-#include "views/formpainter.h"
-#include "views/formrender.h"
+#include "core/documents/krdocument.h"
+#include "core/files/safewrite.h"
+#include "core/settings/regeditmanagment.h"
+#include "render/printing/printjob.h"
+#include "render/rendercontext.h"
+#include "render/views/formpainter.h"
+#include "render/views/formrender.h"
 
 #include <QBuffer>
 #include <QPageLayout>

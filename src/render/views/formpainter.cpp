@@ -1,7 +1,7 @@
-#include "views/formpainter.h"
+#include "render/views/formpainter.h"
 
-#include "editor/fieldpainter.h"
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
+#include "render/text/fieldpainter.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -93,9 +93,9 @@ struct CFormPainter::PageCache
     bool Shows(const PageCache& other) const
     {
         return page == other.page && publisher == other.publisher && fields == other.fields &&
-               fontGeneration == other.fontGeneration && 
-               crossed == other.crossed && merged == other.merged && textColor == other.textColor &&
-               hints == other.hints && scale == other.scale && painterFont == other.painterFont &&
+               fontGeneration == other.fontGeneration && crossed == other.crossed &&
+               merged == other.merged && textColor == other.textColor && hints == other.hints &&
+               scale == other.scale && painterFont == other.painterFont &&
                pageFormats == other.pageFormats && followFormats == other.followFormats &&
                pageTexts == other.pageTexts && followTexts == other.followTexts;
     }

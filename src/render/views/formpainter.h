@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
 
 #include <QColor>
 #include <QFont>

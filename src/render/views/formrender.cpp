@@ -1,12 +1,12 @@
-#include "views/formrender.h"
+#include "render/views/formrender.h"
 
-#include "documents/krdocument.h"
-#include "editor/fieldpainter.h"
-#include "files/safewrite.h"
-#include "rendercontext.h"
-#include "views/formdescription.h"
-#include "views/formpainter.h"
-#include "views/viewzoom.h"
+#include "core/documents/krdocument.h"
+#include "core/files/safewrite.h"
+#include "core/forms/formdescription.h"
+#include "render/rendercontext.h"
+#include "render/text/fieldpainter.h"
+#include "render/views/formpainter.h"
+#include "render/views/viewzoom.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/printcontext.h"
+#include "core/printing/printcontext.h"
 
 #include <QColor>
 #include <QSizeF>

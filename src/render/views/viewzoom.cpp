@@ -1,8 +1,8 @@
-#include "views/viewzoom.h"
+#include "render/views/viewzoom.h"
 
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/formtables.h"
+#include "core/forms/formtables.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 #include <cmath>
 

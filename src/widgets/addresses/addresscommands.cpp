@@ -1,8 +1,8 @@
-#include "addresses/addresscommands.h"
+#include "widgets/addresses/addresscommands.h"
 
-#include "addresses/common_dlgadressdaten.h"
-#include "addresses/dlgprogramoptions.h"
-#include "app/helptopicscope.h"
+#include "widgets/addresses/common_dlgadressdaten.h"
+#include "widgets/addresses/dlgprogramoptions.h"
+#include "widgets/app/helptopicscope.h"
 
 std::optional<QString> ChooseAddress(const QString& addressFile, CSettingsStore& settings,
                                      QWidget* parent)

@@ -1,6 +1,6 @@
-#include "addresses/addressfiledialogs.h"
+#include "widgets/addresses/addressfiledialogs.h"
 
-#include "addresses/dlgmissingaddressfile.h"
+#include "widgets/addresses/dlgmissingaddressfile.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addresses/addressfile.h"
+#include "core/addresses/addressfile.h"
 
 #include <QPointer>
 #include <QWidget>

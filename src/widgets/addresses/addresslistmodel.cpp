@@ -1,6 +1,6 @@
-#include "addresses/addresslistmodel.h"
+#include "widgets/addresses/addresslistmodel.h"
 
-#include "addresses/common_dlgadressdaten.h"
+#include "widgets/addresses/common_dlgadressdaten.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>

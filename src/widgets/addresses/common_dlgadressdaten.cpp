@@ -1,11 +1,11 @@
-#include "addresses/common_dlgadressdaten.h"
+#include "widgets/addresses/common_dlgadressdaten.h"
 
-#include "addresses/addressexchange.h"
-#include "addresses/addresslistmodel.h"
-#include "addresses/addressmerge.h"
-#include "addresses/dlgadressimport.h"
-#include "files/safewrite.h"
-#include "format/linebreaks.h"
+#include "core/addresses/addressexchange.h"
+#include "core/addresses/addressmerge.h"
+#include "core/files/safewrite.h"
+#include "core/format/linebreaks.h"
+#include "widgets/addresses/addresslistmodel.h"
+#include "widgets/addresses/dlgadressimport.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -213,8 +213,9 @@ void Common_DlgAdressDaten::InitDialog()
                  QStringLiteral("Die Änderungen am Adresseintrag werden gesichert"));
     tips.AddTool(m_cancelEditButton, QStringLiteral("Schaltfläche \"Abbruch\""),
                  QStringLiteral("Editieren abbrechen und Änderungen verwerfen"));
-    tips.AddTool(m_importButton, QStringLiteral("Schaltfläche \"Importieren\""),
-                 QStringLiteral("Übernimmt Adressen aus einer CSV-Datei (Tabelle) oder vCard-Datei"));
+    tips.AddTool(
+        m_importButton, QStringLiteral("Schaltfläche \"Importieren\""),
+        QStringLiteral("Übernimmt Adressen aus einer CSV-Datei (Tabelle) oder vCard-Datei"));
     tips.AddTool(m_exportButton, QStringLiteral("Schaltfläche \"Exportieren\""),
                  QStringLiteral("Schreibt alle Adressen als CSV-Datei oder vCard-Datei"));
     tips.AddTool(m_closeButton, QStringLiteral("Schaltfläche \"Dialog beenden\""),
@@ -412,8 +413,8 @@ bool Common_DlgAdressDaten::ExportToFile(const QString& path)
     const std::optional<AddressFormat> format = AddressFormatForPath(path);
     QString error;
     if (!format)
-        error = QStringLiteral("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.")
-                    .arg(path);
+        error =
+            QStringLiteral("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.").arg(path);
     else if (WriteFileSafely(path,
                              *format == AddressFormat::Csv ? WriteAddressCsv(m_file.List())
                                                            : WriteAddressVCards(m_file.List()),
@@ -442,7 +443,7 @@ void Common_DlgAdressDaten::OnExport()
     if (path.isEmpty())
         return;
     if (!AddressFormatForPath(path))
-        path += filter.contains(QLatin1String("vcf")) ? QStringLiteral(".vcf")
-                                                       : QStringLiteral(".csv");
+        path +=
+            filter.contains(QLatin1String("vcf")) ? QStringLiteral(".vcf") : QStringLiteral(".csv");
     ExportToFile(path);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "addresses/addressfile.h"
-#include "addresses/addressfiledialogs.h"
-#include "defaults/dlgtooltip.h"
+#include "core/addresses/addressfile.h"
+#include "widgets/addresses/addressfiledialogs.h"
+#include "widgets/defaults/dlgtooltip.h"
 
 #include <QDialog>
 

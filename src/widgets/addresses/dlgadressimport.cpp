@@ -1,4 +1,4 @@
-#include "addresses/dlgadressimport.h"
+#include "widgets/addresses/dlgadressimport.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -15,11 +15,10 @@ CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport&
 
     QStringList summary;
     const QString file = QFileInfo(fileName).fileName();
-    summary << (import.records.size() == 1
-                    ? QStringLiteral("1 neue Adresse in \"%1\".").arg(file)
-                    : QStringLiteral("%1 neue Adressen in \"%2\".")
-                          .arg(import.records.size())
-                          .arg(file));
+    summary << (import.records.size() == 1 ? QStringLiteral("1 neue Adresse in \"%1\".").arg(file)
+                                           : QStringLiteral("%1 neue Adressen in \"%2\".")
+                                                 .arg(import.records.size())
+                                                 .arg(file));
     if (import.duplicates == 1)
         summary << QStringLiteral("1 Adresse ist schon im Adressbuch und wird übergangen.");
     else if (import.duplicates > 1)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addresses/addressexchange.h"
+#include "core/addresses/addressexchange.h"
 
 #include <QDialog>
 

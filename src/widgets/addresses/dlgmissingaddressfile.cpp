@@ -1,6 +1,6 @@
-#include "addresses/dlgmissingaddressfile.h"
+#include "widgets/addresses/dlgmissingaddressfile.h"
 
-#include "addresses/addressfile.h"
+#include "core/addresses/addressfile.h"
 
 #include <QCommandLinkButton>
 #include <QHBoxLayout>

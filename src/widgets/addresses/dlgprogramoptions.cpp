@@ -1,7 +1,7 @@
-#include "addresses/dlgprogramoptions.h"
+#include "widgets/addresses/dlgprogramoptions.h"
 
-#include "app/datafolder.h"
-#include "settings/settingsstore.h"
+#include "core/app/datafolder.h"
+#include "core/settings/settingsstore.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "addresses/addressfiledialogs.h"
-#include "defaults/dlgtooltip.h"
+#include "widgets/addresses/addressfiledialogs.h"
+#include "widgets/defaults/dlgtooltip.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "app/childframe.h"
+#include "widgets/app/childframe.h"
 
-#include "app/commandids.h"
-#include "app/doctemplates.h"
-#include "app/mainframe.h"
-#include "documents/krdocument.h"
-#include "views/formview.h"
+#include "core/app/doctemplates.h"
+#include "core/documents/krdocument.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/views/formview.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>

@@ -1,5 +1,5 @@
-#include "app/commandids.h"
-#include "app/commands.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/commands.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "app/commandprompts.h"
+#include "widgets/app/commandprompts.h"
 
-#include "app/commandids.h"
+#include "widgets/app/commandids.h"
 
 #include <QHash>
 

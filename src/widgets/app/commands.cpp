@@ -1,6 +1,6 @@
-#include "app/commands.h"
+#include "widgets/app/commands.h"
 
-#include "app/commandids.h"
+#include "widgets/app/commandids.h"
 
 #include <QApplication>
 #include <QFont>
@@ -113,8 +113,8 @@ QList<MenuLayout> MainMenus(int resourceId)
              {Cmd::New, Cmd::Open, Cmd::Close, 0, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0,
               Cmd::About, 0, Cmd::Exit}},
             {"&Optionen",
-             {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi, 0,
-              Cmd::PrinterFontSizes, Cmd::EditAddresses, Cmd::ProgramOptions}},
+             {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi, 0, Cmd::PrinterFontSizes,
+              Cmd::EditAddresses, Cmd::ProgramOptions}},
             {"&Ansicht", {Cmd::DisplaySize, Cmd::StatusBar}},
             {"&Hilfe", kHelpMenu},
         };
@@ -129,8 +129,8 @@ QList<MenuLayout> MainMenus(int resourceId)
     return {
         {"&Datei",
          {Cmd::New, Cmd::NewFromDocument, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs,
-          Cmd::SaveAsPdf, 0, Cmd::Print, Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst,
-          0, Cmd::About, 0, Cmd::Exit}},
+          Cmd::SaveAsPdf, 0, Cmd::Print, Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0,
+          Cmd::About, 0, Cmd::Exit}},
         {"&Bearbeiten", edit},
         {"&Optionen",
          {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::CalibratePrinter, Cmd::FormDefaults,
@@ -159,9 +159,10 @@ QList<int> ToolbarLayout()
 {
     QList<int> ids = {Cmd::Exit, 0, Cmd::New, 0};
     ids << Cmd::Open << Cmd::Save << 0 << Cmd::Cut << Cmd::Copy << Cmd::Paste << Cmd::InsertAddress
-        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << Cmd::ZoomWholePage << Cmd::ZoomPageWidth << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold
-        << 0 << Cmd::AlignLeft << Cmd::AlignCenter << Cmd::AlignRight << 0 << Cmd::Margins
-        << Cmd::Print << Cmd::PrintPreview << 0 << Cmd::Page1 << Cmd::Page2 << 0 << Cmd::About
+        << 0 << Cmd::ZoomIn << Cmd::ZoomOut << Cmd::ZoomWholePage << Cmd::ZoomPageWidth << 0
+        << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft
+        << Cmd::AlignCenter << Cmd::AlignRight << 0 << Cmd::Margins << Cmd::Print
+        << Cmd::PrintPreview << 0 << Cmd::Page1 << Cmd::Page2 << 0 << Cmd::About
         << Cmd::HelpGeneral;
     return ids;
 }

@@ -1,9 +1,9 @@
-#include "app/common_dlgsetdisplaysizefactor.h"
+#include "widgets/app/common_dlgsetdisplaysizefactor.h"
 
-#include "defaults/dlgtooltip.h"
-#include "settings/displaysize.h"
-#include "views/krscrollviewbase.h"
-#include "views/viewzoom.h"
+#include "core/settings/displaysize.h"
+#include "render/views/viewzoom.h"
+#include "widgets/defaults/dlgtooltip.h"
+#include "widgets/views/krscrollviewbase.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

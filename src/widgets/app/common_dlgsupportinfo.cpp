@@ -1,4 +1,4 @@
-#include "app/common_dlgsupportinfo.h"
+#include "widgets/app/common_dlgsupportinfo.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
-#include "app/dlgabout.h"
+#include "widgets/app/dlgabout.h"
 
-#include "app/splashwnd.h"
-#include "views/cmrlayout.h"
+#include "core/forms/cmrlayout.h"
+#include "widgets/app/splashwnd.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

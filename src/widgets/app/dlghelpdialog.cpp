@@ -1,4 +1,4 @@
-#include "app/dlghelpdialog.h"
+#include "widgets/app/dlghelpdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "app/dlgneuedatei.h"
+#include "widgets/app/dlgneuedatei.h"
 
-#include "app/doctemplates.h"
-#include "app/formname.h"
-#include "app/formthumbnail.h"
+#include "core/app/doctemplates.h"
+#include "render/app/formthumbnail.h"
+#include "widgets/app/formname.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

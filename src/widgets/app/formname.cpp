@@ -1,6 +1,6 @@
-#include "app/formname.h"
+#include "widgets/app/formname.h"
 
-#include "app/doctemplates.h"
+#include "core/app/doctemplates.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "app/helptopicscope.h"
+#include "widgets/app/helptopicscope.h"
 
-#include "app/krdwinappex.h"
+#include "widgets/app/krdwinappex.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/helpwindow.h"
+#include "widgets/app/helpwindow.h"
 
 #include <QEvent>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/krdwinappex.h"
+#include "widgets/app/krdwinappex.h"
 
-#include "app/datafolder.h"
-#include "app/helpwindow.h"
-#include "settings/resetcommands.h"
-#include "settings/settingsstore.h"
+#include "core/app/datafolder.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/helpwindow.h"
+#include "widgets/settings/resetcommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +22,7 @@ CKRDWinAppEx::CKRDWinAppEx(int& argc, char** argv) : QApplication(argc, argv)
     // The program speaks German; so should Qt's own dialogs and buttons.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
 }
 
@@ -38,7 +37,6 @@ bool CKRDWinAppEx::InitInstance()
 {
     if (!m_settings)
         m_settings = CSettingsStore::OpenUserStore();
-    m_nLanguage = m_settings->Get(QLatin1String(Settings::kSectionSettings), Settings::Language);
     m_strProgramDir = applicationDirPath();
     if (!m_strProgramDir.endsWith(QLatin1Char('/')))
         m_strProgramDir += QLatin1Char('/');

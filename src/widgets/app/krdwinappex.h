@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/regeditmanagment.h"
+#include "core/settings/regeditmanagment.h"
 
 #include <QApplication>
 
@@ -63,7 +63,6 @@ public:
         m_newInstanceStarter = std::move(starter);
     }
 
-    int m_nLanguage = 1;
     QString m_strProgramDir;
     int m_nHelpContextId = 100;
     bool m_bResetPending = false;

@@ -1,12 +1,12 @@
-#include "app/mainframe.h"
+#include "widgets/app/mainframe.h"
 
-#include "app/childframe.h"
-#include "app/commandids.h"
-#include "app/commandprompts.h"
-#include "app/commands.h"
-#include "documents/krdocument.h"
-#include "settings/settingsstore.h"
-#include "views/formview.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/childframe.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/commandprompts.h"
+#include "widgets/app/commands.h"
+#include "widgets/views/formview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,9 +124,8 @@ void CMainFrame::CreateActions()
         addAction(action);
         m_actions.insert(id, action);
     }
-    for (int id : {Cmd::InsertMode, Cmd::Bold, Cmd::AlignLeft, Cmd::AlignCenter,
-                   Cmd::AlignRight, Cmd::Page1, Cmd::Page2, Cmd::StatusBar,
-                   Cmd::ZoomWholePage, Cmd::ZoomPageWidth})
+    for (int id : {Cmd::InsertMode, Cmd::Bold, Cmd::AlignLeft, Cmd::AlignCenter, Cmd::AlignRight,
+                   Cmd::Page1, Cmd::Page2, Cmd::StatusBar, Cmd::ZoomWholePage, Cmd::ZoomPageWidth})
         m_actions.value(id)->setCheckable(true);
     m_actions.value(Cmd::StatusBar)->setChecked(true);
 
@@ -288,7 +287,8 @@ void CMainFrame::SetRecentFiles(const QStringList& files)
         QAction* action = m_recentActions[i];
         action->setVisible(i < files.size());
         if (i < files.size()) {
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
             action->setData(files[i]);
             action->setStatusTip(QStringLiteral("Öffnet das Dokument."));
         }

@@ -1,4 +1,4 @@
-#include "app/splashwnd.h"
+#include "widgets/app/splashwnd.h"
 
 #include <QApplication>
 #include <QKeyEvent>

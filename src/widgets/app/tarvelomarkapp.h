@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/commandtarget.h"
-#include "app/krdwinappex.h"
-#include "app/mainframe.h"
-#include "app/recentfiles.h"
-#include "views/formtype.h"
+#include "core/app/recentfiles.h"
+#include "core/forms/formtype.h"
+#include "widgets/app/commandtarget.h"
+#include "widgets/app/krdwinappex.h"
+#include "widgets/app/mainframe.h"
 
 #include <QPointer>
 

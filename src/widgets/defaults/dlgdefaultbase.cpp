@@ -1,9 +1,9 @@
-#include "defaults/dlgdefaultbase.h"
+#include "widgets/defaults/dlgdefaultbase.h"
 
-#include "app/formname.h"
-#include "format/linebreaks.h"
-#include "format/stringformat.h"
-#include "settings/settingsstore.h"
+#include "core/format/linebreaks.h"
+#include "core/format/stringformat.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/formname.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,8 +128,7 @@ QComboBox* CDlgDefaultBase::CreateDateFormatList()
 }
 
 QGroupBox* CDlgDefaultBase::CreateIssueDateGroup(const QString& title, const QString& switchText,
-                                                 const QString& heading,
-                                                 const QString& storedPlace,
+                                                 const QString& heading, const QString& storedPlace,
                                                  IssueDateControls& controls)
 {
     controls.autoDate = CreateCheck(switchText, Settings::AutoDate.key,

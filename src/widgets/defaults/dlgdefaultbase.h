@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/helptopicscope.h"
-#include "defaults/dlgtooltip.h"
-#include "views/formtype.h"
+#include "core/forms/formtype.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/defaults/dlgtooltip.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "defaults/dlgdefaultcmr.h"
+#include "widgets/defaults/dlgdefaultcmr.h"
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

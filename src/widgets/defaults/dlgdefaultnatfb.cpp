@@ -1,6 +1,6 @@
-#include "defaults/dlgdefaultnatfb.h"
+#include "widgets/defaults/dlgdefaultnatfb.h"
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

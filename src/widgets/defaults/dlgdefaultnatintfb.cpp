@@ -1,6 +1,6 @@
-#include "defaults/dlgdefaultnatintfb.h"
+#include "widgets/defaults/dlgdefaultnatintfb.h"
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "defaults/dlgdefaultbase.h"
+#include "widgets/defaults/dlgdefaultbase.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,6 +1,6 @@
-#include "defaults/dlgdefaultspeditionsauftrag.h"
+#include "widgets/defaults/dlgdefaultspeditionsauftrag.h"
 
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

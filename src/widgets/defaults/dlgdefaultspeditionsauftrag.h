@@ -1,7 +1,7 @@
 #pragma once
 
-#include "defaults/dlgdefaultbase.h"
-#include "settings/settingkeys.h"
+#include "core/settings/settingkeys.h"
+#include "widgets/defaults/dlgdefaultbase.h"
 
 class QCheckBox;
 class QComboBox;

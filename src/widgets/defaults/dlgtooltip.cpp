@@ -1,4 +1,4 @@
-#include "defaults/dlgtooltip.h"
+#include "widgets/defaults/dlgtooltip.h"
 
 #include <QFontMetrics>
 #include <QStringList>

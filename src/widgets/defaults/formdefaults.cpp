@@ -1,16 +1,15 @@
-#include "defaults/formdefaults.h"
+#include "widgets/defaults/formdefaults.h"
 
-#include "defaults/dlgdefaultcmr.h"
-#include "defaults/dlgdefaultnatfb.h"
-#include "defaults/dlgdefaultnatintfb.h"
-#include "defaults/dlgdefaultspeditionsauftrag.h"
+#include "widgets/defaults/dlgdefaultcmr.h"
+#include "widgets/defaults/dlgdefaultnatfb.h"
+#include "widgets/defaults/dlgdefaultnatintfb.h"
+#include "widgets/defaults/dlgdefaultspeditionsauftrag.h"
 
 #include <memory>
 
 namespace {
 
-template <typename Dialog>
-std::unique_ptr<QDialog> Make(CSettingsStore& settings, QWidget* parent)
+template <typename Dialog> std::unique_ptr<QDialog> Make(CSettingsStore& settings, QWidget* parent)
 {
     return std::make_unique<Dialog>(settings, parent);
 }

@@ -1,4 +1,4 @@
-#include "editor/krdeditwindows.h"
+#include "widgets/editor/krdeditwindows.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/kreditwindow.h"
+#include "widgets/editor/kreditwindow.h"
 
 // The box editor as the form views use it: it passes every key on to its view
 // after the editor's own handling (the view scrolls with the page keys and, in

@@ -1,11 +1,11 @@
-#include "editor/kreditwindow.h"
+#include "widgets/editor/kreditwindow.h"
 
-#include "app/commandids.h"
-#include "app/commands.h"
-#include "documents/archiveexception.h"
-#include "documents/krdocument.h"
-#include "editor/kredithost.h"
-#include "format/linebreaks.h"
+#include "core/documents/archiveexception.h"
+#include "core/documents/krdocument.h"
+#include "core/format/linebreaks.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/commands.h"
+#include "widgets/editor/kredithost.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -125,12 +125,11 @@ CKrEditWindow::CKrEditWindow(CSettingsStore& settings, CKrEditHost* host)
 
 CKrEditWindow::~CKrEditWindow() = default;
 
-bool CKrEditWindow::CreateEditWindow(QWidget* parentView, int controlId, CFieldStore& store,
-                                     CKrDocument* document, QMenu* contextMenu)
+bool CKrEditWindow::CreateEditWindow(QWidget* parentView, CFieldStore& store, CKrDocument* document,
+                                     QMenu* contextMenu)
 {
     m_contextMenu = contextMenu;
     m_document = document;
-    m_controlId = controlId;
     m_store = &store;
     if (store.GetFieldCount() < 1)
         store.DefineFields(1, 0, true);
@@ -146,13 +145,13 @@ bool CKrEditWindow::CreateEditWindow(QWidget* parentView, int controlId, CFieldS
     return true;
 }
 
-bool CKrEditWindow::Init(QWidget* parentView, int controlId, CFieldStore& store,
-                         CKrDocument* document, QMenu* contextMenu, const QPaintDevice& screen,
-                         int zoom, const QColor& textColor, const QColor& backColor)
+bool CKrEditWindow::Init(QWidget* parentView, CFieldStore& store, CKrDocument* document,
+                         QMenu* contextMenu, const QPaintDevice& screen, int zoom,
+                         const QColor& textColor, const QColor& backColor)
 {
     SetColors(textColor, backColor);
     m_created = false;
-    if (!CreateEditWindow(parentView, controlId, store, document, contextMenu))
+    if (!CreateEditWindow(parentView, store, document, contextMenu))
         return false;
     CreateScreenFonts(screen, zoom);
     m_created = true;
@@ -354,7 +353,8 @@ void CKrEditWindow::ShowBox(quint16 index, quint16 page, const QRect& boxRect)
 {
     if (!m_store)
         return;
-    const QString text = m_store->Exists(index, page) ? m_store->GetFieldText(index, page) : QString();
+    const QString text =
+        m_store->Exists(index, page) ? m_store->GetFieldText(index, page) : QString();
     // The history belongs to the box and its text: another box, or a text
     // replaced from outside, ends it. A paste's cleaning comes back through
     // here while the paste is still under way; it is part of the paste's step.

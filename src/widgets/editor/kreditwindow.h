@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/commandtarget.h"
-#include "editor/fieldpainter.h"
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
+#include "render/text/fieldpainter.h"
+#include "widgets/app/commandtarget.h"
 
 #include <QColor>
 #include <QPlainTextEdit>
@@ -58,15 +58,14 @@ public:
     // store has no fields yet it gets one. `contextMenu` (may be null) is shown on
     // a right-click instead of the editor's own menu. `document` (may be null) is
     // marked modified on every change.
-    bool CreateEditWindow(QWidget* parentView, int controlId, CFieldStore& store,
-                          CKrDocument* document, QMenu* contextMenu);
+    bool CreateEditWindow(QWidget* parentView, CFieldStore& store, CKrDocument* document,
+                          QMenu* contextMenu);
     // Colours, CreateEditWindow and the screen fonts for the zoom; afterwards the
     // editor counts as created and draws.
-    bool Init(QWidget* parentView, int controlId, CFieldStore& store, CKrDocument* document,
-              QMenu* contextMenu, const QPaintDevice& screen, int zoom, const QColor& textColor,
+    bool Init(QWidget* parentView, CFieldStore& store, CKrDocument* document, QMenu* contextMenu,
+              const QPaintDevice& screen, int zoom, const QColor& textColor,
               const QColor& backColor);
     bool IsCreated() const { return m_created; }
-    int ControlId() const { return m_controlId; }
     CFieldStore& Store() const { return *m_store; }
     void SetHost(CKrEditHost* host) { m_host = host; }
 
@@ -231,7 +230,6 @@ private:
     CFieldStore* m_store = nullptr;
     CKrDocument* m_document = nullptr;
     QPointer<QMenu> m_contextMenu;
-    int m_controlId = 0;
     bool m_created = false;
     CFieldPainter m_painter;
     QColor m_textColor = Qt::black;
@@ -242,7 +240,7 @@ private:
     int m_editing = 0;        // user edits in progress
     QVector<Snapshot> m_undo; // oldest first
     QVector<Snapshot> m_redo; // the step undone last at the end
-    quint16 m_index = 0; // the current box
+    quint16 m_index = 0;      // the current box
     quint16 m_page = 1;
     bool m_shown = false; // whether a box was shown yet
     QRect m_boxRect;

@@ -1,7 +1,7 @@
-#include "printing/common_cdlgprintsizecorr.h"
+#include "widgets/printing/common_cdlgprintsizecorr.h"
 
-#include "settings/language.h"
-#include "settings/settingsstore.h"
+#include "core/settings/language.h"
+#include "core/settings/settingsstore.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "printing/common_dlgmargin01.h"
+#include "widgets/printing/common_dlgmargin01.h"
 
-#include "printing/marginpanel.h"
-#include "settings/language.h"
+#include "core/settings/language.h"
+#include "widgets/printing/marginpanel.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

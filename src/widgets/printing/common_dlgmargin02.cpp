@@ -1,6 +1,6 @@
-#include "printing/common_dlgmargin02.h"
+#include "widgets/printing/common_dlgmargin02.h"
 
-#include "settings/language.h"
+#include "core/settings/language.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>

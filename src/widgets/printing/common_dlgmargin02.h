@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/marginpanel.h"
+#include "widgets/printing/marginpanel.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "printing/dlgdrucken.h"
+#include "widgets/printing/dlgdrucken.h"
 
-#include "app/formname.h"
-#include "printing/papernames.h"
-#include "printing/printicons.h"
-#include "printing/rangespinbox.h"
-#include "settings/settingsstore.h"
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/formname.h"
+#include "widgets/printing/papernames.h"
+#include "widgets/printing/printicons.h"
+#include "widgets/printing/rangespinbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,15 +1,15 @@
-#include "printing/dlgdruckereinmessen.h"
+#include "widgets/printing/dlgdruckereinmessen.h"
 
-#include "app/doctemplates.h"
-#include "app/helptopicscope.h"
-#include "app/mainframe.h"
-#include "printing/calibrationprint.h"
-#include "printing/marginpanel.h"
-#include "printing/printcommand.h"
-#include "printing/printjob.h"
-#include "settings/settingsstore.h"
-#include "views/boxnames.h"
-#include "views/formtables.h"
+#include "core/app/doctemplates.h"
+#include "core/forms/formtables.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/calibrationprint.h"
+#include "render/printing/printjob.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/printing/marginpanel.h"
+#include "widgets/printing/printcommand.h"
+#include "widgets/views/boxnames.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/printcalibration.h"
+#include "core/printing/printcalibration.h"
 
 #include <QDialog>
 

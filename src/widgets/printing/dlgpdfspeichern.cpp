@@ -1,7 +1,7 @@
-#include "printing/dlgpdfspeichern.h"
+#include "widgets/printing/dlgpdfspeichern.h"
 
-#include "printing/printjob.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/printjob.h"
 
 #include <QCheckBox>
 #include <QComboBox>

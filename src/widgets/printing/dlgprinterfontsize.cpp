@@ -1,8 +1,8 @@
-#include "printing/dlgprinterfontsize.h"
+#include "widgets/printing/dlgprinterfontsize.h"
 
-#include "app/formname.h"
-#include "printing/rangespinbox.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/formname.h"
+#include "widgets/printing/rangespinbox.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

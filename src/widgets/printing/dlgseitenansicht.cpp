@@ -1,11 +1,11 @@
-#include "printing/dlgseitenansicht.h"
+#include "widgets/printing/dlgseitenansicht.h"
 
-#include "app/helptopicscope.h"
-#include "documents/krdocument.h"
-#include "printing/formprint.h"
-#include "printing/margincommand.h"
-#include "printing/printcommand.h"
-#include "settings/settingsstore.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/formprint.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/printing/margincommand.h"
+#include "widgets/printing/printcommand.h"
 
 #include <QAction>
 #include <QActionGroup>

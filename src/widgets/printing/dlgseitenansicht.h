@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/wholenote.h"
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
+#include "render/printing/wholenote.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "printing/margincommand.h"
+#include "widgets/printing/margincommand.h"
 
-#include "app/formname.h"
-#include "app/helptopicscope.h"
-#include "printing/common_dlgmargin01.h"
-#include "printing/common_dlgmargin02.h"
-#include "settings/settingsstore.h"
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/formname.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/printing/common_dlgmargin01.h"
+#include "widgets/printing/common_dlgmargin02.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "printing/marginpanel.h"
+#include "widgets/printing/marginpanel.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/language.h"
+#include "core/settings/language.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "printing/papernames.h"
+#include "widgets/printing/papernames.h"
 
 #include <QPageSize>
 

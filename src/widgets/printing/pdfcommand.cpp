@@ -1,10 +1,10 @@
-#include "printing/pdfcommand.h"
+#include "widgets/printing/pdfcommand.h"
 
-#include "documents/krdocument.h"
-#include "printing/dlgpdfspeichern.h"
-#include "printing/wholenote.h"
-#include "settings/settingsstore.h"
-#include "views/formrender.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/wholenote.h"
+#include "render/views/formrender.h"
+#include "widgets/printing/dlgpdfspeichern.h"
 
 #include <QDir>
 #include <QFileDialog>

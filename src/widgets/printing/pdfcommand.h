@@ -10,5 +10,5 @@ class QWidget;
 // written as a PDF in one piece (SaveWholeNotePdf). The view has committed the
 // box being edited before. A failure is told in a message box and leaves any
 // file that was there as it was. True when a file was written; false when the
-// user cancelled, the form has no drawn replica (told) or writing failed.
+// user cancelled or writing failed.
 bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget* parent);

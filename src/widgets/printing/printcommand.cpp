@@ -1,14 +1,14 @@
-#include "printing/printcommand.h"
+#include "widgets/printing/printcommand.h"
 
-#include "app/helptopicscope.h"
-#include "app/mainframe.h"
-#include "documents/krdocument.h"
-#include "printing/dlgdrucken.h"
-#include "printing/dlgseitenansicht.h"
-#include "printing/margincommand.h"
-#include "printing/printjob.h"
-#include "settings/settingsstore.h"
-#include "views/formrender.h"
+#include "core/documents/krdocument.h"
+#include "core/settings/settingsstore.h"
+#include "render/printing/printjob.h"
+#include "render/views/formrender.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/printing/dlgdrucken.h"
+#include "widgets/printing/dlgseitenansicht.h"
+#include "widgets/printing/margincommand.h"
 
 #include <QMessageBox>
 #include <QPageLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/wholenote.h"
-#include "views/formtype.h"
+#include "core/forms/formtype.h"
+#include "render/printing/wholenote.h"
 
 #include <QString>
 
@@ -32,8 +32,7 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
 // selected as for printing, then the preview (CDlgSeitenansicht) shows the
 // pages on the paper the print dialog last chose, starting at `page`. When the
 // user prints from there, the print command follows with that page. True when a
-// job was sent; false without one, and with a message for a form that has no
-// drawn replica.
+// job was sent; false without one.
 bool RunPrintPreview(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
                      QWidget* parent, int page = 1);
 

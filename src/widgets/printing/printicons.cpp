@@ -1,4 +1,4 @@
-#include "printing/printicons.h"
+#include "widgets/printing/printicons.h"
 
 #include <QPainter>
 #include <QPainterPath>

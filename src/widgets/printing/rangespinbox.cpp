@@ -1,4 +1,4 @@
-#include "printing/rangespinbox.h"
+#include "widgets/printing/rangespinbox.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

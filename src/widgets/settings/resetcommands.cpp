@@ -1,7 +1,7 @@
-#include "settings/resetcommands.h"
+#include "widgets/settings/resetcommands.h"
 
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCommandLinkButton>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "update/common_dlgwebupdated.h"
+#include "widgets/update/common_dlgwebupdated.h"
 
-#include "settings/settingkeys.h"
-#include "update/updatepage.h"
+#include "core/settings/settingkeys.h"
+#include "core/update/updatepage.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/language.h"
-#include "update/updateindex.h"
-#include "update/updatequery.h"
+#include "core/settings/language.h"
+#include "core/update/updateindex.h"
+#include "widgets/update/updatequery.h"
 
 #include <QDialog>
 

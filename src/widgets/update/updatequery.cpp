@@ -1,4 +1,4 @@
-#include "update/updatequery.h"
+#include "widgets/update/updatequery.h"
 
 #include <QHostAddress>
 #include <QNetworkProxyFactory>

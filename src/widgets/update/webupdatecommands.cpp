@@ -1,8 +1,8 @@
-#include "update/webupdatecommands.h"
+#include "widgets/update/webupdatecommands.h"
 
-#include "settings/regeditmanagment.h"
-#include "settings/settingsstore.h"
-#include "update/updatepage.h"
+#include "core/settings/regeditmanagment.h"
+#include "core/settings/settingsstore.h"
+#include "core/update/updatepage.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/common_dlgwebupdated.h"
+#include "widgets/update/common_dlgwebupdated.h"
 
 class CSettingsStore;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "views/boxchangemessage.h"
+#include "widgets/views/boxchangemessage.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/boxchange.h"
+#include "core/forms/boxchange.h"
 
 #include <QString>
 

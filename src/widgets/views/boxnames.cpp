@@ -1,6 +1,6 @@
-#include "views/boxnames.h"
+#include "widgets/views/boxnames.h"
 
-#include "views/formpainter.h"
+#include "render/views/formpainter.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

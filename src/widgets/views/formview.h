@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/commandtarget.h"
+#include "widgets/app/commandtarget.h"
 
 #include <QString>
 

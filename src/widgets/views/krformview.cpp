@@ -1,22 +1,22 @@
-#include "views/krformview.h"
+#include "widgets/views/krformview.h"
 
-#include "app/commandids.h"
-#include "app/helptopicscope.h"
-#include "app/mainframe.h"
-#include "documents/archiveexception.h"
-#include "documents/krdocument.h"
-#include "editor/krdeditwindows.h"
-#include "printing/dlgdruckereinmessen.h"
-#include "printing/margincommand.h"
-#include "printing/pdfcommand.h"
-#include "printing/printcommand.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/boxchangemessage.h"
-#include "views/boxnames.h"
-#include "views/boxnavigation.h"
-#include "views/formtables.h"
-#include "views/loadmessage.h"
+#include "core/documents/archiveexception.h"
+#include "core/documents/krdocument.h"
+#include "core/forms/boxnavigation.h"
+#include "core/forms/formtables.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "widgets/app/commandids.h"
+#include "widgets/app/helptopicscope.h"
+#include "widgets/app/mainframe.h"
+#include "widgets/editor/krdeditwindows.h"
+#include "widgets/printing/dlgdruckereinmessen.h"
+#include "widgets/printing/margincommand.h"
+#include "widgets/printing/pdfcommand.h"
+#include "widgets/printing/printcommand.h"
+#include "widgets/views/boxchangemessage.h"
+#include "widgets/views/boxnames.h"
+#include "widgets/views/loadmessage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -163,8 +163,8 @@ void CKRFormView::CreateEditor()
 {
     CFieldStore& store = m_document.GetStore();
     m_editor = new CKRDFormEditWindow(Settings(), this);
-    m_editor->Init(viewport(), m_form.controlId, store, &m_document, m_contextMenu, *viewport(),
-                   m_nZoom, Qt::black, Qt::white);
+    m_editor->Init(viewport(), store, &m_document, m_contextMenu, *viewport(), m_nZoom, Qt::black,
+                   Qt::white);
     // The new editor is empty. Load the first box into it before anything
     // moves on, or the first move would store that emptiness over the text the
     // document was opened with.
@@ -810,8 +810,7 @@ void CKRFormView::contextMenuEvent(QContextMenuEvent* event)
     const int k = m_nCurrentPage == 1 && event->reason() == QContextMenuEvent::Mouse
                       ? CheckBoxAt(DeviceToLogical(event->pos() + ScrollPosition()))
                       : -1;
-    if (k < 0 || !m_contextMenu ||
-        k != CrossedCheckBox()) {
+    if (k < 0 || !m_contextMenu || k != CrossedCheckBox()) {
         CKRScrollViewBase::contextMenuEvent(event);
         return;
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "views/boxnames.h"
-#include "views/formdescription.h"
-#include "views/formpainter.h"
-#include "views/formview.h"
-#include "views/krscrollviewbase.h"
+#include "core/forms/formdescription.h"
+#include "render/views/formpainter.h"
+#include "widgets/views/boxnames.h"
+#include "widgets/views/formview.h"
+#include "widgets/views/krscrollviewbase.h"
 
 #include <QColor>
 #include <QPointer>

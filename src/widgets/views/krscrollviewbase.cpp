@@ -1,9 +1,9 @@
-#include "views/krscrollviewbase.h"
+#include "widgets/views/krscrollviewbase.h"
 
-#include "app/commandids.h"
-#include "rendercontext.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
+#include "render/rendercontext.h"
+#include "widgets/app/commandids.h"
 
 #include <QGuiApplication>
 #include <QOperatingSystemVersion>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/commandtarget.h"
-#include "editor/kredithost.h"
-#include "views/viewzoom.h"
+#include "render/views/viewzoom.h"
+#include "widgets/app/commandtarget.h"
+#include "widgets/editor/kredithost.h"
 
 #include <QAbstractScrollArea>
 #include <QSize>

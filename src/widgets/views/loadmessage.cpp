@@ -1,6 +1,6 @@
-#include "views/loadmessage.h"
+#include "widgets/views/loadmessage.h"
 
-#include "documents/loadmessages.h"
+#include "core/documents/loadmessages.h"
 
 #include <QApplication>
 #include <QMessageBox>

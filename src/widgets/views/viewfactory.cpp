@@ -1,6 +1,6 @@
-#include "views/viewfactory.h"
+#include "widgets/views/viewfactory.h"
 
-#include "views/krformview.h"
+#include "widgets/views/krformview.h"
 
 CFormView* CreateFormView(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame)
 {

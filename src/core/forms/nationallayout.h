@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/formdescription.h"
-#include "views/formtables.h"
+#include "core/forms/formdescription.h"
+#include "core/forms/formtables.h"
 
 #include <QVector>
 

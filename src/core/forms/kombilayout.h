@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/formdescription.h"
-#include "views/formtables.h"
+#include "core/forms/formdescription.h"
+#include "core/forms/formtables.h"
 
 // The Kombi consignment note for national and international use as data: where
 // its boxes lie on the screen and on the publishers' pre-printed sheets, its

@@ -1,7 +1,7 @@
-#include "views/forwardinglayout.h"
+#include "core/forms/forwardinglayout.h"
 
-#include "settings/settingkeys.h"
-#include "views/forwardingsums.h"
+#include "core/forms/forwardingsums.h"
+#include "core/settings/settingkeys.h"
 
 #include <iterator>
 
@@ -344,7 +344,6 @@ const Forms::FormDescription& Description()
         // Up and down the goods table's columns.
         d.arrowMoves = {{true, 21, 69, 7}, {false, 28, 76, -7}};
         d.homeScrollsToTop = true;
-        d.controlId = 135;
         d.contextMenuId = 119;
         d.captionText = CaptionText;
         d.captionShift = CaptionShift;

@@ -1,6 +1,6 @@
-#include "views/cmrlayout.h"
+#include "core/forms/cmrlayout.h"
 
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
 
 #include <iterator>
 
@@ -599,7 +599,6 @@ const Forms::FormDescription& Description()
         d.addressBoxes = {0, 1, 5, 6};
         d.mergedRows = &kMergedGoodsRows;
         d.mergedRowsSetting = Settings::MergedGoodsRows;
-        d.controlId = 132;
         d.contextMenuId = 118;
         return d;
     }();

@@ -1,6 +1,6 @@
-#include "editor/fieldpainter.h"
+#include "render/text/fieldpainter.h"
 
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
 
 #include <QFontMetricsF>
 #include <QHash>

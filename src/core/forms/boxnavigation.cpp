@@ -1,6 +1,6 @@
-#include "views/boxnavigation.h"
+#include "core/forms/boxnavigation.h"
 
-#include "views/cmrlayout.h"
+#include "core/forms/cmrlayout.h"
 
 namespace {
 

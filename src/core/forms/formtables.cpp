@@ -1,4 +1,4 @@
-#include "views/formtables.h"
+#include "core/forms/formtables.h"
 
 namespace FormTables {
 

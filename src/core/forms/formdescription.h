@@ -1,9 +1,9 @@
 #pragma once
 
-#include "settings/settingkeys.h"
-#include "views/boxchange.h"
-#include "views/formtables.h"
-#include "views/formtype.h"
+#include "core/forms/boxchange.h"
+#include "core/forms/formtables.h"
+#include "core/forms/formtype.h"
+#include "core/settings/settingkeys.h"
 
 #include <QPoint>
 #include <QString>
@@ -219,8 +219,7 @@ struct FormDescription
     const FormTables::MergedRows* mergedRows = nullptr;
     IntSetting mergedRowsSetting{nullptr, 0};
 
-    // The editor window's control id and the context menu of the view.
-    int controlId = 0;
+    // The context menu of the view.
     int contextMenuId = 119;
 
     // Declared hooks; null where the form has none.

@@ -1,7 +1,7 @@
-#include "editor/fieldstore.h"
+#include "core/fields/fieldstore.h"
 
-#include "documents/archive.h"
-#include "format/linebreaks.h"
+#include "core/documents/archive.h"
+#include "core/format/linebreaks.h"
 
 CFieldStore::CFieldStore() = default;
 

@@ -1,11 +1,11 @@
-#include "views/formdescription.h"
+#include "core/forms/formdescription.h"
 
-#include "editor/fieldstore.h"
-#include "settings/settingsstore.h"
-#include "views/cmrlayout.h"
-#include "views/forwardinglayout.h"
-#include "views/kombilayout.h"
-#include "views/nationallayout.h"
+#include "core/fields/fieldstore.h"
+#include "core/forms/cmrlayout.h"
+#include "core/forms/forwardinglayout.h"
+#include "core/forms/kombilayout.h"
+#include "core/forms/nationallayout.h"
+#include "core/settings/settingsstore.h"
 
 namespace Forms {
 

@@ -1,7 +1,7 @@
-#include "views/nationallayout.h"
+#include "core/forms/nationallayout.h"
 
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 #include <iterator>
 
@@ -683,7 +683,6 @@ FormDescription MakeDescription(NationalEdition edition)
 
     d.addressBoxes = {0, 5};
     d.arrowMoves = ArrowMoves(edition);
-    d.controlId = 133;
     d.contextMenuId = 119;
     return d;
 }

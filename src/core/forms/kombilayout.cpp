@@ -1,6 +1,6 @@
-#include "views/kombilayout.h"
+#include "core/forms/kombilayout.h"
 
-#include "settings/settingkeys.h"
+#include "core/settings/settingkeys.h"
 
 #include <iterator>
 
@@ -600,7 +600,6 @@ const Forms::FormDescription& Description()
             {false, 135, 137, -4},
         };
         // clang-format on
-        d.controlId = 133;
         d.contextMenuId = 119;
         return d;
     }();

@@ -1,4 +1,4 @@
-#include "views/formtype.h"
+#include "core/forms/formtype.h"
 
 #include <array>
 

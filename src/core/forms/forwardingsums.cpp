@@ -1,10 +1,10 @@
-#include "views/forwardingsums.h"
+#include "core/forms/forwardingsums.h"
 
-#include "editor/fieldstore.h"
-#include "format/stringformat.h"
-#include "settings/settingkeys.h"
-#include "settings/settingsstore.h"
-#include "views/formtype.h"
+#include "core/fields/fieldstore.h"
+#include "core/format/stringformat.h"
+#include "core/forms/formtype.h"
+#include "core/settings/settingkeys.h"
+#include "core/settings/settingsstore.h"
 
 #include <QLocale>
 
