@@ -2,6 +2,7 @@
 #include "core/addresses/addressfile.h"
 #include "core/documents/cmrdoc.h"
 #include "core/documents/documentfactory.h"
+#include "core/forms/nationallayout.h"
 #include "core/settings/settingsstore.h"
 #include "palettes.h"
 #include "screenshot.h"
@@ -346,6 +347,24 @@ private Q_SLOTS:
             QTest::keyClick(&dialog, Qt::Key_Return);
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QCOMPARE(dialog.Choice(), choice);
+        }
+
+        // The national note's 2007 edition is a choice of its own, whatever
+        // edition the settings give new notes.
+        {
+            CDlgNeueDatei dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(dialog.PictureButton(CDlgNeueDatei::kNational2007)->accessibleName(),
+                     QStringLiteral("Nationaler Frachtbrief (Ausgabe 01/2007)"));
+            dialog.PictureButton(CDlgNeueDatei::kNational2007)->setFocus();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            QCOMPARE(dialog.Choice(), CDlgNeueDatei::kNational2007);
+            QVERIFY(dialog.ChosenForm());
+            CChildFrame* frame = m_app.NewDocument(*dialog.ChosenForm());
+            QVERIFY(frame);
+            QCOMPARE(&frame->Document().Form(),
+                     &NationalLayout::Description(NationalEdition::Edition2007));
         }
 
         CDlgNeueDatei dialog;

@@ -1,5 +1,6 @@
 // The four default-texts dialogs, driven through their controls offscreen.
 #include "core/settings/settingsstore.h"
+#include "screenshot.h"
 #include "tempsettings.h"
 #include "widgets/app/krdwinappex.h"
 #include "widgets/defaults/dlgdefaultcmr.h"
@@ -324,8 +325,17 @@ void DefaultsDialogsTest::optionsOfNationalAndForwarding()
     CDlgDefaultNatFb national(*settings, nullptr, kToday);
     QVERIFY(Child<QRadioButton>(&national, "FeldE_Ja")->isChecked());
     Child<QRadioButton>(&national, "FeldE_Nein")->click();
+    auto* edition = Child<QComboBox>(&national, "Version");
+    national.show();
+    Shot(&national, "defaults-national");
+    QCOMPARE(edition->currentData().toInt(), 2009);
+    edition->setCurrentIndex(edition->findData(2007));
     Press(&national, QDialogButtonBox::Ok);
     QCOMPARE(settings->GetProfileInt("NatFrachtbrief", "FeldE", -1), 2);
+    QCOMPARE(settings->GetProfileInt("NatFrachtbrief", "Version", -1), 2007);
+    // The dialog shows the edition the settings hold.
+    CDlgDefaultNatFb again(*settings, nullptr, kToday);
+    QCOMPARE(Child<QComboBox>(&again, "Version")->currentData().toInt(), 2007);
 
     CDlgDefaultSpeditionsauftrag forwarding(*settings, nullptr, kToday);
     QVERIFY(Child<QCheckBox>(&forwarding, "SummeFeld25")->isChecked());

@@ -1,6 +1,7 @@
 #include "widgets/app/dlgneuedatei.h"
 
 #include "core/app/doctemplates.h"
+#include "core/forms/nationallayout.h"
 #include "render/app/formthumbnail.h"
 #include "widgets/app/formname.h"
 
@@ -17,6 +18,17 @@ const QSize kPicture(96, 128);
 
 } // namespace
 
+QToolButton* CDlgNeueDatei::PictureButton(int choice) const
+{
+    return m_buttons.value(m_choices.indexOf(choice));
+}
+
+const Forms::FormDescription* CDlgNeueDatei::ChosenForm() const
+{
+    const int at = m_choices.indexOf(m_choice);
+    return at < 0 ? nullptr : m_forms[at];
+}
+
 CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Tarvelomark - Neue Datei"));
@@ -24,20 +36,38 @@ CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
     layout->addWidget(
         new QLabel(QStringLiteral(" Wählen Sie bitte, welches Formular Sie bearbeiten möchten.")));
 
+    // The templates' order is the order of the choices 1 to 4; the national
+    // note's older edition is choice 5 and stands beside the current one.
+    struct Choice
+    {
+        int choice;
+        const Forms::FormDescription* form;
+        QString name;
+    };
+    QVector<Choice> choices;
+    int number = 0;
+    for (const DocTemplateInfo& form : DocTemplates()) {
+        choices.append({++number, &Forms::NewestDescription(form.type), FormName(form.type)});
+        if (form.type == FormType::National)
+            choices.append({kNational2007,
+                            &NationalLayout::Description(NationalEdition::Edition2007),
+                            tr("%1 (Ausgabe 01/2007)").arg(FormName(form.type))});
+    }
+
     auto* grid = new QGridLayout;
     int column = 0;
-    // The templates' order is the order of the choices 1 to 4.
-    for (const DocTemplateInfo& form : DocTemplates()) {
-        const QString name = FormName(form.type);
+    for (const Choice& choice : choices) {
+        const QString& name = choice.name;
         auto* button = new QToolButton(this);
-        button->setIcon(QIcon(
-            FormThumbnail(Forms::NewestDescription(form.type), kPicture, devicePixelRatioF())));
+        button->setIcon(QIcon(FormThumbnail(*choice.form, kPicture, devicePixelRatioF())));
         button->setIconSize(kPicture);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoRaise(false);
         button->setAccessibleName(name);
         connect(button, &QToolButton::clicked, this, &CDlgNeueDatei::OnOk);
         m_buttons << button;
+        m_choices << choice.choice;
+        m_forms << choice.form;
         grid->addWidget(button, 0, column, Qt::AlignHCenter);
         auto* label = new QLabel(name);
         label->setWordWrap(true);
@@ -67,13 +97,10 @@ CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
 
 void CDlgNeueDatei::OnOk()
 {
-    int found = 0;
-    for (int i = 0; i < m_buttons.size(); ++i)
-        if (focusWidget() == m_buttons[i])
-            found = i + 1;
-    if (found == 0)
+    const int at = m_buttons.indexOf(qobject_cast<QToolButton*>(focusWidget()));
+    if (at < 0)
         return;
-    m_choice = found;
+    m_choice = m_choices[at];
     accept();
 }
 

@@ -308,7 +308,12 @@ void CTarvelomarkApp::NumberUntitled(CKrDocument& document)
 
 CChildFrame* CTarvelomarkApp::NewDocument(FormType type)
 {
-    auto document = CreateDocument(type, Settings());
+    return NewDocument(Forms::DescriptionForNew(type, Settings()));
+}
+
+CChildFrame* CTarvelomarkApp::NewDocument(const Forms::FormDescription& form)
+{
+    auto document = CreateDocument(form, Settings());
     document->OnNewDocument();
     NumberUntitled(*document);
     return ShowDocument(std::move(document));
@@ -356,8 +361,8 @@ void CTarvelomarkApp::OnFileNew()
         return;
     if (dialog.Choice() == CDlgNeueDatei::kOpenExisting)
         OnFileOpen();
-    else if (dialog.Choice() >= 1 && dialog.Choice() <= 4)
-        NewDocument(DocTemplates()[size_t(dialog.Choice() - 1)].type);
+    else if (const Forms::FormDescription* form = dialog.ChosenForm())
+        NewDocument(*form);
 }
 
 void CTarvelomarkApp::OnFileOpen()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/recentfiles.h"
+#include "core/forms/formdescription.h"
 #include "core/forms/formtype.h"
 #include "widgets/app/commandtarget.h"
 #include "widgets/app/krdwinappex.h"
@@ -39,7 +40,10 @@ public:
     // Returns the window showing it, or nullptr (failures are shown).
     CChildFrame* OpenDocumentFile(const QString& name);
     // A new document of the template's form in a window of its own.
+    // A new note of the form in the edition its settings choose, or of exactly
+    // the form and edition given.
     CChildFrame* NewDocument(FormType type);
+    CChildFrame* NewDocument(const Forms::FormDescription& form);
     // "Neu aus diesem Dokument": a new document with the texts of the one in
     // `source`, which stays as it is.
     CChildFrame* NewDocumentFrom(CChildFrame& source);

@@ -31,6 +31,12 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_openNo = CreateRadio(QStringLiteral("Nein"), QStringLiteral("FeldE_Nein"));
     (settings.Get(section, Settings::NatBoxE) == 1 ? m_openYes : m_openNo)->setChecked(true);
     m_publisher = CreatePublisherList();
+    // The edition of new notes; a note keeps the edition it was made in.
+    m_edition = new QComboBox(this);
+    m_edition->setObjectName(QLatin1String(Settings::NatVersion.key));
+    m_edition->addItem(tr("Ausgabe 07/2009"), 2009);
+    m_edition->addItem(tr("Ausgabe 01/2007"), 2007);
+    m_edition->setCurrentIndex(settings.Get(section, Settings::NatVersion) == 2009 ? 0 : 1);
 
     m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe für Feld A"),
                       QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
@@ -46,6 +52,9 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_toolTip.AddTool(m_openNo, QStringLiteral("Vorgabe zur Beförderung"),
                       QStringLiteral("Vorgabe: Beförderung in geschlossenem Fahrzeug."));
     AddPublisherToolTip(m_publisher);
+    m_toolTip.AddTool(m_edition, tr("Ausgabe des Formulars"),
+                      tr("Die Ausgabe, in der neue nationale Frachtbriefe angelegt werden. "
+                         "Vorhandene Frachtbriefe behalten ihre Ausgabe."));
 
     auto* boxA = new QGroupBox(QStringLiteral(" Feld A Absender"), this);
     (new QVBoxLayout(boxA))->addWidget(m_feldA);
@@ -72,6 +81,8 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
 
     auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
     (new QVBoxLayout(publisher))->addWidget(m_publisher);
+    auto* edition = new QGroupBox(tr(" Ausgabe für neue Frachtbriefe "), this);
+    (new QVBoxLayout(edition))->addWidget(m_edition);
 
     auto* left = new QVBoxLayout;
     left->addWidget(boxA);
@@ -80,6 +91,7 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     right->addWidget(boxL);
     right->addWidget(boxE);
     right->addWidget(publisher);
+    right->addWidget(edition);
     right->addStretch();
     SetColumnsLayout(left, right, QStringLiteral("Abbruch"));
 }
@@ -92,6 +104,7 @@ void CDlgDefaultNatFb::accept()
     settings.Set(section, Settings::AutoDate, Checked(m_autoDate));
     settings.Set(section, Settings::DateFormat, SelectedData(m_dateFormat));
     settings.Set(section, Settings::Publisher, SelectedData(m_publisher));
+    settings.Set(section, Settings::NatVersion, SelectedData(m_edition));
 
     m_strFeldA = EditText(m_feldA).trimmed();
     m_strFeldB1 = EditText(m_feldB1).trimmed();

@@ -41,4 +41,5 @@ private:
     QRadioButton* m_openYes;
     QRadioButton* m_openNo;
     QComboBox* m_publisher;
+    QComboBox* m_edition;
 };
