@@ -16,6 +16,7 @@
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,12 @@
 #include <utility>
 
 namespace {
+
+// The context of the tool's texts in the catalogue.
+struct Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
 
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
@@ -95,8 +102,8 @@ int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QSt
 {
     const QJsonValue value = object.value(QStringLiteral("addresses"));
     if (object.size() != 1 || !value.isArray())
-        return Fail(err, QStringLiteral("%1: \"addresses\" muss eine Liste sein und steht "
-                                        "allein.")
+        return Fail(err, Cli::tr("%1: \"addresses\" muss eine Liste sein und steht "
+                                 "allein.")
                              .arg(jsonPath));
     QStringList records;
     for (const QJsonValue& entry : value.toArray()) {
@@ -110,8 +117,8 @@ int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QSt
             if (line.isString())
                 lines << line.toString();
         if (!entry.isArray() || lineValues.isEmpty() || lines.size() != lineValues.size())
-            return Fail(err, QStringLiteral("%1: Eine Adresse muss ein Text oder eine nicht "
-                                            "leere Liste von Zeilen sein.")
+            return Fail(err, Cli::tr("%1: Eine Adresse muss ein Text oder eine nicht "
+                                     "leere Liste von Zeilen sein.")
                                  .arg(jsonPath));
         records << lines.join(QLatin1String("\r\n"));
     }
@@ -124,9 +131,9 @@ std::optional<AddressFormat> ExchangeFormat(const QString& path, QTextStream& er
 {
     const std::optional<AddressFormat> format = AddressFormatForPath(path);
     if (!format)
-        err << QStringLiteral("%1: Adressen werden als .csv oder .vcf übernommen und "
-                              "ausgegeben.\n")
-                   .arg(path);
+        err << Cli::tr("%1: Adressen werden als .csv oder .vcf übernommen und ausgegeben.")
+                   .arg(path)
+            << '\n';
     return format;
 }
 
@@ -157,10 +164,11 @@ int ImportAddresses(const QString& sourcePath, const QString& bookPath, QTextStr
     if (!import.records.isEmpty() &&
         !ApplyAddressChange(addresses, bookPath, AddressChange::Import(import.records)))
         return kFailed;
-    out << QStringLiteral("Übernommen: %1, schon vorhanden: %2, nicht lesbar: %3\n")
+    out << Cli::tr("Übernommen: %1, schon vorhanden: %2, nicht lesbar: %3")
                .arg(import.records.size())
                .arg(import.duplicates)
-               .arg(import.refused.size());
+               .arg(import.refused.size())
+        << '\n';
     return kOk;
 }
 
@@ -186,7 +194,7 @@ struct Input
     QString path; // as given; "-" for standard input
     QByteArray bytes;
     bool fromStdin() const { return path == QLatin1String("-"); }
-    QString name() const { return fromStdin() ? QStringLiteral("Standardeingabe") : path; }
+    QString name() const { return fromStdin() ? Cli::tr("Standardeingabe") : path; }
 };
 
 bool ReadInput(Input& input, QTextStream& err)
@@ -260,16 +268,15 @@ int Build(const Input& json, const QString& outPath, CSettingsStore& settings, Q
     QJsonParseError parseError;
     const QJsonDocument parsed = QJsonDocument::fromJson(json.bytes, &parseError);
     if (!parsed.isObject())
-        return Fail(
-            err,
-            QStringLiteral("%1: kein JSON-Objekt (%2)").arg(jsonPath, parseError.errorString()));
+        return Fail(err,
+                    Cli::tr("%1: kein JSON-Objekt (%2)").arg(jsonPath, parseError.errorString()));
     const QJsonObject object = parsed.object();
     if (object.contains(QStringLiteral("addresses")))
         return BuildAddresses(object, jsonPath, outPath, err);
     const auto form = FormTypeFromName(object.value(QStringLiteral("form")).toString());
     if (!form)
-        return Fail(err, QStringLiteral("%1: \"form\" muss cmr, national, kombi oder "
-                                        "forwarding sein.")
+        return Fail(err, Cli::tr("%1: \"form\" muss cmr, national, kombi oder "
+                                 "forwarding sein.")
                              .arg(jsonPath));
     auto document = CreateDocument(*form, settings);
     document->OnNewDocument();
@@ -291,7 +298,7 @@ int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const
     const bool all = copies == QLatin1String("labelled-all");
     if (all || copies == QLatin1String("labelled")) {
         if (form.copyLabels.copies.isEmpty())
-            return Fail(err, QStringLiteral("Das Formular %1 hat keine beschrifteten Exemplare.")
+            return Fail(err, Cli::tr("Das Formular %1 hat keine beschrifteten Exemplare.")
                                  .arg(GetFormTypeInfo(document.GetFormType()).name));
         job.copies = LabelledOriginals(form, all);
     } else {
@@ -319,14 +326,14 @@ int RenderOne(const Input& input, const QString& outPath, const DrawOptions& o,
 {
     const bool wholeNote = o.page == 0 || !o.copies.isEmpty();
     if (wholeNote && !outPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return Fail(err, QStringLiteral("%1: Alle Seiten und Exemplare werden nur als PDF-Datei "
-                                        "(.pdf) geschrieben.")
+        return Fail(err, Cli::tr("%1: Alle Seiten und Exemplare werden nur als PDF-Datei "
+                                 "(.pdf) geschrieben.")
                              .arg(outPath));
     if (wholeNote && o.zoomGiven && o.zoom != 10)
-        return Fail(err, QStringLiteral("Alle Seiten und Exemplare werden nur in "
-                                        "Originalgröße (--zoom 10) geschrieben."));
+        return Fail(err, Cli::tr("Alle Seiten und Exemplare werden nur in "
+                                 "Originalgröße (--zoom 10) geschrieben."));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Fail(err, QStringLiteral("Zeichnen braucht eine QGuiApplication."));
+        return Fail(err, Cli::tr("Zeichnen braucht eine QGuiApplication."));
     const auto document = OpenInput(input, settings, err);
     if (!document)
         return kFailed;
@@ -350,11 +357,11 @@ int PrintOne(const Input& input, const QString& outPath, const DrawOptions& o,
              CSettingsStore& settings, QTextStream& err)
 {
     if (!outPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return Fail(err, QStringLiteral("%1: Der Druck wird nur als PDF-Datei (.pdf) "
-                                        "geschrieben.")
+        return Fail(err, Cli::tr("%1: Der Druck wird nur als PDF-Datei (.pdf) "
+                                 "geschrieben.")
                              .arg(outPath));
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Fail(err, QStringLiteral("Drucken braucht eine QGuiApplication."));
+        return Fail(err, Cli::tr("Drucken braucht eine QGuiApplication."));
     const auto document = OpenInput(input, settings, err);
     if (!document)
         return kFailed;
@@ -391,44 +398,58 @@ struct Command
     const char* name;
     const char* arguments; // as the help shows them
     const char* summary;
-    QStringList options; // names from Options()
+    QStringList options; // names from kOptions
     int minArguments;
     int maxArguments; // -1: any number
     int (*run)(const QCommandLineParser& parser, const QStringList& arguments, Context& c);
 };
 
-const QList<QCommandLineOption>& Options()
+// The texts are translated where the help is shown, not here: the table may be
+// built before the tool's language is known.
+struct OptionText
 {
-    static const QList<QCommandLineOption> options = {
-        {QStringLiteral("page"),
-         QStringLiteral("Seite des Formulars: 1 (Vorderseite), 2 (Rückseite); bei render auch "
-                        "all (alle Seiten als ganzes Formular)."),
-         QStringLiteral("SEITE")},
-        {QStringLiteral("zoom"), QStringLiteral("Maßstab von 10 (Originalgröße) bis 25."),
-         QStringLiteral("N")},
-        {QStringLiteral("copies"),
-         QStringLiteral("render: N einfache Exemplare (1 bis 99), labelled oder labelled-all "
-                        "(beschriftete Exemplare); print: 1 bis 99 Kopien (ohne Angabe "
-                        "\"DruckAnzahl\")."),
-         QStringLiteral("ANZAHL")},
-        {QStringLiteral("output-dir"),
-         QStringLiteral("Schreibt je Eingabedatei eine Ausgabe gleichen Namens in diesen Ordner; "
-                        "nötig bei mehreren Eingabedateien."),
-         QStringLiteral("ORDNER")},
-        {QStringLiteral("format"), QStringLiteral("Mit --output-dir: pdf (Vorgabe) oder png."),
-         QStringLiteral("FORMAT")},
-        {QStringLiteral("compact"), QStringLiteral("JSON ohne Einrückung, eine Zeile.")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Diese Hilfe.")},
-        {QStringLiteral("version"), QStringLiteral("Die Version des Programms.")},
-    };
-    return options;
-}
+    const char* name;
+    const char* shortName; // or null
+    const char* description;
+    const char* valueName; // null for a switch
+};
 
-const QCommandLineOption& Option(const QString& name)
+constexpr OptionText kOptions[] = {
+    {"page", nullptr,
+     QT_TRANSLATE_NOOP("Cli", "Seite des Formulars: 1 (Vorderseite), 2 (Rückseite); bei render "
+                              "auch all (alle Seiten als ganzes Formular)."),
+     QT_TRANSLATE_NOOP("Cli", "SEITE")},
+    {"zoom", nullptr, QT_TRANSLATE_NOOP("Cli", "Maßstab von 10 (Originalgröße) bis 25."), "N"},
+    {"copies", nullptr,
+     QT_TRANSLATE_NOOP("Cli", "render: N einfache Exemplare (1 bis 99), labelled oder "
+                              "labelled-all (beschriftete Exemplare); print: 1 bis 99 Kopien "
+                              "(ohne Angabe \"DruckAnzahl\")."),
+     QT_TRANSLATE_NOOP("Cli", "ANZAHL")},
+    {"output-dir", nullptr,
+     QT_TRANSLATE_NOOP("Cli", "Schreibt je Eingabedatei eine Ausgabe gleichen Namens in diesen "
+                              "Ordner; nötig bei mehreren Eingabedateien."),
+     QT_TRANSLATE_NOOP("Cli", "ORDNER")},
+    {"format", nullptr, QT_TRANSLATE_NOOP("Cli", "Mit --output-dir: pdf (Vorgabe) oder png."),
+     QT_TRANSLATE_NOOP("Cli", "FORMAT")},
+    {"compact", nullptr, QT_TRANSLATE_NOOP("Cli", "JSON ohne Einrückung, eine Zeile."), nullptr},
+    {"help", "h", QT_TRANSLATE_NOOP("Cli", "Diese Hilfe."), nullptr},
+    {"version", nullptr, QT_TRANSLATE_NOOP("Cli", "Die Version des Programms."), nullptr},
+};
+
+// The option of that name (long or short), in the tool's language.
+QCommandLineOption Option(const QString& name)
 {
-    for (const QCommandLineOption& option : Options())
-        if (option.names().contains(name))
-            return option;
+    for (const OptionText& option : kOptions) {
+        if (name != QLatin1String(option.name) &&
+            (!option.shortName || name != QLatin1String(option.shortName)))
+            continue;
+        QStringList names;
+        if (option.shortName)
+            names << QLatin1String(option.shortName);
+        names << QLatin1String(option.name);
+        return QCommandLineOption(names, Cli::tr(option.description),
+                                  option.valueName ? Cli::tr(option.valueName) : QString());
+    }
     Q_UNREACHABLE();
 }
 
@@ -436,8 +457,10 @@ int UsageError(const QString& command, const QString& message, QTextStream& err)
 {
     err << "tarvelomark-cli" << (command.isEmpty() ? QString() : QLatin1Char(' ') + command) << ": "
         << message << '\n'
-        << "Hilfe: tarvelomark-cli " << (command.isEmpty() ? QString() : command + QLatin1Char(' '))
-        << "--help\n";
+        << Cli::tr("Hilfe: %1")
+               .arg(QStringLiteral("tarvelomark-cli %1--help")
+                        .arg(command.isEmpty() ? QString() : command + QLatin1Char(' ')))
+        << '\n';
     return kUsage;
 }
 
@@ -462,8 +485,9 @@ bool ReadDrawOptions(const QCommandLineParser& p, const QString& command, DrawOp
             o.page = 0;
         else if (!ParseNumber(page, 1, 2, &o.page)) {
             UsageError(command,
-                       QStringLiteral("--page nimmt 1 oder 2%1, nicht \"%2\".")
-                           .arg(render ? QStringLiteral(" oder all") : QString(), page),
+                       (render ? Cli::tr("--page nimmt 1 oder 2 oder all, nicht \"%1\".")
+                               : Cli::tr("--page nimmt 1 oder 2, nicht \"%1\"."))
+                           .arg(page),
                        err);
             return false;
         }
@@ -471,7 +495,7 @@ bool ReadDrawOptions(const QCommandLineParser& p, const QString& command, DrawOp
     if (p.isSet(QStringLiteral("zoom"))) {
         if (!ParseNumber(p.value(QStringLiteral("zoom")), 10, 25, &o.zoom)) {
             UsageError(command,
-                       QStringLiteral("--zoom nimmt 10 bis 25, nicht \"%1\".")
+                       Cli::tr("--zoom nimmt 10 bis 25, nicht \"%1\".")
                            .arg(p.value(QStringLiteral("zoom"))),
                        err);
             return false;
@@ -489,10 +513,11 @@ bool ReadDrawOptions(const QCommandLineParser& p, const QString& command, DrawOp
             o.printCopies = n;
         else {
             UsageError(command,
-                       QStringLiteral("--copies nimmt 1 bis %1%2, nicht \"%3\".")
+                       (render ? Cli::tr("--copies nimmt 1 bis %1, labelled oder labelled-all, "
+                                         "nicht \"%2\".")
+                               : Cli::tr("--copies nimmt 1 bis %1, nicht \"%2\"."))
                            .arg(kMaxPrintCopies)
-                           .arg(render ? QStringLiteral(", labelled oder labelled-all") : QString(),
-                                copies),
+                           .arg(copies),
                        err);
             return false;
         }
@@ -508,15 +533,14 @@ int RunBatch(const QString& command, const QStringList& inputs, const QString& o
              const std::function<int(const Input&, const QString&)>& one)
 {
     if (!QDir(outputDir).exists() && !QDir().mkpath(outputDir))
-        return Fail(c.err,
-                    QStringLiteral("%1: Der Ordner lässt sich nicht anlegen.").arg(outputDir));
+        return Fail(c.err, Cli::tr("%1: Der Ordner lässt sich nicht anlegen.").arg(outputDir));
     int failed = 0;
     QSet<QString> written;
     for (const QString& path : inputs) {
         if (path == QLatin1String("-"))
             return UsageError(command,
-                              QStringLiteral("Mit --output-dir werden nur Dateien gelesen, "
-                                             "nicht \"-\"."),
+                              Cli::tr("Mit --output-dir werden nur Dateien gelesen, "
+                                      "nicht \"-\"."),
                               c.err);
         QString out = QDir(outputDir).filePath(QFileInfo(path).completeBaseName() + suffix);
         // Two inputs of one name (from different folders) must not overwrite
@@ -532,9 +556,9 @@ int RunBatch(const QString& command, const QStringList& inputs, const QString& o
             ++failed;
     }
     if (failed > 0)
-        c.err << QStringLiteral("%1 von %2 Dateien nicht verarbeitet.\n")
+        c.err << Cli::tr("%1 von %n Dateien nicht verarbeitet.", nullptr, int(inputs.size()))
                      .arg(failed)
-                     .arg(inputs.size());
+              << '\n';
     return failed > 0 ? kFailed : kOk;
 }
 
@@ -546,7 +570,7 @@ int RunDump(const QCommandLineParser& p, const QStringList& args, Context& c)
     if (outputDir.isEmpty()) {
         if (args.size() > 1)
             return UsageError(QStringLiteral("dump"),
-                              QStringLiteral("Mehrere Dateien brauchen --output-dir."), c.err);
+                              Cli::tr("Mehrere Dateien brauchen --output-dir."), c.err);
         Input input{args.first(), {}};
         if (input.fromStdin() && !ReadInput(input, c.err))
             return kFailed;
@@ -567,17 +591,22 @@ int RunDump(const QCommandLineParser& p, const QStringList& args, Context& c)
 }
 
 // "-" names standard input or output only where a command reads or writes a
-// stream; elsewhere it would quietly become a file of that name. `roles` names
-// each argument that must be a file, in the order of the arguments.
+// stream; elsewhere it would quietly become a file of that name. `refusals`
+// gives for each argument that must be a file, in the order of the arguments,
+// the message that says so.
+const char* const kOutputIsAFile =
+    QT_TRANSLATE_NOOP("Cli", "Die Ausgabe ist eine Datei; \"-\" geht hier nicht.");
+const char* const kSourceIsAFile =
+    QT_TRANSLATE_NOOP("Cli", "Die Quelle ist eine Datei; \"-\" geht hier nicht.");
+const char* const kAddressFileIsAFile =
+    QT_TRANSLATE_NOOP("Cli", "Die Adressdatendatei ist eine Datei; \"-\" geht hier nicht.");
+
 bool RefuseDash(const QString& command, const QStringList& args,
-                const QList<std::pair<int, const char*>>& roles, Context& c, int* code)
+                const QList<std::pair<int, const char*>>& refusals, Context& c, int* code)
 {
-    for (const auto& [index, role] : roles)
+    for (const auto& [index, refusal] : refusals)
         if (index < args.size() && args[index] == QLatin1String("-")) {
-            *code = UsageError(command,
-                               QStringLiteral("%1 ist eine Datei; \"-\" geht hier nicht.")
-                                   .arg(QString::fromUtf8(role)),
-                               c.err);
+            *code = UsageError(command, Cli::tr(refusal), c.err);
             return true;
         }
     return false;
@@ -585,7 +614,7 @@ bool RefuseDash(const QString& command, const QStringList& args,
 
 int RunBuild(const QCommandLineParser&, const QStringList& args, Context& c)
 {
-    if (int code; RefuseDash(QStringLiteral("build"), args, {{1, "Die Ausgabe"}}, c, &code))
+    if (int code; RefuseDash(QStringLiteral("build"), args, {{1, kOutputIsAFile}}, c, &code))
         return code;
     Input json{args[0], {}};
     if (!ReadInput(json, c.err))
@@ -595,13 +624,13 @@ int RunBuild(const QCommandLineParser&, const QStringList& args, Context& c)
 
 int RunNew(const QCommandLineParser&, const QStringList& args, Context& c)
 {
-    if (int code; RefuseDash(QStringLiteral("new"), args, {{1, "Die Ausgabe"}}, c, &code))
+    if (int code; RefuseDash(QStringLiteral("new"), args, {{1, kOutputIsAFile}}, c, &code))
         return code;
     const auto form = FormTypeFromName(args[0]);
     if (!form)
         return UsageError(QStringLiteral("new"),
-                          QStringLiteral("Unbekanntes Formular \"%1\" (cmr, national, kombi, "
-                                         "forwarding).")
+                          Cli::tr("Unbekanntes Formular \"%1\" (cmr, national, kombi, "
+                                  "forwarding).")
                               .arg(args[0]),
                           c.err);
     auto document = CreateDocument(*form, c.settings);
@@ -627,19 +656,17 @@ int RunDraw(const QCommandLineParser& p, const QStringList& args, Context& c, bo
     if (outputDir.isEmpty()) {
         if (args.size() != 2)
             return UsageError(command,
-                              args.size() < 2
-                                  ? QStringLiteral("Eingabedatei und Ausgabedatei fehlen.")
-                                  : QStringLiteral("Mehrere Eingabedateien brauchen "
-                                                   "--output-dir statt einer Ausgabedatei."),
+                              args.size() < 2 ? Cli::tr("Eingabedatei und Ausgabedatei fehlen.")
+                                              : Cli::tr("Mehrere Eingabedateien brauchen "
+                                                        "--output-dir statt einer Ausgabedatei."),
                               c.err);
         if (args[1] == QLatin1String("-"))
             return UsageError(command,
-                              QStringLiteral("Die Ausgabe ist eine Datei (.png oder .pdf); "
-                                             "\"-\" (Standardausgabe) geht hier nicht."),
+                              Cli::tr("Die Ausgabe ist eine Datei (.png oder .pdf); "
+                                      "\"-\" (Standardausgabe) geht hier nicht."),
                               c.err);
         if (p.isSet(QStringLiteral("format")))
-            return UsageError(command, QStringLiteral("--format gilt nur mit --output-dir."),
-                              c.err);
+            return UsageError(command, Cli::tr("--format gilt nur mit --output-dir."), c.err);
         return one(Input{args[0], {}}, args[1]);
     }
     QString suffix = QStringLiteral(".pdf");
@@ -649,8 +676,9 @@ int RunDraw(const QCommandLineParser& p, const QStringList& args, Context& c, bo
             suffix = QStringLiteral(".png");
         else if (format != QLatin1String("pdf"))
             return UsageError(command,
-                              QStringLiteral("--format nimmt pdf%1, nicht \"%2\".")
-                                  .arg(render ? QStringLiteral(" oder png") : QString(), format),
+                              (render ? Cli::tr("--format nimmt pdf oder png, nicht \"%1\".")
+                                      : Cli::tr("--format nimmt pdf, nicht \"%1\"."))
+                                  .arg(format),
                               c.err);
     }
     return RunBatch(command, args, outputDir, suffix, c, one);
@@ -669,7 +697,7 @@ int RunPrint(const QCommandLineParser& p, const QStringList& args, Context& c)
 int RunImportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
 {
     if (int code; RefuseDash(QStringLiteral("import-addresses"), args,
-                             {{0, "Die Quelle"}, {1, "Die Adressdatendatei"}}, c, &code))
+                             {{0, kSourceIsAFile}, {1, kAddressFileIsAFile}}, c, &code))
         return code;
     return ImportAddresses(args[0], args[1], c.out, c.err);
 }
@@ -677,7 +705,7 @@ int RunImportAddresses(const QCommandLineParser&, const QStringList& args, Conte
 int RunExportAddresses(const QCommandLineParser&, const QStringList& args, Context& c)
 {
     if (int code; RefuseDash(QStringLiteral("export-addresses"), args,
-                             {{0, "Die Adressdatendatei"}, {1, "Die Ausgabe"}}, c, &code))
+                             {{0, kAddressFileIsAFile}, {1, kOutputIsAFile}}, c, &code))
         return code;
     return ExportAddresses(args[0], args[1], c.err);
 }
@@ -686,51 +714,55 @@ const QList<Command>& Commands()
 {
     static const QList<Command> commands = {
         {"dump",
-         "DATEI|- ...",
-         "Dokument oder Adressdatendatei als JSON ausgeben (\"-\": Standardeingabe).",
+         QT_TRANSLATE_NOOP("Cli", "DATEI|- ..."),
+         QT_TRANSLATE_NOOP("Cli", "Dokument oder Adressdatendatei als JSON ausgeben (\"-\": "
+                                  "Standardeingabe)."),
          {"compact", "output-dir"},
          1,
          -1,
          RunDump},
         {"build",
-         "JSON|- AUSGABE",
-         "Dokument oder Adressdatendatei aus JSON erzeugen.",
+         QT_TRANSLATE_NOOP("Cli", "JSON|- AUSGABE"),
+         QT_TRANSLATE_NOOP("Cli", "Dokument oder Adressdatendatei aus JSON erzeugen."),
          {},
          2,
          2,
          RunBuild},
         {"new",
-         "FORMULAR AUSGABE",
-         "Neues Dokument (cmr, national, kombi, forwarding) mit Vorgabetexten.",
+         QT_TRANSLATE_NOOP("Cli", "FORMULAR AUSGABE"),
+         QT_TRANSLATE_NOOP("Cli", "Neues Dokument (cmr, national, kombi, forwarding) mit "
+                                  "Vorgabetexten."),
          {},
          2,
          2,
          RunNew},
         {"render",
-         "DATEI... AUSGABE.png|AUSGABE.pdf",
-         "Formular mit Feldtexten zeichnen, wie der Bildschirm es zeigt; mit --copies oder "
-         "--page all das ganze Formular als PDF.",
+         QT_TRANSLATE_NOOP("Cli", "DATEI... AUSGABE.png|AUSGABE.pdf"),
+         QT_TRANSLATE_NOOP("Cli", "Formular mit Feldtexten zeichnen, wie der Bildschirm es zeigt; "
+                                  "mit --copies oder --page all das ganze Formular als PDF."),
          {"page", "zoom", "copies", "output-dir", "format"},
          1,
          -1,
          RunRender},
         {"print",
-         "DATEI... AUSGABE.pdf",
-         "Den Druck auf das Vordruckformular als A4-PDF schreiben, eine Seite je Kopie.",
+         QT_TRANSLATE_NOOP("Cli", "DATEI... AUSGABE.pdf"),
+         QT_TRANSLATE_NOOP("Cli", "Den Druck auf das Vordruckformular als A4-PDF schreiben, eine "
+                                  "Seite je Kopie."),
          {"page", "copies", "output-dir"},
          1,
          -1,
          RunPrint},
         {"import-addresses",
-         "QUELLE.csv|QUELLE.vcf ADRESSDATEI",
-         "Adressen übernehmen, die der Adressdatendatei fehlen.",
+         QT_TRANSLATE_NOOP("Cli", "QUELLE.csv|QUELLE.vcf ADRESSDATEI"),
+         QT_TRANSLATE_NOOP("Cli", "Adressen übernehmen, die der Adressdatendatei fehlen."),
          {},
          2,
          2,
          RunImportAddresses},
         {"export-addresses",
-         "ADRESSDATEI AUSGABE.csv|AUSGABE.vcf",
-         "Adressen für Tabellen (CSV) oder Adressbücher (vCard) schreiben.",
+         QT_TRANSLATE_NOOP("Cli", "ADRESSDATEI AUSGABE.csv|AUSGABE.vcf"),
+         QT_TRANSLATE_NOOP("Cli",
+                           "Adressen für Tabellen (CSV) oder Adressbücher (vCard) schreiben."),
          {},
          2,
          2,
@@ -771,30 +803,37 @@ QString OptionHelp(const QCommandLineOption& option)
     return left + Wrapped(option.description(), 26, int(left.size())) + QLatin1Char('\n');
 }
 
+// Each text of the help is a whole paragraph for the translator; the lines of
+// the long ones are broken here, after translating.
 QString Help()
 {
-    QString help = QStringLiteral("Aufruf: tarvelomark-cli BEFEHL [OPTIONEN] ARGUMENTE\n\n"
-                                  "Liest und schreibt Frachtbriefe und Adressdaten von "
-                                  "Tarvelomark ohne Fenster.\n\nBefehle:\n");
+    QString help = Cli::tr("Aufruf: tarvelomark-cli BEFEHL [OPTIONEN] ARGUMENTE") +
+                   QStringLiteral("\n\n") +
+                   Wrapped(Cli::tr("Liest und schreibt Frachtbriefe und Adressdaten von "
+                                   "Tarvelomark ohne Fenster."),
+                           0, 0) +
+                   QStringLiteral("\n\n") + Cli::tr("Befehle:") + QLatin1Char('\n');
     for (const Command& command : Commands())
         help += QStringLiteral("  %1 %2\n      %3\n")
-                    .arg(QLatin1String(command.name), QString::fromUtf8(command.arguments),
-                         Wrapped(QString::fromUtf8(command.summary), 6, 6));
-    help += QStringLiteral("\nAllgemeine Optionen:\n") +
+                    .arg(QLatin1String(command.name), Cli::tr(command.arguments),
+                         Wrapped(Cli::tr(command.summary), 6, 6));
+    help += QLatin1Char('\n') + Cli::tr("Allgemeine Optionen:") + QLatin1Char('\n') +
             OptionHelp(Option(QStringLiteral("help"))) +
-            OptionHelp(Option(QStringLiteral("version"))) +
-            QStringLiteral("\nHilfe zu einem Befehl: tarvelomark-cli BEFEHL --help\n"
-                           "Exit-Status: 0 erledigt, 1 eine Datei ließ sich nicht lesen oder\n"
-                           "schreiben, 2 falscher Aufruf.\n");
+            OptionHelp(Option(QStringLiteral("version"))) + QLatin1Char('\n') +
+            Cli::tr("Hilfe zu einem Befehl: tarvelomark-cli BEFEHL --help\n"
+                    "Exit-Status: 0 erledigt, 1 eine Datei ließ sich nicht lesen oder\n"
+                    "schreiben, 2 falscher Aufruf.") +
+            QLatin1Char('\n');
     return help;
 }
 
 QString CommandHelp(const Command& command)
 {
-    QString help = QStringLiteral("Aufruf: tarvelomark-cli %1 [OPTIONEN] %2\n\n%3\n")
-                       .arg(QLatin1String(command.name), QString::fromUtf8(command.arguments),
-                            Wrapped(QString::fromUtf8(command.summary), 0, 0));
-    help += QStringLiteral("\nOptionen:\n");
+    QString help = Cli::tr("Aufruf: tarvelomark-cli %1 [OPTIONEN] %2")
+                       .arg(QLatin1String(command.name), Cli::tr(command.arguments)) +
+                   QStringLiteral("\n\n") + Wrapped(Cli::tr(command.summary), 0, 0) +
+                   QLatin1Char('\n');
+    help += QLatin1Char('\n') + Cli::tr("Optionen:") + QLatin1Char('\n');
     for (const QString& name : command.options)
         help += OptionHelp(Option(name));
     help += OptionHelp(Option(QStringLiteral("help")));
@@ -830,7 +869,7 @@ int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, 
         if (first == QLatin1String(candidate.name))
             command = &candidate;
     if (!command)
-        return UsageError(QString(), QStringLiteral("Unbekannter Befehl \"%1\".").arg(first), err);
+        return UsageError(QString(), Cli::tr("Unbekannter Befehl \"%1\".").arg(first), err);
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -843,10 +882,10 @@ int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, 
         const QStringList unknown = parser.unknownOptionNames();
         const QString message =
             !unknown.isEmpty()
-                ? QStringLiteral("Unbekannte Option \"%1%2\".")
+                ? Cli::tr("Unbekannte Option \"%1%2\".")
                       .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                            unknown.first())
-                : QStringLiteral("Eine Option braucht einen Wert (%1).").arg(parser.errorText());
+                : Cli::tr("Eine Option braucht einen Wert (%1).").arg(parser.errorText());
         return UsageError(first, message, err);
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -859,13 +898,13 @@ int RunCli(const QStringList& args, CSettingsStore& settings, QTextStream& out, 
     }
     for (const QString& name : command->options)
         if (parser.values(name).size() > 1)
-            return UsageError(first, QStringLiteral("--%1 steht mehr als einmal.").arg(name), err);
+            return UsageError(first, Cli::tr("--%1 steht mehr als einmal.").arg(name), err);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < command->minArguments ||
         (command->maxArguments >= 0 && arguments.size() > command->maxArguments))
         return UsageError(first,
-                          QStringLiteral("Erwartet: %1 (%2 angegeben).")
-                              .arg(QString::fromUtf8(command->arguments))
+                          Cli::tr("Erwartet: %1 (%2 angegeben).")
+                              .arg(Cli::tr(command->arguments))
                               .arg(arguments.size()),
                           err);
     return command->run(parser, arguments, c);
