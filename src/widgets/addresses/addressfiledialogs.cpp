@@ -39,11 +39,11 @@ bool CAddressLockProgress::Progress(int failedAttempts, int maxAttempts)
 {
     if (!m_dialog) {
         m_dialog = new QProgressDialog(
-            QStringLiteral("Die Adressdatei wird gerade von einem anderen Benutzer "
-                           "verwendet.\nBitte warten..."),
-            QStringLiteral("Abbrechen"), 0, maxAttempts, m_parent);
+            tr("Die Adressdatei wird gerade von einem anderen Benutzer verwendet.\nBitte "
+               "warten..."),
+            tr("Abbrechen"), 0, maxAttempts, m_parent);
         m_dialog->setObjectName(QStringLiteral("addressLockProgress"));
-        m_dialog->setWindowTitle(QStringLiteral("Adressdatendatei"));
+        m_dialog->setWindowTitle(tr("Adressdatendatei"));
         m_dialog->setWindowModality(Qt::ApplicationModal);
         m_dialog->setMinimumDuration(0);
         m_dialog->setAutoReset(false);

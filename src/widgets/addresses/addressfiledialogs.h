@@ -2,6 +2,7 @@
 
 #include "core/addresses/addressfile.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ private:
 // loading or saving of `file`; both must outlive it.
 class CAddressLockProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(CAddressLockProgress)
+
 public:
     CAddressLockProgress(CAddressFile& file, QWidget* parent);
     ~CAddressLockProgress();

@@ -44,11 +44,10 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent)
 Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     : QDialog(parent), m_prompter(parent), m_file(m_prompter)
 {
-    setWindowTitle(QStringLiteral("Adressdaten"));
+    setWindowTitle(tr("Adressdaten"));
 
-    auto* intro = new QLabel(QStringLiteral(" Wählen Sie im linken Fenster den Datensatz aus, den "
-                                            "Sie bearbeiten möchten."),
-                             this);
+    auto* intro = new QLabel(
+        tr(" Wählen Sie im linken Fenster den Datensatz aus, den Sie bearbeiten möchten."), this);
     intro->setWordWrap(true);
 
     m_model = new CAddressListModel(this);
@@ -69,16 +68,16 @@ Common_DlgAdressDaten::Common_DlgAdressDaten(QWidget* parent)
     m_record->setTabChangesFocus(true);
     m_record->setMinimumSize(DluX(this, 144), DluY(this, 45));
 
-    m_newButton = Button(QStringLiteral("Neuer Datensatz"), "newRecord", this);
-    m_editButton = Button(QStringLiteral("Bearbeiten"), "editRecord", this);
-    m_deleteButton = Button(QStringLiteral("Datensatz löschen"), "deleteRecord", this);
-    m_closeButton = Button(QStringLiteral("Dialog beenden"), "closeDialog", this);
+    m_newButton = Button(tr("Neuer Datensatz"), "newRecord", this);
+    m_editButton = Button(tr("Bearbeiten"), "editRecord", this);
+    m_deleteButton = Button(tr("Datensatz löschen"), "deleteRecord", this);
+    m_closeButton = Button(tr("Dialog beenden"), "closeDialog", this);
     m_closeButton->setDefault(true);
-    m_cancelEditButton = Button(QStringLiteral("Abbruch"), "cancelEdit", this);
-    m_saveButton = Button(QStringLiteral("Speichern"), "saveRecord", this);
-    m_takeOverButton = Button(QStringLiteral("Daten übernehmen"), "takeOver", this);
-    m_importButton = Button(QStringLiteral("Importieren..."), "importAddresses", this);
-    m_exportButton = Button(QStringLiteral("Exportieren..."), "exportAddresses", this);
+    m_cancelEditButton = Button(tr("Abbruch"), "cancelEdit", this);
+    m_saveButton = Button(tr("Speichern"), "saveRecord", this);
+    m_takeOverButton = Button(tr("Daten übernehmen"), "takeOver", this);
+    m_importButton = Button(tr("Importieren..."), "importAddresses", this);
+    m_exportButton = Button(tr("Exportieren..."), "exportAddresses", this);
 
     // Each pair shares a place; only one of a pair is shown at a time.
     auto* buttons = new QGridLayout;
@@ -138,7 +137,7 @@ int Common_DlgAdressDaten::Show(bool selectMode)
 {
     if (!m_file.IsLoaded()) {
         QMessageBox::critical(parentWidget(), QStringLiteral("Tarvelomark"),
-                              QStringLiteral("Fehler: Adressdatendatei nicht definiert!"));
+                              tr("Fehler: Adressdatendatei nicht definiert!"));
         return kNotLoaded;
     }
     m_bSelectMode = selectMode;
@@ -188,8 +187,7 @@ void Common_DlgAdressDaten::InitDialog()
     m_cancelEditButton->setVisible(false);
     m_takeOverButton->setVisible(m_bSelectMode);
     m_closeButton->setVisible(true);
-    m_closeButton->setText(m_bSelectMode ? QStringLiteral("Abbrechen")
-                                         : QStringLiteral("Dialog beenden"));
+    m_closeButton->setText(m_bSelectMode ? tr("Abbrechen") : tr("Dialog beenden"));
     // Picking an address is a matter of keys: the arrows in the list choose,
     // Enter takes the selected one over.
     m_takeOverButton->setDefault(m_bSelectMode);
@@ -197,29 +195,26 @@ void Common_DlgAdressDaten::InitDialog()
     m_list->setFocus();
 
     const Common_DlgAdressDaten_ToolTip tips(300);
-    tips.AddTool(m_record, QStringLiteral("Adressdetails"),
-                 QStringLiteral("Anzeige der kompletten Adresse"));
-    tips.AddTool(m_list, QStringLiteral("Adressliste"),
-                 QStringLiteral("Anzeige der gespeicherten Adressen\nDoppelklick zur Bearbeitung"));
-    tips.AddTool(m_editButton, QStringLiteral("Schaltfläche \"Bearbeiten\""),
-                 QStringLiteral("Gibt den ausgewählten Adresseintrag zur Bearbeitung frei"));
-    tips.AddTool(m_newButton, QStringLiteral("Schaltfläche \"Neuer Datensatz\""),
-                 QStringLiteral("Erzeugt einen neuen Adresseintrag"));
-    tips.AddTool(m_deleteButton, QStringLiteral("Schaltfläche \"Datensatz löschen\""),
-                 QStringLiteral("Ausgewählten Adresseintrag löschen"));
-    tips.AddTool(m_takeOverButton, QStringLiteral("Schaltfläche \"Daten übernehmen\""),
-                 QStringLiteral("Ausgewählte Daten werden in das Formular übernommen"));
-    tips.AddTool(m_saveButton, QStringLiteral("Schaltfläche \"Speichern\""),
-                 QStringLiteral("Die Änderungen am Adresseintrag werden gesichert"));
-    tips.AddTool(m_cancelEditButton, QStringLiteral("Schaltfläche \"Abbruch\""),
-                 QStringLiteral("Editieren abbrechen und Änderungen verwerfen"));
-    tips.AddTool(
-        m_importButton, QStringLiteral("Schaltfläche \"Importieren\""),
-        QStringLiteral("Übernimmt Adressen aus einer CSV-Datei (Tabelle) oder vCard-Datei"));
-    tips.AddTool(m_exportButton, QStringLiteral("Schaltfläche \"Exportieren\""),
-                 QStringLiteral("Schreibt alle Adressen als CSV-Datei oder vCard-Datei"));
-    tips.AddTool(m_closeButton, QStringLiteral("Schaltfläche \"Dialog beenden\""),
-                 QStringLiteral("Dialog beenden"));
+    tips.AddTool(m_record, tr("Adressdetails"), tr("Anzeige der kompletten Adresse"));
+    tips.AddTool(m_list, tr("Adressliste"),
+                 tr("Anzeige der gespeicherten Adressen\nDoppelklick zur Bearbeitung"));
+    tips.AddTool(m_editButton, tr("Schaltfläche \"Bearbeiten\""),
+                 tr("Gibt den ausgewählten Adresseintrag zur Bearbeitung frei"));
+    tips.AddTool(m_newButton, tr("Schaltfläche \"Neuer Datensatz\""),
+                 tr("Erzeugt einen neuen Adresseintrag"));
+    tips.AddTool(m_deleteButton, tr("Schaltfläche \"Datensatz löschen\""),
+                 tr("Ausgewählten Adresseintrag löschen"));
+    tips.AddTool(m_takeOverButton, tr("Schaltfläche \"Daten übernehmen\""),
+                 tr("Ausgewählte Daten werden in das Formular übernommen"));
+    tips.AddTool(m_saveButton, tr("Schaltfläche \"Speichern\""),
+                 tr("Die Änderungen am Adresseintrag werden gesichert"));
+    tips.AddTool(m_cancelEditButton, tr("Schaltfläche \"Abbruch\""),
+                 tr("Editieren abbrechen und Änderungen verwerfen"));
+    tips.AddTool(m_importButton, tr("Schaltfläche \"Importieren\""),
+                 tr("Übernimmt Adressen aus einer CSV-Datei (Tabelle) oder vCard-Datei"));
+    tips.AddTool(m_exportButton, tr("Schaltfläche \"Exportieren\""),
+                 tr("Schreibt alle Adressen als CSV-Datei oder vCard-Datei"));
+    tips.AddTool(m_closeButton, tr("Schaltfläche \"Dialog beenden\""), tr("Dialog beenden"));
 }
 
 int Common_DlgAdressDaten::FillList()
@@ -339,7 +334,7 @@ void Common_DlgAdressDaten::OnDelete()
     if (m_bSelectMode || index < 0 || index >= m_file.List().size())
         return;
     if (QMessageBox::question(this, QStringLiteral("Tarvelomark"),
-                              QStringLiteral("Wollen Sie den Datensatz wirklich löschen?"),
+                              tr("Wollen Sie den Datensatz wirklich löschen?"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     Save(AddressChange::Delete(index, m_file.List().at(index)));
@@ -381,20 +376,18 @@ void Common_DlgAdressDaten::reject()
 bool Common_DlgAdressDaten::ImportFromFile(const QString& path)
 {
     const auto warn = [this](const QString& text) {
-        QMessageBox::warning(this, QStringLiteral("Adressen importieren"), text);
+        QMessageBox::warning(this, tr("Adressen importieren"), text);
         return false;
     };
     const std::optional<AddressFormat> format = AddressFormatForPath(path);
     if (!format)
-        return warn(QStringLiteral("%1:\nAdressen werden aus .csv- oder .vcf-Dateien "
-                                   "importiert.")
-                        .arg(path));
+        return warn(tr("%1:\nAdressen werden aus .csv- oder .vcf-Dateien importiert.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return warn(QStringLiteral("%1:\n%2").arg(path, file.errorString()));
     AddressImport import = ReadAddresses(file.readAll(), *format);
     if (!import.error.isEmpty())
-        return warn(QStringLiteral("%1:\n%2\nEs wurde nichts übernommen.").arg(path, import.error));
+        return warn(tr("%1:\n%2\nEs wurde nichts übernommen.").arg(path, import.error));
     DropKnownAddresses(import, m_file.List());
 
     CDlgAdressImport preview(path, import, this);
@@ -413,23 +406,21 @@ bool Common_DlgAdressDaten::ExportToFile(const QString& path)
     const std::optional<AddressFormat> format = AddressFormatForPath(path);
     QString error;
     if (!format)
-        error =
-            QStringLiteral("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.").arg(path);
+        error = tr("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.").arg(path);
     else if (WriteFileSafely(path,
                              *format == AddressFormat::Csv ? WriteAddressCsv(m_file.List())
                                                            : WriteAddressVCards(m_file.List()),
                              &error))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Adressen exportieren"), error);
+    QMessageBox::warning(this, tr("Adressen exportieren"), error);
     return false;
 }
 
 void Common_DlgAdressDaten::OnImport()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Adressen importieren"), QString(),
-        QStringLiteral("Adressen (*.csv *.vcf *.vcard);;CSV-Dateien (*.csv);;vCard-Dateien "
-                       "(*.vcf *.vcard)"));
+        this, tr("Adressen importieren"), QString(),
+        tr("Adressen (*.csv *.vcf *.vcard);;CSV-Dateien (*.csv);;vCard-Dateien (*.vcf *.vcard)"));
     if (!path.isEmpty())
         ImportFromFile(path);
 }
@@ -438,8 +429,8 @@ void Common_DlgAdressDaten::OnExport()
 {
     QString filter;
     QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Adressen exportieren"), QStringLiteral("Adressen.csv"),
-        QStringLiteral("CSV für Tabellen (*.csv);;vCard für Adressbücher (*.vcf)"), &filter);
+        this, tr("Adressen exportieren"), tr("Adressen.csv"),
+        tr("CSV für Tabellen (*.csv);;vCard für Adressbücher (*.vcf)"), &filter);
     if (path.isEmpty())
         return;
     if (!AddressFormatForPath(path))

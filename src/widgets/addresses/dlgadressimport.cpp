@@ -11,18 +11,19 @@ CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport&
                                    QWidget* parent)
     : QDialog(parent), m_offered(import.records)
 {
-    setWindowTitle(QStringLiteral("Adressen importieren"));
+    setWindowTitle(tr("Adressen importieren"));
 
     QStringList summary;
     const QString file = QFileInfo(fileName).fileName();
-    summary << (import.records.size() == 1 ? QStringLiteral("1 neue Adresse in \"%1\".").arg(file)
-                                           : QStringLiteral("%1 neue Adressen in \"%2\".")
-                                                 .arg(import.records.size())
-                                                 .arg(file));
+    // The singular has a sentence of its own, so that the German reads right
+    // without a catalogue.
+    summary << (import.records.size() == 1
+                    ? tr("1 neue Adresse in \"%1\".").arg(file)
+                    : tr("%1 neue Adressen in \"%2\".").arg(import.records.size()).arg(file));
     if (import.duplicates == 1)
-        summary << QStringLiteral("1 Adresse ist schon im Adressbuch und wird übergangen.");
+        summary << tr("1 Adresse ist schon im Adressbuch und wird übergangen.");
     else if (import.duplicates > 1)
-        summary << QStringLiteral("%1 Adressen sind schon im Adressbuch und werden übergangen.")
+        summary << tr("%1 Adressen sind schon im Adressbuch und werden übergangen.")
                        .arg(import.duplicates);
     auto* intro = new QLabel(summary.join(QLatin1Char(' ')), this);
     intro->setObjectName(QStringLiteral("summary"));
@@ -46,8 +47,7 @@ CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport&
 
     if (!import.refused.isEmpty()) {
         auto* refusedLabel = new QLabel(
-            QStringLiteral("Nicht lesbar und nicht übernommen (%1):").arg(import.refused.size()),
-            this);
+            tr("Nicht lesbar und nicht übernommen (%1):").arg(import.refused.size()), this);
         auto* refused = new QListWidget(this);
         refused->setObjectName(QStringLiteral("refusedEntries"));
         refused->setWordWrap(true);
@@ -59,9 +59,9 @@ CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport&
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Übernehmen"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Übernehmen"));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!import.records.isEmpty());
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
