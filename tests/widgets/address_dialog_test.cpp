@@ -10,6 +10,7 @@
 #include "widgets/addresses/dlgprogramoptions.h"
 #include "widgets/app/krdwinappex.h"
 
+#include <QComboBox>
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <deque>
 #include <functional>
@@ -240,6 +242,10 @@ private Q_SLOTS:
     void programOptionsRefusesEmptyPath_data();
     void programOptionsRefusesEmptyPath();
     void programOptionsInitialise();
+    void programOptionsLanguage_data();
+    void programOptionsLanguage();
+    void programOptionsRestartNote_data();
+    void programOptionsRestartNote();
 };
 
 void AddressDialogTest::listText_data()
@@ -703,12 +709,15 @@ void AddressDialogTest::programOptionsRefusesEmptyPath()
     CDlgProgramOptions dialog(f.Settings(), f.Folder());
     dialog.show();
     Child<QLineEdit>(&dialog, "path")->setText(path);
+    Child<QComboBox>(&dialog, "language")->setCurrentText(QStringLiteral("English"));
     ModalDriver driver;
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(driver.messages, QStringList{"Es ist kein Dateiname für die Adressdaten "
                                           "angegeben.\n\nBitte einen Dateinamen definieren."});
     QVERIFY(dialog.isVisible());
     QCOMPARE(f.Settings().GetProfileString("Settings", "Adressdatendatei", "-"), f.Path());
+    // A refused OK stores nothing, the language neither.
+    QVERIFY(!f.Settings().Backend().contains(QStringLiteral("Settings/Language")));
 }
 
 void AddressDialogTest::programOptionsInitialise()
@@ -759,6 +768,120 @@ void AddressDialogTest::programOptionsInitialise()
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
     QCOMPARE(f.Read(), QStringList{kSample});
+}
+
+// "Language" of "Settings": 0 German, 1 English, missing for "Wie das System";
+// -1 in the rows stands for a missing value.
+void AddressDialogTest::programOptionsLanguage_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("written");
+    QTest::newRow("system kept") << -1 << "Wie das System"
+                                 << "Wie das System" << -1;
+    QTest::newRow("system to English") << -1 << "Wie das System"
+                                       << "English" << 1;
+    QTest::newRow("German kept") << 0 << "Deutsch"
+                                 << "Deutsch" << 0;
+    QTest::newRow("German to system") << 0 << "Deutsch"
+                                      << "Wie das System" << -1;
+    QTest::newRow("English to German") << 1 << "English"
+                                       << "Deutsch" << 0;
+    QTest::newRow("no language to German") << 7 << "Wie das System"
+                                           << "Deutsch" << 0;
+}
+
+void AddressDialogTest::programOptionsLanguage()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, chosen);
+    QFETCH(int, written);
+    Fixture f;
+    f.Settings().WriteProfileString("Settings", "Adressdatendatei", f.Write({"A"}));
+    const QString key = QStringLiteral("Settings/Language");
+    if (stored >= 0)
+        f.Settings().WriteProfileInt("Settings", "Language", stored);
+    const QVariant before = f.Settings().Backend().value(key);
+
+    const auto choose = [&](CDlgProgramOptions& dialog) {
+        auto* combo = Child<QComboBox>(&dialog, "language");
+        QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(combo->count(), 3);
+        combo->setCurrentIndex(combo->findText(chosen));
+        QCOMPARE(combo->currentText(), chosen);
+    };
+    {
+        CDlgProgramOptions dialog(f.Settings(), f.Folder());
+        choose(dialog);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    }
+    QCOMPARE(f.Settings().Backend().value(key), before);
+    {
+        CDlgProgramOptions dialog(f.Settings(), f.Folder());
+        choose(dialog);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(f.Settings().Backend().contains(key), written >= 0);
+    if (written >= 0)
+        QCOMPARE(f.Settings().GetProfileInt("Settings", "Language", -1), written);
+}
+
+namespace {
+
+// The program as it runs after starting in English: only the text the options
+// dialog tells the language by is needed.
+class EnglishCatalogue : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return qstrcmp(context, "CDlgProgramOptions") == 0 && qstrcmp(source, "Sprache") == 0
+                   ? QStringLiteral("Language")
+                   : QString();
+    }
+};
+
+} // namespace
+
+// The note tells that the language changes at the next start: for a language
+// other than the running one, and for "Wie das System" when the setting changes.
+void AddressDialogTest::programOptionsRestartNote_data()
+{
+    QTest::addColumn<bool>("runningEnglish");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("noteShown");
+    QTest::newRow("German, as stored") << false << 0 << "Deutsch" << false;
+    QTest::newRow("German, to English") << false << 0 << "English" << true;
+    QTest::newRow("German, system kept") << false << -1 << "Wie das System" << false;
+    QTest::newRow("German, system to German") << false << -1 << "Deutsch" << false;
+    QTest::newRow("German, to system") << false << 0 << "Wie das System" << true;
+    QTest::newRow("German, English stored before") << false << 1 << "English" << true;
+    QTest::newRow("English, as stored") << true << 1 << "English" << false;
+    QTest::newRow("English, to German") << true << 1 << "Deutsch" << true;
+}
+
+void AddressDialogTest::programOptionsRestartNote()
+{
+    QFETCH(bool, runningEnglish);
+    QFETCH(int, stored);
+    QFETCH(QString, chosen);
+    QFETCH(bool, noteShown);
+    EnglishCatalogue english;
+    if (runningEnglish)
+        QVERIFY(QCoreApplication::installTranslator(&english));
+    Fixture f;
+    if (stored >= 0)
+        f.Settings().WriteProfileInt("Settings", "Language", stored);
+    CDlgProgramOptions dialog(f.Settings(), f.Folder());
+    auto* combo = Child<QComboBox>(&dialog, "language");
+    combo->setCurrentIndex(combo->findText(chosen));
+    QCOMPARE(!Child<QLabel>(&dialog, "restartNote")->isHidden(), noteShown);
+    QCoreApplication::removeTranslator(&english);
 }
 
 int main(int argc, char* argv[])
