@@ -66,7 +66,7 @@ bool CChildFrame::DoFileSave()
 bool CChildFrame::DoFileSaveAs()
 {
     const DocTemplateInfo& info = DocTemplateFor(m_document->GetFormType());
-    QFileDialog dialog(this, QStringLiteral("Speichern unter"));
+    QFileDialog dialog(this, tr("Speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(SaveAsFilter(m_document->GetFormType()));
     dialog.setDefaultSuffix(QString(info.extension).mid(1));
@@ -112,7 +112,7 @@ bool CChildFrame::QueryClose()
         return true;
     const auto answer = QMessageBox::question(
         this, QStringLiteral("Tarvelomark"),
-        QStringLiteral("Änderungen in %1 speichern?").arg(m_document->GetTitle()),
+        tr("Änderungen in %1 speichern?").arg(m_document->GetTitle()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::No || (answer == QMessageBox::Yes && DoFileSave());
 }

@@ -1,6 +1,7 @@
 #include "widgets/app/commandids.h"
 #include "widgets/app/commands.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -207,7 +208,8 @@ bool Draw(QPainter& p, int id)
         p.drawLine(QPointF(24, 16), QPointF(20, 20));
         return true;
     case Cmd::Bold:
-        Glyph(p, QStringLiteral("F"), 24);
+        // The initial of the word for bold, which is the reader's.
+        Glyph(p, QCoreApplication::translate("Commands", "F", "letter on the bold button"), 24);
         return true;
     case Cmd::FontBigger:
         Glyph(p, QStringLiteral("A⁺"), 22);

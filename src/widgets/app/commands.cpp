@@ -3,6 +3,7 @@
 #include "widgets/app/commandids.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
@@ -19,64 +20,64 @@ QList<CommandInfo> BuildCommands()
     // One command a line reads better as a table.
     // clang-format off
     return {
-        {Cmd::New, "&Neu", {K(ctrl | Qt::Key_N)}, "document-new", nullptr},
-        {Cmd::NewFromDocument, "Neu aus diesem Dokument", {}, nullptr, nullptr},
-        {Cmd::Open, "Ö&ffnen...", {K(ctrl | Qt::Key_O)}, "document-open", nullptr},
-        {Cmd::Close, "&Schließen", {}, nullptr, nullptr},
-        {Cmd::Save, "&Speichern", {K(ctrl | Qt::Key_S)}, "document-save", nullptr},
-        {Cmd::SaveAs, "Speichern &unter...", {}, nullptr, nullptr},
-        {Cmd::Print, "&Drucken...", {K(ctrl | Qt::Key_P)}, "document-print", nullptr},
-        {Cmd::PrintSetup, "Dru&ckeinrichtung...", {}, nullptr, nullptr},
-        {Cmd::PrintPreview, "Seitenansicht", {}, "document-print-preview", nullptr},
-        {Cmd::SaveAsPdf, "Als PDF speichern...", {}, nullptr, nullptr},
-        {Cmd::About, "&Info über Tarvelomark...", {}, "help-about", "?"},
-        {Cmd::Exit, "&Beenden", {}, "application-exit", nullptr},
-        {Cmd::HelpContents, "Hilfe Inhal&t", {}, nullptr, nullptr},
-        {Cmd::HelpGeneral, "&Hilfe allgemein", {K(Qt::Key_F1)}, "help-contents", "H"},
-        {Cmd::InsertAddress, "Vorgaben einfügen...", {K(Qt::Key_F2)}, nullptr, "@"},
-        {Cmd::Undo, "&Rückgängig", {K(alt | Qt::Key_Backspace)}, "edit-undo", nullptr},
+        {Cmd::New, QT_TRANSLATE_NOOP("Commands", "&Neu"), {K(ctrl | Qt::Key_N)}, "document-new", nullptr},
+        {Cmd::NewFromDocument, QT_TRANSLATE_NOOP("Commands", "Neu aus diesem Dokument"), {}, nullptr, nullptr},
+        {Cmd::Open, QT_TRANSLATE_NOOP("Commands", "Ö&ffnen..."), {K(ctrl | Qt::Key_O)}, "document-open", nullptr},
+        {Cmd::Close, QT_TRANSLATE_NOOP("Commands", "&Schließen"), {}, nullptr, nullptr},
+        {Cmd::Save, QT_TRANSLATE_NOOP("Commands", "&Speichern"), {K(ctrl | Qt::Key_S)}, "document-save", nullptr},
+        {Cmd::SaveAs, QT_TRANSLATE_NOOP("Commands", "Speichern &unter..."), {}, nullptr, nullptr},
+        {Cmd::Print, QT_TRANSLATE_NOOP("Commands", "&Drucken..."), {K(ctrl | Qt::Key_P)}, "document-print", nullptr},
+        {Cmd::PrintSetup, QT_TRANSLATE_NOOP("Commands", "Dru&ckeinrichtung..."), {}, nullptr, nullptr},
+        {Cmd::PrintPreview, QT_TRANSLATE_NOOP("Commands", "Seitenansicht"), {}, "document-print-preview", nullptr},
+        {Cmd::SaveAsPdf, QT_TRANSLATE_NOOP("Commands", "Als PDF speichern..."), {}, nullptr, nullptr},
+        {Cmd::About, QT_TRANSLATE_NOOP("Commands", "&Info über Tarvelomark..."), {}, "help-about", "?"},
+        {Cmd::Exit, QT_TRANSLATE_NOOP("Commands", "&Beenden"), {}, "application-exit", nullptr},
+        {Cmd::HelpContents, QT_TRANSLATE_NOOP("Commands", "Hilfe Inhal&t"), {}, nullptr, nullptr},
+        {Cmd::HelpGeneral, QT_TRANSLATE_NOOP("Commands", "&Hilfe allgemein"), {K(Qt::Key_F1)}, "help-contents", "H"},
+        {Cmd::InsertAddress, QT_TRANSLATE_NOOP("Commands", "Vorgaben einfügen..."), {K(Qt::Key_F2)}, nullptr, "@"},
+        {Cmd::Undo, QT_TRANSLATE_NOOP("Commands", "&Rückgängig"), {K(alt | Qt::Key_Backspace)}, "edit-undo", nullptr},
         // Ctrl+Z is taken: it centres the text.
-        {Cmd::Redo, QT_TRANSLATE_NOOP("CKrEditWindow", "&Wiederherstellen"),
+        {Cmd::Redo, QT_TRANSLATE_NOOP("Commands", "&Wiederherstellen"),
          {K(ctrl | Qt::Key_Y), K(ctrl | shift | Qt::Key_Z)}, "edit-redo", nullptr},
-        {Cmd::Cut, "&Ausschneiden", {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
+        {Cmd::Cut, QT_TRANSLATE_NOOP("Commands", "&Ausschneiden"), {K(ctrl | Qt::Key_X), K(shift | Qt::Key_Delete)},
          "edit-cut", nullptr},
-        {Cmd::Copy, "&Kopieren", {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)}, "edit-copy",
+        {Cmd::Copy, QT_TRANSLATE_NOOP("Commands", "&Kopieren"), {K(ctrl | Qt::Key_C), K(ctrl | Qt::Key_Insert)}, "edit-copy",
          nullptr},
-        {Cmd::Paste, "&Einfügen", {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)}, "edit-paste",
+        {Cmd::Paste, QT_TRANSLATE_NOOP("Commands", "&Einfügen"), {K(ctrl | Qt::Key_V), K(shift | Qt::Key_Insert)}, "edit-paste",
          nullptr},
-        {Cmd::SelectAll, "Alles aus&wählen", {K(ctrl | Qt::Key_A)}, nullptr, nullptr},
-        {Cmd::InsertMode, "Einfügemodus", {K(Qt::Key_Insert)}, nullptr, nullptr},
-        {Cmd::NextField, "&Nächstes Eingabefeld", {K(Qt::Key_Tab)}, nullptr, nullptr},
-        {Cmd::PreviousField, "&Voheriges Eingabefeld", {K(shift | Qt::Key_Backtab)}, nullptr,
+        {Cmd::SelectAll, QT_TRANSLATE_NOOP("Commands", "Alles aus&wählen"), {K(ctrl | Qt::Key_A)}, nullptr, nullptr},
+        {Cmd::InsertMode, QT_TRANSLATE_NOOP("Commands", "Einfügemodus"), {K(Qt::Key_Insert)}, nullptr, nullptr},
+        {Cmd::NextField, QT_TRANSLATE_NOOP("Commands", "&Nächstes Eingabefeld"), {K(Qt::Key_Tab)}, nullptr, nullptr},
+        {Cmd::PreviousField, QT_TRANSLATE_NOOP("Commands", "&Voheriges Eingabefeld"), {K(shift | Qt::Key_Backtab)}, nullptr,
          nullptr},
-        {Cmd::Page1, "Seite &1", {K(alt | Qt::Key_1)}, nullptr, "1"},
-        {Cmd::Page2, "Seite &2", {K(alt | Qt::Key_2)}, nullptr, "2"},
-        {Cmd::FontBigger, "Schrift &größer", {}, "format-font-size-more", "A+"},
-        {Cmd::FontSmaller, "Schrift &kleiner", {}, "format-font-size-less", "A-"},
-        {Cmd::Bold, "Schrift &fett", {K(ctrl | Qt::Key_F)}, "format-text-bold", "F"},
-        {Cmd::AlignLeft, "Text &linksbündig", {K(ctrl | Qt::Key_L)}, "format-justify-left",
+        {Cmd::Page1, QT_TRANSLATE_NOOP("Commands", "Seite &1"), {K(alt | Qt::Key_1)}, nullptr, "1"},
+        {Cmd::Page2, QT_TRANSLATE_NOOP("Commands", "Seite &2"), {K(alt | Qt::Key_2)}, nullptr, "2"},
+        {Cmd::FontBigger, QT_TRANSLATE_NOOP("Commands", "Schrift &größer"), {}, "format-font-size-more", "A+"},
+        {Cmd::FontSmaller, QT_TRANSLATE_NOOP("Commands", "Schrift &kleiner"), {}, "format-font-size-less", "A-"},
+        {Cmd::Bold, QT_TRANSLATE_NOOP("Commands", "Schrift &fett"), {K(ctrl | Qt::Key_F)}, "format-text-bold", "F"},
+        {Cmd::AlignLeft, QT_TRANSLATE_NOOP("Commands", "Text &linksbündig"), {K(ctrl | Qt::Key_L)}, "format-justify-left",
          nullptr},
-        {Cmd::AlignCenter, "Text &zentriert", {K(ctrl | Qt::Key_Z)}, "format-justify-center",
+        {Cmd::AlignCenter, QT_TRANSLATE_NOOP("Commands", "Text &zentriert"), {K(ctrl | Qt::Key_Z)}, "format-justify-center",
          nullptr},
-        {Cmd::AlignRight, "Text &rechtsbündig", {K(ctrl | Qt::Key_R)}, "format-justify-right",
+        {Cmd::AlignRight, QT_TRANSLATE_NOOP("Commands", "Text &rechtsbündig"), {K(ctrl | Qt::Key_R)}, "format-justify-right",
          nullptr},
-        {Cmd::PrinterFontSizes, "Druckerschriftgrößen anpassen...", {}, nullptr, nullptr},
-        {Cmd::Margins, "&Ränder...", {}, nullptr, "R"},
-        {Cmd::CalibratePrinter, "Drucker einmessen...", {}, nullptr, nullptr},
-        {Cmd::FormDefaults, "Formular&vorgaben...", {K(Qt::Key_F8)}, nullptr, nullptr},
-        {Cmd::DefaultsCmr, "CMR-Frachtbrief...", {}, nullptr, nullptr},
-        {Cmd::DefaultsNational, "Nationaler Frachtbrief...", {}, nullptr, nullptr},
-        {Cmd::DefaultsKombi, "Kombi-Frachtbrief...", {}, nullptr, nullptr},
-        {Cmd::EditAddresses, "Adressdaten editieren...", {}, nullptr, nullptr},
-        {Cmd::ProgramOptions, "Allgemeine Programm&einstellungen", {}, nullptr, nullptr},
-        {Cmd::DisplaySize, "An&zeigegröße", {}, nullptr, nullptr},
-        {Cmd::StatusBar, "Status&leiste", {}, nullptr, nullptr},
-        {Cmd::ZoomIn, "Anzeige &größer", {K(ctrl | Qt::Key_Plus)}, "zoom-in", nullptr},
-        {Cmd::ZoomOut, "Anzeige &kleiner", {K(ctrl | Qt::Key_Minus)}, "zoom-out", nullptr},
+        {Cmd::PrinterFontSizes, QT_TRANSLATE_NOOP("Commands", "Druckerschriftgrößen anpassen..."), {}, nullptr, nullptr},
+        {Cmd::Margins, QT_TRANSLATE_NOOP("Commands", "&Ränder..."), {}, nullptr, "R"},
+        {Cmd::CalibratePrinter, QT_TRANSLATE_NOOP("Commands", "Drucker einmessen..."), {}, nullptr, nullptr},
+        {Cmd::FormDefaults, QT_TRANSLATE_NOOP("Commands", "Formular&vorgaben..."), {K(Qt::Key_F8)}, nullptr, nullptr},
+        {Cmd::DefaultsCmr, QT_TRANSLATE_NOOP("Commands", "CMR-Frachtbrief..."), {}, nullptr, nullptr},
+        {Cmd::DefaultsNational, QT_TRANSLATE_NOOP("Commands", "Nationaler Frachtbrief..."), {}, nullptr, nullptr},
+        {Cmd::DefaultsKombi, QT_TRANSLATE_NOOP("Commands", "Kombi-Frachtbrief..."), {}, nullptr, nullptr},
+        {Cmd::EditAddresses, QT_TRANSLATE_NOOP("Commands", "Adressdaten editieren..."), {}, nullptr, nullptr},
+        {Cmd::ProgramOptions, QT_TRANSLATE_NOOP("Commands", "Allgemeine Programm&einstellungen"), {}, nullptr, nullptr},
+        {Cmd::DisplaySize, QT_TRANSLATE_NOOP("Commands", "An&zeigegröße"), {}, nullptr, nullptr},
+        {Cmd::StatusBar, QT_TRANSLATE_NOOP("Commands", "Status&leiste"), {}, nullptr, nullptr},
+        {Cmd::ZoomIn, QT_TRANSLATE_NOOP("Commands", "Anzeige &größer"), {K(ctrl | Qt::Key_Plus)}, "zoom-in", nullptr},
+        {Cmd::ZoomOut, QT_TRANSLATE_NOOP("Commands", "Anzeige &kleiner"), {K(ctrl | Qt::Key_Minus)}, "zoom-out", nullptr},
         {Cmd::ZoomWholePage, QT_TRANSLATE_NOOP("Commands", "&Ganze Seite"), {}, "zoom-fit-best", nullptr},
         {Cmd::ZoomPageWidth, QT_TRANSLATE_NOOP("Commands", "Seiten&breite"), {}, "zoom-fit-width", nullptr},
-        {Cmd::Homepage, "Homepage im Internet...", {}, nullptr, nullptr},
-        {Cmd::WebUpdate, "Tarvelomark Update vom Internet...", {}, nullptr, nullptr},
+        {Cmd::Homepage, QT_TRANSLATE_NOOP("Commands", "Homepage im Internet..."), {}, nullptr, nullptr},
+        {Cmd::WebUpdate, QT_TRANSLATE_NOOP("Commands", "Tarvelomark Update vom Internet..."), {}, nullptr, nullptr},
         {Cmd::ResetFonts, "", {K(ctrl | shift | alt | Qt::Key_F)}, nullptr, nullptr},
         {Cmd::ResetMenus, "", {K(ctrl | shift | alt | Qt::Key_M)}, nullptr, nullptr},
         {Cmd::ResetAll, "", {K(ctrl | shift | alt | Qt::Key_R)}, nullptr, nullptr},
@@ -97,6 +98,16 @@ const QList<CommandInfo>& AllCommands()
     return commands;
 }
 
+QString CommandText(const CommandInfo& info)
+{
+    return *info.text ? QCoreApplication::translate("Commands", info.text) : QString();
+}
+
+QString MenuLayout::Title() const
+{
+    return QCoreApplication::translate("Commands", title);
+}
+
 const CommandInfo* FindCommand(int id)
 {
     for (const CommandInfo& info : AllCommands())
@@ -109,14 +120,14 @@ QList<MenuLayout> MainMenus(int resourceId)
 {
     if (resourceId == 128) {
         return {
-            {"&Datei",
+            {QT_TRANSLATE_NOOP("Commands", "&Datei"),
              {Cmd::New, Cmd::Open, Cmd::Close, 0, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0,
               Cmd::About, 0, Cmd::Exit}},
-            {"&Optionen",
+            {QT_TRANSLATE_NOOP("Commands", "&Optionen"),
              {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi, 0, Cmd::PrinterFontSizes,
               Cmd::EditAddresses, Cmd::ProgramOptions}},
-            {"&Ansicht", {Cmd::DisplaySize, Cmd::StatusBar}},
-            {"&Hilfe", kHelpMenu},
+            {QT_TRANSLATE_NOOP("Commands", "&Ansicht"), {Cmd::DisplaySize, Cmd::StatusBar}},
+            {QT_TRANSLATE_NOOP("Commands", "&Hilfe"), kHelpMenu},
         };
     }
     QList<int> edit = {Cmd::InsertAddress, 0,         Cmd::Undo,      Cmd::Redo,
@@ -127,17 +138,17 @@ QList<MenuLayout> MainMenus(int resourceId)
     edit << 0 << Cmd::FontBigger << Cmd::FontSmaller << Cmd::Bold << 0 << Cmd::AlignLeft
          << Cmd::AlignCenter << Cmd::AlignRight;
     return {
-        {"&Datei",
+        {QT_TRANSLATE_NOOP("Commands", "&Datei"),
          {Cmd::New, Cmd::NewFromDocument, Cmd::Open, Cmd::Close, Cmd::Save, Cmd::SaveAs,
           Cmd::SaveAsPdf, 0, Cmd::Print, Cmd::PrintPreview, Cmd::PrintSetup, 0, Cmd::RecentFirst, 0,
           Cmd::About, 0, Cmd::Exit}},
-        {"&Bearbeiten", edit},
-        {"&Optionen",
+        {QT_TRANSLATE_NOOP("Commands", "&Bearbeiten"), edit},
+        {QT_TRANSLATE_NOOP("Commands", "&Optionen"),
          {Cmd::PrinterFontSizes, Cmd::Margins, Cmd::CalibratePrinter, Cmd::FormDefaults,
           Cmd::EditAddresses, Cmd::ProgramOptions}},
-        {"&Ansicht",
+        {QT_TRANSLATE_NOOP("Commands", "&Ansicht"),
          {Cmd::StatusBar, 0, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ZoomWholePage, Cmd::ZoomPageWidth}},
-        {"&Hilfe", kHelpMenu},
+        {QT_TRANSLATE_NOOP("Commands", "&Hilfe"), kHelpMenu},
     };
 }
 
@@ -152,7 +163,7 @@ MenuLayout ContextMenu(int resourceId)
         << Cmd::AlignCenter << Cmd::AlignRight;
     if (resourceId == 119)
         ids << Cmd::InsertMode;
-    return {"Bearbeiten", ids};
+    return {QT_TRANSLATE_NOOP("Commands", "Bearbeiten"), ids};
 }
 
 QList<int> ToolbarLayout()

@@ -13,7 +13,7 @@ class QObject;
 struct CommandInfo
 {
     int id;
-    const char* text;
+    const char* text; // German, marked for translation in context "Commands"
     QList<QKeySequence> shortcuts;
     const char* themeIcon; // freedesktop icon name, or nullptr
     const char* glyph;     // drawn when the theme has no icon, or nullptr
@@ -21,12 +21,16 @@ struct CommandInfo
 
 const CommandInfo* FindCommand(int id);
 const QList<CommandInfo>& AllCommands();
+// The menu text in the program's language; empty for a command that has none.
+QString CommandText(const CommandInfo& info);
 
 // A menu or toolbar layout: command ids, 0 for a separator.
 struct MenuLayout
 {
-    const char* title;
+    const char* title; // German, marked like the command texts
     QList<int> ids;
+
+    QString Title() const;
 };
 
 // The main menus while no document is open (resource 128) and while a document

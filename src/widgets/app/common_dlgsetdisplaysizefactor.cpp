@@ -22,12 +22,12 @@ Common_DlgSetDisplaySizeFactor::Common_DlgSetDisplaySizeFactor(int formScaling, 
                                                                QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Anzeigegröße verändern"));
+    setWindowTitle(tr("Anzeigegröße verändern"));
     const CDlgToolTip tips(kToolTipWidth);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("Hier können Sie die Anzeigegröße der Formulare festlegen."), this));
+    layout->addWidget(
+        new QLabel(tr("Hier können Sie die Anzeigegröße der Formulare festlegen."), this));
 
     auto* group = new QButtonGroup(this);
     auto* choices = new QVBoxLayout;
@@ -40,11 +40,11 @@ Common_DlgSetDisplaySizeFactor::Common_DlgSetDisplaySizeFactor(int formScaling, 
         group->addButton(button, i);
         choices->addWidget(button);
         m_choices[size_t(i)] = button;
-        tips.AddTool(button, QStringLiteral("Auswahl der Anzeigegröße"),
+        tips.AddTool(button, tr("Auswahl der Anzeigegröße"),
                      i == 0 ? tr("Die Formulare werden so groß dargestellt, wie es die "
                                  "Systemeinstellung für die Skalierung des Bildschirms "
                                  "vorgibt.")
-                            : QStringLiteral("Darstellung mit %1% Größe").arg(percent));
+                            : tr("Darstellung mit %1% Größe").arg(percent));
     }
     m_choices[size_t(DisplaySize::ChoiceForScaling(formScaling))]->setChecked(true);
     layout->addLayout(choices);
@@ -60,11 +60,11 @@ Common_DlgSetDisplaySizeFactor::Common_DlgSetDisplaySizeFactor(int formScaling, 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    ok->setText(QStringLiteral("OK"));
-    cancel->setText(QStringLiteral("Abbrechen"));
-    tips.AddTool(ok, QStringLiteral("Schaltfläche \"OK\""), QStringLiteral("Dialog beenden"));
-    tips.AddTool(cancel, QStringLiteral("Schaltfläche \"Abbruch\""),
-                 QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
+    ok->setText(tr("OK"));
+    cancel->setText(tr("Abbrechen"));
+    tips.AddTool(ok, tr("Schaltfläche \"OK\""), tr("Dialog beenden"));
+    tips.AddTool(cancel, tr("Schaltfläche \"Abbruch\""),
+                 tr("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addSpacing(6);

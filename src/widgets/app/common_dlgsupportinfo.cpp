@@ -20,12 +20,11 @@ QString SupportInfo::Text() const
 Common_DlgSupportInfo::Common_DlgSupportInfo(SupportInfo info, QWidget* parent)
     : QDialog(parent), m_info(std::move(info))
 {
-    setWindowTitle(QStringLiteral("Support-Informationen"));
+    setWindowTitle(tr("Support-Informationen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* intro = new QLabel(QStringLiteral("Diese Angaben helfen dem Support bei Ihrer Anfrage. "
-                                            "Kopieren Sie sie und fügen Sie sie in Ihre "
-                                            "Nachricht ein."),
+    auto* intro = new QLabel(tr("Diese Angaben helfen dem Support bei Ihrer Anfrage. "
+                                "Kopieren Sie sie und fügen Sie sie in Ihre Nachricht ein."),
                              this);
     intro->setWordWrap(true);
 
@@ -41,12 +40,12 @@ Common_DlgSupportInfo::Common_DlgSupportInfo(SupportInfo info, QWidget* parent)
                          metrics.lineSpacing() * (int(m_info.rows.size()) + 2));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
-    m_copy = buttons->addButton(QStringLiteral("In die &Zwischenablage kopieren"),
-                                QDialogButtonBox::ActionRole);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Schließen"));
+    m_copy =
+        buttons->addButton(tr("In die &Zwischenablage kopieren"), QDialogButtonBox::ActionRole);
     connect(m_copy, &QPushButton::clicked, this, [this] {
         QGuiApplication::clipboard()->setText(m_info.Text());
-        m_copy->setText(QStringLiteral("Kopiert"));
+        m_copy->setText(tr("Kopiert"));
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

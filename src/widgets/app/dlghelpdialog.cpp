@@ -42,7 +42,7 @@ QPixmap InputCursorPicture()
 CDlgHelpDialog::CDlgHelpDialog(QWidget* parent)
     : QDialog(parent), m_first(new QLabel(this)), m_second(new QLabel(this)),
       m_cursorIcon(new QLabel(this)), m_questionIcon(new QLabel(this)),
-      m_check(new QCheckBox(QStringLiteral("Diesen Dialog nicht mehr anzeigen"), this))
+      m_check(new QCheckBox(tr("Diesen Dialog nicht mehr anzeigen"), this))
 {
     setWindowTitle(QStringLiteral(" "));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -53,7 +53,7 @@ CDlgHelpDialog::CDlgHelpDialog(QWidget* parent)
     for (QLabel* icon : {m_cursorIcon, m_questionIcon})
         icon->setAlignment(Qt::AlignCenter);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -89,15 +89,15 @@ void CDlgHelpDialog::SetMode(quint16 mode)
             tr("Die Eingabe der Daten in diesem Programm erfolgt\ndirekt im Formular. Immer "
                "wenn Sie mit der Maus über\neiner Fläche sind, auf der Eingaben möglich sind,\n"
                "erscheint der unten abgebildete Cursor."));
-        m_second->setText(QStringLiteral("Sie müssen jetzt nur noch mit der linken Maustaste\n"
-                                         "klicken und schon ist eine Dateneingabe möglich."));
+        m_second->setText(tr("Sie müssen jetzt nur noch mit der linken Maustaste\n"
+                             "klicken und schon ist eine Dateneingabe möglich."));
     } else if (mode == 2) {
-        m_first->setText(QStringLiteral(
-            "Zu jedem Formular ist es möglich, einige Felder, die immer wieder mit dem gleichen "
-            "Text beschrieben werden (Absender etc.) vorzudefinieren."));
+        m_first->setText(
+            tr("Zu jedem Formular ist es möglich, einige Felder, die immer wieder mit dem gleichen "
+               "Text beschrieben werden (Absender etc.) vorzudefinieren."));
         m_second->setText(
-            QStringLiteral("Sie erreichen die Dialoge zur Definition der Vorgabe-\ntexte in jedem "
-                           "Formular mit der Taste F8."));
+            tr("Sie erreichen die Dialoge zur Definition der Vorgabe-\ntexte in jedem "
+               "Formular mit der Taste F8."));
     }
     // Another mode keeps both pictures, as the dialog was laid out.
     m_cursorIcon->setVisible(mode != 2);

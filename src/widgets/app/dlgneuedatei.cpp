@@ -31,10 +31,10 @@ const Forms::FormDescription* CDlgNeueDatei::ChosenForm() const
 
 CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Tarvelomark - Neue Datei"));
+    setWindowTitle(tr("Tarvelomark - Neue Datei"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel(QStringLiteral(" Wählen Sie bitte, welches Formular Sie bearbeiten möchten.")));
+        new QLabel(tr(" Wählen Sie bitte, welches Formular Sie bearbeiten möchten.")));
 
     // The templates' order is the order of the choices 1 to 4; the national
     // note's older edition is choice 5 and stands beside the current one.
@@ -78,8 +78,8 @@ CDlgNeueDatei::CDlgNeueDatei(QWidget* parent) : QDialog(parent)
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton(QStringLiteral("Vorhandenes Dokument öffnen..."));
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"));
+    auto* open = new QPushButton(tr("Vorhandenes Dokument öffnen..."));
+    auto* cancel = new QPushButton(tr("Abbrechen"));
     open->setAutoDefault(false);
     cancel->setAutoDefault(false);
     connect(open, &QPushButton::clicked, this, [this] {

@@ -13,7 +13,7 @@ void InitWidgetResources()
 
 CHelpWindow::CHelpWindow(QWidget* owner) : QDialog(nullptr), m_browser(new QTextBrowser(this))
 {
-    setWindowTitle(QStringLiteral("Tarvelomark - Hilfe"));
+    setWindowTitle(tr("Tarvelomark - Hilfe"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);

@@ -52,7 +52,7 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
 
     CreateActions();
 
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(tr("Standard"));
     m_toolBar->setObjectName(QStringLiteral("Standard"));
     m_toolBar->setIconSize(QSize(16, 16));
     for (int id : ToolbarLayout()) {
@@ -69,7 +69,7 @@ CMainFrame::CMainFrame(CSettingsStore& settings, QWidget* parent)
     statusBar()->addPermanentWidget(m_insertPane);
     // Pane 0 says "Bereit" whenever no command prompt is shown: a prompt is a
     // temporary message, which hides this label while it lasts.
-    auto* ready = new QLabel(QStringLiteral("Bereit"), this);
+    auto* ready = new QLabel(tr("Bereit"), this);
     ready->setObjectName(QStringLiteral("readyPane"));
     statusBar()->addWidget(ready, 1);
 
@@ -112,7 +112,7 @@ void CMainFrame::SetApplicationTarget(CCommandTarget* target)
 void CMainFrame::CreateActions()
 {
     for (const CommandInfo& info : AllCommands()) {
-        auto* action = new QAction(QString::fromUtf8(info.text), this);
+        auto* action = new QAction(CommandText(info), this);
         action->setShortcuts(info.shortcuts);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setIcon(CommandIcon(info));
@@ -154,17 +154,17 @@ void CMainFrame::FillMenu(QMenu* menu, const QList<int>& ids)
             for (QAction* action : m_recentActions)
                 menu->addAction(action);
             if (m_recentFiles.isEmpty()) {
-                QAction* empty = menu->addAction(QStringLiteral("Letzte Datei"));
+                QAction* empty = menu->addAction(tr("Letzte Datei"));
                 empty->setEnabled(false);
             }
         } else if (id == Cmd::DefaultsCmr) {
-            QMenu* sub = menu->addMenu(QStringLiteral("Formular&vorgaben"));
+            QMenu* sub = menu->addMenu(tr("Formular&vorgaben"));
             for (int form : {Cmd::DefaultsCmr, Cmd::DefaultsNational, Cmd::DefaultsKombi})
                 sub->addAction(m_actions.value(form));
         } else if (id == Cmd::DefaultsNational || id == Cmd::DefaultsKombi) {
             continue; // inside the submenu above
         } else if (id == Cmd::StatusBar) {
-            QMenu* bars = menu->addMenu(QStringLiteral("&Symbolleisten und Andockfenster"));
+            QMenu* bars = menu->addMenu(tr("&Symbolleisten und Andockfenster"));
             bars->addAction(m_toolBar->toggleViewAction());
             menu->addAction(m_actions.value(id));
         } else {
@@ -182,7 +182,7 @@ void CMainFrame::RebuildMenus()
     m_menuResource = resource;
     menuBar()->clear();
     for (const MenuLayout& layout : MainMenus(resource)) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        QMenu* menu = menuBar()->addMenu(layout.Title());
         FillMenu(menu, layout.ids);
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
         // The last highlighted entry's prompt goes with the menu: "Bereit".
@@ -193,7 +193,7 @@ void CMainFrame::RebuildMenus()
 QMenu* CMainFrame::CreateContextMenu(int resourceId, QWidget* parent) const
 {
     const MenuLayout layout = ContextMenu(resourceId);
-    auto* menu = new QMenu(QString::fromUtf8(layout.title), parent);
+    auto* menu = new QMenu(layout.Title(), parent);
     for (int id : layout.ids) {
         if (id == 0)
             menu->addSeparator();
@@ -290,7 +290,7 @@ void CMainFrame::SetRecentFiles(const QStringList& files)
             action->setText(
                 QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
             action->setData(files[i]);
-            action->setStatusTip(QStringLiteral("Öffnet das Dokument."));
+            action->setStatusTip(tr("Öffnet das Dokument."));
         }
     }
     m_menuResource = 0; // the "Letzte Datei" placeholder depends on the list
@@ -368,8 +368,8 @@ bool CMainFrame::SelectPrinterByName(const QString& name)
     QPrinter candidate(QPrinter::HighResolution);
     if (!GetPrinterDevice(name, &candidate)) {
         QMessageBox::warning(this, QStringLiteral("Tarvelomark"),
-                             QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\n"
-                                            "Es wird der Standarddrucker verwendet.")
+                             tr("Der Drucker %1 konnte nicht gefunden werden.\n"
+                                "Es wird der Standarddrucker verwendet.")
                                  .arg(name));
         return false;
     }

@@ -179,16 +179,15 @@ void CSplashWnd::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     p.setFont(ArialFont(14, 400));
     p.drawText(QRect(0, 25, 480, 16), Qt::AlignRight | Qt::AlignTop,
-               QStringLiteral("© Norvak – Formulare für den Straßengüterverkehr"));
+               tr("© Norvak – Formulare für den Straßengüterverkehr"));
     p.setFont(ArialFont(14, 400));
     p.drawText(QPoint(35, 100 + p.fontMetrics().ascent()),
-               QStringLiteral("Frachtbriefe ausfüllen und drucken"));
+               tr("Frachtbriefe ausfüllen und drucken"));
     p.setPen(Qt::red);
     p.drawText(QPoint(135, 290 + p.fontMetrics().ascent()), QStringLiteral("www.norvak.de"));
     p.setPen(Qt::black);
     p.setFont(ArialFont(16, 400));
-    p.drawText(QPoint(380, 175 + p.fontMetrics().ascent()),
-               QStringLiteral("Version: %1").arg(m_versionText));
+    p.drawText(QPoint(380, 175 + p.fontMetrics().ascent()), tr("Version: %1").arg(m_versionText));
 }
 
 QPixmap CSplashWnd::Picture()

@@ -136,7 +136,7 @@ void CTarvelomarkApp::RegisterShellEntries()
 {
     if (!m_Registry.Init(applicationFilePath(), CRegeditManagment::BuiltCreationDate(),
                          CRegeditManagment::BuiltProductVersion()))
-        QMessageBox::critical(nullptr, QStringLiteral("Tarvelomark"), QStringLiteral("ERROR"));
+        QMessageBox::critical(nullptr, QStringLiteral("Tarvelomark"), tr("ERROR"));
     // File types, icons and the desktop entry come with the installation; what
     // is the user's own is the "new document" template.
     WriteNewFileTemplate(QStandardPaths::writableLocation(QStandardPaths::TemplatesLocation));
@@ -213,7 +213,7 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
         m_mainFrame && m_mainFrame->screen() ? m_mainFrame->screen() : primaryScreen();
     QString display = QStringLiteral("-");
     if (screen)
-        display = QStringLiteral("%1 x %2 Pixel, %3 dpi, Faktor %4")
+        display = tr("%1 x %2 Pixel, %3 dpi, Faktor %4")
                       .arg(screen->size().width())
                       .arg(screen->size().height())
                       .arg(qRound(screen->logicalDotsPerInchX()))
@@ -221,28 +221,27 @@ SupportInfo CTarvelomarkApp::SupportInformation() const
     const QString section = QLatin1String(Settings::kSectionSettings);
     SupportInfo info;
     info.rows = {
-        {QStringLiteral("Programm"), QStringLiteral("Tarvelomark")},
-        {QStringLiteral("Version"),
-         QStringLiteral("%1 (%2, Nummer %3)")
+        {tr("Programm"), QStringLiteral("Tarvelomark")},
+        {tr("Version"),
+         tr("%1 (%2, Nummer %3)")
              .arg(m_Registry.GetVersionText(), CRegeditManagment::BuiltProductVersion())
              .arg(m_Registry.GetVersion())},
-        {QStringLiteral("Erstellt am"), BuildDateText()},
-        {QStringLiteral("Programmdatei"), m_Registry.ExePath()},
-        {QStringLiteral("Qt-Version"),
-         QStringLiteral("%1 (erstellt mit %2)")
+        {tr("Erstellt am"), BuildDateText()},
+        {tr("Programmdatei"), m_Registry.ExePath()},
+        {tr("Qt-Version"),
+         tr("%1 (erstellt mit %2)")
              .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR))},
-        {QStringLiteral("Plattform"),
+        {tr("Plattform"),
          QStringLiteral("%1, %2 %3, %4, %5")
              .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
                   QSysInfo::currentCpuArchitecture(), platformName())},
-        {QStringLiteral("Bildschirm"), display},
-        {QStringLiteral("Anzeigegröße"),
-         DisplaySizeText(Settings().Get(section, Settings::FormScaling))},
-        {QStringLiteral("Benutzer"), m_Registry.GetUserName()},
-        {QStringLiteral("Computer"), m_Registry.GetComputerName()},
-        {QStringLiteral("Einstellungsdatei"), Settings().Backend().fileName()},
-        {QStringLiteral("Adressdatei"), m_strAddressFile},
-        {QStringLiteral("Datenordner"), DataFolder()},
+        {tr("Bildschirm"), display},
+        {tr("Anzeigegröße"), DisplaySizeText(Settings().Get(section, Settings::FormScaling))},
+        {tr("Benutzer"), m_Registry.GetUserName()},
+        {tr("Computer"), m_Registry.GetComputerName()},
+        {tr("Einstellungsdatei"), Settings().Backend().fileName()},
+        {tr("Adressdatei"), m_strAddressFile},
+        {tr("Datenordner"), DataFolder()},
     };
     return info;
 }
@@ -368,7 +367,7 @@ void CTarvelomarkApp::OnFileNew()
 void CTarvelomarkApp::OnFileOpen()
 {
     CHelpTopicScope help(kHelpOpenFile);
-    QFileDialog dialog(m_mainFrame, QStringLiteral("Öffnen"));
+    QFileDialog dialog(m_mainFrame, tr("Öffnen"));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(OpenFileFilter());
     if (dialog.exec() != QDialog::Accepted)
@@ -394,7 +393,7 @@ bool CTarvelomarkApp::OnCommand(int id)
         return true;
     case Cmd::PrintSetup: {
         QPrintDialog dialog(&m_mainFrame->CurrentPrinter(), m_mainFrame);
-        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.setWindowTitle(tr("Druckeinrichtung"));
         dialog.exec();
         return true;
     }

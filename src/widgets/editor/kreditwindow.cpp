@@ -30,11 +30,6 @@ constexpr int kSelectAllLimit = 65024;
 constexpr int kScrollStep = 150;
 constexpr int kMaxScrollSteps = 10000;
 
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 bool IsCommandKey(const QKeyEvent* event, int id)
 {
     const CommandInfo* command = FindCommand(id);
@@ -181,8 +176,8 @@ void CKrEditWindow::DefineFont(int type, const LogicalFont& font)
 void CKrEditWindow::SetFont(int type, const LogicalFont& font)
 {
     QMessageBox::warning(this, QApplication::applicationName(),
-                         QStringLiteral("Alte Funktion: CKrEditWindow::SetFont\n"
-                                        "CKrEditWindow::DefineFont benutzen!"));
+                         tr("Alte Funktion: CKrEditWindow::SetFont\n"
+                            "CKrEditWindow::DefineFont benutzen!"));
     DefineFont(type, font);
     DefineFont(type + 16, font);
 }
@@ -263,7 +258,7 @@ bool CKrEditWindow::GetInsertMode() const
 
 QString CKrEditWindow::InsertModeStatusText() const
 {
-    return GetInsertMode() ? Utf8("Einfügen") : Utf8("Überschreiben");
+    return GetInsertMode() ? tr("Einfügen") : tr("Überschreiben");
 }
 
 Qt::Alignment CKrEditWindow::EditAlignment() const
@@ -755,11 +750,11 @@ QMenu* CKrEditWindow::BuildContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
     if (m_menuItems.isEmpty()) {
-        QAction* cut = menu->addAction(Utf8("&Ausschneiden\tStrg+X"), this, [this] { Cut(); });
+        QAction* cut = menu->addAction(tr("&Ausschneiden\tStrg+X"), this, [this] { Cut(); });
         cut->setData(int(Cmd::Cut));
-        QAction* copy = menu->addAction(Utf8("&Kopieren\tStrg+C"), this, [this] { Copy(); });
+        QAction* copy = menu->addAction(tr("&Kopieren\tStrg+C"), this, [this] { Copy(); });
         copy->setData(int(Cmd::Copy));
-        QAction* paste = menu->addAction(Utf8("E&infügen\tStrg+V"), this, [this] { Paste(); });
+        QAction* paste = menu->addAction(tr("E&infügen\tStrg+V"), this, [this] { Paste(); });
         paste->setData(int(Cmd::Paste));
         return menu;
     }
@@ -966,8 +961,8 @@ bool CKrEditWindow::OnUpdateCommand(int id, CommandState& state)
             state.enabled = true;
             return true;
         case Cmd::InsertMode:
-            state.text = GetInsertMode() ? Utf8("Einfügemodus ausschalten")
-                                         : Utf8("Einfügemodus einschalten");
+            state.text =
+                GetInsertMode() ? tr("Einfügemodus ausschalten") : tr("Einfügemodus einschalten");
             return true;
         case Cmd::FontBigger:
             state.enabled = m_store->CanFontBigger(m_index, m_page);

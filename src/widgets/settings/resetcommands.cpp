@@ -72,9 +72,9 @@ bool DeleteResetPart(CSettingsStore& settings, ResetKind kind)
 }
 
 CResetQuestion::CResetQuestion(ResetKind kind, QWidget* parent)
-    : QDialog(parent), m_proceed(new QCommandLinkButton(
-                           QStringLiteral("Ja, Werte zurücksetzen, Programm beenden."), this)),
-      m_cancel(new QCommandLinkButton(QStringLiteral("Nein, zurück zum Programm."), this))
+    : QDialog(parent),
+      m_proceed(new QCommandLinkButton(tr("Ja, Werte zurücksetzen, Programm beenden."), this)),
+      m_cancel(new QCommandLinkButton(tr("Nein, zurück zum Programm."), this))
 {
     setWindowTitle(ResetTitle(kind));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -82,7 +82,7 @@ CResetQuestion::CResetQuestion(ResetKind kind, QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    auto* instruction = new QLabel(QStringLiteral("Achtung!"), this);
+    auto* instruction = new QLabel(tr("Achtung!"), this);
     QFont big = instruction->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);

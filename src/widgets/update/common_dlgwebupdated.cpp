@@ -17,41 +17,36 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("KRD WebUpdate");
 const QString kMessageTitle = QStringLiteral("Tarvelomark");
 
 } // namespace
 
-QString NoBrowserText(UiLanguage language)
+QString NoBrowserText()
 {
-    return BilingualText{"Das Programm konnte auf Ihrem Rechner\nleider keinen Internet-Browser "
-                         "finden.",
-                         "Sorry, could not find any internet browser on your system"}
-        .In(language);
+    return Common_DlgWebUpdateD::tr(
+        "Das Programm konnte auf Ihrem Rechner\nleider keinen Internet-Browser finden.");
 }
 
 QString InvalidWebAddressText(const char* key, const QString& value)
 {
-    return QStringLiteral("Die Adresse \"%1\" in der Einstellung \"%2\" ist keine gültige "
-                          "http- oder https-Adresse.")
+    return Common_DlgWebUpdateD::tr("Die Adresse \"%1\" in der Einstellung \"%2\" ist keine "
+                                    "gültige http- oder https-Adresse.")
         .arg(value, QLatin1String(key));
 }
 
 Common_DlgWebUpdateD::Common_DlgWebUpdateD(WebUpdateSetup setup, QWidget* parent)
     : QDialog(parent), m_setup(std::move(setup)), m_programName(new QLabel(this)),
       m_version(new QLabel(this)), m_status(new QLabel(UpdateStatusNoData(), this)),
-      m_queryButton(
-          new QPushButton(QStringLiteral("Updateinformationen vom Internet laden"), this)),
-      m_download(new QPushButton(QStringLiteral("Download..."), this))
+      m_queryButton(new QPushButton(tr("Updateinformationen vom Internet laden"), this)),
+      m_download(new QPushButton(tr("Download..."), this))
 {
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("KRD WebUpdate"));
     setMinimumWidth(316 * fontMetrics().averageCharWidth() / 4);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Sie können jetzt informationen aus dem Internet abfragen, ob eine "
-                       "aktualisierte Version Ihres Programms vorliegt. Dazu muß eine "
-                       "Verbindung zum Internet verfügbar sein."),
-        this);
+    auto* intro = new QLabel(tr("Sie können jetzt informationen aus dem Internet abfragen, ob eine "
+                                "aktualisierte Version Ihres Programms vorliegt. Dazu muß eine "
+                                "Verbindung zum Internet verfügbar sein."),
+                             this);
     intro->setWordWrap(true);
 
     // Texts from the index are shown as they are, never as markup.
@@ -73,15 +68,15 @@ Common_DlgWebUpdateD::Common_DlgWebUpdateD(WebUpdateSetup setup, QWidget* parent
                                2 * (m_status->margin() + m_status->frameWidth()) + 2);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Programm:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Programm:"), this), 0, 0);
     grid->addWidget(m_programName, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Version:"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Version:"), this), 1, 0);
     grid->addWidget(m_version, 1, 1);
     grid->setColumnStretch(1, 1);
 
     m_queryButton->setObjectName(QStringLiteral("query"));
     m_download->setObjectName(QStringLiteral("download"));
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* cancel = new QPushButton(tr("Abbrechen"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     m_download->setDefault(true);
     m_download->setEnabled(false);
@@ -190,8 +185,8 @@ void Common_DlgWebUpdateD::accept()
     }
     const std::optional<QUrl> download = DownloadUrl(*server, m_entry.downloadPath);
     if (!download) {
-        ShowError(QStringLiteral("Der Download-Pfad \"%1\" aus dem Updateverzeichnis führt nicht "
-                                 "auf den Update-Server.")
+        ShowError(tr("Der Download-Pfad \"%1\" aus dem Updateverzeichnis führt nicht "
+                     "auf den Update-Server.")
                       .arg(m_entry.downloadPath));
         return;
     }
@@ -200,7 +195,7 @@ void Common_DlgWebUpdateD::accept()
     QString error;
     if (!WriteUpdatePage(path, BuildUpdatePage({m_entry, m_setup.installed, *download, *home}),
                          &error)) {
-        ShowError(QStringLiteral("Die Seite %1 konnte nicht geschrieben werden.\n%2")
+        ShowError(tr("Die Seite %1 konnte nicht geschrieben werden.\n%2")
                       .arg(QDir::toNativeSeparators(path), error));
         return;
     }
@@ -208,7 +203,7 @@ void Common_DlgWebUpdateD::accept()
     // done all it can.
     if (!m_setup.openBrowser ||
         !m_setup.openBrowser(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
-        QMessageBox::warning(this, kMessageTitle, NoBrowserText(m_setup.language));
+        QMessageBox::warning(this, kMessageTitle, NoBrowserText());
     QDialog::accept();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/settings/language.h"
 #include "core/update/updateindex.h"
 #include "widgets/update/updatequery.h"
 
@@ -16,8 +15,8 @@ class QUrl;
 // started. The program uses QDesktopServices; tests put in their own.
 using BrowserOpener = std::function<bool(const QUrl&)>;
 
-// The "no browser" message of the current language.
-QString NoBrowserText(UiLanguage language);
+// The message when no web browser could be started.
+QString NoBrowserText();
 // A configured web address ("UpdateServer", "Homepage") that is not one.
 QString InvalidWebAddressText(const char* key, const QString& value);
 
@@ -28,7 +27,6 @@ struct WebUpdateSetup
     QString updateServer; // as configured; checked when used
     QString homePage;     // as configured; checked when used
     QString pageFolder;   // where "Update.html" goes; empty: the current folder
-    UiLanguage language = UiLanguage::German;
     BrowserOpener openBrowser;
 };
 

@@ -43,7 +43,7 @@ CUpdateIndexQuery::~CUpdateIndexQuery()
 
 QString CUpdateIndexQuery::FailureText(const QString& systemText)
 {
-    return systemText.isEmpty() ? QStringLiteral("Interner Anwendungsfehler.") : systemText;
+    return systemText.isEmpty() ? tr("Interner Anwendungsfehler.") : systemText;
 }
 
 void CUpdateIndexQuery::Start(const QUrl& url)
@@ -102,8 +102,7 @@ void CUpdateIndexQuery::OnFinished()
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     answer.httpStatus = status.toInt();
     if (m_timedOut) {
-        answer.error =
-            QStringLiteral("Zeitüberschreitung: %1 hat nicht rechtzeitig geantwortet.").arg(m_host);
+        answer.error = tr("Zeitüberschreitung: %1 hat nicht rechtzeitig geantwortet.").arg(m_host);
     } else if (m_enough || reply->error() == QNetworkReply::NoError || status.isValid()) {
         answer.transferred = true;
         answer.body = m_body;

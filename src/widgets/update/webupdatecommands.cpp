@@ -33,7 +33,6 @@ WebUpdateSetup ReadWebUpdateSetup(const CSettingsStore& settings, BrowserOpener 
     setup.updateServer = settings.Get(kSection, Settings::UpdateServer);
     setup.homePage = settings.Get(kSection, Settings::Homepage);
     setup.pageFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    setup.language = CurrentLanguage(settings);
     setup.openBrowser = std::move(opener);
     return setup;
 }
@@ -54,6 +53,5 @@ void OpenHomepage(const CSettingsStore& settings, QWidget* parent, BrowserOpener
         return;
     }
     if (!opener || !opener(*home))
-        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"),
-                             NoBrowserText(CurrentLanguage(settings)));
+        QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), NoBrowserText());
 }

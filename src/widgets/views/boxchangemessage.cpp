@@ -25,8 +25,11 @@ QString Tr(const char* text)
 QString BoxChangeMessage(const Forms::BoxChange& change)
 {
     using Kind = Forms::BoxChange::Kind;
-    const QString place = change.row > 0 ? Tr("Feld %1 Zeile %2").arg(change.field).arg(change.row)
-                                         : Tr("Feld %1").arg(change.field);
+    const QString place =
+        change.row > 0 ? QCoreApplication::translate("BoxChange", "Feld %1 Zeile %2")
+                             .arg(change.field)
+                             .arg(change.row)
+                       : QCoreApplication::translate("BoxChange", "Feld %1").arg(change.field);
     const char* sentence = nullptr;
     switch (change.kind) {
     case Kind::None:
