@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 class TestShellDialogs : public QObject
@@ -208,6 +210,32 @@ private Q_SLOTS:
         QSignalSpy support(&dialog, &CDlgAbout::SupportInfoRequested);
         dialog.SupportButton()->click();
         QCOMPARE(support.count(), 1);
+    }
+
+    // The help pages wear their style sheet, which the browser only takes with
+    // its type named.
+    void helpPagesWearTheirStyleSheet_data()
+    {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("shownTopic");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("printing") << 103 << 103 << QStringLiteral("Drucken");
+        QTest::newRow("topic without a page") << 105 << 100 << QStringLiteral("Ein Formular ausfüllen");
+    }
+
+    void helpPagesWearTheirStyleSheet()
+    {
+        QFETCH(int, topic);
+        QFETCH(int, shownTopic);
+        QFETCH(QString, text);
+        CHelpWindow* window = CHelpWindow::Show(topic);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        Shot(window, qPrintable(QLatin1String("help-") + QString(QTest::currentDataTag()).replace(' ', '-')));
+        QCOMPARE(window->Topic(), shownTopic);
+        auto* browser = window->findChild<QTextBrowser*>();
+        QVERIFY(browser);
+        QVERIFY2(browser->toPlainText().contains(text), qPrintable(browser->toPlainText()));
+        QCOMPARE(QTextCursor(browser->document()).charFormat().foreground().color(), QColor(0x263a5c));
     }
 };
 
