@@ -19,9 +19,33 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTranslator>
 #include <QVBoxLayout>
+
+// Gives the help window's folder text as the catalogue of a language would,
+// without a compiled catalogue.
+class HelpFolderTranslator : public QTranslator
+{
+public:
+    explicit HelpFolderTranslator(QString folder) : m_folder(std::move(folder)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        return qstrcmp(context, "CHelpWindow") == 0 && qstrcmp(sourceText, ":/help/") == 0
+                   ? m_folder
+                   : QString();
+    }
+
+private:
+    QString m_folder;
+};
 
 class TestShellDialogs : public QObject
 {
@@ -208,6 +232,71 @@ private Q_SLOTS:
         QSignalSpy support(&dialog, &CDlgAbout::SupportInfoRequested);
         dialog.SupportButton()->click();
         QCOMPARE(support.count(), 1);
+    }
+
+    // Every German help page has its English page, and the pages link only to
+    // pages of their own language, so that a link never leads into German.
+    void everyHelpPageHasItsEnglishPage()
+    {
+        const QStringList german = QDir(QStringLiteral(":/help")).entryList({"*.html"}, QDir::Files);
+        QVERIFY(german.contains(QStringLiteral("100.html")));
+        QCOMPARE(QDir(QStringLiteral(":/help/en")).entryList({"*.html"}, QDir::Files), german);
+        const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+        for (const QString& folder : QStringList{":/help/", ":/help/en/"}) {
+            for (const QString& name : german) {
+                QFile page(folder + name);
+                QVERIFY(page.open(QIODevice::ReadOnly));
+                const QString html = QString::fromUtf8(page.readAll());
+                for (auto it = link.globalMatch(html); it.hasNext();) {
+                    const QString target = it.next().captured(1);
+                    const QString path = (target == QLatin1String("style.css") ? ":/help/" : folder) + target;
+                    QVERIFY2(QFile::exists(path), qPrintable(folder + name + QLatin1String(" -> ") + target));
+                }
+            }
+        }
+    }
+
+    // The catalogue names the folder of the help pages; a page the language
+    // lacks, and the style sheet (which the browser only takes with its type
+    // named), come from the German folder. One window serves all rows, so a
+    // change of language also shows on a page already open.
+    void helpShowsThePagesOfTheProgramsLanguage_data()
+    {
+        QTest::addColumn<QString>("folder"); // empty: no catalogue
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("shownTopic");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("German, topic without a page")
+            << QString() << 105 << 100 << QStringLiteral("Ein Formular ausfüllen");
+        QTest::newRow("German") << QString() << 103 << 103 << QStringLiteral("Drucken");
+        QTest::newRow("English, same page") << QStringLiteral(":/help/en/") << 103 << 103
+                                            << QStringLiteral("Printing");
+        QTest::newRow("English, topic without a page")
+            << QStringLiteral(":/help/en/") << 105 << 100 << QStringLiteral("Filling in a form");
+        QTest::newRow("language without its pages")
+            << QStringLiteral(":/help/xx/") << 108 << 108 << QStringLiteral("Adressdaten");
+    }
+
+    void helpShowsThePagesOfTheProgramsLanguage()
+    {
+        QFETCH(QString, folder);
+        QFETCH(int, topic);
+        QFETCH(int, shownTopic);
+        QFETCH(QString, text);
+        HelpFolderTranslator translator(folder);
+        if (!folder.isEmpty())
+            QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto removeTranslator =
+            qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+
+        CHelpWindow* window = CHelpWindow::Show(topic);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        Shot(window, qPrintable(QLatin1String("help-") + QString(QTest::currentDataTag()).replace(' ', '-')));
+        QCOMPARE(window->Topic(), shownTopic);
+        auto* browser = window->findChild<QTextBrowser*>();
+        QVERIFY(browser);
+        QVERIFY2(browser->toPlainText().contains(text), qPrintable(browser->toPlainText()));
+        QCOMPARE(QTextCursor(browser->document()).charFormat().foreground().color(), QColor(0x263a5c));
     }
 };
 

@@ -1,10 +1,24 @@
 #include "widgets/app/helpwindow.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+namespace {
+const QString kGermanFolder = QStringLiteral(":/help");
+
+// Where the browser looks for a page, the folder of the language first: pages
+// and the style sheet it lacks come from the German folder.
+QStringList HelpSearchPaths(const QString& languageFolder)
+{
+    QStringList paths{QDir::cleanPath(languageFolder), kGermanFolder};
+    paths.removeDuplicates();
+    return paths;
+}
+} // namespace
 
 void InitWidgetResources()
 {
@@ -20,7 +34,6 @@ CHelpWindow::CHelpWindow(QWidget* owner) : QDialog(nullptr), m_browser(new QText
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     m_browser->setOpenLinks(true);
-    m_browser->setSearchPaths({QStringLiteral(":/help")});
     resize(560, 620);
     SetOwner(owner);
 }
@@ -73,10 +86,26 @@ bool CHelpWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+QString CHelpWindow::LanguageFolder()
+{
+    //: Folder of the help pages of this language in the program's resources; the
+    //: German pages are in ":/help/", the English ones in ":/help/en/".
+    return tr(":/help/");
+}
+
 void CHelpWindow::ShowTopic(int topicId)
 {
-    // Topics without a page of their own fall back to the general page.
+    // Topics without a page of their own fall back to the general page; every
+    // topic has a German page.
     const QString page = QStringLiteral("%1.html").arg(topicId);
-    m_topic = QFile::exists(QStringLiteral(":/help/") + page) ? topicId : 100;
+    m_topic = QFile::exists(kGermanFolder + QLatin1Char('/') + page) ? topicId : 100;
+    // Pages are named relative to the search paths, so that links and the style
+    // sheet fall back to German one by one.
+    const QStringList paths = HelpSearchPaths(LanguageFolder());
+    const bool otherLanguage = paths != m_browser->searchPaths();
+    m_browser->setSearchPaths(paths);
     m_browser->setSource(QUrl(QStringLiteral("%1.html").arg(m_topic)));
+    // The browser keeps a page it already shows; in another language it reads it anew.
+    if (otherLanguage)
+        m_browser->reload();
 }

@@ -4,10 +4,12 @@
 
 class QTextBrowser;
 
-// The program's help: German pages in the program's resources, one per topic id
-// (100 general, 101 about, 102 margins, 103 printing, 104 opening files, 107
-// default texts, 108 addresses, 109 printer font sizes). One window is shared;
-// showing a topic brings it to the front.
+// The program's help: pages in the program's resources, one per topic id (100
+// general, 101 about, 102 margins, 103 printing, 104 opening files, 107 default
+// texts, 108 addresses, 109 printer font sizes), German in ":/help/" and each
+// translation in a folder of its own that the catalogue names (English
+// ":/help/en/"). A page the translation lacks is shown in German. One window is
+// shared; showing a topic brings it to the front.
 //
 // Ownership: the window belongs to the window it was shown for (`owner`: the
 // modal dialog whose help button was pressed, else the main window), so that it
@@ -30,6 +32,7 @@ protected:
 private:
     explicit CHelpWindow(QWidget* owner);
     void SetOwner(QWidget* owner);
+    static QString LanguageFolder();
 
     QTextBrowser* m_browser;
     int m_topic = 0;
