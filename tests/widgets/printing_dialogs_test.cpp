@@ -176,7 +176,7 @@ void PrintingDialogsTest::paperNames()
     QCOMPARE(PaperNameForCode(47), QStringLiteral("Unbekanntes Papierformat"));
     QCOMPARE(PaperNameForCode(300), QStringLiteral("Unbekanntes Papierformat"));
     QCOMPARE(PaperNameForCode(46), QStringLiteral("15 x 11 in"));
-    QCOMPARE(PaperNameForCode(22), QStringLiteral("Briefumschlag #12 4 \u00be x 11"));
+    QCOMPARE(PaperNameForCode(22), QStringLiteral("Briefumschlag #12 4 ¾ x 11"));
     QCOMPARE(PaperNameForCode(29), QStringLiteral("Briefumschlag C3  324 x 458 mm"));
 }
 
@@ -356,42 +356,36 @@ void PrintingDialogsTest::printDialogDescribesPrinter()
 void PrintingDialogsTest::marginTexts_data()
 {
     QTest::addColumn<int>("tenths");
-    QTest::addColumn<int>("language");
     QTest::addColumn<QString>("horizontal");
     QTest::addColumn<QString>("vertical");
-    QTest::newRow("15 de") << 15 << 0 << "1.5 mm nach rechts"
-                           << "1.5 mm nach unten";
-    QTest::newRow("-10 de") << -10 << 0 << "1.0 mm nach links"
-                            << "1.0 mm nach oben";
-    QTest::newRow("0 de") << 0 << 0 << "unver\u00e4ndert"
-                          << "unver\u00e4ndert";
-    QTest::newRow("200 en") << 200 << 1 << "20.0 mm to the right"
-                            << "20.0 mm to bottom";
-    QTest::newRow("-5 en") << -5 << 1 << "0.5 mm to the left"
-                           << "0.5 mm to top";
-    QTest::newRow("0 en") << 0 << 1 << "unchanged"
-                          << "unchanged";
+    QTest::newRow("15") << 15 << "1.5 mm nach rechts"
+                        << "1.5 mm nach unten";
+    QTest::newRow("-10") << -10 << "1.0 mm nach links"
+                         << "1.0 mm nach oben";
+    QTest::newRow("0") << 0 << "unverändert"
+                       << "unverändert";
+    QTest::newRow("200") << 200 << "20.0 mm nach rechts"
+                         << "20.0 mm nach unten";
+    QTest::newRow("-5") << -5 << "0.5 mm nach links"
+                        << "0.5 mm nach oben";
     // A value stored by hand in tenths is shown as it is, not rounded to a step.
-    QTest::newRow("7 de") << 7 << 0 << "0.7 mm nach rechts"
-                          << "0.7 mm nach unten";
+    QTest::newRow("7") << 7 << "0.7 mm nach rechts"
+                       << "0.7 mm nach unten";
 }
 
 void PrintingDialogsTest::marginTexts()
 {
     QFETCH(int, tenths);
-    QFETCH(int, language);
     QFETCH(QString, horizontal);
     QFETCH(QString, vertical);
 
-    TempSettings settings;
-    SetLanguage(settings, language);
-    Common_DlgMargin01 single(*settings);
+    Common_DlgMargin01 single;
     single.SetHorizontal(tenths);
     single.SetVertical(tenths);
     QCOMPARE(Text(&single, "horizontalText"), horizontal);
     QCOMPARE(Text(&single, "verticalText"), vertical);
 
-    Common_DlgMargin02 sheet(*settings);
+    Common_DlgMargin02 sheet;
     sheet.SetPageCount(2);
     sheet.SetHorizontal(2, tenths);
     sheet.SetVertical(2, tenths);
@@ -432,10 +426,9 @@ void PrintingDialogsTest::marginStepLimits()
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
 
-    TempSettings settings;
     const QByteArray name = button.toLatin1();
     if (sheet) {
-        Common_DlgMargin02 dialog(*settings);
+        Common_DlgMargin02 dialog;
         dialog.SetHorizontal(1, start);
         dialog.SetVertical(1, start);
         dialog.show();
@@ -443,7 +436,7 @@ void PrintingDialogsTest::marginStepLimits()
         QCOMPARE(dialog.Horizontal(1), horizontal);
         QCOMPARE(dialog.Vertical(1), vertical);
     } else {
-        Common_DlgMargin01 dialog(*settings);
+        Common_DlgMargin01 dialog;
         dialog.SetHorizontal(start);
         dialog.SetVertical(start);
         Click(&dialog, name.constData(), presses);
@@ -463,33 +456,33 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::addColumn<QString>("shownTop");
     QTest::addColumn<QStringList>("stored");
     QTest::addColumn<QString>("title");
-    const QString cmr = QStringLiteral("R\u00e4nder bei Ausdruck CMR-Frachtbrief");
-    const QString kombi = QStringLiteral("R\u00e4nder bei Ausdruck Kombi-Frachtbrief");
-    QTest::newRow("CMR OK") << FormType::Cmr << true << 15 << -10 << "1.5 mm to the right"
-                            << "1.0 mm to top"
+    const QString cmr = QStringLiteral("Ränder bei Ausdruck CMR-Frachtbrief");
+    const QString kombi = QStringLiteral("Ränder bei Ausdruck Kombi-Frachtbrief");
+    QTest::newRow("CMR OK") << FormType::Cmr << true << 15 << -10 << "1.5 mm nach rechts"
+                            << "1.0 mm nach oben"
                             << QStringList{"LeftMargin1=15", "TopMargin1=-10", "LeftMargin2=10",
                                            "TopMargin2=-5", "ShowMarginDlg=1"}
                             << cmr;
-    QTest::newRow("CMR cancel") << FormType::Cmr << false << 15 << -10 << "1.5 mm to the right"
-                                << "1.0 mm to top"
+    QTest::newRow("CMR cancel") << FormType::Cmr << false << 15 << -10 << "1.5 mm nach rechts"
+                                << "1.0 mm nach oben"
                                 << QStringList{"LeftMargin1=15", "TopMargin1=-10"} << cmr;
     // Values off the half-millimetre grid come back exactly, not one tenth short.
-    QTest::newRow("Kombi OK") << FormType::Kombi << true << 7 << -193 << "0.7 mm to the right"
-                              << "19.3 mm to top"
+    QTest::newRow("Kombi OK") << FormType::Kombi << true << 7 << -193 << "0.7 mm nach rechts"
+                              << "19.3 mm nach oben"
                               << QStringList{"LeftMargin=17", "TopMargin=-198", "ShowMarginDlg=1"}
                               << kombi;
-    QTest::newRow("Kombi cancel") << FormType::Kombi << false << 7 << -193 << "0.7 mm to the right"
-                                  << "19.3 mm to top"
+    QTest::newRow("Kombi cancel") << FormType::Kombi << false << 7 << -193 << "0.7 mm nach rechts"
+                                  << "19.3 mm nach oben"
                                   << QStringList{"LeftMargin=7", "TopMargin=-193"} << kombi;
-    QTest::newRow("national OK") << FormType::National << true << 20 << 30 << "2.0 mm to the right"
-                                 << "3.0 mm to bottom"
+    QTest::newRow("national OK") << FormType::National << true << 20 << 30 << "2.0 mm nach rechts"
+                                 << "3.0 mm nach unten"
                                  << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
                                  << QStringLiteral(
-                                        "R\u00e4nder bei Ausdruck Nationaler Frachtbrief");
+                                        "Ränder bei Ausdruck Nationaler Frachtbrief");
     QTest::newRow("forwarding OK")
-        << FormType::Forwarding << true << 0 << 0 << "unchanged"
-        << "unchanged" << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
-        << QStringLiteral("R\u00e4nder bei Ausdruck Speditionsauftrag");
+        << FormType::Forwarding << true << 0 << 0 << "unverändert"
+        << "unverändert" << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
+        << QStringLiteral("Ränder bei Ausdruck Speditionsauftrag");
 }
 
 void PrintingDialogsTest::marginCommand()
@@ -544,8 +537,7 @@ void PrintingDialogsTest::marginCommand()
 
 void PrintingDialogsTest::marginSheetSharesFlagAcrossPages()
 {
-    TempSettings settings;
-    Common_DlgMargin02 sheet(*settings);
+    Common_DlgMargin02 sheet;
     sheet.SetPageCount(2);
     sheet.SetDoNotShow(true);
     sheet.show();
@@ -566,15 +558,14 @@ void PrintingDialogsTest::marginSheetSharesFlagAcrossPages()
 
 void PrintingDialogsTest::marginSheetPageCount()
 {
-    TempSettings settings;
-    Common_DlgMargin02 sheet(*settings);
+    Common_DlgMargin02 sheet;
     QVERIFY(sheet.SetPageCount(2));
     {
         ModalWatcher watcher;
         QVERIFY(!sheet.SetPageCount(7));
         QVERIFY(!sheet.SetPageCount(0));
         QCOMPARE(watcher.messages,
-                 QStringList(2, QStringLiteral("Dialog R\u00e4nder - Fehler, zu viele Seiten")));
+                 QStringList(2, QStringLiteral("Dialog Ränder - Fehler, zu viele Seiten")));
     }
     QCOMPARE(sheet.PageCount(), 2);
 
@@ -583,36 +574,32 @@ void PrintingDialogsTest::marginSheetPageCount()
     QCOMPARE(sheet.Horizontal(3), 0);
     QCOMPARE(sheet.Vertical(3), 0);
     sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
-    sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
+    sheet.SetPageTitle(2, QStringLiteral(" Rückseite "));
     sheet.show();
     auto* tabs = sheet.findChild<QTabWidget*>();
     QCOMPARE(tabs->count(), 2);
-    QCOMPARE(tabs->tabText(1), QStringLiteral(" R\u00fcckseite "));
+    QCOMPARE(tabs->tabText(1), QStringLiteral(" Rückseite "));
 }
 
+// The margin dialogs speak the program's one language, which the installed
+// catalogue gives; "Language" no longer picks texts of their own. Without a
+// catalogue they are German whatever the setting says.
 void PrintingDialogsTest::marginLanguage()
 {
-    struct Expect
-    {
-        int language;
-        const char *cancel, *help, *check, *explanationStart, *tip, *spokenLeft;
-    };
-    const Expect rows[] = {
-        {0, "Abbrechen", "Hilfe", "Vor dem Druck diesen Dialog nicht anzeigen", "Durch Verschieben",
-         "Verschiebt die Druckmarkierung 0,5mm nach links", "Nach links"},
-        {1, "Abort", "Help", "Don't show this dialog before printing", "With moving the printed",
-         "Moves the print mark 0,5mm to the left", "Left"},
-    };
-    for (const Expect& row : rows) {
+    for (int language : {-1, 0, 1}) {
         TempSettings settings;
-        SetLanguage(settings, row.language);
-        Common_DlgMargin01 single(*settings);
+        if (language >= 0)
+            SetLanguage(settings, language);
+        Common_DlgMargin01 single;
         auto* buttons = single.findChild<QDialogButtonBox*>();
-        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QLatin1String(row.cancel));
-        QCOMPARE(buttons->button(QDialogButtonBox::Help)->text(), QLatin1String(row.help));
-        QCOMPARE(Child<QCheckBox>(&single, "doNotShow")->text(), QLatin1String(row.check));
-        QVERIFY(Child<QLabel>(&single, "explanation")->text().startsWith(row.explanationStart));
-        QVERIFY(Child<QToolButton>(&single, "stepLeft")->toolTip().contains(row.tip));
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(buttons->button(QDialogButtonBox::Help)->text(), QStringLiteral("Hilfe"));
+        QCOMPARE(Child<QCheckBox>(&single, "doNotShow")->text(),
+                 QStringLiteral("Vor dem Druck diesen Dialog nicht anzeigen"));
+        QVERIFY(Child<QLabel>(&single, "explanation")->text().startsWith("Durch Verschieben"));
+        QVERIFY(Child<QToolButton>(&single, "stepLeft")
+                    ->toolTip()
+                    .contains("Verschiebt die Druckmarkierung 0,5mm nach links"));
         // Issue 16: the arrow-only buttons have names for assistive technology.
         for (const char* name : {"stepLeft", "stepRight", "stepUp", "stepDown"}) {
             QAccessibleInterface* face =
@@ -621,15 +608,16 @@ void PrintingDialogsTest::marginLanguage()
             QVERIFY2(!face->text(QAccessible::Name).isEmpty(), name);
         }
         QCOMPARE(Child<QToolButton>(&single, "stepLeft")->accessibleName(),
-                 QLatin1String(row.spokenLeft));
+                 QStringLiteral("Nach links"));
 
-        // The sheet's pages keep their German labels; their tips follow the language.
-        Common_DlgMargin02 sheet(*settings);
+        Common_DlgMargin02 sheet;
         sheet.show();
         QWidget* page = sheet.findChild<QTabWidget*>()->widget(0);
         QCOMPARE(Child<QCheckBox>(page, "doNotShow")->text(),
                  QStringLiteral("Vor dem Druck diesen Dialog nicht anzeigen"));
-        QVERIFY(Child<QToolButton>(page, "stepLeft")->toolTip().contains(row.tip));
+        QVERIFY(Child<QToolButton>(page, "stepRight")
+                    ->toolTip()
+                    .contains("Verschiebt die Druckmarkierung 0,5mm nach rechts"));
     }
 }
 
@@ -811,16 +799,16 @@ void PrintingDialogsTest::printSizeCorrectionOpensStoredValues()
     TempSettings settings;
     settings->WriteProfileInt(kSettings, QStringLiteral("PrnFactorV"), 1025);
     {
-        Common_CDlgPrintSizeCorr dialog(*settings); // English by default
+        Common_CDlgPrintSizeCorr dialog(*settings);
         QCOMPARE(Text(&dialog, "vertical"), QStringLiteral("102.5"));
         QCOMPARE(Text(&dialog, "horizontal"), QStringLiteral("100"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Print Area Correction"));
         // Opening and confirming keeps the stored values exactly.
         ClickStandard(&dialog, QDialogButtonBox::Ok);
         QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorV"), -1), 1025);
         QCOMPARE(settings->GetProfileInt(kSettings, QStringLiteral("PrnFactorH"), -1), 1000);
     }
-    SetLanguage(settings, 0);
+    // German without a catalogue, even where "Language" asked for English.
+    SetLanguage(settings, 1);
     Common_CDlgPrintSizeCorr german(*settings);
     QCOMPARE(german.windowTitle(), QStringLiteral("Druckbereich-Korrektur"));
     QVERIFY(german.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text() ==

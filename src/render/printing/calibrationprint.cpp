@@ -123,7 +123,8 @@ void DrawCrosshair(QPainter& painter, const QPoint& c, const Calibration::Crossh
     // lies, clear of the scales, and no farther than the page's edge.
     const bool topLeft = corner == Calibration::Corner::TopLeft;
     const QString label = QStringLiteral("%1  %2").arg(number).arg(
-        topLeft ? QStringLiteral("Ecke oben links") : QStringLiteral("Ecke unten rechts"));
+        topLeft ? QCoreApplication::translate("CalibrationPage", "Ecke oben links")
+                : QCoreApplication::translate("CalibrationPage", "Ecke unten rechts"));
     painter.setFont(PaperFont(kLabelFont, 700));
     const QFontMetricsF labelMetrics(painter.font(), painter.device());
     const QSizeF size(labelMetrics.horizontalAdvance(label),
@@ -136,32 +137,48 @@ void DrawCrosshair(QPainter& painter, const QPoint& c, const Calibration::Crossh
     painter.drawText(QPointF(corner0.x(), corner0.y() + labelMetrics.ascent()), label);
 }
 
-QString PageName(const Forms::FormDescription& form, int page)
+// The line that says which form and publisher the page is for.
+QString FormLine(const Forms::FormDescription& form, int page, int publisher)
 {
+    // The form's one name, as the program shows it everywhere.
+    const QString formName =
+        QCoreApplication::translate("FormName", DocTemplateFor(form.type).newFileName.data());
+    QString publisherName = FormTables::PublisherName(publisher);
+    if (publisherName.isEmpty())
+        publisherName = QString::number(publisher);
     if (form.pageCount < 2)
-        return QString();
-    return page == 1 ? QStringLiteral(", Vorderseite") : QStringLiteral(", R\u00fcckseite");
+        return QCoreApplication::translate("CalibrationPage", "Formular: %1; Hersteller: %2")
+            .arg(formName, publisherName);
+    const QString pageName = page == 1
+                                 ? QCoreApplication::translate("CalibrationPage", "Vorderseite")
+                                 : QCoreApplication::translate("CalibrationPage", "Rückseite");
+    return QCoreApplication::translate("CalibrationPage", "Formular: %1, %2; Hersteller: %3")
+        .arg(formName, pageName, publisherName);
 }
 
 QStringList ExplanationLines(const Forms::FormDescription& form, int page, int publisher,
                              const Calibration::PrintSettings& values)
 {
-    const QString publisherName = FormTables::PublisherName(publisher);
     return {
-        QStringLiteral("Formular: %1%2; Hersteller: %3")
-            .arg(QString(DocTemplateFor(form.type).newFileName), PageName(form, page),
-                 publisherName.isEmpty() ? QString::number(publisher) : publisherName),
-        QStringLiteral("Gedruckt am %1 mit den R\u00e4ndern links %2 mm und oben %3 mm und der "
-                       "Druckbereich-Korrektur horizontal %4 % und vertikal %5 %.")
+        FormLine(form, page, publisher),
+        QCoreApplication::translate(
+            "CalibrationPage",
+            "Gedruckt am %1 mit den Rändern links %2 mm und oben %3 mm und der "
+            "Druckbereich-Korrektur horizontal %4 % und vertikal %5 %.")
             .arg(ProgramLocale().toString(QDate::currentDate(), QStringLiteral("dd.MM.yyyy")),
                  Decimal(values.margins.x() / 10.0), Decimal(values.margins.y() / 10.0),
                  Decimal(values.factorH / 10.0), Decimal(values.factorV / 10.0)),
-        QStringLiteral("1. Legen Sie dieses Blatt genau auf ein leeres Formular und halten Sie "
-                       "beide gegen das Licht."),
-        QStringLiteral("2. Lesen Sie an jedem Kreuz ab, wie weit die Ecke des Feldes vom "
-                       "Mittelpunkt des Kreuzes entfernt liegt: nach rechts und nach unten mit "
-                       "Plus, nach links und nach oben mit Minus, in Millimetern."),
-        QStringLiteral("3. Tragen Sie die vier Werte im Assistenten \"Drucker einmessen...\" ein."),
+        QCoreApplication::translate("CalibrationPage",
+                                    "1. Legen Sie dieses Blatt genau auf ein leeres Formular und "
+                                    "halten Sie beide gegen das Licht."),
+        QCoreApplication::translate(
+            "CalibrationPage",
+            "2. Lesen Sie an jedem Kreuz ab, wie weit die Ecke des Feldes vom Mittelpunkt des "
+            "Kreuzes entfernt liegt: nach rechts und nach unten mit Plus, nach links und nach "
+            "oben mit Minus, in Millimetern."),
+        QCoreApplication::translate(
+            "CalibrationPage",
+            "3. Tragen Sie die vier Werte im Assistenten \"Drucker einmessen...\" ein."),
     };
 }
 
@@ -170,7 +187,7 @@ void DrawExplanation(QPainter& painter, const QRect& area, const QStringList& li
     painter.setFont(PaperFont(kTitleFont, 700));
     const QFontMetricsF title(painter.font(), painter.device());
     painter.drawText(QPointF(area.left(), area.top() + title.ascent()),
-                     QStringLiteral("Kalibrierblatt"));
+                     QCoreApplication::translate("CalibrationPage", "Kalibrierblatt"));
     qreal top = area.top() + title.height() * 1.6;
     painter.setFont(PaperFont(kTextFont));
     const QFontMetricsF metrics(painter.font(), painter.device());

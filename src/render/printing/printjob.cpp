@@ -6,6 +6,7 @@
 #include "render/printing/formprint.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -24,18 +25,22 @@ void SetError(QString* error, const QString& message)
 
 QString PrintJobFailedMessage()
 {
-    return QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+    return QCoreApplication::translate("PrintJob",
+                                       "Der Druckauftrag konnte nicht ausgeführt werden.");
 }
 
 bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
                         const PrintContext& context, int page, int copies, QString* error)
 {
     if (page < 1 || page > document.Form().pageCount) {
-        SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+        SetError(
+            error,
+            QCoreApplication::translate("PrintJob", "Das Formular hat keine Seite %1.").arg(page));
         return false;
     }
     if (copies < 1 || copies > kMaxPrintCopies) {
-        SetError(error, QStringLiteral("Die Anzahl der Kopien muss zwischen 1 und %1 liegen.")
+        SetError(error, QCoreApplication::translate(
+                            "PrintJob", "Die Anzahl der Kopien muss zwischen 1 und %1 liegen.")
                             .arg(kMaxPrintCopies));
         return false;
     }
@@ -74,10 +79,11 @@ bool PrintToA4Pdf(const QString& path, const PrintToDevice& print, QString* erro
     QString jobError;
     if (!print(writer, &jobError)) {
         // A file that cannot be opened is the usual cause; say which one.
-        SetError(error,
-                 jobError == PrintJobFailedMessage()
-                     ? QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path)
-                     : jobError);
+        SetError(error, jobError == PrintJobFailedMessage()
+                            ? QCoreApplication::translate(
+                                  "PrintJob", "%1: Die Datei konnte nicht geschrieben werden.")
+                                  .arg(path)
+                            : jobError);
         return false;
     }
     return WriteFileSafely(path, pdf, error);

@@ -9,6 +9,7 @@
 #include "render/views/formrender.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -27,17 +28,21 @@ void SetError(QString* error, const QString& message)
 bool CheckJob(const CKrDocument& document, const WholeNoteJob& job, QString* error)
 {
     if (job.pages.isEmpty()) {
-        SetError(error, QStringLiteral("Es ist keine Seite gew\u00e4hlt."));
+        SetError(error,
+                 QCoreApplication::translate("PrintJob", "Es ist keine Seite gewählt."));
         return false;
     }
     for (int page : job.pages) {
         if (page < 1 || page > document.Form().pageCount) {
-            SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+            SetError(error,
+                     QCoreApplication::translate("PrintJob", "Das Formular hat keine Seite %1.")
+                         .arg(page));
             return false;
         }
     }
     if (job.copies.count < 1 || job.copies.count > kMaxPrintCopies) {
-        SetError(error, QStringLiteral("Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.")
+        SetError(error, QCoreApplication::translate(
+                            "PrintJob", "Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.")
                             .arg(kMaxPrintCopies));
         return false;
     }
@@ -105,7 +110,7 @@ bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
 {
     if (!CheckJob(document, job, error))
         return false;
-    const QString failed = QStringLiteral("Der Druckauftrag konnte nicht ausgef\u00fchrt werden.");
+    const QString failed = PrintJobFailedMessage();
     QPainter painter;
     if (!painter.begin(&device)) {
         SetError(error, failed);

@@ -9,6 +9,7 @@
 #include "render/views/viewzoom.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -66,11 +67,14 @@ bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& conte
 {
     const Forms::FormDescription* form = &document.Form();
     if (page < 1 || page > form->pageCount) {
-        SetError(error, QStringLiteral("Das Formular hat keine Seite %1.").arg(page));
+        SetError(error,
+                 QCoreApplication::translate("FormRender", "Das Formular hat keine Seite %1.")
+                     .arg(page));
         return false;
     }
     if (zoom < ViewZoom::kMinZoom || zoom > ViewZoom::kMaxZoom) {
-        SetError(error, QStringLiteral("Der Zoom muss zwischen %1 und %2 liegen.")
+        SetError(error, QCoreApplication::translate("FormRender",
+                                                    "Der Zoom muss zwischen %1 und %2 liegen.")
                             .arg(ViewZoom::kMinZoom)
                             .arg(ViewZoom::kMaxZoom));
         return false;
@@ -94,8 +98,9 @@ bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& conte
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG")) {
-            SetError(error,
-                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            SetError(error, QCoreApplication::translate(
+                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
+                                .arg(path));
             return false;
         }
         return WriteFileSafely(path, png, error);
@@ -114,21 +119,24 @@ bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& conte
         writer.setCreator(QStringLiteral("Tarvelomark"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            SetError(error,
-                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            SetError(error, QCoreApplication::translate(
+                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
+                                .arg(path));
             return false;
         }
         DrawPage(writer, painter, *form, document, context, page, zoom);
         if (!painter.end()) {
-            SetError(error,
-                     QStringLiteral("%1: Die Datei konnte nicht geschrieben werden.").arg(path));
+            SetError(error, QCoreApplication::translate(
+                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
+                                .arg(path));
             return false;
         }
         return WriteFileSafely(path, pdf, error);
     }
 
-    SetError(error, QStringLiteral("%1: Nur PNG- und PDF-Dateien (.png, .pdf) können "
-                                   "geschrieben werden.")
+    SetError(error, QCoreApplication::translate(
+                        "FormRender",
+                        "%1: Nur PNG- und PDF-Dateien (.png, .pdf) können geschrieben werden.")
                         .arg(path));
     return false;
 }

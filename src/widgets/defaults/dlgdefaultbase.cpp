@@ -137,13 +137,13 @@ QGroupBox* CDlgDefaultBase::CreateIssueDateGroup(const QString& title, const QSt
     controls.formats = CreateDateFormatList();
 
     m_toolTip.AddTool(controls.place, heading,
-                      QStringLiteral("Geben Sie hier den Ort an, der im Feld zum Datum "
-                                     "eingesetzt werden soll."));
+                      tr("Geben Sie hier den Ort an, der im Feld zum Datum "
+                         "eingesetzt werden soll."));
     m_toolTip.AddTool(controls.autoDate, heading,
-                      QStringLiteral("Wenn Sie diese Option aktivieren, dann wird bei neuen "
-                                     "Dokumenten automatisch das aktuelle Datum eingesetzt"));
+                      tr("Wenn Sie diese Option aktivieren, dann wird bei neuen "
+                         "Dokumenten automatisch das aktuelle Datum eingesetzt"));
     m_toolTip.AddTool(controls.formats, heading,
-                      QStringLiteral("Wählen Sie hier, welches Datumformat benutzt werden soll."));
+                      tr("Wählen Sie hier, welches Datumformat benutzt werden soll."));
 
     QLineEdit* place = controls.place;
     QComboBox* formats = controls.formats;
@@ -157,8 +157,8 @@ QGroupBox* CDlgDefaultBase::CreateIssueDateGroup(const QString& title, const QSt
     auto* group = new QGroupBox(title, this);
     auto* layout = new QFormLayout(group);
     layout->addRow(controls.autoDate);
-    layout->addRow(QStringLiteral("Stadt"), controls.place);
-    layout->addRow(QStringLiteral("Datumformat"), controls.formats);
+    layout->addRow(tr("Stadt"), controls.place);
+    layout->addRow(tr("Datumformat"), controls.formats);
     return group;
 }
 
@@ -180,15 +180,14 @@ QDialogButtonBox* CDlgDefaultBase::CreateButtons(const QString& cancelText)
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     QPushButton* help = buttons->button(QDialogButtonBox::Help);
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(tr("OK"));
     cancel->setText(cancelText);
-    help->setText(QStringLiteral("Hilfe"));
-    m_toolTip.AddTool(ok, QStringLiteral("Schaltfläche \"OK\""),
-                      QStringLiteral("Dialog beenden und alle Einstellungen sichern"));
-    m_toolTip.AddTool(cancel, QStringLiteral("Schaltfläche \"Abbruch\""),
-                      QStringLiteral("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
-    m_toolTip.AddTool(help, QStringLiteral("Schaltfläche \"Hilfe\""),
-                      QStringLiteral("Aufruf der On-Line Hilfe"));
+    help->setText(tr("Hilfe"));
+    m_toolTip.AddTool(ok, tr("Schaltfläche \"OK\""),
+                      tr("Dialog beenden und alle Einstellungen sichern"));
+    m_toolTip.AddTool(cancel, tr("Schaltfläche \"Abbruch\""),
+                      tr("Abbruch des Dialogs, ohne die Änderungen zu sichern"));
+    m_toolTip.AddTool(help, tr("Schaltfläche \"Hilfe\""), tr("Aufruf der On-Line Hilfe"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
@@ -221,9 +220,15 @@ QString CDlgDefaultBase::TrimRight(const QString& text)
     return TrimTrailingSpace(text);
 }
 
+QString CDlgDefaultBase::SenderDescription()
+{
+    return tr("Geben Sie den Namen und die Adresse des Absenders an.\nWenn Sie hier Angaben "
+              "machen, dann werden diese automatisch in neue Dokument eingefügt.");
+}
+
 void CDlgDefaultBase::AddPublisherToolTip(QComboBox* list) const
 {
-    m_toolTip.AddTool(list, QStringLiteral("Vorgabe für Formularhersteller"),
-                      QStringLiteral("Wählen Sie hier den Hersteller des Formulars aus, um die "
-                                     "Ausdrucke passgenau zu bedrucken."));
+    m_toolTip.AddTool(list, tr("Vorgabe für Formularhersteller"),
+                      tr("Wählen Sie hier den Hersteller des Formulars aus, um die "
+                         "Ausdrucke passgenau zu bedrucken."));
 }

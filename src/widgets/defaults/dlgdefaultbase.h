@@ -79,6 +79,8 @@ protected:
     static QString EditText(const QLineEdit* edit);
     static int Checked(const QCheckBox* check);
     static QString TrimRight(const QString& text);
+    // The tool tip description of a sender's box.
+    static QString SenderDescription();
     // The publisher list's tool tip, which every dialog shows.
     void AddPublisherToolTip(QComboBox* list) const;
 

@@ -14,13 +14,6 @@
 
 namespace {
 
-const QString kSenderTip = QStringLiteral(
-    "Geben Sie den Namen und die Adresse des Absenders an.\nWenn Sie hier Angaben machen, dann "
-    "werden diese automatisch in neue Dokument eingefügt.");
-const QString kCarrierTip = QStringLiteral(
-    "Geben Sie den Namen und die Adresse des Frachtführers ein.\nWenn Sie hier Angaben machen, "
-    "dann werden diese automatisch in neue Dokument eingefügt.");
-
 QGroupBox* Group(const QString& title, QWidget* content, QWidget* parent)
 {
     auto* group = new QGroupBox(title, parent);
@@ -45,30 +38,33 @@ CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const 
     m_feld16 = CreateTextBox(Settings::CmrBox16.key, m_strFeld16);
     m_feld22 = CreateTextBox(Settings::CmrBox22.key, m_strFeld22);
     m_feld23 = CreateTextBox(Settings::CmrBox23.key, m_strFeld23);
-    m_feld6Modus = CreateCheck(
-        QStringLiteral("Feld 6 bis 9 bei der Eingabe\nals ein Feld behandeln"),
-        Settings::MergedGoodsRows.key, settings.Get(section, Settings::MergedGoodsRows) != 0);
+    m_feld6Modus = CreateCheck(tr("Feld 6 bis 9 bei der Eingabe\nals ein Feld behandeln"),
+                               Settings::MergedGoodsRows.key,
+                               settings.Get(section, Settings::MergedGoodsRows) != 0);
     m_publisher = CreatePublisherList();
 
-    m_toolTip.AddTool(m_feld1, QStringLiteral("Vorgabe für Feld 1"), kSenderTip);
-    m_toolTip.AddTool(m_feld16, QStringLiteral("Vorgabe für Feld 16"), kCarrierTip);
-    m_toolTip.AddTool(m_feld22, QStringLiteral("Vorgabe für Feld 22"), kSenderTip);
-    m_toolTip.AddTool(m_feld23, QStringLiteral("Vorgabe für Feld 23"), kCarrierTip);
-    m_toolTip.AddTool(m_feld6Modus, QStringLiteral("Option für Feld 6 bis 9 (Warenbezeichnungen)"),
-                      QStringLiteral("Wenn Sie diese Option aktivieren, dann werden die Felder "
-                                     "6 bis 9 als ein Eingabefeld behandelt"));
+    const QString senderTip = SenderDescription();
+    const QString carrierTip =
+        tr("Geben Sie den Namen und die Adresse des Frachtführers ein.\nWenn Sie hier Angaben "
+           "machen, dann werden diese automatisch in neue Dokument eingefügt.");
+    m_toolTip.AddTool(m_feld1, tr("Vorgabe für Feld 1"), senderTip);
+    m_toolTip.AddTool(m_feld16, tr("Vorgabe für Feld 16"), carrierTip);
+    m_toolTip.AddTool(m_feld22, tr("Vorgabe für Feld 22"), senderTip);
+    m_toolTip.AddTool(m_feld23, tr("Vorgabe für Feld 23"), carrierTip);
+    m_toolTip.AddTool(m_feld6Modus, tr("Option für Feld 6 bis 9 (Warenbezeichnungen)"),
+                      tr("Wenn Sie diese Option aktivieren, dann werden die Felder "
+                         "6 bis 9 als ein Eingabefeld behandelt"));
     AddPublisherToolTip(m_publisher);
 
     auto* texts = new QGridLayout;
-    texts->addWidget(Group(QStringLiteral(" Feld 1 - Absender "), m_feld1, this), 0, 0);
-    texts->addWidget(Group(QStringLiteral(" Feld 16 - Frachtführer "), m_feld16, this), 0, 1);
-    texts->addWidget(Group(QStringLiteral(" Feld 22 - Absender "), m_feld22, this), 1, 0);
-    texts->addWidget(Group(QStringLiteral(" Feld 23 - Frachtführer "), m_feld23, this), 1, 1);
+    texts->addWidget(Group(tr(" Feld 1 - Absender "), m_feld1, this), 0, 0);
+    texts->addWidget(Group(tr(" Feld 16 - Frachtführer "), m_feld16, this), 0, 1);
+    texts->addWidget(Group(tr(" Feld 22 - Absender "), m_feld22, this), 1, 0);
+    texts->addWidget(Group(tr(" Feld 23 - Frachtführer "), m_feld23, this), 1, 1);
 
     IssueDateControls issue;
-    auto* box21 = CreateIssueDateGroup(QStringLiteral(" Feld 21 "),
-                                       QStringLiteral("Feld automatisch ausfüllen"),
-                                       QStringLiteral("Vorgabe für Feld 21"), m_strStadt, issue);
+    auto* box21 = CreateIssueDateGroup(tr(" Feld 21 "), tr("Feld automatisch ausfüllen"),
+                                       tr("Vorgabe für Feld 21"), m_strStadt, issue);
     m_autoDate = issue.autoDate;
     m_stadt = issue.place;
     m_dateFormat = issue.formats;
@@ -79,7 +75,7 @@ CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const 
 
     auto* options = new QVBoxLayout;
     options->addWidget(goods);
-    options->addWidget(Group(QStringLiteral(" Formularhersteller "), m_publisher, this));
+    options->addWidget(Group(tr(" Formularhersteller "), m_publisher, this));
     options->addStretch();
 
     auto* lower = new QHBoxLayout;
@@ -89,7 +85,7 @@ CDlgDefaultCMR::CDlgDefaultCMR(CSettingsStore& settings, QWidget* parent, const 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(texts);
     layout->addLayout(lower);
-    layout->addWidget(CreateButtons(QStringLiteral("Abbruch")));
+    layout->addWidget(CreateButtons(tr("Abbruch")));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -27,8 +27,8 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_feldB1 = CreateLine(Settings::NatBoxB1.key, m_strFeldB1);
     m_feldB2 = CreateLine(Settings::NatBoxB2.key, m_strFeldB2);
     m_feldB3 = CreateLine(Settings::NatBoxB3.key, m_strFeldB3);
-    m_openYes = CreateRadio(QStringLiteral("Ja"), QStringLiteral("FeldE_Ja"));
-    m_openNo = CreateRadio(QStringLiteral("Nein"), QStringLiteral("FeldE_Nein"));
+    m_openYes = CreateRadio(tr("Ja"), QStringLiteral("FeldE_Ja"));
+    m_openNo = CreateRadio(tr("Nein"), QStringLiteral("FeldE_Nein"));
     (settings.Get(section, Settings::NatBoxE) == 1 ? m_openYes : m_openNo)->setChecked(true);
     m_publisher = CreatePublisherList();
     // The edition of new notes; a note keeps the edition it was made in.
@@ -38,48 +38,45 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_edition->addItem(tr("Ausgabe 01/2007"), 2007);
     m_edition->setCurrentIndex(settings.Get(section, Settings::NatVersion) == 2009 ? 0 : 1);
 
-    m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe für Feld A"),
-                      QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
-                                     "Wenn Sie hier Angaben machen, dann werden diese "
-                                     "automatisch in neue Dokument eingefügt."));
+    m_toolTip.AddTool(m_feldA, tr("Vorgabe für Feld A"), SenderDescription());
     for (QLineEdit* line : {m_feldB1, m_feldB2, m_feldB3})
-        m_toolTip.AddTool(line, QStringLiteral("Vorgaben für Feld B"),
-                          QStringLiteral("Geben Sie Informationen zur Beladestelle an.\nWenn Sie "
-                                         "hier Angaben machen, dann werden diese automatisch in "
-                                         "neue Dokument eingefügt."));
-    m_toolTip.AddTool(m_openYes, QStringLiteral("Vorgabe zur Beförderung"),
-                      QStringLiteral("Vorgabe: Beförderung in offenem Fahrzeug."));
-    m_toolTip.AddTool(m_openNo, QStringLiteral("Vorgabe zur Beförderung"),
-                      QStringLiteral("Vorgabe: Beförderung in geschlossenem Fahrzeug."));
+        m_toolTip.AddTool(line, tr("Vorgaben für Feld B"),
+                          tr("Geben Sie Informationen zur Beladestelle an.\nWenn Sie "
+                             "hier Angaben machen, dann werden diese automatisch in "
+                             "neue Dokument eingefügt."));
+    m_toolTip.AddTool(m_openYes, tr("Vorgabe zur Beförderung"),
+                      tr("Vorgabe: Beförderung in offenem Fahrzeug."));
+    m_toolTip.AddTool(m_openNo, tr("Vorgabe zur Beförderung"),
+                      tr("Vorgabe: Beförderung in geschlossenem Fahrzeug."));
     AddPublisherToolTip(m_publisher);
     m_toolTip.AddTool(m_edition, tr("Ausgabe des Formulars"),
                       tr("Die Ausgabe, in der neue nationale Frachtbriefe angelegt werden. "
                          "Vorhandene Frachtbriefe behalten ihre Ausgabe."));
 
-    auto* boxA = new QGroupBox(QStringLiteral(" Feld A Absender"), this);
+    auto* boxA = new QGroupBox(tr(" Feld A Absender"), this);
     (new QVBoxLayout(boxA))->addWidget(m_feldA);
 
-    auto* boxB = new QGroupBox(QStringLiteral(" Feld B Versandort"), this);
+    auto* boxB = new QGroupBox(tr(" Feld B Versandort"), this);
     auto* boxBLayout = new QFormLayout(boxB);
-    boxBLayout->addRow(QStringLiteral("Beladestelle"), m_feldB1);
-    boxBLayout->addRow(QStringLiteral("Zeile 2"), m_feldB2);
-    boxBLayout->addRow(QStringLiteral("Zeile 3"), m_feldB3);
+    boxBLayout->addRow(tr("Beladestelle"), m_feldB1);
+    boxBLayout->addRow(tr("Zeile 2"), m_feldB2);
+    boxBLayout->addRow(tr("Zeile 3"), m_feldB3);
 
     IssueDateControls issue;
-    auto* boxL = CreateIssueDateGroup(QStringLiteral(" Feld L Tag und Ort der Ausstellung"),
-                                      QStringLiteral("Feld L automatisch ausfüllen"),
-                                      QStringLiteral("Vorgaben für Feld L"), m_strStadt, issue);
+    auto* boxL = CreateIssueDateGroup(tr(" Feld L Tag und Ort der Ausstellung"),
+                                      tr("Feld L automatisch ausfüllen"), tr("Vorgaben für Feld L"),
+                                      m_strStadt, issue);
     m_autoDate = issue.autoDate;
     m_stadt = issue.place;
     m_dateFormat = issue.formats;
 
-    auto* boxE = new QGroupBox(QStringLiteral(" Beförderung in offenem Fahrzeug "), this);
+    auto* boxE = new QGroupBox(tr(" Beförderung in offenem Fahrzeug "), this);
     auto* boxELayout = new QHBoxLayout(boxE);
     boxELayout->addWidget(m_openYes);
     boxELayout->addWidget(m_openNo);
     boxELayout->addStretch();
 
-    auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
+    auto* publisher = new QGroupBox(tr(" Formularhersteller "), this);
     (new QVBoxLayout(publisher))->addWidget(m_publisher);
     auto* edition = new QGroupBox(tr(" Ausgabe für neue Frachtbriefe "), this);
     (new QVBoxLayout(edition))->addWidget(m_edition);
@@ -93,7 +90,7 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     right->addWidget(publisher);
     right->addWidget(edition);
     right->addStretch();
-    SetColumnsLayout(left, right, QStringLiteral("Abbruch"));
+    SetColumnsLayout(left, right, tr("Abbruch"));
 }
 
 void CDlgDefaultNatFb::accept()

@@ -31,37 +31,33 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     m_feld2D = CreateLine(Settings::KombiBox2D.key, m_strFeld2D);
     m_publisher = CreatePublisherList();
 
-    m_toolTip.AddTool(m_feldA, QStringLiteral("Vorgabe Für Feld A"),
-                      QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
-                                     "Wenn Sie hier Angaben machen, dann werden diese "
-                                     "automatisch in neue Dokument eingefügt."));
+    m_toolTip.AddTool(m_feldA, tr("Vorgabe Für Feld A"), SenderDescription());
     for (QLineEdit* line : {m_feld2A, m_feld2B, m_feld2C, m_feld2D})
-        m_toolTip.AddTool(line, QStringLiteral("Vorgaben zum Versandort"),
-                          QStringLiteral("Geben Sie Informationen zum Versandort an.\nWenn Sie "
-                                         "hier Angaben machen, dann werden diese automatisch in "
-                                         "neue Dokument eingefügt."));
+        m_toolTip.AddTool(line, tr("Vorgaben zum Versandort"),
+                          tr("Geben Sie Informationen zum Versandort an.\nWenn Sie "
+                             "hier Angaben machen, dann werden diese automatisch in "
+                             "neue Dokument eingefügt."));
     AddPublisherToolTip(m_publisher);
 
-    auto* boxA = new QGroupBox(QStringLiteral(" Feld A - Absender (Name und Anschrift) "), this);
+    auto* boxA = new QGroupBox(tr(" Feld A - Absender (Name und Anschrift) "), this);
     (new QVBoxLayout(boxA))->addWidget(m_feldA);
 
-    auto* boxB = new QGroupBox(QStringLiteral(" Feld B Versandort "), this);
+    auto* boxB = new QGroupBox(tr(" Feld B Versandort "), this);
     auto* boxBLayout = new QFormLayout(boxB);
-    boxBLayout->addRow(QStringLiteral("Ort"), m_feld2A);
-    boxBLayout->addRow(QStringLiteral("Beladestelle"), m_feld2B);
-    boxBLayout->addRow(QStringLiteral("Gemeindeb."), m_feld2C);
-    boxBLayout->addRow(QStringLiteral("Land"), m_feld2D);
+    boxBLayout->addRow(tr("Ort"), m_feld2A);
+    boxBLayout->addRow(tr("Beladestelle"), m_feld2B);
+    boxBLayout->addRow(tr("Gemeindeb."), m_feld2C);
+    boxBLayout->addRow(tr("Land"), m_feld2D);
 
     IssueDateControls issue;
-    auto* boxDGroup =
-        CreateIssueDateGroup(QStringLiteral(" Feld D Tag und Ort der Ausstellung"),
-                             QStringLiteral("Feld D automatisch ausfüllen"),
-                             QStringLiteral("Vorgaben für Feld D"), m_strStadt, issue);
+    auto* boxDGroup = CreateIssueDateGroup(tr(" Feld D Tag und Ort der Ausstellung"),
+                                           tr("Feld D automatisch ausfüllen"),
+                                           tr("Vorgaben für Feld D"), m_strStadt, issue);
     m_autoDate = issue.autoDate;
     m_stadt = issue.place;
     m_dateFormat = issue.formats;
 
-    auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
+    auto* publisher = new QGroupBox(tr(" Formularhersteller "), this);
     (new QVBoxLayout(publisher))->addWidget(m_publisher);
 
     auto* left = new QVBoxLayout;
@@ -72,7 +68,7 @@ CDlgDefaultNatIntFb::CDlgDefaultNatIntFb(CSettingsStore& settings, QWidget* pare
     right->addWidget(boxB);
     right->addWidget(boxDGroup);
     right->addStretch();
-    SetColumnsLayout(left, right, QStringLiteral("Abbruch"));
+    SetColumnsLayout(left, right, tr("Abbruch"));
 }
 
 void CDlgDefaultNatIntFb::accept()

@@ -19,48 +19,45 @@ CDlgDefaultSpeditionsauftrag::CDlgDefaultSpeditionsauftrag(CSettingsStore& setti
     m_strFeld1 = settings.Get(section, Settings::SpaBox1);
 
     m_feld1 = CreateTextBox(Settings::SpaBox1.key, m_strFeld1);
-    m_sum25 = CreateCheck(QStringLiteral("Summe in Feld 2&5 automatisch einfügen"),
-                          Settings::SumColumn25.key, settings.Get(section, Settings::SumColumn25));
-    m_sum27 = CreateCheck(QStringLiteral("Summe in Feld 2&7 automatisch einfügen"),
-                          Settings::SumColumn27.key, settings.Get(section, Settings::SumColumn27));
-    m_sum28 = CreateCheck(QStringLiteral("Summe in Feld 2&8 automatisch einfügen"),
-                          Settings::SumColumn28.key, settings.Get(section, Settings::SumColumn28));
+    m_sum25 = CreateCheck(tr("Summe in Feld 2&5 automatisch einfügen"), Settings::SumColumn25.key,
+                          settings.Get(section, Settings::SumColumn25));
+    m_sum27 = CreateCheck(tr("Summe in Feld 2&7 automatisch einfügen"), Settings::SumColumn27.key,
+                          settings.Get(section, Settings::SumColumn27));
+    m_sum28 = CreateCheck(tr("Summe in Feld 2&8 automatisch einfügen"), Settings::SumColumn28.key,
+                          settings.Get(section, Settings::SumColumn28));
     m_decimals23 = CreateDecimalsList(Settings::DecimalsColumn23);
     m_decimals24 = CreateDecimalsList(Settings::DecimalsColumn24);
     m_publisher = CreatePublisherList();
 
-    m_toolTip.AddTool(m_feld1, QStringLiteral("Vorgabe Für Feld 1"),
-                      QStringLiteral("Geben Sie den Namen und die Adresse des Absenders an.\n"
-                                     "Wenn Sie hier Angaben machen, dann werden diese "
-                                     "automatisch in neue Dokument eingefügt."));
-    const QString sums = QStringLiteral("Vorgaben für automatische Summenbildung");
+    m_toolTip.AddTool(m_feld1, tr("Vorgabe Für Feld 1"), SenderDescription());
+    const QString sums = tr("Vorgaben für automatische Summenbildung");
     m_toolTip.AddTool(m_sum25, sums,
-                      QStringLiteral("Bei aktivierter Option wird die Summe aus der Spalte 19 "
-                                     "(Anzahl) für Feld 25 errechnet und automatisch eingefügt."));
+                      tr("Bei aktivierter Option wird die Summe aus der Spalte 19 "
+                         "(Anzahl) für Feld 25 errechnet und automatisch eingefügt."));
     m_toolTip.AddTool(m_sum27, sums,
-                      QStringLiteral("Bei aktivierter Option wird die Summe aus der Spalte 23 "
-                                     "(Ladegewicht) für Feld 27 errechnet und automatisch "
-                                     "eingefügt."));
+                      tr("Bei aktivierter Option wird die Summe aus der Spalte 23 "
+                         "(Ladegewicht) für Feld 27 errechnet und automatisch "
+                         "eingefügt."));
     m_toolTip.AddTool(m_sum28, sums,
-                      QStringLiteral("Bei aktivierter Option wird die Summe aus der Spalte 24 "
-                                     "(Bruttogewicht) für Feld 28 errechnet und automatisch "
-                                     "eingefügt."));
-    m_toolTip.AddTool(m_decimals23, QStringLiteral("Vorgabe für Dezimalstellen"),
-                      QStringLiteral("Hier legen Sie fest, wieviel Dezimalstellen in der Spalte "
-                                     "23 und Feld 27 benutzt werden. Das Programm formatiert die "
-                                     "Eingaben automatisch."));
-    m_toolTip.AddTool(m_decimals24, QStringLiteral("Vorgabe für Dezimalstellen"),
-                      QStringLiteral("Hier legen Sie fest, wieviel Dezimalstellen in der Spalte "
-                                     "24 und Feld 28 benutzt werden. Das Programm formatiert die "
-                                     "Eingaben automatisch."));
+                      tr("Bei aktivierter Option wird die Summe aus der Spalte 24 "
+                         "(Bruttogewicht) für Feld 28 errechnet und automatisch "
+                         "eingefügt."));
+    m_toolTip.AddTool(m_decimals23, tr("Vorgabe für Dezimalstellen"),
+                      tr("Hier legen Sie fest, wieviel Dezimalstellen in der Spalte "
+                         "23 und Feld 27 benutzt werden. Das Programm formatiert die "
+                         "Eingaben automatisch."));
+    m_toolTip.AddTool(m_decimals24, tr("Vorgabe für Dezimalstellen"),
+                      tr("Hier legen Sie fest, wieviel Dezimalstellen in der Spalte "
+                         "24 und Feld 28 benutzt werden. Das Programm formatiert die "
+                         "Eingaben automatisch."));
     AddPublisherToolTip(m_publisher);
 
-    auto* box1 = new QGroupBox(QStringLiteral(" Feld 1 (Versender) "), this);
+    auto* box1 = new QGroupBox(tr(" Feld 1 (Versender) "), this);
     (new QVBoxLayout(box1))->addWidget(m_feld1);
 
     auto* decimals = new QGridLayout;
-    auto* label23 = new QLabel(QStringLiteral("Dezimalstellen in Spalte 2&3"), this);
-    auto* label24 = new QLabel(QStringLiteral("Dezimalstellen in Spalte 2&4"), this);
+    auto* label23 = new QLabel(tr("Dezimalstellen in Spalte 2&3"), this);
+    auto* label24 = new QLabel(tr("Dezimalstellen in Spalte 2&4"), this);
     label23->setBuddy(m_decimals23);
     label24->setBuddy(m_decimals24);
     decimals->addWidget(label23, 0, 0);
@@ -69,7 +66,7 @@ CDlgDefaultSpeditionsauftrag::CDlgDefaultSpeditionsauftrag(CSettingsStore& setti
     decimals->addWidget(m_decimals24, 1, 1);
     decimals->setColumnStretch(0, 1);
 
-    auto* publisher = new QGroupBox(QStringLiteral(" Formularhersteller "), this);
+    auto* publisher = new QGroupBox(tr(" Formularhersteller "), this);
     (new QVBoxLayout(publisher))->addWidget(m_publisher);
 
     auto* layout = new QVBoxLayout(this);
@@ -79,7 +76,7 @@ CDlgDefaultSpeditionsauftrag::CDlgDefaultSpeditionsauftrag(CSettingsStore& setti
     layout->addWidget(m_sum28);
     layout->addLayout(decimals);
     layout->addWidget(publisher);
-    layout->addWidget(CreateButtons(QStringLiteral("Abbrechen")));
+    layout->addWidget(CreateButtons(tr("Abbrechen")));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

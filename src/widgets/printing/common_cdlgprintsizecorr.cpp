@@ -1,6 +1,5 @@
 #include "widgets/printing/common_cdlgprintsizecorr.h"
 
-#include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
 
 #include <QDialogButtonBox>
@@ -26,11 +25,10 @@ QString PercentText(int thousandths)
 } // namespace
 
 Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(CSettingsStore& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_language(CurrentLanguage(settings)),
-      m_vertical(new QLineEdit(this)), m_horizontal(new QLineEdit(this))
+    : QDialog(parent), m_settings(settings), m_vertical(new QLineEdit(this)),
+      m_horizontal(new QLineEdit(this))
 {
-    const UiLanguage lang = m_language;
-    setWindowTitle(BilingualText{"Druckbereich-Korrektur", "Print Area Correction"}.In(lang));
+    setWindowTitle(tr("Druckbereich-Korrektur"));
 
     m_vertical->setObjectName(QStringLiteral("vertical"));
     m_horizontal->setObjectName(QStringLiteral("horizontal"));
@@ -43,21 +41,16 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(CSettingsStore& settings, QWi
                              16);
     }
 
-    auto* warning = new QLabel(BilingualText{"Diese Einstellungen ver\u00e4ndern den Ausdruck!",
-                                             "This Settings will change the printout!"}
-                                   .In(lang),
-                               this);
+    auto* warning = new QLabel(tr("Diese Einstellungen verändern den Ausdruck!"), this);
     QFont bold = warning->font();
     bold.setBold(true);
     warning->setFont(bold);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    auto* verticalLabel =
-        new QLabel(BilingualText{"Korrektur &vertikal:", "&Vertical Correction"}.In(lang), this);
+    auto* verticalLabel = new QLabel(tr("Korrektur &vertikal:"), this);
     verticalLabel->setBuddy(m_vertical);
-    auto* horizontalLabel = new QLabel(
-        BilingualText{"Korrektur &horizontal:", "&Horizontal Correction"}.In(lang), this);
+    auto* horizontalLabel = new QLabel(tr("Korrektur &horizontal:"), this);
     horizontalLabel->setBuddy(m_horizontal);
     grid->addWidget(verticalLabel, 0, 0);
     grid->addWidget(m_vertical, 0, 1);
@@ -67,15 +60,11 @@ Common_CDlgPrintSizeCorr::Common_CDlgPrintSizeCorr(CSettingsStore& settings, QWi
     grid->addWidget(new QLabel(QStringLiteral("%"), this), 1, 2);
     grid->setColumnStretch(3, 1);
 
-    auto* decimalNote = new QLabel(
-        BilingualText{"Eingabe mit Punkt; kein Komma!", "All input with decimal point, no comma"}
-            .In(lang),
-        this);
+    auto* decimalNote = new QLabel(tr("Eingabe mit Punkt; kein Komma!"), this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(BilingualText{"Abbrechen", "Abort"}.In(lang));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -113,12 +102,9 @@ bool Common_CDlgPrintSizeCorr::CheckField(QLineEdit* field, std::optional<double
     value = ParsePercent(field->text());
     QString message;
     if (!value)
-        message =
-            BilingualText{"Geben Sie eine Zahl ein.", "Please enter a number."}.In(m_language);
+        message = tr("Geben Sie eine Zahl ein.");
     else if (!(*value >= kMinPercent && *value <= kMaxPercent))
-        message = BilingualText{"Geben Sie eine Zahl zwischen 97 und 103 ein.",
-                                "Please enter a number between 97 and 103."}
-                      .In(m_language);
+        message = tr("Geben Sie eine Zahl zwischen 97 und 103 ein.");
     if (message.isEmpty())
         return true;
     QMessageBox::warning(this, windowTitle(), message);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/settings/language.h"
-
 #include <QDialog>
 
 #include <optional>
@@ -12,7 +10,7 @@ class QLineEdit;
 // Edits the print-area correction ("PrnFactorV" and "PrnFactorH" in section
 // "Settings", thousandths) as per cent with a decimal point. OK accepts only values
 // from 97 to 103 and then writes both; a refused value keeps the dialog open and
-// writes nothing. Texts follow "Language" as it was when the dialog was built.
+// writes nothing.
 class Common_CDlgPrintSizeCorr : public QDialog
 {
     Q_OBJECT
@@ -34,7 +32,6 @@ private:
     bool CheckField(QLineEdit* field, std::optional<double>& value);
 
     CSettingsStore& m_settings;
-    UiLanguage m_language;
     QLineEdit* m_vertical;
     QLineEdit* m_horizontal;
 };

@@ -1,25 +1,22 @@
 #include "widgets/printing/common_dlgmargin01.h"
 
-#include "core/settings/language.h"
 #include "widgets/printing/marginpanel.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Common_DlgMargin01::Common_DlgMargin01(CSettingsStore& settings, QWidget* parent) : QDialog(parent)
+Common_DlgMargin01::Common_DlgMargin01(QWidget* parent) : QDialog(parent)
 {
-    const UiLanguage language = CurrentLanguage(settings);
-    setWindowTitle(QStringLiteral("R\u00e4nder einstellen"));
-    m_panel = new CMarginPanel(language, language, Margins::LimitRule::StopAtLimit, this);
+    setWindowTitle(tr("Ränder einstellen"));
+    m_panel = new CMarginPanel(Margins::LimitRule::StopAtLimit, this);
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(BilingualText{"Abbrechen", "Abort"}.In(language));
-    buttons->button(QDialogButtonBox::Help)->setText(BilingualText{"Hilfe", "Help"}.In(language));
-    Margins::SetButtonToolTips(buttons, language);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("Hilfe"));
+    Margins::SetButtonToolTips(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,

@@ -3,12 +3,11 @@
 #include <QDialog>
 
 class CMarginPanel;
-class CSettingsStore;
 
 // The margin dialog of the one-page forms. It edits a horizontal and a vertical shift
 // in tenths of a millimetre and the "do not show before printing" flag; the caller
 // sets them before exec() and reads them after it returned Accepted. The dialog
-// itself stores nothing. Its texts follow "Language" as it was when it was built.
+// itself stores nothing.
 class Common_DlgMargin01 : public QDialog
 {
     Q_OBJECT
@@ -16,7 +15,7 @@ class Common_DlgMargin01 : public QDialog
 public:
     static constexpr int kHelpContextId = 102;
 
-    explicit Common_DlgMargin01(CSettingsStore& settings, QWidget* parent = nullptr);
+    explicit Common_DlgMargin01(QWidget* parent = nullptr);
 
     void SetTitle(const QString& title) { setWindowTitle(title); }
     void SetHorizontal(int tenths);

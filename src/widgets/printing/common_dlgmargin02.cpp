@@ -1,36 +1,31 @@
 #include "widgets/printing/common_dlgmargin02.h"
 
-#include "core/settings/language.h"
-
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-Common_DlgMargin02_Page::Common_DlgMargin02_Page(UiLanguage language, QWidget* parent)
-    // The pages keep their German labels in either language; only the value texts and
-    // tool tips follow the setting.
-    : CMarginPanel(language, UiLanguage::German, Margins::LimitRule::ClampToLimit, parent)
+Common_DlgMargin02_Page::Common_DlgMargin02_Page(QWidget* parent)
+    : CMarginPanel(Margins::LimitRule::ClampToLimit, parent)
 {
     connect(this, &CMarginPanel::Stepped, this, [this] { m_modified = true; });
 }
 
-Common_DlgMargin02::Common_DlgMargin02(CSettingsStore& settings, QWidget* parent)
+Common_DlgMargin02::Common_DlgMargin02(QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this))
 {
-    const UiLanguage language = CurrentLanguage(settings);
     for (int i = 0; i < kMaxPages; ++i) {
-        m_pages[size_t(i)] = new Common_DlgMargin02_Page(language, this);
+        m_pages[size_t(i)] = new Common_DlgMargin02_Page(this);
         m_pages[size_t(i)]->hide();
     }
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Hilfe"));
-    Margins::SetButtonToolTips(buttons, language);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("Hilfe"));
+    Margins::SetButtonToolTips(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
@@ -47,7 +42,7 @@ bool Common_DlgMargin02::SetPageCount(int count)
 {
     if (count < 1 || count > kMaxPages) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Dialog R\u00e4nder - Fehler, zu viele Seiten"));
+                             tr("Dialog Ränder - Fehler, zu viele Seiten"));
         return false;
     }
     m_pageCount = count;

@@ -6,7 +6,6 @@
 
 #include <array>
 
-class CSettingsStore;
 class QTabWidget;
 
 // One page of the margin sheet: the shifts of one page of the form.
@@ -15,7 +14,7 @@ class Common_DlgMargin02_Page : public CMarginPanel
     Q_OBJECT
 
 public:
-    explicit Common_DlgMargin02_Page(UiLanguage language, QWidget* parent = nullptr);
+    explicit Common_DlgMargin02_Page(QWidget* parent = nullptr);
 
     bool IsModified() const { return m_modified; }
 
@@ -35,7 +34,7 @@ public:
     static constexpr int kHelpContextId = 102;
     static constexpr int kMaxPages = 6;
 
-    explicit Common_DlgMargin02(CSettingsStore& settings, QWidget* parent = nullptr);
+    explicit Common_DlgMargin02(QWidget* parent = nullptr);
 
     // 1 to kMaxPages. Any other count is refused with a message and the previous
     // count stays; returns whether the count was taken.

@@ -23,13 +23,6 @@
 
 namespace {
 
-const QString kLandscapeHint = QStringLiteral(
-    "Stellen Sie Ihren Drucker auf \"Hochformat\" um, damit das Formular richtig ausgedruckt "
-    "wird.");
-const QString kPaperHint = QStringLiteral(
-    "Beachten Sie die Papiereinstellung \"A4\", die aktuell benutzten Formulare sind in diesem "
-    "Format (Laserdrucker).");
-
 // The copies are pages of one job, and a job never has more than 99 pages.
 constexpr int kMaxCopies = 99;
 constexpr int kIconSize = 32;
@@ -88,9 +81,9 @@ void CDlgDrucken::BuildControls()
     m_iconLandscape = IconLabel(PrintIcon::LandscapePage, "iconLandscape", this);
     m_iconPortrait = IconLabel(PrintIcon::PortraitPage, "iconPortrait", this);
 
-    auto* printerBox = new QGroupBox(QStringLiteral(" Ausgew\u00e4hlter Drucker "), this);
+    auto* printerBox = new QGroupBox(tr(" Ausgewählter Drucker "), this);
     auto* orientation = new QHBoxLayout;
-    orientation->addWidget(new QLabel(QStringLiteral("Ausrichtung:"), printerBox));
+    orientation->addWidget(new QLabel(tr("Ausrichtung:"), printerBox));
     orientation->addSpacing(6);
     orientation->addWidget(m_iconWarning);
     orientation->addWidget(m_iconOk);
@@ -104,7 +97,7 @@ void CDlgDrucken::BuildControls()
     // Paper.
     m_paperName = new QLabel(PaperNameForCode(m_description.paperCode), this);
     m_paperName->setObjectName(QStringLiteral("paperName"));
-    auto* paperBox = new QGroupBox(QStringLiteral(" Papierformat "), this);
+    auto* paperBox = new QGroupBox(tr(" Papierformat "), this);
     auto* paperLayout = new QVBoxLayout(paperBox);
     paperLayout->addWidget(m_paperName);
 
@@ -121,7 +114,7 @@ void CDlgDrucken::BuildControls()
         policy.setRetainSizeWhenHidden(true);
         hint->setSizePolicy(policy);
     }
-    auto* hintBox = new QGroupBox(QStringLiteral(" Hinweise "), this);
+    auto* hintBox = new QGroupBox(tr(" Hinweise "), this);
     auto* hintLayout = new QHBoxLayout(hintBox);
     hintLayout->addWidget(m_hintIcon, 0, Qt::AlignTop);
     hintLayout->addWidget(m_hintText, 1);
@@ -132,27 +125,26 @@ void CDlgDrucken::BuildControls()
     m_copiesField = new CRangeSpinBox(this);
     m_copiesField->setObjectName(QStringLiteral("copies"));
     m_copiesField->SetAllowedRange(1, kMaxCopies);
-    m_reusePrinter = new QCheckBox(
-        QStringLiteral("Diesen Drucker f\u00fcr dieses Formular wieder benutzen"), this);
+    m_reusePrinter =
+        new QCheckBox(tr("Diesen Drucker für dieses Formular wieder benutzen"), this);
     m_reusePrinter->setObjectName(QStringLiteral("reusePrinter"));
-    auto* choicesBox = new QGroupBox(QStringLiteral(" Druckvorgaben "), this);
+    auto* choicesBox = new QGroupBox(tr(" Druckvorgaben "), this);
     auto* choices = new QGridLayout(choicesBox);
     choices->addWidget(m_pageList, 0, 0, 1, 3);
-    choices->addWidget(new QLabel(QStringLiteral("Anzahl:"), choicesBox), 1, 0);
+    choices->addWidget(new QLabel(tr("Anzahl:"), choicesBox), 1, 0);
     choices->addWidget(m_copiesField, 1, 1);
     choices->setColumnStretch(2, 1);
     choices->addWidget(m_reusePrinter, 2, 0, 1, 3);
 
     // Paper: the pre-printed path stays exactly as it is; plain paper is a
     // separate job of the whole form.
-    m_prePrinted =
-        new QRadioButton(QStringLiteral("Auf den Vordruck (nur Feldtexte und Markierungen)"), this);
+    m_prePrinted = new QRadioButton(tr("Auf den Vordruck (nur Feldtexte und Markierungen)"), this);
     m_prePrinted->setObjectName(QStringLiteral("prePrinted"));
-    m_plainPaper = new QRadioButton(QStringLiteral("Auf Normalpapier (ganzes Formular)"), this);
+    m_plainPaper = new QRadioButton(tr("Auf Normalpapier (ganzes Formular)"), this);
     m_plainPaper->setObjectName(QStringLiteral("plainPaper"));
-    m_labelCopies = new QCheckBox(QStringLiteral("Exemplare beschriften"), this);
+    m_labelCopies = new QCheckBox(tr("Exemplare beschriften"), this);
     m_labelCopies->setObjectName(QStringLiteral("labelCopies"));
-    auto* paperChoice = new QGroupBox(QStringLiteral(" Ausgabe "), this);
+    auto* paperChoice = new QGroupBox(tr(" Ausgabe "), this);
     auto* paperChoiceLayout = new QVBoxLayout(paperChoice);
     paperChoiceLayout->addWidget(m_prePrinted);
     paperChoiceLayout->addWidget(m_plainPaper);
@@ -165,11 +157,11 @@ void CDlgDrucken::BuildControls()
     // Buttons.
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Hilfe"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("Hilfe"));
     // Apart from the others: it leaves the dialog for another one.
-    auto* setup = new QPushButton(QStringLiteral("Druckereinrichtung"), this);
+    auto* setup = new QPushButton(tr("Druckereinrichtung"), this);
     setup->setAutoDefault(false);
     setup->setObjectName(QStringLiteral("printerSetup"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -180,7 +172,7 @@ void CDlgDrucken::BuildControls()
         m_printerSetupRequested = true;
         reject();
     });
-    auto* preview = new QPushButton(QStringLiteral("Seitenansicht"), this);
+    auto* preview = new QPushButton(tr("Seitenansicht"), this);
     preview->setAutoDefault(false);
     preview->setObjectName(QStringLiteral("preview"));
     connect(preview, &QPushButton::clicked, this, [this] {
@@ -229,20 +221,22 @@ void CDlgDrucken::InitDialog()
     m_hintIcon->setVisible(!portrait);
     m_hintText->setVisible(!portrait);
     if (!portrait)
-        m_hintText->setText(kLandscapeHint);
+        m_hintText->setText(tr("Stellen Sie Ihren Drucker auf \"Hochformat\" um, damit das "
+                               "Formular richtig ausgedruckt wird."));
 
     setWindowTitle(Title(m_form->type));
     m_section = m_form->Section();
     const int pageCount = m_form->pageCount;
     m_pageList->clear();
     for (int page = 1; page <= pageCount; ++page)
-        m_pageList->addItem(QStringLiteral("Seite %1 drucken").arg(page));
+        m_pageList->addItem(tr("Seite %1 drucken").arg(page));
     m_pageList->setCurrentIndex(
         m_initialPage >= 1 && m_initialPage <= m_pageList->count() ? m_initialPage - 1 : 0);
     m_pageList->setEnabled(pageCount > 1);
 
     if (portrait && m_description.paperCode != PaperCodes::kLegal) {
-        m_hintText->setText(kPaperHint);
+        m_hintText->setText(tr("Beachten Sie die Papiereinstellung \"A4\", die aktuell benutzten "
+                               "Formulare sind in diesem Format (Laserdrucker)."));
         m_hintText->show();
         m_hintIcon->show();
         m_iconWarning->show();
@@ -258,9 +252,8 @@ void CDlgDrucken::InitDialog()
     m_formHasLabels = !labels.isEmpty();
     m_labelCopies->setVisible(m_formHasLabels);
     m_labelCopies->setToolTip(
-        QStringLiteral("Die Kopien werden als die Exemplare des Formulars gedruckt, jedes in "
-                       "seiner Farbe und mit seiner Beschriftung am Rand:\n%1\nWeitere Kopien "
-                       "bleiben ohne Beschriftung.")
+        tr("Die Kopien werden als die Exemplare des Formulars gedruckt, jedes in seiner Farbe "
+           "und mit seiner Beschriftung am Rand:\n%1\nWeitere Kopien bleiben ohne Beschriftung.")
             .arg(labels.join(QLatin1Char('\n'))));
     const bool plain = m_settings.Get(m_section, Settings::PlainPaper) == 1;
     m_plainPaper->setChecked(plain);

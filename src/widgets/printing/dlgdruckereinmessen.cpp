@@ -1,10 +1,11 @@
 #include "widgets/printing/dlgdruckereinmessen.h"
 
-#include "core/app/doctemplates.h"
 #include "core/forms/formtables.h"
+#include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
 #include "render/printing/calibrationprint.h"
 #include "render/printing/printjob.h"
+#include "widgets/app/formname.h"
 #include "widgets/app/helptopicscope.h"
 #include "widgets/app/mainframe.h"
 #include "widgets/printing/marginpanel.h"
@@ -89,8 +90,15 @@ QString Percent(int thousandths)
 QString Shift(int tenths, bool horizontal)
 {
     const QLocale numbers = ProgramLocale();
-    return horizontal ? Margins::HorizontalText(tenths, UiLanguage::German, &numbers)
-                      : Margins::VerticalText(tenths, UiLanguage::German, &numbers);
+    return horizontal ? Margins::HorizontalText(tenths, &numbers)
+                      : Margins::VerticalText(tenths, &numbers);
+}
+
+// A reading as the program writes numbers, whichever mark was typed.
+QString WithDecimalMark(QString text)
+{
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return text.replace(QLatin1Char('.'), ProgramLocale().decimalPoint());
 }
 
 // The width a reading field needs for the widest reading the scales allow, in
@@ -103,8 +111,8 @@ int ReadingFieldWidth(const QLineEdit& field)
     const QFontMetrics metrics(field.font());
     const QMargins margins = field.textMargins() + field.contentsMargins();
     // The line edit keeps 2 pixels of its own on either side of the text.
-    const QSize text(metrics.horizontalAdvance(QStringLiteral("\u221215,00")) + 4 + margins.left() +
-                         margins.right(),
+    const QSize text(metrics.horizontalAdvance(WithDecimalMark(QStringLiteral("\u221215.00"))) + 4 +
+                         margins.left() + margins.right(),
                      metrics.height());
     return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &field).width();
 }
@@ -112,8 +120,9 @@ int ReadingFieldWidth(const QLineEdit& field)
 QString PageTitle(const Forms::FormDescription& form, int page)
 {
     if (form.pageCount < 2)
-        return QStringLiteral("Seite 1");
-    return page == 1 ? QStringLiteral("Vorderseite") : QStringLiteral("Rückseite");
+        return CDlgDruckerEinmessen::tr("Seite 1");
+    return page == 1 ? CDlgDruckerEinmessen::tr("Vorderseite")
+                     : CDlgDruckerEinmessen::tr("Rückseite");
 }
 
 } // namespace
@@ -123,54 +132,51 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
                                            QWidget* parent)
     : QDialog(parent), m_form(form), m_settings(settings), m_print(std::move(print))
 {
-    setWindowTitle(QStringLiteral("Drucker einmessen - %1")
-                       .arg(QString(DocTemplateFor(form.type).newFileName)));
+    setWindowTitle(tr("Drucker einmessen - %1").arg(FormName(form.type)));
     m_publisher = settings.Get(form.Section(), Settings::Publisher);
 
     // 1. The calibration page. Every explanation wraps, so that no text is cut
     // however narrow the window; the fields keep the widths their contents need.
-    auto* sheetBox = new QGroupBox(QStringLiteral("1. Kalibrierblatt drucken"), this);
+    auto* sheetBox = new QGroupBox(tr("1. Kalibrierblatt drucken"), this);
     m_pageChoice = new QComboBox(sheetBox);
     m_pageChoice->setObjectName(QStringLiteral("page"));
     for (int p = 1; p <= form.pageCount; ++p)
         m_pageChoice->addItem(PageTitle(form, p), p);
     m_pageChoice->setEnabled(form.pageCount > 1);
     const QString publisherName = FormTables::PublisherName(m_publisher);
-    m_printButton = new QPushButton(QStringLiteral("Kalibrierblatt drucken..."), sheetBox);
+    m_printButton = new QPushButton(tr("Kalibrierblatt drucken..."), sheetBox);
     m_printButton->setObjectName(QStringLiteral("printSheet"));
     m_printButton->setAutoDefault(false);
     auto* pageRow = new QHBoxLayout;
-    pageRow->addWidget(new QLabel(QStringLiteral("Seite:"), sheetBox));
+    pageRow->addWidget(new QLabel(tr("Seite:"), sheetBox));
     pageRow->addWidget(m_pageChoice);
     pageRow->addWidget(m_printButton);
     pageRow->addStretch(1);
     auto* sheetLayout = new QVBoxLayout(sheetBox);
     sheetLayout->addWidget(
-        WrappedLabel(QStringLiteral("Das Kalibrierblatt trägt zwei Kreuze mit Millimeterskalen "
-                                    "dort, wo der Drucker die Ecken zweier Felder hinsetzt. "
-                                    "Drucken Sie es auf normales Papier, eingelegt wie ein "
-                                    "Formular."),
+        WrappedLabel(tr("Das Kalibrierblatt trägt zwei Kreuze mit Millimeterskalen dort, wo der "
+                        "Drucker die Ecken zweier Felder hinsetzt. Drucken Sie es auf normales "
+                        "Papier, eingelegt wie ein Formular."),
                      sheetBox));
     sheetLayout->addLayout(pageRow);
     sheetLayout->addWidget(WrappedLabel(
-        QStringLiteral("Hersteller: %1")
+        tr("Hersteller: %1")
             .arg(publisherName.isEmpty() ? QString::number(m_publisher) : publisherName),
         sheetBox));
 
     // 2. The readings: the crosshairs' names take what width is left, the
     // fields stay beside them.
-    auto* readingBox = new QGroupBox(QStringLiteral("2. Ablesen"), this);
+    auto* readingBox = new QGroupBox(tr("2. Ablesen"), this);
     auto* readingLayout = new QGridLayout(readingBox);
     readingLayout->addWidget(
-        WrappedLabel(QStringLiteral("Legen Sie das Blatt genau auf ein leeres Formular und "
-                                    "halten Sie beide gegen das Licht. Tragen Sie ein, wie weit "
-                                    "die Ecke des Feldes vom Mittelpunkt des Kreuzes entfernt "
-                                    "liegt, in Millimetern: nach rechts und nach unten mit Plus, "
-                                    "nach links und nach oben mit Minus."),
+        WrappedLabel(tr("Legen Sie das Blatt genau auf ein leeres Formular und halten Sie beide "
+                        "gegen das Licht. Tragen Sie ein, wie weit die Ecke des Feldes vom "
+                        "Mittelpunkt des Kreuzes entfernt liegt, in Millimetern: nach rechts und "
+                        "nach unten mit Plus, nach links und nach oben mit Minus."),
                      readingBox),
         0, 0, 1, 5);
-    readingLayout->addWidget(new QLabel(QStringLiteral("nach rechts"), readingBox), 1, 1, 1, 2);
-    readingLayout->addWidget(new QLabel(QStringLiteral("nach unten"), readingBox), 1, 3, 1, 2);
+    readingLayout->addWidget(new QLabel(tr("nach rechts"), readingBox), 1, 1, 1, 2);
+    readingLayout->addWidget(new QLabel(tr("nach unten"), readingBox), 1, 3, 1, 2);
     for (int mark = 0; mark < 2; ++mark) {
         m_markLabels[size_t(mark)] = new OneLineLabel(readingBox);
         m_markLabels[size_t(mark)]->setWordWrap(true);
@@ -193,15 +199,14 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
             // What was typed with a point shows as the program writes numbers.
             connect(field, &QLineEdit::editingFinished, field, [field] {
                 if (ParseMillimetres(field->text()))
-                    field->setText(
-                        field->text().trimmed().replace(QLatin1Char('.'), QLatin1Char(',')));
+                    field->setText(WithDecimalMark(field->text().trimmed()));
             });
         }
     }
     readingLayout->setColumnStretch(0, 1);
 
     // 3. The result.
-    auto* resultBox = new QGroupBox(QStringLiteral("3. Ergebnis"), this);
+    auto* resultBox = new QGroupBox(tr("3. Ergebnis"), this);
     m_resultLabel = WrappedLabel(QString(), resultBox);
     m_resultLabel->setObjectName(QStringLiteral("result"));
     m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -212,11 +217,9 @@ CDlgDruckerEinmessen::CDlgDruckerEinmessen(const Forms::FormDescription& form,
     resultLayout->addWidget(m_statusLabel);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_applyButton =
-        buttons->addButton(QStringLiteral("Werte übernehmen"), QDialogButtonBox::ApplyRole);
+    m_applyButton = buttons->addButton(tr("Werte übernehmen"), QDialogButtonBox::ApplyRole);
     m_applyButton->setObjectName(QStringLiteral("apply"));
-    QPushButton* close =
-        buttons->addButton(QStringLiteral("Schließen"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("Schließen"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("close"));
 
     auto* layout = new QVBoxLayout(this);
@@ -271,7 +274,7 @@ void CDlgDruckerEinmessen::SetPage(int page)
         m_pageChoice->setCurrentIndex(m_page - 1);
     }
     m_marks = Calibration::MarksFor(m_form, m_page, m_publisher);
-    m_printButton->setText(QStringLiteral("Kalibrierblatt drucken..."));
+    m_printButton->setText(tr("Kalibrierblatt drucken..."));
     SetStatus(QString());
     BuildMarkLabels();
     // Readings of one page say nothing about another.
@@ -294,14 +297,17 @@ void CDlgDruckerEinmessen::BuildMarkLabels()
     const QVector<BoxName> names = BoxNames(m_form, m_page, m_publisher);
     for (int mark = 0; mark < 2; ++mark) {
         const Calibration::Mark& m = m_marks[size_t(mark)];
-        const QString corner = m.corner == Calibration::Corner::TopLeft
-                                   ? QStringLiteral("Ecke oben links")
-                                   : QStringLiteral("Ecke unten rechts");
+        const bool topLeft = m.corner == Calibration::Corner::TopLeft;
         const QString box = names.value(m.box).name;
-        m_markLabels[size_t(mark)]->setText(
-            box.isEmpty()
-                ? QStringLiteral("Kreuz %1 (%2):").arg(mark + 1).arg(corner)
-                : QStringLiteral("Kreuz %1 (%2 von \"%3\"):").arg(mark + 1).arg(corner, box));
+        QString text;
+        if (box.isEmpty())
+            text =
+                topLeft ? tr("Kreuz %1 (Ecke oben links):") : tr("Kreuz %1 (Ecke unten rechts):");
+        else
+            text = topLeft ? tr("Kreuz %1 (Ecke oben links von \"%2\"):")
+                           : tr("Kreuz %1 (Ecke unten rechts von \"%2\"):");
+        text = text.arg(mark + 1);
+        m_markLabels[size_t(mark)]->setText(box.isEmpty() ? text : text.arg(box));
     }
 }
 
@@ -341,31 +347,32 @@ void CDlgDruckerEinmessen::Recompute()
 QString CDlgDruckerEinmessen::ResultText() const
 {
     if (!Readings())
-        return QStringLiteral("Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, "
-                              "zum Beispiel 1,5 oder -0,5.");
+        return tr("Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, zum Beispiel %1 "
+                  "oder %2.")
+            .arg(ProgramLocale().toString(1.5, 'f', 1), ProgramLocale().toString(-0.5, 'f', 1));
     if (!m_result.ok())
         return Calibration::ErrorText(m_result);
     const Calibration::PrintSettings& found = m_result.settings;
     if (found == m_current)
-        return QStringLiteral("Die Ablesungen ergeben keine Änderung: die Kreuze liegen auf den "
-                              "Ecken der Felder.");
+        return tr("Die Ablesungen ergeben keine Änderung: die Kreuze liegen auf den Ecken der "
+                  "Felder.");
     double residual = 0;
     for (const QPointF& r : m_result.residual)
         residual = qMax(residual, qMax(std::abs(r.x()), std::abs(r.y())));
     const QString title = PageTitle(m_form, m_page);
     return QStringList{
-        QStringLiteral("Neue Werte (%1):").arg(title),
-        QStringLiteral("Verschiebung horizontal: %1 (bisher %2)")
+        tr("Neue Werte (%1):").arg(title),
+        tr("Verschiebung horizontal: %1 (bisher %2)")
             .arg(Shift(found.margins.x(), true), Shift(m_current.margins.x(), true)),
-        QStringLiteral("Verschiebung vertikal: %1 (bisher %2)")
+        tr("Verschiebung vertikal: %1 (bisher %2)")
             .arg(Shift(found.margins.y(), false), Shift(m_current.margins.y(), false)),
-        QStringLiteral("Druckbereich horizontal: %1 (bisher %2)")
+        tr("Druckbereich horizontal: %1 (bisher %2)")
             .arg(Percent(found.factorH), Percent(m_current.factorH)),
-        QStringLiteral("Druckbereich vertikal: %1 (bisher %2)")
+        tr("Druckbereich vertikal: %1 (bisher %2)")
             .arg(Percent(found.factorV), Percent(m_current.factorV)),
-        QStringLiteral("Erwartete Abweichung auf dem zweiten Kalibrierblatt: höchstens %1 mm.")
+        tr("Erwartete Abweichung auf dem zweiten Kalibrierblatt: höchstens %1 mm.")
             .arg(ProgramLocale().toString(std::ceil(residual) / 10.0, 'f', 1)),
-        QStringLiteral("Die Druckbereich-Korrektur gilt für alle Formulare."),
+        tr("Die Druckbereich-Korrektur gilt für alle Formulare."),
     }
         .join(QLatin1Char('\n'));
 }
@@ -377,7 +384,7 @@ bool CDlgDruckerEinmessen::ApplyResult()
         return false;
     if (!Calibration::WritePrintSettings(m_form, m_page, m_result.settings, m_settings)) {
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden."));
+                             tr("Die Einstellungen konnten nicht gespeichert werden."));
         Recompute();
         return false;
     }
@@ -385,11 +392,10 @@ bool CDlgDruckerEinmessen::ApplyResult()
         const QSignalBlocker blocker(field);
         field->setText(ZeroReading());
     }
-    m_printButton->setText(QStringLiteral("Zweites Kalibrierblatt drucken..."));
-    SetStatus(QStringLiteral(
-        "Die Werte sind gespeichert. Drucken Sie zur Kontrolle ein zweites Kalibrierblatt: die "
-        "Kreuze sollten nun auf den Ecken der Felder liegen. Was noch fehlt, tragen Sie wieder "
-        "ein."));
+    m_printButton->setText(tr("Zweites Kalibrierblatt drucken..."));
+    SetStatus(tr("Die Werte sind gespeichert. Drucken Sie zur Kontrolle ein zweites "
+                 "Kalibrierblatt: die Kreuze sollten nun auf den Ecken der Felder liegen. Was "
+                 "noch fehlt, tragen Sie wieder ein."));
     Recompute();
     return true;
 }
@@ -413,7 +419,7 @@ void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& s
         QPrinter& printer = frame.CurrentPrinter();
         {
             QPrintDialog dialog(&printer, parent);
-            dialog.setWindowTitle(QStringLiteral("Kalibrierblatt drucken"));
+            dialog.setWindowTitle(CDlgDruckerEinmessen::tr("Kalibrierblatt drucken"));
             dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                               QAbstractPrintDialog::PrintShowPageSize);
             if (dialog.exec() != QDialog::Accepted) {
@@ -423,7 +429,7 @@ void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& s
         }
         PrepareSheetPrinter(printer, false);
         printer.setFromTo(1, 1);
-        printer.setDocName(QStringLiteral("Kalibrierblatt"));
+        printer.setDocName(CDlgDruckerEinmessen::tr("Kalibrierblatt"));
         if (!PrintCalibrationPage(printer, form, sheetPage, PrintContext::Read(form, settings),
                                   error))
             return false;

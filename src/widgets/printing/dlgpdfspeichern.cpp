@@ -34,7 +34,7 @@ CDlgPdfSpeichern::CDlgPdfSpeichern(const Forms::FormDescription& form, CSettings
                                    QWidget* parent)
     : QDialog(parent), m_form(form), m_settings(settings), m_section(form.Section())
 {
-    setWindowTitle(QStringLiteral("Als PDF speichern"));
+    setWindowTitle(tr("Als PDF speichern"));
     BuildControls();
 
     const int pages = m_settings.Get(m_section, Settings::PdfPages);
@@ -58,21 +58,21 @@ void CDlgPdfSpeichern::BuildControls()
     m_pages = new QComboBox(this);
     m_pages->setObjectName(QStringLiteral("pages"));
     if (m_form.pageCount > 1)
-        m_pages->addItem(QStringLiteral("Alle Seiten"));
+        m_pages->addItem(tr("Alle Seiten"));
     for (int page = 1; page <= m_form.pageCount; ++page)
-        m_pages->addItem(QStringLiteral("Seite %1").arg(page));
+        m_pages->addItem(tr("Seite %1").arg(page));
     m_pages->setEnabled(m_form.pageCount > 1);
-    auto* pagesBox = new QGroupBox(QStringLiteral(" Seiten "), this);
+    auto* pagesBox = new QGroupBox(tr(" Seiten "), this);
     auto* pagesLayout = new QVBoxLayout(pagesBox);
     pagesLayout->addWidget(m_pages);
 
     // Copies.
-    m_plain = new QRadioButton(QStringLiteral("Einfache Exemplare, Anzahl:"), this);
+    m_plain = new QRadioButton(tr("Einfache Exemplare, Anzahl:"), this);
     m_plain->setObjectName(QStringLiteral("plainCopies"));
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("count"));
     m_count->setRange(1, kMaxPrintCopies);
-    auto* copiesBox = new QGroupBox(QStringLiteral(" Exemplare "), this);
+    auto* copiesBox = new QGroupBox(tr(" Exemplare "), this);
     auto* copies = new QGridLayout(copiesBox);
     copies->addWidget(m_plain, 0, 0);
     copies->addWidget(m_count, 0, 1);
@@ -80,9 +80,8 @@ void CDlgPdfSpeichern::BuildControls()
 
     const QVector<Forms::CopyLabel>& labels = m_form.copyLabels.copies;
     if (!labels.isEmpty()) {
-        m_labelled = new QRadioButton(QStringLiteral("Beschriftete Exemplare, jedes auf eigenen "
-                                                     "Seiten in seiner Farbe:"),
-                                      this);
+        m_labelled = new QRadioButton(
+            tr("Beschriftete Exemplare, jedes auf eigenen Seiten in seiner Farbe:"), this);
         m_labelled->setObjectName(QStringLiteral("labelledCopies"));
         auto* list = new QLabel(LabelList(labels, false), this);
         list->setTextFormat(Qt::RichText);
@@ -92,7 +91,7 @@ void CDlgPdfSpeichern::BuildControls()
         list->setContentsMargins(24, 0, 0, 0);
         const QString optional = LabelList(labels, true);
         if (!optional.isEmpty()) {
-            m_optional = new QCheckBox(QStringLiteral("Auch das zus\u00e4tzliche Exemplar:"), this);
+            m_optional = new QCheckBox(tr("Auch das zusätzliche Exemplar:"), this);
             m_optional->setObjectName(QStringLiteral("optionalCopies"));
             auto* optionalList = new QLabel(optional, this);
             optionalList->setTextFormat(Qt::RichText);
@@ -104,15 +103,15 @@ void CDlgPdfSpeichern::BuildControls()
         }
         connect(m_labelled, &QRadioButton::toggled, this, [this] { UpdateControls(); });
     } else {
-        m_plain->setText(QStringLiteral("Anzahl:"));
+        m_plain->setText(tr("Anzahl:"));
         m_plain->setChecked(true);
         // Nothing else to choose: the button is only a caption.
         m_plain->setEnabled(false);
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Speichern..."));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Speichern..."));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

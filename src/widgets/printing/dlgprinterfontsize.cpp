@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<FormType, 4> kRows = {FormType::Cmr, FormType::National, FormType::Kombi,
                                            FormType::Forwarding};
 
-// The mnemonic is the name's first letter: C, N, K and S.
+// The mnemonic is the name's first letter (C, N, K and S in German).
 QString RowLabel(FormType type)
 {
     return QLatin1Char('&') + FormName(type) + QLatin1Char(':');
@@ -26,7 +26,7 @@ QString RowLabel(FormType type)
 CDlgPrinterFontSize::CDlgPrinterFontSize(CSettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings)
 {
-    setWindowTitle(QStringLiteral("Schriftgr\u00f6\u00dfen f\u00fcr Druck"));
+    setWindowTitle(tr("Schriftgrößen für Druck"));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
@@ -50,9 +50,9 @@ CDlgPrinterFontSize::CDlgPrinterFontSize(CSettingsStore& settings, QWidget* pare
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Hilfe"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("Hilfe"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,

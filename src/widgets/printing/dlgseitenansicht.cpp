@@ -45,7 +45,7 @@ CDlgSeitenansicht::CDlgSeitenansicht(const CKrDocument& document, CSettingsStore
     connect(m_preview, &QPrintPreviewWidget::previewChanged, this,
             &CDlgSeitenansicht::SyncPageField);
     BuildControls();
-    setWindowTitle(QStringLiteral("Seitenansicht - %1").arg(document.GetTitle()));
+    setWindowTitle(tr("Seitenansicht - %1").arg(document.GetTitle()));
     SetBothPages(m_settings.Get(kSettingsSection, Settings::PreviewPages) == 2);
 
     // Room for a whole page at a size that can be read.
@@ -60,8 +60,8 @@ void CDlgSeitenansicht::BuildControls()
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* pages = new QActionGroup(this);
-    m_onePage = AddAction(bar, QStringLiteral("Eine Seite"), "onePage");
-    m_bothPages = AddAction(bar, QStringLiteral("Beide Seiten"), "bothPages");
+    m_onePage = AddAction(bar, tr("Eine Seite"), "onePage");
+    m_bothPages = AddAction(bar, tr("Beide Seiten"), "bothPages");
     for (QAction* action : {m_onePage, m_bothPages}) {
         action->setCheckable(true);
         pages->addAction(action);
@@ -71,38 +71,38 @@ void CDlgSeitenansicht::BuildControls()
     connect(m_bothPages, &QAction::triggered, this, [this] { SetBothPages(true); });
     bar->addSeparator();
 
-    QAction* zoomIn = AddAction(bar, QStringLiteral("Vergr\u00f6\u00dfern"), "zoomIn");
+    QAction* zoomIn = AddAction(bar, tr("Vergrößern"), "zoomIn");
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     connect(zoomIn, &QAction::triggered, m_preview, [this] { m_preview->zoomIn(1.25); });
-    QAction* zoomOut = AddAction(bar, QStringLiteral("Verkleinern"), "zoomOut");
+    QAction* zoomOut = AddAction(bar, tr("Verkleinern"), "zoomOut");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOut, &QAction::triggered, m_preview, [this] { m_preview->zoomOut(1.25); });
-    connect(AddAction(bar, QStringLiteral("Ganze Seite"), "fitPage"), &QAction::triggered,
-            m_preview, &QPrintPreviewWidget::fitInView);
-    connect(AddAction(bar, QStringLiteral("Seitenbreite"), "fitWidth"), &QAction::triggered,
-            m_preview, &QPrintPreviewWidget::fitToWidth);
+    connect(AddAction(bar, tr("Ganze Seite"), "fitPage"), &QAction::triggered, m_preview,
+            &QPrintPreviewWidget::fitInView);
+    connect(AddAction(bar, tr("Seitenbreite"), "fitWidth"), &QAction::triggered, m_preview,
+            &QPrintPreviewWidget::fitToWidth);
     bar->addSeparator();
 
     m_pageField = new QSpinBox(bar);
     m_pageField->setObjectName(QStringLiteral("page"));
     m_pageField->setRange(1, m_form.pageCount);
     m_pageField->setEnabled(m_form.pageCount > 1);
-    bar->addWidget(new QLabel(QStringLiteral(" Seite "), bar));
+    bar->addWidget(new QLabel(tr(" Seite "), bar));
     bar->addWidget(m_pageField);
-    bar->addWidget(new QLabel(QStringLiteral(" von %1 ").arg(m_form.pageCount), bar));
+    bar->addWidget(new QLabel(tr(" von %1 ").arg(m_form.pageCount), bar));
     connect(m_pageField, qOverload<int>(&QSpinBox::valueChanged), m_preview,
             &QPrintPreviewWidget::setCurrentPage);
     bar->addSeparator();
 
-    m_margins = AddAction(bar, QStringLiteral("R\u00e4nder..."), "margins");
+    m_margins = AddAction(bar, tr("Ränder..."), "margins");
     connect(m_margins, &QAction::triggered, this, &CDlgSeitenansicht::EditMargins);
 
     m_paperNote = new QLabel(this);
     m_paperNote->setObjectName(QStringLiteral("paperNote"));
-    m_print = new QPushButton(QStringLiteral("Drucken..."), this);
+    m_print = new QPushButton(tr("Drucken..."), this);
     m_print->setObjectName(QStringLiteral("print"));
     m_print->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("Schlie\u00dfen"), this);
+    auto* close = new QPushButton(tr("Schließen"), this);
     close->setObjectName(QStringLiteral("close"));
     close->setDefault(true);
     connect(m_print, &QPushButton::clicked, this, [this] {
@@ -124,15 +124,14 @@ void CDlgSeitenansicht::BuildControls()
     buttons->setContentsMargins(9, 0, 9, 0);
     layout->addWidget(bottom);
     m_paperNote->setText(
-        QStringLiteral("Druck auf den Vordruck: Feldtexte und Markierungen, das Formular "
-                       "blass darunter."));
+        tr("Druck auf den Vordruck: Feldtexte und Markierungen, das Formular blass darunter."));
 }
 
 void CDlgSeitenansicht::SetPlainPaper(const CopyPlan& copies)
 {
     m_plain = true;
     m_copies = copies;
-    m_paperNote->setText(QStringLiteral("Druck auf Normalpapier: das ganze Formular."));
+    m_paperNote->setText(tr("Druck auf Normalpapier: das ganze Formular."));
     // Margins shift only what goes onto a pre-printed sheet.
     m_margins->setEnabled(false);
     // A preview not shown yet is drawn when it shows.

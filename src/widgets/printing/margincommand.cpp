@@ -13,7 +13,7 @@ namespace {
 
 QString Title(const Forms::FormDescription& form)
 {
-    return QCoreApplication::translate("Margins", "R\u00e4nder bei Ausdruck %1")
+    return QCoreApplication::translate("Margins", "Ränder bei Ausdruck %1")
         .arg(FormName(form.type));
 }
 
@@ -21,13 +21,13 @@ bool EditFrontAndBack(CSettingsStore& settings, const Forms::FormDescription& fo
                       const QString& section, QWidget* parent,
                       const std::function<void(int)>& showHelp)
 {
-    Common_DlgMargin02 sheet(settings, parent);
+    Common_DlgMargin02 sheet(parent);
     if (showHelp)
         QObject::connect(&sheet, &Common_DlgMargin02::HelpRequested, &sheet, showHelp);
     sheet.SetPageCount(2);
     sheet.SetSheetTitle(Title(form));
-    sheet.SetPageTitle(1, QStringLiteral(" Vorderseite "));
-    sheet.SetPageTitle(2, QStringLiteral(" R\u00fcckseite "));
+    sheet.SetPageTitle(1, QCoreApplication::translate("Margins", " Vorderseite "));
+    sheet.SetPageTitle(2, QCoreApplication::translate("Margins", " Rückseite "));
     sheet.SetHorizontal(1, settings.Get(section, Settings::LeftMargin1));
     sheet.SetVertical(1, settings.Get(section, Settings::TopMargin1));
     sheet.SetHorizontal(2, settings.Get(section, Settings::LeftMargin2));
@@ -47,7 +47,7 @@ bool EditSinglePage(CSettingsStore& settings, const Forms::FormDescription& form
                     const QString& section, QWidget* parent,
                     const std::function<void(int)>& showHelp)
 {
-    Common_DlgMargin01 dialog(settings, parent);
+    Common_DlgMargin01 dialog(parent);
     if (showHelp)
         QObject::connect(&dialog, &Common_DlgMargin01::HelpRequested, &dialog, showHelp);
     dialog.SetTitle(Title(form));

@@ -1,6 +1,9 @@
 #include "widgets/printing/marginpanel.h"
 
+#include "core/settings/language.h"
+
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,14 +39,12 @@ QString Millimetres(int tenths, const QLocale* numbers)
                    : QString::asprintf("%2.1f", millimetres);
 }
 
-QString ShiftText(int tenths, UiLanguage language, const QLocale* numbers,
-                  const BilingualText& positive, const BilingualText& negative)
+QString ShiftText(int tenths, const QLocale* numbers, const char* positive, const char* negative)
 {
-    static constexpr BilingualText kUnchanged{"unver\u00e4ndert", "unchanged"};
     if (tenths == 0)
-        return kUnchanged.In(language);
-    QString text =
-        (tenths > 0 ? positive : negative).In(language).arg(Millimetres(tenths, numbers));
+        return QCoreApplication::translate("Margins", "unverändert");
+    QString text = QCoreApplication::translate("Margins", tenths > 0 ? positive : negative)
+                       .arg(Millimetres(tenths, numbers));
     // Where the number is written as in running text, it also stays on one
     // line with its unit.
     if (numbers)
@@ -53,39 +54,39 @@ QString ShiftText(int tenths, UiLanguage language, const QLocale* numbers,
 
 } // namespace
 
-QString HorizontalText(int tenths, UiLanguage language, const QLocale* numbers)
+QString HorizontalText(int tenths, const QLocale* numbers)
 {
-    return ShiftText(tenths, language, numbers, {"%1 mm nach rechts", "%1 mm to the right"},
-                     {"%1 mm nach links", "%1 mm to the left"});
+    return ShiftText(tenths, numbers, QT_TRANSLATE_NOOP("Margins", "%1 mm nach rechts"),
+                     QT_TRANSLATE_NOOP("Margins", "%1 mm nach links"));
 }
 
-QString VerticalText(int tenths, UiLanguage language, const QLocale* numbers)
+QString VerticalText(int tenths, const QLocale* numbers)
 {
-    return ShiftText(tenths, language, numbers, {"%1 mm nach unten", "%1 mm to bottom"},
-                     {"%1 mm nach oben", "%1 mm to top"});
+    return ShiftText(tenths, numbers, QT_TRANSLATE_NOOP("Margins", "%1 mm nach unten"),
+                     QT_TRANSLATE_NOOP("Margins", "%1 mm nach oben"));
 }
 
-QString ToolTip(const BilingualText& title, const BilingualText& text, UiLanguage language)
+QString ToolTip(const QString& title, const QString& text)
 {
     return QStringLiteral("<p style='white-space:pre'><b>%1</b><br>%2</p>")
-        .arg(title.In(language).toHtmlEscaped(), text.In(language).toHtmlEscaped());
+        .arg(title.toHtmlEscaped(), text.toHtmlEscaped());
 }
 
-void SetButtonToolTips(QDialogButtonBox* buttons, UiLanguage language)
+void SetButtonToolTips(QDialogButtonBox* buttons)
 {
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-        ok->setToolTip(ToolTip(
-            {"Schaltfl\u00e4che \"OK\"", "Button \"OK\""},
-            {"Dialog beenden und alle Einstellungen sichern", "Close dialog and save all settings"},
-            language));
+        ok->setToolTip(ToolTip(QCoreApplication::translate("Margins", "Schaltfläche \"OK\""),
+                               QCoreApplication::translate(
+                                   "Margins", "Dialog beenden und alle Einstellungen sichern")));
     if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel))
-        cancel->setToolTip(ToolTip({"Schaltfl\u00e4che \"Abbruch\"", "Button \"Abort\""},
-                                   {"Abbruch des Dialogs, ohne die \u00c4nderungen zu sichern",
-                                    "Close dialog without saving the settings"},
-                                   language));
+        cancel->setToolTip(
+            ToolTip(QCoreApplication::translate("Margins", "Schaltfläche \"Abbruch\""),
+                    QCoreApplication::translate(
+                        "Margins", "Abbruch des Dialogs, ohne die Änderungen zu sichern")));
     if (QPushButton* help = buttons->button(QDialogButtonBox::Help))
-        help->setToolTip(ToolTip({"Schaltfl\u00e4che \"Hilfe\"", "Button \"Help\""},
-                                 {"Aufruf der On-Line Hilfe", "Calls the on-line help"}, language));
+        help->setToolTip(
+            ToolTip(QCoreApplication::translate("Margins", "Schaltfläche \"Hilfe\""),
+                    QCoreApplication::translate("Margins", "Aufruf der On-Line Hilfe")));
 }
 
 } // namespace Margins
@@ -128,84 +129,59 @@ QIcon ArrowIcon(Qt::ArrowType arrow, const QPalette& palette)
 
 } // namespace
 
-CMarginPanel::CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage,
-                           Margins::LimitRule rule, QWidget* parent)
-    : QWidget(parent), m_textLanguage(textLanguage), m_rule(rule),
-      m_horizontalText(new QLineEdit(this)), m_verticalText(new QLineEdit(this)),
-      m_doNotShow(new QCheckBox(this))
+CMarginPanel::CMarginPanel(Margins::LimitRule rule, QWidget* parent)
+    : QWidget(parent), m_rule(rule), m_horizontalText(new QLineEdit(this)),
+      m_verticalText(new QLineEdit(this)), m_doNotShow(new QCheckBox(this))
 {
-    const UiLanguage lang = controlLanguage;
-
-    auto* explanation = new QLabel(
-        BilingualText{"Durch Verschieben der gedruckten Markierung (oben links) k\u00f6nnen Sie "
-                      "den Text auf dem Formular positionieren.",
-                      "With moving the printed angle (in the upper left) you can position the "
-                      "text on the printout to be fit into the form."}
-            .In(lang),
-        this);
+    auto* explanation =
+        new QLabel(tr("Durch Verschieben der gedruckten Markierung (oben links) können Sie "
+                      "den Text auf dem Formular positionieren."),
+                   this);
     explanation->setObjectName(QStringLiteral("explanation"));
     explanation->setWordWrap(true);
 
-    QToolButton* left = MakeStepButton("stepLeft", Qt::LeftArrow,
-                                       {"Schaltfl\u00e4che \"links\"", "Button \"left\""},
-                                       {"Verschiebt die Druckmarkierung 0,5mm nach links",
-                                        "Moves the print mark 0,5mm to the left"},
-                                       {"Nach links", "Left"});
-    QToolButton* right = MakeStepButton("stepRight", Qt::RightArrow,
-                                        {"Schaltfl\u00e4che \"rechts\"", "Button \"right\""},
-                                        {"Verschiebt die Druckmarkierung 0,5mm nach rechts",
-                                         "Moves the print mark 0,5mm to the right"},
-                                        {"Nach rechts", "Right"});
-    QToolButton* up = MakeStepButton(
-        "stepUp", Qt::UpArrow, {"Schaltfl\u00e4che \"oben\"", "Button \"up\""},
-        {"Verschiebt die Druckmarkierung 0,5mm nach oben", "Moves the print mark 0,5mm to the top"},
-        {"Nach oben", "Up"});
-    QToolButton* down = MakeStepButton("stepDown", Qt::DownArrow,
-                                       {"Schaltfl\u00e4che \"unten\"", "Button \"down\""},
-                                       {"Verschiebt die Druckmarkierung 0,5mm nach unten",
-                                        "Moves the print mark 0,5mm to the bottom"},
-                                       {"Nach unten", "Down"});
+    // The step is a number in running text, written as the program writes numbers.
+    const QString step = ProgramLocale().toString(Margins::kStep / 10.0, 'f', 1);
+    QToolButton* left = MakeStepButton(
+        "stepLeft", Qt::LeftArrow, tr("Schaltfläche \"links\""),
+        tr("Verschiebt die Druckmarkierung %1mm nach links").arg(step), tr("Nach links"));
+    QToolButton* right = MakeStepButton(
+        "stepRight", Qt::RightArrow, tr("Schaltfläche \"rechts\""),
+        tr("Verschiebt die Druckmarkierung %1mm nach rechts").arg(step), tr("Nach rechts"));
+    QToolButton* up = MakeStepButton("stepUp", Qt::UpArrow, tr("Schaltfläche \"oben\""),
+                                     tr("Verschiebt die Druckmarkierung %1mm nach oben").arg(step),
+                                     tr("Nach oben"));
+    QToolButton* down = MakeStepButton(
+        "stepDown", Qt::DownArrow, tr("Schaltfläche \"unten\""),
+        tr("Verschiebt die Druckmarkierung %1mm nach unten").arg(step), tr("Nach unten"));
     connect(left, &QToolButton::clicked, this, [this] { StepHorizontal(-1); });
     connect(right, &QToolButton::clicked, this, [this] { StepHorizontal(+1); });
     connect(up, &QToolButton::clicked, this, [this] { StepVertical(-1); });
     connect(down, &QToolButton::clicked, this, [this] { StepVertical(+1); });
 
-    static constexpr BilingualText kCurrentValue{"Aktueller Wert", "Actual value"};
     m_horizontalText->setObjectName(QStringLiteral("horizontalText"));
     m_horizontalText->setReadOnly(true);
     m_horizontalText->setFocusPolicy(Qt::ClickFocus);
-    m_horizontalText->setToolTip(
-        Margins::ToolTip(kCurrentValue,
-                         {"Der linke Rand wird um diesen Wert ver\u00e4ndert",
-                          "The left margin will be changed with this value"},
-                         textLanguage));
+    m_horizontalText->setToolTip(Margins::ToolTip(
+        tr("Aktueller Wert"), tr("Der linke Rand wird um diesen Wert verändert")));
     m_verticalText->setObjectName(QStringLiteral("verticalText"));
     m_verticalText->setReadOnly(true);
     m_verticalText->setFocusPolicy(Qt::ClickFocus);
-    m_verticalText->setToolTip(
-        Margins::ToolTip(kCurrentValue,
-                         {"Der obere Rand wird um diesen Wert ver\u00e4ndert",
-                          "The top margin will be changed with this value"},
-                         textLanguage));
-    // Wide enough for the longest text either language gives.
+    m_verticalText->setToolTip(Margins::ToolTip(
+        tr("Aktueller Wert"), tr("Der obere Rand wird um diesen Wert verändert")));
+    // Wide enough for the longest text the step buttons can lead to.
     const QFontMetrics metrics = m_horizontalText->fontMetrics();
-    const int textWidth =
-        std::max(
-            metrics.horizontalAdvance(Margins::HorizontalText(Margins::kLimit, UiLanguage::German)),
-            metrics.horizontalAdvance(
-                Margins::HorizontalText(Margins::kLimit, UiLanguage::English))) +
-        24;
-    m_horizontalText->setMinimumWidth(textWidth);
-    m_verticalText->setMinimumWidth(textWidth);
+    int textWidth = 0;
+    for (int tenths : {-Margins::kLimit, 0, Margins::kLimit})
+        for (const QString& text : {Margins::HorizontalText(tenths), Margins::VerticalText(tenths)})
+            textWidth = std::max(textWidth, metrics.horizontalAdvance(text));
+    m_horizontalText->setMinimumWidth(textWidth + 24);
+    m_verticalText->setMinimumWidth(textWidth + 24);
 
     m_doNotShow->setObjectName(QStringLiteral("doNotShow"));
-    m_doNotShow->setText(BilingualText{"Vor dem Druck diesen Dialog nicht anzeigen",
-                                       "Don't show this dialog before printing"}
-                             .In(lang));
-    m_doNotShow->setToolTip(Margins::ToolTip(
-        {"Option", "Option"},
-        {"Verhindert diesen Dialog vor jedem Druckvorgang", "Disables this dialog before printing"},
-        textLanguage));
+    m_doNotShow->setText(tr("Vor dem Druck diesen Dialog nicht anzeigen"));
+    m_doNotShow->setToolTip(
+        Margins::ToolTip(tr("Option"), tr("Verhindert diesen Dialog vor jedem Druckvorgang")));
 
     // The step buttons sit as a cross, the way the mark moves on the paper.
     auto* cross = new QGridLayout;
@@ -217,9 +193,9 @@ CMarginPanel::CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage,
 
     auto* values = new QGridLayout;
     values->setHorizontalSpacing(8);
-    values->addWidget(new QLabel(QStringLiteral("horizontal"), this), 0, 0);
+    values->addWidget(new QLabel(tr("horizontal"), this), 0, 0);
     values->addWidget(m_horizontalText, 0, 1);
-    values->addWidget(new QLabel(BilingualText{"vertikal", "vertical"}.In(lang), this), 1, 0);
+    values->addWidget(new QLabel(tr("vertikal"), this), 1, 0);
     values->addWidget(m_verticalText, 1, 1);
 
     auto* row = new QHBoxLayout;
@@ -238,17 +214,17 @@ CMarginPanel::CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage,
 }
 
 QToolButton* CMarginPanel::MakeStepButton(const char* name, Qt::ArrowType arrow,
-                                          const BilingualText& title, const BilingualText& tip,
-                                          const BilingualText& spoken)
+                                          const QString& title, const QString& tip,
+                                          const QString& spoken)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
     button->setIcon(ArrowIcon(arrow, palette()));
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(30, 30);
-    button->setToolTip(Margins::ToolTip(title, tip, m_textLanguage));
-    button->setAccessibleName(spoken.In(m_textLanguage));
-    button->setAccessibleDescription(tip.In(m_textLanguage));
+    button->setToolTip(Margins::ToolTip(title, tip));
+    button->setAccessibleName(spoken);
+    button->setAccessibleDescription(tip);
     return button;
 }
 
@@ -285,6 +261,6 @@ void CMarginPanel::StepVertical(int direction)
 
 void CMarginPanel::UpdateTexts()
 {
-    m_horizontalText->setText(Margins::HorizontalText(m_horizontal, m_textLanguage));
-    m_verticalText->setText(Margins::VerticalText(m_vertical, m_textLanguage));
+    m_horizontalText->setText(Margins::HorizontalText(m_horizontal));
+    m_verticalText->setText(Margins::VerticalText(m_vertical));
 }

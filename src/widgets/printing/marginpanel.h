@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/settings/language.h"
-
 #include <QWidget>
 
 class QCheckBox;
@@ -27,15 +25,16 @@ enum class LimitRule { StopAtLimit, ClampToLimit };
 // One step of +kStep (direction > 0) or -kStep (direction < 0).
 int Step(int value, int direction, LimitRule rule);
 
-// "1.5 mm nach rechts", "unverändert": the margin dialogs write the number with a
-// decimal point. With `numbers`, in that locale's way ("1,5 mm nach rechts").
-QString HorizontalText(int tenths, UiLanguage language, const QLocale* numbers = nullptr);
-QString VerticalText(int tenths, UiLanguage language, const QLocale* numbers = nullptr);
+// "1.5 mm nach rechts", "unverändert", in the program's language: the margin
+// dialogs write the number with a decimal point. With `numbers`, in that
+// locale's way ("1,5 mm nach rechts").
+QString HorizontalText(int tenths, const QLocale* numbers = nullptr);
+QString VerticalText(int tenths, const QLocale* numbers = nullptr);
 
 // A tool tip with a bold title line, as the dialogs show for every control.
-QString ToolTip(const BilingualText& title, const BilingualText& text, UiLanguage language);
+QString ToolTip(const QString& title, const QString& text);
 // The tool tips of the OK, cancel and help buttons of a margin dialog.
-void SetButtonToolTips(QDialogButtonBox* buttons, UiLanguage language);
+void SetButtonToolTips(QDialogButtonBox* buttons);
 
 } // namespace Margins
 
@@ -46,10 +45,7 @@ class CMarginPanel : public QWidget
     Q_OBJECT
 
 public:
-    // textLanguage chooses the value texts and tool tips; controlLanguage the fixed
-    // labels, which only the single dialog translates.
-    CMarginPanel(UiLanguage textLanguage, UiLanguage controlLanguage, Margins::LimitRule rule,
-                 QWidget* parent = nullptr);
+    explicit CMarginPanel(Margins::LimitRule rule, QWidget* parent = nullptr);
 
     void SetShift(int horizontal, int vertical);
     int Horizontal() const { return m_horizontal; }
@@ -67,10 +63,9 @@ private:
     void UpdateTexts();
     // A button that shows only an arrow; `spoken` is what assistive technology
     // calls it, the tip its description.
-    QToolButton* MakeStepButton(const char* name, Qt::ArrowType arrow, const BilingualText& title,
-                                const BilingualText& tip, const BilingualText& spoken);
+    QToolButton* MakeStepButton(const char* name, Qt::ArrowType arrow, const QString& title,
+                                const QString& tip, const QString& spoken);
 
-    UiLanguage m_textLanguage;
     Margins::LimitRule m_rule;
     int m_horizontal = 0;
     int m_vertical = 0;

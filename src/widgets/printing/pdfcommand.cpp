@@ -6,6 +6,7 @@
 #include "render/views/formrender.h"
 #include "widgets/printing/dlgpdfspeichern.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,10 +40,10 @@ bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget
     }
     QString path;
     {
-        QFileDialog dialog(parent, QStringLiteral("Als PDF speichern"));
+        QFileDialog dialog(parent, QCoreApplication::translate("PdfCommand", "Als PDF speichern"));
         dialog.setObjectName(QStringLiteral("pdfFileDialog"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setNameFilter(QCoreApplication::translate("PdfCommand", "PDF-Dateien (*.pdf)"));
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         dialog.selectFile(ProposedPath(document));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -10,6 +10,7 @@
 #include "widgets/printing/dlgseitenansicht.h"
 #include "widgets/printing/margincommand.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -34,7 +35,7 @@ void PreviewFromPrintDialog(CDlgDrucken& dialog, const CKrDocument& document,
         if (dialog.PlainPaper())
             preview.SetPlainPaper(CopyPlan{dialog.ChosenCopies(), dialog.LabelledCopies()});
         preview.SetCurrentPage(dialog.ChosenPage());
-        preview.SetPrintButtonText(QStringLiteral("Drucken"));
+        preview.SetPrintButtonText(QCoreApplication::translate("PrintCommand", "Drucken"));
         preview.exec();
         print = preview.PrintRequested();
         page = preview.CurrentPage();
@@ -204,7 +205,7 @@ void RunPrintSetup(FormType type, CSettingsStore& settings, CMainFrame& frame, Q
         // Choosing the printer and its paper; pages and copies belong to the
         // program's own print dialog.
         QPrintDialog dialog(&frame.CurrentPrinter(), parent);
-        dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintCommand", "Druckeinrichtung"));
         dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                           QAbstractPrintDialog::PrintShowPageSize);
         dialog.exec();
