@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  # lupdate and lrelease with the CMake package that finds them; the catalogue
+  # check is a Python script; locale-gen makes a German or English system to try.
+  qt6-l10n-tools qt6-tools-dev python3 locales
   fonts-liberation
   poppler-utils
   openssl

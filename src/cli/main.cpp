@@ -1,4 +1,5 @@
 #include "cli/clicommands.h"
+#include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
 
 #include <QCoreApplication>
@@ -39,5 +40,8 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const auto settings = CSettingsStore::OpenUserStore();
+    // Before the arguments are read, so that --help and every message speak the
+    // program's language.
+    InstallTranslators(ChooseProgramLanguage(*settings));
     return RunCli(QCoreApplication::arguments().mid(1), *settings, out, err);
 }

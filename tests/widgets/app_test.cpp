@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 #include "palettes.h"
 #include "screenshot.h"
+#include "testlanguage.h"
 #include "widgets/addresses/dlgprogramoptions.h"
 #include "widgets/app/childframe.h"
 #include "widgets/app/commandids.h"
@@ -469,6 +470,23 @@ private Q_SLOTS:
         QVERIFY(!Frame()->Action(Cmd::AlignCenter)->isEnabled());
     }
 
+    // The whole menu bar speaks the language the settings choose, with a note
+    // open and without one (run in both languages).
+    void mainMenuSpeaksTheProgramLanguage()
+    {
+        QVERIFY(m_app.InitInstance({WriteDocument(QStringLiteral("sprache.cmr"), FormType::Cmr)}));
+        const QString file = InTestLanguage("&Datei", "&File");
+        const QString edit = InTestLanguage("&Bearbeiten", "&Edit");
+        const QString options = InTestLanguage("&Optionen", "&Options");
+        const QString view = InTestLanguage("&Ansicht", "&View");
+        const QString help = InTestLanguage("&Hilfe", "&Help");
+        QCOMPARE(MenuTexts(Frame()->menuBar()->actions()),
+                 QStringList({file, edit, options, view, help}));
+        Frame()->MdiArea()->closeAllSubWindows();
+        QTRY_COMPARE(MenuTexts(Frame()->menuBar()->actions()),
+                     QStringList({file, options, view, help}));
+    }
+
     // The national note's drawn view takes addresses on its address boxes and
     // opens its defaults.
     void addressCommandFollowsTheFormsAddressBoxes()
@@ -803,11 +821,11 @@ private Q_SLOTS:
 
         // What a new start reads: defaults only for the part reset.
         m_app.m_bResetPending = false;
-        const int language = removed.contains("Settings/Language") ? 1 : 0;
+        const int language = removed.contains("Settings/Language") ? 1 : TestLanguageSetting();
         QCOMPARE(m_app.Settings().Get(kMain, Settings::Language), language);
         store.clear();
         // Back to the fixture's own settings for the next rows and tests.
-        m_app.Settings().Set(kMain, Settings::Language, 0);
+        m_app.Settings().Set(kMain, Settings::Language, TestLanguageSetting());
         m_app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);
         m_app.Settings().Set(kMain, Settings::ShowDefaultTextHelp, 1);
         m_app.Settings().Set(kMain, Settings::SplashScreen, 0);
@@ -1052,8 +1070,11 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     app.SetSettingsStore(std::make_unique<CSettingsStore>(std::make_unique<QSettings>(
         dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)));
-    // German texts throughout, also where the program would otherwise speak English.
-    app.Settings().Set(kMain, Settings::Language, 0);
+    // The test's language throughout: from the start, and as the program's own
+    // choice whenever a test starts it.
+    if (!InstallTestLanguage())
+        return 1;
+    app.Settings().Set(kMain, Settings::Language, TestLanguageSetting());
     // Start-ups show neither the introductory help nor the splash window unless
     // a test asks for them.
     app.Settings().Set(kMain, Settings::ShowIntroHelp, 1);

@@ -1,6 +1,7 @@
 #include "widgets/app/krdwinappex.h"
 
 #include "core/app/datafolder.h"
+#include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
 #include "widgets/app/helpwindow.h"
 #include "widgets/settings/resetcommands.h"
@@ -8,22 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTranslator>
 
 CKRDWinAppEx::CKRDWinAppEx(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QLatin1String(CSettingsStore::kOrganisation));
     setApplicationName(QLatin1String(CSettingsStore::kApplication));
-    // The program speaks German; so should Qt's own dialogs and buttons.
-    auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(translator);
+    // Until InitInstance has read the settings, the program speaks its source
+    // language, and so do Qt's own dialogs and buttons.
+    InstallTranslators(ProgramLanguage::German);
 }
 
 CKRDWinAppEx::~CKRDWinAppEx() = default;
@@ -37,6 +33,8 @@ bool CKRDWinAppEx::InitInstance()
 {
     if (!m_settings)
         m_settings = CSettingsStore::OpenUserStore();
+    // Before the first window, which would otherwise be built in German.
+    InstallTranslators(ChooseProgramLanguage(*m_settings));
     m_strProgramDir = applicationDirPath();
     if (!m_strProgramDir.endsWith(QLatin1Char('/')))
         m_strProgramDir += QLatin1Char('/');
