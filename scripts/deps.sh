@@ -13,6 +13,8 @@ packages=(
   poppler-utils
   openssl
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # Validating the eFTI export against its schema in the tests.
+  libxml2-dev libxml2-utils
   clang libclang-rt-14-dev
   # Installing as a desktop program: validators, MIME database, Debian package.
   desktop-file-utils appstream shared-mime-info xdg-utils man-db groff-base

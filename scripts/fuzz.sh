@@ -7,7 +7,8 @@
 # SECONDS per target (default 60); TARGETs are names from fuzz/CMakeLists.txt
 # (default: all). For long runs, e.g. `scripts/fuzz.sh 600 fuzz_render`. Each
 # target keeps its corpus in build-fuzz/corpus/TARGET, seeded from tests/data
-# (tests/data/json for the JSON target) and growing from run to run; inputs that
+# (tests/data/json for the JSON target, tests/data/address-boxes for the address
+# splitter) and growing from run to run; inputs that
 # crash land in build-fuzz/artifacts/ and replay with the plain runner of the
 # normal build: build/fuzz/TARGET FILE. Ends with one summary line per target:
 # executions, coverage (edges), features, corpus size, and whether it stayed
@@ -40,6 +41,7 @@ for target in $targets; do
   corpus=$build/corpus/$target
   seeds=$root/tests/data
   [ "$target" = fuzz_documentjson ] && seeds=$root/tests/data/json
+  [ "$target" = fuzz_addresssplit ] && seeds=$root/tests/data/address-boxes
   mkdir -p "$corpus"
   find "$seeds" -maxdepth 1 -type f ! -name '*.py' ! -name '*.md' -exec cp -t "$corpus" {} +
   echo "== $target: ${seconds}s"

@@ -142,130 +142,130 @@ const qint32 kLinesPage2[] = {
 // The boxes of page 1, the permit checkboxes and the back page's box. The
 // entry comments name the box of the printed form.
 const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
-    {{70, 150, 950, 350}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox1}, // 0: box 1 sender
-    {{70, 405, 950, 605}, kLeft}, // 1: box 2 consignee
-    {{170, 660, 950, 755}, kLeft}, // 2: box 3 place of delivery: place, country
-    {{170, 805, 950, 925}, kLeft}, // 3: box 4 taking over: place, country, date
-    {{70, 975, 950, 1115}, kLeft}, // 4: box 5 documents attached
-    {{990, 405, 1870, 605}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox16}, // 5: box 16 carrier
-    {{990, 660, 1870, 835}, kLeft}, // 6: box 17 successive carriers
+    {{70, 150, 950, 350}, kLeft, BoxMeaning::Sender, nullptr, &Settings::CmrBox1}, // 0: box 1 sender
+    {{70, 405, 950, 605}, kLeft, BoxMeaning::Consignee}, // 1: box 2 consignee
+    {{170, 660, 950, 755}, kLeft, BoxMeaning::DeliveryPlace}, // 2: box 3 place of delivery: place, country
+    {{170, 805, 950, 925}, kLeft, BoxMeaning::TakingOverPlaceAndDate}, // 3: box 4 taking over: place, country, date
+    {{70, 975, 950, 1115}, kLeft, BoxMeaning::AttachedDocuments}, // 4: box 5 documents attached
+    {{990, 405, 1870, 605}, kLeft, BoxMeaning::Carrier, nullptr, &Settings::CmrBox16}, // 5: box 16 carrier
+    {{990, 660, 1870, 835}, kLeft, BoxMeaning::SuccessiveCarriers}, // 6: box 17 successive carriers
     {{990, 885, 1870, 1115}, kLeft}, // 7: box 18 carrier's reservations
-    {{70, 1168, 360, 1208}, kLeft}, // 8: goods row 1: 6 marks
-    {{370, 1168, 620, 1208}, kLeft}, // 9: goods row 1: 7 packages
-    {{630, 1168, 850, 1208}, kLeft}, // 10: goods row 1: 8 packing
-    {{860, 1168, 1180, 1208}, kLeft}, // 11: goods row 1: 9 nature of goods
-    {{1205, 1168, 1415, 1208}, kRight}, // 12: goods row 1: 10 statistical no.
-    {{1430, 1168, 1645, 1208}, kRight}, // 13: goods row 1: 11 gross weight
-    {{1660, 1168, 1870, 1208}, kRight}, // 14: goods row 1: 12 volume
-    {{70, 1208, 360, 1248}, kLeft}, // 15: goods row 2: 6 marks
-    {{370, 1208, 620, 1248}, kLeft}, // 16: goods row 2: 7 packages
-    {{630, 1208, 850, 1248}, kLeft}, // 17: goods row 2: 8 packing
-    {{860, 1208, 1180, 1248}, kLeft}, // 18: goods row 2: 9 nature of goods
-    {{1205, 1208, 1415, 1248}, kRight}, // 19: goods row 2: 10 statistical no.
-    {{1430, 1208, 1645, 1248}, kRight}, // 20: goods row 2: 11 gross weight
-    {{1660, 1208, 1870, 1248}, kRight}, // 21: goods row 2: 12 volume
-    {{70, 1248, 360, 1288}, kLeft}, // 22: goods row 3: 6 marks
-    {{370, 1248, 620, 1288}, kLeft}, // 23: goods row 3: 7 packages
-    {{630, 1248, 850, 1288}, kLeft}, // 24: goods row 3: 8 packing
-    {{860, 1248, 1180, 1288}, kLeft}, // 25: goods row 3: 9 nature of goods
-    {{1205, 1248, 1415, 1288}, kRight}, // 26: goods row 3: 10 statistical no.
-    {{1430, 1248, 1645, 1288}, kRight}, // 27: goods row 3: 11 gross weight
-    {{1660, 1248, 1870, 1288}, kRight}, // 28: goods row 3: 12 volume
-    {{70, 1288, 360, 1328}, kLeft}, // 29: goods row 4: 6 marks
-    {{370, 1288, 620, 1328}, kLeft}, // 30: goods row 4: 7 packages
-    {{630, 1288, 850, 1328}, kLeft}, // 31: goods row 4: 8 packing
-    {{860, 1288, 1180, 1328}, kLeft}, // 32: goods row 4: 9 nature of goods
-    {{1205, 1288, 1415, 1328}, kRight}, // 33: goods row 4: 10 statistical no.
-    {{1430, 1288, 1645, 1328}, kRight}, // 34: goods row 4: 11 gross weight
-    {{1660, 1288, 1870, 1328}, kRight}, // 35: goods row 4: 12 volume
-    {{70, 1328, 360, 1368}, kLeft}, // 36: goods row 5: 6 marks
-    {{370, 1328, 620, 1368}, kLeft}, // 37: goods row 5: 7 packages
-    {{630, 1328, 850, 1368}, kLeft}, // 38: goods row 5: 8 packing
-    {{860, 1328, 1180, 1368}, kLeft}, // 39: goods row 5: 9 nature of goods
-    {{1205, 1328, 1415, 1368}, kRight}, // 40: goods row 5: 10 statistical no.
-    {{1430, 1328, 1645, 1368}, kRight}, // 41: goods row 5: 11 gross weight
-    {{1660, 1328, 1870, 1368}, kRight}, // 42: goods row 5: 12 volume
-    {{70, 1368, 360, 1408}, kLeft}, // 43: goods row 6: 6 marks
-    {{370, 1368, 620, 1408}, kLeft}, // 44: goods row 6: 7 packages
-    {{630, 1368, 850, 1408}, kLeft}, // 45: goods row 6: 8 packing
-    {{860, 1368, 1180, 1408}, kLeft}, // 46: goods row 6: 9 nature of goods
-    {{1205, 1368, 1415, 1408}, kRight}, // 47: goods row 6: 10 statistical no.
-    {{1430, 1368, 1645, 1408}, kRight}, // 48: goods row 6: 11 gross weight
-    {{1660, 1368, 1870, 1408}, kRight}, // 49: goods row 6: 12 volume
-    {{70, 1408, 360, 1448}, kLeft}, // 50: goods row 7: 6 marks
-    {{370, 1408, 620, 1448}, kLeft}, // 51: goods row 7: 7 packages
-    {{630, 1408, 850, 1448}, kLeft}, // 52: goods row 7: 8 packing
-    {{860, 1408, 1180, 1448}, kLeft}, // 53: goods row 7: 9 nature of goods
-    {{1205, 1408, 1415, 1448}, kRight}, // 54: goods row 7: 10 statistical no.
-    {{1430, 1408, 1645, 1448}, kRight}, // 55: goods row 7: 11 gross weight
-    {{1660, 1408, 1870, 1448}, kRight}, // 56: goods row 7: 12 volume
-    {{70, 1448, 360, 1488}, kLeft}, // 57: goods row 8: 6 marks
-    {{370, 1448, 620, 1488}, kLeft}, // 58: goods row 8: 7 packages
-    {{630, 1448, 850, 1488}, kLeft}, // 59: goods row 8: 8 packing
-    {{860, 1448, 1180, 1488}, kLeft}, // 60: goods row 8: 9 nature of goods
-    {{1205, 1448, 1415, 1488}, kRight}, // 61: goods row 8: 10 statistical no.
-    {{1430, 1448, 1645, 1488}, kRight}, // 62: goods row 8: 11 gross weight
-    {{1660, 1448, 1870, 1488}, kRight}, // 63: goods row 8: 12 volume
-    {{70, 1488, 360, 1528}, kLeft}, // 64: goods row 9: 6 marks
-    {{370, 1488, 620, 1528}, kLeft}, // 65: goods row 9: 7 packages
-    {{630, 1488, 850, 1528}, kLeft}, // 66: goods row 9: 8 packing
-    {{860, 1488, 1180, 1528}, kLeft}, // 67: goods row 9: 9 nature of goods
-    {{1205, 1488, 1415, 1528}, kLeft}, // 68: goods row 9: 10 statistical no.
-    {{1430, 1488, 1645, 1528}, kRight}, // 69: goods row 9: 11 gross weight
-    {{1660, 1488, 1870, 1528}, kRight}, // 70: goods row 9: 12 volume
-    {{130, 1600, 390, 1645}, kRight, BoxMeaning::None, "Gefahrgut: UN-Nummer"}, // 71: dangerous goods: UN number
-    {{410, 1600, 990, 1645}, kLeft, BoxMeaning::None, "Gefahrgut: Bezeichnung"}, // 72: dangerous goods: name
-    {{1010, 1600, 1260, 1645}, kCentred, BoxMeaning::None, "Gefahrgut: Gefahrzettelmuster-Nr."}, // 73: dangerous goods: label model no.
-    {{1280, 1600, 1490, 1645}, kLeft, BoxMeaning::None, "Gefahrgut: Verpackungsgruppe"}, // 74: dangerous goods: packing group
-    {{1510, 1600, 1870, 1645}, kLeft, BoxMeaning::None, "Gefahrgut: Tunnelbeschränkungscode"}, // 75: dangerous goods: tunnel restriction code
-    {{1255, 1837, 1385, 1873}, kRight, BoxMeaning::None, "20 Fracht, Absender"}, // 76: box 20 carriage charges: sender
-    {{1395, 1837, 1455, 1873}, kLeft, BoxMeaning::None, "20 Fracht, Absender, Cent"}, // 77: box 20 carriage charges: sender cents
-    {{1465, 1837, 1545, 1873}, kLeft, BoxMeaning::None, "20 Fracht, Währung Absender"}, // 78: box 20 carriage charges: currency (sender)
-    {{1555, 1837, 1635, 1873}, kRight, BoxMeaning::None, "20 Fracht, Währung Empfänger"}, // 79: box 20 carriage charges: currency (consignee)
-    {{1645, 1837, 1805, 1873}, kRight, BoxMeaning::None, "20 Fracht, Empfänger"}, // 80: box 20 carriage charges: consignee
-    {{1815, 1837, 1875, 1873}, kLeft, BoxMeaning::None, "20 Fracht, Empfänger, Cent"}, // 81: box 20 carriage charges: consignee cents
-    {{1255, 1877, 1385, 1913}, kRight, BoxMeaning::None, "20 Ermäßigungen, Absender"}, // 82: box 20 deductions: sender
-    {{1395, 1877, 1455, 1913}, kLeft, BoxMeaning::None, "20 Ermäßigungen, Absender, Cent"}, // 83: box 20 deductions: sender cents
-    {{1465, 1877, 1545, 1913}, kLeft, BoxMeaning::None, "20 Ermäßigungen, Währung Absender"}, // 84: box 20 deductions: currency (sender)
-    {{1555, 1877, 1635, 1913}, kRight, BoxMeaning::None, "20 Ermäßigungen, Währung Empfänger"}, // 85: box 20 deductions: currency (consignee)
-    {{1645, 1877, 1805, 1913}, kRight, BoxMeaning::None, "20 Ermäßigungen, Empfänger"}, // 86: box 20 deductions: consignee
-    {{1815, 1877, 1875, 1913}, kLeft, BoxMeaning::None, "20 Ermäßigungen, Empfänger, Cent"}, // 87: box 20 deductions: consignee cents
-    {{1255, 1917, 1385, 1953}, kRight, BoxMeaning::None, "20 Zwischensumme, Absender"}, // 88: box 20 balance: sender
-    {{1395, 1917, 1455, 1953}, kLeft, BoxMeaning::None, "20 Zwischensumme, Absender, Cent"}, // 89: box 20 balance: sender cents
-    {{1465, 1917, 1545, 1953}, kLeft, BoxMeaning::None, "20 Zwischensumme, Währung Absender"}, // 90: box 20 balance: currency (sender)
-    {{1555, 1917, 1635, 1953}, kRight, BoxMeaning::None, "20 Zwischensumme, Währung Empfänger"}, // 91: box 20 balance: currency (consignee)
-    {{1645, 1917, 1805, 1953}, kRight, BoxMeaning::None, "20 Zwischensumme, Empfänger"}, // 92: box 20 balance: consignee
-    {{1815, 1917, 1875, 1953}, kLeft, BoxMeaning::None, "20 Zwischensumme, Empfänger, Cent"}, // 93: box 20 balance: consignee cents
-    {{1255, 1957, 1385, 1993}, kRight, BoxMeaning::None, "20 Zuschläge, Absender"}, // 94: box 20 supplements: sender
-    {{1395, 1957, 1455, 1993}, kLeft, BoxMeaning::None, "20 Zuschläge, Absender, Cent"}, // 95: box 20 supplements: sender cents
-    {{1465, 1957, 1545, 1993}, kLeft, BoxMeaning::None, "20 Zuschläge, Währung Absender"}, // 96: box 20 supplements: currency (sender)
-    {{1555, 1957, 1635, 1993}, kRight, BoxMeaning::None, "20 Zuschläge, Währung Empfänger"}, // 97: box 20 supplements: currency (consignee)
-    {{1645, 1957, 1805, 1993}, kRight, BoxMeaning::None, "20 Zuschläge, Empfänger"}, // 98: box 20 supplements: consignee
-    {{1815, 1957, 1875, 1993}, kLeft, BoxMeaning::None, "20 Zuschläge, Empfänger, Cent"}, // 99: box 20 supplements: consignee cents
-    {{1255, 1997, 1385, 2033}, kRight, BoxMeaning::None, "20 Nebengebühren, Absender"}, // 100: box 20 additional charges: sender
-    {{1395, 1997, 1455, 2033}, kLeft, BoxMeaning::None, "20 Nebengebühren, Absender, Cent"}, // 101: box 20 additional charges: sender cents
-    {{1465, 1997, 1545, 2033}, kLeft, BoxMeaning::None, "20 Nebengebühren, Währung Absender"}, // 102: box 20 additional charges: currency (sender)
-    {{1555, 1997, 1635, 2033}, kRight, BoxMeaning::None, "20 Nebengebühren, Währung Empfänger"}, // 103: box 20 additional charges: currency (consignee)
-    {{1645, 1997, 1805, 2033}, kRight, BoxMeaning::None, "20 Nebengebühren, Empfänger"}, // 104: box 20 additional charges: consignee
-    {{1815, 1997, 1875, 2033}, kLeft, BoxMeaning::None, "20 Nebengebühren, Empfänger, Cent"}, // 105: box 20 additional charges: consignee cents
-    {{1255, 2037, 1385, 2073}, kRight, BoxMeaning::None, "20 Sonstiges, Absender"}, // 106: box 20 miscellaneous: sender
-    {{1395, 2037, 1455, 2073}, kLeft, BoxMeaning::None, "20 Sonstiges, Absender, Cent"}, // 107: box 20 miscellaneous: sender cents
-    {{1465, 2037, 1545, 2073}, kLeft, BoxMeaning::None, "20 Sonstiges, Währung Absender"}, // 108: box 20 miscellaneous: currency (sender)
-    {{1555, 2037, 1635, 2073}, kRight, BoxMeaning::None, "20 Sonstiges, Währung Empfänger"}, // 109: box 20 miscellaneous: currency (consignee)
-    {{1645, 2037, 1805, 2073}, kRight, BoxMeaning::None, "20 Sonstiges, Empfänger"}, // 110: box 20 miscellaneous: consignee
-    {{1815, 2037, 1875, 2073}, kLeft, BoxMeaning::None, "20 Sonstiges, Empfänger, Cent"}, // 111: box 20 miscellaneous: consignee cents
-    {{1255, 2077, 1385, 2113}, kRight, BoxMeaning::None, "20 Gesamtsumme, Absender"}, // 112: box 20 total: sender
-    {{1395, 2077, 1455, 2113}, kLeft, BoxMeaning::None, "20 Gesamtsumme, Absender, Cent"}, // 113: box 20 total: sender cents
-    {{1465, 2077, 1545, 2113}, kLeft, BoxMeaning::None, "20 Gesamtsumme, Währung Absender"}, // 114: box 20 total: currency (sender)
-    {{1555, 2077, 1635, 2113}, kRight, BoxMeaning::None, "20 Gesamtsumme, Währung Empfänger"}, // 115: box 20 total: currency (consignee)
-    {{1645, 2077, 1805, 2113}, kRight, BoxMeaning::None, "20 Gesamtsumme, Empfänger"}, // 116: box 20 total: consignee
-    {{1815, 2077, 1875, 2113}, kLeft, BoxMeaning::None, "20 Gesamtsumme, Empfänger, Cent"}, // 117: box 20 total: consignee cents
-    {{70, 1695, 960, 1825}, kLeft}, // 118: box 13 sender's instructions
-    {{70, 1875, 960, 1915}, kLeft}, // 119: box 14 instructions as to payment
-    {{250, 1925, 960, 1985}, kLeft, BoxMeaning::None, "15 Rückerstattung"}, // 120: box 15 cash on delivery
-    {{990, 1695, 1870, 1775}, kLeft}, // 121: box 19 special agreements
-    {{1175, 2125, 1480, 2195}, kLeft, BoxMeaning::None, "21 Ausgefertigt in", nullptr, BoxFill::Place}, // 122: box 21 established in
-    {{1545, 2125, 1870, 2195}, kLeft, BoxMeaning::None, "21 Ausgefertigt am", nullptr, BoxFill::Date}, // 123: box 21 on (date)
+    {{70, 1168, 360, 1208}, kLeft, BoxMeaning::GoodsMarks}, // 8: goods row 1: 6 marks
+    {{370, 1168, 620, 1208}, kLeft, BoxMeaning::GoodsPackages}, // 9: goods row 1: 7 packages
+    {{630, 1168, 850, 1208}, kLeft, BoxMeaning::GoodsPacking}, // 10: goods row 1: 8 packing
+    {{860, 1168, 1180, 1208}, kLeft, BoxMeaning::GoodsDescription}, // 11: goods row 1: 9 nature of goods
+    {{1205, 1168, 1415, 1208}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 12: goods row 1: 10 statistical no.
+    {{1430, 1168, 1645, 1208}, kRight, BoxMeaning::GoodsGrossWeight}, // 13: goods row 1: 11 gross weight
+    {{1660, 1168, 1870, 1208}, kRight, BoxMeaning::GoodsVolume}, // 14: goods row 1: 12 volume
+    {{70, 1208, 360, 1248}, kLeft, BoxMeaning::GoodsMarks}, // 15: goods row 2: 6 marks
+    {{370, 1208, 620, 1248}, kLeft, BoxMeaning::GoodsPackages}, // 16: goods row 2: 7 packages
+    {{630, 1208, 850, 1248}, kLeft, BoxMeaning::GoodsPacking}, // 17: goods row 2: 8 packing
+    {{860, 1208, 1180, 1248}, kLeft, BoxMeaning::GoodsDescription}, // 18: goods row 2: 9 nature of goods
+    {{1205, 1208, 1415, 1248}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 19: goods row 2: 10 statistical no.
+    {{1430, 1208, 1645, 1248}, kRight, BoxMeaning::GoodsGrossWeight}, // 20: goods row 2: 11 gross weight
+    {{1660, 1208, 1870, 1248}, kRight, BoxMeaning::GoodsVolume}, // 21: goods row 2: 12 volume
+    {{70, 1248, 360, 1288}, kLeft, BoxMeaning::GoodsMarks}, // 22: goods row 3: 6 marks
+    {{370, 1248, 620, 1288}, kLeft, BoxMeaning::GoodsPackages}, // 23: goods row 3: 7 packages
+    {{630, 1248, 850, 1288}, kLeft, BoxMeaning::GoodsPacking}, // 24: goods row 3: 8 packing
+    {{860, 1248, 1180, 1288}, kLeft, BoxMeaning::GoodsDescription}, // 25: goods row 3: 9 nature of goods
+    {{1205, 1248, 1415, 1288}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 26: goods row 3: 10 statistical no.
+    {{1430, 1248, 1645, 1288}, kRight, BoxMeaning::GoodsGrossWeight}, // 27: goods row 3: 11 gross weight
+    {{1660, 1248, 1870, 1288}, kRight, BoxMeaning::GoodsVolume}, // 28: goods row 3: 12 volume
+    {{70, 1288, 360, 1328}, kLeft, BoxMeaning::GoodsMarks}, // 29: goods row 4: 6 marks
+    {{370, 1288, 620, 1328}, kLeft, BoxMeaning::GoodsPackages}, // 30: goods row 4: 7 packages
+    {{630, 1288, 850, 1328}, kLeft, BoxMeaning::GoodsPacking}, // 31: goods row 4: 8 packing
+    {{860, 1288, 1180, 1328}, kLeft, BoxMeaning::GoodsDescription}, // 32: goods row 4: 9 nature of goods
+    {{1205, 1288, 1415, 1328}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 33: goods row 4: 10 statistical no.
+    {{1430, 1288, 1645, 1328}, kRight, BoxMeaning::GoodsGrossWeight}, // 34: goods row 4: 11 gross weight
+    {{1660, 1288, 1870, 1328}, kRight, BoxMeaning::GoodsVolume}, // 35: goods row 4: 12 volume
+    {{70, 1328, 360, 1368}, kLeft, BoxMeaning::GoodsMarks}, // 36: goods row 5: 6 marks
+    {{370, 1328, 620, 1368}, kLeft, BoxMeaning::GoodsPackages}, // 37: goods row 5: 7 packages
+    {{630, 1328, 850, 1368}, kLeft, BoxMeaning::GoodsPacking}, // 38: goods row 5: 8 packing
+    {{860, 1328, 1180, 1368}, kLeft, BoxMeaning::GoodsDescription}, // 39: goods row 5: 9 nature of goods
+    {{1205, 1328, 1415, 1368}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 40: goods row 5: 10 statistical no.
+    {{1430, 1328, 1645, 1368}, kRight, BoxMeaning::GoodsGrossWeight}, // 41: goods row 5: 11 gross weight
+    {{1660, 1328, 1870, 1368}, kRight, BoxMeaning::GoodsVolume}, // 42: goods row 5: 12 volume
+    {{70, 1368, 360, 1408}, kLeft, BoxMeaning::GoodsMarks}, // 43: goods row 6: 6 marks
+    {{370, 1368, 620, 1408}, kLeft, BoxMeaning::GoodsPackages}, // 44: goods row 6: 7 packages
+    {{630, 1368, 850, 1408}, kLeft, BoxMeaning::GoodsPacking}, // 45: goods row 6: 8 packing
+    {{860, 1368, 1180, 1408}, kLeft, BoxMeaning::GoodsDescription}, // 46: goods row 6: 9 nature of goods
+    {{1205, 1368, 1415, 1408}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 47: goods row 6: 10 statistical no.
+    {{1430, 1368, 1645, 1408}, kRight, BoxMeaning::GoodsGrossWeight}, // 48: goods row 6: 11 gross weight
+    {{1660, 1368, 1870, 1408}, kRight, BoxMeaning::GoodsVolume}, // 49: goods row 6: 12 volume
+    {{70, 1408, 360, 1448}, kLeft, BoxMeaning::GoodsMarks}, // 50: goods row 7: 6 marks
+    {{370, 1408, 620, 1448}, kLeft, BoxMeaning::GoodsPackages}, // 51: goods row 7: 7 packages
+    {{630, 1408, 850, 1448}, kLeft, BoxMeaning::GoodsPacking}, // 52: goods row 7: 8 packing
+    {{860, 1408, 1180, 1448}, kLeft, BoxMeaning::GoodsDescription}, // 53: goods row 7: 9 nature of goods
+    {{1205, 1408, 1415, 1448}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 54: goods row 7: 10 statistical no.
+    {{1430, 1408, 1645, 1448}, kRight, BoxMeaning::GoodsGrossWeight}, // 55: goods row 7: 11 gross weight
+    {{1660, 1408, 1870, 1448}, kRight, BoxMeaning::GoodsVolume}, // 56: goods row 7: 12 volume
+    {{70, 1448, 360, 1488}, kLeft, BoxMeaning::GoodsMarks}, // 57: goods row 8: 6 marks
+    {{370, 1448, 620, 1488}, kLeft, BoxMeaning::GoodsPackages}, // 58: goods row 8: 7 packages
+    {{630, 1448, 850, 1488}, kLeft, BoxMeaning::GoodsPacking}, // 59: goods row 8: 8 packing
+    {{860, 1448, 1180, 1488}, kLeft, BoxMeaning::GoodsDescription}, // 60: goods row 8: 9 nature of goods
+    {{1205, 1448, 1415, 1488}, kRight, BoxMeaning::GoodsStatisticalNumber}, // 61: goods row 8: 10 statistical no.
+    {{1430, 1448, 1645, 1488}, kRight, BoxMeaning::GoodsGrossWeight}, // 62: goods row 8: 11 gross weight
+    {{1660, 1448, 1870, 1488}, kRight, BoxMeaning::GoodsVolume}, // 63: goods row 8: 12 volume
+    {{70, 1488, 360, 1528}, kLeft, BoxMeaning::GoodsMarks}, // 64: goods row 9: 6 marks
+    {{370, 1488, 620, 1528}, kLeft, BoxMeaning::GoodsPackages}, // 65: goods row 9: 7 packages
+    {{630, 1488, 850, 1528}, kLeft, BoxMeaning::GoodsPacking}, // 66: goods row 9: 8 packing
+    {{860, 1488, 1180, 1528}, kLeft, BoxMeaning::GoodsDescription}, // 67: goods row 9: 9 nature of goods
+    {{1205, 1488, 1415, 1528}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 68: goods row 9: 10 statistical no.
+    {{1430, 1488, 1645, 1528}, kRight, BoxMeaning::GoodsGrossWeight}, // 69: goods row 9: 11 gross weight
+    {{1660, 1488, 1870, 1528}, kRight, BoxMeaning::GoodsVolume}, // 70: goods row 9: 12 volume
+    {{130, 1600, 390, 1645}, kRight, BoxMeaning::DangerousUnNumber, "Gefahrgut: UN-Nummer"}, // 71: dangerous goods: UN number
+    {{410, 1600, 990, 1645}, kLeft, BoxMeaning::DangerousName, "Gefahrgut: Bezeichnung"}, // 72: dangerous goods: name
+    {{1010, 1600, 1260, 1645}, kCentred, BoxMeaning::DangerousLabel, "Gefahrgut: Gefahrzettelmuster-Nr."}, // 73: dangerous goods: label model no.
+    {{1280, 1600, 1490, 1645}, kLeft, BoxMeaning::DangerousPackingGroup, "Gefahrgut: Verpackungsgruppe"}, // 74: dangerous goods: packing group
+    {{1510, 1600, 1870, 1645}, kLeft, BoxMeaning::DangerousTunnelCode, "Gefahrgut: Tunnelbeschränkungscode"}, // 75: dangerous goods: tunnel restriction code
+    {{1255, 1837, 1385, 1873}, kRight, BoxMeaning::PayableBySender, "20 Fracht, Absender"}, // 76: box 20 carriage charges: sender
+    {{1395, 1837, 1455, 1873}, kLeft, BoxMeaning::Cents, "20 Fracht, Absender, Cent"}, // 77: box 20 carriage charges: sender cents
+    {{1465, 1837, 1545, 1873}, kLeft, BoxMeaning::SenderCurrency, "20 Fracht, Währung Absender"}, // 78: box 20 carriage charges: currency (sender)
+    {{1555, 1837, 1635, 1873}, kRight, BoxMeaning::ConsigneeCurrency, "20 Fracht, Währung Empfänger"}, // 79: box 20 carriage charges: currency (consignee)
+    {{1645, 1837, 1805, 1873}, kRight, BoxMeaning::PayableByConsignee, "20 Fracht, Empfänger"}, // 80: box 20 carriage charges: consignee
+    {{1815, 1837, 1875, 1873}, kLeft, BoxMeaning::Cents, "20 Fracht, Empfänger, Cent"}, // 81: box 20 carriage charges: consignee cents
+    {{1255, 1877, 1385, 1913}, kRight, BoxMeaning::PayableBySender, "20 Ermäßigungen, Absender"}, // 82: box 20 deductions: sender
+    {{1395, 1877, 1455, 1913}, kLeft, BoxMeaning::Cents, "20 Ermäßigungen, Absender, Cent"}, // 83: box 20 deductions: sender cents
+    {{1465, 1877, 1545, 1913}, kLeft, BoxMeaning::SenderCurrency, "20 Ermäßigungen, Währung Absender"}, // 84: box 20 deductions: currency (sender)
+    {{1555, 1877, 1635, 1913}, kRight, BoxMeaning::ConsigneeCurrency, "20 Ermäßigungen, Währung Empfänger"}, // 85: box 20 deductions: currency (consignee)
+    {{1645, 1877, 1805, 1913}, kRight, BoxMeaning::PayableByConsignee, "20 Ermäßigungen, Empfänger"}, // 86: box 20 deductions: consignee
+    {{1815, 1877, 1875, 1913}, kLeft, BoxMeaning::Cents, "20 Ermäßigungen, Empfänger, Cent"}, // 87: box 20 deductions: consignee cents
+    {{1255, 1917, 1385, 1953}, kRight, BoxMeaning::PayableBySender, "20 Zwischensumme, Absender"}, // 88: box 20 balance: sender
+    {{1395, 1917, 1455, 1953}, kLeft, BoxMeaning::Cents, "20 Zwischensumme, Absender, Cent"}, // 89: box 20 balance: sender cents
+    {{1465, 1917, 1545, 1953}, kLeft, BoxMeaning::SenderCurrency, "20 Zwischensumme, Währung Absender"}, // 90: box 20 balance: currency (sender)
+    {{1555, 1917, 1635, 1953}, kRight, BoxMeaning::ConsigneeCurrency, "20 Zwischensumme, Währung Empfänger"}, // 91: box 20 balance: currency (consignee)
+    {{1645, 1917, 1805, 1953}, kRight, BoxMeaning::PayableByConsignee, "20 Zwischensumme, Empfänger"}, // 92: box 20 balance: consignee
+    {{1815, 1917, 1875, 1953}, kLeft, BoxMeaning::Cents, "20 Zwischensumme, Empfänger, Cent"}, // 93: box 20 balance: consignee cents
+    {{1255, 1957, 1385, 1993}, kRight, BoxMeaning::PayableBySender, "20 Zuschläge, Absender"}, // 94: box 20 supplements: sender
+    {{1395, 1957, 1455, 1993}, kLeft, BoxMeaning::Cents, "20 Zuschläge, Absender, Cent"}, // 95: box 20 supplements: sender cents
+    {{1465, 1957, 1545, 1993}, kLeft, BoxMeaning::SenderCurrency, "20 Zuschläge, Währung Absender"}, // 96: box 20 supplements: currency (sender)
+    {{1555, 1957, 1635, 1993}, kRight, BoxMeaning::ConsigneeCurrency, "20 Zuschläge, Währung Empfänger"}, // 97: box 20 supplements: currency (consignee)
+    {{1645, 1957, 1805, 1993}, kRight, BoxMeaning::PayableByConsignee, "20 Zuschläge, Empfänger"}, // 98: box 20 supplements: consignee
+    {{1815, 1957, 1875, 1993}, kLeft, BoxMeaning::Cents, "20 Zuschläge, Empfänger, Cent"}, // 99: box 20 supplements: consignee cents
+    {{1255, 1997, 1385, 2033}, kRight, BoxMeaning::PayableBySender, "20 Nebengebühren, Absender"}, // 100: box 20 additional charges: sender
+    {{1395, 1997, 1455, 2033}, kLeft, BoxMeaning::Cents, "20 Nebengebühren, Absender, Cent"}, // 101: box 20 additional charges: sender cents
+    {{1465, 1997, 1545, 2033}, kLeft, BoxMeaning::SenderCurrency, "20 Nebengebühren, Währung Absender"}, // 102: box 20 additional charges: currency (sender)
+    {{1555, 1997, 1635, 2033}, kRight, BoxMeaning::ConsigneeCurrency, "20 Nebengebühren, Währung Empfänger"}, // 103: box 20 additional charges: currency (consignee)
+    {{1645, 1997, 1805, 2033}, kRight, BoxMeaning::PayableByConsignee, "20 Nebengebühren, Empfänger"}, // 104: box 20 additional charges: consignee
+    {{1815, 1997, 1875, 2033}, kLeft, BoxMeaning::Cents, "20 Nebengebühren, Empfänger, Cent"}, // 105: box 20 additional charges: consignee cents
+    {{1255, 2037, 1385, 2073}, kRight, BoxMeaning::PayableBySender, "20 Sonstiges, Absender"}, // 106: box 20 miscellaneous: sender
+    {{1395, 2037, 1455, 2073}, kLeft, BoxMeaning::Cents, "20 Sonstiges, Absender, Cent"}, // 107: box 20 miscellaneous: sender cents
+    {{1465, 2037, 1545, 2073}, kLeft, BoxMeaning::SenderCurrency, "20 Sonstiges, Währung Absender"}, // 108: box 20 miscellaneous: currency (sender)
+    {{1555, 2037, 1635, 2073}, kRight, BoxMeaning::ConsigneeCurrency, "20 Sonstiges, Währung Empfänger"}, // 109: box 20 miscellaneous: currency (consignee)
+    {{1645, 2037, 1805, 2073}, kRight, BoxMeaning::PayableByConsignee, "20 Sonstiges, Empfänger"}, // 110: box 20 miscellaneous: consignee
+    {{1815, 2037, 1875, 2073}, kLeft, BoxMeaning::Cents, "20 Sonstiges, Empfänger, Cent"}, // 111: box 20 miscellaneous: consignee cents
+    {{1255, 2077, 1385, 2113}, kRight, BoxMeaning::PayableBySender, "20 Gesamtsumme, Absender"}, // 112: box 20 total: sender
+    {{1395, 2077, 1455, 2113}, kLeft, BoxMeaning::Cents, "20 Gesamtsumme, Absender, Cent"}, // 113: box 20 total: sender cents
+    {{1465, 2077, 1545, 2113}, kLeft, BoxMeaning::SenderCurrency, "20 Gesamtsumme, Währung Absender"}, // 114: box 20 total: currency (sender)
+    {{1555, 2077, 1635, 2113}, kRight, BoxMeaning::ConsigneeCurrency, "20 Gesamtsumme, Währung Empfänger"}, // 115: box 20 total: currency (consignee)
+    {{1645, 2077, 1805, 2113}, kRight, BoxMeaning::PayableByConsignee, "20 Gesamtsumme, Empfänger"}, // 116: box 20 total: consignee
+    {{1815, 2077, 1875, 2113}, kLeft, BoxMeaning::Cents, "20 Gesamtsumme, Empfänger, Cent"}, // 117: box 20 total: consignee cents
+    {{70, 1695, 960, 1825}, kLeft, BoxMeaning::SenderInstructions}, // 118: box 13 sender's instructions
+    {{70, 1875, 960, 1915}, kLeft, BoxMeaning::PaymentInstructions}, // 119: box 14 instructions as to payment
+    {{250, 1925, 960, 1985}, kLeft, BoxMeaning::CashOnDelivery, "15 Rückerstattung"}, // 120: box 15 cash on delivery
+    {{990, 1695, 1870, 1775}, kLeft, BoxMeaning::SpecialAgreements}, // 121: box 19 special agreements
+    {{1175, 2125, 1480, 2195}, kLeft, BoxMeaning::PlaceOfIssue, "21 Ausgefertigt in", nullptr, BoxFill::Place}, // 122: box 21 established in
+    {{1545, 2125, 1870, 2195}, kLeft, BoxMeaning::DateOfIssue, "21 Ausgefertigt am", nullptr, BoxFill::Date}, // 123: box 21 on (date)
     {{70, 2245, 650, 2455}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox22}, // 124: box 22 sender's signature and stamp
     {{680, 2245, 1260, 2455}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox23}, // 125: box 23 carrier's signature and stamp
     {{55, 2563, 285, 2602}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 1: von"}, // 126: box 25 tariff distance leg 1: from
@@ -283,9 +283,9 @@ const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
     {{55, 2743, 285, 2782}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: von"}, // 138: box 25 tariff distance leg 5: from
     {{295, 2743, 525, 2782}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: bis"}, // 139: box 25 tariff distance leg 5: to
     {{535, 2743, 655, 2782}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: km"}, // 140: box 25 tariff distance leg 5: km
-    {{500, 1995, 960, 2055}, kLeft, BoxMeaning::None, "26 Vertragspartner des Frachtführers"}, // 141: box 26 carrier's contracting party
-    {{405, 2105, 685, 2145}, kLeft, BoxMeaning::None, "27 Amtliches Kennzeichen, Kfz"}, // 142: box 27 registration: lorry
-    {{695, 2105, 970, 2145}, kLeft, BoxMeaning::None, "27 Amtliches Kennzeichen, Anhänger"}, // 143: box 27 registration: trailer
+    {{500, 1995, 960, 2055}, kLeft, BoxMeaning::OrderingParty, "26 Vertragspartner des Frachtführers"}, // 141: box 26 carrier's contracting party
+    {{405, 2105, 685, 2145}, kLeft, BoxMeaning::VehiclePlate, "27 Amtliches Kennzeichen, Kfz"}, // 142: box 27 registration: lorry
+    {{695, 2105, 970, 2145}, kLeft, BoxMeaning::TrailerPlate, "27 Amtliches Kennzeichen, Anhänger"}, // 143: box 27 registration: trailer
     {{405, 2155, 685, 2195}, kRight, BoxMeaning::None, "27 Nutzlast in kg, Kfz"}, // 144: box 27 payload: lorry
     {{695, 2155, 970, 2195}, kRight, BoxMeaning::None, "27 Nutzlast in kg, Anhänger"}, // 145: box 27 payload: trailer
     {{915, 2563, 1025, 2602}, kRight, BoxMeaning::None, "Paletten-Absender: Euro-Palette, Anzahl"}, // 146: pallets at the sender, Euro pallets: number
@@ -317,11 +317,11 @@ const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
     {{1765, 2698, 1875, 2737}, kCentred, BoxMeaning::None, "Paletten-Empfänger: andere Art, Tausch"}, // 172: pallets at the consignee, other kind: exchange
     {{1655, 2745, 1875, 2782}, kLeft, BoxMeaning::None, "Paletten-Empfänger: Bestätigung des Empfängers"}, // 173: pallets at the consignee: consignee's confirmation
     {{350, 2790, 1000, 2850}, kLeft, BoxMeaning::None, "Benutzte Genehmigungsnummer"}, // 174: permit number used
-    {{1400, 150, 1850, 210}, kLeft, BoxMeaning::None, "Feld neben dem Titel"}, // 175: beside the title
-    {{1010, 2800, 1060, 2855}}, // 176: permit checkbox 1
-    {{1240, 2800, 1290, 2855}}, // 177: permit checkbox 2
-    {{1470, 2800, 1520, 2855}}, // 178: permit checkbox 3
-    {{1670, 2800, 1720, 2855}}, // 179: permit checkbox 4
+    {{1400, 150, 1850, 210}, kLeft, BoxMeaning::NoteNumber, "Feld neben dem Titel"}, // 175: beside the title
+    {{1010, 2800, 1060, 2855}, kLeft, BoxMeaning::PermitNational}, // 176: permit checkbox 1
+    {{1240, 2800, 1290, 2855}, kLeft, BoxMeaning::PermitBilateral}, // 177: permit checkbox 2
+    {{1470, 2800, 1520, 2855}, kLeft, BoxMeaning::PermitEc}, // 178: permit checkbox 3
+    {{1670, 2800, 1720, 2855}, kLeft, BoxMeaning::PermitCemt}, // 179: permit checkbox 4
     {{100, 250, 1870, 1100}}, // 180: back page
 };
 

@@ -128,9 +128,93 @@ struct CopyLabels
     QPoint at;
 };
 
-// What a box means to the data exchange with other programs. None: free
-// text, which nothing reads by its meaning.
-enum class BoxMeaning : quint8 { None };
+// What a box means to the data exchange with other programs (the consignment
+// record, core/exchange). None: free text, which nothing reads by its meaning.
+//
+// Most meanings lie on one box of a form. A line meaning (marked "lines") may
+// lie on several boxes, which then hold the lines of one text in index order. A
+// row meaning (marked "row") starts a row in every box that has it: the n-th box
+// of the meaning, in index order, belongs to row n (goods item n, charge n).
+// Cents lies right after the box of the amount whose cents it holds.
+//
+// The meanings of check boxes say what their cross means; the check word w
+// crosses check box w - 1.
+enum class BoxMeaning : quint8 {
+    None,
+    NoteNumber,
+    PlaceOfIssue,
+    DateOfIssue,
+    PlaceAndDateOfIssue, // "place - date"
+    // Parties: name and address lines, contact lines.
+    Sender,
+    Consignee,
+    Carrier,
+    SuccessiveCarriers, // one party, or several apart by a blank line
+    Forwarder,
+    OrderingParty, // one line: the carrier's contracting party, parts apart by commas
+    ForwarderPhone,
+    ForwarderFax,
+    // Places and dates of the carriage.
+    TakingOverPlace,        // lines
+    TakingOverPlaceAndDate, // place and country lines and a date line
+    TakingOverDate,
+    TakingOverTime,
+    DeliveryPlace,         // lines
+    FurtherLoadingPlace,   // row
+    FurtherUnloadingPlace, // row
+    // Goods items, each a row.
+    GoodsMarks,
+    GoodsPackages,
+    GoodsPacking,
+    GoodsPackagesAndPacking, // "12 Paletten"
+    GoodsDescription,
+    GoodsStatisticalNumber,
+    GoodsGrossWeight,
+    GoodsVolume,
+    GoodsWeightOrVolume, // kg, or m³ where the text says so
+    GoodsLoadingWeight,
+    // The dangerous goods of the note.
+    DangerousUnNumber,
+    DangerousName,
+    DangerousLabel,
+    DangerousPackingGroup,
+    DangerousTunnelCode,
+    // Instructions, agreements, payment.
+    SenderInstructions, // lines
+    SpecialAgreements,  // lines
+    AttachedDocuments,
+    PaymentInstructions, // "frei", "unfrei", the carriage terms
+    CashOnDelivery,
+    // The table of charges to be paid by the sender or the consignee: row n is
+    // the n-th kind of charge of the international note (carriage charges,
+    // deductions, balance, supplements, other charges, miscellaneous, total).
+    PayableBySender,    // row
+    SenderCurrency,     // row
+    ConsigneeCurrency,  // row
+    PayableByConsignee, // row
+    // A freight calculation in euros.
+    FreightSum,    // row
+    ServiceAmount, // row
+    Subtotal,
+    NetAmount,
+    TaxAmount,
+    TotalAmount,
+    Cents,
+    // The vehicle.
+    VehiclePlate,
+    TrailerPlate,
+    // Check boxes.
+    PermitNational,
+    PermitBilateral,
+    PermitEc,
+    PermitCemt,
+    OpenVehicleYes,
+    OpenVehicleNo,
+    TermsAdr,
+    TermsHgb,
+    TermsVbglAgl,
+    TermsAdsp,
+};
 
 // What a new note writes into a box by itself, with the automatic date.
 enum class BoxFill : quint8 {

@@ -70,100 +70,100 @@ const qint32 kLines[] = {
 // printed form. A typed line takes 4.5 mm, as a goods row does; the addresses
 // have four lines or more.
 const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
-    {{1400, 60, 1990, 120}, kLeft}, // 0: field 3 order number
+    {{1400, 60, 1990, 120}, kLeft, BoxMeaning::NoteNumber}, // 0: field 3 order number
     {{1090, 160, 2000, 215}, kLeft}, // 1: field 4 shipper's number at the forwarder
-    {{160, 110, 1050, 300}, kLeft, BoxMeaning::None, nullptr, &Settings::SpaBox1}, // 2: field 1 shipper/supplier (address)
+    {{160, 110, 1050, 300}, kLeft, BoxMeaning::Sender, nullptr, &Settings::SpaBox1}, // 2: field 1 shipper/supplier (address)
     {{400, 305, 1050, 350}, kLeft}, // 3: field 2 supplier number
-    {{160, 395, 1050, 470}, kLeft}, // 4: field 5 loading place
+    {{160, 395, 1050, 470}, kLeft, BoxMeaning::TakingOverPlace}, // 4: field 5 loading place
     {{1460, 325, 1810, 370}, kLeft}, // 5: field 8 consignment number
-    {{1090, 325, 1440, 370}, kLeft}, // 6: field 6 date
+    {{1090, 325, 1440, 370}, kLeft, BoxMeaning::DateOfIssue}, // 6: field 6 date
     {{1825, 265, 1880, 345}, kCentred}, // 7: field 7 relation number, first cell
     {{1890, 265, 1945, 345}, kCentred}, // 8: field 7 relation number, second cell
     {{1955, 265, 2005, 345}, kCentred}, // 9: field 7 relation number, third cell
-    {{1090, 410, 2000, 585}, kLeft}, // 10: field 9 forwarder (address)
+    {{1090, 410, 2000, 585}, kLeft, BoxMeaning::Forwarder}, // 10: field 9 forwarder (address)
     {{1320, 595, 2000, 640}, kLeft}, // 11: field 10 forwarder number
-    {{1200, 665, 1580, 710}, kLeft}, // 12: forwarder's telephone
-    {{1660, 665, 2000, 710}, kLeft}, // 13: forwarder's fax
+    {{1200, 665, 1580, 710}, kLeft, BoxMeaning::ForwarderPhone}, // 12: forwarder's telephone
+    {{1660, 665, 2000, 710}, kLeft, BoxMeaning::ForwarderFax}, // 13: forwarder's fax
     {{1400, 740, 2000, 785}, kLeft}, // 14: field 13 bordereau/loading list number
-    {{160, 510, 1050, 700}, kLeft}, // 15: field 11 consignee (address)
+    {{160, 510, 1050, 700}, kLeft, BoxMeaning::Consignee}, // 15: field 11 consignee (address)
     {{400, 705, 1050, 750}, kLeft}, // 16: field 12 consignee number
-    {{160, 790, 1050, 930}, kLeft}, // 17: field 14 delivery/unloading place (address)
+    {{160, 790, 1050, 930}, kLeft, BoxMeaning::DeliveryPlace}, // 17: field 14 delivery/unloading place (address)
     {{1090, 825, 2000, 870}, kLeft}, // 18: field 15 shipper's note for the forwarder
     {{1320, 885, 1600, 930}, kLeft}, // 19: field 16 arrival date
     {{1810, 885, 2000, 930}, kLeft}, // 20: field 17 arrival time
-    {{160, 1030, 610, 1075}, kLeft}, // 21: goods row 0: 18 marks and numbers
-    {{630, 1030, 740, 1075}, kRight}, // 22: goods row 0: 19 count
-    {{760, 1030, 1025, 1075}, kLeft}, // 23: goods row 0: 20 package
+    {{160, 1030, 610, 1075}, kLeft, BoxMeaning::GoodsMarks}, // 21: goods row 0: 18 marks and numbers
+    {{630, 1030, 740, 1075}, kRight, BoxMeaning::GoodsPackages}, // 22: goods row 0: 19 count
+    {{760, 1030, 1025, 1075}, kLeft, BoxMeaning::GoodsPacking}, // 23: goods row 0: 20 package
     {{1040, 1030, 1075, 1075}, kLeft}, // 24: goods row 0: 21 SF
-    {{1090, 1030, 1660, 1075}, kLeft}, // 25: goods row 0: 22 contents
-    {{1675, 1030, 1805, 1075}, kRight}, // 26: goods row 0: 23 loading weight
-    {{1825, 1030, 2005, 1075}, kRight}, // 27: goods row 0: 24 gross weight
-    {{160, 1075, 610, 1120}, kLeft}, // 28: goods row 1: 18 marks and numbers
-    {{630, 1075, 740, 1120}, kRight}, // 29: goods row 1: 19 count
-    {{760, 1075, 1025, 1120}, kLeft}, // 30: goods row 1: 20 package
+    {{1090, 1030, 1660, 1075}, kLeft, BoxMeaning::GoodsDescription}, // 25: goods row 0: 22 contents
+    {{1675, 1030, 1805, 1075}, kRight, BoxMeaning::GoodsLoadingWeight}, // 26: goods row 0: 23 loading weight
+    {{1825, 1030, 2005, 1075}, kRight, BoxMeaning::GoodsGrossWeight}, // 27: goods row 0: 24 gross weight
+    {{160, 1075, 610, 1120}, kLeft, BoxMeaning::GoodsMarks}, // 28: goods row 1: 18 marks and numbers
+    {{630, 1075, 740, 1120}, kRight, BoxMeaning::GoodsPackages}, // 29: goods row 1: 19 count
+    {{760, 1075, 1025, 1120}, kLeft, BoxMeaning::GoodsPacking}, // 30: goods row 1: 20 package
     {{1040, 1075, 1075, 1120}, kLeft}, // 31: goods row 1: 21 SF
-    {{1090, 1075, 1660, 1120}, kLeft}, // 32: goods row 1: 22 contents
-    {{1675, 1075, 1805, 1120}, kRight}, // 33: goods row 1: 23 loading weight
-    {{1825, 1075, 2005, 1120}, kRight}, // 34: goods row 1: 24 gross weight
-    {{160, 1120, 610, 1165}, kLeft}, // 35: goods row 2: 18 marks and numbers
-    {{630, 1120, 740, 1165}, kRight}, // 36: goods row 2: 19 count
-    {{760, 1120, 1025, 1165}, kLeft}, // 37: goods row 2: 20 package
+    {{1090, 1075, 1660, 1120}, kLeft, BoxMeaning::GoodsDescription}, // 32: goods row 1: 22 contents
+    {{1675, 1075, 1805, 1120}, kRight, BoxMeaning::GoodsLoadingWeight}, // 33: goods row 1: 23 loading weight
+    {{1825, 1075, 2005, 1120}, kRight, BoxMeaning::GoodsGrossWeight}, // 34: goods row 1: 24 gross weight
+    {{160, 1120, 610, 1165}, kLeft, BoxMeaning::GoodsMarks}, // 35: goods row 2: 18 marks and numbers
+    {{630, 1120, 740, 1165}, kRight, BoxMeaning::GoodsPackages}, // 36: goods row 2: 19 count
+    {{760, 1120, 1025, 1165}, kLeft, BoxMeaning::GoodsPacking}, // 37: goods row 2: 20 package
     {{1040, 1120, 1075, 1165}, kLeft}, // 38: goods row 2: 21 SF
-    {{1090, 1120, 1660, 1165}, kLeft}, // 39: goods row 2: 22 contents
-    {{1675, 1120, 1805, 1165}, kRight}, // 40: goods row 2: 23 loading weight
-    {{1825, 1120, 2005, 1165}, kRight}, // 41: goods row 2: 24 gross weight
-    {{160, 1165, 610, 1210}, kLeft}, // 42: goods row 3: 18 marks and numbers
-    {{630, 1165, 740, 1210}, kRight}, // 43: goods row 3: 19 count
-    {{760, 1165, 1025, 1210}, kLeft}, // 44: goods row 3: 20 package
+    {{1090, 1120, 1660, 1165}, kLeft, BoxMeaning::GoodsDescription}, // 39: goods row 2: 22 contents
+    {{1675, 1120, 1805, 1165}, kRight, BoxMeaning::GoodsLoadingWeight}, // 40: goods row 2: 23 loading weight
+    {{1825, 1120, 2005, 1165}, kRight, BoxMeaning::GoodsGrossWeight}, // 41: goods row 2: 24 gross weight
+    {{160, 1165, 610, 1210}, kLeft, BoxMeaning::GoodsMarks}, // 42: goods row 3: 18 marks and numbers
+    {{630, 1165, 740, 1210}, kRight, BoxMeaning::GoodsPackages}, // 43: goods row 3: 19 count
+    {{760, 1165, 1025, 1210}, kLeft, BoxMeaning::GoodsPacking}, // 44: goods row 3: 20 package
     {{1040, 1165, 1075, 1210}, kLeft}, // 45: goods row 3: 21 SF
-    {{1090, 1165, 1660, 1210}, kLeft}, // 46: goods row 3: 22 contents
-    {{1675, 1165, 1805, 1210}, kRight}, // 47: goods row 3: 23 loading weight
-    {{1825, 1165, 2005, 1210}, kRight}, // 48: goods row 3: 24 gross weight
-    {{160, 1210, 610, 1255}, kLeft}, // 49: goods row 4: 18 marks and numbers
-    {{630, 1210, 740, 1255}, kRight}, // 50: goods row 4: 19 count
-    {{760, 1210, 1025, 1255}, kLeft}, // 51: goods row 4: 20 package
+    {{1090, 1165, 1660, 1210}, kLeft, BoxMeaning::GoodsDescription}, // 46: goods row 3: 22 contents
+    {{1675, 1165, 1805, 1210}, kRight, BoxMeaning::GoodsLoadingWeight}, // 47: goods row 3: 23 loading weight
+    {{1825, 1165, 2005, 1210}, kRight, BoxMeaning::GoodsGrossWeight}, // 48: goods row 3: 24 gross weight
+    {{160, 1210, 610, 1255}, kLeft, BoxMeaning::GoodsMarks}, // 49: goods row 4: 18 marks and numbers
+    {{630, 1210, 740, 1255}, kRight, BoxMeaning::GoodsPackages}, // 50: goods row 4: 19 count
+    {{760, 1210, 1025, 1255}, kLeft, BoxMeaning::GoodsPacking}, // 51: goods row 4: 20 package
     {{1040, 1210, 1075, 1255}, kLeft}, // 52: goods row 4: 21 SF
-    {{1090, 1210, 1660, 1255}, kLeft}, // 53: goods row 4: 22 contents
-    {{1675, 1210, 1805, 1255}, kRight}, // 54: goods row 4: 23 loading weight
-    {{1825, 1210, 2005, 1255}, kRight}, // 55: goods row 4: 24 gross weight
-    {{160, 1255, 610, 1300}, kLeft}, // 56: goods row 5: 18 marks and numbers
-    {{630, 1255, 740, 1300}, kRight}, // 57: goods row 5: 19 count
-    {{760, 1255, 1025, 1300}, kLeft}, // 58: goods row 5: 20 package
+    {{1090, 1210, 1660, 1255}, kLeft, BoxMeaning::GoodsDescription}, // 53: goods row 4: 22 contents
+    {{1675, 1210, 1805, 1255}, kRight, BoxMeaning::GoodsLoadingWeight}, // 54: goods row 4: 23 loading weight
+    {{1825, 1210, 2005, 1255}, kRight, BoxMeaning::GoodsGrossWeight}, // 55: goods row 4: 24 gross weight
+    {{160, 1255, 610, 1300}, kLeft, BoxMeaning::GoodsMarks}, // 56: goods row 5: 18 marks and numbers
+    {{630, 1255, 740, 1300}, kRight, BoxMeaning::GoodsPackages}, // 57: goods row 5: 19 count
+    {{760, 1255, 1025, 1300}, kLeft, BoxMeaning::GoodsPacking}, // 58: goods row 5: 20 package
     {{1040, 1255, 1075, 1300}, kLeft}, // 59: goods row 5: 21 SF
-    {{1090, 1255, 1660, 1300}, kLeft}, // 60: goods row 5: 22 contents
-    {{1675, 1255, 1805, 1300}, kRight}, // 61: goods row 5: 23 loading weight
-    {{1825, 1255, 2005, 1300}, kRight}, // 62: goods row 5: 24 gross weight
-    {{160, 1300, 610, 1345}, kLeft}, // 63: goods row 6: 18 marks and numbers
-    {{630, 1300, 740, 1345}, kRight}, // 64: goods row 6: 19 count
-    {{760, 1300, 1025, 1345}, kLeft}, // 65: goods row 6: 20 package
+    {{1090, 1255, 1660, 1300}, kLeft, BoxMeaning::GoodsDescription}, // 60: goods row 5: 22 contents
+    {{1675, 1255, 1805, 1300}, kRight, BoxMeaning::GoodsLoadingWeight}, // 61: goods row 5: 23 loading weight
+    {{1825, 1255, 2005, 1300}, kRight, BoxMeaning::GoodsGrossWeight}, // 62: goods row 5: 24 gross weight
+    {{160, 1300, 610, 1345}, kLeft, BoxMeaning::GoodsMarks}, // 63: goods row 6: 18 marks and numbers
+    {{630, 1300, 740, 1345}, kRight, BoxMeaning::GoodsPackages}, // 64: goods row 6: 19 count
+    {{760, 1300, 1025, 1345}, kLeft, BoxMeaning::GoodsPacking}, // 65: goods row 6: 20 package
     {{1040, 1300, 1075, 1345}, kLeft}, // 66: goods row 6: 21 SF
-    {{1090, 1300, 1660, 1345}, kLeft}, // 67: goods row 6: 22 contents
-    {{1675, 1300, 1805, 1345}, kRight}, // 68: goods row 6: 23 loading weight
-    {{1825, 1300, 2005, 1345}, kRight}, // 69: goods row 6: 24 gross weight
-    {{160, 1345, 610, 1390}, kLeft}, // 70: goods row 7: 18 marks and numbers
-    {{630, 1345, 740, 1390}, kRight}, // 71: goods row 7: 19 count
-    {{760, 1345, 1025, 1390}, kLeft}, // 72: goods row 7: 20 package
+    {{1090, 1300, 1660, 1345}, kLeft, BoxMeaning::GoodsDescription}, // 67: goods row 6: 22 contents
+    {{1675, 1300, 1805, 1345}, kRight, BoxMeaning::GoodsLoadingWeight}, // 68: goods row 6: 23 loading weight
+    {{1825, 1300, 2005, 1345}, kRight, BoxMeaning::GoodsGrossWeight}, // 69: goods row 6: 24 gross weight
+    {{160, 1345, 610, 1390}, kLeft, BoxMeaning::GoodsMarks}, // 70: goods row 7: 18 marks and numbers
+    {{630, 1345, 740, 1390}, kRight, BoxMeaning::GoodsPackages}, // 71: goods row 7: 19 count
+    {{760, 1345, 1025, 1390}, kLeft, BoxMeaning::GoodsPacking}, // 72: goods row 7: 20 package
     {{1040, 1345, 1075, 1390}, kLeft}, // 73: goods row 7: 21 SF
-    {{1090, 1345, 1660, 1390}, kLeft}, // 74: goods row 7: 22 contents
-    {{1675, 1345, 1805, 1390}, kRight}, // 75: goods row 7: 23 loading weight
-    {{1825, 1345, 2005, 1390}, kRight}, // 76: goods row 7: 24 gross weight
+    {{1090, 1345, 1660, 1390}, kLeft, BoxMeaning::GoodsDescription}, // 74: goods row 7: 22 contents
+    {{1675, 1345, 1805, 1390}, kRight, BoxMeaning::GoodsLoadingWeight}, // 75: goods row 7: 23 loading weight
+    {{1825, 1345, 2005, 1390}, kRight, BoxMeaning::GoodsGrossWeight}, // 76: goods row 7: 24 gross weight
     {{630, 1440, 740, 1485}, kRight}, // 77: field 25 sum of the counts
     {{760, 1440, 1540, 1485}, kLeft}, // 78: field 26 volume / loading metres
     {{1675, 1440, 1805, 1485}, kRight}, // 79: field 27 sum of the loading weights
     {{1825, 1440, 2005, 1485}, kRight}, // 80: field 28 sum of the gross weights
-    {{160, 1565, 380, 1745}, kLeft}, // 81: field 29 dangerous goods: UN number
-    {{400, 1565, 1070, 1745}, kLeft}, // 82: field 29 dangerous goods: name
-    {{1090, 1565, 1380, 1745}, kLeft}, // 83: field 29 dangerous goods: label model
-    {{1400, 1565, 1700, 1745}, kLeft}, // 84: field 29 dangerous goods: packing group
+    {{160, 1565, 380, 1745}, kLeft, BoxMeaning::DangerousUnNumber}, // 81: field 29 dangerous goods: UN number
+    {{400, 1565, 1070, 1745}, kLeft, BoxMeaning::DangerousName}, // 82: field 29 dangerous goods: name
+    {{1090, 1565, 1380, 1745}, kLeft, BoxMeaning::DangerousLabel}, // 83: field 29 dangerous goods: label model
+    {{1400, 1565, 1700, 1745}, kLeft, BoxMeaning::DangerousPackingGroup}, // 84: field 29 dangerous goods: packing group
     {{1720, 1565, 2000, 1745}, kLeft}, // 85: field 29 dangerous goods: net mass
     {{160, 1790, 2000, 1945}, kLeft}, // 86: field 29 dangerous goods: special provisions
-    {{160, 1990, 760, 2035}, kLeft}, // 87: field 30 carriage terms
+    {{160, 1990, 760, 2035}, kLeft, BoxMeaning::PaymentInstructions}, // 87: field 30 carriage terms
     {{780, 1990, 1375, 2035}, kLeft}, // 88: field 31 value for transport insurance
-    {{1395, 1990, 2000, 2035}, kLeft}, // 89: field 32 cash on delivery
-    {{1090, 2075, 2000, 2205}, kLeft}, // 90: field 33 enclosures
+    {{1395, 1990, 2000, 2035}, kLeft, BoxMeaning::CashOnDelivery}, // 89: field 32 cash on delivery
+    {{1090, 2075, 2000, 2205}, kLeft, BoxMeaning::AttachedDocuments}, // 90: field 33 enclosures
     {{160, 2075, 600, 2130}, kLeft}, // 91: field 34 customer's order number
     {{620, 2075, 1070, 2130}, kLeft}, // 92: field 35 account assignment
-    {{160, 2175, 600, 2230}, kLeft}, // 93: field 36 vehicle number
+    {{160, 2175, 600, 2230}, kLeft, BoxMeaning::VehiclePlate}, // 93: field 36 vehicle number
     {{620, 2175, 1070, 2230}, kLeft}, // 94: field 37 lorry code
     {{160, 2275, 600, 2330}, kLeft}, // 95: field 38 kind of dispatch
     {{620, 2275, 1070, 2330}, kLeft}, // 96: field 39 billing key

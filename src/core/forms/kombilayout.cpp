@@ -166,63 +166,63 @@ const qint32 kLines[] = {
 // The boxes, the terms check boxes and the follow-on box. The entry comments
 // name the box of the printed form.
 const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
-    {{120, 100, 930, 320}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBoxA}, // 0: A sender
-    {{120, 380, 930, 600}, kLeft}, // 1: B consignee
-    {{1180, 300, 1980, 345}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2A}, // 2: dispatch place: place
-    {{1180, 345, 1980, 390}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2B}, // 3: dispatch place: loading place
-    {{1180, 390, 1980, 445}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2C}, // 4: dispatch place: municipal area
-    {{1180, 445, 1980, 490}, kLeft, BoxMeaning::None, nullptr, &Settings::KombiBox2D}, // 5: dispatch place: country
-    {{330, 655, 930, 700}, kLeft}, // 6: C destination: place
-    {{330, 700, 930, 745}, kLeft}, // 7: C destination: unloading place
-    {{330, 745, 930, 800}, kLeft}, // 8: C destination: municipal area
-    {{330, 800, 930, 845}, kLeft}, // 9: C destination: country
-    {{1200, 540, 1980, 580}, kLeft}, // 10: further loading places, line 1
-    {{1200, 580, 1980, 620}, kLeft}, // 11: further loading places, line 2
-    {{1200, 630, 1980, 670}, kLeft}, // 12: further unloading places, line 1
-    {{1200, 670, 1980, 710}, kLeft}, // 13: further unloading places, line 2
+    {{120, 100, 930, 320}, kLeft, BoxMeaning::Sender, nullptr, &Settings::KombiBoxA}, // 0: A sender
+    {{120, 380, 930, 600}, kLeft, BoxMeaning::Consignee}, // 1: B consignee
+    {{1180, 300, 1980, 345}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::KombiBox2A}, // 2: dispatch place: place
+    {{1180, 345, 1980, 390}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::KombiBox2B}, // 3: dispatch place: loading place
+    {{1180, 390, 1980, 445}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::KombiBox2C}, // 4: dispatch place: municipal area
+    {{1180, 445, 1980, 490}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::KombiBox2D}, // 5: dispatch place: country
+    {{330, 655, 930, 700}, kLeft, BoxMeaning::DeliveryPlace}, // 6: C destination: place
+    {{330, 700, 930, 745}, kLeft, BoxMeaning::DeliveryPlace}, // 7: C destination: unloading place
+    {{330, 745, 930, 800}, kLeft, BoxMeaning::DeliveryPlace}, // 8: C destination: municipal area
+    {{330, 800, 930, 845}, kLeft, BoxMeaning::DeliveryPlace}, // 9: C destination: country
+    {{1200, 540, 1980, 580}, kLeft, BoxMeaning::FurtherLoadingPlace}, // 10: further loading places, line 1
+    {{1200, 580, 1980, 620}, kLeft, BoxMeaning::FurtherLoadingPlace}, // 11: further loading places, line 2
+    {{1200, 630, 1980, 670}, kLeft, BoxMeaning::FurtherUnloadingPlace}, // 12: further unloading places, line 1
+    {{1200, 670, 1980, 710}, kLeft, BoxMeaning::FurtherUnloadingPlace}, // 13: further unloading places, line 2
     {{1200, 720, 1980, 760}, kLeft}, // 14: vehicle change, line 1
     {{1200, 760, 1980, 800}, kLeft}, // 15: vehicle change, line 2
     {{1200, 800, 1980, 840}, kLeft}, // 16: vehicle change, line 3
-    {{120, 915, 1290, 1030}, kLeft}, // 17: L sender's instructions
-    {{160, 1130, 1430, 1170}, kLeft}, // 18: goods row 1: E-H description
-    {{1450, 1130, 1710, 1170}, kRight}, // 19: goods row 1: I gross weight
-    {{1730, 1130, 1990, 1170}, kRight}, // 20: goods row 1: K volume
-    {{160, 1170, 1430, 1210}, kLeft}, // 21: goods row 2: E-H description
-    {{1450, 1170, 1710, 1210}, kRight}, // 22: goods row 2: I gross weight
-    {{1730, 1170, 1990, 1210}, kRight}, // 23: goods row 2: K volume
-    {{160, 1210, 1430, 1250}, kLeft}, // 24: goods row 3: E-H description
-    {{1450, 1210, 1710, 1250}, kRight}, // 25: goods row 3: I gross weight
-    {{1730, 1210, 1990, 1250}, kRight}, // 26: goods row 3: K volume
-    {{160, 1250, 1430, 1290}, kLeft}, // 27: goods row 4: E-H description
-    {{1450, 1250, 1710, 1290}, kRight}, // 28: goods row 4: I gross weight
-    {{1730, 1250, 1990, 1290}, kRight}, // 29: goods row 4: K volume
-    {{160, 1290, 1430, 1330}, kLeft}, // 30: goods row 5: E-H description
-    {{1450, 1290, 1710, 1330}, kRight}, // 31: goods row 5: I gross weight
-    {{1730, 1290, 1990, 1330}, kRight}, // 32: goods row 5: K volume
-    {{170, 1398, 470, 1443}, kLeft}, // 33: SN statistics number 1
-    {{170, 1448, 470, 1493}, kLeft}, // 34: SN statistics number 2
-    {{170, 1498, 470, 1543}, kLeft}, // 35: SN statistics number 3
-    {{170, 1548, 470, 1593}, kLeft}, // 36: SN statistics number 4
-    {{170, 1598, 470, 1643}, kLeft}, // 37: SN statistics number 5
-    {{545, 1445, 790, 1490}, kLeft}, // 38: O dangerous goods: UN number
-    {{810, 1445, 1150, 1490}, kLeft}, // 39: O dangerous goods: label model number
-    {{1170, 1445, 1450, 1490}, kLeft}, // 40: O dangerous goods: packing group
-    {{1470, 1445, 1990, 1490}, kLeft}, // 41: O dangerous goods: name
-    {{1480, 915, 1980, 960}, kLeft}, // 42: M Freivermerk
-    {{1480, 960, 1980, 1005}, kLeft}, // 43: M Nachnahme
-    {{160, 1738, 450, 1778}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::PlaceIfGiven}, // 44: D place of issue
-    {{508, 1738, 818, 1778}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::Date}, // 45: D date of issue
+    {{120, 915, 1290, 1030}, kLeft, BoxMeaning::SenderInstructions}, // 17: L sender's instructions
+    {{160, 1130, 1430, 1170}, kLeft, BoxMeaning::GoodsDescription}, // 18: goods row 1: E-H description
+    {{1450, 1130, 1710, 1170}, kRight, BoxMeaning::GoodsGrossWeight}, // 19: goods row 1: I gross weight
+    {{1730, 1130, 1990, 1170}, kRight, BoxMeaning::GoodsVolume}, // 20: goods row 1: K volume
+    {{160, 1170, 1430, 1210}, kLeft, BoxMeaning::GoodsDescription}, // 21: goods row 2: E-H description
+    {{1450, 1170, 1710, 1210}, kRight, BoxMeaning::GoodsGrossWeight}, // 22: goods row 2: I gross weight
+    {{1730, 1170, 1990, 1210}, kRight, BoxMeaning::GoodsVolume}, // 23: goods row 2: K volume
+    {{160, 1210, 1430, 1250}, kLeft, BoxMeaning::GoodsDescription}, // 24: goods row 3: E-H description
+    {{1450, 1210, 1710, 1250}, kRight, BoxMeaning::GoodsGrossWeight}, // 25: goods row 3: I gross weight
+    {{1730, 1210, 1990, 1250}, kRight, BoxMeaning::GoodsVolume}, // 26: goods row 3: K volume
+    {{160, 1250, 1430, 1290}, kLeft, BoxMeaning::GoodsDescription}, // 27: goods row 4: E-H description
+    {{1450, 1250, 1710, 1290}, kRight, BoxMeaning::GoodsGrossWeight}, // 28: goods row 4: I gross weight
+    {{1730, 1250, 1990, 1290}, kRight, BoxMeaning::GoodsVolume}, // 29: goods row 4: K volume
+    {{160, 1290, 1430, 1330}, kLeft, BoxMeaning::GoodsDescription}, // 30: goods row 5: E-H description
+    {{1450, 1290, 1710, 1330}, kRight, BoxMeaning::GoodsGrossWeight}, // 31: goods row 5: I gross weight
+    {{1730, 1290, 1990, 1330}, kRight, BoxMeaning::GoodsVolume}, // 32: goods row 5: K volume
+    {{170, 1398, 470, 1443}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 33: SN statistics number 1
+    {{170, 1448, 470, 1493}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 34: SN statistics number 2
+    {{170, 1498, 470, 1543}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 35: SN statistics number 3
+    {{170, 1548, 470, 1593}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 36: SN statistics number 4
+    {{170, 1598, 470, 1643}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 37: SN statistics number 5
+    {{545, 1445, 790, 1490}, kLeft, BoxMeaning::DangerousUnNumber}, // 38: O dangerous goods: UN number
+    {{810, 1445, 1150, 1490}, kLeft, BoxMeaning::DangerousLabel}, // 39: O dangerous goods: label model number
+    {{1170, 1445, 1450, 1490}, kLeft, BoxMeaning::DangerousPackingGroup}, // 40: O dangerous goods: packing group
+    {{1470, 1445, 1990, 1490}, kLeft, BoxMeaning::DangerousName}, // 41: O dangerous goods: name
+    {{1480, 915, 1980, 960}, kLeft, BoxMeaning::PaymentInstructions}, // 42: M Freivermerk
+    {{1480, 960, 1980, 1005}, kLeft, BoxMeaning::CashOnDelivery}, // 43: M Nachnahme
+    {{160, 1738, 450, 1778}, kLeft, BoxMeaning::PlaceOfIssue, nullptr, nullptr, BoxFill::PlaceIfGiven}, // 44: D place of issue
+    {{508, 1738, 818, 1778}, kLeft, BoxMeaning::DateOfIssue, nullptr, nullptr, BoxFill::Date}, // 45: D date of issue
     {{120, 1815, 813, 1930}, kLeft}, // 46: D sender's signature and stamp
     {{848, 1752, 1045, 1790}, kLeft}, // 47: Q receipt: place
     {{1103, 1752, 1300, 1790}, kLeft}, // 48: Q receipt: date
     {{848, 1815, 1300, 1930}, kLeft}, // 49: Q consignee's signature and stamp
-    {{1380, 1748, 1600, 1790}, kLeft}, // 50: R taken over: day
-    {{1705, 1748, 1990, 1790}, kLeft}, // 51: R taken over: hour
+    {{1380, 1748, 1600, 1790}, kLeft, BoxMeaning::TakingOverDate}, // 50: R taken over: day
+    {{1705, 1748, 1990, 1790}, kLeft, BoxMeaning::TakingOverTime}, // 51: R taken over: hour
     {{1330, 1815, 1990, 1930}, kLeft}, // 52: R carrier's signature and stamp
-    {{1500, 195, 1980, 245}, kLeft}, // 53: number of the note
-    {{490, 1550, 840, 1595}, kLeft}, // 54: T lorry registration
+    {{1500, 195, 1980, 245}, kLeft, BoxMeaning::NoteNumber}, // 53: number of the note
+    {{490, 1550, 840, 1595}, kLeft, BoxMeaning::VehiclePlate}, // 54: T lorry registration
     {{860, 1550, 990, 1595}, kRight}, // 55: T lorry payload
-    {{1010, 1550, 1190, 1595}, kLeft}, // 56: T trailer
+    {{1010, 1550, 1190, 1595}, kLeft, BoxMeaning::TrailerPlate}, // 56: T trailer
     {{1210, 1550, 1340, 1595}, kRight}, // 57: T trailer payload
     {{1360, 1550, 1560, 1595}, kLeft}, // 58: T driver
     {{1580, 1550, 1780, 1595}, kLeft}, // 59: T co-driver
@@ -242,42 +242,42 @@ const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
     {{715, 2095, 775, 2135}, kLeft}, // 73: P freight row 1: agreed freight, cents
     {{790, 2095, 965, 2135}, kLeft}, // 74: P freight row 1: additional agreements
     {{985, 2095, 1090, 2135}, kRight}, // 75: P freight row 1: amount
-    {{1110, 2095, 1230, 2135}, kRight}, // 76: P freight row 1: sum, euros
-    {{1245, 2095, 1305, 2135}, kLeft}, // 77: P freight row 1: sum, cents
+    {{1110, 2095, 1230, 2135}, kRight, BoxMeaning::FreightSum}, // 76: P freight row 1: sum, euros
+    {{1245, 2095, 1305, 2135}, kLeft, BoxMeaning::Cents}, // 77: P freight row 1: sum, cents
     {{110, 2135, 305, 2175}, kRight}, // 78: P freight row 2: chargeable weight
     {{325, 2135, 550, 2175}, kLeft}, // 79: P freight row 2: description
     {{570, 2135, 700, 2175}, kRight}, // 80: P freight row 2: agreed freight, euros
     {{715, 2135, 775, 2175}, kLeft}, // 81: P freight row 2: agreed freight, cents
     {{790, 2135, 965, 2175}, kLeft}, // 82: P freight row 2: additional agreements
     {{985, 2135, 1090, 2175}, kRight}, // 83: P freight row 2: amount
-    {{1110, 2135, 1230, 2175}, kRight}, // 84: P freight row 2: sum, euros
-    {{1245, 2135, 1305, 2175}, kLeft}, // 85: P freight row 2: sum, cents
+    {{1110, 2135, 1230, 2175}, kRight, BoxMeaning::FreightSum}, // 84: P freight row 2: sum, euros
+    {{1245, 2135, 1305, 2175}, kLeft, BoxMeaning::Cents}, // 85: P freight row 2: sum, cents
     {{110, 2175, 305, 2215}, kRight}, // 86: P freight row 3: chargeable weight
     {{325, 2175, 550, 2215}, kLeft}, // 87: P freight row 3: description
     {{570, 2175, 700, 2215}, kRight}, // 88: P freight row 3: agreed freight, euros
     {{715, 2175, 775, 2215}, kLeft}, // 89: P freight row 3: agreed freight, cents
     {{790, 2175, 965, 2215}, kLeft}, // 90: P freight row 3: additional agreements
     {{985, 2175, 1090, 2215}, kRight}, // 91: P freight row 3: amount
-    {{1110, 2175, 1230, 2215}, kRight}, // 92: P freight row 3: sum, euros
-    {{1245, 2175, 1305, 2215}, kLeft}, // 93: P freight row 3: sum, cents
-    {{1110, 2215, 1230, 2255}, kRight}, // 94: Zwischensumme, euros
-    {{1245, 2215, 1305, 2255}, kLeft}, // 95: Zwischensumme, cents
+    {{1110, 2175, 1230, 2215}, kRight, BoxMeaning::FreightSum}, // 92: P freight row 3: sum, euros
+    {{1245, 2175, 1305, 2215}, kLeft, BoxMeaning::Cents}, // 93: P freight row 3: sum, cents
+    {{1110, 2215, 1230, 2255}, kRight, BoxMeaning::Subtotal}, // 94: Zwischensumme, euros
+    {{1245, 2215, 1305, 2255}, kLeft, BoxMeaning::Cents}, // 95: Zwischensumme, cents
     {{325, 2255, 1090, 2295}, kLeft}, // 96: Nebenleistungen 1: text
-    {{1110, 2255, 1230, 2295}, kRight}, // 97: Nebenleistungen 1: euros
-    {{1245, 2255, 1305, 2295}, kLeft}, // 98: Nebenleistungen 1: cents
+    {{1110, 2255, 1230, 2295}, kRight, BoxMeaning::ServiceAmount}, // 97: Nebenleistungen 1: euros
+    {{1245, 2255, 1305, 2295}, kLeft, BoxMeaning::Cents}, // 98: Nebenleistungen 1: cents
     {{325, 2295, 1090, 2335}, kLeft}, // 99: Nebenleistungen 2: text
-    {{1110, 2295, 1230, 2335}, kRight}, // 100: Nebenleistungen 2: euros
-    {{1245, 2295, 1305, 2335}, kLeft}, // 101: Nebenleistungen 2: cents
+    {{1110, 2295, 1230, 2335}, kRight, BoxMeaning::ServiceAmount}, // 100: Nebenleistungen 2: euros
+    {{1245, 2295, 1305, 2335}, kLeft, BoxMeaning::Cents}, // 101: Nebenleistungen 2: cents
     {{325, 2335, 1090, 2375}, kLeft}, // 102: Nebenleistungen 3: text
-    {{1110, 2335, 1230, 2375}, kRight}, // 103: Nebenleistungen 3: euros
-    {{1245, 2335, 1305, 2375}, kLeft}, // 104: Nebenleistungen 3: cents
-    {{1110, 2375, 1230, 2415}, kRight}, // 105: net amount, euros
-    {{1245, 2375, 1305, 2415}, kLeft}, // 106: net amount, cents
+    {{1110, 2335, 1230, 2375}, kRight, BoxMeaning::ServiceAmount}, // 103: Nebenleistungen 3: euros
+    {{1245, 2335, 1305, 2375}, kLeft, BoxMeaning::Cents}, // 104: Nebenleistungen 3: cents
+    {{1110, 2375, 1230, 2415}, kRight, BoxMeaning::NetAmount}, // 105: net amount, euros
+    {{1245, 2375, 1305, 2415}, kLeft, BoxMeaning::Cents}, // 106: net amount, cents
     {{852, 2415, 902, 2455}, kLeft}, // 107: value-added tax rate
-    {{1110, 2415, 1230, 2455}, kRight}, // 108: value-added tax, euros
-    {{1245, 2415, 1305, 2455}, kLeft}, // 109: value-added tax, cents
-    {{1110, 2455, 1230, 2495}, kRight}, // 110: total, euros
-    {{1245, 2455, 1305, 2495}, kLeft}, // 111: total, cents
+    {{1110, 2415, 1230, 2455}, kRight, BoxMeaning::TaxAmount}, // 108: value-added tax, euros
+    {{1245, 2415, 1305, 2455}, kLeft, BoxMeaning::Cents}, // 109: value-added tax, cents
+    {{1110, 2455, 1230, 2495}, kRight, BoxMeaning::TotalAmount}, // 110: total, euros
+    {{1245, 2455, 1305, 2495}, kLeft, BoxMeaning::Cents}, // 111: total, cents
     {{1570, 2090, 1740, 2130}, kRight}, // 112: sender's pallets, Euro pallets: number
     {{1760, 2090, 1865, 2130}, kCentred}, // 113: sender's pallets, Euro pallets: no exchange
     {{1885, 2090, 1990, 2130}, kCentred}, // 114: sender's pallets, Euro pallets: exchange
@@ -304,10 +304,10 @@ const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
     {{1570, 2610, 1740, 2650}, kRight}, // 135: consignee's pallets, free row: number
     {{1760, 2610, 1865, 2650}, kCentred}, // 136: consignee's pallets, free row: no exchange
     {{1885, 2610, 1990, 2650}, kCentred}, // 137: consignee's pallets, free row: exchange
-    {{100, 2820, 130, 2850}}, // 138: ADR check box
-    {{1050, 2860, 1080, 2890}}, // 139: HGB check box
-    {{1500, 2815, 1530, 2845}}, // 140: VBGL / AGL check box
-    {{1500, 2895, 1530, 2925}}, // 141: ADSp check box
+    {{100, 2820, 130, 2850}, kLeft, BoxMeaning::TermsAdr}, // 138: ADR check box
+    {{1050, 2860, 1080, 2890}, kLeft, BoxMeaning::TermsHgb}, // 139: HGB check box
+    {{1500, 2815, 1530, 2845}, kLeft, BoxMeaning::TermsVbglAgl}, // 140: VBGL / AGL check box
+    {{1500, 2895, 1530, 2925}, kLeft, BoxMeaning::TermsAdsp}, // 141: ADSp check box
     {{100, 250, 1870, 1100}}, // 142: follow-on page
 };
 

@@ -199,62 +199,62 @@ const qint32 kLines[] = {
 // name the box of the printed form. Boxes keep to the typing lines of the left
 // strip: the n-th line ends at 113 + 63.5 (n - 1).
 const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009] = {
-    {{120, 113, 900, 300}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxA}, // 0: A sender
-    {{1660, 187, 1930, 239}, kLeft}, // 1: note number (NR.)
-    {{1050, 116, 1520, 173}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB1}, // 2: B dispatch place: loading place (Belade-stelle)
-    {{945, 179, 1520, 237}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB2}, // 3: B dispatch place: second line
-    {{945, 243, 1520, 300}, kLeft, BoxMeaning::None, nullptr, &Settings::NatBoxB3}, // 4: B dispatch place: third line
-    {{120, 370, 900, 554}, kLeft}, // 5: C consignee
+    {{120, 113, 900, 300}, kLeft, BoxMeaning::Sender, nullptr, &Settings::NatBoxA}, // 0: A sender
+    {{1660, 187, 1930, 239}, kLeft, BoxMeaning::NoteNumber}, // 1: note number (NR.)
+    {{1050, 116, 1520, 173}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::NatBoxB1}, // 2: B dispatch place: loading place (Belade-stelle)
+    {{945, 179, 1520, 237}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::NatBoxB2}, // 3: B dispatch place: second line
+    {{945, 243, 1520, 300}, kLeft, BoxMeaning::TakingOverPlace, nullptr, &Settings::NatBoxB3}, // 4: B dispatch place: third line
+    {{120, 370, 900, 554}, kLeft, BoxMeaning::Consignee}, // 5: C consignee
     {{300, 560, 900, 681}, kLeft}, // 6: C notify address (Meldeadresse)
-    {{1060, 370, 1520, 427}, kLeft}, // 7: D destination: unloading place (Entlade-stelle)
-    {{945, 433, 1520, 491}, kLeft}, // 8: D destination: second line
-    {{945, 497, 1520, 554}, kLeft}, // 9: D destination: third line
-    {{120, 751, 900, 808}, kLeft}, // 10: E declarations and agreements, line 1
-    {{120, 814, 900, 872}, kLeft}, // 11: E declarations and agreements, line 2
-    {{120, 878, 900, 935}, kLeft}, // 12: E declarations and agreements, line 3
-    {{120, 941, 900, 999}, kLeft}, // 13: E declarations and agreements, line 4
-    {{945, 624, 1520, 681}, kLeft}, // 14: F further loading places, line 1
-    {{945, 687, 1520, 745}, kLeft}, // 15: F further loading places, line 2
-    {{945, 814, 1520, 872}, kLeft}, // 16: G further unloading places, line 1
-    {{945, 878, 1520, 935}, kLeft}, // 17: G further unloading places, line 2
+    {{1060, 370, 1520, 427}, kLeft, BoxMeaning::DeliveryPlace}, // 7: D destination: unloading place (Entlade-stelle)
+    {{945, 433, 1520, 491}, kLeft, BoxMeaning::DeliveryPlace}, // 8: D destination: second line
+    {{945, 497, 1520, 554}, kLeft, BoxMeaning::DeliveryPlace}, // 9: D destination: third line
+    {{120, 751, 900, 808}, kLeft, BoxMeaning::SpecialAgreements}, // 10: E declarations and agreements, line 1
+    {{120, 814, 900, 872}, kLeft, BoxMeaning::SpecialAgreements}, // 11: E declarations and agreements, line 2
+    {{120, 878, 900, 935}, kLeft, BoxMeaning::SpecialAgreements}, // 12: E declarations and agreements, line 3
+    {{120, 941, 900, 999}, kLeft, BoxMeaning::SpecialAgreements}, // 13: E declarations and agreements, line 4
+    {{945, 624, 1520, 681}, kLeft, BoxMeaning::FurtherLoadingPlace}, // 14: F further loading places, line 1
+    {{945, 687, 1520, 745}, kLeft, BoxMeaning::FurtherLoadingPlace}, // 15: F further loading places, line 2
+    {{945, 814, 1520, 872}, kLeft, BoxMeaning::FurtherUnloadingPlace}, // 16: G further unloading places, line 1
+    {{945, 878, 1520, 935}, kLeft, BoxMeaning::FurtherUnloadingPlace}, // 17: G further unloading places, line 2
     {{1150, 941, 1520, 999}, kLeft}, // 18: change of vehicle in (KFZ-Wechsel in), line 1
     {{945, 1005, 1520, 1062}, kLeft}, // 19: change of vehicle in, line 2
-    {{110, 1195, 410, 1253}, kLeft}, // 20: H goods row 1: number, kind and packing
-    {{430, 1195, 650, 1253}, kLeft}, // 21: H goods row 1: marks and numbers
-    {{670, 1195, 1240, 1253}, kLeft}, // 22: H goods row 1: description and contents
-    {{1260, 1195, 1525, 1253}, kRight}, // 23: H goods row 1: gross weight or volume
-    {{110, 1259, 410, 1316}, kLeft}, // 24: H goods row 2: number, kind and packing
-    {{430, 1259, 650, 1316}, kLeft}, // 25: H goods row 2: marks and numbers
-    {{670, 1259, 1240, 1316}, kLeft}, // 26: H goods row 2: description and contents
-    {{1260, 1259, 1525, 1316}, kRight}, // 27: H goods row 2: gross weight or volume
-    {{110, 1322, 410, 1380}, kLeft}, // 28: H goods row 3: number, kind and packing
-    {{430, 1322, 650, 1380}, kLeft}, // 29: H goods row 3: marks and numbers
-    {{670, 1322, 1240, 1380}, kLeft}, // 30: H goods row 3: description and contents
-    {{1260, 1322, 1525, 1380}, kRight}, // 31: H goods row 3: gross weight or volume
-    {{110, 1386, 410, 1443}, kLeft}, // 32: H goods row 4: number, kind and packing
-    {{430, 1386, 650, 1443}, kLeft}, // 33: H goods row 4: marks and numbers
-    {{670, 1386, 1240, 1443}, kLeft}, // 34: H goods row 4: description and contents
-    {{1260, 1386, 1525, 1443}, kRight}, // 35: H goods row 4: gross weight or volume
-    {{110, 1449, 410, 1507}, kLeft}, // 36: H goods row 5: number, kind and packing
-    {{430, 1449, 650, 1507}, kLeft}, // 37: H goods row 5: marks and numbers
-    {{670, 1449, 1240, 1507}, kLeft}, // 38: H goods row 5: description and contents
-    {{1260, 1449, 1525, 1507}, kRight}, // 39: H goods row 5: gross weight or volume
-    {{160, 1576, 280, 1634}, kLeft}, // 40: dangerous goods: UN number
-    {{300, 1576, 395, 1634}, kLeft}, // 41: dangerous goods: name (Ben.)
-    {{415, 1576, 610, 1634}, kLeft}, // 42: dangerous goods: label model number
-    {{630, 1576, 750, 1634}, kLeft}, // 43: dangerous goods: packing group
-    {{772, 1576, 990, 1634}, kLeft}, // 44: dangerous goods: tunnel restriction code
-    {{310, 1640, 1525, 1697}, kLeft}, // 45: I free-delivery note (Freivermerk)
-    {{1010, 1576, 1525, 1634}, kLeft}, // 46: K cash on delivery (Nachnahmebetrag)
+    {{110, 1195, 410, 1253}, kLeft, BoxMeaning::GoodsPackagesAndPacking}, // 20: H goods row 1: number, kind and packing
+    {{430, 1195, 650, 1253}, kLeft, BoxMeaning::GoodsMarks}, // 21: H goods row 1: marks and numbers
+    {{670, 1195, 1240, 1253}, kLeft, BoxMeaning::GoodsDescription}, // 22: H goods row 1: description and contents
+    {{1260, 1195, 1525, 1253}, kRight, BoxMeaning::GoodsWeightOrVolume}, // 23: H goods row 1: gross weight or volume
+    {{110, 1259, 410, 1316}, kLeft, BoxMeaning::GoodsPackagesAndPacking}, // 24: H goods row 2: number, kind and packing
+    {{430, 1259, 650, 1316}, kLeft, BoxMeaning::GoodsMarks}, // 25: H goods row 2: marks and numbers
+    {{670, 1259, 1240, 1316}, kLeft, BoxMeaning::GoodsDescription}, // 26: H goods row 2: description and contents
+    {{1260, 1259, 1525, 1316}, kRight, BoxMeaning::GoodsWeightOrVolume}, // 27: H goods row 2: gross weight or volume
+    {{110, 1322, 410, 1380}, kLeft, BoxMeaning::GoodsPackagesAndPacking}, // 28: H goods row 3: number, kind and packing
+    {{430, 1322, 650, 1380}, kLeft, BoxMeaning::GoodsMarks}, // 29: H goods row 3: marks and numbers
+    {{670, 1322, 1240, 1380}, kLeft, BoxMeaning::GoodsDescription}, // 30: H goods row 3: description and contents
+    {{1260, 1322, 1525, 1380}, kRight, BoxMeaning::GoodsWeightOrVolume}, // 31: H goods row 3: gross weight or volume
+    {{110, 1386, 410, 1443}, kLeft, BoxMeaning::GoodsPackagesAndPacking}, // 32: H goods row 4: number, kind and packing
+    {{430, 1386, 650, 1443}, kLeft, BoxMeaning::GoodsMarks}, // 33: H goods row 4: marks and numbers
+    {{670, 1386, 1240, 1443}, kLeft, BoxMeaning::GoodsDescription}, // 34: H goods row 4: description and contents
+    {{1260, 1386, 1525, 1443}, kRight, BoxMeaning::GoodsWeightOrVolume}, // 35: H goods row 4: gross weight or volume
+    {{110, 1449, 410, 1507}, kLeft, BoxMeaning::GoodsPackagesAndPacking}, // 36: H goods row 5: number, kind and packing
+    {{430, 1449, 650, 1507}, kLeft, BoxMeaning::GoodsMarks}, // 37: H goods row 5: marks and numbers
+    {{670, 1449, 1240, 1507}, kLeft, BoxMeaning::GoodsDescription}, // 38: H goods row 5: description and contents
+    {{1260, 1449, 1525, 1507}, kRight, BoxMeaning::GoodsWeightOrVolume}, // 39: H goods row 5: gross weight or volume
+    {{160, 1576, 280, 1634}, kLeft, BoxMeaning::DangerousUnNumber}, // 40: dangerous goods: UN number
+    {{300, 1576, 395, 1634}, kLeft, BoxMeaning::DangerousName}, // 41: dangerous goods: name (Ben.)
+    {{415, 1576, 610, 1634}, kLeft, BoxMeaning::DangerousLabel}, // 42: dangerous goods: label model number
+    {{630, 1576, 750, 1634}, kLeft, BoxMeaning::DangerousPackingGroup}, // 43: dangerous goods: packing group
+    {{772, 1576, 990, 1634}, kLeft, BoxMeaning::DangerousTunnelCode}, // 44: dangerous goods: tunnel restriction code
+    {{310, 1640, 1525, 1697}, kLeft, BoxMeaning::PaymentInstructions}, // 45: I free-delivery note (Freivermerk)
+    {{1010, 1576, 1525, 1634}, kLeft, BoxMeaning::CashOnDelivery}, // 46: K cash on delivery (Nachnahmebetrag)
     {{1545, 1767, 1940, 2012}, kLeft}, // 47: special provisions (Sondervorschriften)
-    {{120, 1760, 680, 1950}, kLeft, BoxMeaning::None, nullptr, nullptr, BoxFill::PlaceAndDate}, // 48: L place and date of issue
+    {{120, 1760, 680, 1950}, kLeft, BoxMeaning::PlaceAndDateOfIssue, nullptr, nullptr, BoxFill::PlaceAndDate}, // 48: L place and date of issue
     {{120, 2338, 1215, 2459}, kLeft}, // 49: M receipt of the consignment
-    {{760, 1767, 950, 1824}, kLeft}, // 50: O taken over: day
-    {{1060, 1767, 1250, 1824}, kLeft}, // 51: O taken over: hour
+    {{760, 1767, 950, 1824}, kLeft, BoxMeaning::TakingOverDate}, // 50: O taken over: day
+    {{1060, 1767, 1250, 1824}, kLeft, BoxMeaning::TakingOverTime}, // 51: O taken over: hour
     {{700, 1830, 1525, 1951}, kLeft}, // 52: O taken over: carrier's signature area
-    {{1545, 370, 1802, 427}, kLeft}, // 53: N lorry registration (Amtl. Kennz. LKW)
+    {{1545, 370, 1802, 427}, kLeft, BoxMeaning::VehiclePlate}, // 53: N lorry registration (Amtl. Kennz. LKW)
     {{1822, 370, 1940, 427}, kRight}, // 54: N lorry payload
-    {{1545, 497, 1802, 554}, kLeft}, // 55: N trailer
+    {{1545, 497, 1802, 554}, kLeft, BoxMeaning::TrailerPlate}, // 55: N trailer
     {{1822, 497, 1940, 554}, kRight}, // 56: N trailer payload
     {{1688, 560, 1940, 618}, kLeft}, // 57: N driver (Fahrzeugführer)
     {{1688, 624, 1940, 681}, kLeft}, // 58: N co-driver (Begleiter)
@@ -274,30 +274,30 @@ const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009] = {
     {{650, 2084, 890, 2142}, kRight}, // 72: P freight row 1: agreed freight
     {{910, 2084, 1240, 2142}, kLeft}, // 73: P freight row 1: additional agreements
     {{1260, 2084, 1525, 2142}, kRight}, // 74: P freight row 1: amount
-    {{1545, 2087, 1940, 2142}, kRight}, // 75: P freight row 1: sum
+    {{1545, 2087, 1940, 2142}, kRight, BoxMeaning::FreightSum}, // 75: P freight row 1: sum
     {{110, 2148, 330, 2205}, kLeft}, // 76: P freight row 2: chargeable weight
     {{350, 2148, 630, 2205}, kLeft}, // 77: P freight row 2: description
     {{650, 2148, 890, 2205}, kRight}, // 78: P freight row 2: agreed freight
     {{910, 2148, 1240, 2205}, kLeft}, // 79: P freight row 2: additional agreements
     {{1260, 2148, 1525, 2205}, kRight}, // 80: P freight row 2: amount
-    {{1545, 2148, 1940, 2205}, kRight}, // 81: P freight row 2: sum
+    {{1545, 2148, 1940, 2205}, kRight, BoxMeaning::FreightSum}, // 81: P freight row 2: sum
     {{110, 2211, 330, 2269}, kLeft}, // 82: P freight row 3: chargeable weight
     {{350, 2211, 630, 2269}, kLeft}, // 83: P freight row 3: description
     {{650, 2211, 890, 2269}, kRight}, // 84: P freight row 3: agreed freight
     {{910, 2211, 1240, 2269}, kLeft}, // 85: P freight row 3: additional agreements
     {{1260, 2211, 1525, 2269}, kRight}, // 86: P freight row 3: amount
-    {{1545, 2211, 1940, 2269}, kRight}, // 87: P freight row 3: sum
-    {{1545, 2275, 1940, 2332}, kRight}, // 88: sub-total (Zwischensumme)
+    {{1545, 2211, 1940, 2269}, kRight, BoxMeaning::FreightSum}, // 87: P freight row 3: sum
+    {{1545, 2275, 1940, 2332}, kRight, BoxMeaning::Subtotal}, // 88: sub-total (Zwischensumme)
     {{1235, 2402, 1525, 2459}, kLeft}, // 89: additional services 1: text
-    {{1545, 2402, 1940, 2459}, kRight}, // 90: additional services 1: amount
+    {{1545, 2402, 1940, 2459}, kRight, BoxMeaning::ServiceAmount}, // 90: additional services 1: amount
     {{1235, 2465, 1525, 2523}, kLeft}, // 91: additional services 2: text
-    {{1545, 2465, 1940, 2523}, kRight}, // 92: additional services 2: amount
+    {{1545, 2465, 1940, 2523}, kRight, BoxMeaning::ServiceAmount}, // 92: additional services 2: amount
     {{1235, 2529, 1525, 2586}, kLeft}, // 93: additional services 3: text
-    {{1545, 2529, 1940, 2586}, kRight}, // 94: additional services 3: amount
-    {{1545, 2592, 1940, 2650}, kRight}, // 95: net amount (Nettobetrag)
+    {{1545, 2529, 1940, 2586}, kRight, BoxMeaning::ServiceAmount}, // 94: additional services 3: amount
+    {{1545, 2592, 1940, 2650}, kRight, BoxMeaning::NetAmount}, // 95: net amount (Nettobetrag)
     {{1257, 2656, 1315, 2713}, kLeft}, // 96: tax rate (+ .. % Umsatzsteuer)
-    {{1545, 2656, 1940, 2713}, kRight}, // 97: tax amount
-    {{1545, 2719, 1940, 2774}, kRight}, // 98: total (Beförderungsentgelt, Gesamtsumme)
+    {{1545, 2656, 1940, 2713}, kRight, BoxMeaning::TaxAmount}, // 97: tax amount
+    {{1545, 2719, 1940, 2774}, kRight, BoxMeaning::TotalAmount}, // 98: total (Beförderungsentgelt, Gesamtsumme)
     {{340, 2592, 435, 2650}, kRight}, // 99: pallets of the sender, Euro pallets: number
     {{455, 2592, 550, 2650}, kCentred}, // 100: pallets of the sender, Euro pallets: no exchange
     {{570, 2592, 665, 2650}, kCentred}, // 101: pallets of the sender, Euro pallets: exchange
@@ -326,8 +326,8 @@ const Forms::BoxRecord kBoxRecords2009[kBoxTableSize2009] = {
     {{915, 2783, 1002, 2840}, kRight}, // 124: pallets of the consignee, free row 2: number
     {{1022, 2783, 1109, 2840}, kCentred}, // 125: pallets of the consignee, free row 2: no exchange
     {{1129, 2783, 1215, 2840}, kCentred}, // 126: pallets of the consignee, free row 2: exchange
-    {{635, 1008, 685, 1058}}, // 127: check box "ja" (open vehicle)
-    {{735, 1008, 785, 1058}}, // 128: check box "nein"
+    {{635, 1008, 685, 1058}, kLeft, BoxMeaning::OpenVehicleYes}, // 127: check box "ja" (open vehicle)
+    {{735, 1008, 785, 1058}, kLeft, BoxMeaning::OpenVehicleNo}, // 128: check box "nein"
     {{100, 250, 1870, 1100}}, // 129: the follow-on page's box
 };
 
