@@ -124,7 +124,7 @@ TEST_F(SettingsStoreTest, WriteReopenOverwriteDeleteSectionDeleteAll)
     store = Open();
     EXPECT_TRUE(store->Backend().allKeys().isEmpty());
     EXPECT_EQ(store->Get(kCmr, Settings::Copies), 4);
-    EXPECT_EQ(store->Get(kMain, Settings::Language), 1);
+    EXPECT_EQ(store->Get(kMain, Settings::Language), -1);
     EXPECT_EQ(store->GetProfileInt(QString(), QStringLiteral("RootValue"), -1), -1);
     EXPECT_EQ(store->GetProfileString(kRecent, QStringLiteral("File1"), QStringLiteral("-")),
               QStringLiteral("-"));
@@ -133,7 +133,7 @@ TEST_F(SettingsStoreTest, WriteReopenOverwriteDeleteSectionDeleteAll)
 TEST_F(SettingsStoreTest, ReadingGivesDefaultsAndWritesNothing)
 {
     auto store = Open();
-    EXPECT_EQ(store->Get(kMain, Settings::Language), 1);
+    EXPECT_EQ(store->Get(kMain, Settings::Language), -1);
     EXPECT_EQ(store->Get(kMain, Settings::AddressFile), QStringLiteral("@"));
     EXPECT_EQ(store->Get(kCmr, Settings::PrinterFontFactor), 95);
     EXPECT_EQ(store->Get(kCmr, Settings::Printer), QStringLiteral("@"));
@@ -292,7 +292,7 @@ TEST(SettingsUserStore, LivesUnderXdgConfigHomeWithoutFallbacks)
     const auto store = CSettingsStore::OpenUserStore();
     const QString expected = home.filePath(QStringLiteral("Norvak/Tarvelomark.conf"));
     EXPECT_EQ(store->Backend().fileName(), expected);
-    EXPECT_EQ(store->Get(kMain, Settings::Language), 1);
+    EXPECT_EQ(store->Get(kMain, Settings::Language), -1);
     EXPECT_TRUE(store->Set(kMain, Settings::ShowIntroHelp, 1));
     EXPECT_TRUE(QFile::exists(expected));
 }

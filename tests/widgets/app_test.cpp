@@ -821,7 +821,7 @@ private Q_SLOTS:
 
         // What a new start reads: defaults only for the part reset.
         m_app.m_bResetPending = false;
-        const int language = removed.contains("Settings/Language") ? 1 : TestLanguageSetting();
+        const int language = removed.contains("Settings/Language") ? -1 : TestLanguageSetting();
         QCOMPARE(m_app.Settings().Get(kMain, Settings::Language), language);
         store.clear();
         // Back to the fixture's own settings for the next rows and tests.

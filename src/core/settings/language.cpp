@@ -96,10 +96,3 @@ QLocale ProgramLocale()
                ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                : QLocale(QLocale::German, QLocale::Germany);
 }
-
-UiLanguage CurrentLanguage(const CSettingsStore& settings)
-{
-    return settings.Get(QLatin1String(Settings::kSectionSettings), Settings::Language) == 1
-               ? UiLanguage::English
-               : UiLanguage::German;
-}

@@ -43,22 +43,3 @@ ProgramLanguage InstalledLanguage();
 // ("99,5 %", "1,5 mm") and English ones the point ("99.5 %", "1.5 mm"), where a
 // comma would read as a thousands separator. Numbers in files never use it.
 QLocale ProgramLocale();
-
-// The texts of a few dialogs still choose between two languages themselves, by
-// the setting alone (1 English, any other value German, English when missing);
-// they move to the catalogue, after which these go.
-enum class UiLanguage { German, English };
-
-UiLanguage CurrentLanguage(const CSettingsStore& settings);
-
-// One text in both languages, kept side by side where it is used.
-struct BilingualText
-{
-    const char* german;
-    const char* english;
-
-    QString In(UiLanguage language) const
-    {
-        return QString::fromUtf8(language == UiLanguage::English ? english : german);
-    }
-};

@@ -32,7 +32,7 @@ inline constexpr char kSectionFont[] = "Font";
 inline constexpr char kSectionWorkspace[] = "Workspace";
 
 // Section "Settings".
-inline constexpr IntSetting Language{"Language", 1};               // 0 German, 1 English
+inline constexpr IntSetting Language{"Language", -1}; // 0 German, 1 English; none: the locale decides
 inline constexpr TextSetting AddressFile{"Adressdatendatei", "@"}; // "@": default path
 inline constexpr IntSetting ShowIntroHelp{"ShowIntroHelp", 0};
 inline constexpr IntSetting ShowDefaultTextHelp{"ShowDefaultTextHelp", 0};

@@ -1,6 +1,7 @@
 #include "widgets/addresses/dlgprogramoptions.h"
 
 #include "core/app/datafolder.h"
+#include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
 
 #include <QComboBox>
@@ -181,9 +182,7 @@ int CDlgProgramOptions::ChosenLanguage() const
 
 int CDlgProgramOptions::RunningLanguage()
 {
-    // The language was chosen at start by the catalogue installed then: this
-    // very text shows whether the English one is there.
-    return tr("Sprache") == QLatin1String("Sprache") ? 0 : 1;
+    return InstalledLanguage() == ProgramLanguage::English ? 1 : 0;
 }
 
 void CDlgProgramOptions::UpdateRestartNote()
