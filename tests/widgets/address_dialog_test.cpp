@@ -42,7 +42,6 @@ class QuietPrompter : public CAddressFilePrompter
 {
 public:
     bool AskCreateMissingFile(const QString&) override { return false; }
-    void ShowMessage(const QString&, Icon) override {}
 };
 
 // Address files and settings in a folder of their own.
@@ -66,7 +65,7 @@ public:
     {
         QuietPrompter prompter;
         CAddressFile file(prompter);
-        if (!file.SaveAddressFile(Path(name), records))
+        if (file.SaveAddressFile(Path(name), records))
             qFatal("cannot write %s", qPrintable(Path(name)));
         return Path(name);
     }
@@ -75,7 +74,7 @@ public:
     {
         QuietPrompter prompter;
         CAddressFile file(prompter);
-        if (file.LoadAddressFile(Path(name)) != kAddressFileOk)
+        if (file.LoadAddressFile(Path(name)))
             return {QStringLiteral("<nicht lesbar>")};
         return file.List();
     }
@@ -759,6 +758,7 @@ void AddressDialogTest::programOptionsInitialise()
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
     QCOMPARE(f.Read(), QStringList{kSample});
+
 }
 
 int main(int argc, char* argv[])

@@ -1,8 +1,9 @@
 #include "core/update/updatepage.h"
 
+#include "core/files/safewrite.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -145,21 +146,14 @@ QByteArray BuildUpdatePage(const UpdatePageInput& input)
     return page.toUtf8();
 }
 
-bool WriteUpdatePage(const QString& path, const QByteArray& page, QString* error)
+Error WriteUpdatePage(const QString& path, const QByteArray& page)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly))
-        failure = file.errorString();
-    else if (file.write(page) != page.size())
-        failure = file.errorString();
-    else if (!file.commit())
-        failure = file.errorString();
-    if (failure.isEmpty())
-        return true;
-    file.cancelWriting();
-    if (error)
-        *error = failure;
-    return false;
+    const Error written = WriteFileSafely(path, page);
+    if (!written)
+        return Error();
+    // The page's own message names the file; the writer adds the cause.
+    return Error(ErrorCode::UpdatePageNotWritten)
+        .inFile(path)
+        .because(written.cause() ? *written.cause() : written);
 }

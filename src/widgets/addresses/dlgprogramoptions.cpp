@@ -172,8 +172,8 @@ void CDlgProgramOptions::accept()
     }
     m_settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
     if (m_bInitialise)
-        CreateAddressFile(path, m_settings, m_prompter);
+        m_prompter.ShowError(CreateAddressFile(path, m_settings));
     if (!QFileInfo::exists(path))
-        CreateAddressFile(path, m_settings, m_prompter);
+        m_prompter.ShowError(CreateAddressFile(path, m_settings));
     QDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "core/app/newfiletemplate.h"
 #include "core/documents/documentfactory.h"
 #include "core/documents/newdocumentfrom.h"
+#include "core/errors/errortext.h"
 #include "core/format/stringformat.h"
 #include "core/settings/displaysize.h"
 #include "core/settings/settingsstore.h"
@@ -339,12 +340,12 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
         }
     }
     auto document = CreateDocument(FormTypeForPath(path), Settings());
-    QString error;
-    if (!document->OnOpenDocument(path, &error)) {
+    if (const Error error = document->OnOpenDocument(path)) {
         // With several files opened at once the message must tell which one.
-        if (!error.contains(path))
-            error = QDir::toNativeSeparators(path) + QLatin1Char('\n') + error;
-        QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
+        QString message = ErrorMessage(error);
+        if (!message.contains(QDir::toNativeSeparators(path)))
+            message = QDir::toNativeSeparators(path) + QLatin1Char('\n') + message;
+        QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), message);
         return nullptr;
     }
     if (!document->GetPathName().isEmpty()) { // not a file the document refused
