@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,21 +46,28 @@ Error ReplaceAddressFile(const QString& path, const QStringList& records)
 
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path)
 {
+    const QString file = QDir::toNativeSeparators(path);
     MissingAddressFileTexts texts;
-    texts.title = QStringLiteral("Adressdatendatei");
-    texts.text = QStringLiteral("Die Datei\n%1\nist nicht vorhanden!").arg(path);
-    texts.createLink = QStringLiteral("Die Datei &neu erzeugen.");
-    texts.cancelLink = QStringLiteral("&Abbruch, Datei nicht erzeugen.");
-    texts.moreInformation = QStringLiteral("Mehr Informationen");
-    texts.lessInformation = QStringLiteral("Weniger Informationen");
-    texts.details = QStringLiteral(
+    texts.title = QCoreApplication::translate("MissingAddressFile", "Adressdatendatei");
+    texts.text =
+        QCoreApplication::translate("MissingAddressFile", "Die Datei\n%1\nist nicht vorhanden!")
+            .arg(file);
+    texts.createLink =
+        QCoreApplication::translate("MissingAddressFile", "Die Datei &neu erzeugen.");
+    texts.cancelLink =
+        QCoreApplication::translate("MissingAddressFile", "&Abbruch, Datei nicht erzeugen.");
+    texts.moreInformation = QCoreApplication::translate("MissingAddressFile", "Mehr Informationen");
+    texts.lessInformation =
+        QCoreApplication::translate("MissingAddressFile", "Weniger Informationen");
+    texts.details = QCoreApplication::translate(
+        "MissingAddressFile",
         "Die Datei kann an der angegebenen Stelle jetzt erzeugt werden, oder der Vorgang "
         "wird abgebrochen um den Dateinamen in den Programmeinstellungen neu zu "
         "definieren.");
-    texts.question =
-        QStringLiteral("Die Datei\n%1\nist nicht vorhanden!\nMöchten Sie die Datei jetzt neu "
-                       "anlegen?")
-            .arg(path);
+    texts.question = QCoreApplication::translate("MissingAddressFile",
+                                                 "Die Datei\n%1\nist nicht vorhanden!\nMöchten "
+                                                 "Sie die Datei jetzt neu anlegen?")
+                         .arg(file);
     return texts;
 }
 
