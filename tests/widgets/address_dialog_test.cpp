@@ -759,6 +759,20 @@ void AddressDialogTest::programOptionsInitialise()
     }
     QCOMPARE(f.Read(), QStringList{kSample});
 
+    // A file that cannot be made (a file stands where its folder should) is
+    // tried and told once.
+    QFile(f.Path("datei")).open(QIODevice::WriteOnly);
+    {
+        CDlgProgramOptions dialog(f.Settings(), f.Folder());
+        ModalDriver driver;
+        driver.Then([](QWidget* box) { Answer(box, QMessageBox::Yes); });
+        Click(&dialog, "initialise");
+        Child<QLineEdit>(&dialog, "path")->setText(f.Path("datei/neu.dat"));
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(driver.messages.size(), 2);
+        QVERIFY(driver.messages.last().startsWith(
+            QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden\n\n")));
+    }
 }
 
 int main(int argc, char* argv[])

@@ -171,9 +171,9 @@ void CDlgProgramOptions::accept()
         return;
     }
     m_settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
-    if (m_bInitialise)
-        m_prompter.ShowError(CreateAddressFile(path, m_settings));
-    if (!QFileInfo::exists(path))
+    // One attempt: a file that could not be made now is no more likely to be
+    // made a moment later, and the user is told once.
+    if (m_bInitialise || !QFileInfo::exists(path))
         m_prompter.ShowError(CreateAddressFile(path, m_settings));
     QDialog::accept();
 }
