@@ -26,7 +26,7 @@ QStringList WriteNotes(CSettingsStore& settings, const QString& dir, int count)
             note.GetStore().SetFieldText(
                 i, QStringLiteral("Spedition %1 GmbH\r\nHafenstraße %2").arg(n).arg(i), 1);
         const QString path = QDir(dir).filePath(QStringLiteral("note%1.cmr").arg(n));
-        if (!note.OnSaveDocument(path))
+        if (const Error error = note.OnSaveDocument(path))
             return {};
         paths << path;
     }

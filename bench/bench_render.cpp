@@ -4,6 +4,7 @@
 #include "core/documents/natdoc.h"
 #include "core/documents/natintdoc.h"
 #include "core/documents/spedauftragdoc.h"
+#include "core/errors/errortext.h"
 #include "core/forms/formdescription.h"
 #include "core/settings/settingsstore.h"
 #include "guibenchmain.h"
@@ -103,12 +104,18 @@ void BM_LabelledCmrPdfInMemory(benchmark::State& state)
     const Forms::FormDescription& form = *f.form;
     WholeNoteJob job = AllPagesJob(form);
     job.copies = LabelledOriginals(form, true);
-    QByteArray pdf;
+    qsizetype bytes = 0;
     for (auto _ : state) {
-        WholeNotePdf(f.doc, PrintContext::Read(f.doc.Form(), f.settings), job, &pdf, nullptr);
-        benchmark::DoNotOptimize(pdf.constData());
+        const Expected<QByteArray> pdf =
+            WholeNotePdf(f.doc, PrintContext::Read(f.doc.Form(), f.settings), job);
+        if (!pdf) {
+            state.SkipWithError(qPrintable(ErrorMessage(pdf.error())));
+            return;
+        }
+        benchmark::DoNotOptimize(pdf->constData());
+        bytes = pdf->size();
     }
-    state.counters["bytes"] = double(pdf.size());
+    state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(BM_LabelledCmrPdfInMemory)->Unit(benchmark::kMillisecond);
 
@@ -158,10 +165,9 @@ void BM_RenderCmrToPdf(benchmark::State& state)
             1);
     const QString path = dir.filePath(QStringLiteral("note.pdf"));
     for (auto _ : state) {
-        QString error;
-        if (!RenderDocumentToFile(doc, PrintContext::Read(doc.Form(), settings), path, 1, 10,
-                                  &error)) {
-            state.SkipWithError(qPrintable(error));
+        if (const Error error =
+                RenderDocumentToFile(doc, PrintContext::Read(doc.Form(), settings), path, 1, 10)) {
+            state.SkipWithError(qPrintable(ErrorMessage(error)));
             return;
         }
     }

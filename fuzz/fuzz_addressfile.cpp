@@ -1,5 +1,5 @@
 // Reads arbitrary bytes as an address data file: every input must either load,
-// be refused for its header or raise CArchiveException, never crash, hang or
+// be refused for its header or throw the archive's Error, never crash, hang or
 // allocate unboundedly. A list that loads must come back unchanged from being
 // written and read again.
 #include "core/addresses/addressfile.h"
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         if (ReadAddressList(in, records) == AddressFileHeader::Unknown)
             return 0;
-    } catch (const CArchiveException&) {
+    } catch (const Error&) {
         return 0;
     }
 

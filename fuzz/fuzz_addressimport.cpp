@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (AddressFormat format : {AddressFormat::Csv, AddressFormat::VCard}) {
         const AddressImport import = ReadAddresses(bytes, format);
-        if (!import.error.isEmpty() || import.records.isEmpty())
+        if (import.error || import.records.isEmpty())
             continue;
         const AddressImport csv = ReadAddressCsv(WriteAddressCsv(import.records));
         if (csv.records != import.records || !csv.refused.isEmpty())

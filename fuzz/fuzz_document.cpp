@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         auto document = CreateDocument(reader.type, *reader.settings);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        if (!document->OpenFromDevice(buffer) || document->GetLoadError() != 0)
+        const Error failed = document->OpenFromDevice(buffer);
+        if (failed || document->GetLoadError() != 0)
             continue;
         if (reader.type == FormType::Forwarding)
             LeaveEveryBox(*document, *reader.settings);

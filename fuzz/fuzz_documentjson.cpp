@@ -4,6 +4,7 @@
 // applied); an accepted one must give a document that survives a save and a
 // reload, and a dump of it must build the same document again.
 #include "core/documents/documentjson.h"
+#include "core/errors/errortext.h"
 #include "fuzzsupport.h"
 
 #include <QJsonDocument>
@@ -24,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         auto document = CreateDocument(type, *settings);
         document->OnNewDocument();
         const QJsonObject before = DocumentToJson(*document);
-        QString error;
-        if (!ApplyDocumentJson(*document, json.object(), &error)) {
-            if (error.isEmpty() || DocumentToJson(*document) != before || document->IsModified())
+        if (const Error error = ApplyDocumentJson(*document, json.object())) {
+            if (ErrorMessage(error).isEmpty() || DocumentToJson(*document) != before ||
+                document->IsModified())
                 std::abort();
             continue;
         }
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
         auto rebuilt = CreateDocument(type, *settings);
         rebuilt->OnNewDocument();
-        if (!ApplyDocumentJson(*rebuilt, DocumentToJson(*document), &error) ||
+        if (ApplyDocumentJson(*rebuilt, DocumentToJson(*document)) ||
             !Fuzz::SameContents(*document, *rebuilt))
             std::abort();
     }

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    if (!document->OpenFromDevice(buffer))
+    if (const Error damaged = document->OpenFromDevice(buffer))
         return 0;
 
     // The sheet at a tenth of its size: the same drawing in a small picture.
@@ -106,9 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QPdfWriter writer(&out);
     writer.setResolution(72);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QString error;
-    if (!PrintDocumentPages(writer, *document, PrintContext::Read(document->Form(), settings), page,
-                            1, &error))
+    if (const Error error = PrintDocumentPages(
+            writer, *document, PrintContext::Read(document->Form(), settings), page, 1))
         std::abort();
     return 0;
 }

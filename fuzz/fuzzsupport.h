@@ -64,8 +64,8 @@ inline void CheckSaveAndReload(CKrDocument& document, CSettingsStore& settings)
     auto reloaded = CreateDocument(document.GetFormType(), settings);
     QBuffer in(&saved);
     in.open(QIODevice::ReadOnly);
-    if (!reloaded->OpenFromDevice(in) || reloaded->GetLoadError() != 0 ||
-        !SameContents(document, *reloaded))
+    const Error failed = reloaded->OpenFromDevice(in);
+    if (failed || reloaded->GetLoadError() != 0 || !SameContents(document, *reloaded))
         std::abort();
 }
 

@@ -46,6 +46,406 @@
         <source>, Zeile %1</source>
         <translation>, row %1</translation>
     </message>
+    <message>
+        <source>Gefahrgut: UN-Nummer</source>
+        <translation>Dangerous goods: UN number</translation>
+    </message>
+    <message>
+        <source>Gefahrgut: Bezeichnung</source>
+        <translation>Dangerous goods: name</translation>
+    </message>
+    <message>
+        <source>Gefahrgut: Gefahrzettelmuster-Nr.</source>
+        <translation>Dangerous goods: label model no.</translation>
+    </message>
+    <message>
+        <source>Gefahrgut: Verpackungsgruppe</source>
+        <translation>Dangerous goods: packing group</translation>
+    </message>
+    <message>
+        <source>Gefahrgut: Tunnelbeschränkungscode</source>
+        <translation>Dangerous goods: tunnel restriction code</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Absender</source>
+        <translation>20 Carriage charges, sender</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Absender, Cent</source>
+        <translation>20 Carriage charges, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Währung Absender</source>
+        <translation>20 Carriage charges, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Währung Empfänger</source>
+        <translation>20 Carriage charges, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Empfänger</source>
+        <translation>20 Carriage charges, consignee</translation>
+    </message>
+    <message>
+        <source>20 Fracht, Empfänger, Cent</source>
+        <translation>20 Carriage charges, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Absender</source>
+        <translation>20 Deductions, sender</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Absender, Cent</source>
+        <translation>20 Deductions, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Währung Absender</source>
+        <translation>20 Deductions, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Währung Empfänger</source>
+        <translation>20 Deductions, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Empfänger</source>
+        <translation>20 Deductions, consignee</translation>
+    </message>
+    <message>
+        <source>20 Ermäßigungen, Empfänger, Cent</source>
+        <translation>20 Deductions, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Absender</source>
+        <translation>20 Balance, sender</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Absender, Cent</source>
+        <translation>20 Balance, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Währung Absender</source>
+        <translation>20 Balance, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Währung Empfänger</source>
+        <translation>20 Balance, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Empfänger</source>
+        <translation>20 Balance, consignee</translation>
+    </message>
+    <message>
+        <source>20 Zwischensumme, Empfänger, Cent</source>
+        <translation>20 Balance, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Absender</source>
+        <translation>20 Surcharges, sender</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Absender, Cent</source>
+        <translation>20 Surcharges, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Währung Absender</source>
+        <translation>20 Surcharges, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Währung Empfänger</source>
+        <translation>20 Surcharges, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Empfänger</source>
+        <translation>20 Surcharges, consignee</translation>
+    </message>
+    <message>
+        <source>20 Zuschläge, Empfänger, Cent</source>
+        <translation>20 Surcharges, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Absender</source>
+        <translation>20 Supplementary charges, sender</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Absender, Cent</source>
+        <translation>20 Supplementary charges, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Währung Absender</source>
+        <translation>20 Supplementary charges, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Währung Empfänger</source>
+        <translation>20 Supplementary charges, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Empfänger</source>
+        <translation>20 Supplementary charges, consignee</translation>
+    </message>
+    <message>
+        <source>20 Nebengebühren, Empfänger, Cent</source>
+        <translation>20 Supplementary charges, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Absender</source>
+        <translation>20 Miscellaneous, sender</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Absender, Cent</source>
+        <translation>20 Miscellaneous, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Währung Absender</source>
+        <translation>20 Miscellaneous, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Währung Empfänger</source>
+        <translation>20 Miscellaneous, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Empfänger</source>
+        <translation>20 Miscellaneous, consignee</translation>
+    </message>
+    <message>
+        <source>20 Sonstiges, Empfänger, Cent</source>
+        <translation>20 Miscellaneous, consignee, cents</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Absender</source>
+        <translation>20 Total, sender</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Absender, Cent</source>
+        <translation>20 Total, sender, cents</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Währung Absender</source>
+        <translation>20 Total, currency of the sender</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Währung Empfänger</source>
+        <translation>20 Total, currency of the consignee</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Empfänger</source>
+        <translation>20 Total, consignee</translation>
+    </message>
+    <message>
+        <source>20 Gesamtsumme, Empfänger, Cent</source>
+        <translation>20 Total, consignee, cents</translation>
+    </message>
+    <message>
+        <source>15 Rückerstattung</source>
+        <translation>15 Cash on delivery</translation>
+    </message>
+    <message>
+        <source>21 Ausgefertigt in</source>
+        <translation>21 Established in</translation>
+    </message>
+    <message>
+        <source>21 Ausgefertigt am</source>
+        <translation>21 Established on</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 1: von</source>
+        <translation>25 Tariff distance, section 1: from</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 1: bis</source>
+        <translation>25 Tariff distance, section 1: to</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 1: km</source>
+        <translation>25 Tariff distance, section 1: km</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 2: von</source>
+        <translation>25 Tariff distance, section 2: from</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 2: bis</source>
+        <translation>25 Tariff distance, section 2: to</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 2: km</source>
+        <translation>25 Tariff distance, section 2: km</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 3: von</source>
+        <translation>25 Tariff distance, section 3: from</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 3: bis</source>
+        <translation>25 Tariff distance, section 3: to</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 3: km</source>
+        <translation>25 Tariff distance, section 3: km</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 4: von</source>
+        <translation>25 Tariff distance, section 4: from</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 4: bis</source>
+        <translation>25 Tariff distance, section 4: to</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 4: km</source>
+        <translation>25 Tariff distance, section 4: km</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 5: von</source>
+        <translation>25 Tariff distance, section 5: from</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 5: bis</source>
+        <translation>25 Tariff distance, section 5: to</translation>
+    </message>
+    <message>
+        <source>25 Tarifentfernung, Abschnitt 5: km</source>
+        <translation>25 Tariff distance, section 5: km</translation>
+    </message>
+    <message>
+        <source>26 Vertragspartner des Frachtführers</source>
+        <translation>26 Carrier&apos;s contracting party</translation>
+    </message>
+    <message>
+        <source>27 Amtliches Kennzeichen, Kfz</source>
+        <translation>27 Registration number, motor vehicle</translation>
+    </message>
+    <message>
+        <source>27 Amtliches Kennzeichen, Anhänger</source>
+        <translation>27 Registration number, trailer</translation>
+    </message>
+    <message>
+        <source>27 Nutzlast in kg, Kfz</source>
+        <translation>27 Payload in kg, motor vehicle</translation>
+    </message>
+    <message>
+        <source>27 Nutzlast in kg, Anhänger</source>
+        <translation>27 Payload in kg, trailer</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Euro-Palette, Anzahl</source>
+        <translation>Pallets of the sender: Euro pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Euro-Palette, kein Tausch</source>
+        <translation>Pallets of the sender: Euro pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Euro-Palette, Tausch</source>
+        <translation>Pallets of the sender: Euro pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Gitterboxpalette, Anzahl</source>
+        <translation>Pallets of the sender: box pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Gitterboxpalette, kein Tausch</source>
+        <translation>Pallets of the sender: box pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Gitterboxpalette, Tausch</source>
+        <translation>Pallets of the sender: box pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Einfach-Palette, Anzahl</source>
+        <translation>Pallets of the sender: one-way pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Einfach-Palette, kein Tausch</source>
+        <translation>Pallets of the sender: one-way pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Einfach-Palette, Tausch</source>
+        <translation>Pallets of the sender: one-way pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: andere Art</source>
+        <translation>Pallets of the sender: other kind</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: andere Art, Anzahl</source>
+        <translation>Pallets of the sender: other kind, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: andere Art, kein Tausch</source>
+        <translation>Pallets of the sender: other kind, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: andere Art, Tausch</source>
+        <translation>Pallets of the sender: other kind, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Absender: Bestätigung des Fahrers</source>
+        <translation>Pallets of the sender: driver&apos;s confirmation</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Euro-Palette, Anzahl</source>
+        <translation>Pallets of the consignee: Euro pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Euro-Palette, kein Tausch</source>
+        <translation>Pallets of the consignee: Euro pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Euro-Palette, Tausch</source>
+        <translation>Pallets of the consignee: Euro pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Gitterboxpalette, Anzahl</source>
+        <translation>Pallets of the consignee: box pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Gitterboxpalette, kein Tausch</source>
+        <translation>Pallets of the consignee: box pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Gitterboxpalette, Tausch</source>
+        <translation>Pallets of the consignee: box pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Einfach-Palette, Anzahl</source>
+        <translation>Pallets of the consignee: one-way pallet, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Einfach-Palette, kein Tausch</source>
+        <translation>Pallets of the consignee: one-way pallet, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Einfach-Palette, Tausch</source>
+        <translation>Pallets of the consignee: one-way pallet, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: andere Art</source>
+        <translation>Pallets of the consignee: other kind</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: andere Art, Anzahl</source>
+        <translation>Pallets of the consignee: other kind, number</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: andere Art, kein Tausch</source>
+        <translation>Pallets of the consignee: other kind, not exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: andere Art, Tausch</source>
+        <translation>Pallets of the consignee: other kind, exchanged</translation>
+    </message>
+    <message>
+        <source>Paletten-Empfänger: Bestätigung des Empfängers</source>
+        <translation>Pallets of the consignee: consignee&apos;s confirmation</translation>
+    </message>
+    <message>
+        <source>Benutzte Genehmigungsnummer</source>
+        <translation>Permit number used</translation>
+    </message>
+    <message>
+        <source>Feld neben dem Titel</source>
+        <translation>Box beside the title</translation>
+    </message>
 </context>
 <context>
     <name>CAddressLockProgress</name>
@@ -704,10 +1104,6 @@ Any further copies have no label.</translation>
     <message>
         <source>Kreuz %1 (Ecke unten rechts von &quot;%2&quot;):</source>
         <translation>Crosshair %1 (bottom right corner of &quot;%2&quot;):</translation>
-    </message>
-    <message>
-        <source>Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, zum Beispiel %1 oder %2.</source>
-        <translation>Please enter each reading as a number of millimetres, for example %1 or %2.</translation>
     </message>
     <message>
         <source>Die Ablesungen ergeben keine Änderung: die Kreuze liegen auf den Ecken der Felder.</source>
@@ -2642,34 +3038,387 @@ leider keinen Internet-Browser finden.</source>
         <source>Der Download-Pfad &quot;%1&quot; aus dem Updateverzeichnis führt nicht auf den Update-Server.</source>
         <translation>The download path &quot;%1&quot; from the update index does not lead to the update server.</translation>
     </message>
-    <message>
-        <source>Die Seite %1 konnte nicht geschrieben werden.
-%2</source>
-        <translation>The page %1 could not be written.
-%2</translation>
-    </message>
 </context>
 <context>
-    <name>FormName</name>
+    <name>Error</name>
     <message>
-        <source>CMR-Frachtbrief</source>
-        <translation type="unfinished"></translation>
+        <source>Unerwartetes Dateiende bei Byte %1.</source>
+        <translation>Unexpected end of file at byte %1.</translation>
     </message>
     <message>
-        <source>Nationaler Frachtbrief</source>
-        <translation type="unfinished"></translation>
+        <source>Lesefehler bei Byte %1: %2</source>
+        <translation>Read error at byte %1: %2</translation>
     </message>
     <message>
-        <source>Kombi-Frachtbrief</source>
-        <translation type="unfinished"></translation>
+        <source>Beschädigte Datei: ein Datenblock bei Byte %1 verlangt %2 Bytes, es folgen nur noch %3.</source>
+        <translation>Damaged file: a data block at byte %1 needs %2 bytes, but only %3 follow.</translation>
     </message>
     <message>
-        <source>Speditionsauftrag</source>
-        <translation type="unfinished"></translation>
+        <source>Beschädigte Datei: eine Zeichenkette bei Byte %1 verlangt %2 Bytes, es folgen nur noch %3.</source>
+        <translation>Damaged file: a string at byte %1 needs %2 bytes, but only %3 follow.</translation>
     </message>
-</context>
-<context>
-    <name>FormRender</name>
+    <message>
+        <source>Beschädigte Datei: eine Textliste bei Byte %1 verlangt %2 Bytes, es folgen nur noch %3.</source>
+        <translation>Damaged file: a list of texts at byte %1 needs %2 bytes, but only %3 follow.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: eine Wortliste bei Byte %1 verlangt %2 Bytes, es folgen nur noch %3.</source>
+        <translation>Damaged file: a list of words at byte %1 needs %2 bytes, but only %3 follow.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: eine Textliste bei Byte %1 hat %2 Einträge, höchstens %3 sind möglich.</source>
+        <translation>Damaged file: a list of texts at byte %1 has %2 entries; at most %3 are possible.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: eine Wortliste bei Byte %1 hat %2 Einträge, höchstens %3 sind möglich.</source>
+        <translation>Damaged file: a list of words at byte %1 has %2 entries; at most %3 are possible.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: der Datensatz der Felder bei Byte %1 ist unbekannt.</source>
+        <translation>Damaged file: the record of the boxes at byte %1 is of an unknown kind.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: die Felder bei Byte %1 passen nicht zum Formular.</source>
+        <translation>Damaged file: the boxes at byte %1 do not match the form.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei: der Datensatz vor Byte %1 hat nur %2 Felder.</source>
+        <translation>Damaged file: the record before byte %1 has only %2 boxes.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei vor Byte %1: die Liste hat nur %2 Einträge.</source>
+        <translation>Damaged file before byte %1: the list has only %2 entries.</translation>
+    </message>
+    <message>
+        <source>Beschädigte Datei vor Byte %1: nur %2 Feldtexte.</source>
+        <translation>Damaged file before byte %1: only %2 box texts.</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist zum Schreiben geöffnet.</source>
+        <translation>The archive is open for writing.</translation>
+    </message>
+    <message>
+        <source>Das Archiv ist zum Lesen geöffnet.</source>
+        <translation>The archive is open for reading.</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Write error: %1</translation>
+    </message>
+    <message>
+        <source>Für diese Datei reicht der Arbeitsspeicher nicht.</source>
+        <translation>There is not enough memory for this file.</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei wurde von
+einer älteren Version dieses Programmes
+erzeugt und kann nicht geladen werden!
+
+Alle Daten werden zurückgesetzt.</source>
+        <translation>The file you chose was created by
+an older version of this program
+and cannot be loaded!
+
+All data will be reset.</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei wurde von
+einer neueren Version dieses Programmes
+erzeugt und kann nicht geladen werden!
+
+Alle Daten werden zurückgesetzt.</source>
+        <translation>The file you chose was created by
+a newer version of this program
+and cannot be loaded!
+
+All data will be reset.</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei ist
+keine Datei für den CMR-Frachtbrief!
+
+Die Datei wird nicht geladen, alle
+Felder werden zurückgesetzt!</source>
+        <translation>The file you chose is not
+a CMR consignment note file!
+
+The file will not be loaded; all
+boxes will be reset!</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei ist
+keine Datei für den Nationalen Frachtbrief!
+
+Die Datei wird nicht geladen, alle
+Felder werden zurückgesetzt!</source>
+        <translation>The file you chose is not
+a National consignment note file!
+
+The file will not be loaded; all
+boxes will be reset!</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei ist
+keine Datei für den Kombi-Frachtbrief!
+
+Die Datei wird nicht geladen, alle
+Felder werden zurückgesetzt!</source>
+        <translation>The file you chose is not
+a Kombi consignment note file!
+
+The file will not be loaded; all
+boxes will be reset!</translation>
+    </message>
+    <message>
+        <source>Die von Ihnen gewählte Datei ist
+keine Datei für den Speditionsauftrag!
+
+Die Datei wird nicht geladen, alle
+Felder werden zurückgesetzt!</source>
+        <translation>The file you chose is not
+a Forwarding order file!
+
+The file will not be loaded; all
+boxes will be reset!</translation>
+    </message>
+    <message>
+        <source>%1
+Die Datei kann nicht gefunden werden.
+Überprüfen Sie, ob der korrekte Pfad und Dateiname angegeben wurde.</source>
+        <translation>%1
+The file cannot be found.
+Please check that the path and file name are correct.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Öffnen des Dokuments.</source>
+        <translation>The document could not be opened.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern des Dokuments</source>
+        <translation>The document could not be saved.</translation>
+    </message>
+    <message>
+        <source>%1
+Für dieses Dokument reicht der Arbeitsspeicher nicht.</source>
+        <translation>%1
+There is not enough memory for this document.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden; die bisherige Datei bleibt unverändert.</source>
+        <translation>The file %1 could not be written; the previous file has been left unchanged.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden.</source>
+        <translation>The file %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wird von einem anderen Programm verwendet.</source>
+        <translation>The file %1 is in use by another program.</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei %1 darf nicht angelegt werden (Zugriff verweigert).</source>
+        <translation>The lock file %1 may not be created (access denied).</translation>
+    </message>
+    <message>
+        <source>Die Sperrdatei %1 konnte nicht angelegt werden.</source>
+        <translation>The lock file %1 could not be created.</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist nicht genug Platz.</source>
+        <translation>There is not enough space on the disk.</translation>
+    </message>
+    <message>
+        <source>Der zugeteilte Speicherplatz ist erschöpft.</source>
+        <translation>The disk quota has been used up.</translation>
+    </message>
+    <message>
+        <source>Die Datei wird zu groß.</source>
+        <translation>The file would become too large.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Der Ordner ist nicht vorhanden.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Am Ziel steht ein Ordner.</source>
+        <translation>There is a folder at the destination.</translation>
+    </message>
+    <message>
+        <source>Am Ziel steht keine gewöhnliche Datei.</source>
+        <translation>There is no ordinary file at the destination.</translation>
+    </message>
+    <message>
+        <source>%1 ist eine Verknüpfung, die einem anderen Benutzer gehört; durch sie wird nicht geschrieben.</source>
+        <translation>%1 is a link that belongs to another user; nothing is written through it.</translation>
+    </message>
+    <message>
+        <source>Zu viele Verknüpfungen auf dem Weg zur Datei.</source>
+        <translation>Too many links on the way to the file.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Ein- oder Ausgabefehler des Datenträgers.</source>
+        <translation>Input/output error on the disk.</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1 (%2).</source>
+        <translation>System error %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Die Datei
+%1
+ist nicht vorhanden!</source>
+        <translation>The file
+%1
+does not exist!</translation>
+    </message>
+    <message>
+        <source>Zugriff auf die Datei %1 wurde verweigert.
+Bitte wählen Sie eine Datei bzw. Speicherort aus, zu dem Sie Zugriffsrechte haben</source>
+        <translation>Access to the file %1 was denied.
+Please choose a file or location you have access rights to.</translation>
+    </message>
+    <message>
+        <source>Adressdatei konnte nicht geöffent werden</source>
+        <translation>The address data file could not be opened.</translation>
+    </message>
+    <message>
+        <source>Adressdatei konnte nicht geöffent werden (Falscher Typ)</source>
+        <translation>The address data file could not be opened (wrong type).</translation>
+    </message>
+    <message>
+        <source>Die Adressdatei &quot;%1&quot;
+konnte nicht zum Schreiben geöffnet werden</source>
+        <translation>The address data file &quot;%1&quot;
+could not be opened for writing.</translation>
+    </message>
+    <message>
+        <source>Adressdatei konnte nicht zum Schreiben geöffnet werden</source>
+        <translation>The address data file could not be opened for writing.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Textdatei und damit keine CSV-Datei.</source>
+        <translation>The file is not a text file and therefore not a CSV file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Textdatei und damit keine vCard-Datei.</source>
+        <translation>The file is not a text file and therefore not a vCard file.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Adressen.</source>
+        <translation>The file contains no addresses.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine vCard-Einträge (BEGIN:VCARD).</source>
+        <translation>The file contains no vCard entries (BEGIN:VCARD).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Ein Anführungszeichen wird nicht geschlossen; die Datei ist wohl unvollständig.</source>
+        <translation>Line %1: a quotation mark is never closed; the file is probably incomplete.</translation>
+    </message>
+    <message>
+        <source>Eintrag %1: END:VCARD fehlt; die Datei ist wohl unvollständig.</source>
+        <translation>Entry %1: END:VCARD is missing; the file is probably incomplete.</translation>
+    </message>
+    <message>
+        <source>Eintrag %1: vCard-Version &quot;%2&quot; wird nicht gelesen (nur 3.0 und 4.0).</source>
+        <translation>Entry %1: vCard version &quot;%2&quot; cannot be read (only 3.0 and 4.0).</translation>
+    </message>
+    <message>
+        <source>Eintrag %1: ohne Namen und Anschrift.</source>
+        <translation>Entry %1: no name and no address.</translation>
+    </message>
+    <message>
+        <source>Ein Feld muss als [Text, Format] angegeben werden.</source>
+        <translation>A box must be given as [text, format].</translation>
+    </message>
+    <message>
+        <source>Das Format eines Feldes muss eine Zahl von 0 bis 65535 sein.</source>
+        <translation>The format of a box must be a number from 0 to 65535.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Eintrag &quot;%1&quot; (erlaubt: form, fields, followFields, word, version, loadError, message, pageWord, followCount).</source>
+        <translation>Unknown member &quot;%1&quot; (allowed: form, fields, followFields, word, version, loadError, message, pageWord, followCount).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; muss eine Liste von Feldern sein.</source>
+        <translation>&quot;%1&quot; must be a list of boxes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; hat den falschen Typ.</source>
+        <translation>&quot;%1&quot; has the wrong type.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; muss eine Zahl von 0 bis 65535 sein.</source>
+        <translation>&quot;%1&quot; must be a number from 0 to 65535.</translation>
+    </message>
+    <message>
+        <source>Das Formular %1 hat keine Ankreuzfelder; &quot;word&quot; gibt es hier nicht.</source>
+        <translation>The form %1 has no tick boxes; &quot;word&quot; does not apply here.</translation>
+    </message>
+    <message>
+        <source>Zu viele Felder.</source>
+        <translation>Too many boxes.</translation>
+    </message>
+    <message>
+        <source>Das Formular hat nur %1 Felder auf den Folgeseiten.</source>
+        <translation>The form has only %1 boxes on the following pages.</translation>
+    </message>
+    <message>
+        <source>Die Seite %1 konnte nicht geschrieben werden.</source>
+        <translation>The page %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, zum Beispiel %1 oder %2.</source>
+        <translation>Please enter each reading as a number of millimetres, for example %1 or %2.</translation>
+    </message>
+    <message>
+        <source>Die Ablesung am Kreuz %1 (waagerecht) von %2 mm liegt außerhalb der Skala, die nur bis %3 mm reicht. Bitte prüfen Sie die Eingabe oder stellen Sie den Ausdruck zuerst mit &quot;Ränder...&quot; grob ein.</source>
+        <translation>The reading of %2 mm at crosshair %1 (horizontal) lies outside the scale, which only reaches %3 mm. Please check the entry, or first adjust the printout roughly with &quot;Margins...&quot;.</translation>
+    </message>
+    <message>
+        <source>Die Ablesung am Kreuz %1 (senkrecht) von %2 mm liegt außerhalb der Skala, die nur bis %3 mm reicht. Bitte prüfen Sie die Eingabe oder stellen Sie den Ausdruck zuerst mit &quot;Ränder...&quot; grob ein.</source>
+        <translation>The reading of %2 mm at crosshair %1 (vertical) lies outside the scale, which only reaches %3 mm. Please check the entry, or first adjust the printout roughly with &quot;Margins...&quot;.</translation>
+    </message>
+    <message>
+        <source>Aus diesen Ablesungen ergäbe sich eine Druckbereich-Korrektur (horizontal) von %1 %; möglich sind 97 bis 103 %. Bitte prüfen Sie die Ablesungen.</source>
+        <translation>These readings would give a horizontal print area correction of %1 %; 97 to 103 % is possible. Please check the readings.</translation>
+    </message>
+    <message>
+        <source>Aus diesen Ablesungen ergäbe sich eine Druckbereich-Korrektur (vertikal) von %1 %; möglich sind 97 bis 103 %. Bitte prüfen Sie die Ablesungen.</source>
+        <translation>These readings would give a vertical print area correction of %1 %; 97 to 103 % is possible. Please check the readings.</translation>
+    </message>
+    <message>
+        <source>Aus diesen Ablesungen ergäbe sich ein linker Rand von %1 mm; die Ränder reichen nur bis %2 mm. Bitte prüfen Sie die Ablesungen.</source>
+        <translation>These readings would give a left margin of %1 mm; the margins only go up to %2 mm. Please check the readings.</translation>
+    </message>
+    <message>
+        <source>Aus diesen Ablesungen ergäbe sich ein oberer Rand von %1 mm; die Ränder reichen nur bis %2 mm. Bitte prüfen Sie die Ablesungen.</source>
+        <translation>These readings would give a top margin of %1 mm; the margins only go up to %2 mm. Please check the readings.</translation>
+    </message>
+    <message>
+        <source>Die beiden Kreuze liegen zu nahe beieinander, um den Maßstab des Druckers zu messen.</source>
+        <translation>The two crosshairs are too close together to measure the printer&apos;s scale.</translation>
+    </message>
     <message>
         <source>Das Formular hat keine Seite %1.</source>
         <translation>The form has no page %1.</translation>
@@ -2679,12 +3428,74 @@ leider keinen Internet-Browser finden.</source>
         <translation>The zoom must be between %1 and %2.</translation>
     </message>
     <message>
+        <source>Die Anzahl der Kopien muss zwischen 1 und %1 liegen.</source>
+        <translation>The number of copies must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.</source>
+        <translation>The number of copies of the note must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Seite gewählt.</source>
+        <translation>No page is selected.</translation>
+    </message>
+    <message>
+        <source>Der Druckauftrag konnte nicht ausgeführt werden.</source>
+        <translation>The print job could not be carried out.</translation>
+    </message>
+    <message>
         <source>%1: Die Datei konnte nicht geschrieben werden.</source>
-        <translation>%1: The file could not be written.</translation>
+        <translation>%1: the file could not be written.</translation>
     </message>
     <message>
         <source>%1: Nur PNG- und PDF-Dateien (.png, .pdf) können geschrieben werden.</source>
-        <translation>%1: Only PNG and PDF files (.png, .pdf) can be written.</translation>
+        <translation>%1: only PNG and PDF files (.png, .pdf) can be written.</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilter</name>
+    <message>
+        <source>CMR-Frachtbrief (*.cmr)</source>
+        <translation>CMR consignment note (*.cmr)</translation>
+    </message>
+    <message>
+        <source>Nationaler Frachtbrief (*.fbr)</source>
+        <translation>National consignment note (*.fbr)</translation>
+    </message>
+    <message>
+        <source>Kombi-Frachtbrief (*.fb1)</source>
+        <translation>Kombi consignment note (*.fb1)</translation>
+    </message>
+    <message>
+        <source>Speditionsauftrag (*.spa)</source>
+        <translation>Forwarding order (*.spa)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Alle Tarvelomark Dateien (*.cmr *.fbr *.fb1 *.spa)</source>
+        <translation>All Tarvelomark files (*.cmr *.fbr *.fb1 *.spa)</translation>
+    </message>
+</context>
+<context>
+    <name>FormName</name>
+    <message>
+        <source>CMR-Frachtbrief</source>
+        <translation>CMR consignment note</translation>
+    </message>
+    <message>
+        <source>Nationaler Frachtbrief</source>
+        <translation>National consignment note</translation>
+    </message>
+    <message>
+        <source>Kombi-Frachtbrief</source>
+        <translation>Kombi consignment note</translation>
+    </message>
+    <message>
+        <source>Speditionsauftrag</source>
+        <translation>Forwarding order</translation>
     </message>
 </context>
 <context>
@@ -2744,6 +3555,51 @@ leider keinen Internet-Browser finden.</source>
     <message>
         <source>Aufruf der On-Line Hilfe</source>
         <translation>Opens the online help</translation>
+    </message>
+</context>
+<context>
+    <name>MissingAddressFile</name>
+    <message>
+        <source>Adressdatendatei</source>
+        <translation>Address data file</translation>
+    </message>
+    <message>
+        <source>Die Datei
+%1
+ist nicht vorhanden!</source>
+        <translation>The file
+%1
+does not exist!</translation>
+    </message>
+    <message>
+        <source>Die Datei &amp;neu erzeugen.</source>
+        <translation>&amp;Create the file now.</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch, Datei nicht erzeugen.</source>
+        <translation>C&amp;ancel, do not create the file.</translation>
+    </message>
+    <message>
+        <source>Mehr Informationen</source>
+        <translation>More information</translation>
+    </message>
+    <message>
+        <source>Weniger Informationen</source>
+        <translation>Less information</translation>
+    </message>
+    <message>
+        <source>Die Datei kann an der angegebenen Stelle jetzt erzeugt werden, oder der Vorgang wird abgebrochen um den Dateinamen in den Programmeinstellungen neu zu definieren.</source>
+        <translation>The file can be created at the given location now, or you can cancel and set a different file name in the program settings.</translation>
+    </message>
+    <message>
+        <source>Die Datei
+%1
+ist nicht vorhanden!
+Möchten Sie die Datei jetzt neu anlegen?</source>
+        <translation>The file
+%1
+does not exist!
+Do you want to create it now?</translation>
     </message>
 </context>
 <context>
@@ -2956,33 +3812,6 @@ leider keinen Internet-Browser finden.</source>
     </message>
 </context>
 <context>
-    <name>PrintJob</name>
-    <message>
-        <source>Der Druckauftrag konnte nicht ausgeführt werden.</source>
-        <translation>The print job could not be carried out.</translation>
-    </message>
-    <message>
-        <source>Das Formular hat keine Seite %1.</source>
-        <translation>The form has no page %1.</translation>
-    </message>
-    <message>
-        <source>Die Anzahl der Kopien muss zwischen 1 und %1 liegen.</source>
-        <translation>The number of copies must be between 1 and %1.</translation>
-    </message>
-    <message>
-        <source>%1: Die Datei konnte nicht geschrieben werden.</source>
-        <translation>%1: The file could not be written.</translation>
-    </message>
-    <message>
-        <source>Es ist keine Seite gewählt.</source>
-        <translation>No page is selected.</translation>
-    </message>
-    <message>
-        <source>Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.</source>
-        <translation>The number of copies must be between 1 and %1.</translation>
-    </message>
-</context>
-<context>
     <name>Reset</name>
     <message>
         <source>Alle Einstellungen löschen</source>
@@ -3032,6 +3861,72 @@ die Ursprungswerte.</source>
 changed document whether it is to be saved; if you cancel
 there, everything stays as it is. At the next start the
 original values apply.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePage</name>
+    <message>
+        <source>%1 - Programm-Update</source>
+        <translation>%1 - Program update</translation>
+    </message>
+    <message>
+        <source>Update für %1 auf Ihren Rechner laden</source>
+        <translation>Download the update for %1 to your computer</translation>
+    </message>
+    <message>
+        <source>Laden Sie die Datei auf Ihren Rechner und f&amp;uuml;hren Sie diese aus. Beenden Sie vorher das Programm, das Sie aktualisieren möchten.&lt;BR&gt;Sie installieren damit die aktualisierte Fassung über Ihre bestehende Version (%1) und sind auf dem aktuellen Stand.</source>
+        <translation>Download the file to your computer and run it. Close the program you want to update first.&lt;BR&gt;This installs the updated version over your current version (%1) and brings you up to date.</translation>
+    </message>
+    <message>
+        <source>Dieses Update ist kostenfrei.</source>
+        <translation>This update is free of charge.</translation>
+    </message>
+    <message>
+        <source>Dieses Upgrade ist kostenpflichtig!</source>
+        <translation>This upgrade is subject to a charge!</translation>
+    </message>
+    <message>
+        <source>Informationen zu Upgradepreisen finden Sie auf der hier.</source>
+        <translation>Information on upgrade prices can be found here.</translation>
+    </message>
+    <message>
+        <source>%1 Update laden</source>
+        <translation>Download %1 update</translation>
+    </message>
+    <message>
+        <source>%1 Version %2 laden</source>
+        <translation>Download %1 version %2</translation>
+    </message>
+    <message>
+        <source>Versionsinformation</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>Versionsinformationen</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>&lt;B&gt;%1&lt;/B&gt; im Internet</source>
+        <translation>&lt;B&gt;%1&lt;/B&gt; on the Internet</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateStatus</name>
+    <message>
+        <source>Die benutzte Version von %1 ist auf dem aktuellen Stand.</source>
+        <translation>The version of %1 you are using is up to date.</translation>
+    </message>
+    <message>
+        <source>Die derzeit aktuelle Version von %1 ist die Version %2</source>
+        <translation>The current version of %1 is version %2</translation>
+    </message>
+    <message>
+        <source>Fehler bei der Übertragung</source>
+        <translation>Transfer error</translation>
+    </message>
+    <message>
+        <source>Es sind noch keine Daten geladen.</source>
+        <translation>No data has been downloaded yet.</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,8 @@
 #include "core/addresses/addressmerge.h"
 #include "core/documents/documentfactory.h"
 #include "core/documents/documentjson.h"
-#include "core/documents/loadmessages.h"
+#include "core/errors/errortext.h"
+#include "core/errors/messageids.h"
 #include "core/files/safewrite.h"
 #include "core/settings/regeditmanagment.h"
 #include "core/settings/settingkeys.h"
@@ -48,27 +49,22 @@ int Fail(QTextStream& err, const QString& message)
     return kFailed;
 }
 
-int Save(CKrDocument& document, const QString& path, QTextStream& err)
+// 0 for no error, else 1 after its message.
+int Finish(QTextStream& err, const Error& error)
 {
-    QString error;
-    return document.OnSaveDocument(path, &error) ? kOk : Fail(err, error);
+    return error ? Fail(err, ErrorMessage(error)) : kOk;
 }
 
-// The tool asks nobody: a missing address file is not created, and the messages
-// go to the error stream.
+int Save(CKrDocument& document, const QString& path, QTextStream& err)
+{
+    return Finish(err, document.OnSaveDocument(path));
+}
+
+// The tool asks nobody: a missing address file is not created.
 class CliAddressPrompter : public CAddressFilePrompter
 {
 public:
-    CliAddressPrompter(QTextStream& err, bool createMissing)
-        : m_err(err), m_createMissing(createMissing)
-    {
-    }
-    bool AskCreateMissingFile(const QString&) override { return m_createMissing; }
-    void ShowMessage(const QString& text, Icon) override { m_err << text << '\n'; }
-
-private:
-    QTextStream& m_err;
-    bool m_createMissing;
+    bool AskCreateMissingFile(const QString&) override { return false; }
 };
 
 // An address file is told by its header; everything else is a document, whose
@@ -84,10 +80,10 @@ bool IsAddressFile(const QString& path)
 // CR LF gives the record back exactly, whatever else it holds.
 int DumpAddresses(const QString& path, QTextStream& out, QTextStream& err)
 {
-    CliAddressPrompter prompter(err, false);
+    CliAddressPrompter prompter;
     CAddressFile addresses(prompter);
-    if (addresses.LoadAddressFile(path) != kAddressFileOk)
-        return kFailed;
+    if (const Error error = addresses.LoadAddressFile(path))
+        return Fail(err, ErrorMessage(error));
     QJsonArray records;
     for (const QString& record : addresses.List())
         records.append(QJsonArray::fromStringList(record.split(QLatin1String("\r\n"))));
@@ -122,9 +118,9 @@ int BuildAddresses(const QJsonObject& object, const QString& jsonPath, const QSt
                                  .arg(jsonPath));
         records << lines.join(QLatin1String("\r\n"));
     }
-    CliAddressPrompter prompter(err, false);
+    CliAddressPrompter prompter;
     CAddressFile addresses(prompter);
-    return addresses.SaveAddressFile(outPath, records) ? kOk : kFailed;
+    return Finish(err, addresses.SaveAddressFile(outPath, records));
 }
 
 std::optional<AddressFormat> ExchangeFormat(const QString& path, QTextStream& err)
@@ -151,19 +147,21 @@ int ImportAddresses(const QString& sourcePath, const QString& bookPath, QTextStr
     if (!source.open(QIODevice::ReadOnly))
         return Fail(err, QStringLiteral("%1: %2").arg(sourcePath, source.errorString()));
     AddressImport import = ReadAddresses(source.readAll(), *format);
-    if (!import.error.isEmpty())
-        return Fail(err, QStringLiteral("%1: %2").arg(sourcePath, import.error));
+    if (import.error)
+        return Fail(err, QStringLiteral("%1: %2").arg(sourcePath, ErrorMessage(import.error)));
 
-    CliAddressPrompter prompter(err, false);
+    CliAddressPrompter prompter;
     CAddressFile addresses(prompter);
-    if (QFileInfo::exists(bookPath) && addresses.LoadAddressFile(bookPath) != kAddressFileOk)
-        return kFailed;
+    if (QFileInfo::exists(bookPath))
+        if (const Error error = addresses.LoadAddressFile(bookPath))
+            return Fail(err, ErrorMessage(error));
     DropKnownAddresses(import, addresses.List());
-    for (const QString& refusal : std::as_const(import.refused))
-        err << sourcePath << ": " << refusal << '\n';
-    if (!import.records.isEmpty() &&
-        !ApplyAddressChange(addresses, bookPath, AddressChange::Import(import.records)))
-        return kFailed;
+    for (const Error& refusal : std::as_const(import.refused))
+        err << sourcePath << ": " << ErrorMessage(refusal) << '\n';
+    if (!import.records.isEmpty())
+        if (const Error error =
+                ApplyAddressChange(addresses, bookPath, AddressChange::Import(import.records)))
+            return Fail(err, ErrorMessage(error));
     out << Cli::tr("Übernommen: %1, schon vorhanden: %2, nicht lesbar: %3")
                .arg(import.records.size())
                .arg(import.duplicates)
@@ -177,14 +175,13 @@ int ExportAddresses(const QString& bookPath, const QString& outPath, QTextStream
     const std::optional<AddressFormat> format = ExchangeFormat(outPath, err);
     if (!format)
         return kUsage;
-    CliAddressPrompter prompter(err, false);
+    CliAddressPrompter prompter;
     CAddressFile addresses(prompter);
-    if (addresses.LoadAddressFile(bookPath) != kAddressFileOk)
-        return kFailed;
+    if (const Error error = addresses.LoadAddressFile(bookPath))
+        return Fail(err, ErrorMessage(error));
     const QByteArray bytes = *format == AddressFormat::Csv ? WriteAddressCsv(addresses.List())
                                                            : WriteAddressVCards(addresses.List());
-    QString error;
-    return WriteFileSafely(outPath, bytes, &error) ? kOk : Fail(err, error);
+    return Finish(err, WriteFileSafely(outPath, bytes));
 }
 
 // Where the bytes of an input come from: a file, or standard input for "-".
@@ -232,19 +229,20 @@ std::unique_ptr<CKrDocument> OpenInput(const Input& input, CSettingsStore& setti
                                        QTextStream& err)
 {
     auto document = CreateDocument(FormTypeOfInput(input), settings);
-    QString error;
-    bool opened = false;
+    Error error;
     if (input.fromStdin()) {
         QByteArray bytes = input.bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        opened = document->OpenFromDevice(buffer, &error);
+        error = document->OpenFromDevice(buffer);
     } else {
-        opened = document->OnOpenDocument(input.path, &error);
+        error = document->OnOpenDocument(input.path);
     }
-    if (!opened) {
-        Fail(err, error.startsWith(input.path) ? error
-                                               : QStringLiteral("%1: %2").arg(input.name(), error));
+    if (error) {
+        const QString message = ErrorMessage(error);
+        Fail(err, message.startsWith(input.path)
+                      ? message
+                      : QStringLiteral("%1: %2").arg(input.name(), message));
         return nullptr;
     }
     return document;
@@ -258,7 +256,9 @@ int Dump(const Input& input, CSettingsStore& settings, QJsonDocument::JsonFormat
     const auto document = OpenInput(input, settings, err);
     if (!document)
         return kFailed;
-    out << QJsonDocument(DocumentToJson(*document)).toJson(format);
+    QJsonObject json = DocumentToJson(*document);
+    json[QStringLiteral("message")] = ErrorMessage(LoadMessageError(document->GetLoadError()));
+    out << QJsonDocument(json).toJson(format);
     return kOk;
 }
 
@@ -280,9 +280,8 @@ int Build(const Input& json, const QString& outPath, CSettingsStore& settings, Q
                              .arg(jsonPath));
     auto document = CreateDocument(*form, settings);
     document->OnNewDocument();
-    QString error;
-    if (!ApplyDocumentJson(*document, object, &error))
-        return Fail(err, QStringLiteral("%1: %2").arg(jsonPath, error));
+    if (const Error error = ApplyDocumentJson(*document, object))
+        return Fail(err, QStringLiteral("%1: %2").arg(jsonPath, ErrorMessage(error)));
     return Save(*document, outPath, err);
 }
 
@@ -304,10 +303,7 @@ int RenderWholeNote(const CKrDocument& document, CSettingsStore& settings, const
     } else {
         job.copies.count = copies.isEmpty() ? 1 : copies.toInt();
     }
-    QString error;
-    return SaveWholeNotePdf(document, PrintContext::Read(form, settings), job, path, &error)
-               ? kOk
-               : Fail(err, error);
+    return Finish(err, SaveWholeNotePdf(document, PrintContext::Read(form, settings), job, path));
 }
 
 // What render and print take besides the files.
@@ -339,16 +335,13 @@ int RenderOne(const Input& input, const QString& outPath, const DrawOptions& o,
         return kFailed;
     // A refused file opens as a blank form; drawing that would pass it off as
     // the file's contents.
-    if (document->GetLoadError() != 0)
-        return Fail(err, QStringLiteral("%1: %2").arg(input.name(),
-                                                      LoadMessageText(document->GetLoadError())));
+    if (const Error refused = LoadMessageError(document->GetLoadError()))
+        return Fail(err, QStringLiteral("%1: %2").arg(input.name(), ErrorMessage(refused)));
     if (wholeNote)
         return RenderWholeNote(*document, settings, outPath, o.page, o.copies, err);
-    QString error;
-    return RenderDocumentToFile(*document, PrintContext::Read(document->Form(), settings), outPath,
-                                o.page, o.zoom, &error)
-               ? kOk
-               : Fail(err, error);
+    return Finish(err,
+                  RenderDocumentToFile(*document, PrintContext::Read(document->Form(), settings),
+                                       outPath, o.page, o.zoom));
 }
 
 // What the print command sends to the printer, as an A4 PDF, with the
@@ -365,9 +358,8 @@ int PrintOne(const Input& input, const QString& outPath, const DrawOptions& o,
     const auto document = OpenInput(input, settings, err);
     if (!document)
         return kFailed;
-    if (document->GetLoadError() != 0)
-        return Fail(err, QStringLiteral("%1: %2").arg(input.name(),
-                                                      LoadMessageText(document->GetLoadError())));
+    if (const Error refused = LoadMessageError(document->GetLoadError()))
+        return Fail(err, QStringLiteral("%1: %2").arg(input.name(), ErrorMessage(refused)));
     // As the print dialog would offer it.
     const int copies = o.printCopies > 0
                            ? o.printCopies
@@ -375,11 +367,8 @@ int PrintOne(const Input& input, const QString& outPath, const DrawOptions& o,
                                     settings.Get(GetFormTypeInfo(document->GetFormType()).section,
                                                  Settings::Copies),
                                     kMaxPrintCopies);
-    QString error;
-    return PrintDocumentToPdf(*document, PrintContext::Read(document->Form(), settings), outPath,
-                              o.page, copies, &error)
-               ? kOk
-               : Fail(err, error);
+    return Finish(err, PrintDocumentToPdf(*document, PrintContext::Read(document->Form(), settings),
+                                          outPath, o.page, copies));
 }
 
 // ---------------------------------------------------------------------------
@@ -584,9 +573,7 @@ int RunDump(const QCommandLineParser& p, const QStringList& args, Context& c)
                         stream.flush();
                         if (code != kOk)
                             return code;
-                        QString error;
-                        return WriteFileSafely(out, json.toUtf8(), &error) ? kOk
-                                                                           : Fail(c.err, error);
+                        return Finish(c.err, WriteFileSafely(out, json.toUtf8()));
                     });
 }
 

@@ -1,6 +1,8 @@
 #include "clirunner.h"
 #include "core/addresses/addressfile.h"
 #include "core/documents/archive.h"
+#include "core/errors/errortext.h"
+#include "core/errors/messageids.h"
 #include "testsupport.h"
 
 #include <QBuffer>
@@ -19,8 +21,6 @@
 
 namespace {
 
-using Icon = CAddressFilePrompter::Icon;
-
 const QByteArray kHeader = QByteArrayLiteral("Adressdaten 2.00KRD.............");
 const QByteArray kOldHeader = QByteArrayLiteral("Tarvelomark.....Adressdaten 1.00");
 const QString kWrongType =
@@ -31,18 +31,11 @@ class RecordingPrompter : public CAddressFilePrompter
 public:
     bool create = true;
     QStringList asked;
-    QStringList messages;
-    QVector<Icon> icons;
 
     bool AskCreateMissingFile(const QString& path) override
     {
         asked << path;
         return create;
-    }
-    void ShowMessage(const QString& text, Icon icon) override
-    {
-        messages << text;
-        icons << icon;
     }
 };
 
@@ -81,19 +74,18 @@ protected:
 TEST_F(AddressFileTest, WrittenFileHasTheDocumentedBytes)
 {
     const QString path = env.FilePath(QStringLiteral("TMAdress.dat"));
-    ASSERT_TRUE(addresses.SaveAddressFile(path, {"A", "B"}));
+    ASSERT_TRUE(Succeeded(addresses.SaveAddressFile(path, {"A", "B"})));
     EXPECT_EQ(Read(path), kHeader + Hex("0200 FFFEFF01 4100 FFFEFF01 4200 40"));
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 
-    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(path)));
     EXPECT_TRUE(addresses.IsLoaded());
     EXPECT_EQ(addresses.List(), QStringList({"A", "B"}));
-    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(AddressFileTest, ReadsBothHeadersAndWritesTheCurrentOne)
 {
-    EXPECT_EQ(addresses.LoadAddressFile(Write("leer.dat", kHeader + Hex("0000 40"))), 0);
+    EXPECT_TRUE(Succeeded(addresses.LoadAddressFile(Write("leer.dat", kHeader + Hex("0000 40")))));
     EXPECT_TRUE(addresses.List().isEmpty());
 
     // The old header with 8-bit records in the Windows code page.
@@ -101,13 +93,12 @@ TEST_F(AddressFileTest, ReadsBothHeadersAndWritesTheCurrentOne)
                                              NarrowString("M\xfcller\r\nStra\xdf"
                                                           "e 1") +
                                              NarrowString("\x80-Kasse"));
-    ASSERT_EQ(addresses.LoadAddressFile(old), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(old)));
     const QStringList records{QStringLiteral("Müller\r\nStraße 1"), QStringLiteral("€-Kasse")};
     EXPECT_EQ(addresses.List(), records);
-    ASSERT_TRUE(addresses.SaveAddressFile(old, addresses.List()));
+    ASSERT_TRUE(Succeeded(addresses.SaveAddressFile(old, addresses.List())));
     EXPECT_EQ(Read(old),
               kHeader + Word(2) + CountedString(records[0]) + CountedString(records[1]) + '\x40');
-    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(AddressFileTest, ForeignOrShortFileIsRefusedAndTheListKept)
@@ -117,10 +108,9 @@ TEST_F(AddressFileTest, ForeignOrShortFileIsRefusedAndTheListKept)
     for (const QByteArray& bytes :
          {QByteArray(), kHeader.left(31), otherHeader + Hex("0000 40"), kOldHeader.toLower()}) {
         addresses.List() = QStringList{"vorher"};
-        prompter.messages.clear();
-        EXPECT_EQ(addresses.LoadAddressFile(Write("x.dat", bytes)), kAddressFileWrongType)
-            << bytes.toHex().toStdString();
-        EXPECT_EQ(prompter.messages, QStringList{kWrongType});
+        const Error error = addresses.LoadAddressFile(Write("x.dat", bytes));
+        EXPECT_EQ(AddressFileResultOf(error), kAddressFileWrongType) << bytes.toHex().toStdString();
+        EXPECT_EQ(ErrorMessage(error), kWrongType);
         EXPECT_FALSE(addresses.IsLoaded());
         EXPECT_EQ(addresses.List(), QStringList{"vorher"});
     }
@@ -142,7 +132,7 @@ TEST_F(AddressFileTest, EveryTruncationIsAnArchiveErrorOrTheWrongType)
         if (size < 32) {
             EXPECT_EQ(ReadAddressList(buffer, records), AddressFileHeader::Unknown) << size;
         } else if (size < bytes.size() - 1) {
-            EXPECT_THROW(ReadAddressList(buffer, records), CArchiveException) << size;
+            EXPECT_THROW(ReadAddressList(buffer, records), Error) << size;
         } else {
             EXPECT_EQ(ReadAddressList(buffer, records), AddressFileHeader::Current);
             EXPECT_EQ(records.size(), 3); // the end mark is never read
@@ -151,10 +141,12 @@ TEST_F(AddressFileTest, EveryTruncationIsAnArchiveErrorOrTheWrongType)
         EXPECT_EQ(records, QStringList{"unverändert"}) << size;
     }
 
+    // The file is named, and where it ends: inside the record count.
     addresses.List() = QStringList{"vorher"};
-    EXPECT_EQ(addresses.LoadAddressFile(Write("kurz.dat", bytes.left(40))), kAddressFileDamaged);
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("Byte")));
+    const QString cut = Write("kurz.dat", bytes.left(33));
+    const Error error = addresses.LoadAddressFile(cut);
+    EXPECT_EQ(AddressFileResultOf(error), kAddressFileDamaged);
+    EXPECT_EQ(error, Error(ErrorCode::Truncated).at(33).inFile(cut));
     EXPECT_EQ(addresses.List(), QStringList{"vorher"});
     EXPECT_FALSE(addresses.IsLoaded());
 }
@@ -163,33 +155,32 @@ TEST_F(AddressFileTest, MissingFileIsCreatedWithTheSampleOnRequest)
 {
     const QString path = env.FilePath(QStringLiteral("neu.dat"));
     prompter.create = false;
-    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileNotCreated);
+    EXPECT_EQ(AddressFileResultOf(addresses.LoadAddressFile(path)), kAddressFileNotCreated);
     EXPECT_EQ(prompter.asked, QStringList{path});
     EXPECT_FALSE(QFile::exists(path));
 
     prompter.create = true;
-    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(path)));
     const QString inNewFolder = env.FilePath(QStringLiteral("Dokumente/tarvelomark/TMAdress.dat"));
     CAddressFile fresh(prompter);
-    EXPECT_EQ(fresh.LoadAddressFile(inNewFolder), kAddressFileOk);
+    EXPECT_TRUE(Succeeded(fresh.LoadAddressFile(inNewFolder)));
     EXPECT_TRUE(QFile::exists(inNewFolder));
     EXPECT_EQ(addresses.List(), QStringList{QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")});
     EXPECT_EQ(Read(path), kHeader + Word(1) +
                               CountedString(QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")) +
                               '\x40');
-    EXPECT_TRUE(prompter.messages.isEmpty());
 
     // A missing folder is made; one that cannot be made (a file stands in its
     // place) leaves the file unwritten.
     QFile(env.FilePath(QStringLiteral("datei"))).open(QIODevice::WriteOnly);
     const QString unreachable = env.FilePath(QStringLiteral("datei/neu.dat"));
-    EXPECT_EQ(addresses.LoadAddressFile(unreachable), kAddressFileNotWritten);
-    EXPECT_EQ(prompter.messages,
-              QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
-                                         "geöffnet werden\n\nDie Sperrdatei %1.lock konnte "
-                                         "nicht angelegt werden.\nDer Ordner ist nicht "
-                                         "vorhanden.")
-                              .arg(unreachable)});
+    const Error error = addresses.LoadAddressFile(unreachable);
+    EXPECT_EQ(AddressFileResultOf(error), kAddressFileNotWritten);
+    EXPECT_EQ(ErrorMessage(error),
+              QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet "
+                             "werden\n\nDie Sperrdatei %1.lock konnte nicht angelegt werden.\nDer "
+                             "Ordner ist nicht vorhanden.")
+                  .arg(unreachable));
     EXPECT_FALSE(addresses.IsLoaded());
 }
 
@@ -197,14 +188,13 @@ TEST_F(AddressFileTest, FolderAtThePathIsAccessDenied)
 {
     const QString path = env.FilePath(QStringLiteral("ordner.dat"));
     ASSERT_TRUE(QDir().mkpath(path));
-    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileAccessDenied);
+    const Error error = addresses.LoadAddressFile(path);
+    EXPECT_EQ(AddressFileResultOf(error), kAddressFileAccessDenied);
     EXPECT_TRUE(prompter.asked.isEmpty());
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_EQ(prompter.messages[0],
+    EXPECT_EQ(ErrorMessage(error),
               QStringLiteral("Zugriff auf die Datei %1 wurde verweigert.\nBitte wählen Sie eine "
                              "Datei bzw. Speicherort aus, zu dem Sie Zugriffsrechte haben")
                   .arg(path));
-    EXPECT_EQ(prompter.icons[0], Icon::Error);
     EXPECT_EQ(sleeps, 0);
 }
 
@@ -215,16 +205,18 @@ TEST_F(AddressFileTest, LockedFileIsRetriedOnceASecondForAHundredSeconds)
     ASSERT_TRUE(other.tryLock(0));
 
     addresses.List() = QStringList{"vorher"};
-    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileLocked);
+    const Error error = addresses.LoadAddressFile(path);
+    EXPECT_EQ(AddressFileResultOf(error), kAddressFileLocked);
     EXPECT_EQ(sleeps, 100);
-    ASSERT_EQ(prompter.messages.size(), 2);
-    EXPECT_EQ(prompter.messages[0], QStringLiteral("Adressdatei konnte nicht geöffent werden"));
-    EXPECT_TRUE(prompter.messages[1].contains(path));
+    EXPECT_EQ(ErrorMessage(error),
+              QStringLiteral("Adressdatei konnte nicht geöffent werden\nDie Datei %1 wird von "
+                             "einem anderen Programm verwendet.")
+                  .arg(path));
     EXPECT_EQ(addresses.List(), QStringList{"vorher"});
 
     // A writer holds the lock while it saves; the save of another one fails and
     // leaves the file as it was.
-    EXPECT_FALSE(addresses.SaveAddressFile(path, {"B"}));
+    EXPECT_EQ(addresses.SaveAddressFile(path, {"B"}).code(), ErrorCode::AddressFileNotWritable);
     EXPECT_EQ(Read(path), kHeader + Word(1) + CountedString("A") + '\x40');
 
     // Released while the reader waits: the reader goes on.
@@ -233,7 +225,7 @@ TEST_F(AddressFileTest, LockedFileIsRetriedOnceASecondForAHundredSeconds)
         if (++sleeps == 3)
             other.unlock();
     });
-    EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
+    EXPECT_TRUE(Succeeded(addresses.LoadAddressFile(path)));
     EXPECT_EQ(sleeps, 3);
     EXPECT_EQ(addresses.List(), QStringList{"A"});
 }
@@ -246,24 +238,26 @@ TEST_F(AddressFileTest, FullDiskFailsAtOnceAndKeepsTheOldFile)
     const QString path = Write("TMAdress.dat", old);
     {
         FileSizeLimit limit(10); // not even the lock fits
-        EXPECT_EQ(addresses.LoadAddressFile(path), kAddressFileNoLock);
+        const Error error = addresses.LoadAddressFile(path);
+        EXPECT_EQ(AddressFileResultOf(error), kAddressFileNoLock);
         EXPECT_EQ(sleeps, 0);
-        ASSERT_EQ(prompter.messages.size(), 2);
-        EXPECT_TRUE(prompter.messages[1].startsWith(
-            QStringLiteral("Die Sperrdatei %1.lock konnte nicht angelegt werden.").arg(path)));
-        prompter.messages.clear();
-        EXPECT_FALSE(addresses.SaveAddressFile(path, {"B"}));
+        EXPECT_TRUE(ErrorMessage(error).startsWith(
+            QStringLiteral("Adressdatei konnte nicht geöffent werden\nDie Sperrdatei %1.lock "
+                           "konnte nicht angelegt werden.")
+                .arg(path)));
+        EXPECT_EQ(addresses.SaveAddressFile(path, {"B"}).code(), ErrorCode::AddressFileNotWritable);
         EXPECT_EQ(sleeps, 0);
     }
-    ASSERT_EQ(addresses.LoadAddressFile(path), kAddressFileOk);
-    prompter.messages.clear();
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(path)));
+    Error tooLarge;
     {
         FileSizeLimit limit(300); // the lock fits, the list does not
-        EXPECT_FALSE(addresses.SaveAddressFile(path, {QString(300, 'B')}));
+        tooLarge = addresses.SaveAddressFile(path, {QString(300, 'B')});
     }
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_EQ(prompter.messages[0],
-              CannotWriteAddressFileMessage(path, QStringLiteral("Die Datei wird zu groß.")));
+    EXPECT_EQ(ErrorMessage(tooLarge),
+              QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet "
+                             "werden\n\nDie Datei wird zu groß.")
+                  .arg(path));
     EXPECT_EQ(Read(path), old);
     EXPECT_EQ(QDir(env.FilePath(QString()))
                   .entryList({"TMAdress*", ".TMAdress*"}, QDir::Files | QDir::Hidden),
@@ -274,7 +268,7 @@ TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
 {
     const QString path =
         Write("voll.dat", kHeader + Word(2) + CountedString("A") + CountedString("B") + '\x40');
-    ASSERT_TRUE(CreateAddressFile(path, env.Settings(), prompter));
+    ASSERT_TRUE(Succeeded(CreateAddressFile(path, env.Settings())));
     EXPECT_EQ(Read(path), kHeader + Word(1) +
                               CountedString(QStringLiteral("Beispieladresse\r\nStrasse\r\nOrt")) +
                               '\x40');
@@ -282,12 +276,11 @@ TEST_F(AddressFileTest, CreateReplacesTheFileAndRemembersThePath)
     EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
 
     QFile(env.FilePath("datei")).open(QIODevice::WriteOnly);
-    EXPECT_FALSE(CreateAddressFile(env.FilePath("datei/a.dat"), env.Settings(), prompter));
-    EXPECT_EQ(prompter.messages,
-              QStringList{QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet "
-                                         "werden\n\nDie Sperrdatei %1.lock konnte nicht "
-                                         "angelegt werden.\nDer Ordner ist nicht vorhanden.")
-                              .arg(env.FilePath("datei/a.dat"))});
+    EXPECT_EQ(ErrorMessage(CreateAddressFile(env.FilePath("datei/a.dat"), env.Settings())),
+              QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden\n\nDie "
+                             "Sperrdatei %1.lock konnte nicht angelegt werden.\nDer Ordner ist "
+                             "nicht vorhanden.")
+                  .arg(env.FilePath("datei/a.dat")));
     EXPECT_EQ(env.Settings().Get(section, Settings::AddressFile), path);
 }
 
@@ -296,15 +289,14 @@ TEST_F(AddressFileTest, SeedFilesLoadAndTheCurrentOneRoundTrips)
     // Loading opens for writing and locks, so it works on copies.
     const QString dir = QStringLiteral(TVM_TEST_DATA_DIR "/");
     const QByteArray current = Read(dir + "addresses.dat");
-    ASSERT_EQ(addresses.LoadAddressFile(Write("alt.dat", Read(dir + "addresses-old.dat"))),
-              kAddressFileOk);
+    ASSERT_TRUE(
+        Succeeded(addresses.LoadAddressFile(Write("alt.dat", Read(dir + "addresses-old.dat")))));
     EXPECT_EQ(addresses.List(), QStringList({QStringLiteral("Müller\r\nStraße 1"), "B"}));
     const QString copy = Write("kopie.dat", current);
-    ASSERT_EQ(addresses.LoadAddressFile(copy), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(copy)));
     EXPECT_EQ(addresses.List().size(), 3);
-    ASSERT_TRUE(addresses.SaveAddressFile(copy, addresses.List()));
+    ASSERT_TRUE(Succeeded(addresses.SaveAddressFile(copy, addresses.List())));
     EXPECT_EQ(Read(copy), current);
-    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 // The command-line tool tells an address file by its header, whatever its name.
@@ -323,7 +315,7 @@ TEST_F(AddressCliTest, DumpAndBuildRoundTripRecordsAsLines)
     const QStringList records{QStringLiteral("Spedition Nord\r\nKai 3\r\nHamburg"), QString(),
                               QStringLiteral("nur LF\nund CR\r")};
     const QString path = env.FilePath(QStringLiteral("adressen.cmr"));
-    ASSERT_TRUE(addresses.SaveAddressFile(path, records));
+    ASSERT_TRUE(Succeeded(addresses.SaveAddressFile(path, records)));
 
     ASSERT_EQ(Run({"dump", path}), 0) << err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
@@ -361,6 +353,11 @@ TEST_F(AddressCliTest, BadInputFailsWithoutWriting)
     // A damaged address file is a read failure, not a document with a message.
     EXPECT_EQ(Run({"dump", Write("kaputt.dat", kHeader + Word(3))}), 1);
     EXPECT_FALSE(err.isEmpty());
+
+    // The tool creates no missing address book, and says so.
+    const QString missing = env.FilePath(QStringLiteral("fehlt.dat"));
+    EXPECT_EQ(Run({"export-addresses", missing, env.FilePath(QStringLiteral("a.csv"))}), 1);
+    EXPECT_EQ(err, QStringLiteral("Die Datei\n%1\nist nicht vorhanden!\n").arg(missing));
 }
 
 // A spreadsheet's list goes in through the shared-file merge: what the book has
@@ -371,7 +368,7 @@ TEST_F(AddressCliTest, ImportTakesWhatTheBookLacksAndExportsGoBackIn)
     const QString berg = QStringLiteral("Spedition Berg GmbH\r\nHafenstraße 12\r\n24103 Kiel");
     const QString nord = QStringLiteral("Nordtrans KG\r\nAm Kai 3\r\n24143 Kiel");
     const QString book = env.FilePath(QStringLiteral("TMAdress.dat"));
-    ASSERT_TRUE(addresses.SaveAddressFile(book, {berg}));
+    ASSERT_TRUE(Succeeded(addresses.SaveAddressFile(book, {berg})));
     const QString csv = Write("liste.csv", "\xEF\xBB\xBF"
                                            "Spedition Berg GmbH;Hafenstra\xC3\x9F"
                                            "e 12;24103 Kiel\r\n"
@@ -380,7 +377,7 @@ TEST_F(AddressCliTest, ImportTakesWhatTheBookLacksAndExportsGoBackIn)
     ASSERT_EQ(Run({"import-addresses", csv, book}), 0) << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("Übernommen: 1, schon vorhanden: 1, nicht lesbar: 1\n"));
     EXPECT_TRUE(err.contains(QStringLiteral("Zeile 3"))) << err.toStdString();
-    ASSERT_EQ(addresses.LoadAddressFile(book), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(book)));
     EXPECT_EQ(addresses.List(), QStringList({berg, nord}));
 
     for (const char* name : {"export.csv", "export.vcf"}) {
@@ -389,7 +386,7 @@ TEST_F(AddressCliTest, ImportTakesWhatTheBookLacksAndExportsGoBackIn)
         const QString copy = env.FilePath(QStringLiteral("kopie.dat"));
         QFile::remove(copy);
         ASSERT_EQ(Run({"import-addresses", exported, copy}), 0) << err.toStdString();
-        ASSERT_EQ(addresses.LoadAddressFile(copy), kAddressFileOk);
+        ASSERT_TRUE(Succeeded(addresses.LoadAddressFile(copy)));
         EXPECT_EQ(addresses.List(), QStringList({berg, nord})) << name;
     }
 

@@ -1,5 +1,7 @@
 #include "core/addresses/addressfile.h"
 #include "core/addresses/addressmerge.h"
+#include "core/errors/errortext.h"
+#include "core/errors/messageids.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -14,9 +16,7 @@ const QByteArray kHeader = QByteArrayLiteral("Adressdaten 2.00KRD.............")
 class QuietPrompter : public CAddressFilePrompter
 {
 public:
-    QStringList messages;
     bool AskCreateMissingFile(const QString&) override { return false; }
-    void ShowMessage(const QString& text, Icon) override { messages << text; }
 };
 
 // One user of the shared address book: a list of their own, loaded from the file.
@@ -52,7 +52,7 @@ protected:
     {
         QuietPrompter prompter;
         CAddressFile reader(prompter);
-        EXPECT_EQ(reader.LoadAddressFile(path), kAddressFileOk);
+        EXPECT_TRUE(Succeeded(reader.LoadAddressFile(path)));
         return reader.List();
     }
 
@@ -108,29 +108,31 @@ TEST_F(AddressMergeTest, TwoUsersAddingARecordEachEndWithBothInTheFile)
 {
     WriteRecords({"Alpha"});
     User anna, bernd;
-    ASSERT_EQ(anna.addresses.LoadAddressFile(path), kAddressFileOk);
-    ASSERT_EQ(bernd.addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(anna.addresses.LoadAddressFile(path)));
+    ASSERT_TRUE(Succeeded(bernd.addresses.LoadAddressFile(path)));
 
-    ASSERT_TRUE(ApplyAddressChange(anna.addresses, path, AddressChange::Add("Anna\r\nWeg 1")));
-    ASSERT_TRUE(ApplyAddressChange(bernd.addresses, path, AddressChange::Add("Bernd\r\nWeg 2")));
+    ASSERT_TRUE(
+        Succeeded(ApplyAddressChange(anna.addresses, path, AddressChange::Add("Anna\r\nWeg 1"))));
+    ASSERT_TRUE(
+        Succeeded(ApplyAddressChange(bernd.addresses, path, AddressChange::Add("Bernd\r\nWeg 2"))));
 
     const QStringList all{"Alpha", "Anna\r\nWeg 1", "Bernd\r\nWeg 2"};
     EXPECT_EQ(FileRecords(), all);
     EXPECT_EQ(bernd.addresses.List(), all); // the second saver now sees the first one's record
     EXPECT_EQ(anna.addresses.List(), (QStringList{"Alpha", "Anna\r\nWeg 1"}));
-    EXPECT_TRUE(anna.prompter.messages.isEmpty());
-    EXPECT_TRUE(bernd.prompter.messages.isEmpty());
 }
 
 TEST_F(AddressMergeTest, EditAndDeleteOfTwoUsersBothReachTheFile)
 {
     WriteRecords({"X", "Y", "Z"});
     User anna, bernd;
-    ASSERT_EQ(anna.addresses.LoadAddressFile(path), kAddressFileOk);
-    ASSERT_EQ(bernd.addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(anna.addresses.LoadAddressFile(path)));
+    ASSERT_TRUE(Succeeded(bernd.addresses.LoadAddressFile(path)));
 
-    ASSERT_TRUE(ApplyAddressChange(bernd.addresses, path, AddressChange::Delete(0, "X")));
-    ASSERT_TRUE(ApplyAddressChange(anna.addresses, path, AddressChange::Replace(2, "Z", "Z2")));
+    ASSERT_TRUE(
+        Succeeded(ApplyAddressChange(bernd.addresses, path, AddressChange::Delete(0, "X"))));
+    ASSERT_TRUE(
+        Succeeded(ApplyAddressChange(anna.addresses, path, AddressChange::Replace(2, "Z", "Z2"))));
 
     EXPECT_EQ(FileRecords(), (QStringList{"Y", "Z2"}));
     // The file is written in the current format, header and end mark included.
@@ -142,7 +144,7 @@ TEST_F(AddressMergeTest, LockedFileKeepsTheChangeInMemoryOnly)
     WriteRecords({"A"});
     const QByteArray before = FileBytes();
     User user;
-    ASSERT_EQ(user.addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(user.addresses.LoadAddressFile(path)));
 
     QLockFile other(path + ".lock");
     ASSERT_TRUE(other.tryLock(0));
@@ -153,28 +155,27 @@ TEST_F(AddressMergeTest, LockedFileKeepsTheChangeInMemoryOnly)
         return failed < 3; // the user gives up while the third wait is announced
     });
 
-    EXPECT_FALSE(ApplyAddressChange(user.addresses, path, AddressChange::Add("B")));
+    const Error error = ApplyAddressChange(user.addresses, path, AddressChange::Add("B"));
     EXPECT_EQ(told, (QList<int>{1, 2, 3}));
     EXPECT_EQ(user.sleeps, 2);
-    EXPECT_EQ(user.prompter.messages,
-              QStringList{QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben "
-                                         "geöffnet werden\n\nDie Datei %1 wird von einem "
-                                         "anderen Programm verwendet.")
-                              .arg(path)});
+    EXPECT_EQ(ErrorMessage(error),
+              QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet "
+                             "werden\n\nDie Datei %1 wird von einem anderen Programm verwendet.")
+                  .arg(path));
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(user.addresses.List(), (QStringList{"A", "B"}));
 
     // Loading gives up the same way, as a locked file.
     told.clear();
     user.sleeps = 0;
-    EXPECT_EQ(user.addresses.LoadAddressFile(path), kAddressFileLocked);
+    EXPECT_EQ(AddressFileResultOf(user.addresses.LoadAddressFile(path)), kAddressFileLocked);
     EXPECT_EQ(told, (QList<int>{1, 2, 3}));
     EXPECT_EQ(user.sleeps, 2);
 
     // Once the other user is done, the change goes through.
     other.unlock();
     user.addresses.SetProgress({});
-    EXPECT_TRUE(ApplyAddressChange(user.addresses, path, AddressChange::Add("C")));
+    EXPECT_TRUE(Succeeded(ApplyAddressChange(user.addresses, path, AddressChange::Add("C"))));
     EXPECT_EQ(FileRecords(), (QStringList{"A", "C"}));
 }
 
@@ -182,10 +183,10 @@ TEST_F(AddressMergeTest, VanishedOrForeignFileIsReplacedByTheUsersList)
 {
     WriteRecords({"A", "B"});
     User user;
-    ASSERT_EQ(user.addresses.LoadAddressFile(path), kAddressFileOk);
+    ASSERT_TRUE(Succeeded(user.addresses.LoadAddressFile(path)));
 
     ASSERT_TRUE(QFile::remove(path));
-    ASSERT_TRUE(ApplyAddressChange(user.addresses, path, AddressChange::Delete(0, "A")));
+    ASSERT_TRUE(Succeeded(ApplyAddressChange(user.addresses, path, AddressChange::Delete(0, "A"))));
     EXPECT_EQ(FileRecords(), QStringList{"B"});
 
     {
@@ -193,9 +194,8 @@ TEST_F(AddressMergeTest, VanishedOrForeignFileIsReplacedByTheUsersList)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(kHeader + Word(3) + CountedString("B")); // ends inside the list
     }
-    ASSERT_TRUE(ApplyAddressChange(user.addresses, path, AddressChange::Add("C")));
+    ASSERT_TRUE(Succeeded(ApplyAddressChange(user.addresses, path, AddressChange::Add("C"))));
     EXPECT_EQ(FileRecords(), (QStringList{"B", "C"}));
-    EXPECT_TRUE(user.prompter.messages.isEmpty());
 }
 
 } // namespace

@@ -28,19 +28,18 @@ template <typename Read> auto ReadFrom(const QByteArray& bytes, Read read)
     return read(ar);
 }
 
-CArchiveException::Cause ErrorReading(const QByteArray& bytes,
-                                      const std::function<void(CArchive&)>& read)
+Error ErrorReading(const QByteArray& bytes, const std::function<void(CArchive&)>& read)
 {
     try {
         ReadFrom(bytes, [&](CArchive& ar) {
             read(ar);
             return 0;
         });
-    } catch (const CArchiveException& e) {
-        return e.cause();
+    } catch (const Error& e) {
+        return e;
     }
     ADD_FAILURE() << "no archive error for " << bytes.toHex(' ').constData();
-    return CArchiveException::DeviceError;
+    return Error();
 }
 
 TEST(ArchiveWrite, EncodingsAreByteExact)
@@ -127,21 +126,33 @@ TEST(ArchiveRead, CountAndLists)
 
 TEST(ArchiveRead, TruncatedItemsAndImpossibleLengthsAreArchiveErrors)
 {
-    using C = CArchiveException;
-    const auto word = [](CArchive& ar) { ar.ReadWord(); };
-    const auto string = [](CArchive& ar) { ar.ReadString(); };
-    const auto strings = [](CArchive& ar) { ar.ReadStringList(); };
-    const auto words = [](CArchive& ar) { ar.ReadWordList(); };
-
-    EXPECT_EQ(ErrorReading(Hex("01"), word), C::EndOfFile);
-    EXPECT_EQ(ErrorReading(Hex("FF FE"), string), C::EndOfFile);
-    EXPECT_EQ(ErrorReading(Hex("FF FEFF 02 4100 42"), string), C::BadLength);
-    // Lengths the file cannot hold are refused before anything is allocated.
-    EXPECT_EQ(ErrorReading(Hex("FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF"), string), C::BadLength);
-    EXPECT_EQ(ErrorReading(Hex("FF FEFF FF FFFF FFFFFFFF 0000000000000080"), string), C::BadLength);
-    EXPECT_EQ(ErrorReading(Hex("FFFF FFFFFFFF"), strings), C::BadLength);
-    EXPECT_EQ(ErrorReading(Hex("FFFF FFFFFF7F 0100"), words), C::BadLength);
-    EXPECT_EQ(ErrorReading(Hex("0300 00 00"), strings), C::BadLength);
+    using C = ErrorCode;
+    const std::function<void(CArchive&)> word = [](CArchive& ar) { ar.ReadWord(); };
+    const std::function<void(CArchive&)> string = [](CArchive& ar) { ar.ReadString(); };
+    const std::function<void(CArchive&)> strings = [](CArchive& ar) { ar.ReadStringList(); };
+    const std::function<void(CArchive&)> words = [](CArchive& ar) { ar.ReadWordList(); };
+    const struct
+    {
+        const char* bytes;
+        const std::function<void(CArchive&)>& read;
+        ErrorCode code;
+        qint64 offset; // where the file ends, or where the item that cannot fit starts
+    } cases[] = {
+        {"01", word, C::Truncated, 1},
+        {"FF FE", string, C::Truncated, 2},
+        {"FF FEFF 02 4100 42", string, C::BadStringLength, 4},
+        // Lengths the file cannot hold are refused before anything is allocated.
+        {"FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF", string, C::BadStringLength, 15},
+        {"FF FEFF FF FFFF FFFFFFFF 0000000000000080", string, C::BadStringLength, 18},
+        {"FFFF FFFFFFFF", strings, C::BadStringListLength, 6},
+        {"FFFF FFFFFF7F 0100", words, C::BadWordListLength, 6},
+        {"0300 00 00", strings, C::BadStringListLength, 2},
+    };
+    for (const auto& c : cases) {
+        const Error error = ErrorReading(Hex(c.bytes), c.read);
+        EXPECT_EQ(error.code(), c.code) << c.bytes;
+        EXPECT_EQ(error.position(), c.offset) << c.bytes;
+    }
 }
 
 TEST(Archive, WrongDirectionIsAnArchiveError)
@@ -154,14 +165,14 @@ TEST(Archive, WrongDirectionIsAnArchiveError)
     try {
         loading.WriteWord(1);
         FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.cause(), CArchiveException::ReadOnly);
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::ArchiveOpenForReading);
     }
     try {
         storing.ReadWord();
         FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.cause(), CArchiveException::WriteOnly);
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::ArchiveOpenForWriting);
     }
 }
 

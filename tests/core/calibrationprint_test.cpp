@@ -85,10 +85,8 @@ protected:
     std::array<QPointF, 2> PrintAndFind(const Forms::FormDescription& form, int page)
     {
         const QString pdf = env.FilePath(QStringLiteral("calibration%1.pdf").arg(++m_prints));
-        QString error;
-        EXPECT_TRUE(PrintCalibrationPageToPdf(form, page, PrintContext::Read(form, env.Settings()),
-                                              pdf, &error))
-            << error.toStdString();
+        EXPECT_TRUE(Succeeded(
+            PrintCalibrationPageToPdf(form, page, PrintContext::Read(form, env.Settings()), pdf)));
         const QImage raster = RasterPdfPage(pdf);
         EXPECT_NEAR(raster.width(), 2100, 1);
         EXPECT_NEAR(raster.height(), 2970, 1);
@@ -173,15 +171,15 @@ TEST_P(CalibrationPass, OnePassBringsThePrinterOntoTheSheet)
         return readings;
     };
 
-    const Calibration::Result result =
+    const Expected<Calibration::Solution> result =
         Calibration::Solve(marks, read(PrintAndFind(form, c.page)), c.current);
-    ASSERT_TRUE(result.ok()) << Calibration::ErrorText(result).toStdString();
-    EXPECT_NEAR(result.settings.margins.x(), -15, 1);
-    EXPECT_NEAR(result.settings.margins.y(), 10, 1);
-    EXPECT_NEAR(result.settings.factorH, 995, 1);
-    EXPECT_NEAR(result.settings.factorV, 995, 1);
+    ASSERT_TRUE(Succeeded(result.error()));
+    EXPECT_NEAR(result->settings.margins.x(), -15, 1);
+    EXPECT_NEAR(result->settings.margins.y(), 10, 1);
+    EXPECT_NEAR(result->settings.factorH, 995, 1);
+    EXPECT_NEAR(result->settings.factorV, 995, 1);
 
-    UseSettings(form, c.page, c.publisher, result.settings);
+    UseSettings(form, c.page, c.publisher, result->settings);
     const Calibration::Readings second = read(PrintAndFind(form, c.page));
     for (size_t i = 0; i < second.size(); ++i) {
         EXPECT_LE(std::abs(second[i].x()), 1) << "mark " << i;
@@ -286,7 +284,7 @@ TEST_F(CalibrationPrint, KeepsToTheAreaTheDeviceCanPrint)
     EXPECT_NEAR(area.height(), 2850, 1);
     EXPECT_LE(area.width(), 1980);
     ASSERT_TRUE(
-        PrintCalibrationPage(writer, form, 1, PrintContext::Read(form, env.Settings()), nullptr));
+        Succeeded(PrintCalibrationPage(writer, form, 1, PrintContext::Read(form, env.Settings()))));
     buffer.close();
     const QString pdf = env.FilePath(QStringLiteral("margins.pdf"));
     QFile file(pdf);
@@ -314,7 +312,7 @@ TEST_F(CalibrationPrint, PageSaysWhatItIsAndWithWhichSettings)
     UseSettings(cmr, 2, 3, {QPoint(15, -10), 1005, 990});
     const QString pdf = env.FilePath(QStringLiteral("words.pdf"));
     ASSERT_TRUE(
-        PrintCalibrationPageToPdf(cmr, 2, PrintContext::Read(cmr, env.Settings()), pdf, nullptr));
+        Succeeded(PrintCalibrationPageToPdf(cmr, 2, PrintContext::Read(cmr, env.Settings()), pdf)));
     const PrintedPdf printed = ReadPdfWords(pdf);
     ASSERT_EQ(printed.pages.size(), 1);
     QStringList words;
@@ -328,13 +326,11 @@ TEST_F(CalibrationPrint, PageSaysWhatItIsAndWithWhichSettings)
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 
     // A file that cannot be written is told by its name.
-    QString error;
     const QString nowhere = env.FilePath(QStringLiteral("fehlt/blatt.pdf"));
-    EXPECT_FALSE(PrintCalibrationPageToPdf(cmr, 1, PrintContext::Read(cmr, env.Settings()), nowhere,
-                                           &error));
-    EXPECT_TRUE(error.contains(nowhere)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("konnte nicht geschrieben werden")))
-        << error.toStdString();
+    const Error error =
+        PrintCalibrationPageToPdf(cmr, 1, PrintContext::Read(cmr, env.Settings()), nowhere);
+    EXPECT_EQ(error.code(), ErrorCode::WriteFailed);
+    EXPECT_EQ(error.file(), nowhere);
     EXPECT_FALSE(QFile::exists(nowhere));
 }
 

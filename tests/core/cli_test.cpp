@@ -193,14 +193,12 @@ TEST_F(CliTest, FollowOnTextsForAFormWithoutFollowOnBoxesAreRefused)
     CCMRDoc document(env.Settings());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    ASSERT_TRUE(document.OpenFromDevice(buffer));
+    ASSERT_TRUE(Succeeded(document.OpenFromDevice(buffer)));
     ASSERT_EQ(document.GetStore().GetFollowFieldCount(), 0);
     ASSERT_EQ(document.GetStore().FollowTexts().size(), 1);
 
-    QString error;
     const QJsonObject json{{"followFields", QJsonArray{QJsonArray{"Rückseite"}}}};
-    EXPECT_FALSE(ApplyDocumentJson(document, json, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ApplyDocumentJson(document, json).code(), ErrorCode::JsonTooManyFollowBoxes);
     EXPECT_EQ(document.GetStore().FollowTexts(), QStringList{"hinten"});
 }
 

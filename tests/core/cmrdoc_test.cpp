@@ -2,7 +2,8 @@
 #include "core/documents/archive.h"
 #include "core/documents/cmrdoc.h"
 #include "core/documents/documentfactory.h"
-#include "core/documents/loadmessages.h"
+#include "core/errors/errortext.h"
+#include "core/errors/messageids.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -218,12 +219,18 @@ TEST_F(CmrDocTest, EveryTruncationIsAnArchiveError)
     doc.GetStore().SetFieldText(3, QStringLiteral("Hamburg"), 1);
     doc.GetStore().SetFieldText(0, QStringLiteral("back"), 2);
     const QByteArray bytes = Saved(doc);
-    // The end mark is never read, so only its own loss goes unnoticed.
+    // The end mark is never read, so only its own loss goes unnoticed. A read
+    // that runs into the end tells where the file ends; a length that cannot
+    // fit is told where it stands, before the end or at it.
     for (qsizetype size = 1; size < bytes.size() - 1; ++size) {
         try {
             Load(bytes.left(size));
             ADD_FAILURE() << "no archive error at size " << size;
-        } catch (const CArchiveException&) {
+        } catch (const Error& e) {
+            if (e.code() == ErrorCode::Truncated)
+                EXPECT_EQ(e.position(), size);
+            else
+                EXPECT_LE(e.position(), size) << int(e.code());
         }
     }
     EXPECT_EQ(At(*Load(bytes.left(bytes.size() - 1)), 3), QStringLiteral("Hamburg"));
@@ -231,7 +238,7 @@ TEST_F(CmrDocTest, EveryTruncationIsAnArchiveError)
     const QByteArray legacy =
         Legacy(110, 1, StringList(Numbered(5)), StringList({QStringLiteral("x")}));
     for (qsizetype size = 1; size < legacy.size(); ++size)
-        EXPECT_THROW(Load(legacy.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(legacy.left(size)), Error) << size;
 }
 
 TEST_F(CmrDocTest, ForeignRecordInAnOlderLayoutIsADamagedFile)
@@ -239,8 +246,7 @@ TEST_F(CmrDocTest, ForeignRecordInAnOlderLayoutIsADamagedFile)
     // The store cuts itself back to one box; the conversion of versions 300 and
     // 301 then has nothing to insert into.
     for (quint16 version : {300, 301})
-        EXPECT_THROW(Load(Header(version) + Word(1) + Word(0x9999) + Word(2)), CArchiveException)
-            << version;
+        EXPECT_THROW(Load(Header(version) + Word(1) + Word(0x9999) + Word(2)), Error) << version;
 }
 
 TEST_F(CmrDocTest, UnknownRecordInACurrentFileIsDamagedNotACutForm)
@@ -252,9 +258,11 @@ TEST_F(CmrDocTest, UnknownRecordInACurrentFileIsDamagedNotACutForm)
     file.write(Header(302) + Word(1) + Word(0x9999) + Word(2) + QByteArray(40, '\0'));
     file.close();
     CCMRDoc doc(env.Settings());
-    QString error;
-    EXPECT_FALSE(doc.OnOpenDocument(path, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Beschädigte Datei")));
+    const Error error = doc.OnOpenDocument(path);
+    EXPECT_EQ(error.code(), ErrorCode::DocumentOpenFailed);
+    const Error* unknown = error.find(ErrorCode::UnknownFieldRecord);
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->position(), Header(302).size() + 2); // after the permit word
     EXPECT_EQ(doc.GetStore().GetFieldCount(), 176);
 }
 
@@ -280,7 +288,8 @@ TEST_F(CmrDocTest, OpeningAnyTruncatedFileOfAnyFormFailsCleanly)
             file.write(bytes.left(size));
             file.close();
             auto doc = CreateDocument(type, env.Settings());
-            EXPECT_FALSE(doc->OnOpenDocument(path)) << GetFormTypeInfo(type).name.data() << size;
+            EXPECT_EQ(doc->OnOpenDocument(path).code(), ErrorCode::DocumentOpenFailed)
+                << GetFormTypeInfo(type).name.data() << size;
             EXPECT_EQ(doc->GetStore().GetFieldCount(), source->GetStore().GetFieldCount());
         }
     }
@@ -296,7 +305,7 @@ TEST_F(CmrDocTest, RefusedFileIsNotSavedOverTheFileItCameFrom)
     file.close();
 
     CCMRDoc doc(env.Settings());
-    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_TRUE(Succeeded(doc.OnOpenDocument(path)));
     EXPECT_EQ(doc.GetLoadError(), kLoadTooNew);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), QStringLiteral("neuer.cmr"));
@@ -306,31 +315,39 @@ TEST_F(CmrDocTest, RefusedFileIsNotSavedOverTheFileItCameFrom)
 TEST_F(CmrDocTest, OpenAndSaveReportFailuresAndReplaceFilesWhole)
 {
     CCMRDoc doc(env.Settings());
-    QString error;
-    EXPECT_FALSE(doc.OnOpenDocument(env.FilePath(QStringLiteral("fehlt.cmr")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const QString missing = env.FilePath(QStringLiteral("fehlt.cmr"));
+    const Error notFound = doc.OnOpenDocument(missing);
+    EXPECT_EQ(notFound.code(), ErrorCode::DocumentNotFound);
+    EXPECT_EQ(notFound.file(), missing);
 
     const QString damaged = env.FilePath(QStringLiteral("kaputt.cmr"));
     QFile file(damaged);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Header(302) + Word(1) + Word(0x1206));
+    const QByteArray cut = Header(302) + Word(1) + Word(0x1206);
+    file.write(cut);
     file.close();
-    error.clear();
-    EXPECT_FALSE(doc.OnOpenDocument(damaged, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Dateiende")));
+    const Error truncated = doc.OnOpenDocument(damaged);
+    EXPECT_EQ(truncated.file(), damaged);
+    ASSERT_TRUE(truncated.find(ErrorCode::Truncated));
+    EXPECT_EQ(truncated.find(ErrorCode::Truncated)->position(), cut.size());
+    EXPECT_EQ(ErrorMessage(truncated),
+              QStringLiteral("Fehler beim Öffnen des Dokuments.\nUnerwartetes Dateiende bei Byte "
+                             "%1.")
+                  .arg(cut.size()));
 
     // Saving over a longer file leaves exactly the new document.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(5000, 'x'));
     file.close();
     doc.OnNewDocument();
-    ASSERT_TRUE(doc.OnSaveDocument(damaged, &error));
+    ASSERT_TRUE(Succeeded(doc.OnSaveDocument(damaged)));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), Saved(doc));
     EXPECT_EQ(doc.GetPathName(), damaged);
 
-    EXPECT_FALSE(doc.OnSaveDocument(env.FilePath(QStringLiteral("no/such/dir/a.cmr")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Error unwritten = doc.OnSaveDocument(env.FilePath(QStringLiteral("no/such/dir/a.cmr")));
+    EXPECT_EQ(unwritten.code(), ErrorCode::DocumentSaveFailed);
+    EXPECT_TRUE(unwritten.find(ErrorCode::FolderMissing));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cmrfixtures.h"
-#include "core/documents/archiveexception.h"
+#include "core/errors/error.h"
 
 #include <QBuffer>
 #include <QVector>

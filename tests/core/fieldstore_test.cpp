@@ -114,7 +114,7 @@ TEST(FieldStoreRecord, MoreBoxesThanIndicesCanAddressAreRefusedBeforeReading)
     // 65536 one-byte texts fit into the file but not into 16-bit box indices.
     CFieldStore store = CmrStore();
     QByteArray bytes = Word(0x1206) + Word(2) + Hex("FFFF 00000100") + QByteArray(0x10000, '\0');
-    EXPECT_THROW(Read(store, bytes), CArchiveException);
+    EXPECT_THROW(Read(store, bytes), Error);
     EXPECT_EQ(store.GetFieldCount(), 176);
 }
 

@@ -2,6 +2,7 @@
 // link is followed only where that is safe, a lock left behind does not block a
 // shared file for good. What needs root (a real full disk, links and locks of
 // other users) is tests/files/files_test.sh.
+#include "core/errors/errortext.h"
 #include "core/files/filelock.h"
 #include "core/files/safewrite.h"
 #include "testsupport.h"
@@ -102,10 +103,13 @@ TEST_F(SafeWriteTest, AWriteThatFailsAnywhereKeepsTheOldFileAndLeavesNothing)
             });
             SCOPED_TRACE(testing::Message() << "failing after " << failAfter << " bytes, "
                                             << (existed ? "over a file" : "new file"));
-            EXPECT_FALSE(writer.Write(contents));
-            EXPECT_EQ(writer.Cause(), QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
-            EXPECT_TRUE(writer.ErrorString().contains(path));
-            EXPECT_EQ(writer.ErrorString().contains(QStringLiteral("bleibt unverändert")), existed);
+            const Error error = writer.Write(contents);
+            EXPECT_EQ(error.code(),
+                      existed ? ErrorCode::WriteFailedOldKept : ErrorCode::WriteFailed);
+            EXPECT_EQ(error.file(), path);
+            ASSERT_TRUE(error.cause());
+            EXPECT_EQ(ErrorMessage(*error.cause()),
+                      QStringLiteral("Auf dem Datenträger ist nicht genug Platz."));
             EXPECT_EQ(Entries(), existed ? QStringList{"note.cmr"} : QStringList{});
             if (existed) {
                 EXPECT_EQ(Read(path), old);
@@ -120,9 +124,9 @@ TEST_F(SafeWriteTest, AFileTheSystemRefusesToGrowKeepsTheOldOne)
     Put(path, "alt");
     {
         FileSizeLimit limit(100);
-        CSafeFileWriter writer(path);
-        EXPECT_FALSE(writer.Write(QByteArray(1000, 'x')));
-        EXPECT_EQ(writer.Cause(), QStringLiteral("Die Datei wird zu groß."));
+        const Error error = CSafeFileWriter(path).Write(QByteArray(1000, 'x'));
+        ASSERT_TRUE(error.cause());
+        EXPECT_EQ(error.cause()->code(), ErrorCode::FileTooLarge);
     }
     EXPECT_EQ(Read(path), "alt");
     EXPECT_EQ(Entries(), QStringList{"note.cmr"});
@@ -133,7 +137,7 @@ TEST_F(SafeWriteTest, ReplacesWholeAndKeepsThePermissions)
     const QString path = Path(QStringLiteral("adressen.dat"));
     Put(path, QByteArray(300, 'a'));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-    ASSERT_TRUE(WriteFileSafely(path, "kurz", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(path, "kurz")));
     EXPECT_EQ(Read(path), "kurz");
     EXPECT_EQ(ModeOf(path), mode_t(0640));
 
@@ -141,7 +145,7 @@ TEST_F(SafeWriteTest, ReplacesWholeAndKeepsThePermissions)
     const mode_t mask = ::umask(022);
     ::umask(mask);
     const QString fresh = Path(QStringLiteral("neu.dat"));
-    ASSERT_TRUE(WriteFileSafely(fresh, "x", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(fresh, "x")));
     EXPECT_EQ(ModeOf(fresh), mode_t(0666 & ~mask));
     EXPECT_EQ(Entries(), (QStringList{"adressen.dat", "neu.dat"}));
 }
@@ -154,24 +158,48 @@ TEST_F(SafeWriteTest, OwnLinksAreFollowedAndWhatIsNoFileIsRefused)
     Put(Path(QStringLiteral("ziel/echt.cmr")), "alt");
     ASSERT_TRUE(QFile::link(QStringLiteral("ziel"), Path(QStringLiteral("ordner"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("ordner/echt.cmr"), Path(QStringLiteral("kurz.cmr"))));
-    ASSERT_TRUE(WriteFileSafely(Path(QStringLiteral("kurz.cmr")), "neu", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(Path(QStringLiteral("kurz.cmr")), "neu")));
     EXPECT_EQ(Read(Path(QStringLiteral("ziel/echt.cmr"))), "neu");
     EXPECT_TRUE(QFileInfo(Path(QStringLiteral("kurz.cmr"))).isSymLink());
 
     // Whatever is not a regular file is not replaced.
-    QString error;
-    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("ziel")), "x", &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Ordner"))) << error.toStdString();
+    const auto cause = [](const Error& error) {
+        return error.cause() ? error.cause()->code() : ErrorCode::None;
+    };
+    EXPECT_EQ(cause(WriteFileSafely(Path(QStringLiteral("ziel")), "x")), ErrorCode::TargetIsFolder);
     ASSERT_EQ(::mkfifo(QFile::encodeName(Path(QStringLiteral("rohr"))).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(Path(QStringLiteral("rohr")), Path(QStringLiteral("zum-rohr"))));
-    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("zum-rohr")), "x", &error));
+    EXPECT_EQ(cause(WriteFileSafely(Path(QStringLiteral("zum-rohr")), "x")),
+              ErrorCode::TargetNotRegularFile);
     struct stat pipe;
     ASSERT_EQ(::lstat(QFile::encodeName(Path(QStringLiteral("rohr"))).constData(), &pipe), 0);
     EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
 
-    EXPECT_FALSE(WriteFileSafely(Path(QStringLiteral("fehlt/a.cmr")), "x", &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("Der Ordner ist nicht vorhanden.")))
-        << error.toStdString();
+    EXPECT_EQ(cause(WriteFileSafely(Path(QStringLiteral("fehlt/a.cmr")), "x")),
+              ErrorCode::FolderMissing);
+}
+
+TEST_F(SafeWriteTest, TheSystemsRefusalIsToldBelowTheFile)
+{
+    const QString missing = Path(QStringLiteral("fehlt/a.cmr"));
+    EXPECT_EQ(ErrorMessage(WriteFileSafely(missing, "x")),
+              QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\nDer Ordner ist nicht "
+                             "vorhanden.")
+                  .arg(missing));
+
+    // Root may write into any folder.
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("nur-lesen")));
+        const QString folder = Path(QStringLiteral("nur-lesen"));
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+        const QString path = folder + QStringLiteral("/a.cmr");
+        const Error error = WriteFileSafely(path, "x");
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        EXPECT_EQ(ErrorMessage(error),
+                  QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\nZugriff "
+                                 "verweigert.")
+                      .arg(path));
+    }
 }
 
 void Age(const QString& path, int seconds)
@@ -222,7 +250,7 @@ TEST_F(SafeWriteTest, TheNextSaveRemovesOnlyItsOwnOldLeftovers)
     }
     kept.sort();
 
-    ASSERT_TRUE(WriteFileSafely(note, "neu", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(note, "neu")));
     EXPECT_EQ(Entries().join(QLatin1Char(' ')).toStdString(),
               kept.join(QLatin1Char(' ')).toStdString());
     EXPECT_EQ(Read(note), "neu");
@@ -232,7 +260,7 @@ TEST_F(SafeWriteTest, TheNextSaveRemovesOnlyItsOwnOldLeftovers)
     const QString folder = Path(QStringLiteral(".note.cmr.Dir000.tvm-tmp"));
     ASSERT_TRUE(QDir().mkdir(folder));
     Age(folder, 7200);
-    ASSERT_TRUE(WriteFileSafely(note, "neu", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(note, "neu")));
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
@@ -248,7 +276,7 @@ TEST_F(SafeWriteTest, TheTemporaryFileIsNamedAfterItsTarget)
             seen = Entries();
             return std::make_unique<FailingDevice>(temporary, 0);
         });
-        EXPECT_FALSE(writer.Write("x"));
+        EXPECT_EQ(writer.Write("x").code(), ErrorCode::WriteFailed);
         return seen.value(0);
     };
     const QString shortName = QStringLiteral("TMAdress.dat");
@@ -268,9 +296,9 @@ TEST_F(SafeWriteTest, TheTemporaryFileIsNamedAfterItsTarget)
 
     Put(Path(leftoverA), "abgebrochen");
     Age(Path(leftoverA), 7200);
-    ASSERT_TRUE(WriteFileSafely(longB, "b", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(longB, "b")));
     EXPECT_TRUE(QFile::exists(Path(leftoverA)));
-    ASSERT_TRUE(WriteFileSafely(longA, "a", nullptr));
+    ASSERT_TRUE(Succeeded(WriteFileSafely(longA, "a")));
     EXPECT_FALSE(QFile::exists(Path(leftoverA)));
 }
 
@@ -308,23 +336,18 @@ TEST_F(SharedLockTest, LocksLeftBehindAreTakenOverThoseInUseAreNot)
         qint64 pid;
         QByteArray host;
         int ageSeconds;
-        CSharedFileLock::Result expected;
+        Error expected;
     } cases[] = {
-        {"dead process here, read-only", kDeadProcess, here, 0, CSharedFileLock::Result::Locked},
-        {"another computer, hours old", 4711, "anderer-rechner", 7200,
-         CSharedFileLock::Result::Locked},
-        {"another computer, just made", 4711, "anderer-rechner", 0, CSharedFileLock::Result::InUse},
+        {"dead process here, read-only", kDeadProcess, here, 0, Error()},
+        {"another computer, hours old", 4711, "anderer-rechner", 7200, Error()},
+        {"another computer, just made", 4711, "anderer-rechner", 0,
+         Error(ErrorCode::FileInUse).inFile(Guarded())},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         PlantLock(c.pid, c.host, c.ageSeconds, 0444);
         CSharedFileLock lock(Guarded());
-        EXPECT_EQ(lock.TryLock(), c.expected) << lock.ErrorString().toStdString();
-        if (c.expected == CSharedFileLock::Result::InUse) {
-            EXPECT_EQ(lock.ErrorString(),
-                      QStringLiteral("Die Datei %1 wird von einem anderen Programm verwendet.")
-                          .arg(Guarded()));
-        }
+        EXPECT_EQ(lock.TryLock(), c.expected);
         lock.Unlock();
         QFile::remove(LockPath());
     }
@@ -336,7 +359,7 @@ TEST_F(SharedLockTest, LocksLeftBehindAreTakenOverThoseInUseAreNot)
     const utimbuf times{old, old};
     ASSERT_EQ(::utime(QFile::encodeName(LockPath()).constData(), &times), 0);
     CSharedFileLock lock(Guarded());
-    EXPECT_EQ(lock.TryLock(), CSharedFileLock::Result::InUse);
+    EXPECT_EQ(lock.TryLock().code(), ErrorCode::FileInUse);
     EXPECT_TRUE(QFile::exists(LockPath()));
 }
 
@@ -345,7 +368,7 @@ TEST_F(SharedLockTest, TheLockIsAsWritableAsTheFileItGuards)
     Put(Guarded(), "x");
     ASSERT_EQ(::chmod(QFile::encodeName(Guarded()).constData(), 0664), 0);
     CSharedFileLock lock(Guarded());
-    ASSERT_EQ(lock.TryLock(), CSharedFileLock::Result::Locked);
+    ASSERT_TRUE(Succeeded(lock.TryLock()));
     EXPECT_EQ(ModeOf(LockPath()), mode_t(0664));
 }
 
@@ -353,10 +376,9 @@ TEST_F(SharedLockTest, ALockThatCannotBeMadeIsNotInUse)
 {
     FileSizeLimit limit(10); // the lock's own contents do not fit
     CSharedFileLock lock(Guarded());
-    EXPECT_EQ(lock.TryLock(), CSharedFileLock::Result::Failed);
-    EXPECT_TRUE(lock.ErrorString().startsWith(
-        QStringLiteral("Die Sperrdatei %1 konnte nicht angelegt werden.").arg(LockPath())))
-        << lock.ErrorString().toStdString();
+    const Error error = lock.TryLock();
+    EXPECT_EQ(error.code(), ErrorCode::LockFailed);
+    EXPECT_EQ(error.file(), LockPath());
     EXPECT_FALSE(QFile::exists(LockPath()));
 }
 

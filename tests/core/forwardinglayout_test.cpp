@@ -292,7 +292,7 @@ protected:
         store.SetFieldText(80, QStringLiteral("1.500"), 1);
         store.SetFieldText(105, QStringLiteral("Fusstext"), 1);
         path = env.FilePath(QStringLiteral("order.spa"));
-        ASSERT_TRUE(document.OnSaveDocument(path));
+        ASSERT_TRUE(Succeeded(document.OnSaveDocument(path)));
     }
 
     PrintedPdf Run(const char* command, int publisher, const QStringList& options = {})

@@ -53,7 +53,7 @@ protected:
             doc.GetStore().SetFieldText(quint16(t.box), QString::fromUtf8(t.text), 1);
         doc.m_wTerms = terms;
         const QString path = env.FilePath(QStringLiteral("note.fb1"));
-        EXPECT_TRUE(doc.OnSaveDocument(path));
+        EXPECT_TRUE(Succeeded(doc.OnSaveDocument(path)));
         return path;
     }
 

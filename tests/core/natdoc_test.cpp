@@ -1,7 +1,7 @@
 #include "clirunner.h"
 #include "core/documents/documentfactory.h"
-#include "core/documents/loadmessages.h"
 #include "core/documents/natdoc.h"
+#include "core/errors/messageids.h"
 #include "core/forms/forwardinglayout.h"
 #include "core/forms/kombilayout.h"
 #include "docfixtures.h"
@@ -220,12 +220,12 @@ TEST_F(NatDocTest, EveryTruncationIsAnArchiveError)
     const QByteArray bytes = SavedBytes(doc);
     // The end mark is never read.
     for (qsizetype size = 1; size < bytes.size() - 1; ++size)
-        EXPECT_THROW(Load(Edition::Edition2009, bytes.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(Edition::Edition2009, bytes.left(size)), Error) << size;
     EXPECT_EQ(Text(*Load(Edition::Edition2009, bytes.chopped(1)), 5), QStringLiteral("Empfänger"));
 
     const QByteArray legacy = Legacy(110, '\0', StringList(Numbered(3)));
     for (qsizetype size = 1; size < legacy.size(); ++size)
-        EXPECT_THROW(Load(Edition::Edition2007, legacy.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(Edition::Edition2007, legacy.left(size)), Error) << size;
 }
 
 TEST_F(NatDocTest, EditionConversionOfARefusedRecordFailsTheOpen)
@@ -233,10 +233,10 @@ TEST_F(NatDocTest, EditionConversionOfARefusedRecordFailsTheOpen)
     // A record with an unknown magic leaves one box; there is no box 44 to add
     // or remove, so the file must fail like a damaged one rather than abort.
     const QByteArray badRecord = Header(kMagic, 300) + Word(2) + Word(0x9999) + '\x40';
-    EXPECT_THROW(Load(Edition::Edition2009, badRecord), CArchiveException);
+    EXPECT_THROW(Load(Edition::Edition2009, badRecord), Error);
     QByteArray v310 = badRecord;
     v310[8] = char(310 & 0xFF);
-    EXPECT_THROW(Load(Edition::Edition2007, v310), CArchiveException);
+    EXPECT_THROW(Load(Edition::Edition2007, v310), Error);
 
     const QString path = env.FilePath(QStringLiteral("kaputt.fbr"));
     QFile file(path);
@@ -245,9 +245,7 @@ TEST_F(NatDocTest, EditionConversionOfARefusedRecordFailsTheOpen)
     file.close();
     UseEdition(Edition::Edition2009);
     CFrachtbriefNatDoc doc(env.Settings());
-    QString error;
-    EXPECT_FALSE(doc.OnOpenDocument(path, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(doc.OnOpenDocument(path).code(), ErrorCode::DocumentOpenFailed);
 }
 
 struct AlignmentCase
@@ -387,7 +385,7 @@ TEST_P(NewForms, RefusedForeignFileIsNotSavedOverItsPath)
     file.write(CmrFixture::Current(302, 3, Numbered(176)));
     file.close();
 
-    ASSERT_TRUE(doc->OnOpenDocument(path));
+    ASSERT_TRUE(Succeeded(doc->OnOpenDocument(path)));
     EXPECT_EQ(doc->GetLoadError(), GetFormTypeInfo(c.type).wrongFileMessage);
     EXPECT_EQ(doc->GetStore().GetFieldCount(), c.boxes);
     EXPECT_FALSE(doc->IsModified());
@@ -454,8 +452,7 @@ TEST(SeedFiles, OpenWithoutAMessageAndCurrentOnesRoundTrip)
         env.Settings().Set(section, Settings::NatVersion, seed.edition);
         const QString path = QStringLiteral(TVM_TEST_DATA_DIR "/") + QLatin1String(seed.name);
         auto doc = CreateDocument(FormTypeForPath(path), env.Settings());
-        QString error;
-        ASSERT_TRUE(doc->OnOpenDocument(path, &error)) << error.toStdString();
+        ASSERT_TRUE(Succeeded(doc->OnOpenDocument(path)));
         EXPECT_EQ(doc->GetLoadError(), 0);
         if (seed.current) {
             QFile file(path);

@@ -1,5 +1,5 @@
-#include "core/documents/loadmessages.h"
 #include "core/documents/natintdoc.h"
+#include "core/errors/messageids.h"
 #include "docfixtures.h"
 
 #include <gtest/gtest.h>
@@ -128,12 +128,12 @@ TEST_F(KombiDocTest, EveryTruncationIsAnArchiveError)
     doc.GetStore().SetFieldText(0, QStringLiteral("Absender"), 1);
     const QByteArray bytes = SavedBytes(doc);
     for (qsizetype size = 1; size < bytes.size() - 1; ++size)
-        EXPECT_THROW(Load(bytes.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(bytes.left(size)), Error) << size;
     EXPECT_EQ(Text(*Load(bytes.chopped(1)), 0), QStringLiteral("Absender"));
 
     const QByteArray legacy = Legacy(110, StringList(Numbered(3)));
     for (qsizetype size = 1; size < legacy.size(); ++size)
-        EXPECT_THROW(Load(legacy.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(legacy.left(size)), Error) << size;
 }
 
 } // namespace

@@ -263,11 +263,9 @@ TEST_F(NationalPrint, ANoteKeepsItsEditionWhenTheSettingChanges)
     const auto printed = [&](const char* name) {
         const PrintContext context = PrintContext::Read(note.Form(), Settings());
         const QString print = env.FilePath(QStringLiteral("print-%1.pdf").arg(name));
-        QString error;
-        EXPECT_TRUE(PrintDocumentToPdf(note, context, print, 1, 1, &error)) << error.toStdString();
+        EXPECT_TRUE(Succeeded(PrintDocumentToPdf(note, context, print, 1, 1)));
         const QString whole = env.FilePath(QStringLiteral("whole-%1.pdf").arg(name));
-        EXPECT_TRUE(SaveWholeNotePdf(note, context, AllPagesJob(note.Form()), whole, &error))
-            << error.toStdString();
+        EXPECT_TRUE(Succeeded(SaveWholeNotePdf(note, context, AllPagesJob(note.Form()), whole)));
         return std::make_pair(ReadPdfWords(print).pages.value(0),
                               ReadPdfWords(whole).pages.value(0));
     };

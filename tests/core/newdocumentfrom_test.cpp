@@ -40,7 +40,7 @@ std::unique_ptr<CKrDocument> FilledNote(const Case& c, TestEnvironment& env)
     if (document->HasCheckWord())
         document->SetCheckWord(c.checkWord);
     // Saved, so that it has a path and counts as unchanged.
-    EXPECT_TRUE(document->OnSaveDocument(env.FilePath(QStringLiteral("original"))));
+    EXPECT_TRUE(Succeeded(document->OnSaveDocument(env.FilePath(QStringLiteral("original")))));
     return document;
 }
 

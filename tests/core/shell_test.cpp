@@ -155,8 +155,7 @@ TEST(NewFileTemplate, IsAnEmptyNoteThatOpensCleanly)
     ASSERT_EQ(path, QDir(folder).filePath(QStringLiteral("CMR-Frachtbrief.cmr")));
 
     CCMRDoc doc(env.Settings());
-    QString error;
-    ASSERT_TRUE(doc.OnOpenDocument(path, &error)) << error.toStdString();
+    ASSERT_TRUE(Succeeded(doc.OnOpenDocument(path)));
     EXPECT_EQ(doc.GetLoadError(), 0);
     for (quint16 box = 0; box < doc.GetStore().GetFieldCount(); ++box)
         EXPECT_TRUE(doc.GetStore().GetFieldText(box, 1).isEmpty()) << box;

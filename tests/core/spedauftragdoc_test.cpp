@@ -1,5 +1,5 @@
-#include "core/documents/loadmessages.h"
 #include "core/documents/spedauftragdoc.h"
+#include "core/errors/messageids.h"
 #include "docfixtures.h"
 
 #include <gtest/gtest.h>
@@ -165,7 +165,7 @@ TEST_F(SpaDocTest, OldestLayoutWithoutTheBoxesToDropIsDamaged)
     // removes, cannot come from the old program.
     for (const auto& [texts, words] :
          {std::pair{7, 7}, std::pair{98, 98}, std::pair{99, 98}, std::pair{99, 7}}) {
-        EXPECT_THROW(Load(S883(OldBoxes(texts, words))), CArchiveException)
+        EXPECT_THROW(Load(S883(OldBoxes(texts, words))), Error)
             << texts << " texts, " << words << " words";
     }
     EXPECT_EQ(Load(S883(OldBoxes(99, 99)))->GetLoadError(), 0);
@@ -178,13 +178,13 @@ TEST_F(SpaDocTest, EveryTruncationIsAnArchiveError)
     doc.GetStore().SetFieldText(2, QStringLiteral("Versender"), 1);
     const QByteArray bytes = SavedBytes(doc);
     for (qsizetype size = 1; size < bytes.size() - 1; ++size)
-        EXPECT_THROW(Load(bytes.left(size)), CArchiveException) << size;
+        EXPECT_THROW(Load(bytes.left(size)), Error) << size;
     EXPECT_EQ(Text(*Load(bytes.chopped(1)), 2), QStringLiteral("Versender"));
 
     // The older layouts have no end mark.
     for (const QByteArray& old : {S883_2004(Numbered(3)), S883(OldBoxes(100, 100))})
         for (qsizetype size = 1; size < old.size(); ++size)
-            EXPECT_THROW(Load(old.left(size)), CArchiveException) << size;
+            EXPECT_THROW(Load(old.left(size)), Error) << size;
 }
 
 } // namespace

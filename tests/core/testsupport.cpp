@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "core/errors/errortext.h"
+
 #include <QSettings>
 #include <QtEndian>
 
@@ -16,6 +18,18 @@ QByteArray Word(quint16 value)
     QByteArray bytes(2, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
+}
+
+::testing::AssertionResult Succeeded(const Error& error)
+{
+    if (!error)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << ErrorMessage(error).toStdString();
+}
+
+void PrintTo(const Error& error, std::ostream* os)
+{
+    *os << (error ? ErrorMessage(error).toStdString() : std::string("no error"));
 }
 
 std::string TestCaseName(const char* description)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/documents/saveridentity.h"
+#include "core/errors/error.h"
 #include "core/settings/settingsstore.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -34,6 +37,12 @@ private:
     qint64 m_oldSoftLimit;
     void (*m_oldHandler)(int);
 };
+// For ASSERT_TRUE(Succeeded(document.OnSaveDocument(path))): a failure shows
+// its message.
+::testing::AssertionResult Succeeded(const Error& error);
+// Lets a failed EXPECT_EQ on errors show the messages.
+void PrintTo(const Error& error, std::ostream* os);
+
 // A parameterised case's description as a test name: its words run together,
 // each with a capital ("goods row 1, box 6" gives "GoodsRow1Box6").
 std::string TestCaseName(const char* description);

@@ -1,5 +1,6 @@
 #include "core/update/updateindex.h"
 #include "core/update/updatepage.h"
+#include "testsupport.h"
 #include "updatefixtures.h"
 
 #include <QBuffer>
@@ -350,9 +351,8 @@ TEST(UpdatePage, WrittenWholeIntoAFolderItMakes)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Dokumente/Update.html"));
-    QString error;
-    ASSERT_TRUE(WriteUpdatePage(path, "<HTML>neu</HTML>", &error)) << error.toStdString();
-    ASSERT_TRUE(WriteUpdatePage(path, "<HTML>zweite</HTML>", &error));
+    ASSERT_TRUE(Succeeded(WriteUpdatePage(path, "<HTML>neu</HTML>")));
+    ASSERT_TRUE(Succeeded(WriteUpdatePage(path, "<HTML>zweite</HTML>")));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("<HTML>zweite</HTML>"));
@@ -362,8 +362,11 @@ TEST(UpdatePage, WrittenWholeIntoAFolderItMakes)
     // A folder in the page's place: the save fails with a reason and leaves it.
     const QString blocked = dir.filePath(QStringLiteral("Update.html"));
     ASSERT_TRUE(QDir().mkpath(blocked + QStringLiteral("/inhalt")));
-    EXPECT_FALSE(WriteUpdatePage(blocked, "<HTML/>", &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Error error = WriteUpdatePage(blocked, "<HTML/>");
+    EXPECT_EQ(error.code(), ErrorCode::UpdatePageNotWritten);
+    EXPECT_EQ(error.file(), blocked);
+    ASSERT_TRUE(error.cause());
+    EXPECT_EQ(error.cause()->code(), ErrorCode::TargetIsFolder);
     EXPECT_TRUE(QFileInfo(blocked + QStringLiteral("/inhalt")).isDir());
 }
 

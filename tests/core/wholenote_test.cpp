@@ -146,7 +146,7 @@ TEST_F(WholeNoteTest, KombiNoteHasPlainCopiesOnly)
     auto document = CreateDocument(FormType::Kombi, env.Settings());
     document->OnNewDocument();
     document->GetStore().SetFieldText(0, QString::fromUtf8(kSenderText), 1);
-    ASSERT_TRUE(document->OnSaveDocument(kombi));
+    ASSERT_TRUE(Succeeded(document->OnSaveDocument(kombi)));
 
     ASSERT_EQ(cli.Run({"render", kombi, pdf, "--copies", "2"}), 0) << cli.err.toStdString();
     const PrintedPdf read = ReadPdfWords(pdf);

@@ -12,6 +12,7 @@
 //       of a printed page: "X Y" in millimetres from the page corner.
 #include "core/documents/documentfactory.h"
 #include "core/documents/krdocument.h"
+#include "core/errors/errortext.h"
 #include "core/settings/settingsstore.h"
 #include "render/printing/printjob.h"
 #include "widgets/app/mainframe.h"
@@ -54,9 +55,8 @@ int Print(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     auto document = CreateDocument(type, *settings);
-    QString error;
-    if (!document->OnOpenDocument(args[1], &error)) {
-        err << error << '\n';
+    if (const Error error = document->OnOpenDocument(args[1])) {
+        err << ErrorMessage(error) << '\n';
         return 1;
     }
 
@@ -71,10 +71,10 @@ int Print(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     });
     closer.start(10);
-    const bool sent = PrintWithRememberedPrinter(*document, *settings, frame, page, copies, &error);
+    const Error error = PrintWithRememberedPrinter(*document, *settings, frame, page, copies);
     out << "Drucker: " << frame.CurrentPrinter().printerName() << '\n';
-    if (!sent) {
-        err << error << '\n';
+    if (error) {
+        err << ErrorMessage(error) << '\n';
         return 1;
     }
     return 0;

@@ -45,7 +45,6 @@ class QuietPrompter : public CAddressFilePrompter
 {
 public:
     bool AskCreateMissingFile(const QString&) override { return false; }
-    void ShowMessage(const QString&, Icon) override {}
 };
 
 // Address files and settings in a folder of their own.
@@ -69,7 +68,7 @@ public:
     {
         QuietPrompter prompter;
         CAddressFile file(prompter);
-        if (!file.SaveAddressFile(Path(name), records))
+        if (file.SaveAddressFile(Path(name), records))
             qFatal("cannot write %s", qPrintable(Path(name)));
         return Path(name);
     }
@@ -78,7 +77,7 @@ public:
     {
         QuietPrompter prompter;
         CAddressFile file(prompter);
-        if (file.LoadAddressFile(Path(name)) != kAddressFileOk)
+        if (file.LoadAddressFile(Path(name)))
             return {QStringLiteral("<nicht lesbar>")};
         return file.List();
     }
@@ -769,6 +768,21 @@ void AddressDialogTest::programOptionsInitialise()
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
     QCOMPARE(f.Read(), QStringList{kSample});
+
+    // A file that cannot be made (a file stands where its folder should) is
+    // tried and told once.
+    QFile(f.Path("datei")).open(QIODevice::WriteOnly);
+    {
+        CDlgProgramOptions dialog(f.Settings(), f.Folder());
+        ModalDriver driver;
+        driver.Then([](QWidget* box) { Answer(box, QMessageBox::Yes); });
+        Click(&dialog, "initialise");
+        Child<QLineEdit>(&dialog, "path")->setText(f.Path("datei/neu.dat"));
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(driver.messages.size(), 2);
+        QVERIFY(driver.messages.last().startsWith(
+            QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden\n\n")));
+    }
 }
 
 // "Language" of "Settings": 0 German, 1 English, missing for "Wie das System";

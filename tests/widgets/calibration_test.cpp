@@ -100,7 +100,7 @@ private Q_SLOTS:
         TempSettings settings;
         const Forms::FormDescription& form = CmrLayout::Description();
         int printed = 0;
-        CDlgDruckerEinmessen dialog(form, *settings, 1, [&](int page, QString*) {
+        CDlgDruckerEinmessen dialog(form, *settings, 1, [&](int page) -> Expected<bool> {
             printed += page;
             return true;
         });
@@ -112,10 +112,11 @@ private Q_SLOTS:
         const Calibration::Readings readings =
             Calibration::SimulatedReadings(marks, {}, QPointF(15, -10), QPointF(1.005, 1.005));
         Type(dialog, readings);
-        const Calibration::Result expected = Calibration::Solve(marks, *dialog.Readings(), {});
-        QVERIFY(expected.ok());
-        QVERIFY(dialog.Result().ok());
-        QCOMPARE(dialog.Result().settings, expected.settings);
+        const Expected<Calibration::Solution> expected =
+            Calibration::Solve(marks, *dialog.Readings(), {});
+        QVERIFY(expected);
+        QVERIFY(dialog.Result());
+        QCOMPARE(dialog.Result()->settings, expected->settings);
 
         // As it opens on a desktop screen (the offscreen one is only 800 pixels wide).
         dialog.resize(dialog.sizeHint());
@@ -123,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shot(&dialog, "calibration");
         dialog.findChild<QPushButton*>(QStringLiteral("apply"))->click();
-        QCOMPARE(Calibration::ReadPrintSettings(form, 1, *settings), expected.settings);
+        QCOMPARE(Calibration::ReadPrintSettings(form, 1, *settings), expected->settings);
         QCOMPARE(settings->Get(QStringLiteral("CMR"), Settings::LeftMargin2), 0);
     }
 
@@ -151,7 +152,8 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QString, state);
         TempSettings settings;
-        CDlgDruckerEinmessen dialog(*form, *settings, page, [](int, QString*) { return true; });
+        CDlgDruckerEinmessen dialog(*form, *settings, page,
+                                    [](int) -> Expected<bool> { return true; });
         const Calibration::Marks marks = Calibration::MarksFor(*form, page, 0);
         if (state == QLatin1String("refused"))
             Type(dialog, {QPointF(200, 0), QPointF(0, 0)});
@@ -201,7 +203,7 @@ private Q_SLOTS:
         TempSettings settings;
         const Forms::FormDescription& form = CmrLayout::Description();
         settings->Set(QStringLiteral("CMR"), Settings::LeftMargin1, 15);
-        CDlgDruckerEinmessen dialog(form, *settings, 1, [](int, QString*) { return true; });
+        CDlgDruckerEinmessen dialog(form, *settings, 1, [](int) -> Expected<bool> { return true; });
         auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("reading1Right"));
         QCOMPARE(field->text(), QStringLiteral("0,0"));
         const QRegularExpression point(QStringLiteral("\\d\\.\\d"));
@@ -228,9 +230,9 @@ private Q_SLOTS:
     {
         TempSettings settings;
         const Forms::FormDescription& form = CmrLayout::Description();
-        CDlgDruckerEinmessen dialog(form, *settings, 1, [](int, QString*) { return true; });
+        CDlgDruckerEinmessen dialog(form, *settings, 1, [](int) -> Expected<bool> { return true; });
         Type(dialog, {QPointF(200, 0), QPointF(0, 0)});
-        QVERIFY(!dialog.Result().ok());
+        QVERIFY(!dialog.Result());
         QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("apply"))->isEnabled());
         QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("result"))->text().isEmpty());
         QVERIFY(!dialog.ApplyResult());

@@ -3,6 +3,7 @@
 // starts the command over, and a remembered printer that no longer exists.
 #include "core/documents/cmrdoc.h"
 #include "core/documents/documentfactory.h"
+#include "core/errors/errortext.h"
 #include "core/forms/cmrlayout.h"
 #include "core/settings/settingsstore.h"
 #include "modalanswerer.h"
@@ -168,9 +169,8 @@ private Q_SLOTS:
         m_settings->Set(kCmr, Settings::Printer, remembered);
         m_settings->Set(kCmr, Settings::ReusePrinter, reuse);
         ModalAnswerer answerer([](QWidget* modal) { modal->close(); });
-        QString error;
-        QVERIFY2(PrintWithRememberedPrinter(*m_document, *m_settings, *m_frame, 1, 2, &error),
-                 qPrintable(error));
+        const Error error = PrintWithRememberedPrinter(*m_document, *m_settings, *m_frame, 1, 2);
+        QVERIFY2(!error, qPrintable(ErrorMessage(error)));
         QCOMPARE(answerer.messages.size(), messages);
         if (messages)
             QCOMPARE(answerer.messages.first(), kUnknownPrinterMessage.arg(remembered));
@@ -187,9 +187,8 @@ private Q_SLOTS:
             QSKIP("pdftotext (poppler-utils) is not installed; scripts/deps.sh installs it");
         QPrinter& printer = m_frame->CurrentPrinter();
         printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        QString error;
-        QVERIFY2(PrintOnPrinter(printer, *m_document, *m_settings, 1, 1, &error),
-                 qPrintable(error));
+        const Error error = PrintOnPrinter(printer, *m_document, *m_settings, 1, 1);
+        QVERIFY2(!error, qPrintable(ErrorMessage(error)));
         QCOMPARE(PdfPageCount(Pdf()), 1);
 
         QProcess process;
@@ -223,10 +222,8 @@ private Q_SLOTS:
         QFETCH(int, copies);
         const auto document = CreateDocument(form, *m_settings);
         document->OnNewDocument();
-        QString error;
-        QVERIFY(!PrintOnPrinter(m_frame->CurrentPrinter(), *document, *m_settings, page, copies,
-                                &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(PrintOnPrinter(m_frame->CurrentPrinter(), *document, *m_settings, page, copies)
+                    .code() != ErrorCode::None);
         QVERIFY(!QFile::exists(Pdf()));
     }
 };

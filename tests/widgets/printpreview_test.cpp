@@ -6,6 +6,7 @@
 // tools.
 #include "core/documents/cmrdoc.h"
 #include "core/documents/documentfactory.h"
+#include "core/errors/errortext.h"
 #include "core/forms/cmrlayout.h"
 #include "core/forms/kombilayout.h"
 #include "core/settings/settingsstore.h"
@@ -89,7 +90,8 @@ private Q_SLOTS:
         Open([](const QTemporaryDir& dir) { return FormViewSettings(dir, kCmr, 14); });
         m_document->GetStore().SetFieldText(0, QString::fromUtf8(kSender), 1);
         m_document->GetStore().SetFieldText(0, QString::fromUtf8(kBack), 2);
-        QVERIFY(m_document->OnSaveDocument(Path("note.cmr")));
+        const Error error = m_document->OnSaveDocument(Path("note.cmr"));
+        QVERIFY2(!error, qPrintable(ErrorMessage(error)));
     }
 
     void cleanup() { Close(); }
@@ -174,9 +176,9 @@ private Q_SLOTS:
         m_settings->Set(kCmr, Settings::Publisher, publisher);
         m_settings->Set(kCmr, Settings::LeftMargin1, 15);
         m_settings->Set(kCmr, Settings::TopMargin1, -10);
-        QString error;
-        QVERIFY2(PrintOnPrinter(m_frame->CurrentPrinter(), *m_document, *m_settings, 1, 1, &error),
-                 qPrintable(error));
+        const Error error =
+            PrintOnPrinter(m_frame->CurrentPrinter(), *m_document, *m_settings, 1, 1);
+        QVERIFY2(!error, qPrintable(ErrorMessage(error)));
         const PrintedPdf printed = Words(Pdf());
 
         QPrinter other(QPrinter::HighResolution);

@@ -3,6 +3,7 @@
 // updates the sums, also when Ctrl+S saves, and tells what it changed; the
 // arrow keys move along the goods columns.
 #include "core/documents/spedauftragdoc.h"
+#include "core/errors/errortext.h"
 #include "core/settings/settingkeys.h"
 #include "core/settings/settingsstore.h"
 #include "formviewwindow.h"
@@ -160,7 +161,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("auftrag.spa"));
-        Open([&path](CSpeditionsauftragDoc& doc) { QVERIFY(doc.OnSaveDocument(path)); });
+        Open([&path](CSpeditionsauftragDoc& doc) {
+            const Error error = doc.OnSaveDocument(path);
+            QVERIFY2(!error, qPrintable(ErrorMessage(error)));
+        });
         if (QTest::currentTestFailed())
             return;
         TypeInto(22, QStringLiteral("7 Paletten"));
@@ -179,7 +183,8 @@ private Q_SLOTS:
         Shot(m_frame.get(), "spedition_saved_changed_cell");
 
         CSpeditionsauftragDoc saved(UserSettings());
-        QVERIFY(saved.OnOpenDocument(path));
+        const Error error = saved.OnOpenDocument(path);
+        QVERIFY2(!error, qPrintable(ErrorMessage(error)));
         QCOMPARE(saved.GetStore().GetFieldText(22, 1), QStringLiteral("7"));
         QCOMPARE(saved.GetStore().GetFieldText(kCountSum, 1), QStringLiteral("7"));
     }

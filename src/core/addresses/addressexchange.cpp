@@ -388,10 +388,10 @@ QStringList CardLines(const VCard& card)
     return lines;
 }
 
-AddressImport Refuse(const QString& error)
+AddressImport Refuse(ErrorCode error)
 {
     AddressImport import;
-    import.error = error;
+    import.error = Error(error);
     return import;
 }
 
@@ -454,7 +454,7 @@ AddressImport ReadAddressCsv(const QByteArray& bytes)
 {
     const std::optional<QString> text = DecodeText(bytes);
     if (!text)
-        return Refuse(QStringLiteral("Die Datei ist keine Textdatei und damit keine CSV-Datei."));
+        return Refuse(ErrorCode::NotCsvText);
     AddressImport import;
     const QVector<CsvRow> rows = ParseCsv(*text);
     for (qsizetype r = 0; r < rows.size(); ++r) {
@@ -462,10 +462,7 @@ AddressImport ReadAddressCsv(const QByteArray& bytes)
         if (r == 0 && IsCsvHeader(row.cells))
             continue;
         if (row.unterminated) {
-            import.refused.append(
-                QStringLiteral("Zeile %1: Ein Anführungszeichen wird nicht geschlossen; "
-                               "die Datei ist wohl unvollständig.")
-                    .arg(row.firstLine));
+            import.refused.append(Error(ErrorCode::CsvUnclosedQuote).at(row.firstLine));
             continue;
         }
         QStringList lines;
@@ -481,7 +478,7 @@ AddressImport ReadAddressCsv(const QByteArray& bytes)
         import.records.append(lines.join(kRecordLineEnd));
     }
     if (import.records.isEmpty() && import.refused.isEmpty())
-        import.error = QStringLiteral("Die Datei enthält keine Adressen.");
+        import.error = Error(ErrorCode::NoAddresses);
     return import;
 }
 
@@ -489,7 +486,7 @@ AddressImport ReadAddressVCards(const QByteArray& bytes)
 {
     const std::optional<QString> decoded = DecodeText(bytes);
     if (!decoded)
-        return Refuse(QStringLiteral("Die Datei ist keine Textdatei und damit keine vCard-Datei."));
+        return Refuse(ErrorCode::NotVCardText);
     // Unfolding: a line break followed by a space or tab continues the line.
     QStringList lines;
     for (const QString& line : SplitLines(*decoded)) {
@@ -504,22 +501,18 @@ AddressImport ReadAddressVCards(const QByteArray& bytes)
     std::optional<VCard> card;
     int cards = 0;
     const auto finish = [&](const VCard& c) {
-        const QString entry = QStringLiteral("Eintrag %1").arg(c.number);
         if (!c.ended) {
-            import.refused.append(
-                entry + QStringLiteral(": END:VCARD fehlt; die Datei ist wohl unvollständig."));
+            import.refused.append(Error(ErrorCode::VCardUnterminated).at(c.number));
             return;
         }
         if (c.version != QLatin1String("3.0") && c.version != QLatin1String("4.0")) {
             import.refused.append(
-                entry +
-                QStringLiteral(": vCard-Version \"%1\" wird nicht gelesen (nur 3.0 und 4.0).")
-                    .arg(c.version));
+                Error(ErrorCode::VCardUnsupportedVersion, {c.version}).at(c.number));
             return;
         }
         const QStringList recordLines = CardLines(c);
         if (recordLines.isEmpty()) {
-            import.refused.append(entry + QStringLiteral(": ohne Namen und Anschrift."));
+            import.refused.append(Error(ErrorCode::VCardNoNameOrAddress).at(c.number));
             return;
         }
         import.records.append(recordLines.join(kRecordLineEnd));
@@ -559,7 +552,7 @@ AddressImport ReadAddressVCards(const QByteArray& bytes)
     if (card)
         finish(*card);
     if (cards == 0)
-        import.error = QStringLiteral("Die Datei enthält keine vCard-Einträge (BEGIN:VCARD).");
+        import.error = Error(ErrorCode::NoVCardEntries);
     return import;
 }
 

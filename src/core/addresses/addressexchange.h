@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/errors/error.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -35,14 +38,14 @@ QByteArray WriteAddressVCards(const QStringList& records);
 
 // What a file offers. `error` set: the file as a whole is not one of its kind
 // (nothing may be taken from it). Otherwise `records` holds the records in file
-// order and `refused` one German line per entry that could not be read, naming
-// the row or entry and why.
+// order and `refused` one error per entry that could not be read, with the line
+// (CSV) or the entry's number (vCard) as its position.
 struct AddressImport
 {
     QStringList records;
-    QStringList refused;
+    QList<Error> refused;
     int duplicates = 0; // dropped by DropKnownAddresses
-    QString error;
+    Error error;
 };
 
 AddressImport ReadAddressCsv(const QByteArray& bytes);

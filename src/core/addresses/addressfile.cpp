@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,47 +32,42 @@ bool MayReadAndWrite(const QString& path)
 
 } // namespace
 
-bool ReplaceAddressFile(const QString& path, const QStringList& records, QString* cause)
+Error ReplaceAddressFile(const QString& path, const QStringList& records)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     WriteAddressList(buffer, records);
-    CSafeFileWriter writer(path);
-    if (writer.Write(bytes))
-        return true;
-    if (cause)
-        *cause = writer.Cause();
-    return false;
-}
-
-QString CannotWriteAddressFileMessage(const QString& path, const QString& cause)
-{
-    QString text =
-        QStringLiteral("Die Adressdatei \"%1\"\nkonnte nicht zum Schreiben geöffnet werden")
-            .arg(path);
-    if (!cause.isEmpty())
-        text += QLatin1String("\n\n") + cause;
-    return text;
+    // The address book's own message names the file; what it needs from the
+    // writer is the cause.
+    const Error written = WriteFileSafely(path, bytes);
+    return written.cause() ? *written.cause() : written;
 }
 
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path)
 {
+    const QString file = QDir::toNativeSeparators(path);
     MissingAddressFileTexts texts;
-    texts.title = QStringLiteral("Adressdatendatei");
-    texts.text = QStringLiteral("Die Datei\n%1\nist nicht vorhanden!").arg(path);
-    texts.createLink = QStringLiteral("Die Datei &neu erzeugen.");
-    texts.cancelLink = QStringLiteral("&Abbruch, Datei nicht erzeugen.");
-    texts.moreInformation = QStringLiteral("Mehr Informationen");
-    texts.lessInformation = QStringLiteral("Weniger Informationen");
-    texts.details = QStringLiteral(
+    texts.title = QCoreApplication::translate("MissingAddressFile", "Adressdatendatei");
+    texts.text =
+        QCoreApplication::translate("MissingAddressFile", "Die Datei\n%1\nist nicht vorhanden!")
+            .arg(file);
+    texts.createLink =
+        QCoreApplication::translate("MissingAddressFile", "Die Datei &neu erzeugen.");
+    texts.cancelLink =
+        QCoreApplication::translate("MissingAddressFile", "&Abbruch, Datei nicht erzeugen.");
+    texts.moreInformation = QCoreApplication::translate("MissingAddressFile", "Mehr Informationen");
+    texts.lessInformation =
+        QCoreApplication::translate("MissingAddressFile", "Weniger Informationen");
+    texts.details = QCoreApplication::translate(
+        "MissingAddressFile",
         "Die Datei kann an der angegebenen Stelle jetzt erzeugt werden, oder der Vorgang "
         "wird abgebrochen um den Dateinamen in den Programmeinstellungen neu zu "
         "definieren.");
-    texts.question =
-        QStringLiteral("Die Datei\n%1\nist nicht vorhanden!\nMöchten Sie die Datei jetzt neu "
-                       "anlegen?")
-            .arg(path);
+    texts.question = QCoreApplication::translate("MissingAddressFile",
+                                                 "Die Datei\n%1\nist nicht vorhanden!\nMöchten "
+                                                 "Sie die Datei jetzt neu anlegen?")
+                         .arg(file);
     return texts;
 }
 
@@ -113,78 +109,59 @@ CAddressFile::CAddressFile(CAddressFilePrompter& prompter)
 {
 }
 
-int CAddressFile::LoadAddressFile(const QString& path)
+Error CAddressFile::LoadAddressFile(const QString& path)
 {
-    using Icon = CAddressFilePrompter::Icon;
     m_loaded = false;
 
     if (!QFileInfo::exists(path)) {
         if (!m_prompter.AskCreateMissingFile(path))
-            return kAddressFileNotCreated;
+            return Error(ErrorCode::AddressFileNotCreated).inFile(path);
         m_list = QStringList{SampleAddressRecord()};
-        if (!SaveAddressFile(path, m_list))
-            return kAddressFileNotWritten;
+        if (Error error = SaveAddressFile(path, m_list))
+            return error;
     }
 
     CSharedFileLock lock(path);
     QFile file(path);
-    QString firstFailure;
+    Error firstFailure;
     for (int attempt = 0;; ++attempt) {
-        QString reason;
-        const CSharedFileLock::Result locked =
-            MayReadAndWrite(path) ? lock.TryLock() : CSharedFileLock::Result::Denied;
-        if (locked == CSharedFileLock::Result::Locked) {
+        const Error locked =
+            MayReadAndWrite(path) ? lock.TryLock() : Error(ErrorCode::LockDenied).inFile(path);
+        Error reason;
+        if (!locked) {
             if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
                 break;
-            reason = QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.\n%2")
-                         .arg(path, file.errorString());
+            reason = Error(ErrorCode::FileNotOpened)
+                         .inFile(path)
+                         .because(Error(ErrorCode::SystemMessage, {file.errorString()}));
             lock.Unlock();
-        } else if (locked == CSharedFileLock::Result::Denied) {
-            m_prompter.ShowMessage(
-                QStringLiteral("Zugriff auf die Datei %1 wurde verweigert.\nBitte wählen Sie "
-                               "eine Datei bzw. Speicherort aus, zu dem Sie Zugriffsrechte "
-                               "haben")
-                    .arg(path),
-                Icon::Error);
-            return kAddressFileAccessDenied;
-        } else if (locked == CSharedFileLock::Result::Failed) {
+        } else if (locked.code() == ErrorCode::LockDenied) {
+            return Error(ErrorCode::AddressFileAccessDenied).inFile(path);
+        } else if (locked.code() == ErrorCode::LockFailed) {
             // Waiting would not make the disk any emptier.
-            m_prompter.ShowMessage(
-                QStringLiteral("Adressdatei konnte nicht geöffent werden"), // sic
-                Icon::None);
-            m_prompter.ShowMessage(lock.ErrorString(), Icon::Error);
-            return kAddressFileNoLock;
+            return Error(ErrorCode::AddressFileNotOpened).inFile(path).because(locked);
         } else {
-            reason = lock.ErrorString();
+            reason = locked;
         }
         if (attempt == 0)
             firstFailure = reason;
-        if (attempt == kLockRetries || !WaitBeforeRetry(attempt + 1)) {
-            m_prompter.ShowMessage(
-                QStringLiteral("Adressdatei konnte nicht geöffent werden"), // sic
-                Icon::None);
-            m_prompter.ShowMessage(firstFailure, Icon::Error);
-            return kAddressFileLocked;
-        }
+        if (attempt == kLockRetries || !WaitBeforeRetry(attempt + 1))
+            return Error(ErrorCode::AddressFileNotOpened).inFile(path).because(firstFailure);
     }
 
     QStringList records;
     AddressFileHeader header;
     try {
         header = ReadAddressList(file, records);
-    } catch (const CArchiveException& e) {
-        m_prompter.ShowMessage(e.message(), Icon::Error);
-        return kAddressFileDamaged;
+    } catch (const Error& e) {
+        Error damaged = e;
+        return damaged.inFile(path);
     }
-    if (header == AddressFileHeader::Unknown) {
-        m_prompter.ShowMessage(
-            QStringLiteral("Adressdatei konnte nicht geöffent werden (Falscher Typ)"), // sic
-            Icon::None);
-        return kAddressFileWrongType;
-    }
+    if (header == AddressFileHeader::Unknown)
+        return Error(ErrorCode::AddressFileWrongType).inFile(path);
     m_list = std::move(records);
     m_loaded = true;
-    return kAddressFileOk;
+    return Error();
 }
 
 bool CAddressFile::WaitBeforeRetry(int failedAttempts)
@@ -195,49 +172,39 @@ bool CAddressFile::WaitBeforeRetry(int failedAttempts)
     return true;
 }
 
-CSharedFileLock::Result CAddressFile::LockFile(CSharedFileLock& lock)
+Error CAddressFile::LockFile(CSharedFileLock& lock)
 {
     for (int attempt = 0;; ++attempt) {
-        const CSharedFileLock::Result result = lock.TryLock();
-        if (result != CSharedFileLock::Result::InUse || attempt == kLockRetries ||
+        Error result = lock.TryLock();
+        if (result.code() != ErrorCode::FileInUse || attempt == kLockRetries ||
             !WaitBeforeRetry(attempt + 1))
             return result;
     }
 }
 
-bool CAddressFile::SaveAddressFile(const QString& path, const QStringList& list)
+Error CAddressFile::SaveAddressFile(const QString& path, const QStringList& list)
 {
     // The default address book lives in a folder of the program's own that a new
     // user does not have yet.
     QDir().mkpath(QFileInfo(path).absolutePath());
     CSharedFileLock lock(path);
-    QString cause;
-    if (LockFile(lock) != CSharedFileLock::Result::Locked)
-        cause = lock.ErrorString();
-    else if (ReplaceAddressFile(path, list, &cause))
-        return true;
-    m_prompter.ShowMessage(CannotWriteAddressFileMessage(path, cause),
-                           CAddressFilePrompter::Icon::None);
-    return false;
+    Error cause = LockFile(lock);
+    if (!cause)
+        cause = ReplaceAddressFile(path, list);
+    if (!cause)
+        return Error();
+    return Error(ErrorCode::AddressFileNotWritable).inFile(path).because(cause);
 }
 
-bool CreateAddressFile(const QString& path, CSettingsStore& settings,
-                       CAddressFilePrompter& prompter)
+Error CreateAddressFile(const QString& path, CSettingsStore& settings)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     CSharedFileLock lock(path);
-    QString cause;
-    bool written = false;
-    if (lock.TryLock() != CSharedFileLock::Result::Locked)
-        cause = lock.ErrorString();
-    else
-        written = ReplaceAddressFile(path, {SampleAddressRecord()}, &cause);
-    if (written) {
-        settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
-        return true;
-    }
-    prompter.ShowMessage(QStringLiteral("Adressdatei konnte nicht zum Schreiben geöffnet werden") +
-                             (cause.isEmpty() ? QString() : QLatin1String("\n\n") + cause),
-                         CAddressFilePrompter::Icon::None);
-    return false;
+    Error cause = lock.TryLock();
+    if (!cause)
+        cause = ReplaceAddressFile(path, {SampleAddressRecord()});
+    if (cause)
+        return Error(ErrorCode::NewAddressFileNotWritable).inFile(path).because(cause);
+    settings.Set(QLatin1String(Settings::kSectionSettings), Settings::AddressFile, path);
+    return Error();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/files/filelock.h"
 
 #include <QString>
@@ -35,31 +36,16 @@ class QIODevice;
 // disk while saving leaves the old address book whole, and a shared file keeps
 // its group and permissions.
 
-// The failure codes of LoadAddressFile.
-enum AddressFileResult {
-    kAddressFileOk = 0,
-    kAddressFileNoLock = 250,       // the lock file could not be made (full disk)
-    kAddressFileNotWritten = 3,     // a missing file could not be created
-    kAddressFileAccessDenied = 251, // no right to read and write it (or a folder)
-    kAddressFileDamaged = 252,      // the file ends inside the list
-    kAddressFileWrongType = 253,    // not an address file
-    kAddressFileLocked = 254,       // another program kept it open
-    kAddressFileNotCreated = 255,   // the user declined to create a missing file
-};
-
-// The questions and messages of the address file. The program answers them with
-// dialogs, the command-line tool from its arguments.
+// The question of the address file. The program asks it with a dialog, the
+// command-line tool answers it from its arguments.
 class CAddressFilePrompter
 {
 public:
-    enum class Icon { None, Error };
-
     virtual ~CAddressFilePrompter() = default;
     // No file exists at path: true to create it with the sample record. What to
     // show is GetMissingAddressFileTexts(path), with an information icon: on the
     // first use of the address book this is the normal case.
     virtual bool AskCreateMissingFile(const QString& path) = 0;
-    virtual void ShowMessage(const QString& text, Icon icon) = 0;
 };
 
 // The texts of the question about a missing file: a task dialog where the
@@ -77,10 +63,6 @@ struct MissingAddressFileTexts
 };
 MissingAddressFileTexts GetMissingAddressFileTexts(const QString& path);
 
-// "The address file could not be opened for writing", followed by the cause
-// when there is one.
-QString CannotWriteAddressFileMessage(const QString& path, const QString& cause);
-
 // The one record of a new address file.
 QString SampleAddressRecord();
 
@@ -89,20 +71,22 @@ enum class AddressFileHeader { Current, Old, Unknown };
 // The header the first bytes of a file carry (Unknown when fewer than 32).
 AddressFileHeader AddressFileHeaderOf(const QByteArray& firstBytes);
 // Reads the header and, when it is one of the two, the records into `records`.
-// Throws CArchiveException when the file ends inside the list; `records` is then
-// unchanged.
+// Throws the archive's Error (Truncated, with the offset) when the file ends
+// inside the list; `records` is then unchanged.
 AddressFileHeader ReadAddressList(QIODevice& device, QStringList& records);
 // Writes the current header, the records and the end mark.
 void WriteAddressList(QIODevice& device, const QStringList& records);
 // Writes the list into a temporary file that replaces the file at path only when
-// everything has been written; false, with the cause in German, when it could
-// not. The caller holds the lock.
-bool ReplaceAddressFile(const QString& path, const QStringList& records, QString* cause = nullptr);
+// everything has been written; when it could not, the cause (DiskFull, ...).
+// The caller holds the lock.
+Error ReplaceAddressFile(const QString& path, const QStringList& records);
 
 // The address list of one address file, as the address dialog keeps it.
 //
 // The prompter must outlive the object. The functions block: a locked file is
-// tried once a second for up to 100 seconds.
+// tried once a second for up to 100 seconds. They show nothing; whoever calls
+// them shows the Error they return (AddressFileResultOf, core/errors/
+// messageids.h, gives the failure code the program has always answered).
 class CAddressFile
 {
 public:
@@ -111,14 +95,18 @@ public:
 
     explicit CAddressFile(CAddressFilePrompter& prompter);
 
-    // Reads the list from the file; 0 or a failure code (AddressFileResult),
-    // each reported through the prompter. A missing file is created on request.
-    // On failure the list keeps what it held and the file counts as not loaded.
-    int LoadAddressFile(const QString& path);
-    // Writes the whole list anew, waiting for the lock like LoadAddressFile. False
-    // after the message that the file could not be written, with the cause; the
-    // file on disk is then unchanged.
-    bool SaveAddressFile(const QString& path, const QStringList& list);
+    // Reads the list from the file. A missing file is created on request. On
+    // failure the list keeps what it held, the file counts as not loaded, and
+    // the error says why: AddressFileNotCreated (the user declined),
+    // AddressFileNotWritable (creating it failed), AddressFileAccessDenied,
+    // AddressFileNotOpened with the cause (the lock stayed taken or could not be
+    // made), AddressFileWrongType, or what the reader threw (Truncated, ...),
+    // each naming the path as its file.
+    Error LoadAddressFile(const QString& path);
+    // Writes the whole list anew, waiting for the lock like LoadAddressFile. On
+    // failure AddressFileNotWritable with the cause; the file on disk is then
+    // unchanged.
+    Error SaveAddressFile(const QString& path, const QStringList& list);
 
     bool IsLoaded() const { return m_loaded; }
     QStringList& List() { return m_list; }
@@ -135,11 +123,9 @@ public:
     // False when the progress gave up. For every user of the lock in this module.
     bool WaitBeforeRetry(int failedAttempts);
     // Takes the address file's lock, trying again after each wait while another
-    // program holds it. Locked, or why not: InUse when the attempts ran out or
-    // the progress gave up, Denied or Failed at once.
-    CSharedFileLock::Result LockFile(CSharedFileLock& lock);
-
-    CAddressFilePrompter& Prompter() const { return m_prompter; }
+    // program holds it. Empty when locked, or why not: FileInUse when the
+    // attempts ran out or the progress gave up, LockDenied or LockFailed at once.
+    Error LockFile(CSharedFileLock& lock);
 
 private:
     CAddressFilePrompter& m_prompter;
@@ -151,6 +137,5 @@ private:
 
 // Replaces whatever is at path by an address file holding only the sample record
 // and, on success, stores path as the address file setting. Tries the lock once.
-// False after the message that the file could not be written, with the cause.
-bool CreateAddressFile(const QString& path, CSettingsStore& settings,
-                       CAddressFilePrompter& prompter);
+// On failure NewAddressFileNotWritable with the cause.
+Error CreateAddressFile(const QString& path, CSettingsStore& settings);

@@ -1,7 +1,6 @@
 #include "core/addresses/addressmerge.h"
 
 #include "core/addresses/addressfile.h"
-#include "core/documents/archiveexception.h"
 
 #include <QFile>
 #include <QSet>
@@ -24,7 +23,7 @@ bool ReadCurrentList(const QString& path, QStringList& records)
         return false;
     try {
         return ReadAddressList(file, records) != AddressFileHeader::Unknown;
-    } catch (const CArchiveException&) {
+    } catch (const Error&) {
         return false;
     }
 }
@@ -64,32 +63,29 @@ void ApplyAddressChangeToList(QStringList& list, const AddressChange& change)
     }
 }
 
-bool ApplyAddressChange(CAddressFile& addresses, const QString& path, const AddressChange& change)
+Error ApplyAddressChange(CAddressFile& addresses, const QString& path, const AddressChange& change)
 {
     QStringList own = addresses.List();
     ApplyAddressChangeToList(own, change);
 
-    const auto fail = [&](const QString& cause) {
+    const auto fail = [&](const Error& cause) {
         addresses.List() = own;
-        addresses.Prompter().ShowMessage(CannotWriteAddressFileMessage(path, cause),
-                                         CAddressFilePrompter::Icon::None);
-        return false;
+        return Error(ErrorCode::AddressFileNotWritable).inFile(path).because(cause);
     };
 
     // The lock is the one every reader and writer of the address file takes
     // (see addressfile.h); it is held from the reading to the renaming.
     CSharedFileLock lock(path);
-    if (addresses.LockFile(lock) != CSharedFileLock::Result::Locked)
-        return fail(lock.ErrorString());
+    if (Error locked = addresses.LockFile(lock))
+        return fail(locked);
 
     QStringList merged;
     if (ReadCurrentList(path, merged))
         ApplyAddressChangeToList(merged, change);
     else
         merged = own;
-    QString cause;
-    if (!ReplaceAddressFile(path, merged, &cause))
+    if (Error cause = ReplaceAddressFile(path, merged))
         return fail(cause);
     addresses.List() = merged;
-    return true;
+    return Error();
 }

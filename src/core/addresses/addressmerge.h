@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/errors/error.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -56,7 +58,7 @@ void ApplyAddressChangeToList(QStringList& list, const AddressChange& change);
 // becomes what was written. A file that is missing or cannot be read as an address
 // list is replaced by `addresses`' own list with the change.
 //
-// False after the message that the file could not be written: the lock stayed
-// taken, or writing failed. The file is then unchanged and `addresses`' list
-// holds its own list with the change.
-bool ApplyAddressChange(CAddressFile& addresses, const QString& path, const AddressChange& change);
+// On failure AddressFileNotWritable with the cause: the lock stayed taken, or
+// writing failed. The file is then unchanged and `addresses`' list holds its own
+// list with the change.
+Error ApplyAddressChange(CAddressFile& addresses, const QString& path, const AddressChange& change);

@@ -15,7 +15,7 @@ struct DocTemplateInfo
     int resourceId;
     QLatin1String baseName;    // titles of new documents: base name + running number
     QLatin1String newFileName; // name in the new-file list
-    QLatin1String filterName;  // "CMR-Frachtbrief (*.cmr)"
+    QLatin1String filterName;  // "CMR-Frachtbrief (*.cmr)", to be translated ("FileFilter")
     QLatin1String extension;   // ".cmr"
     QLatin1String registryTypeId;
     QLatin1String registryTypeName;
@@ -25,7 +25,7 @@ const std::array<DocTemplateInfo, 4>& DocTemplates();
 const DocTemplateInfo& DocTemplateFor(FormType type);
 
 // The open dialog's combined filter in QFileDialog notation, first entry "Alle
-// Tarvelomark Dateien".
+// Tarvelomark Dateien", in the program's language.
 QString OpenFileFilter();
 // Save As offers the document's own filter and "Alle Dateien (*.*)".
 QString SaveAsFilter(FormType type);

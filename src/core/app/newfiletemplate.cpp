@@ -1,15 +1,14 @@
 #include "core/app/newfiletemplate.h"
 
 #include "core/app/doctemplates.h"
-#include "core/documents/archiveexception.h"
 #include "core/documents/documentfactory.h"
 #include "core/documents/krdocument.h"
+#include "core/files/safewrite.h"
 #include "core/settings/settingsstore.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -29,7 +28,7 @@ QByteArray NewCmrTemplateBytes()
     buffer.open(QIODevice::WriteOnly);
     try {
         document->SaveToDevice(buffer);
-    } catch (const CArchiveException&) {
+    } catch (const Error&) {
         return {};
     }
     return buffer.data();
@@ -44,9 +43,7 @@ QString WriteNewFileTemplate(const QString& folder)
     if (QFileInfo::exists(path))
         return path;
     const QByteArray bytes = NewCmrTemplateBytes();
-    QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit())
+    if (bytes.isEmpty() || WriteFileSafely(path, bytes))
         return {};
     return path;
 }

@@ -6,12 +6,6 @@
 #include <QSysInfo>
 #include <QtEndian>
 
-CArchiveException::CArchiveException(Cause cause, qint64 offset, const QString& message)
-    : std::runtime_error(message.toStdString()), m_cause(cause), m_offset(offset),
-      m_message(message)
-{
-}
-
 // A file's size does not change while it is read; asking the device for it
 // before every string (a system call per string for a file) made large address
 // books slow to open.
@@ -34,15 +28,13 @@ qint64 CArchive::BytesLeft() const
 void CArchive::RequireLoading() const
 {
     if (m_mode != Load)
-        throw CArchiveException(CArchiveException::WriteOnly, Position(),
-                                QStringLiteral("Das Archiv ist zum Schreiben geöffnet."));
+        throw Error(ErrorCode::ArchiveOpenForWriting).at(Position());
 }
 
 void CArchive::RequireStoring() const
 {
     if (m_mode != Store)
-        throw CArchiveException(CArchiveException::ReadOnly, Position(),
-                                QStringLiteral("Das Archiv ist zum Lesen geöffnet."));
+        throw Error(ErrorCode::ArchiveOpenForReading).at(Position());
 }
 
 void CArchive::ReadExactly(char* data, qint64 count)
@@ -53,14 +45,9 @@ void CArchive::ReadExactly(char* data, qint64 count)
     while (done < count) {
         const qint64 got = m_device->read(data + done, count - done);
         if (got < 0)
-            throw CArchiveException(CArchiveException::DeviceError, start + done,
-                                    QStringLiteral("Lesefehler bei Byte %1: %2")
-                                        .arg(start + done)
-                                        .arg(m_device->errorString()));
+            throw Error(ErrorCode::ReadFailed, {m_device->errorString()}).at(start + done);
         if (got == 0)
-            throw CArchiveException(
-                CArchiveException::EndOfFile, start + done,
-                QStringLiteral("Unerwartetes Dateiende bei Byte %1.").arg(start + done));
+            throw Error(ErrorCode::Truncated).at(start + done);
         done += got;
     }
 }
@@ -69,22 +56,15 @@ void CArchive::WriteExactly(const char* data, qint64 count)
 {
     RequireStoring();
     if (m_device->write(data, count) != count)
-        throw CArchiveException(CArchiveException::DeviceError, Position(),
-                                QStringLiteral("Schreibfehler: %1").arg(m_device->errorString()));
+        throw Error(ErrorCode::ArchiveWriteFailed, {m_device->errorString()}).at(Position());
 }
 
-void CArchive::CheckLength(quint64 bytesNeeded, const char* what) const
+void CArchive::CheckLength(quint64 bytesNeeded, ErrorCode badLength) const
 {
     const qint64 left = BytesLeft();
     if (left < 0 || bytesNeeded > static_cast<quint64>(left))
-        throw CArchiveException(
-            CArchiveException::BadLength, Position(),
-            QStringLiteral("Beschädigte Datei: %1 bei Byte %2 verlangt %3 Bytes, "
-                           "es folgen nur noch %4.")
-                .arg(QLatin1String(what))
-                .arg(Position())
-                .arg(bytesNeeded)
-                .arg(left));
+        throw Error(badLength, {QString::number(bytesNeeded), QString::number(left)})
+            .at(Position());
 }
 
 quint8 CArchive::ReadByte()
@@ -118,7 +98,7 @@ quint64 CArchive::ReadQWord()
 QByteArray CArchive::ReadRaw(qint64 count)
 {
     RequireLoading();
-    CheckLength(static_cast<quint64>(count), "ein Datenblock");
+    CheckLength(static_cast<quint64>(count), ErrorCode::BadBlockLength);
     QByteArray bytes(count, Qt::Uninitialized);
     ReadExactly(bytes.data(), count);
     return bytes;
@@ -215,12 +195,12 @@ QString CArchive::ReadString()
     }
 
     if (!wide) {
-        CheckLength(length, "eine Zeichenkette");
+        CheckLength(length, ErrorCode::BadStringLength);
         return DecodeWindows1252(ReadRaw(static_cast<qint64>(length)));
     }
     // Compare before multiplying: a 64-bit length times two could wrap.
-    CheckLength(length, "eine Zeichenkette");
-    CheckLength(length * 2, "eine Zeichenkette");
+    CheckLength(length, ErrorCode::BadStringLength);
+    CheckLength(length * 2, ErrorCode::BadStringLength);
     // Read straight into the string: the file holds UTF-16 in little-endian
     // order, which on most machines is the string's own.
     QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
@@ -252,23 +232,17 @@ void CArchive::WriteString(const QString& text)
     WriteRaw(bytes);
 }
 
-void CArchive::CheckCount(quint32 count, quint32 maxCount, const char* what) const
+void CArchive::CheckCount(quint32 count, quint32 maxCount, ErrorCode tooMany) const
 {
     if (count > maxCount)
-        throw CArchiveException(CArchiveException::BadLength, Position(),
-                                QStringLiteral("Beschädigte Datei: %1 bei Byte %2 hat %3 Einträge, "
-                                               "höchstens %4 sind möglich.")
-                                    .arg(QLatin1String(what))
-                                    .arg(Position())
-                                    .arg(count)
-                                    .arg(maxCount));
+        throw Error(tooMany, {QString::number(count), QString::number(maxCount)}).at(Position());
 }
 
 QStringList CArchive::ReadStringList(quint32 maxCount)
 {
     const quint32 count = ReadCount();
-    CheckCount(count, maxCount, "eine Textliste");
-    CheckLength(count, "eine Textliste"); // every string takes at least one byte
+    CheckCount(count, maxCount, ErrorCode::TooManyStrings);
+    CheckLength(count, ErrorCode::BadStringListLength); // every string takes at least one byte
     QStringList list;
     list.reserve(static_cast<qsizetype>(count));
     for (quint32 i = 0; i < count; ++i)
@@ -286,8 +260,8 @@ void CArchive::WriteStringList(const QStringList& list)
 QVector<quint16> CArchive::ReadWordList(quint32 maxCount)
 {
     const quint32 count = ReadCount();
-    CheckCount(count, maxCount, "eine Wortliste");
-    CheckLength(quint64(count) * 2, "eine Wortliste");
+    CheckCount(count, maxCount, ErrorCode::TooManyWords);
+    CheckLength(quint64(count) * 2, ErrorCode::BadWordListLength);
     QVector<quint16> list;
     list.reserve(static_cast<qsizetype>(count));
     for (quint32 i = 0; i < count; ++i)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/documents/archiveexception.h"
+#include "core/errors/error.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,8 +18,10 @@ class QIODevice;
 //    UTF-16LE characters. Writing always produces UTF-16: FF FE FF len ...
 //
 // Every length or count read from the file is checked against the bytes that are
-// left before anything is allocated: a length the file cannot hold is a
-// CArchiveException (BadLength), an item cut short is one of cause EndOfFile.
+// left before anything is allocated. Failures are thrown as Error with the byte
+// offset: a length or count the file cannot hold is one of the Bad...Length and
+// TooMany... codes, an item cut short is Truncated, a device that refuses is
+// ReadFailed or ArchiveWriteFailed.
 //
 // The archive does not own the device. The device must be open in the right
 // mode; it should be a random-access device (file, buffer) so that the bytes
@@ -62,8 +64,9 @@ public:
     QString ReadString();
     void WriteString(const QString& text);
 
-    // A count above maxCount is refused (BadLength) before anything is read, so
-    // that a crafted file cannot make the reader build millions of entries.
+    // A count above maxCount is refused (TooManyStrings, TooManyWords) before
+    // anything is read, so that a crafted file cannot make the reader build
+    // millions of entries.
     QStringList ReadStringList(quint32 maxCount = 0xFFFFFFFFu);
     void WriteStringList(const QStringList& list);
 
@@ -75,9 +78,9 @@ private:
     void RequireStoring() const;
     void ReadExactly(char* data, qint64 count);
     void WriteExactly(const char* data, qint64 count);
-    void CheckCount(quint32 count, quint32 maxCount, const char* what) const;
+    void CheckCount(quint32 count, quint32 maxCount, ErrorCode tooMany) const;
     // Refuses a length that would need more bytes than remain.
-    void CheckLength(quint64 bytesNeeded, const char* what) const;
+    void CheckLength(quint64 bytesNeeded, ErrorCode badLength) const;
 
     QIODevice* m_device;
     Mode m_mode;

@@ -1,7 +1,6 @@
 #include "core/documents/documentjson.h"
 
 #include "core/documents/krdocument.h"
-#include "core/documents/loadmessages.h"
 
 #include <QJsonArray>
 
@@ -24,24 +23,20 @@ struct FieldValue
     std::optional<quint16> format;
 };
 
-bool ParseField(const QJsonValue& value, FieldValue& out, QString* error)
+Error ParseField(const QJsonValue& value, FieldValue& out)
 {
     const QJsonArray pair = value.toArray();
-    if (!value.isArray() || pair.isEmpty() || pair.size() > 2 || !pair[0].isString()) {
-        *error = QStringLiteral("Ein Feld muss als [Text, Format] angegeben werden.");
-        return false;
-    }
+    if (!value.isArray() || pair.isEmpty() || pair.size() > 2 || !pair[0].isString())
+        return Error(ErrorCode::JsonFieldNotPair);
     out.text = pair[0].toString();
     out.format.reset();
     if (pair.size() == 2) {
         const int format = pair[1].toInt(-1);
-        if (!pair[1].isDouble() || format < 0 || format > 0xFFFF) {
-            *error = QStringLiteral("Das Format eines Feldes muss eine Zahl von 0 bis 65535 sein.");
-            return false;
-        }
+        if (!pair[1].isDouble() || format < 0 || format > 0xFFFF)
+            return Error(ErrorCode::JsonFormatOutOfRange);
         out.format = quint16(format);
     }
-    return true;
+    return Error();
 }
 
 // Members a dump carries besides the boxes; they describe the file and are
@@ -51,7 +46,7 @@ constexpr const char* kDescriptiveNumbers[] = {"version", "loadError", "pageWord
 // Every member must be one the document takes, of the right type: what the tool
 // would otherwise drop is refused, so that a typing error never builds a form
 // that silently lacks what was meant.
-bool CheckMembers(const QJsonObject& json, QString* error)
+Error CheckMembers(const QJsonObject& json)
 {
     for (auto it = json.constBegin(); it != json.constEnd(); ++it) {
         const QString key = it.key();
@@ -66,36 +61,27 @@ bool CheckMembers(const QJsonObject& json, QString* error)
                               [&](const char* name) { return key == QLatin1String(name); }) !=
                  std::end(kDescriptiveNumbers))
             ok = it.value().isDouble();
-        else {
-            *error = QStringLiteral("Unbekannter Eintrag \"%1\" (erlaubt: form, fields, "
-                                    "followFields, word, version, loadError, message, pageWord, "
-                                    "followCount).")
-                         .arg(key);
-            return false;
-        }
-        if (!ok) {
-            *error = key == QLatin1String("fields") || key == QLatin1String("followFields")
-                         ? QStringLiteral("\"%1\" muss eine Liste von Feldern sein.").arg(key)
-                         : QStringLiteral("\"%1\" hat den falschen Typ.").arg(key);
-            return false;
-        }
+        else
+            return Error(ErrorCode::JsonUnknownMember, {key});
+        if (!ok)
+            return Error(key == QLatin1String("fields") || key == QLatin1String("followFields")
+                             ? ErrorCode::JsonNotFieldList
+                             : ErrorCode::JsonWrongType,
+                         {key});
     }
-    return true;
+    return Error();
 }
 
-bool ReadWord(const QJsonObject& json, const char* key, std::optional<quint16>& out, QString* error)
+Error ReadWord(const QJsonObject& json, const char* key, std::optional<quint16>& out)
 {
     const QJsonValue value = json.value(QLatin1String(key));
     if (value.isUndefined())
-        return true;
+        return Error();
     const int number = value.toInt(-1);
-    if (!value.isDouble() || number < 0 || number > 0xFFFF) {
-        *error =
-            QStringLiteral("\"%1\" muss eine Zahl von 0 bis 65535 sein.").arg(QLatin1String(key));
-        return false;
-    }
+    if (!value.isDouble() || number < 0 || number > 0xFFFF)
+        return Error(ErrorCode::JsonNumberOutOfRange, {QLatin1String(key)});
     out = quint16(number);
-    return true;
+    return Error();
 }
 
 } // namespace
@@ -107,7 +93,6 @@ QJsonObject DocumentToJson(const CKrDocument& document)
     json[QStringLiteral("form")] = QString(GetFormTypeInfo(document.GetFormType()).name);
     json[QStringLiteral("version")] = document.GetFileVersion();
     json[QStringLiteral("loadError")] = document.GetLoadError();
-    json[QStringLiteral("message")] = LoadMessageText(document.GetLoadError());
     if (document.HasCheckWord())
         json[QStringLiteral("word")] = int(document.GetCheckWord());
     json[QStringLiteral("pageWord")] = int(store.GetPageWord());
@@ -117,47 +102,38 @@ QJsonObject DocumentToJson(const CKrDocument& document)
     return json;
 }
 
-bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* errorMessage)
+Error ApplyDocumentJson(CKrDocument& document, const QJsonObject& json)
 {
-    QString ignored;
-    QString* error = errorMessage ? errorMessage : &ignored;
     CFieldStore& store = document.GetStore();
 
     // "pageWord" and "followCount" are read back from the form's definition; a
     // dump fed back in carries them, so they are accepted and not applied.
-    if (!CheckMembers(json, error))
-        return false;
+    if (Error error = CheckMembers(json))
+        return error;
     std::optional<quint16> word;
-    if (!ReadWord(json, "word", word, error))
-        return false;
-    if (word && !document.HasCheckWord()) {
-        *error = QStringLiteral("Das Formular %1 hat keine Ankreuzfelder; \"word\" gibt es "
-                                "hier nicht.")
-                     .arg(GetFormTypeInfo(document.GetFormType()).name);
-        return false;
-    }
+    if (Error error = ReadWord(json, "word", word))
+        return error;
+    if (word && !document.HasCheckWord())
+        return Error(ErrorCode::JsonNoCheckBoxes,
+                     {QLatin1String(GetFormTypeInfo(document.GetFormType()).name)});
 
     const QJsonArray fields = json.value(QStringLiteral("fields")).toArray();
     const QJsonArray followFields = json.value(QStringLiteral("followFields")).toArray();
-    if (fields.size() > 0xFFFF) {
-        *error = QStringLiteral("Zu viele Felder.");
-        return false;
-    }
+    if (fields.size() > 0xFFFF)
+        return Error(ErrorCode::JsonTooManyFields);
     if (followFields.size() > store.FollowTexts().size() ||
-        (!followFields.isEmpty() && store.GetFollowFieldCount() == 0)) {
-        *error = QStringLiteral("Das Formular hat nur %1 Felder auf den Folgeseiten.")
-                     .arg(store.FollowTexts().size());
-        return false;
-    }
+        (!followFields.isEmpty() && store.GetFollowFieldCount() == 0))
+        return Error(ErrorCode::JsonTooManyFollowBoxes,
+                     {QString::number(store.FollowTexts().size())});
     // Parse everything before changing anything, so that a bad entry leaves the
     // document as it was.
     QVector<FieldValue> page(fields.size()), follow(followFields.size());
     for (qsizetype i = 0; i < fields.size(); ++i)
-        if (!ParseField(fields[i], page[i], error))
-            return false;
+        if (Error error = ParseField(fields[i], page[i]))
+            return error;
     for (qsizetype i = 0; i < followFields.size(); ++i)
-        if (!ParseField(followFields[i], follow[i], error))
-            return false;
+        if (Error error = ParseField(followFields[i], follow[i]))
+            return error;
 
     // Files converted from older layouts may carry more boxes than the form
     // defines; a dump of such a file must build again.
@@ -179,5 +155,5 @@ bool ApplyDocumentJson(CKrDocument& document, const QJsonObject& json, QString* 
     if (word && document.HasCheckWord())
         document.SetCheckWord(*word);
     document.SetModifiedFlag();
-    return true;
+    return Error();
 }

@@ -3,8 +3,8 @@
 #include "core/app/doctemplates.h"
 #include "core/defaults/defaulttexts.h"
 #include "core/documents/archive.h"
-#include "core/documents/loadmessages.h"
 #include "core/documents/saveridentity.h"
+#include "core/errors/messageids.h"
 #include "core/files/safewrite.h"
 
 #include <QBuffer>
@@ -59,34 +59,29 @@ void CKrDocument::LoadFromDevice(QIODevice& device)
     } catch (const CInvalidArgException&) {
         // A record the store refused leaves fewer boxes than the conversions of
         // older layouts expect; such a file is damaged, not a reason to stop.
-        throw CArchiveException(CArchiveException::BadLength, ar.Position(),
-                                QStringLiteral("Beschädigte Datei: die Felder bei Byte %1 "
-                                               "passen nicht zum Formular.")
-                                    .arg(ar.Position()));
+        throw Error(ErrorCode::FieldsDoNotFitForm).at(ar.Position());
     }
 }
 
-bool CKrDocument::OpenFromDevice(QIODevice& device, QString* errorMessage)
+Error CKrDocument::OpenFromDevice(QIODevice& device)
 {
     m_modified = true; // while loading, as the framework does
-    QString failure;
+    Error failure;
     try {
         LoadFromDevice(device);
-    } catch (const CArchiveException& e) {
-        failure = e.message();
+    } catch (const Error& e) {
+        failure = e;
     } catch (const std::bad_alloc&) {
-        failure = QStringLiteral("Für diese Datei reicht der Arbeitsspeicher nicht.");
+        failure = Error(ErrorCode::OutOfMemoryForFile);
     }
     m_modified = false;
-    if (failure.isEmpty())
-        return true;
-    if (errorMessage)
-        *errorMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1").arg(failure);
+    if (!failure)
+        return Error();
     // The half-read store is given the form's boxes again, so that the document
     // stays usable for whoever still holds it.
     m_form->DefineBoxes(m_store);
     DeleteContents();
-    return false;
+    return Error(ErrorCode::DocumentOpenFailed).because(failure);
 }
 
 void CKrDocument::SaveToDevice(QIODevice& device)
@@ -95,58 +90,48 @@ void CKrDocument::SaveToDevice(QIODevice& device)
     Serialize(ar);
 }
 
-bool CKrDocument::OnOpenDocument(const QString& path, QString* errorMessage)
+Error CKrDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (errorMessage)
-            *errorMessage =
-                file.exists()
-                    ? QStringLiteral("Fehler beim Öffnen des Dokuments.\n%1")
-                          .arg(file.errorString())
-                    : QStringLiteral("%1\nDie Datei kann nicht gefunden werden.\nÜberprüfen Sie, "
-                                     "ob der korrekte Pfad und Dateiname angegeben wurde.")
-                          .arg(path);
-        return false;
+        if (!file.exists())
+            return Error(ErrorCode::DocumentNotFound).inFile(path);
+        return Error(ErrorCode::DocumentOpenFailed)
+            .inFile(path)
+            .because(Error(ErrorCode::SystemMessage, {file.errorString()}));
     }
-    if (!OpenFromDevice(file, errorMessage))
-        return false;
+    if (Error error = OpenFromDevice(file))
+        return error.inFile(path);
     m_title = QFileInfo(path).fileName();
     // A refused file keeps its name as the title, but the document no longer
     // points at it: a later Save must not overwrite a newer or foreign file with
     // default texts, so it asks for a name instead.
     m_pathName = m_nLoadError == kLoadOk ? path : QString();
-    return true;
+    return Error();
 }
 
-bool CKrDocument::OnSaveDocument(const QString& path, QString* errorMessage)
+Error CKrDocument::OnSaveDocument(const QString& path)
 {
     // The whole file is made in memory first, so that nothing touches the disk
     // before it is complete.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QString failure;
+    Error failure;
     try {
         SaveToDevice(buffer);
-        CSafeFileWriter writer(path);
-        if (!writer.Write(bytes))
-            failure = writer.ErrorString();
-    } catch (const CArchiveException& e) {
-        failure = QStringLiteral("%1\n%2").arg(path, e.message());
+        failure = WriteFileSafely(path, bytes);
+    } catch (const Error& e) {
+        failure = e;
     } catch (const std::bad_alloc&) {
-        failure =
-            QStringLiteral("%1\nFür dieses Dokument reicht der Arbeitsspeicher nicht.").arg(path);
+        failure = Error(ErrorCode::OutOfMemoryForDocument).inFile(path);
     }
-    if (!failure.isEmpty()) {
-        if (errorMessage)
-            *errorMessage = QStringLiteral("Fehler beim Speichern des Dokuments\n%1").arg(failure);
-        return false;
-    }
+    if (failure)
+        return Error(ErrorCode::DocumentSaveFailed).inFile(path).because(failure);
     m_pathName = path;
     m_title = QFileInfo(path).fileName();
     m_modified = false;
-    return true;
+    return Error();
 }
 
 void CKrDocument::Serialize(CArchive& ar)
@@ -183,10 +168,7 @@ void CKrDocument::ReadStoreRecord(CArchive& ar)
     // Opened like that, the form would lose every other box at the next save;
     // the file is damaged instead.
     if (m_store.LastRecordRefused())
-        throw CArchiveException(CArchiveException::BadLength, start,
-                                QStringLiteral("Beschädigte Datei: der Datensatz der Felder bei "
-                                               "Byte %1 ist unbekannt.")
-                                    .arg(start));
+        throw Error(ErrorCode::UnknownFieldRecord).at(start);
 }
 
 void CKrDocument::InsertDefinedBox(quint16 index)

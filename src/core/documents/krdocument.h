@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/fields/fieldstore.h"
 #include "core/forms/formdescription.h"
 #include "core/forms/formtype.h"
@@ -27,9 +28,10 @@ class QIODevice;
 // settings store is the program's and must outlive every document.
 //
 // Failure: a wrong, too old or too new file is never an error; the document keeps
-// its default texts and leaves a message id (LoadMessage) in GetLoadError(). A
-// damaged file (one that ends inside an item) throws CArchiveException out of
-// Serialize; OnOpenDocument turns that into a false return and a message.
+// its default texts and leaves a message id (LoadMessage, core/errors/messageids.h)
+// in GetLoadError(). A damaged file (one that ends inside an item) throws an
+// Error out of Serialize; OnOpenDocument returns it as the cause of
+// DocumentOpenFailed.
 class CKrDocument
 {
 public:
@@ -56,20 +58,22 @@ public:
     virtual void SetCheckWord(quint16 word) = 0;
 
     bool OnNewDocument();
-    // Reads the file. False, with a German message, when it cannot be opened or
-    // is damaged; the document is then reset and must be discarded.
-    bool OnOpenDocument(const QString& path, QString* errorMessage = nullptr);
+    // Reads the file. On failure DocumentNotFound, or DocumentOpenFailed with
+    // the cause (the system's words, or what the reader threw: the code and the
+    // byte offset of the damage); the document is then reset and must be
+    // discarded. Both name the path as their file.
+    Error OnOpenDocument(const QString& path);
     // Writes the file through CSafeFileWriter (whoever edits a box has written
-    // its text into the store first):
-    // a failed or interrupted save (full disk, a link of another user) leaves the
-    // old file whole and answers false with a German message.
-    bool OnSaveDocument(const QString& path, QString* errorMessage = nullptr);
+    // its text into the store first). A failed or interrupted save (full disk,
+    // a link of another user) leaves the old file whole and answers
+    // DocumentSaveFailed with the writer's error as its cause.
+    Error OnSaveDocument(const QString& path);
 
     // What OnOpenDocument does once the file is open: reset, read, and on a
-    // damaged file a German message, false and the document reset again.
-    bool OpenFromDevice(QIODevice& device, QString* errorMessage = nullptr);
-    // Reset and read from a device. Archive errors pass through (a file whose
-    // boxes do not fit the form is one too); nothing else leaves it.
+    // damaged file DocumentOpenFailed and the document reset again.
+    Error OpenFromDevice(QIODevice& device);
+    // Reset and read from a device. The reader's Error passes through (a file
+    // whose boxes do not fit the form is one too); nothing else leaves it.
     void LoadFromDevice(QIODevice& device);
     void SaveToDevice(QIODevice& device);
 
@@ -101,7 +105,7 @@ protected:
     // the check-box word and the record.
     void LoadCurrentVersion(CArchive& ar, const QByteArray& magic);
     // The field store's record; one the store does not know makes the file a
-    // damaged one (CArchiveException) instead of a form cut back to one box.
+    // damaged one (UnknownFieldRecord) instead of a form cut back to one box.
     void ReadStoreRecord(CArchive& ar);
     // Files of older layouts lack boxes of the current form: an empty box at the
     // index, with the font-size step and alignment the form gives it.

@@ -1,7 +1,7 @@
 #include "core/documents/natdoc.h"
 
 #include "core/documents/archive.h"
-#include "core/documents/loadmessages.h"
+#include "core/errors/messageids.h"
 #include "core/settings/settingsstore.h"
 
 namespace {
@@ -18,11 +18,7 @@ void RequireBox(const CArchive& ar, const CFieldStore& store, quint16 index)
 {
     if (index < store.GetFieldCount())
         return;
-    throw CArchiveException(
-        CArchiveException::BadLength, ar.Position(),
-        QStringLiteral("Beschädigte Datei: der Datensatz vor Byte %1 hat nur %2 Felder.")
-            .arg(ar.Position())
-            .arg(store.GetFieldCount()));
+    throw Error(ErrorCode::TooFewBoxes, {QString::number(store.GetFieldCount())}).at(ar.Position());
 }
 
 } // namespace

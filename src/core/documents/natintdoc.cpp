@@ -1,7 +1,7 @@
 #include "core/documents/natintdoc.h"
 
 #include "core/documents/archive.h"
-#include "core/documents/loadmessages.h"
+#include "core/errors/messageids.h"
 #include "core/forms/kombilayout.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "core/documents/spedauftragdoc.h"
 
 #include "core/documents/archive.h"
-#include "core/documents/loadmessages.h"
+#include "core/errors/messageids.h"
 #include "core/forms/forwardinglayout.h"
 
 namespace {
@@ -18,19 +18,12 @@ void SkipThroughLineFeed(CArchive& ar)
     }
 }
 
-[[noreturn]] void ThrowDamaged(const CArchive& ar, const QString& what)
-{
-    throw CArchiveException(
-        CArchiveException::BadLength, ar.Position(),
-        QStringLiteral("Beschädigte Datei vor Byte %1: %2").arg(ar.Position()).arg(what));
-}
-
 // Removes an entry that every file of the oldest form has; a list without it
 // cannot be converted.
 template <typename List> void RemoveEntry(const CArchive& ar, List& list, qsizetype index)
 {
     if (index >= list.size())
-        ThrowDamaged(ar, QStringLiteral("die Liste hat nur %1 Einträge.").arg(list.size()));
+        throw Error(ErrorCode::ShortList, {QString::number(list.size())}).at(ar.Position());
     list.remove(index);
 }
 
@@ -95,7 +88,7 @@ void CSpeditionsauftragDoc::LoadS883(CArchive& ar)
     QStringList texts = ar.ReadStringList();
     QVector<quint16> formats = ar.ReadWordList();
     if (texts.size() < 8)
-        ThrowDamaged(ar, QStringLiteral("nur %1 Feldtexte.").arg(texts.size()));
+        throw Error(ErrorCode::TooFewBoxTexts, {QString::number(texts.size())}).at(ar.Position());
 
     // The oldest arrangement had a box at 7 and 21 boxes from 77 on that the
     // current one lacks, and no dangerous-goods boxes: 81 to 86 start empty.

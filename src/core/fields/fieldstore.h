@@ -4,8 +4,18 @@
 #include <QStringList>
 #include <QVector>
 
+#include <stdexcept>
 
 class CArchive;
+
+// Raised where a field store operation indexes its lists with a position that
+// does not exist; mirrors the framework's invalid-argument error. A mistake of
+// the caller, never a failure a person is told of.
+class CInvalidArgException : public std::invalid_argument
+{
+public:
+    explicit CInvalidArgException(const char* what) : std::invalid_argument(what) {}
+};
 
 // The text and format of every box of one form: the note's contents, nothing of
 // how a view shows or edits it (rectangles, the current box and the editing

@@ -1,7 +1,5 @@
 #include "core/files/filelock.h"
 
-#include "core/files/safewrite.h"
-
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -119,15 +117,15 @@ bool RemoveStaleLockFile(const QByteArray& path)
 #endif
 
 // QLockFile keeps the system's error to itself; the usual causes can be seen.
-QString LockFailureCause(const QString& lockPath)
+Error LockFailureCause(const QString& lockPath)
 {
     const QString folder = QFileInfo(lockPath).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return SystemErrorText(ENOENT);
+        return SystemError(ENOENT);
     const QStorageInfo storage(folder);
     if (storage.isValid() && storage.bytesAvailable() < 4096)
-        return SystemErrorText(ENOSPC);
-    return QString();
+        return SystemError(ENOSPC);
+    return Error();
 }
 
 } // namespace
@@ -143,14 +141,13 @@ QString CSharedFileLock::LockPathFor(const QString& guardedFile)
     return guardedFile + QLatin1String(".lock");
 }
 
-CSharedFileLock::Result CSharedFileLock::TryLock()
+Error CSharedFileLock::TryLock()
 {
-    m_error.clear();
     bool retried = false;
     for (;;) {
         if (m_lock.tryLock(0)) {
             ShareWithWriters();
-            return Result::Locked;
+            return Error();
         }
         const QString lockPath = LockPathFor(m_guarded);
         switch (m_lock.error()) {
@@ -159,20 +156,13 @@ CSharedFileLock::Result CSharedFileLock::TryLock()
                 retried = true;
                 continue;
             }
-            m_error = QStringLiteral("Die Datei %1 wird von einem anderen Programm verwendet.")
-                          .arg(m_guarded);
-            return Result::InUse;
+            return Error(ErrorCode::FileInUse).inFile(m_guarded);
         case QLockFile::PermissionError:
-            m_error = QStringLiteral("Die Sperrdatei %1 darf nicht angelegt werden "
-                                     "(Zugriff verweigert).")
-                          .arg(lockPath);
-            return Result::Denied;
+            return Error(ErrorCode::LockDenied).inFile(lockPath);
         default:
-            m_error =
-                QStringLiteral("Die Sperrdatei %1 konnte nicht angelegt werden.").arg(lockPath);
-            if (const QString cause = LockFailureCause(lockPath); !cause.isEmpty())
-                m_error += QLatin1Char('\n') + cause;
-            return Result::Failed;
+            return Error(ErrorCode::LockFailed)
+                .inFile(lockPath)
+                .because(LockFailureCause(lockPath));
         }
     }
 }

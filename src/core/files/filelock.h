@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/errors/error.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -18,15 +20,14 @@
 // whose owner still holds it open is never removed (the holder keeps an
 // exclusive flock on it, which the removal must get first).
 //
-// Outcomes of one attempt: Locked; InUse (another program holds it, worth
-// waiting for); Denied (no right to create files in the folder) and Failed (the
-// lock file could not be made, e.g. on a full disk), both worth no waiting.
+// Outcomes of one attempt: locked (no error); FileInUse (another program holds
+// it, worth waiting for); LockDenied (no right to create files in the folder)
+// and LockFailed (the lock file could not be made, e.g. on a full disk, with
+// the cause when it can be seen), both worth no waiting.
 class CSharedFileLock
 {
 public:
     static constexpr int kStaleAfterMs = 30000;
-
-    enum class Result { Locked, InUse, Denied, Failed };
 
     explicit CSharedFileLock(const QString& guardedFile);
     // Releases the lock if it is held.
@@ -37,12 +38,9 @@ public:
     static QString LockPathFor(const QString& guardedFile);
 
     // One attempt, without waiting; a stale lock is removed first.
-    Result TryLock();
+    Error TryLock();
     void Unlock() { m_lock.unlock(); }
     bool IsLocked() const { return m_lock.isLocked(); }
-
-    // German, for InUse, Denied and Failed.
-    QString ErrorString() const { return m_error; }
 
 private:
     bool RemoveIfStale();
@@ -50,5 +48,4 @@ private:
 
     QString m_guarded;
     QLockFile m_lock;
-    QString m_error;
 };

@@ -34,12 +34,13 @@ QString Native(const QByteArray& path)
 constexpr int kMaxLinks = 40;
 
 // A QIODevice over a file descriptor, so that a failed write keeps its errno
-// and can be told in German.
+// and its cause can be told by its code.
 class DescriptorDevice : public QIODevice
 {
 public:
     explicit DescriptorDevice(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | Unbuffered); }
     bool isSequential() const override { return true; }
+    int LastErrorNumber() const { return m_errorNumber; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -50,7 +51,8 @@ protected:
             if (written >= 0)
                 return written;
             if (errno != EINTR) {
-                setErrorString(SystemErrorText(errno));
+                m_errorNumber = errno;
+                setErrorString(QString::fromLocal8Bit(std::strerror(errno)));
                 return -1;
             }
         }
@@ -58,6 +60,7 @@ protected:
 
 private:
     int m_fd;
+    int m_errorNumber = 0;
 };
 
 QByteArray ParentOf(const QByteArray& path)
@@ -69,7 +72,7 @@ QByteArray ParentOf(const QByteArray& path)
 // Follows `path` to the name that will be replaced, refusing links of others.
 // Names that do not exist yet are taken as they are; creating the temporary file
 // then tells what is missing.
-bool ResolveTarget(const QString& path, QByteArray& resolved, QString& cause)
+Error ResolveTarget(const QString& path, QByteArray& resolved)
 {
     QList<QByteArray> pending = QFile::encodeName(QFileInfo(path).absoluteFilePath()).split('/');
     QByteArray current; // empty: the root folder
@@ -85,10 +88,8 @@ bool ResolveTarget(const QString& path, QByteArray& resolved, QString& cause)
         const QByteArray next = current + '/' + name;
         struct stat entry;
         if (::lstat(next.constData(), &entry) != 0) {
-            if (errno != ENOENT && errno != ENOTDIR) {
-                cause = SystemErrorText(errno);
-                return false;
-            }
+            if (errno != ENOENT && errno != ENOTDIR)
+                return SystemError(errno);
             current = next;
             for (const QByteArray& rest : pending)
                 if (!rest.isEmpty())
@@ -101,33 +102,23 @@ bool ResolveTarget(const QString& path, QByteArray& resolved, QString& cause)
         }
         struct stat folder;
         const QByteArray folderPath = current.isEmpty() ? QByteArray("/") : current;
-        if (::stat(folderPath.constData(), &folder) != 0) {
-            cause = SystemErrorText(errno);
-            return false;
-        }
-        if (entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid) {
-            cause = QStringLiteral("%1 ist eine Verknüpfung, die einem anderen Benutzer gehört; "
-                                   "durch sie wird nicht geschrieben.")
-                        .arg(Native(next));
-            return false;
-        }
-        if (++links > kMaxLinks) {
-            cause = SystemErrorText(ELOOP);
-            return false;
-        }
+        if (::stat(folderPath.constData(), &folder) != 0)
+            return SystemError(errno);
+        if (entry.st_uid != ::geteuid() && entry.st_uid != folder.st_uid)
+            return Error(ErrorCode::ForeignLink).inFile(Native(next));
+        if (++links > kMaxLinks)
+            return SystemError(ELOOP);
         QByteArray target(qMax<qsizetype>(entry.st_size, 255) + 1, '\0');
         const ssize_t length = ::readlink(next.constData(), target.data(), size_t(target.size()));
-        if (length < 0 || length >= target.size()) {
-            cause = SystemErrorText(length < 0 ? errno : ENAMETOOLONG);
-            return false;
-        }
+        if (length < 0 || length >= target.size())
+            return SystemError(length < 0 ? errno : ENAMETOOLONG);
         target.truncate(length);
         if (target.startsWith('/'))
             current.clear();
         pending = target.split('/') + pending;
     }
     resolved = current.isEmpty() ? QByteArray("/") : current;
-    return true;
+    return Error();
 }
 
 // Leaves room for the dot, the random part and the ending within a file name's
@@ -226,87 +217,58 @@ bool KeepOwnership(int fd, const struct stat& old)
 
 #endif
 
-bool WriteAll(QIODevice& device, const QByteArray& contents, QString& cause)
+// Why a write failed: the system's error number where our own device has one,
+// else the words of the device (a test's filter, QSaveFile).
+Error WriteFailure(const QIODevice& device)
+{
+#ifdef Q_OS_UNIX
+    if (const auto* own = dynamic_cast<const DescriptorDevice*>(&device);
+        own && own->LastErrorNumber() != 0)
+        return SystemError(own->LastErrorNumber());
+#endif
+    if (device.errorString().isEmpty())
+        return SystemError(EIO);
+    return Error(ErrorCode::SystemMessage, {device.errorString()});
+}
+
+Error WriteAll(QIODevice& device, const QByteArray& contents)
 {
     qint64 done = 0;
     while (done < contents.size()) {
         const qint64 written = device.write(contents.constData() + done, contents.size() - done);
-        if (written <= 0) {
-            cause = device.errorString().isEmpty() ? SystemErrorText(EIO) : device.errorString();
-            return false;
-        }
+        if (written <= 0)
+            return WriteFailure(device);
         done += written;
     }
-    return true;
+    return Error();
 }
 
 } // namespace
 
-QString SystemErrorText(int errorNumber)
-{
-    switch (errorNumber) {
-    case ENOSPC:
-        return QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
-#ifdef EDQUOT
-    case EDQUOT:
-        return QStringLiteral("Der zugeteilte Speicherplatz ist erschöpft.");
-#endif
-    case EFBIG:
-        return QStringLiteral("Die Datei wird zu groß.");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("Zugriff verweigert.");
-    case EROFS:
-        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("Der Ordner ist nicht vorhanden.");
-    case EISDIR:
-        return QStringLiteral("Am Ziel steht ein Ordner.");
-    case ELOOP:
-        return QStringLiteral("Zu viele Verknüpfungen auf dem Weg zur Datei.");
-    case ENAMETOOLONG:
-        return QStringLiteral("Der Dateiname ist zu lang.");
-    case EIO:
-        return QStringLiteral("Ein- oder Ausgabefehler des Datenträgers.");
-    default:
-        return QStringLiteral("Systemfehler %1 (%2).")
-            .arg(errorNumber)
-            .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
-    }
-}
-
 CSafeFileWriter::CSafeFileWriter(const QString& path) : m_path(path) {}
 
-bool CSafeFileWriter::Fail(const QString& cause, bool targetExisted)
+Error CSafeFileWriter::Fail(const Error& cause, bool targetExisted) const
 {
-    m_cause = cause;
-    m_error = targetExisted ? QStringLiteral("Die Datei %1 konnte nicht geschrieben werden; die "
-                                             "bisherige Datei bleibt unverändert.\n%2")
-                                  .arg(m_path, cause)
-                            : QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.\n%2")
-                                  .arg(m_path, cause);
-    return false;
+    return Error(targetExisted ? ErrorCode::WriteFailedOldKept : ErrorCode::WriteFailed)
+        .inFile(m_path)
+        .because(cause);
 }
 
 #ifdef Q_OS_UNIX
 
-bool CSafeFileWriter::Write(const QByteArray& contents)
+Error CSafeFileWriter::Write(const QByteArray& contents)
 {
-    m_error.clear();
-    m_cause.clear();
-    QString cause;
     QByteArray target;
-    if (!ResolveTarget(m_path, target, cause))
+    if (const Error cause = ResolveTarget(m_path, target))
         return Fail(cause, QFileInfo::exists(m_path));
 
     struct stat old;
     const bool exists = ::lstat(target.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return Fail(SystemErrorText(errno), false);
+        return Fail(SystemError(errno), false);
     if (exists && !S_ISREG(old.st_mode))
-        return Fail(S_ISDIR(old.st_mode) ? SystemErrorText(EISDIR)
-                                         : QStringLiteral("Am Ziel steht keine gewöhnliche Datei."),
+        return Fail(S_ISDIR(old.st_mode) ? SystemError(EISDIR)
+                                         : Error(ErrorCode::TargetNotRegularFile),
                     false);
 
     // Before the new temporary file: what a killed save left may be what keeps
@@ -315,8 +277,8 @@ bool CSafeFileWriter::Write(const QByteArray& contents)
     QByteArray temporary;
     int fd = CreateTemporary(target, temporary);
     if (fd < 0)
-        return Fail(SystemErrorText(errno), exists);
-    const auto discard = [&](const QString& why) {
+        return Fail(SystemError(errno), exists);
+    const auto discard = [&](const Error& why) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporary.constData());
@@ -326,21 +288,21 @@ bool CSafeFileWriter::Write(const QByteArray& contents)
     {
         DescriptorDevice file(fd);
         std::unique_ptr<QIODevice> filtered = m_filter ? m_filter(file) : nullptr;
-        if (!WriteAll(filtered ? *filtered : file, contents, cause))
+        if (const Error cause = WriteAll(filtered ? *filtered : file, contents))
             return discard(cause);
     }
     if (exists && !KeepOwnership(fd, old))
-        return discard(SystemErrorText(errno));
+        return discard(SystemError(errno));
     // The data must be on the disk before the name points at it; some file
     // systems report a full disk only here.
     if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return discard(SystemErrorText(errno));
+        return discard(SystemError(errno));
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0 && errno != EINTR)
-        return discard(SystemErrorText(errno));
+        return discard(SystemError(errno));
     if (::rename(temporary.constData(), target.constData()) != 0)
-        return discard(SystemErrorText(errno));
+        return discard(SystemError(errno));
 
     // The rename itself lasts only once the folder is on the disk too.
     const int folder = ::open(ParentOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -348,40 +310,34 @@ bool CSafeFileWriter::Write(const QByteArray& contents)
         (void)::fsync(folder);
         ::close(folder);
     }
-    return true;
+    return Error();
 }
 
 #else
 
-bool CSafeFileWriter::Write(const QByteArray& contents)
+Error CSafeFileWriter::Write(const QByteArray& contents)
 {
-    m_error.clear();
-    m_cause.clear();
     const bool exists = QFileInfo::exists(m_path);
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
-        return Fail(file.errorString(), exists);
-    QString cause;
+        return Fail(WriteFailure(file), exists);
     std::unique_ptr<QIODevice> filtered = m_filter ? m_filter(file) : nullptr;
-    if (!WriteAll(filtered ? *filtered : file, contents, cause) || !file.flush()) {
-        const QString why = cause.isEmpty() ? file.errorString() : cause;
+    Error cause = WriteAll(filtered ? *filtered : file, contents);
+    if (cause || !file.flush()) {
+        if (!cause)
+            cause = WriteFailure(file);
         file.cancelWriting();
         file.commit();
-        return Fail(why, exists);
+        return Fail(cause, exists);
     }
     if (!file.commit())
-        return Fail(file.errorString(), exists);
-    return true;
+        return Fail(WriteFailure(file), exists);
+    return Error();
 }
 
 #endif
 
-bool WriteFileSafely(const QString& path, const QByteArray& contents, QString* error)
+Error WriteFileSafely(const QString& path, const QByteArray& contents)
 {
-    CSafeFileWriter writer(path);
-    if (writer.Write(contents))
-        return true;
-    if (error)
-        *error = writer.ErrorString();
-    return false;
+    return CSafeFileWriter(path).Write(contents);
 }

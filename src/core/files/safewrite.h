@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/errors/error.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -43,13 +45,11 @@ class CSafeFileWriter
 public:
     explicit CSafeFileWriter(const QString& path);
 
-    // Replaces the file with `contents`. False when it could not; ErrorString()
-    // then says why in German, names the file and whether the old one was kept.
-    bool Write(const QByteArray& contents);
-    QString ErrorString() const { return m_error; }
-    // The cause alone (e.g. "Auf dem Datenträger ist nicht genug Platz."), for
-    // callers that name the file themselves.
-    QString Cause() const { return m_cause; }
+    // Replaces the file with `contents`. When it could not: WriteFailed, or
+    // WriteFailedOldKept when a file was there and stays as it was, naming the
+    // path, with the cause beneath (DiskFull, AccessDenied, ForeignLink, ... or
+    // the device's own words).
+    Error Write(const QByteArray& contents);
 
     // Test seam: the contents are written through the device the filter makes of
     // the temporary file (for instance one whose writes fail after some bytes).
@@ -59,16 +59,11 @@ public:
     void SetDeviceFilter(DeviceFilter filter) { m_filter = std::move(filter); }
 
 private:
-    bool Fail(const QString& cause, bool targetExisted);
+    Error Fail(const Error& cause, bool targetExisted) const;
 
     QString m_path;
-    QString m_error;
-    QString m_cause;
     DeviceFilter m_filter;
 };
 
-// The same in one call; `error` (may be null) receives ErrorString().
-bool WriteFileSafely(const QString& path, const QByteArray& contents, QString* error);
-
-// A German sentence for a system error number (ENOSPC, EACCES, ...).
-QString SystemErrorText(int errorNumber);
+// The same in one call.
+Error WriteFileSafely(const QString& path, const QByteArray& contents);

@@ -213,111 +213,111 @@ const Forms::BoxRecord kBoxRecords[kBoxTableSize] = {
     {{1205, 1488, 1415, 1528}, kLeft, BoxMeaning::GoodsStatisticalNumber}, // 68: goods row 9: 10 statistical no.
     {{1430, 1488, 1645, 1528}, kRight, BoxMeaning::GoodsGrossWeight}, // 69: goods row 9: 11 gross weight
     {{1660, 1488, 1870, 1528}, kRight, BoxMeaning::GoodsVolume}, // 70: goods row 9: 12 volume
-    {{130, 1600, 390, 1645}, kRight, BoxMeaning::DangerousUnNumber, "Gefahrgut: UN-Nummer"}, // 71: dangerous goods: UN number
-    {{410, 1600, 990, 1645}, kLeft, BoxMeaning::DangerousName, "Gefahrgut: Bezeichnung"}, // 72: dangerous goods: name
-    {{1010, 1600, 1260, 1645}, kCentred, BoxMeaning::DangerousLabel, "Gefahrgut: Gefahrzettelmuster-Nr."}, // 73: dangerous goods: label model no.
-    {{1280, 1600, 1490, 1645}, kLeft, BoxMeaning::DangerousPackingGroup, "Gefahrgut: Verpackungsgruppe"}, // 74: dangerous goods: packing group
-    {{1510, 1600, 1870, 1645}, kLeft, BoxMeaning::DangerousTunnelCode, "Gefahrgut: Tunnelbeschränkungscode"}, // 75: dangerous goods: tunnel restriction code
-    {{1255, 1837, 1385, 1873}, kRight, BoxMeaning::PayableBySender, "20 Fracht, Absender"}, // 76: box 20 carriage charges: sender
-    {{1395, 1837, 1455, 1873}, kLeft, BoxMeaning::Cents, "20 Fracht, Absender, Cent"}, // 77: box 20 carriage charges: sender cents
-    {{1465, 1837, 1545, 1873}, kLeft, BoxMeaning::SenderCurrency, "20 Fracht, Währung Absender"}, // 78: box 20 carriage charges: currency (sender)
-    {{1555, 1837, 1635, 1873}, kRight, BoxMeaning::ConsigneeCurrency, "20 Fracht, Währung Empfänger"}, // 79: box 20 carriage charges: currency (consignee)
-    {{1645, 1837, 1805, 1873}, kRight, BoxMeaning::PayableByConsignee, "20 Fracht, Empfänger"}, // 80: box 20 carriage charges: consignee
-    {{1815, 1837, 1875, 1873}, kLeft, BoxMeaning::Cents, "20 Fracht, Empfänger, Cent"}, // 81: box 20 carriage charges: consignee cents
-    {{1255, 1877, 1385, 1913}, kRight, BoxMeaning::PayableBySender, "20 Ermäßigungen, Absender"}, // 82: box 20 deductions: sender
-    {{1395, 1877, 1455, 1913}, kLeft, BoxMeaning::Cents, "20 Ermäßigungen, Absender, Cent"}, // 83: box 20 deductions: sender cents
-    {{1465, 1877, 1545, 1913}, kLeft, BoxMeaning::SenderCurrency, "20 Ermäßigungen, Währung Absender"}, // 84: box 20 deductions: currency (sender)
-    {{1555, 1877, 1635, 1913}, kRight, BoxMeaning::ConsigneeCurrency, "20 Ermäßigungen, Währung Empfänger"}, // 85: box 20 deductions: currency (consignee)
-    {{1645, 1877, 1805, 1913}, kRight, BoxMeaning::PayableByConsignee, "20 Ermäßigungen, Empfänger"}, // 86: box 20 deductions: consignee
-    {{1815, 1877, 1875, 1913}, kLeft, BoxMeaning::Cents, "20 Ermäßigungen, Empfänger, Cent"}, // 87: box 20 deductions: consignee cents
-    {{1255, 1917, 1385, 1953}, kRight, BoxMeaning::PayableBySender, "20 Zwischensumme, Absender"}, // 88: box 20 balance: sender
-    {{1395, 1917, 1455, 1953}, kLeft, BoxMeaning::Cents, "20 Zwischensumme, Absender, Cent"}, // 89: box 20 balance: sender cents
-    {{1465, 1917, 1545, 1953}, kLeft, BoxMeaning::SenderCurrency, "20 Zwischensumme, Währung Absender"}, // 90: box 20 balance: currency (sender)
-    {{1555, 1917, 1635, 1953}, kRight, BoxMeaning::ConsigneeCurrency, "20 Zwischensumme, Währung Empfänger"}, // 91: box 20 balance: currency (consignee)
-    {{1645, 1917, 1805, 1953}, kRight, BoxMeaning::PayableByConsignee, "20 Zwischensumme, Empfänger"}, // 92: box 20 balance: consignee
-    {{1815, 1917, 1875, 1953}, kLeft, BoxMeaning::Cents, "20 Zwischensumme, Empfänger, Cent"}, // 93: box 20 balance: consignee cents
-    {{1255, 1957, 1385, 1993}, kRight, BoxMeaning::PayableBySender, "20 Zuschläge, Absender"}, // 94: box 20 supplements: sender
-    {{1395, 1957, 1455, 1993}, kLeft, BoxMeaning::Cents, "20 Zuschläge, Absender, Cent"}, // 95: box 20 supplements: sender cents
-    {{1465, 1957, 1545, 1993}, kLeft, BoxMeaning::SenderCurrency, "20 Zuschläge, Währung Absender"}, // 96: box 20 supplements: currency (sender)
-    {{1555, 1957, 1635, 1993}, kRight, BoxMeaning::ConsigneeCurrency, "20 Zuschläge, Währung Empfänger"}, // 97: box 20 supplements: currency (consignee)
-    {{1645, 1957, 1805, 1993}, kRight, BoxMeaning::PayableByConsignee, "20 Zuschläge, Empfänger"}, // 98: box 20 supplements: consignee
-    {{1815, 1957, 1875, 1993}, kLeft, BoxMeaning::Cents, "20 Zuschläge, Empfänger, Cent"}, // 99: box 20 supplements: consignee cents
-    {{1255, 1997, 1385, 2033}, kRight, BoxMeaning::PayableBySender, "20 Nebengebühren, Absender"}, // 100: box 20 additional charges: sender
-    {{1395, 1997, 1455, 2033}, kLeft, BoxMeaning::Cents, "20 Nebengebühren, Absender, Cent"}, // 101: box 20 additional charges: sender cents
-    {{1465, 1997, 1545, 2033}, kLeft, BoxMeaning::SenderCurrency, "20 Nebengebühren, Währung Absender"}, // 102: box 20 additional charges: currency (sender)
-    {{1555, 1997, 1635, 2033}, kRight, BoxMeaning::ConsigneeCurrency, "20 Nebengebühren, Währung Empfänger"}, // 103: box 20 additional charges: currency (consignee)
-    {{1645, 1997, 1805, 2033}, kRight, BoxMeaning::PayableByConsignee, "20 Nebengebühren, Empfänger"}, // 104: box 20 additional charges: consignee
-    {{1815, 1997, 1875, 2033}, kLeft, BoxMeaning::Cents, "20 Nebengebühren, Empfänger, Cent"}, // 105: box 20 additional charges: consignee cents
-    {{1255, 2037, 1385, 2073}, kRight, BoxMeaning::PayableBySender, "20 Sonstiges, Absender"}, // 106: box 20 miscellaneous: sender
-    {{1395, 2037, 1455, 2073}, kLeft, BoxMeaning::Cents, "20 Sonstiges, Absender, Cent"}, // 107: box 20 miscellaneous: sender cents
-    {{1465, 2037, 1545, 2073}, kLeft, BoxMeaning::SenderCurrency, "20 Sonstiges, Währung Absender"}, // 108: box 20 miscellaneous: currency (sender)
-    {{1555, 2037, 1635, 2073}, kRight, BoxMeaning::ConsigneeCurrency, "20 Sonstiges, Währung Empfänger"}, // 109: box 20 miscellaneous: currency (consignee)
-    {{1645, 2037, 1805, 2073}, kRight, BoxMeaning::PayableByConsignee, "20 Sonstiges, Empfänger"}, // 110: box 20 miscellaneous: consignee
-    {{1815, 2037, 1875, 2073}, kLeft, BoxMeaning::Cents, "20 Sonstiges, Empfänger, Cent"}, // 111: box 20 miscellaneous: consignee cents
-    {{1255, 2077, 1385, 2113}, kRight, BoxMeaning::PayableBySender, "20 Gesamtsumme, Absender"}, // 112: box 20 total: sender
-    {{1395, 2077, 1455, 2113}, kLeft, BoxMeaning::Cents, "20 Gesamtsumme, Absender, Cent"}, // 113: box 20 total: sender cents
-    {{1465, 2077, 1545, 2113}, kLeft, BoxMeaning::SenderCurrency, "20 Gesamtsumme, Währung Absender"}, // 114: box 20 total: currency (sender)
-    {{1555, 2077, 1635, 2113}, kRight, BoxMeaning::ConsigneeCurrency, "20 Gesamtsumme, Währung Empfänger"}, // 115: box 20 total: currency (consignee)
-    {{1645, 2077, 1805, 2113}, kRight, BoxMeaning::PayableByConsignee, "20 Gesamtsumme, Empfänger"}, // 116: box 20 total: consignee
-    {{1815, 2077, 1875, 2113}, kLeft, BoxMeaning::Cents, "20 Gesamtsumme, Empfänger, Cent"}, // 117: box 20 total: consignee cents
+    {{130, 1600, 390, 1645}, kRight, BoxMeaning::DangerousUnNumber, QT_TRANSLATE_NOOP("BoxNames", "Gefahrgut: UN-Nummer")}, // 71: dangerous goods: UN number
+    {{410, 1600, 990, 1645}, kLeft, BoxMeaning::DangerousName, QT_TRANSLATE_NOOP("BoxNames", "Gefahrgut: Bezeichnung")}, // 72: dangerous goods: name
+    {{1010, 1600, 1260, 1645}, kCentred, BoxMeaning::DangerousLabel, QT_TRANSLATE_NOOP("BoxNames", "Gefahrgut: Gefahrzettelmuster-Nr.")}, // 73: dangerous goods: label model no.
+    {{1280, 1600, 1490, 1645}, kLeft, BoxMeaning::DangerousPackingGroup, QT_TRANSLATE_NOOP("BoxNames", "Gefahrgut: Verpackungsgruppe")}, // 74: dangerous goods: packing group
+    {{1510, 1600, 1870, 1645}, kLeft, BoxMeaning::DangerousTunnelCode, QT_TRANSLATE_NOOP("BoxNames", "Gefahrgut: Tunnelbeschränkungscode")}, // 75: dangerous goods: tunnel restriction code
+    {{1255, 1837, 1385, 1873}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Absender")}, // 76: box 20 carriage charges: sender
+    {{1395, 1837, 1455, 1873}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Absender, Cent")}, // 77: box 20 carriage charges: sender cents
+    {{1465, 1837, 1545, 1873}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Währung Absender")}, // 78: box 20 carriage charges: currency (sender)
+    {{1555, 1837, 1635, 1873}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Währung Empfänger")}, // 79: box 20 carriage charges: currency (consignee)
+    {{1645, 1837, 1805, 1873}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Empfänger")}, // 80: box 20 carriage charges: consignee
+    {{1815, 1837, 1875, 1873}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Fracht, Empfänger, Cent")}, // 81: box 20 carriage charges: consignee cents
+    {{1255, 1877, 1385, 1913}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Absender")}, // 82: box 20 deductions: sender
+    {{1395, 1877, 1455, 1913}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Absender, Cent")}, // 83: box 20 deductions: sender cents
+    {{1465, 1877, 1545, 1913}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Währung Absender")}, // 84: box 20 deductions: currency (sender)
+    {{1555, 1877, 1635, 1913}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Währung Empfänger")}, // 85: box 20 deductions: currency (consignee)
+    {{1645, 1877, 1805, 1913}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Empfänger")}, // 86: box 20 deductions: consignee
+    {{1815, 1877, 1875, 1913}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Ermäßigungen, Empfänger, Cent")}, // 87: box 20 deductions: consignee cents
+    {{1255, 1917, 1385, 1953}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Absender")}, // 88: box 20 balance: sender
+    {{1395, 1917, 1455, 1953}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Absender, Cent")}, // 89: box 20 balance: sender cents
+    {{1465, 1917, 1545, 1953}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Währung Absender")}, // 90: box 20 balance: currency (sender)
+    {{1555, 1917, 1635, 1953}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Währung Empfänger")}, // 91: box 20 balance: currency (consignee)
+    {{1645, 1917, 1805, 1953}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Empfänger")}, // 92: box 20 balance: consignee
+    {{1815, 1917, 1875, 1953}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Zwischensumme, Empfänger, Cent")}, // 93: box 20 balance: consignee cents
+    {{1255, 1957, 1385, 1993}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Absender")}, // 94: box 20 supplements: sender
+    {{1395, 1957, 1455, 1993}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Absender, Cent")}, // 95: box 20 supplements: sender cents
+    {{1465, 1957, 1545, 1993}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Währung Absender")}, // 96: box 20 supplements: currency (sender)
+    {{1555, 1957, 1635, 1993}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Währung Empfänger")}, // 97: box 20 supplements: currency (consignee)
+    {{1645, 1957, 1805, 1993}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Empfänger")}, // 98: box 20 supplements: consignee
+    {{1815, 1957, 1875, 1993}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Zuschläge, Empfänger, Cent")}, // 99: box 20 supplements: consignee cents
+    {{1255, 1997, 1385, 2033}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Absender")}, // 100: box 20 additional charges: sender
+    {{1395, 1997, 1455, 2033}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Absender, Cent")}, // 101: box 20 additional charges: sender cents
+    {{1465, 1997, 1545, 2033}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Währung Absender")}, // 102: box 20 additional charges: currency (sender)
+    {{1555, 1997, 1635, 2033}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Währung Empfänger")}, // 103: box 20 additional charges: currency (consignee)
+    {{1645, 1997, 1805, 2033}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Empfänger")}, // 104: box 20 additional charges: consignee
+    {{1815, 1997, 1875, 2033}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Nebengebühren, Empfänger, Cent")}, // 105: box 20 additional charges: consignee cents
+    {{1255, 2037, 1385, 2073}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Absender")}, // 106: box 20 miscellaneous: sender
+    {{1395, 2037, 1455, 2073}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Absender, Cent")}, // 107: box 20 miscellaneous: sender cents
+    {{1465, 2037, 1545, 2073}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Währung Absender")}, // 108: box 20 miscellaneous: currency (sender)
+    {{1555, 2037, 1635, 2073}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Währung Empfänger")}, // 109: box 20 miscellaneous: currency (consignee)
+    {{1645, 2037, 1805, 2073}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Empfänger")}, // 110: box 20 miscellaneous: consignee
+    {{1815, 2037, 1875, 2073}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Sonstiges, Empfänger, Cent")}, // 111: box 20 miscellaneous: consignee cents
+    {{1255, 2077, 1385, 2113}, kRight, BoxMeaning::PayableBySender, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Absender")}, // 112: box 20 total: sender
+    {{1395, 2077, 1455, 2113}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Absender, Cent")}, // 113: box 20 total: sender cents
+    {{1465, 2077, 1545, 2113}, kLeft, BoxMeaning::SenderCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Währung Absender")}, // 114: box 20 total: currency (sender)
+    {{1555, 2077, 1635, 2113}, kRight, BoxMeaning::ConsigneeCurrency, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Währung Empfänger")}, // 115: box 20 total: currency (consignee)
+    {{1645, 2077, 1805, 2113}, kRight, BoxMeaning::PayableByConsignee, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Empfänger")}, // 116: box 20 total: consignee
+    {{1815, 2077, 1875, 2113}, kLeft, BoxMeaning::Cents, QT_TRANSLATE_NOOP("BoxNames", "20 Gesamtsumme, Empfänger, Cent")}, // 117: box 20 total: consignee cents
     {{70, 1695, 960, 1825}, kLeft, BoxMeaning::SenderInstructions}, // 118: box 13 sender's instructions
     {{70, 1875, 960, 1915}, kLeft, BoxMeaning::PaymentInstructions}, // 119: box 14 instructions as to payment
-    {{250, 1925, 960, 1985}, kLeft, BoxMeaning::CashOnDelivery, "15 Rückerstattung"}, // 120: box 15 cash on delivery
+    {{250, 1925, 960, 1985}, kLeft, BoxMeaning::CashOnDelivery, QT_TRANSLATE_NOOP("BoxNames", "15 Rückerstattung")}, // 120: box 15 cash on delivery
     {{990, 1695, 1870, 1775}, kLeft, BoxMeaning::SpecialAgreements}, // 121: box 19 special agreements
-    {{1175, 2125, 1480, 2195}, kLeft, BoxMeaning::PlaceOfIssue, "21 Ausgefertigt in", nullptr, BoxFill::Place}, // 122: box 21 established in
-    {{1545, 2125, 1870, 2195}, kLeft, BoxMeaning::DateOfIssue, "21 Ausgefertigt am", nullptr, BoxFill::Date}, // 123: box 21 on (date)
+    {{1175, 2125, 1480, 2195}, kLeft, BoxMeaning::PlaceOfIssue, QT_TRANSLATE_NOOP("BoxNames", "21 Ausgefertigt in"), nullptr, BoxFill::Place}, // 122: box 21 established in
+    {{1545, 2125, 1870, 2195}, kLeft, BoxMeaning::DateOfIssue, QT_TRANSLATE_NOOP("BoxNames", "21 Ausgefertigt am"), nullptr, BoxFill::Date}, // 123: box 21 on (date)
     {{70, 2245, 650, 2455}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox22}, // 124: box 22 sender's signature and stamp
     {{680, 2245, 1260, 2455}, kLeft, BoxMeaning::None, nullptr, &Settings::CmrBox23}, // 125: box 23 carrier's signature and stamp
-    {{55, 2563, 285, 2602}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 1: von"}, // 126: box 25 tariff distance leg 1: from
-    {{295, 2563, 525, 2602}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 1: bis"}, // 127: box 25 tariff distance leg 1: to
-    {{535, 2563, 655, 2602}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 1: km"}, // 128: box 25 tariff distance leg 1: km
-    {{55, 2608, 285, 2647}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 2: von"}, // 129: box 25 tariff distance leg 2: from
-    {{295, 2608, 525, 2647}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 2: bis"}, // 130: box 25 tariff distance leg 2: to
-    {{535, 2608, 655, 2647}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 2: km"}, // 131: box 25 tariff distance leg 2: km
-    {{55, 2653, 285, 2692}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 3: von"}, // 132: box 25 tariff distance leg 3: from
-    {{295, 2653, 525, 2692}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 3: bis"}, // 133: box 25 tariff distance leg 3: to
-    {{535, 2653, 655, 2692}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 3: km"}, // 134: box 25 tariff distance leg 3: km
-    {{55, 2698, 285, 2737}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 4: von"}, // 135: box 25 tariff distance leg 4: from
-    {{295, 2698, 525, 2737}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 4: bis"}, // 136: box 25 tariff distance leg 4: to
-    {{535, 2698, 655, 2737}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 4: km"}, // 137: box 25 tariff distance leg 4: km
-    {{55, 2743, 285, 2782}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: von"}, // 138: box 25 tariff distance leg 5: from
-    {{295, 2743, 525, 2782}, kLeft, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: bis"}, // 139: box 25 tariff distance leg 5: to
-    {{535, 2743, 655, 2782}, kRight, BoxMeaning::None, "25 Tarifentfernung, Abschnitt 5: km"}, // 140: box 25 tariff distance leg 5: km
-    {{500, 1995, 960, 2055}, kLeft, BoxMeaning::OrderingParty, "26 Vertragspartner des Frachtführers"}, // 141: box 26 carrier's contracting party
-    {{405, 2105, 685, 2145}, kLeft, BoxMeaning::VehiclePlate, "27 Amtliches Kennzeichen, Kfz"}, // 142: box 27 registration: lorry
-    {{695, 2105, 970, 2145}, kLeft, BoxMeaning::TrailerPlate, "27 Amtliches Kennzeichen, Anhänger"}, // 143: box 27 registration: trailer
-    {{405, 2155, 685, 2195}, kRight, BoxMeaning::None, "27 Nutzlast in kg, Kfz"}, // 144: box 27 payload: lorry
-    {{695, 2155, 970, 2195}, kRight, BoxMeaning::None, "27 Nutzlast in kg, Anhänger"}, // 145: box 27 payload: trailer
-    {{915, 2563, 1025, 2602}, kRight, BoxMeaning::None, "Paletten-Absender: Euro-Palette, Anzahl"}, // 146: pallets at the sender, Euro pallets: number
-    {{1035, 2563, 1145, 2602}, kCentred, BoxMeaning::None, "Paletten-Absender: Euro-Palette, kein Tausch"}, // 147: pallets at the sender, Euro pallets: no exchange
-    {{1155, 2563, 1265, 2602}, kCentred, BoxMeaning::None, "Paletten-Absender: Euro-Palette, Tausch"}, // 148: pallets at the sender, Euro pallets: exchange
-    {{915, 2608, 1025, 2647}, kRight, BoxMeaning::None, "Paletten-Absender: Gitterboxpalette, Anzahl"}, // 149: pallets at the sender, box pallets: number
-    {{1035, 2608, 1145, 2647}, kCentred, BoxMeaning::None, "Paletten-Absender: Gitterboxpalette, kein Tausch"}, // 150: pallets at the sender, box pallets: no exchange
-    {{1155, 2608, 1265, 2647}, kCentred, BoxMeaning::None, "Paletten-Absender: Gitterboxpalette, Tausch"}, // 151: pallets at the sender, box pallets: exchange
-    {{915, 2653, 1025, 2692}, kRight, BoxMeaning::None, "Paletten-Absender: Einfach-Palette, Anzahl"}, // 152: pallets at the sender, one-way pallets: number
-    {{1035, 2653, 1145, 2692}, kCentred, BoxMeaning::None, "Paletten-Absender: Einfach-Palette, kein Tausch"}, // 153: pallets at the sender, one-way pallets: no exchange
-    {{1155, 2653, 1265, 2692}, kCentred, BoxMeaning::None, "Paletten-Absender: Einfach-Palette, Tausch"}, // 154: pallets at the sender, one-way pallets: exchange
-    {{665, 2698, 905, 2737}, kLeft, BoxMeaning::None, "Paletten-Absender: andere Art"}, // 155: pallets at the sender, other kind: kind
-    {{915, 2698, 1025, 2737}, kRight, BoxMeaning::None, "Paletten-Absender: andere Art, Anzahl"}, // 156: pallets at the sender, other kind: number
-    {{1035, 2698, 1145, 2737}, kCentred, BoxMeaning::None, "Paletten-Absender: andere Art, kein Tausch"}, // 157: pallets at the sender, other kind: no exchange
-    {{1155, 2698, 1265, 2737}, kCentred, BoxMeaning::None, "Paletten-Absender: andere Art, Tausch"}, // 158: pallets at the sender, other kind: exchange
-    {{1045, 2745, 1265, 2782}, kLeft, BoxMeaning::None, "Paletten-Absender: Bestätigung des Fahrers"}, // 159: pallets at the sender: driver's confirmation
-    {{1525, 2563, 1635, 2602}, kRight, BoxMeaning::None, "Paletten-Empfänger: Euro-Palette, Anzahl"}, // 160: pallets at the consignee, Euro pallets: number
-    {{1645, 2563, 1755, 2602}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Euro-Palette, kein Tausch"}, // 161: pallets at the consignee, Euro pallets: no exchange
-    {{1765, 2563, 1875, 2602}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Euro-Palette, Tausch"}, // 162: pallets at the consignee, Euro pallets: exchange
-    {{1525, 2608, 1635, 2647}, kRight, BoxMeaning::None, "Paletten-Empfänger: Gitterboxpalette, Anzahl"}, // 163: pallets at the consignee, box pallets: number
-    {{1645, 2608, 1755, 2647}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Gitterboxpalette, kein Tausch"}, // 164: pallets at the consignee, box pallets: no exchange
-    {{1765, 2608, 1875, 2647}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Gitterboxpalette, Tausch"}, // 165: pallets at the consignee, box pallets: exchange
-    {{1525, 2653, 1635, 2692}, kRight, BoxMeaning::None, "Paletten-Empfänger: Einfach-Palette, Anzahl"}, // 166: pallets at the consignee, one-way pallets: number
-    {{1645, 2653, 1755, 2692}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Einfach-Palette, kein Tausch"}, // 167: pallets at the consignee, one-way pallets: no exchange
-    {{1765, 2653, 1875, 2692}, kCentred, BoxMeaning::None, "Paletten-Empfänger: Einfach-Palette, Tausch"}, // 168: pallets at the consignee, one-way pallets: exchange
-    {{1275, 2698, 1515, 2737}, kLeft, BoxMeaning::None, "Paletten-Empfänger: andere Art"}, // 169: pallets at the consignee, other kind: kind
-    {{1525, 2698, 1635, 2737}, kRight, BoxMeaning::None, "Paletten-Empfänger: andere Art, Anzahl"}, // 170: pallets at the consignee, other kind: number
-    {{1645, 2698, 1755, 2737}, kCentred, BoxMeaning::None, "Paletten-Empfänger: andere Art, kein Tausch"}, // 171: pallets at the consignee, other kind: no exchange
-    {{1765, 2698, 1875, 2737}, kCentred, BoxMeaning::None, "Paletten-Empfänger: andere Art, Tausch"}, // 172: pallets at the consignee, other kind: exchange
-    {{1655, 2745, 1875, 2782}, kLeft, BoxMeaning::None, "Paletten-Empfänger: Bestätigung des Empfängers"}, // 173: pallets at the consignee: consignee's confirmation
-    {{350, 2790, 1000, 2850}, kLeft, BoxMeaning::None, "Benutzte Genehmigungsnummer"}, // 174: permit number used
-    {{1400, 150, 1850, 210}, kLeft, BoxMeaning::NoteNumber, "Feld neben dem Titel"}, // 175: beside the title
+    {{55, 2563, 285, 2602}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 1: von")}, // 126: box 25 tariff distance leg 1: from
+    {{295, 2563, 525, 2602}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 1: bis")}, // 127: box 25 tariff distance leg 1: to
+    {{535, 2563, 655, 2602}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 1: km")}, // 128: box 25 tariff distance leg 1: km
+    {{55, 2608, 285, 2647}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 2: von")}, // 129: box 25 tariff distance leg 2: from
+    {{295, 2608, 525, 2647}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 2: bis")}, // 130: box 25 tariff distance leg 2: to
+    {{535, 2608, 655, 2647}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 2: km")}, // 131: box 25 tariff distance leg 2: km
+    {{55, 2653, 285, 2692}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 3: von")}, // 132: box 25 tariff distance leg 3: from
+    {{295, 2653, 525, 2692}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 3: bis")}, // 133: box 25 tariff distance leg 3: to
+    {{535, 2653, 655, 2692}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 3: km")}, // 134: box 25 tariff distance leg 3: km
+    {{55, 2698, 285, 2737}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 4: von")}, // 135: box 25 tariff distance leg 4: from
+    {{295, 2698, 525, 2737}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 4: bis")}, // 136: box 25 tariff distance leg 4: to
+    {{535, 2698, 655, 2737}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 4: km")}, // 137: box 25 tariff distance leg 4: km
+    {{55, 2743, 285, 2782}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 5: von")}, // 138: box 25 tariff distance leg 5: from
+    {{295, 2743, 525, 2782}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 5: bis")}, // 139: box 25 tariff distance leg 5: to
+    {{535, 2743, 655, 2782}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "25 Tarifentfernung, Abschnitt 5: km")}, // 140: box 25 tariff distance leg 5: km
+    {{500, 1995, 960, 2055}, kLeft, BoxMeaning::OrderingParty, QT_TRANSLATE_NOOP("BoxNames", "26 Vertragspartner des Frachtführers")}, // 141: box 26 carrier's contracting party
+    {{405, 2105, 685, 2145}, kLeft, BoxMeaning::VehiclePlate, QT_TRANSLATE_NOOP("BoxNames", "27 Amtliches Kennzeichen, Kfz")}, // 142: box 27 registration: lorry
+    {{695, 2105, 970, 2145}, kLeft, BoxMeaning::TrailerPlate, QT_TRANSLATE_NOOP("BoxNames", "27 Amtliches Kennzeichen, Anhänger")}, // 143: box 27 registration: trailer
+    {{405, 2155, 685, 2195}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "27 Nutzlast in kg, Kfz")}, // 144: box 27 payload: lorry
+    {{695, 2155, 970, 2195}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "27 Nutzlast in kg, Anhänger")}, // 145: box 27 payload: trailer
+    {{915, 2563, 1025, 2602}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Euro-Palette, Anzahl")}, // 146: pallets at the sender, Euro pallets: number
+    {{1035, 2563, 1145, 2602}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Euro-Palette, kein Tausch")}, // 147: pallets at the sender, Euro pallets: no exchange
+    {{1155, 2563, 1265, 2602}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Euro-Palette, Tausch")}, // 148: pallets at the sender, Euro pallets: exchange
+    {{915, 2608, 1025, 2647}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Gitterboxpalette, Anzahl")}, // 149: pallets at the sender, box pallets: number
+    {{1035, 2608, 1145, 2647}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Gitterboxpalette, kein Tausch")}, // 150: pallets at the sender, box pallets: no exchange
+    {{1155, 2608, 1265, 2647}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Gitterboxpalette, Tausch")}, // 151: pallets at the sender, box pallets: exchange
+    {{915, 2653, 1025, 2692}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Einfach-Palette, Anzahl")}, // 152: pallets at the sender, one-way pallets: number
+    {{1035, 2653, 1145, 2692}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Einfach-Palette, kein Tausch")}, // 153: pallets at the sender, one-way pallets: no exchange
+    {{1155, 2653, 1265, 2692}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Einfach-Palette, Tausch")}, // 154: pallets at the sender, one-way pallets: exchange
+    {{665, 2698, 905, 2737}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: andere Art")}, // 155: pallets at the sender, other kind: kind
+    {{915, 2698, 1025, 2737}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: andere Art, Anzahl")}, // 156: pallets at the sender, other kind: number
+    {{1035, 2698, 1145, 2737}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: andere Art, kein Tausch")}, // 157: pallets at the sender, other kind: no exchange
+    {{1155, 2698, 1265, 2737}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: andere Art, Tausch")}, // 158: pallets at the sender, other kind: exchange
+    {{1045, 2745, 1265, 2782}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Absender: Bestätigung des Fahrers")}, // 159: pallets at the sender: driver's confirmation
+    {{1525, 2563, 1635, 2602}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Euro-Palette, Anzahl")}, // 160: pallets at the consignee, Euro pallets: number
+    {{1645, 2563, 1755, 2602}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Euro-Palette, kein Tausch")}, // 161: pallets at the consignee, Euro pallets: no exchange
+    {{1765, 2563, 1875, 2602}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Euro-Palette, Tausch")}, // 162: pallets at the consignee, Euro pallets: exchange
+    {{1525, 2608, 1635, 2647}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Gitterboxpalette, Anzahl")}, // 163: pallets at the consignee, box pallets: number
+    {{1645, 2608, 1755, 2647}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Gitterboxpalette, kein Tausch")}, // 164: pallets at the consignee, box pallets: no exchange
+    {{1765, 2608, 1875, 2647}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Gitterboxpalette, Tausch")}, // 165: pallets at the consignee, box pallets: exchange
+    {{1525, 2653, 1635, 2692}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Einfach-Palette, Anzahl")}, // 166: pallets at the consignee, one-way pallets: number
+    {{1645, 2653, 1755, 2692}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Einfach-Palette, kein Tausch")}, // 167: pallets at the consignee, one-way pallets: no exchange
+    {{1765, 2653, 1875, 2692}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Einfach-Palette, Tausch")}, // 168: pallets at the consignee, one-way pallets: exchange
+    {{1275, 2698, 1515, 2737}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: andere Art")}, // 169: pallets at the consignee, other kind: kind
+    {{1525, 2698, 1635, 2737}, kRight, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: andere Art, Anzahl")}, // 170: pallets at the consignee, other kind: number
+    {{1645, 2698, 1755, 2737}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: andere Art, kein Tausch")}, // 171: pallets at the consignee, other kind: no exchange
+    {{1765, 2698, 1875, 2737}, kCentred, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: andere Art, Tausch")}, // 172: pallets at the consignee, other kind: exchange
+    {{1655, 2745, 1875, 2782}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Paletten-Empfänger: Bestätigung des Empfängers")}, // 173: pallets at the consignee: consignee's confirmation
+    {{350, 2790, 1000, 2850}, kLeft, BoxMeaning::None, QT_TRANSLATE_NOOP("BoxNames", "Benutzte Genehmigungsnummer")}, // 174: permit number used
+    {{1400, 150, 1850, 210}, kLeft, BoxMeaning::NoteNumber, QT_TRANSLATE_NOOP("BoxNames", "Feld neben dem Titel")}, // 175: beside the title
     {{1010, 2800, 1060, 2855}, kLeft, BoxMeaning::PermitNational}, // 176: permit checkbox 1
     {{1240, 2800, 1290, 2855}, kLeft, BoxMeaning::PermitBilateral}, // 177: permit checkbox 2
     {{1470, 2800, 1520, 2855}, kLeft, BoxMeaning::PermitEc}, // 178: permit checkbox 3

@@ -33,10 +33,20 @@ qint64 Scaled(qint64 value, qint64 factor)
     return factor == 1000 ? value : value * factor / 1000;
 }
 
+QString Millimetres(double tenths)
+{
+    return ProgramLocale().toString(tenths / 10.0, 'f', 1);
+}
+
+QString Percent(double thousandths)
+{
+    return std::isfinite(thousandths) ? ProgramLocale().toString(thousandths / 10.0, 'f', 1)
+                                      : QStringLiteral("∞");
+}
+
 struct AxisFit
 {
-    Result::Error error = Result::Error::None;
-    double value = 0;
+    Error error;
     int margin = 0;
     int factor = 1000;
     double offset = 0; // the printer's own, as measured
@@ -45,11 +55,12 @@ struct AxisFit
 
 // One axis: the sheet positions of the two corners, where the page told the
 // printer to put them, and the readings.
-AxisFit FitAxis(const double sheet[2], const double printed[2], const double reading[2])
+AxisFit FitAxis(bool horizontal, const double sheet[2], const double printed[2],
+                const double reading[2])
 {
     AxisFit fit;
     if (std::abs(printed[1] - printed[0]) < kMinBaseline) {
-        fit.error = Result::Error::MarksTooClose;
+        fit.error = Error(ErrorCode::CalibrationMarksTooClose);
         return fit;
     }
     // Where the printer really put the crosshairs: on the box corners, less the
@@ -62,8 +73,9 @@ AxisFit FitAxis(const double sheet[2], const double printed[2], const double rea
     const double exactFactor =
         fit.scale > 0 ? 1000.0 / fit.scale : std::numeric_limits<double>::infinity();
     if (!(exactFactor >= kMinFactor - 0.5 && exactFactor < kMaxFactor + 0.5)) {
-        fit.error = Result::Error::CorrectionOutOfRange;
-        fit.value = exactFactor;
+        fit.error = Error(horizontal ? ErrorCode::CalibrationCorrectionOutOfRangeAcross
+                                     : ErrorCode::CalibrationCorrectionOutOfRangeDown,
+                          {Percent(exactFactor)});
         return fit;
     }
     fit.factor = int(std::lround(exactFactor));
@@ -74,8 +86,9 @@ AxisFit FitAxis(const double sheet[2], const double printed[2], const double rea
     const double margin =
         ((sheet[0] - fit.offset) / gain - sheet[0] + (sheet[1] - fit.offset) / gain - sheet[1]) / 2;
     if (!(std::abs(margin) < kMarginLimit + 0.5)) {
-        fit.error = Result::Error::MarginOutOfRange;
-        fit.value = margin;
+        fit.error = Error(horizontal ? ErrorCode::CalibrationMarginOutOfRangeLeft
+                                     : ErrorCode::CalibrationMarginOutOfRangeTop,
+                          {Millimetres(margin), Millimetres(kMarginLimit)});
         return fit;
     }
     fit.margin = int(std::lround(margin));
@@ -92,11 +105,6 @@ double WorstResidual(const double sheet[2], int margin, int factor, const AxisFi
         worst = qMax(worst, std::abs(sheet[i] - (fit.offset + fit.scale * told)));
     }
     return worst;
-}
-
-QString Millimetres(double tenths)
-{
-    return ProgramLocale().toString(tenths / 10.0, 'f', 1);
 }
 
 } // namespace
@@ -169,19 +177,16 @@ CrosshairExtent FitCrosshair(const QPoint& centre, const QSize& area)
     return extent;
 }
 
-Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& current)
+Expected<Solution> Solve(const Marks& marks, const Readings& readings, const PrintSettings& current)
 {
-    Result result;
     for (int i = 0; i < 2; ++i) {
         for (const bool horizontal : {true, false}) {
             const double value = horizontal ? readings[i].x() : readings[i].y();
-            if (!(std::abs(value) <= kScaleReach)) {
-                result.error = Result::Error::ReadingOutOfRange;
-                result.mark = i;
-                result.horizontal = horizontal;
-                result.value = value;
-                return result;
-            }
+            if (!(std::abs(value) <= kScaleReach))
+                return Error(
+                    horizontal ? ErrorCode::CalibrationReadingOutOfRangeAcross
+                               : ErrorCode::CalibrationReadingOutOfRangeDown,
+                    {QString::number(i + 1), Millimetres(value), Millimetres(kScaleReach)});
         }
     }
 
@@ -196,13 +201,9 @@ Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& 
         const double at[2] = {pick(printed[0]), pick(printed[1])};
         const double read[2] = {pick(readings[0]), pick(readings[1])};
         AxisFit& fit = fits[horizontal ? 0 : 1];
-        fit = FitAxis(sheet, at, read);
-        if (fit.error != Result::Error::None) {
-            result.error = fit.error;
-            result.horizontal = horizontal;
-            result.value = fit.value;
-            return result;
-        }
+        fit = FitAxis(horizontal, sheet, at, read);
+        if (fit.error)
+            return fit.error;
         // A change that brings the corners no closer is none. The fit runs
         // through positions the print routine truncated, so a page whose
         // crosshairs lie on their corners would otherwise move the printout
@@ -215,13 +216,14 @@ Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& 
             fit.factor = currentFactor;
         }
     }
-    result.settings.margins = QPoint(fits[0].margin, fits[1].margin);
-    result.settings.factorH = fits[0].factor;
-    result.settings.factorV = fits[1].factor;
-    result.residual =
-        SimulatedReadings(marks, result.settings, QPointF(fits[0].offset, fits[1].offset),
+    Solution solution;
+    solution.settings.margins = QPoint(fits[0].margin, fits[1].margin);
+    solution.settings.factorH = fits[0].factor;
+    solution.settings.factorV = fits[1].factor;
+    solution.residual =
+        SimulatedReadings(marks, solution.settings, QPointF(fits[0].offset, fits[1].offset),
                           QPointF(fits[0].scale, fits[1].scale));
-    return result;
+    return solution;
 }
 
 Readings SimulatedReadings(const Marks& marks, const PrintSettings& settings,
@@ -235,41 +237,6 @@ Readings SimulatedReadings(const Marks& marks, const PrintSettings& settings,
         readings[i] = QPointF(marks[i].sheet) - paper;
     }
     return readings;
-}
-
-QString ErrorText(const Result& result)
-{
-    const QString axis =
-        result.horizontal ? QStringLiteral("waagerecht") : QStringLiteral("senkrecht");
-    switch (result.error) {
-    case Result::Error::None:
-        return QString();
-    case Result::Error::ReadingOutOfRange:
-        return QStringLiteral("Die Ablesung am Kreuz %1 (%2) von %3 mm liegt außerhalb der "
-                              "Skala, die nur bis %4 mm reicht. Bitte prüfen Sie die Eingabe "
-                              "oder stellen Sie den Ausdruck zuerst mit \"Ränder...\" grob ein.")
-            .arg(result.mark + 1)
-            .arg(axis, Millimetres(result.value), Millimetres(kScaleReach));
-    case Result::Error::CorrectionOutOfRange: {
-        const QString percent = std::isfinite(result.value)
-                                    ? ProgramLocale().toString(result.value / 10.0, 'f', 1)
-                                    : QStringLiteral("∞");
-        return QStringLiteral("Aus diesen Ablesungen ergäbe sich eine Druckbereich-Korrektur "
-                              "(%1) von %2 %; möglich sind 97 bis 103 %. Bitte prüfen Sie die "
-                              "Ablesungen.")
-            .arg(result.horizontal ? QStringLiteral("horizontal") : QStringLiteral("vertikal"),
-                 percent);
-    }
-    case Result::Error::MarginOutOfRange:
-        return QStringLiteral("Aus diesen Ablesungen ergäbe sich ein %1 Rand von %2 mm; die "
-                              "Ränder reichen nur bis %3 mm. Bitte prüfen Sie die Ablesungen.")
-            .arg(result.horizontal ? QStringLiteral("linker") : QStringLiteral("oberer"),
-                 Millimetres(result.value), Millimetres(kMarginLimit));
-    case Result::Error::MarksTooClose:
-        return QStringLiteral("Die beiden Kreuze liegen zu nahe beieinander, um den Maßstab "
-                              "des Druckers zu messen.");
-    }
-    return QString();
 }
 
 } // namespace Calibration

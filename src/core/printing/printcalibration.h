@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/forms/formdescription.h"
 
 #include <QPoint>
@@ -107,41 +108,29 @@ CrosshairExtent FitCrosshair(const QPoint& centre, const QSize& area);
 using Reading = QPointF;
 using Readings = std::array<Reading, 2>;
 
-struct Result
+// What the readings give: the settings that bring the two corners onto their
+// boxes, and what the crosshairs of a second calibration page should show with
+// them, as far as the two readings tell: the whole tenths the printer cannot do
+// better.
+struct Solution
 {
-    enum class Error {
-        None,
-        ReadingOutOfRange,    // mark, horizontal, value (a reading beyond the scales)
-        CorrectionOutOfRange, // horizontal, value (thousandths the printer would need)
-        MarginOutOfRange,     // horizontal, value (0.1 mm the page would need)
-        MarksTooClose,        // the two corners give no measure of the scale
-    };
-
-    Error error = Error::None;
-    int mark = 0;           // ReadingOutOfRange: 0 or 1
-    bool horizontal = true; // the axis an error concerns
-    double value = 0;       // the value refused
-
-    PrintSettings settings; // the settings found (only without an error)
-    // What the crosshairs of a second calibration page should show with the
-    // new settings, as far as the two readings tell: the whole tenths the
-    // printer cannot do better.
+    PrintSettings settings;
     Readings residual{};
-
-    bool ok() const { return error == Error::None; }
 };
 
-// The settings that bring the two corners onto their boxes, from the readings
-// of a calibration page printed with `current`.
-Result Solve(const Marks& marks, const Readings& readings, const PrintSettings& current);
+// The solution for the readings of a calibration page printed with `current`,
+// or why there is none: CalibrationReadingOutOfRange... (a reading beyond the
+// scales: the crosshair, the reading and the reach in mm),
+// CalibrationCorrectionOutOfRange... (the per cent the printer would need),
+// CalibrationMarginOutOfRange... (the margin the page would need and the
+// largest, in mm) or CalibrationMarksTooClose.
+Expected<Solution> Solve(const Marks& marks, const Readings& readings,
+                         const PrintSettings& current);
 
 // What the printer would show at the crosshairs: the readings of a page printed
 // with `settings` on a printer with offset (0.1 mm) and scale (1 = true) per axis.
 // For tests and for telling the residual.
 Readings SimulatedReadings(const Marks& marks, const PrintSettings& settings,
                            const QPointF& printerOffset, const QPointF& printerScale);
-
-// A German sentence for a result's error; empty without one.
-QString ErrorText(const Result& result);
 
 } // namespace Calibration

@@ -3,6 +3,7 @@
 #include "core/documents/codepage.h"
 #include "core/format/linebreaks.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace {
@@ -140,18 +141,21 @@ QString UpdateStatusText(UpdateCheckOutcome outcome, const QString& programName,
 {
     switch (outcome) {
     case UpdateCheckOutcome::UpToDate:
-        return QStringLiteral("Die benutzte Version von %1 ist auf dem aktuellen Stand.")
+        return QCoreApplication::translate("UpdateStatus",
+                                           "Die benutzte Version von %1 ist auf dem aktuellen "
+                                           "Stand.")
             .arg(programName);
     case UpdateCheckOutcome::UpdateAvailable:
-        return QStringLiteral("Die derzeit aktuelle Version von %1 ist die Version %2")
+        return QCoreApplication::translate("UpdateStatus",
+                                           "Die derzeit aktuelle Version von %1 ist die Version %2")
             .arg(programName, entryVersion);
     case UpdateCheckOutcome::TransferError:
         break;
     }
-    return QStringLiteral("Fehler bei der Übertragung");
+    return QCoreApplication::translate("UpdateStatus", "Fehler bei der Übertragung");
 }
 
 QString UpdateStatusNoData()
 {
-    return QStringLiteral("Es sind noch keine Daten geladen.");
+    return QCoreApplication::translate("UpdateStatus", "Es sind noch keine Daten geladen.");
 }

@@ -1,8 +1,10 @@
 #include "core/update/updatepage.h"
 
+#include "core/files/safewrite.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -84,6 +86,13 @@ bool IsFreeUpdate(const ProgramVersion& installed, const QString& entryVersion)
     return IndexVersionMajor(entryVersion) == installed.major;
 }
 
+// The page's words in the program's language. Our own texts, so they may hold
+// markup; what comes from the index is escaped where it is filled in.
+QString PageText(const char* text)
+{
+    return QCoreApplication::translate("UpdatePage", text);
+}
+
 // Layout of the page, step by step in the order the browser shows it.
 QByteArray BuildUpdatePage(const UpdatePageInput& input)
 {
@@ -94,8 +103,9 @@ QByteArray BuildUpdatePage(const UpdatePageInput& input)
 
     page += QStringLiteral("<!DOCTYPE HTML PUBLIC><HTML><HEAD>"
                            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                           "charset=utf-8\"><TITLE>%1 - Programm-Update</TITLE>")
-                .arg(QLatin1String(kMaker)) +
+                           "charset=utf-8\"><TITLE>%1</TITLE>")
+                .arg(Html(PageText(QT_TRANSLATE_NOOP("UpdatePage", "%1 - Programm-Update"))
+                              .arg(QLatin1String(kMaker)))) +
             crlf;
     page += QStringLiteral("<script type=\"text/javascript\" language=\"JavaScript\">\r\n"
                            "<!--\r\nfunction OpenWin(Item)\r\n{\r\n");
@@ -105,61 +115,69 @@ QByteArray BuildUpdatePage(const UpdatePageInput& input)
                 .arg(JsInAttribute(home)) +
             crlf;
     page += QStringLiteral("}\r\n//-->\r\n</script>\r\n</HEAD>\r\n");
-    page += QStringLiteral("<BODY><CENTER><P><FONT SIZE=5 COLOR=#800000><B> Update für %1 auf "
-                           "Ihren Rechner laden </B></FONT>\r\n")
-                .arg(Html(entry.name));
-    page += QStringLiteral(
-                "<BR><BR>Laden Sie die Datei auf Ihren Rechner und f&uuml;hren Sie diese aus. "
-                "Beenden Sie vorher das Programm, das Sie aktualisieren möchten.<BR>Sie "
-                "installieren damit die aktualisierte Fassung über Ihre bestehende Version "
-                "(%1) und sind auf dem aktuellen Stand.<BR>\r\n")
-                .arg(FormatIndexVersion(input.installed));
+    page +=
+        QStringLiteral("<BODY><CENTER><P><FONT SIZE=5 COLOR=#800000><B> %1 </B></FONT>\r\n")
+            .arg(PageText(QT_TRANSLATE_NOOP("UpdatePage", "Update für %1 auf Ihren Rechner laden"))
+                     .arg(Html(entry.name)));
+    page += QStringLiteral("<BR><BR>%1<BR>\r\n")
+                .arg(PageText(QT_TRANSLATE_NOOP(
+                                  "UpdatePage",
+                                  "Laden Sie die Datei auf Ihren Rechner und f&uuml;hren Sie "
+                                  "diese aus. Beenden Sie vorher das Programm, das Sie "
+                                  "aktualisieren möchten.<BR>Sie installieren damit die "
+                                  "aktualisierte Fassung über Ihre bestehende Version (%1) und "
+                                  "sind auf dem aktuellen Stand."))
+                         .arg(FormatIndexVersion(input.installed)));
     if (IsFreeUpdate(input.installed, entry.version))
-        page += QStringLiteral("Dieses Update ist kostenfrei.<BR><BR>");
+        page += PageText(QT_TRANSLATE_NOOP("UpdatePage", "Dieses Update ist kostenfrei.")) +
+                QStringLiteral("<BR><BR>");
     else
-        page += QStringLiteral("<P><FONT COLOR=#FF0000><B>Dieses Upgrade ist "
-                               "kostenpflichtig!</B></FONT><BR><A HREF=\"%1\" "
-                               "TARGET=\"_blank\">Informationen zu Upgradepreisen finden Sie "
-                               "auf der hier.</A><BR><BR>")
-                    .arg(Html(home + QStringLiteral("/Preisliste.html")));
+        page += QStringLiteral("<P><FONT COLOR=#FF0000><B>%1</B></FONT><BR><A HREF=\"%2\" "
+                               "TARGET=\"_blank\">%3</A><BR><BR>")
+                    .arg(PageText(QT_TRANSLATE_NOOP("UpdatePage",
+                                                    "Dieses Upgrade ist kostenpflichtig!")),
+                         Html(home + QStringLiteral("/Preisliste.html")),
+                         PageText(QT_TRANSLATE_NOOP("UpdatePage",
+                                                    "Informationen zu Upgradepreisen finden Sie "
+                                                    "auf der hier.")));
     page += QStringLiteral("<TABLE BORDER=1 CELLSPACING=0 CELLPADDING=5><TR><TD "
                            "ALIGN=CENTER><FONT COLOR=#0000FF><SMALL><B>Download</B></SMALL>"
                            "</FONT></TR><TR>");
     page +=
-        QStringLiteral("<TD ALIGN=CENTER><A HREF=\"%1\" onmouseover=\"window.status='%2 "
-                       "Update laden';return true\">%3 Version %4 laden </A>"
-                       "<BR><SMALL>(%5)</SMALL><BR>")
-            .arg(Html(input.downloadUrl.toString(QUrl::FullyEncoded)), JsInAttribute(entry.name),
-                 Html(entry.name), Html(entry.version), Html(entry.downloadNote)) +
+        QStringLiteral("<TD ALIGN=CENTER><A HREF=\"%1\" onmouseover=\"window.status='%2';"
+                       "return true\">%3 </A><BR><SMALL>(%4)</SMALL><BR>")
+            .arg(Html(input.downloadUrl.toString(QUrl::FullyEncoded)),
+                 JsInAttribute(
+                     PageText(QT_TRANSLATE_NOOP("UpdatePage", "%1 Update laden")).arg(entry.name)),
+                 PageText(QT_TRANSLATE_NOOP("UpdatePage", "%1 Version %2 laden"))
+                     .arg(Html(entry.name), Html(entry.version)),
+                 Html(entry.downloadNote)) +
         crlf;
-    page += QStringLiteral("<TR><TD ALIGN=CENTER COLSPAN=2><A "
-                           "HREF=\"javascript:OpenWin('%1')\" "
-                           "onmouseover=\"window.status='Versionsinformation';return "
-                           "true\">Versionsinformationen</A><BR>\r\n")
-                .arg(JsInAttribute(entry.infoPage));
+    page +=
+        QStringLiteral("<TR><TD ALIGN=CENTER COLSPAN=2><A "
+                       "HREF=\"javascript:OpenWin('%1')\" "
+                       "onmouseover=\"window.status='%2';return "
+                       "true\">%3</A><BR>\r\n")
+            .arg(JsInAttribute(entry.infoPage),
+                 JsInAttribute(PageText(QT_TRANSLATE_NOOP("UpdatePage", "Versionsinformation"))),
+                 PageText(QT_TRANSLATE_NOOP("UpdatePage", "Versionsinformationen")));
     page += QStringLiteral("</TR></TABLE>\r\n");
-    page += QStringLiteral("<P><A HREF=\"%1\" TARGET=\"_blank\"><B>%2</B> im Internet</A>")
-                .arg(Html(home), QLatin1String(kMaker)) +
+    page += QStringLiteral("<P><A HREF=\"%1\" TARGET=\"_blank\">%2</A>")
+                .arg(Html(home), PageText(QT_TRANSLATE_NOOP("UpdatePage", "<B>%1</B> im Internet"))
+                                     .arg(QLatin1String(kMaker))) +
             crlf;
     page += QStringLiteral("</P></CENTER></BODY></HTML>");
     return page.toUtf8();
 }
 
-bool WriteUpdatePage(const QString& path, const QByteArray& page, QString* error)
+Error WriteUpdatePage(const QString& path, const QByteArray& page)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly))
-        failure = file.errorString();
-    else if (file.write(page) != page.size())
-        failure = file.errorString();
-    else if (!file.commit())
-        failure = file.errorString();
-    if (failure.isEmpty())
-        return true;
-    file.cancelWriting();
-    if (error)
-        *error = failure;
-    return false;
+    const Error written = WriteFileSafely(path, page);
+    if (!written)
+        return Error();
+    // The page's own message names the file; the writer adds the cause.
+    return Error(ErrorCode::UpdatePageNotWritten)
+        .inFile(path)
+        .because(written.cause() ? *written.cause() : written);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/update/updateindex.h"
 
 #include <QByteArray>
@@ -47,7 +48,7 @@ struct UpdatePageInput
 // for that string first, so that no index text can add markup or script.
 QByteArray BuildUpdatePage(const UpdatePageInput& input);
 
-// Writes the page as a whole or not at all (temporary file, renamed over the
-// old page on success); makes the folder when it is missing. False with the
-// reason in `error` when a write or the commit fails; an old page stays as it was.
-bool WriteUpdatePage(const QString& path, const QByteArray& page, QString* error);
+// Writes the page as a whole or not at all (CSafeFileWriter); makes the folder
+// when it is missing. On failure UpdatePageNotWritten with the cause; an old
+// page stays as it was.
+Error WriteUpdatePage(const QString& path, const QByteArray& page);

@@ -272,27 +272,22 @@ QSize PrintableArea(const QPaintDevice& device)
                  int(device.height() * 254.0 / device.logicalDpiY()));
 }
 
-bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
-                          const PrintContext& context, QString* error)
+Error PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
+                           const PrintContext& context)
 {
     QPainter painter;
     if (painter.begin(&device)) {
         DrawCalibrationPage(painter, form, page, context, PrintableArea(device));
         if (painter.end())
-            return true;
+            return Error();
     }
-    if (error)
-        *error = PrintJobFailedMessage();
-    return false;
+    return Error(ErrorCode::PrintJobFailed);
 }
 
-bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
-                               const PrintContext& context, const QString& path, QString* error)
+Error PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
+                                const PrintContext& context, const QString& path)
 {
-    return PrintToA4Pdf(
-        path,
-        [&](QPagedPaintDevice& device, QString* jobError) {
-            return PrintCalibrationPage(device, form, page, context, jobError);
-        },
-        error);
+    return PrintToA4Pdf(path, [&](QPagedPaintDevice& device) {
+        return PrintCalibrationPage(device, form, page, context);
+    });
 }

@@ -42,10 +42,10 @@ void DrawCalibrationPage(QPainter& painter, const Forms::FormDescription& form, 
 QSize PrintableArea(const QPaintDevice& device);
 
 // One calibration page onto a device that is set up already (a printer or a
-// PDF writer). False with a German message when the device cannot be painted on.
-bool PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
-                          const PrintContext& context, QString* error);
+// PDF writer). PrintJobFailed when the device cannot be painted on.
+Error PrintCalibrationPage(QPagedPaintDevice& device, const Forms::FormDescription& form, int page,
+                           const PrintContext& context);
 
 // The same into an A4 PDF without margins, as the command-line print does.
-bool PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
-                               const PrintContext& context, const QString& path, QString* error);
+Error PrintCalibrationPageToPdf(const Forms::FormDescription& form, int page,
+                                const PrintContext& context, const QString& path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/printing/printcontext.h"
 
 #include <QString>
@@ -13,28 +14,26 @@ class QPagedPaintDevice;
 // copy, each copy a page of its own in one job. The printer and the PDF output
 // of the command-line tool receive exactly the same drawing.
 //
-// A QGuiApplication must exist (fonts are measured). Failures come back as
-// false with a German message in `error`; nothing is shown to the user here.
+// A QGuiApplication must exist (fonts are measured). Failures come back as an
+// Error; nothing is shown to the user here.
 
 // The largest number of copies one job takes; the print dialog offers no more.
 inline constexpr int kMaxPrintCopies = 99;
 
 // Prints `copies` pages onto the device, which must be set up already (printer,
 // paper, output file). The painter origin is the device's printable area; see
-// CFormPrint. False for a page the form does not have, a number of copies
-// outside 1..kMaxPrintCopies, or when the device cannot be painted on or refuses a new page.
-bool PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
-                        const PrintContext& context, int page, int copies, QString* error);
+// CFormPrint. NoSuchPage, CopiesOutOfRange, or PrintJobFailed when the device
+// cannot be painted on or refuses a new page.
+Error PrintDocumentPages(QPagedPaintDevice& device, const CKrDocument& document,
+                         const PrintContext& context, int page, int copies);
 
 // The same into a PDF file: A4 portrait at true size without margins (a PDF has
 // no unprintable border), with the texts as real text.
-bool PrintDocumentToPdf(const CKrDocument& document, const PrintContext& context,
-                        const QString& path, int page, int copies, QString* error);
+Error PrintDocumentToPdf(const CKrDocument& document, const PrintContext& context,
+                         const QString& path, int page, int copies);
 
-// The message of a job the device refused.
-QString PrintJobFailedMessage();
-
-// Runs `print` on such a PDF file. A job the file refused is told as a file that
-// could not be written; other messages of `print` are passed on.
-using PrintToDevice = std::function<bool(QPagedPaintDevice& device, QString* error)>;
-bool PrintToA4Pdf(const QString& path, const PrintToDevice& print, QString* error);
+// Runs `print` on such a PDF file. A job the file refused (PrintJobFailed) is
+// told as a file that could not be written (OutputNotWritten); other errors of
+// `print` are passed on.
+using PrintToDevice = std::function<Error(QPagedPaintDevice& device)>;
+Error PrintToA4Pdf(const QString& path, const PrintToDevice& print);

@@ -9,7 +9,6 @@
 #include "render/views/formrender.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -18,35 +17,17 @@
 
 namespace {
 
-void SetError(QString* error, const QString& message)
+// Why the job cannot be drawn; empty when it can.
+Error CheckJob(const CKrDocument& document, const WholeNoteJob& job)
 {
-    if (error)
-        *error = message;
-}
-
-// Whether the job can be drawn, else false with the reason.
-bool CheckJob(const CKrDocument& document, const WholeNoteJob& job, QString* error)
-{
-    if (job.pages.isEmpty()) {
-        SetError(error,
-                 QCoreApplication::translate("PrintJob", "Es ist keine Seite gewählt."));
-        return false;
-    }
-    for (int page : job.pages) {
-        if (page < 1 || page > document.Form().pageCount) {
-            SetError(error,
-                     QCoreApplication::translate("PrintJob", "Das Formular hat keine Seite %1.")
-                         .arg(page));
-            return false;
-        }
-    }
-    if (job.copies.count < 1 || job.copies.count > kMaxPrintCopies) {
-        SetError(error, QCoreApplication::translate(
-                            "PrintJob", "Die Anzahl der Exemplare muss zwischen 1 und %1 liegen.")
-                            .arg(kMaxPrintCopies));
-        return false;
-    }
-    return true;
+    if (job.pages.isEmpty())
+        return Error(ErrorCode::NoPageChosen);
+    for (int page : job.pages)
+        if (page < 1 || page > document.Form().pageCount)
+            return Error(ErrorCode::NoSuchPage, {QString::number(page)});
+    if (job.copies.count < 1 || job.copies.count > kMaxPrintCopies)
+        return Error(ErrorCode::NoteCopiesOutOfRange, {QString::number(kMaxPrintCopies)});
+    return Error();
 }
 
 QString CreatorText()
@@ -105,41 +86,35 @@ void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, const Pri
     painter.restore();
 }
 
-bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
-                    const PrintContext& context, const WholeNoteJob& job, QString* error)
+Error PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
+                     const PrintContext& context, const WholeNoteJob& job)
 {
-    if (!CheckJob(document, job, error))
-        return false;
-    const QString failed = PrintJobFailedMessage();
+    if (Error error = CheckJob(document, job))
+        return error;
     QPainter painter;
-    if (!painter.begin(&device)) {
-        SetError(error, failed);
-        return false;
-    }
+    if (!painter.begin(&device))
+        return Error(ErrorCode::PrintJobFailed);
     bool first = true;
     for (const NoteCopy& copy : PlanCopies(document.Form(), job.copies)) {
         for (int page : job.pages) {
             if (!first && !device.newPage()) {
                 painter.end();
-                SetError(error, failed);
-                return false;
+                return Error(ErrorCode::PrintJobFailed);
             }
             first = false;
             DrawWholeNotePage(painter, document, context, page, copy);
         }
     }
-    if (!painter.end()) {
-        SetError(error, failed);
-        return false;
-    }
-    return true;
+    if (!painter.end())
+        return Error(ErrorCode::PrintJobFailed);
+    return Error();
 }
 
-bool WholeNotePdf(const CKrDocument& document, const PrintContext& context, const WholeNoteJob& job,
-                  QByteArray* pdf, QString* error)
+Expected<QByteArray> WholeNotePdf(const CKrDocument& document, const PrintContext& context,
+                                  const WholeNoteJob& job)
 {
-    if (!CheckJob(document, job, error))
-        return false;
+    if (Error error = CheckJob(document, job))
+        return error;
     const Forms::FormDescription& form = document.Form();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -152,17 +127,17 @@ bool WholeNotePdf(const CKrDocument& document, const PrintContext& context, cons
                         QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(document.GetTitle());
         writer.setCreator(CreatorText());
-        if (!PrintWholeNote(writer, document, context, job, error))
-            return false;
+        if (Error error = PrintWholeNote(writer, document, context, job))
+            return error;
     }
-    if (pdf)
-        *pdf = bytes;
-    return true;
+    return bytes;
 }
 
-bool SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
-                      const WholeNoteJob& job, const QString& path, QString* error)
+Error SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
+                       const WholeNoteJob& job, const QString& path)
 {
-    QByteArray pdf;
-    return WholeNotePdf(document, context, job, &pdf, error) && WriteFileSafely(path, pdf, error);
+    const Expected<QByteArray> pdf = WholeNotePdf(document, context, job);
+    if (!pdf)
+        return pdf.error();
+    return WriteFileSafely(path, *pdf);
 }

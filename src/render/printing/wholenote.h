@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/forms/formdescription.h"
 #include "core/printing/printcontext.h"
 
@@ -65,18 +66,18 @@ void DrawWholeNotePage(QPainter& painter, const CKrDocument& document, const Pri
                        int page, const NoteCopy& copy);
 
 // The job onto a device that is set up already (a printer in full-page mode);
-// one page of the device per page of the job. False for a page the form does
-// not have, a copy count outside 1 .. kMaxPrintCopies, or when the device
-// refuses to paint or a new page.
-bool PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
-                    const PrintContext& context, const WholeNoteJob& job, QString* error);
+// one page of the device per page of the job. NoPageChosen, NoSuchPage,
+// NoteCopiesOutOfRange, or PrintJobFailed when the device refuses to paint or a
+// new page.
+Error PrintWholeNote(QPagedPaintDevice& device, const CKrDocument& document,
+                     const PrintContext& context, const WholeNoteJob& job);
 
 // The job as a PDF in memory: pages of the sheet's size, real text, the
 // document's title as the PDF's title and the program with its version as its
 // creator.
-bool WholeNotePdf(const CKrDocument& document, const PrintContext& context, const WholeNoteJob& job,
-                  QByteArray* pdf, QString* error);
+Expected<QByteArray> WholeNotePdf(const CKrDocument& document, const PrintContext& context,
+                                  const WholeNoteJob& job);
 // The same written to `path` as one piece (WriteFileSafely): a failure keeps
 // any file that was there.
-bool SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
-                      const WholeNoteJob& job, const QString& path, QString* error);
+Error SaveWholeNotePdf(const CKrDocument& document, const PrintContext& context,
+                       const WholeNoteJob& job, const QString& path);

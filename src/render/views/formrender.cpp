@@ -9,7 +9,6 @@
 #include "render/views/viewzoom.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -22,12 +21,6 @@ namespace {
 
 constexpr int kPngDotsPerInch = 96;
 constexpr qreal kMmPerInch = 25.4;
-
-void SetError(QString* error, const QString& message)
-{
-    if (error)
-        *error = message;
-}
 
 QSizeF ZoomedSheetMm(const Forms::FormDescription& form, int zoom)
 {
@@ -62,23 +55,15 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, const PrintC
     painter.restore();
 }
 
-bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
-                          const QString& path, int page, int zoom, QString* error)
+Error RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
+                           const QString& path, int page, int zoom)
 {
     const Forms::FormDescription* form = &document.Form();
-    if (page < 1 || page > form->pageCount) {
-        SetError(error,
-                 QCoreApplication::translate("FormRender", "Das Formular hat keine Seite %1.")
-                     .arg(page));
-        return false;
-    }
-    if (zoom < ViewZoom::kMinZoom || zoom > ViewZoom::kMaxZoom) {
-        SetError(error, QCoreApplication::translate("FormRender",
-                                                    "Der Zoom muss zwischen %1 und %2 liegen.")
-                            .arg(ViewZoom::kMinZoom)
-                            .arg(ViewZoom::kMaxZoom));
-        return false;
-    }
+    if (page < 1 || page > form->pageCount)
+        return Error(ErrorCode::NoSuchPage, {QString::number(page)});
+    if (zoom < ViewZoom::kMinZoom || zoom > ViewZoom::kMaxZoom)
+        return Error(ErrorCode::ZoomOutOfRange,
+                     {QString::number(ViewZoom::kMinZoom), QString::number(ViewZoom::kMaxZoom)});
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QSizeF sheetMm = ZoomedSheetMm(*form, zoom);
 
@@ -97,13 +82,9 @@ bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& conte
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) {
-            SetError(error, QCoreApplication::translate(
-                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
-                                .arg(path));
-            return false;
-        }
-        return WriteFileSafely(path, png, error);
+        if (!image.save(&buffer, "PNG"))
+            return Error(ErrorCode::OutputNotWritten).inFile(path);
+        return WriteFileSafely(path, png);
     }
 
     if (suffix == QLatin1String("pdf")) {
@@ -118,25 +99,13 @@ bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& conte
                         QPageLayout::Portrait, QMarginsF()));
         writer.setCreator(QStringLiteral("Tarvelomark"));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            SetError(error, QCoreApplication::translate(
-                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
-                                .arg(path));
-            return false;
-        }
+        if (!painter.begin(&writer))
+            return Error(ErrorCode::OutputNotWritten).inFile(path);
         DrawPage(writer, painter, *form, document, context, page, zoom);
-        if (!painter.end()) {
-            SetError(error, QCoreApplication::translate(
-                                "FormRender", "%1: Die Datei konnte nicht geschrieben werden.")
-                                .arg(path));
-            return false;
-        }
-        return WriteFileSafely(path, pdf, error);
+        if (!painter.end())
+            return Error(ErrorCode::OutputNotWritten).inFile(path);
+        return WriteFileSafely(path, pdf);
     }
 
-    SetError(error, QCoreApplication::translate(
-                        "FormRender",
-                        "%1: Nur PNG- und PDF-Dateien (.png, .pdf) können geschrieben werden.")
-                        .arg(path));
-    return false;
+    return Error(ErrorCode::UnsupportedOutputType).inFile(path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors/error.h"
 #include "core/printing/printcontext.h"
 
 #include <QColor>
@@ -33,7 +34,8 @@ void RenderFormPage(QPainter& painter, const CKrDocument& document, const PrintC
 
 // Renders into `path`: a PNG (".png", 96 dots per inch, the sheet at the zoom on
 // white) or a PDF (".pdf", one page of the sheet's size at the zoom), chosen by
-// the extension. False with a German message in `error` for another extension,
-// a page the form does not have, or a file that cannot be written.
-bool RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
-                          const QString& path, int page, int zoom, QString* error);
+// the extension. On failure UnsupportedOutputType for another extension,
+// NoSuchPage, ZoomOutOfRange, OutputNotWritten when the picture cannot be made,
+// or the writer's error.
+Error RenderDocumentToFile(const CKrDocument& document, const PrintContext& context,
+                           const QString& path, int page, int zoom);

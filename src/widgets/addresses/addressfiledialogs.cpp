@@ -1,5 +1,6 @@
 #include "widgets/addresses/addressfiledialogs.h"
 
+#include "core/errors/errortext.h"
 #include "widgets/addresses/dlgmissingaddressfile.h"
 
 #include <QEventLoop>
@@ -14,9 +15,31 @@ bool CAddressFileDialogs::AskCreateMissingFile(const QString& path)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void CAddressFileDialogs::ShowMessage(const QString& text, Icon icon)
+void CAddressFileDialogs::ShowError(const Error& error)
 {
-    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+    switch (error.code()) {
+    case ErrorCode::None:
+    case ErrorCode::AddressFileNotCreated:
+        return;
+    case ErrorCode::AddressFileNotOpened:
+        ShowMessage(ErrorMessage(Error(error.code())), false);
+        if (const Error* cause = error.cause())
+            ShowMessage(ErrorMessage(*cause), true);
+        return;
+    case ErrorCode::AddressFileWrongType:
+    case ErrorCode::AddressFileNotWritable:
+    case ErrorCode::NewAddressFileNotWritable:
+        ShowMessage(ErrorMessage(error), false);
+        return;
+    default:
+        ShowMessage(ErrorMessage(error), true);
+        return;
+    }
+}
+
+void CAddressFileDialogs::ShowMessage(const QString& text, bool errorIcon)
+{
+    QMessageBox box(errorIcon ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QStringLiteral("Tarvelomark"), text, QMessageBox::Ok, m_parent);
     box.exec();
 }

@@ -8,7 +8,7 @@
 
 class QProgressDialog;
 
-// The questions and messages of the address file as dialogs over a window of
+// The question and the messages of the address file as dialogs over a window of
 // the program (or none).
 class CAddressFileDialogs : public CAddressFilePrompter
 {
@@ -18,9 +18,16 @@ public:
     void SetParent(QWidget* parent) { m_parent = parent; }
 
     bool AskCreateMissingFile(const QString& path) override;
-    void ShowMessage(const QString& text, Icon icon) override;
+    // What an operation of the address file returned, as the program has always
+    // shown it: a file that could not be opened in two boxes (that it could
+    // not, then why), a refused access and a damaged file with an error icon,
+    // the others without. Nothing for no error, nor for a missing file the user
+    // chose not to create.
+    void ShowError(const Error& error);
 
 private:
+    void ShowMessage(const QString& text, bool errorIcon);
+
     QPointer<QWidget> m_parent;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/addresses/addressexchange.h"
 #include "core/addresses/addressmerge.h"
+#include "core/errors/errortext.h"
 #include "core/files/safewrite.h"
 #include "core/format/linebreaks.h"
 #include "widgets/addresses/addresslistmodel.h"
@@ -120,7 +121,9 @@ int Common_DlgAdressDaten::OpenAddressFile(const QString& path)
 {
     m_strPath = path;
     CAddressLockProgress progress(m_file, parentWidget());
-    return m_file.LoadAddressFile(path);
+    const Error error = m_file.LoadAddressFile(path);
+    m_prompter.ShowError(error);
+    return AddressFileResultOf(error);
 }
 
 int Common_DlgAdressDaten::ShowEditDialog()
@@ -268,7 +271,9 @@ void Common_DlgAdressDaten::SetEditButtons(bool editing)
 bool Common_DlgAdressDaten::Save(const AddressChange& change)
 {
     CAddressLockProgress progress(m_file, this);
-    return ApplyAddressChange(m_file, m_strPath, change);
+    const Error error = ApplyAddressChange(m_file, m_strPath, change);
+    m_prompter.ShowError(error);
+    return !error;
 }
 
 void Common_DlgAdressDaten::OnSelectionChanged()
@@ -386,8 +391,9 @@ bool Common_DlgAdressDaten::ImportFromFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return warn(QStringLiteral("%1:\n%2").arg(path, file.errorString()));
     AddressImport import = ReadAddresses(file.readAll(), *format);
-    if (!import.error.isEmpty())
-        return warn(tr("%1:\n%2\nEs wurde nichts übernommen.").arg(path, import.error));
+    if (import.error)
+        return warn(
+            tr("%1:\n%2\nEs wurde nichts übernommen.").arg(path, ErrorMessage(import.error)));
     DropKnownAddresses(import, m_file.List());
 
     CDlgAdressImport preview(path, import, this);
@@ -407,10 +413,11 @@ bool Common_DlgAdressDaten::ExportToFile(const QString& path)
     QString error;
     if (!format)
         error = tr("%1:\nAdressen werden als .csv- oder .vcf-Datei exportiert.").arg(path);
-    else if (WriteFileSafely(path,
-                             *format == AddressFormat::Csv ? WriteAddressCsv(m_file.List())
-                                                           : WriteAddressVCards(m_file.List()),
-                             &error))
+    else if (const Error written = WriteFileSafely(path, *format == AddressFormat::Csv
+                                                             ? WriteAddressCsv(m_file.List())
+                                                             : WriteAddressVCards(m_file.List())))
+        error = ErrorMessage(written);
+    else
         return true;
     QMessageBox::warning(this, tr("Adressen exportieren"), error);
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/addresses/addressfile.h"
+#include "core/errors/messageids.h"
 #include "widgets/addresses/addressfiledialogs.h"
 #include "widgets/defaults/dlgtooltip.h"
 

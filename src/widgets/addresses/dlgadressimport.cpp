@@ -1,5 +1,7 @@
 #include "widgets/addresses/dlgadressimport.h"
 
+#include "core/errors/errortext.h"
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -52,7 +54,8 @@ CDlgAdressImport::CDlgAdressImport(const QString& fileName, const AddressImport&
         refused->setObjectName(QStringLiteral("refusedEntries"));
         refused->setWordWrap(true);
         refused->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        refused->addItems(import.refused);
+        for (const Error& entry : import.refused)
+            refused->addItem(ErrorMessage(entry));
         refused->setMaximumHeight(refused->sizeHintForRow(0) * 4 + 2 * refused->frameWidth());
         layout->addWidget(refusedLabel);
         layout->addWidget(refused);

@@ -236,9 +236,9 @@ void CDlgProgramOptions::accept()
     else
         m_settings.Set(section, Settings::Language, language);
     m_settings.Set(section, Settings::AddressFile, path);
-    if (m_bInitialise)
-        CreateAddressFile(path, m_settings, m_prompter);
-    if (!QFileInfo::exists(path))
-        CreateAddressFile(path, m_settings, m_prompter);
+    // One attempt: a file that could not be made now is no more likely to be
+    // made a moment later, and the user is told once.
+    if (m_bInitialise || !QFileInfo::exists(path))
+        m_prompter.ShowError(CreateAddressFile(path, m_settings));
     QDialog::accept();
 }

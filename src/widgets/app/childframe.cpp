@@ -2,6 +2,7 @@
 
 #include "core/app/doctemplates.h"
 #include "core/documents/krdocument.h"
+#include "core/errors/errortext.h"
 #include "widgets/app/commandids.h"
 #include "widgets/app/mainframe.h"
 #include "widgets/views/formview.h"
@@ -46,9 +47,8 @@ void CChildFrame::SyncTitle()
 bool CChildFrame::SaveTo(const QString& path)
 {
     m_view->CommitCurrentField();
-    QString error;
-    if (!m_document->OnSaveDocument(path, &error)) {
-        QMessageBox::warning(this, QStringLiteral("Tarvelomark"), error);
+    if (const Error error = m_document->OnSaveDocument(path)) {
+        QMessageBox::warning(this, QStringLiteral("Tarvelomark"), ErrorMessage(error));
         return false;
     }
     SyncTitle();

@@ -6,6 +6,7 @@
 #include "core/app/newfiletemplate.h"
 #include "core/documents/documentfactory.h"
 #include "core/documents/newdocumentfrom.h"
+#include "core/errors/errortext.h"
 #include "core/format/stringformat.h"
 #include "core/settings/displaysize.h"
 #include "core/settings/settingsstore.h"
@@ -17,6 +18,7 @@
 #include "widgets/app/dlgabout.h"
 #include "widgets/app/dlghelpdialog.h"
 #include "widgets/app/dlgneuedatei.h"
+#include "widgets/app/formname.h"
 #include "widgets/app/helptopicscope.h"
 #include "widgets/app/mainframe.h"
 #include "widgets/app/splashwnd.h"
@@ -302,7 +304,7 @@ void CTarvelomarkApp::NumberUntitled(CKrDocument& document)
 {
     const FormType type = document.GetFormType();
     int& count = m_untitledCount[static_cast<size_t>(type)];
-    document.SetTitle(QString(DocTemplateFor(type).baseName) + QString::number(++count));
+    document.SetTitle(FormName(type) + QString::number(++count));
 }
 
 CChildFrame* CTarvelomarkApp::NewDocument(FormType type)
@@ -338,12 +340,12 @@ CChildFrame* CTarvelomarkApp::OpenDocumentFile(const QString& name)
         }
     }
     auto document = CreateDocument(FormTypeForPath(path), Settings());
-    QString error;
-    if (!document->OnOpenDocument(path, &error)) {
+    if (const Error error = document->OnOpenDocument(path)) {
         // With several files opened at once the message must tell which one.
-        if (!error.contains(path))
-            error = QDir::toNativeSeparators(path) + QLatin1Char('\n') + error;
-        QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), error);
+        QString message = ErrorMessage(error);
+        if (!message.contains(QDir::toNativeSeparators(path)))
+            message = QDir::toNativeSeparators(path) + QLatin1Char('\n') + message;
+        QMessageBox::warning(m_mainFrame, QStringLiteral("Tarvelomark"), message);
         return nullptr;
     }
     if (!document->GetPathName().isEmpty()) { // not a file the document refused

@@ -1,6 +1,5 @@
 #include "widgets/editor/kreditwindow.h"
 
-#include "core/documents/archiveexception.h"
 #include "core/documents/krdocument.h"
 #include "core/format/linebreaks.h"
 #include "widgets/app/commandids.h"

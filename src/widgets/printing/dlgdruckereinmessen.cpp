@@ -1,5 +1,7 @@
 #include "widgets/printing/dlgdruckereinmessen.h"
 
+#include "core/app/doctemplates.h"
+#include "core/errors/errortext.h"
 #include "core/forms/formtables.h"
 #include "core/settings/language.h"
 #include "core/settings/settingsstore.h"
@@ -328,36 +330,29 @@ void CDlgDruckerEinmessen::Recompute()
 {
     m_current = Calibration::ReadPrintSettings(m_form, m_page, m_settings);
     const auto readings = Readings();
-    if (readings) {
-        m_result = Calibration::Solve(m_marks, *readings, m_current);
-    } else {
-        m_result = Calibration::Result();
-        m_result.error = Calibration::Result::Error::ReadingOutOfRange;
-    }
-    const bool changes = readings && m_result.ok() && !(m_result.settings == m_current);
+    m_result = readings ? Calibration::Solve(m_marks, *readings, m_current)
+                        : Error(ErrorCode::CalibrationReadingNotNumber,
+                                {ProgramLocale().toString(1.5, 'f', 1),
+                                 ProgramLocale().toString(-0.5, 'f', 1)});
+    const bool changes = m_result && !(m_result->settings == m_current);
     m_applyButton->setEnabled(changes);
     m_resultLabel->setText(ResultText());
     QPalette palette = m_resultLabel->palette();
-    palette.setColor(QPalette::WindowText, m_result.ok()
-                                               ? this->palette().color(QPalette::WindowText)
-                                               : QColor(Qt::red).darker(130));
+    palette.setColor(QPalette::WindowText, m_result ? this->palette().color(QPalette::WindowText)
+                                                    : QColor(Qt::red).darker(130));
     m_resultLabel->setPalette(palette);
 }
 
 QString CDlgDruckerEinmessen::ResultText() const
 {
-    if (!Readings())
-        return tr("Bitte tragen Sie jede Ablesung als Zahl in Millimetern ein, zum Beispiel %1 "
-                  "oder %2.")
-            .arg(ProgramLocale().toString(1.5, 'f', 1), ProgramLocale().toString(-0.5, 'f', 1));
-    if (!m_result.ok())
-        return Calibration::ErrorText(m_result);
-    const Calibration::PrintSettings& found = m_result.settings;
+    if (!m_result)
+        return ErrorMessage(m_result.error());
+    const Calibration::PrintSettings& found = m_result->settings;
     if (found == m_current)
         return tr("Die Ablesungen ergeben keine Änderung: die Kreuze liegen auf den Ecken der "
                   "Felder.");
     double residual = 0;
-    for (const QPointF& r : m_result.residual)
+    for (const QPointF& r : m_result->residual)
         residual = qMax(residual, qMax(std::abs(r.x()), std::abs(r.y())));
     const QString title = PageTitle(m_form, m_page);
     return QStringList{
@@ -382,7 +377,7 @@ bool CDlgDruckerEinmessen::ApplyResult()
     Recompute();
     if (!m_applyButton->isEnabled())
         return false;
-    if (!Calibration::WritePrintSettings(m_form, m_page, m_result.settings, m_settings)) {
+    if (!Calibration::WritePrintSettings(m_form, m_page, m_result->settings, m_settings)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("Die Einstellungen konnten nicht gespeichert werden."));
         Recompute();
@@ -402,19 +397,19 @@ bool CDlgDruckerEinmessen::ApplyResult()
 
 bool CDlgDruckerEinmessen::PrintSheet()
 {
-    QString error;
-    if (m_print && m_print(m_page, &error))
-        return true;
-    if (!error.isEmpty())
-        QMessageBox::warning(this, windowTitle(), error);
-    return false;
+    if (!m_print)
+        return false;
+    const Expected<bool> sent = m_print(m_page);
+    if (!sent)
+        QMessageBox::warning(this, windowTitle(), ErrorMessage(sent.error()));
+    return sent && *sent;
 }
 
 void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& settings,
                            CMainFrame& frame, int page, QWidget* parent)
 {
     CHelpTopicScope help(kHelpTopic);
-    const auto print = [&form, &settings, &frame, parent](int sheetPage, QString* error) {
+    const auto print = [&form, &settings, &frame, parent](int sheetPage) -> Expected<bool> {
         SelectRememberedPrinter(form.type, settings, frame);
         QPrinter& printer = frame.CurrentPrinter();
         {
@@ -422,21 +417,17 @@ void RunPrinterCalibration(const Forms::FormDescription& form, CSettingsStore& s
             dialog.setWindowTitle(CDlgDruckerEinmessen::tr("Kalibrierblatt drucken"));
             dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                               QAbstractPrintDialog::PrintShowPageSize);
-            if (dialog.exec() != QDialog::Accepted) {
-                error->clear();
+            if (dialog.exec() != QDialog::Accepted)
                 return false;
-            }
         }
         PrepareSheetPrinter(printer, false);
         printer.setFromTo(1, 1);
         printer.setDocName(CDlgDruckerEinmessen::tr("Kalibrierblatt"));
-        if (!PrintCalibrationPage(printer, form, sheetPage, PrintContext::Read(form, settings),
-                                  error))
-            return false;
-        if (printer.printerState() == QPrinter::Error) {
-            *error = PrintJobFailedMessage();
-            return false;
-        }
+        if (Error error =
+                PrintCalibrationPage(printer, form, sheetPage, PrintContext::Read(form, settings)))
+            return error;
+        if (printer.printerState() == QPrinter::Error)
+            return Error(ErrorCode::PrintJobFailed);
         return true;
     };
     CDlgDruckerEinmessen dialog(form, settings, page, print, parent);

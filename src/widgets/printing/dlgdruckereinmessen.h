@@ -34,9 +34,9 @@ class CDlgDruckerEinmessen : public QDialog
     Q_OBJECT
 
 public:
-    // Prints the calibration page of a page with the settings stored now; false
-    // with a German message, or with an empty one when the user cancelled.
-    using PrintPage = std::function<bool(int page, QString* error)>;
+    // Prints the calibration page of a page with the settings stored now: true
+    // when it was sent, false when the user cancelled, or why it failed.
+    using PrintPage = std::function<Expected<bool>(int page)>;
 
     CDlgDruckerEinmessen(const Forms::FormDescription& form, CSettingsStore& settings, int page,
                          PrintPage print, QWidget* parent = nullptr);
@@ -48,7 +48,7 @@ public:
     // number.
     std::optional<Calibration::Readings> Readings() const;
     // What the readings give with the settings stored now.
-    const Calibration::Result& Result() const { return m_result; }
+    const Expected<Calibration::Solution>& Result() const { return m_result; }
     // The text of the result area: the new values, or why there are none.
     QString ResultText() const;
 
@@ -76,7 +76,7 @@ private:
     int m_publisher = 0;
     Calibration::Marks m_marks{};
     Calibration::PrintSettings m_current;
-    Calibration::Result m_result;
+    Expected<Calibration::Solution> m_result{Error(ErrorCode::CalibrationReadingNotNumber)};
 
     QComboBox* m_pageChoice;
     QPushButton* m_printButton;

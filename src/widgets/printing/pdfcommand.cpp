@@ -1,6 +1,7 @@
 #include "widgets/printing/pdfcommand.h"
 
 #include "core/documents/krdocument.h"
+#include "core/errors/errortext.h"
 #include "core/settings/settingsstore.h"
 #include "render/printing/wholenote.h"
 #include "render/views/formrender.h"
@@ -50,10 +51,10 @@ bool RunSaveAsPdf(const CKrDocument& document, CSettingsStore& settings, QWidget
             return false;
         path = dialog.selectedFiles().constFirst();
     }
-    QString error;
-    if (SaveWholeNotePdf(document, PrintContext::Read(document.Form(), settings), job, path,
-                         &error))
+    const Error error =
+        SaveWholeNotePdf(document, PrintContext::Read(document.Form(), settings), job, path);
+    if (!error)
         return true;
-    QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
+    QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), ErrorMessage(error));
     return false;
 }

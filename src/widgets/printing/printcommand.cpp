@@ -1,6 +1,7 @@
 #include "widgets/printing/printcommand.h"
 
 #include "core/documents/krdocument.h"
+#include "core/errors/errortext.h"
 #include "core/settings/settingsstore.h"
 #include "render/printing/printjob.h"
 #include "render/views/formrender.h"
@@ -81,31 +82,28 @@ void NameJob(QPrinter& printer, const CKrDocument& document)
                                                      : document.GetTitle());
 }
 
-bool JobSucceeded(const QPrinter& printer, QString* error)
+// A spooler that refused the job after it was drawn shows only in the state.
+Error JobResult(const QPrinter& printer)
 {
-    if (printer.printerState() != QPrinter::Error)
-        return true;
-    if (error)
-        *error = PrintJobFailedMessage();
-    return false;
+    return printer.printerState() == QPrinter::Error ? Error(ErrorCode::PrintJobFailed) : Error();
 }
 
 } // namespace
 
-bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
-                    int page, int copies, QString* error)
+Error PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
+                     int page, int copies)
 {
     PrepareSheetPrinter(printer, false);
     printer.setFromTo(1, copies);
     NameJob(printer, document);
-    return PrintDocumentPages(printer, document, PrintContext::Read(document.Form(), settings),
-                              page, copies, error) &&
-           JobSucceeded(printer, error);
+    if (Error error = PrintDocumentPages(
+            printer, document, PrintContext::Read(document.Form(), settings), page, copies))
+        return error;
+    return JobResult(printer);
 }
 
-bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
-                             CSettingsStore& settings, int page, const CopyPlan& copies,
-                             QString* error)
+Error PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
+                              CSettingsStore& settings, int page, const CopyPlan& copies)
 {
     PrepareSheetPrinter(printer, true);
     printer.setFromTo(1, qMax(1, copies.count));
@@ -113,16 +111,17 @@ bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
     WholeNoteJob job;
     job.pages = {page};
     job.copies = copies;
-    return PrintWholeNote(printer, document, PrintContext::Read(document.Form(), settings), job,
-                          error) &&
-           JobSucceeded(printer, error);
+    if (Error error =
+            PrintWholeNote(printer, document, PrintContext::Read(document.Form(), settings), job))
+        return error;
+    return JobResult(printer);
 }
 
-bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
-                                CMainFrame& frame, int page, int copies, QString* error)
+Error PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
+                                 CMainFrame& frame, int page, int copies)
 {
     SelectRememberedPrinter(document.GetFormType(), settings, frame);
-    return PrintOnPrinter(frame.CurrentPrinter(), document, settings, page, copies, error);
+    return PrintOnPrinter(frame.CurrentPrinter(), document, settings, page, copies);
 }
 
 bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame& frame,
@@ -162,14 +161,13 @@ bool RunPrintCommand(CKrDocument& document, CSettingsStore& settings, CMainFrame
             labelled = dialog.LabelledCopies();
         }
         if (result == QDialog::Accepted) {
-            QString error;
-            const bool printed =
-                plainPaper ? PrintWholeFormOnPrinter(printer, document, settings, page,
-                                                     CopyPlan{copies, labelled}, &error)
-                           : PrintOnPrinter(printer, document, settings, page, copies, &error);
-            if (printed)
+            const Error error = plainPaper
+                                    ? PrintWholeFormOnPrinter(printer, document, settings, page,
+                                                              CopyPlan{copies, labelled})
+                                    : PrintOnPrinter(printer, document, settings, page, copies);
+            if (!error)
                 return true;
-            QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), error);
+            QMessageBox::warning(parent, QStringLiteral("Tarvelomark"), ErrorMessage(error));
             return false;
         }
         if (!setupRequested)

@@ -45,26 +45,25 @@ void RunPrintSetup(FormType type, CSettingsStore& settings, CMainFrame& frame, Q
 // remembered printer ("Drucker", when "ReUseDrucker" is 1) through the frame,
 // which tells the user when that printer no longer exists and keeps the current
 // one, then prints onto the frame's current printer. For scripted printing.
-bool PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
-                                CMainFrame& frame, int page, int copies, QString* error);
+Error PrintWithRememberedPrinter(const CKrDocument& document, CSettingsStore& settings,
+                                 CMainFrame& frame, int page, int copies);
 
 // Selects the form's remembered printer, if any, as the print command does
 // before its dialog.
 void SelectRememberedPrinter(FormType type, CSettingsStore& settings, CMainFrame& frame);
 
 // Prints `copies` pages of page `page` (1 front, 2 back) onto a ready printer
-// as one job, set up by PrepareSheetPrinter.
-// False with a German message when the form cannot be printed or the job fails.
-bool PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
-                    int page, int copies, QString* error);
+// as one job, set up by PrepareSheetPrinter. The error when the form cannot be
+// printed or the job fails (PrintJobFailed).
+Error PrintOnPrinter(QPrinter& printer, const CKrDocument& document, CSettingsStore& settings,
+                     int page, int copies);
 
 // Page `page` of the whole form onto plain paper, once per planned copy, as
 // "Als PDF speichern..." draws it: from the corner of the paper (full-page
 // mode), so that the form lies on the sheet as on the PDF page and only what a
 // printer cannot reach at the very edge is lost. Otherwise as PrintOnPrinter.
-bool PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
-                             CSettingsStore& settings, int page, const CopyPlan& copies,
-                             QString* error);
+Error PrintWholeFormOnPrinter(QPrinter& printer, const CKrDocument& document,
+                              CSettingsStore& settings, int page, const CopyPlan& copies);
 
 // Sets a printer up as the jobs above do, for pre-printed sheets or, with
 // `wholeForm`, for plain paper: one copy of the printer's own, the drawing from

@@ -1,5 +1,6 @@
 #include "widgets/update/common_dlgwebupdated.h"
 
+#include "core/errors/errortext.h"
 #include "core/settings/settingkeys.h"
 #include "core/update/updatepage.h"
 
@@ -192,11 +193,9 @@ void Common_DlgWebUpdateD::accept()
     }
 
     const QString path = PagePath();
-    QString error;
-    if (!WriteUpdatePage(path, BuildUpdatePage({m_entry, m_setup.installed, *download, *home}),
-                         &error)) {
-        ShowError(tr("Die Seite %1 konnte nicht geschrieben werden.\n%2")
-                      .arg(QDir::toNativeSeparators(path), error));
+    if (const Error error = WriteUpdatePage(
+            path, BuildUpdatePage({m_entry, m_setup.installed, *download, *home}))) {
+        ShowError(ErrorMessage(error));
         return;
     }
     // Without a browser the page still waits in the folder; the dialog has

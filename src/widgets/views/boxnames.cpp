@@ -177,7 +177,7 @@ QVector<BoxName> BoxNames(const Forms::FormDescription& form, int page, int publ
     for (int i = 0; i < count; ++i) {
         const Parts& p = parts[i];
         if (page == 1 && form.Box(i).name) {
-            const QString own = QString::fromUtf8(form.Box(i).name);
+            const QString own = QCoreApplication::translate("BoxNames", form.Box(i).name);
             names[i] = {own, own};
             continue;
         }

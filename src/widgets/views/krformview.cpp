@@ -1,6 +1,5 @@
 #include "widgets/views/krformview.h"
 
-#include "core/documents/archiveexception.h"
 #include "core/documents/krdocument.h"
 #include "core/forms/boxnavigation.h"
 #include "core/forms/formtables.h"
