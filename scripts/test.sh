@@ -7,6 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/deps.sh"
 bash "$root/scripts/build.sh"
 
+# A German and a British system to try the program's language in.
+for locale in de_DE en_GB; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale.utf-\?8"; then
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8" || true
+  fi
+done
+
 export QT_QPA_PLATFORM=offscreen
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
