@@ -1,5 +1,6 @@
 #include "core/settings/settingsstore.h"
 #include "tempsettings.h"
+#include "testlanguage.h"
 #include "widgets/printing/common_cdlgprintsizecorr.h"
 #include "widgets/printing/common_dlgmargin01.h"
 #include "widgets/printing/common_dlgmargin02.h"
@@ -139,6 +140,7 @@ private Q_SLOTS:
     void printSizeCorrection_data();
     void printSizeCorrection();
     void printSizeCorrectionOpensStoredValues();
+    void printSizeCorrectionSpeaksTheProgramLanguage();
 };
 
 // ---- Paper names ---------------------------------------------------------------
@@ -358,19 +360,27 @@ void PrintingDialogsTest::marginTexts_data()
     QTest::addColumn<int>("tenths");
     QTest::addColumn<QString>("horizontal");
     QTest::addColumn<QString>("vertical");
-    QTest::newRow("15") << 15 << "1.5 mm nach rechts"
-                        << "1.5 mm nach unten";
-    QTest::newRow("-10") << -10 << "1.0 mm nach links"
-                         << "1.0 mm nach oben";
-    QTest::newRow("0") << 0 << "unverändert"
-                       << "unverändert";
-    QTest::newRow("200") << 200 << "20.0 mm nach rechts"
-                         << "20.0 mm nach unten";
-    QTest::newRow("-5") << -5 << "0.5 mm nach links"
-                        << "0.5 mm nach oben";
+    // In the language the test runs in (tests/CMakeLists.txt runs it twice).
+    const auto right = [](const char* mm) {
+        return QString::fromUtf8(mm) + InTestLanguage(" mm nach rechts", " mm to the right");
+    };
+    const auto left = [](const char* mm) {
+        return QString::fromUtf8(mm) + InTestLanguage(" mm nach links", " mm to the left");
+    };
+    const auto down = [](const char* mm) {
+        return QString::fromUtf8(mm) + InTestLanguage(" mm nach unten", " mm down");
+    };
+    const auto up = [](const char* mm) {
+        return QString::fromUtf8(mm) + InTestLanguage(" mm nach oben", " mm up");
+    };
+    const QString unchanged = InTestLanguage("unverändert", "unchanged");
+    QTest::newRow("15") << 15 << right("1.5") << down("1.5");
+    QTest::newRow("-10") << -10 << left("1.0") << up("1.0");
+    QTest::newRow("0") << 0 << unchanged << unchanged;
+    QTest::newRow("200") << 200 << right("20.0") << down("20.0");
+    QTest::newRow("-5") << -5 << left("0.5") << up("0.5");
     // A value stored by hand in tenths is shown as it is, not rounded to a step.
-    QTest::newRow("7") << 7 << "0.7 mm nach rechts"
-                       << "0.7 mm nach unten";
+    QTest::newRow("7") << 7 << right("0.7") << down("0.7");
 }
 
 void PrintingDialogsTest::marginTexts()
@@ -477,8 +487,7 @@ void PrintingDialogsTest::marginCommand_data()
     QTest::newRow("national OK") << FormType::National << true << 20 << 30 << "2.0 mm nach rechts"
                                  << "3.0 mm nach unten"
                                  << QStringList{"LeftMargin=30", "TopMargin=25", "ShowMarginDlg=1"}
-                                 << QStringLiteral(
-                                        "Ränder bei Ausdruck Nationaler Frachtbrief");
+                                 << QStringLiteral("Ränder bei Ausdruck Nationaler Frachtbrief");
     QTest::newRow("forwarding OK")
         << FormType::Forwarding << true << 0 << 0 << "unverändert"
         << "unverändert" << QStringList{"LeftMargin=10", "TopMargin=-5", "ShowMarginDlg=1"}
@@ -819,5 +828,30 @@ void PrintingDialogsTest::printSizeCorrectionOpensStoredValues()
     }));
 }
 
-QTEST_MAIN(PrintingDialogsTest)
+// Whatever "Language" says, the dialog speaks the language the program was
+// started in.
+void PrintingDialogsTest::printSizeCorrectionSpeaksTheProgramLanguage()
+{
+    TempSettings settings;
+    SetLanguage(settings, TestLanguage() == ProgramLanguage::English ? 0 : 1);
+    Common_CDlgPrintSizeCorr dialog(*settings);
+    QCOMPARE(dialog.windowTitle(),
+             InTestLanguage("Druckbereich-Korrektur", "Print area correction"));
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
+             InTestLanguage("Abbrechen", "Cancel"));
+    const QString note =
+        InTestLanguage("Eingabe mit Punkt; kein Komma!", "Use a decimal point, not a comma!");
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [&note](QLabel* label) { return label->text() == note; }));
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (!InstallTestLanguage())
+        return 1;
+    PrintingDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "printing_dialogs_test.moc"
