@@ -1,5 +1,6 @@
 #include "widgets/defaults/dlgdefaultnatfb.h"
 
+#include "core/forms/nationallayout.h"
 #include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -36,7 +37,9 @@ CDlgDefaultNatFb::CDlgDefaultNatFb(CSettingsStore& settings, QWidget* parent, co
     m_edition->setObjectName(QLatin1String(Settings::NatVersion.key));
     m_edition->addItem(tr("Ausgabe 07/2009"), 2009);
     m_edition->addItem(tr("Ausgabe 01/2007"), 2007);
-    m_edition->setCurrentIndex(settings.Get(section, Settings::NatVersion) == 2009 ? 0 : 1);
+    // Any stored value but 2009 means the older edition, as for new notes.
+    m_edition->setCurrentIndex(
+        GetNationalEdition(settings) == NationalEdition::Edition2009 ? 0 : 1);
 
     m_toolTip.AddTool(m_feldA, tr("Vorgabe für Feld A"), SenderDescription());
     for (QLineEdit* line : {m_feldB1, m_feldB2, m_feldB3})
